@@ -1,0 +1,112 @@
+#include "generator.h"
+
+#include "dict/dictionary.h"
+
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir &scratch()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// One generated dictionary per size, saved once.
+const Dictionary &dictionaryOfSize(int count)
+{
+    static QMap<int, Dictionary *> made;
+    if (!made.contains(count)) {
+        auto *dict = new Dictionary(scratch().filePath(QStringLiteral("gen%1.dic").arg(count)));
+        generateDictionary(*dict, count);
+        if (!dict->save())
+            qFatal("cannot write the generated dictionary");
+        made.insert(count, dict);
+    }
+    return *made.value(count);
+}
+
+void BM_Load(benchmark::State &state)
+{
+    const Dictionary &source = dictionaryOfSize(int(state.range(0)));
+    for (auto _ : state) {
+        auto dict = std::make_unique<Dictionary>();
+        if (!dict->load(source.fileName()))
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(dict->count());
+        state.PauseTiming();
+        dict.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_Save(benchmark::State &state)
+{
+    Dictionary dict(scratch().filePath(QStringLiteral("save.dic")));
+    if (!dict.load(dictionaryOfSize(int(state.range(0))).fileName()))
+        state.SkipWithError("load failed");
+    for (auto _ : state) {
+        if (!dict.save())
+            state.SkipWithError("save failed");
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// Queries: pointed words of the dictionary, so every lookup has to fold keys.
+QStringList queries(const Dictionary &dict, int count)
+{
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out.append(dict.entryAt(int((qint64(i) * 7919) % dict.count()))->word());
+    return out;
+}
+
+void BM_FindExact(benchmark::State &state)
+{
+    const Dictionary &dict = dictionaryOfSize(int(state.range(0)));
+    const QStringList words = queries(dict, 1024);
+    qsizetype i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dict.findExact(words[i++ & 1023], 0));
+}
+
+void BM_FindLongestPrefix(benchmark::State &state)
+{
+    const Dictionary &dict = dictionaryOfSize(int(state.range(0)));
+    QStringList prefixes;
+    for (const QString &w : queries(dict, 1024)) {
+        const QString key = makeSearchKey(w);
+        prefixes.append(key.left(qMax<qsizetype>(1, key.size() - 1)) + QChar(0x05D0));
+    }
+    qsizetype i = 0;
+    int length = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dict.findLongestPrefix(prefixes[i++ & 1023], length));
+}
+
+void BM_FindByMeaning(benchmark::State &state)
+{
+    const Dictionary &dict = dictionaryOfSize(int(state.range(0)));
+    QStringList meanings;
+    for (int i = 0; i < 1024; ++i)
+        meanings.append(splitMeanings(dict.entryAt((i * 7919) % dict.count())->translation()).value(0));
+    dict.findByMeaning(meanings[0]); // the index is completed on first use
+    qsizetype i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dict.findByMeaning(meanings[i++ & 1023], 20));
+}
+
+} // namespace
+
+BENCHMARK(BM_Load)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Save)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindExact)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FindLongestPrefix)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FindByMeaning)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

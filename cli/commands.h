@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One subcommand of verbalon-cli: its name, its synopsis for --help, and
+// the function that runs it on the arguments after the name and returns the
+// exit code (0 success, 1 failure, 2 bad arguments).
+struct Command
+{
+    QString name;
+    QString synopsis;
+    int (*run)(const QStringList &args);
+};
+
+const QList<Command> &commands();

@@ -1,0 +1,319 @@
+#include "tsvformat.h"
+
+#include "textfields.h"
+
+#include "dict/dictionary.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+const QString ColId = QStringLiteral("id");
+const QString ColWord = QStringLiteral("word");
+const QString ColType = QStringLiteral("type");
+const QString ColFlags = QStringLiteral("flags");
+const QString ColTranslation = QStringLiteral("translation");
+const QString ColPlural = QStringLiteral("plural");
+const QString ColInfinitive = QStringLiteral("infinitive");
+const QString ColForward = QStringLiteral("learnedForward");
+const QString ColBackward = QStringLiteral("learnedBackward");
+const QString TextPrefix = QStringLiteral("text:");
+
+struct TextColumn
+{
+    QString name;
+    quint32 key;
+};
+
+// The keyed-text columns of a dictionary, in column order.
+QList<TextColumn> textColumns(const Dictionary &dictionary)
+{
+    QList<TextColumn> columns = {{ColPlural, Entry::TextPlural}, {ColInfinitive, Entry::TextInfinitive}};
+    QSet<QString> names = {ColPlural, ColInfinitive};
+    const QStringList codes = dictionary.userLanguageCodes();
+    for (int k = 1; k < qMin<int>(int(codes.size()), 4); ++k) {
+        if (!names.contains(codes[k]) && !codes[k].isEmpty()) {
+            columns.append({codes[k], Entry::TextUserBase + k});
+            names.insert(codes[k]);
+        }
+    }
+    QSet<quint32> known;
+    for (const TextColumn &c : columns)
+        known.insert(c.key);
+    QList<quint32> others;
+    for (int i = 0; i < dictionary.count(); ++i) {
+        for (const Entry::KeyedText &t : dictionary.entryAt(i)->texts()) {
+            if (!known.contains(t.key) && !others.contains(t.key))
+                others.append(t.key);
+        }
+    }
+    std::sort(others.begin(), others.end());
+    for (quint32 key : others)
+        columns.append({TextPrefix + QString::number(key), key});
+    return columns;
+}
+
+QString typeField(int type)
+{
+    const QString label = Entry::typeLabel(type);
+    return label.isEmpty() ? QString::number(type) : label;
+}
+
+} // namespace
+
+QByteArray TsvFormat::write(const Dictionary &dictionary)
+{
+    const QList<TextColumn> texts = textColumns(dictionary);
+    QStringList header = {ColId, ColWord, ColType, ColFlags, ColTranslation};
+    QStringList trailing = {ColForward, ColBackward};
+    for (const TextColumn &c : texts) {
+        if (c.name.startsWith(TextPrefix))
+            trailing.append(c.name);
+        else
+            header.append(c.name);
+    }
+    QByteArray out = (header + trailing).join(u'\t').toUtf8() + '\n';
+    for (int i = 0; i < dictionary.count(); ++i) {
+        const Entry &e = *dictionary.entryAt(i);
+        if (e.id() == 0)
+            continue;
+        QStringList fields = {QString::number(e.id()), escapeField(e.word()), typeField(e.wordType()),
+                              QString::number(e.flags()), escapeField(e.translation())};
+        QStringList trailingFields = {QString::number(e.learnedForward()),
+                                      QString::number(e.learnedBackward())};
+        for (const TextColumn &c : texts) {
+            QStringList &target = c.name.startsWith(TextPrefix) ? trailingFields : fields;
+            target.append(escapeField(e.text(c.key)));
+        }
+        out += (fields + trailingFields).join(u'\t').toUtf8() + '\n';
+    }
+    return out;
+}
+
+namespace {
+
+// Reads the rows of an import; collects the first error.
+class TsvReader
+{
+public:
+    TsvReader(const TsvFormat::ImportOptions &options)
+        : m_userCodes(options.user.isEmpty() ? QStringList() : options.user.split(u','))
+        , m_explicitUser(!options.user.isEmpty())
+    {
+    }
+
+    bool readHeader(const QString &line);
+    bool readRow(const QStringList &fields, int lineNumber, Entry &e);
+    QString userAttribute() const;
+    const QString &error() const { return m_error; }
+
+private:
+    bool fail(const QString &message)
+    {
+        m_error = message;
+        return false;
+    }
+    bool addTextColumn(const QString &name, int column);
+    QString field(const QStringList &fields, const QString &name) const
+    {
+        const int column = m_columns.value(name, -1);
+        return column >= 0 ? fields.value(column) : QString();
+    }
+    bool readInt(const QString &text, qint64 low, qint64 high, qint64 &value) const;
+
+    QHash<QString, int> m_columns;
+    QList<QPair<int, quint32>> m_textColumns;
+    QStringList m_userCodes;
+    bool m_explicitUser;
+    QString m_error;
+};
+
+bool TsvReader::readHeader(const QString &line)
+{
+    static const QSet<QString> fixed = {ColId, ColWord, ColType, ColFlags, ColTranslation, ColForward, ColBackward};
+    const QStringList names = line.split(u'\t');
+    for (int i = 0; i < names.size(); ++i) {
+        const QString name = names[i].trimmed();
+        if (m_columns.contains(name))
+            return fail(QStringLiteral("column '%1' appears twice").arg(name));
+        m_columns.insert(name, i);
+        if (!fixed.contains(name) && !addTextColumn(name, i))
+            return false;
+    }
+    if (!m_columns.contains(ColWord) || !m_columns.contains(ColTranslation))
+        return fail(QStringLiteral("the header needs the columns 'word' and 'translation'"));
+    // texts go into entries in key order, as the editor and older files have them
+    std::stable_sort(m_textColumns.begin(), m_textColumns.end(),
+                     [](const auto &a, const auto &b) { return a.second < b.second; });
+    return true;
+}
+
+bool TsvReader::addTextColumn(const QString &name, int column)
+{
+    if (name == ColPlural) {
+        m_textColumns.append({column, Entry::TextPlural});
+    } else if (name == ColInfinitive) {
+        m_textColumns.append({column, Entry::TextInfinitive});
+    } else if (name.startsWith(TextPrefix)) {
+        bool ok = false;
+        const uint key = name.mid(TextPrefix.size()).toUInt(&ok);
+        if (!ok || key > 0xFFFF)
+            return fail(QStringLiteral("bad text column '%1'").arg(name));
+        m_textColumns.append({column, key});
+    } else if (name.isEmpty()) {
+        return fail(QStringLiteral("column %1 has no name").arg(column + 1));
+    } else {
+        if (!m_explicitUser && !m_userCodes.contains(name)) {
+            if (m_userCodes.isEmpty())
+                m_userCodes.append(QStringLiteral("en"));
+            m_userCodes.append(name);
+        }
+        const qsizetype k = m_userCodes.indexOf(name);
+        if (k < 1 || k > 3)
+            return fail(QStringLiteral("column '%1' is not one of the further user languages").arg(name));
+        m_textColumns.append({column, Entry::TextUserBase + quint32(k)});
+    }
+    return true;
+}
+
+QString TsvReader::userAttribute() const
+{
+    return m_userCodes.join(u',');
+}
+
+bool TsvReader::readInt(const QString &text, qint64 low, qint64 high, qint64 &value) const
+{
+    bool ok = false;
+    value = text.trimmed().toLongLong(&ok);
+    return ok && value >= low && value <= high;
+}
+
+bool TsvReader::readRow(const QStringList &rawFields, int lineNumber, Entry &e)
+{
+    const QString where = QStringLiteral("line %1: ").arg(lineNumber);
+    if (rawFields.size() > m_columns.size()) {
+        for (qsizetype i = m_columns.size(); i < rawFields.size(); ++i) {
+            if (!rawFields[i].isEmpty())
+                return fail(where + QStringLiteral("more fields than the header names"));
+        }
+    }
+    QStringList fields;
+    for (const QString &f : rawFields)
+        fields.append(unescapeField(f));
+
+    const QString word = field(fields, ColWord);
+    if (word.isEmpty())
+        return fail(where + QStringLiteral("empty word"));
+    const QString translation = field(fields, ColTranslation);
+    const QString flags = field(fields, ColFlags);
+    qint64 value = 0;
+    if (flags.isEmpty()) {
+        e = Entry(word, translation, 0);
+    } else {
+        if (!readInt(flags, 0, 0xFFFFFFFFLL, value))
+            return fail(where + QStringLiteral("bad flags '%1'").arg(flags));
+        e = Entry(0);
+        e.setWord(word);
+        e.setTranslation(translation);
+        e.setFlags(quint32(value));
+    }
+
+    const QString id = field(fields, ColId);
+    if (!id.isEmpty()) {
+        if (!readInt(id, 0, 0x7FFFFFFF, value))
+            return fail(where + QStringLiteral("bad id '%1'").arg(id));
+        e.setId(int(value));
+    }
+    const QString type = field(fields, ColType).trimmed();
+    if (!type.isEmpty()) {
+        const int labelled = Entry::typeOfLabel(type);
+        if (labelled >= 0)
+            value = labelled;
+        else if (!readInt(type, 0, 0xFFFF, value))
+            return fail(where + QStringLiteral("unknown word type '%1'").arg(type));
+        e.setWordType(int(value));
+    }
+    qint8 counters[2] = {-1, -1};
+    const QString counterColumns[2] = {ColForward, ColBackward};
+    for (int i = 0; i < 2; ++i) {
+        const QString text = field(fields, counterColumns[i]);
+        if (text.isEmpty())
+            continue;
+        if (!readInt(text, -128, 127, value))
+            return fail(where + QStringLiteral("bad %1 '%2'").arg(counterColumns[i], text));
+        counters[i] = qint8(value);
+    }
+    e.setLearnCounters(counters[0], counters[1]);
+    for (const auto &[column, key] : m_textColumns) {
+        const QString text = fields.value(column);
+        if (!text.isEmpty())
+            e.appendText(key, text);
+    }
+    return true;
+}
+
+} // namespace
+
+bool TsvFormat::read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary,
+                     QString &error)
+{
+    TsvReader reader(options);
+    QList<Entry> entries;
+    bool haveHeader = false;
+    const QStringList lines = QString::fromUtf8(data).split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        if (!haveHeader) {
+            if (!reader.readHeader(line)) {
+                error = reader.error();
+                return false;
+            }
+            haveHeader = true;
+            continue;
+        }
+        Entry e;
+        if (!reader.readRow(line.split(u'\t'), i + 1, e)) {
+            error = reader.error();
+            return false;
+        }
+        entries.append(e);
+    }
+    if (!haveHeader) {
+        error = QStringLiteral("no header line; the columns 'word' and 'translation' are needed");
+        return false;
+    }
+
+    QSet<int> ids;
+    int maxId = 0;
+    for (const Entry &e : std::as_const(entries)) {
+        if (e.id() == 0)
+            continue;
+        if (ids.contains(e.id())) {
+            error = QStringLiteral("id %1 is used twice").arg(e.id());
+            return false;
+        }
+        ids.insert(e.id());
+        maxId = qMax(maxId, e.id());
+    }
+    for (Entry &e : entries) {
+        if (e.id() == 0) {
+            if (maxId == 0x7FFFFFFF) {
+                error = QStringLiteral("no free id left for new entries");
+                return false;
+            }
+            e.setId(++maxId);
+        }
+        dictionary.insertEntry(e);
+    }
+    dictionary.setAttribute(QStringLiteral("NAME"), options.name);
+    dictionary.setAttribute(QStringLiteral("TYPE"), options.type);
+    dictionary.setAttribute(QStringLiteral("USER"), reader.userAttribute());
+    return true;
+}

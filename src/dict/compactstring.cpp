@@ -1,0 +1,69 @@
+#include "compactstring.h"
+
+namespace {
+
+// Bytes that unit u adds after a unit with high byte `high`; updates `high`.
+int unitCost(char16_t u, uchar &high)
+{
+    const uchar unitHigh = uchar(u >> 8);
+    if (unitHigh != high || (u & 0xFF) == 0) {
+        high = unitHigh;
+        return 3;
+    }
+    return 1;
+}
+
+} // namespace
+
+QByteArray encodeCompact(QStringView text)
+{
+    QByteArray out;
+    out.reserve(text.size() + 8);
+    uchar high = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (unitCost(u, high) == 3) {
+            out.append('\0');
+            out.append(char(high));
+        }
+        out.append(char(u & 0xFF));
+    }
+    return out;
+}
+
+QString decodeCompact(const char *data, qsizetype size)
+{
+    QString text(size, Qt::Uninitialized);
+    QChar *out = text.data();
+    qsizetype n = 0;
+    ushort high = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        uchar b = uchar(data[i]);
+        if (b == 0) {
+            if (i + 2 >= size)
+                break;
+            high = uchar(data[i + 1]);
+            b = uchar(data[i + 2]);
+            i += 2;
+        }
+        out[n++] = QChar(ushort((high << 8) | b));
+    }
+    text.truncate(n);
+    return text;
+}
+
+qsizetype compactPrefixLength(QStringView text, qsizetype maxBytes)
+{
+    uchar high = 0;
+    qsizetype bytes = 0;
+    qsizetype boundary = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        bytes += unitCost(text[i].unicode(), high);
+        if (bytes > maxBytes)
+            break;
+        // never cut between the two halves of a surrogate pair
+        if (!(text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()))
+            boundary = i + 1;
+    }
+    return boundary;
+}

@@ -1,0 +1,3 @@
+#include "dictlog.h"
+
+Q_LOGGING_CATEGORY(lcDict, "verbalon.dict", QtWarningMsg)

@@ -1,0 +1,283 @@
+#include "entry.h"
+
+#include "recordreader.h"
+#include "recordwriter.h"
+
+#include <algorithm>
+
+Entry::Entry(int id)
+    : m_id(id)
+{
+}
+
+Entry::Entry(const QString &word, const QString &translation, int id)
+    : m_id(id)
+    , m_word(word)
+    , m_searchKey(makeSearchKey(word))
+    , m_translation(translation)
+{
+    if (m_translation.isEmpty()) {
+        m_translation = QStringLiteral("???");
+        m_flags = FlagIncomplete;
+    }
+}
+
+void Entry::setWord(const QString &word)
+{
+    m_word = word;
+    m_searchKey = makeSearchKey(word);
+}
+
+void Entry::learnCounters(qint8 &forward, qint8 &backward) const
+{
+    forward = m_learnedForward;
+    backward = m_learnedBackward;
+}
+
+void Entry::setLearnCounters(qint8 forward, qint8 backward)
+{
+    m_learnedForward = forward;
+    m_learnedBackward = backward;
+}
+
+QString Entry::text(quint32 key) const
+{
+    for (const KeyedText &t : m_texts) {
+        if (t.key == key)
+            return t.text;
+    }
+    return QString();
+}
+
+bool Entry::hasText(quint32 key) const
+{
+    for (const KeyedText &t : m_texts) {
+        if (t.key == key)
+            return true;
+    }
+    return false;
+}
+
+void Entry::appendText(quint32 key, const QString &text)
+{
+    m_texts.append(KeyedText{key, text});
+}
+
+void Entry::setText(quint32 key, const QString &text)
+{
+    for (KeyedText &t : m_texts) {
+        if (t.key == key) {
+            t.text = text;
+            return;
+        }
+    }
+    appendText(key, text);
+}
+
+bool Entry::removeText(quint32 key)
+{
+    return m_texts.removeIf([key](const KeyedText &t) { return t.key == key; }) > 0;
+}
+
+bool Entry::hasTranslation(int k) const
+{
+    return k == 0 || hasText(TextUserBase + k);
+}
+
+QString Entry::userTranslation(int k, bool fallback) const
+{
+    if (k == 0)
+        return m_translation;
+    const QString t = text(TextUserBase + k);
+    if (t.isEmpty() && fallback)
+        return m_translation;
+    return t;
+}
+
+QString Entry::userTranslation(int &k) const
+{
+    if (k != 0) {
+        const QString t = text(TextUserBase + k);
+        if (!t.isEmpty())
+            return t;
+        k = 0;
+    }
+    return m_translation;
+}
+
+int Entry::letterCount() const
+{
+    int n = 0;
+    for (QChar c : m_word) {
+        if (c.isLetter())
+            ++n;
+    }
+    return n;
+}
+
+const QStringList &Entry::typeLabels()
+{
+    static const QStringList labels = {
+        QStringLiteral("???"),  QStringLiteral("Noun"),  QStringLiteral("Verb"),
+        QStringLiteral("Adj."), QStringLiteral("Adv."),  QStringLiteral("Num."),
+        QStringLiteral("Pers."), QStringLiteral("Conj."), QStringLiteral("Prep."),
+    };
+    return labels;
+}
+
+QString Entry::typeLabel(int type)
+{
+    return typeLabels().value(type);
+}
+
+int Entry::typeOfLabel(const QString &label)
+{
+    return typeLabels().indexOf(label);
+}
+
+QString makeSearchKey(const QString &text)
+{
+    // a text that is its own key (unpointed Hebrew, lower-case words) is
+    // shared rather than copied
+    const bool ownKey = std::all_of(text.cbegin(), text.cend(),
+                                    [](QChar c) { return c.isLetter() && c.toLower() == c; });
+    if (ownKey)
+        return text;
+    QString key;
+    key.reserve(text.size());
+    for (QChar c : text) {
+        if (c.isLetter())
+            key.append(c.toLower());
+    }
+    return key;
+}
+
+QStringList splitMeanings(const QString &translation)
+{
+    QStringList meanings;
+    QString piece;
+    bool inParentheses = false;
+    for (QChar c : translation) {
+        if (inParentheses) {
+            if (c == u')')
+                inParentheses = false;
+        } else if (c == u'(') {
+            inParentheses = true;
+        } else if (c == u',' || c == u';') {
+            if (!piece.isEmpty()) {
+                meanings.append(piece.trimmed());
+                piece.clear();
+            }
+        } else {
+            piece.append(c);
+        }
+    }
+    if (!piece.isEmpty())
+        meanings.append(piece.trimmed());
+    return meanings;
+}
+
+bool anyHebrewChar(const QString &text)
+{
+    for (QChar c : text) {
+        if ((c.unicode() >> 8) == 0x05)
+            return true;
+    }
+    return false;
+}
+
+QString languageDisplayName(const QString &code)
+{
+    if (code.startsWith(QLatin1String("de")))
+        return QStringLiteral("Deutsch");
+    if (code.startsWith(QLatin1String("fr")))
+        return QStringLiteral("Francais");
+    if (code.startsWith(QLatin1String("it")))
+        return QStringLiteral("Italiano");
+    if (code.startsWith(QLatin1String("en")))
+        return QStringLiteral("English");
+    return code;
+}
+
+bool Entry::read(RecordReader &in, Format format)
+{
+    QString word;
+    QString translation;
+    if (format == Format::V30) {
+        QString legacy;
+        if (!in.readString(word))
+            return false;
+        setWord(word);
+        if (!in.readString(legacy))
+            return false;
+        if (!legacy.isEmpty())
+            appendText(TextLegacy, legacy);
+        if (!in.readString(translation))
+            return false;
+        m_translation = translation;
+        return true;
+    }
+
+    const bool compact = format != Format::V31;
+    auto readText = [&in, compact](QString &text) {
+        return compact ? in.readCompact(text) : in.readString(text);
+    };
+    quint32 id = 0;
+    quint16 type = 0;
+    quint32 flags = 0;
+    if (!in.readU32(id))
+        return false;
+    m_id = int(id);
+    if (!in.readU16(type))
+        return false;
+    m_wordType = type;
+    if (!in.readU32(flags))
+        return false;
+    m_flags = flags;
+    if (!readText(word))
+        return false;
+    setWord(word);
+    if (!readText(translation))
+        return false;
+    m_translation = translation;
+    quint16 textCount = 0;
+    if (!in.readU16(textCount))
+        return false;
+    for (int i = 0; i < textCount; ++i) {
+        quint16 key = 0;
+        QString text;
+        if (!in.readU16(key))
+            return false;
+        if (!readText(text))
+            return false;
+        appendText(key, text);
+    }
+    if (!compact)
+        return true;
+    quint8 forward = 0;
+    quint8 backward = 0;
+    if (!in.readU8(forward))
+        return false;
+    m_learnedForward = qint8(forward);
+    if (!in.readU8(backward))
+        return false;
+    m_learnedBackward = qint8(backward);
+    return true;
+}
+
+void Entry::write(RecordWriter &out) const
+{
+    out.writeU32(quint32(m_id));
+    out.writeU16(quint16(m_wordType));
+    out.writeU32(m_flags);
+    out.writeCompact(m_word);
+    out.writeCompact(m_translation);
+    const qsizetype textCount = qMin<qsizetype>(m_texts.size(), 0xFFFF);
+    out.writeU16(quint16(textCount));
+    for (qsizetype i = 0; i < textCount; ++i) {
+        out.writeU16(quint16(m_texts[i].key));
+        out.writeCompact(m_texts[i].text);
+    }
+    out.writeU8(quint8(m_learnedForward));
+    out.writeU8(quint8(m_learnedBackward));
+}

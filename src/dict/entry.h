@@ -1,0 +1,147 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class RecordReader;
+class RecordWriter;
+
+// One dictionary entry: a foreign word with its search key, its meanings in up
+// to four user languages, word type, grammatical flags, keyed extra texts and
+// the two trainer counters. A plain value type; equality compares ids only,
+// which is how the store finds entries to replace or delete.
+class Entry
+{
+public:
+    enum WordType {
+        TypeUnset = 0,
+        Noun = 1,
+        Verb = 2,
+        Adjective = 3,
+        Adverb = 4,
+        Numeral = 5,
+        Pronoun = 6,
+        Conjunction = 7,
+        Preposition = 8
+    };
+    static constexpr int WordTypeCount = 9;
+
+    // Record layouts of the dictionary file versions "DICT V3.0" to "DICT V3.3".
+    enum class Format { V30, V31, V32, V33 };
+
+    enum Flag : quint32 {
+        FlagMasculine = 1,
+        FlagFeminine = 2,
+        FlagSingular = 4,
+        FlagPlural = 8,
+        FlagTransitive = 64,
+        FlagIntransitive = 128,
+        FlagIncomplete = 256,
+        FlagIsName = 512
+    };
+
+    enum TextKey : quint32 {
+        TextLegacy = 1,
+        TextInfinitive = 2,
+        TextPlural = 3,
+        // user language k (1..3) is stored under TextUserBase + k
+        TextUserBase = 16
+    };
+
+    struct KeyedText
+    {
+        quint32 key = 0;
+        QString text;
+        bool operator==(const KeyedText &other) const
+        {
+            return key == other.key && text == other.text;
+        }
+    };
+
+    explicit Entry(int id = 0);
+    // An empty translation becomes "???" and marks the entry incomplete.
+    Entry(const QString &word, const QString &translation, int id);
+
+    bool operator==(const Entry &other) const { return m_id == other.m_id; }
+    bool operator!=(const Entry &other) const { return m_id != other.m_id; }
+
+    int id() const { return m_id; }
+    void setId(int id) { m_id = id; }
+
+    const QString &word() const { return m_word; }
+    // Also recomputes the search key.
+    void setWord(const QString &word);
+    const QString &searchKey() const { return m_searchKey; }
+
+    const QString &translation() const { return m_translation; }
+    QString mainTranslation() const { return m_translation; }
+    void setTranslation(const QString &translation) { m_translation = translation; }
+
+    int wordType() const { return m_wordType; }
+    void setWordType(int type) { m_wordType = type; }
+
+    quint32 flags() const { return m_flags; }
+    void setFlags(quint32 flags) { m_flags = flags; }
+    bool hasFlag(quint32 flag) const { return (m_flags & flag) != 0; }
+
+    qint8 learnedForward() const { return m_learnedForward; }
+    qint8 learnedBackward() const { return m_learnedBackward; }
+    void learnCounters(qint8 &forward, qint8 &backward) const;
+    void setLearnCounters(qint8 forward, qint8 backward);
+
+    const QList<KeyedText> &texts() const { return m_texts; }
+    QString text(quint32 key) const;
+    bool hasText(quint32 key) const;
+    void appendText(quint32 key, const QString &text);
+    void setText(quint32 key, const QString &text);
+    bool removeText(quint32 key);
+
+    // User language 0 is the translation field, k = 1..3 the text 16 + k.
+    bool hasTranslation(int k) const;
+    QString userTranslation(int k, bool fallback) const;
+    // Falls back to the main translation and then sets k to 0, so the
+    // caller learns which language the answer is in.
+    QString userTranslation(int &k) const;
+
+    int letterCount() const;
+
+    // Reads one record of the given layout. A record cut short by the end of
+    // the data keeps the fields read so far, and the result is false.
+    bool read(RecordReader &in, Format format);
+    // Writes the entry as a V3.3 record.
+    void write(RecordWriter &out) const;
+
+    // Untranslated labels of the word types, index = wordType ("???", "Noun", ...).
+    static const QStringList &typeLabels();
+    // Label of a type, or an empty string outside 0..8.
+    static QString typeLabel(int type);
+    // Type of a label, -1 when the label names none.
+    static int typeOfLabel(const QString &label);
+
+private:
+    int m_id = 0;
+    QString m_word;
+    QString m_searchKey;
+    QString m_translation;
+    QList<KeyedText> m_texts;
+    int m_wordType = TypeUnset;
+    quint32 m_flags = 0;
+    qint8 m_learnedForward = -1;
+    qint8 m_learnedBackward = -1;
+};
+
+// The letters of a text, lower-cased; it orders the store and decides exact
+// and prefix lookups, so pointed and unpointed Hebrew give the same key.
+QString makeSearchKey(const QString &text);
+
+// Splits a translation into meanings at "," and ";" outside parentheses;
+// parenthesised text is dropped.
+QStringList splitMeanings(const QString &translation);
+
+// True when some code unit lies in U+0500..U+05FF.
+bool anyHebrewChar(const QString &text);
+
+// "Deutsch", "Francais", "Italiano", "English" for codes starting with de,
+// fr, it, en; any other code unchanged.
+QString languageDisplayName(const QString &code);

@@ -1,0 +1,89 @@
+#include "recordreader.h"
+
+#include "compactstring.h"
+
+#include <QtEndian>
+
+RecordReader::RecordReader(const QByteArray &data)
+    : m_data(data)
+{
+}
+
+bool RecordReader::fail()
+{
+    m_pos = m_data.size();
+    return false;
+}
+
+bool RecordReader::readU8(quint8 &value)
+{
+    if (!has(1))
+        return fail();
+    value = *cursor();
+    m_pos += 1;
+    return true;
+}
+
+bool RecordReader::readU16(quint16 &value)
+{
+    if (!has(2))
+        return fail();
+    value = qFromBigEndian<quint16>(cursor());
+    m_pos += 2;
+    return true;
+}
+
+bool RecordReader::readU32(quint32 &value)
+{
+    if (!has(4))
+        return fail();
+    value = qFromBigEndian<quint32>(cursor());
+    m_pos += 4;
+    return true;
+}
+
+bool RecordReader::readBytes(QByteArray &value)
+{
+    quint32 size = 0;
+    if (!readU32(size))
+        return false;
+    if (size == 0xFFFFFFFFu) {
+        value = QByteArray();
+        return true;
+    }
+    if (!has(size))
+        return fail();
+    value = QByteArray(reinterpret_cast<const char *>(cursor()), size);
+    m_pos += size;
+    return true;
+}
+
+bool RecordReader::readString(QString &value)
+{
+    quint32 size = 0;
+    if (!readU32(size))
+        return false;
+    if (size == 0xFFFFFFFFu) {
+        value = QString();
+        return true;
+    }
+    if ((size & 1) != 0 || !has(size))
+        return fail();
+    const qsizetype units = size / 2;
+    value = QString(units, Qt::Uninitialized);
+    qFromBigEndian<char16_t>(cursor(), units, value.data());
+    m_pos += size;
+    return true;
+}
+
+bool RecordReader::readCompact(QString &value)
+{
+    quint16 size = 0;
+    if (!readU16(size))
+        return false;
+    if (!has(size))
+        return fail();
+    value = decodeCompact(reinterpret_cast<const char *>(cursor()), size);
+    m_pos += size;
+    return true;
+}

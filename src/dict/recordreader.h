@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reads the big-endian values of a dictionary file from a byte buffer. Every
+// read checks the bytes left, so a damaged file can neither overrun the
+// buffer nor make a length field allocate more than the file holds. A failed
+// read leaves the reader at the end and returns false.
+class RecordReader
+{
+public:
+    explicit RecordReader(const QByteArray &data);
+
+    bool atEnd() const { return m_pos >= m_data.size(); }
+    qsizetype position() const { return m_pos; }
+
+    bool readU8(quint8 &value);
+    bool readU16(quint16 &value);
+    bool readU32(quint32 &value);
+    // A 32-bit byte count and the bytes; 0xFFFFFFFF gives a null array.
+    bool readBytes(QByteArray &value);
+    // A 32-bit byte count and UTF-16 big-endian units; 0xFFFFFFFF is null.
+    bool readString(QString &value);
+    // A 16-bit byte count and compact-encoded bytes.
+    bool readCompact(QString &value);
+
+private:
+    bool fail();
+    bool has(qsizetype bytes) const { return m_data.size() - m_pos >= bytes; }
+    const uchar *cursor() const { return reinterpret_cast<const uchar *>(m_data.constData()) + m_pos; }
+
+    QByteArray m_data;
+    qsizetype m_pos = 0;
+};

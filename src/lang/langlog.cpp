@@ -1,0 +1,3 @@
+#include "langlog.h"
+
+Q_LOGGING_CATEGORY(lcLang, "verbalon.lang", QtWarningMsg)

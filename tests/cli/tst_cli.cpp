@@ -1,0 +1,240 @@
+#include "dict/dictionary.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCli(const QStringList &args, const QByteArray &input = QByteArray())
+{
+    QProcess process;
+    process.start(QStringLiteral(VERBALON_BIN_DIR "/verbalon-cli"), args);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(30000);
+    return Run{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void helpListsCommands();
+    void infoFormat();
+    void dumpEscapesTextFields();
+    void lookupFormat();
+    void listPrintsParsedList();
+    void exportImportRoundTrip_data();
+    void exportImportRoundTrip();
+    void importNamesColumnsByHeader();
+    void badImportWritesNoFile_data();
+    void badImportWritesNoFile();
+    void errors_data();
+    void errors();
+
+private:
+    QString fixture();
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+};
+
+void TestCli::init()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+QString TestCli::fixture()
+{
+    Dictionary dict(path("fixture.dic"));
+    dict.setAttribute("NAME", "Hebrew");
+    dict.setAttribute("TYPE", "he_IL");
+    dict.setAttribute("USER", "en,de,fr");
+    Entry book(QString::fromUtf8("סֵפֶר"), "book\tvolume\\x\nline\r", 7);
+    book.setWordType(Entry::Noun);
+    book.setFlags(5);
+    book.appendText(Entry::TextPlural, QString::fromUtf8("סְפָרִים"));
+    book.appendText(Entry::TextUserBase + 1, "Buch");
+    book.setLearnCounters(3, -1);
+    dict.insertEntry(book);
+    Entry barber(QString::fromUtf8("סַפָּר"), "barber, book", 2);
+    barber.appendText(Entry::TextLegacy, "old");
+    barber.appendText(Entry::TextUserBase + 2, "coiffeur");
+    dict.insertEntry(barber);
+    dict.insertEntry(Entry("zebra", "", 40));
+    if (!dict.save())
+        qFatal("cannot write the fixture");
+    return path("fixture.dic");
+}
+
+void TestCli::helpListsCommands()
+{
+    const Run run = runCli({"--help"});
+    QCOMPARE(run.exitCode, 0);
+    for (const char *command : {"info", "dump", "lookup", "list", "export", "import"})
+        QVERIFY2(run.out.contains(QByteArray("verbalon-cli ") + command), command);
+}
+
+void TestCli::infoFormat()
+{
+    const Run run = runCli({"info", fixture()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("version: DICT V3.3\nNAME: Hebrew\nTYPE: he_IL\nUSER: en,de,fr\n"
+                                 "entries: 3\nmaxId: 40\n"));
+}
+
+void TestCli::dumpEscapesTextFields()
+{
+    const Run run = runCli({"dump", fixture()});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], QByteArray("40\t0\t256\t-1\t-1\tzebra\tzebra\t???"));
+    QCOMPARE(QString::fromUtf8(lines[1]),
+             QString::fromUtf8("7\t1\t5\t3\t-1\tסֵפֶר\tספר\tbook\\tvolume\\\\x\\nline\\r\t3=סְפָרִים\t17=Buch"));
+    QCOMPARE(QString::fromUtf8(lines[2]),
+             QString::fromUtf8("2\t0\t0\t-1\t-1\tסַפָּר\tספר\tbarber, book\t1=old\t18=coiffeur"));
+}
+
+void TestCli::lookupFormat()
+{
+    const QString file = fixture();
+    Run run = runCli({"lookup", file, QString::fromUtf8("ספ")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("prefix\t1\t3\n"));
+
+    run = runCli({"lookup", file, QString::fromUtf8("סֵפֶר")});
+    QCOMPARE(QString::fromUtf8(run.out), QString::fromUtf8("prefix\t-1\t3\nexact\t7\tסֵפֶר\nexact\t2\tסַפָּר\n"));
+
+    run = runCli({"lookup", file, "book"});
+    QCOMPARE(QString::fromUtf8(run.out), QString::fromUtf8("prefix\t-1\t0\nmeaning\t2\tסַפָּר\n"));
+}
+
+void TestCli::listPrintsParsedList()
+{
+    writeFile(path("dicts.dic"), "NAME: B\r\nFILE: b.dic\r\n# c\r\n\r\n\r\nUSER: en\nNAME : A\n");
+    const Run run = runCli({"list", path("dicts.dic")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("# Dictionary META File: list of languages\n\nFILE: b.dic\nNAME: B\n"
+                                 "\nNAME : A\nUSER: en\n"));
+}
+
+void TestCli::exportImportRoundTrip_data()
+{
+    QTest::addColumn<QString>("dictionary");
+    QTest::addColumn<QString>("user");
+    QTest::newRow("fixture") << QString() << "en,de,fr";
+    QTest::newRow("sample") << QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic") << "en,de";
+}
+
+void TestCli::exportImportRoundTrip()
+{
+    QFETCH(QString, dictionary);
+    QFETCH(QString, user);
+    if (dictionary.isEmpty())
+        dictionary = fixture();
+    QCOMPARE(runCli({"export", dictionary, path("out.tsv")}).exitCode, 0);
+    const Run imported = runCli({"import", "--name", "Hebrew", "--type", "he_IL", "--user", user,
+                                 path("out.tsv"), path("back.dic")});
+    QCOMPARE(imported.err, QByteArray());
+    QCOMPARE(imported.exitCode, 0);
+    QCOMPARE(runCli({"dump", path("back.dic")}).out, runCli({"dump", dictionary}).out);
+    QCOMPARE(runCli({"info", path("back.dic")}).out, runCli({"info", dictionary}).out);
+}
+
+void TestCli::importNamesColumnsByHeader()
+{
+    writeFile(path("in.tsv"), QString::fromUtf8("translation\tde\tword\ttype\n"
+                                                "to write\tschreiben\tכָּתַב\tVerb\n"
+                                                "\n"
+                                                "\t\tחָדָשׁ\t3\r\n").toUtf8());
+    QCOMPARE(runCli({"import", path("in.tsv"), path("out.dic")}).exitCode, 0);
+    const Run info = runCli({"info", path("out.dic")});
+    QCOMPARE(info.out, QByteArray("version: DICT V3.3\nUSER: en,de\nentries: 2\nmaxId: 2\n"));
+    const Run dump = runCli({"dump", path("out.dic")});
+    QCOMPARE(QString::fromUtf8(dump.out),
+             QString::fromUtf8("2\t3\t256\t-1\t-1\tחָדָשׁ\tחדש\t???\n"
+                               "1\t2\t0\t-1\t-1\tכָּתַב\tכתב\tto write\t17=schreiben\n"));
+}
+
+void TestCli::badImportWritesNoFile_data()
+{
+    QTest::addColumn<QByteArray>("tsv");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no translation column") << QByteArray("word\tde\nx\ty\n") << "'word' and 'translation'";
+    QTest::newRow("empty file") << QByteArray("") << "no header";
+    QTest::newRow("unknown type") << QByteArray("word\ttranslation\ttype\nx\ty\tThing\n") << "line 2: unknown word type";
+    QTest::newRow("id twice") << QByteArray("id\tword\ttranslation\n3\ta\tb\n3\tc\td\n") << "id 3 is used twice";
+    QTest::newRow("counter out of range") << QByteArray("word\ttranslation\tlearnedForward\na\tb\t200\n") << "bad learnedForward";
+    QTest::newRow("language not in --user") << QByteArray("word\ttranslation\tit\na\tb\tc\n") << "'it' is not one";
+    QTest::newRow("stray field") << QByteArray("word\ttranslation\na\tb\tc\n") << "more fields";
+}
+
+void TestCli::badImportWritesNoFile()
+{
+    QFETCH(QByteArray, tsv);
+    QFETCH(QString, reason);
+    writeFile(path("bad.tsv"), tsv);
+    const Run run = runCli({"import", "--user", "en,de", path("bad.tsv"), path("bad.dic")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(reason.toUtf8()), run.err.constData());
+    QVERIFY(run.err.contains(path("bad.tsv").toUtf8()));
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(!QFile::exists(path("bad.dic")));
+}
+
+void TestCli::errors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("no command") << QStringList() << 2 << "no command";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "frobnicate";
+    QTest::newRow("missing argument") << QStringList{"info"} << 2 << "usage";
+    QTest::newRow("unknown option") << QStringList{"dump", "--fast", "x.dic"} << 2 << "--fast";
+    QTest::newRow("missing file") << QStringList{"info", "@/missing.dic"} << 1 << "@/missing.dic: no such file";
+    QTest::newRow("not a dictionary") << QStringList{"dump", "@/junk.dic"} << 1 << "@/junk.dic: not a dictionary";
+    QTest::newRow("missing list") << QStringList{"list", "@/none"} << 1 << "@/none";
+    QTest::newRow("export to a directory") << QStringList{"export", "@/fixture.dic", "@"} << 1 << "cannot write";
+}
+
+void TestCli::errors()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, mentions);
+    fixture();
+    writeFile(path("junk.dic"), "this is not a dictionary");
+    for (QString &arg : args)
+        arg.replace('@', m_dir.path());
+    mentions.replace('@', m_dir.path());
+
+    const Run run = runCli(args);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
+    QCOMPARE(run.err.count('\n'), 1);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

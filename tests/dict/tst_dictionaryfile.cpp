@@ -1,0 +1,443 @@
+#include "dict/compactstring.h"
+#include "dict/dictionary.h"
+#include "lang/language.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Hex digits; spaces and bars only group them for the eye.
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+QByteArray header(const char *version)
+{
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s << version; // length with the zero byte, the text, the zero byte
+    return out;
+}
+
+QByteArray v33Header()
+{
+    return header("DICT V3.3") + hex("00000000");
+}
+
+Entry sampleEntry()
+{
+    Entry e(QString::fromUtf8("מִילָּה"), QStringLiteral("word, term"), 12);
+    e.setWordType(Entry::Noun);
+    e.setFlags(Entry::FlagFeminine | Entry::FlagSingular | Entry::FlagIsName);
+    e.appendText(Entry::TextPlural, QString::fromUtf8("מִילִּים"));
+    e.appendText(Entry::TextUserBase + 1, QStringLiteral("Wort"));
+    e.appendText(Entry::TextLegacy, QString());
+    e.setLearnCounters(100, -1);
+    return e;
+}
+
+void compareEntries(const Entry &a, const Entry &b)
+{
+    QCOMPARE(a.id(), b.id());
+    QCOMPARE(a.word(), b.word());
+    QCOMPARE(a.searchKey(), b.searchKey());
+    QCOMPARE(a.translation(), b.translation());
+    QCOMPARE(a.texts(), b.texts());
+    QCOMPARE(a.wordType(), b.wordType());
+    QCOMPARE(a.flags(), b.flags());
+    QCOMPARE(a.learnedForward(), b.learnedForward());
+    QCOMPARE(a.learnedBackward(), b.learnedBackward());
+}
+
+} // namespace
+
+class TestDictionaryFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void workedExampleBytes();
+    void compactEncoding_data();
+    void compactEncoding();
+    void unitWithZeroLowByteRoundTrips_data();
+    void unitWithZeroLowByteRoundTrips();
+    void overlongTextIsShortenedAndFileReadsBackWhole();
+    void writeReadRoundTripKeepsEveryField();
+    void entryWithIdZeroIsNotWritten();
+    void olderVersions_data();
+    void olderVersions();
+    void v30RecordsGetFreshIdsAndSurviveSaving();
+    void unknownVersionFailsAndLeavesStoreAlone();
+    void loadRefusesFilledStoreAndMissingFile();
+    void truncatedFileKeepsWhatWasReadable();
+    void hostileBytesNeverCrash_data();
+    void hostileBytesNeverCrash();
+    void failedSaveLeavesOldFileIntact();
+    void saveRaisesAndClearsModified();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestDictionaryFile::init()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestDictionaryFile::workedExampleBytes()
+{
+    Dictionary dict;
+    dict.setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
+    Entry e(QString::fromUtf8("מילה"), QStringLiteral("word"), 7);
+    e.setWordType(Entry::Noun);
+    e.setFlags(6);
+    dict.insertEntry(e);
+
+    const QByteArray expected = hex("0000000A 44494354205633 2E33 00"
+                                    "0000000C") + QByteArray("NAME: Hebrew") + hex("00000000")
+        + hex("00000007 | 0001 | 00000006 | 0006 0005DED9DCD4 | 0004 776F7264 | 0000 | FF | FF");
+    QCOMPARE(dict.toBytes(), expected);
+}
+
+void TestDictionaryFile::compactEncoding_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("ascii, one byte each") << "word" << hex("776F7264");
+    QTest::newRow("mixed scripts")
+        << QString::fromUtf16(u"\u05D0 \u05D1") << hex("0005D0 000020 0005D1");
+    QTest::newRow("U+0000") << QString(QChar(0)) << hex("000000");
+    QTest::newRow("empty") << "" << QByteArray();
+}
+
+void TestDictionaryFile::compactEncoding()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(encodeCompact(text), bytes);
+    QCOMPARE(decodeCompact(bytes.constData(), bytes.size()), text);
+}
+
+void TestDictionaryFile::unitWithZeroLowByteRoundTrips_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    // a unit with low byte 00 under an unchanged high byte gets its escape
+    QTest::newRow("U+0400 after U+0401")
+        << QString::fromUtf16(u"\u0401\u0400") << hex("000401 000400");
+    QTest::newRow("U+0600 inside arabic")
+        << QString::fromUtf16(u"\u0628\u0600\u0628") << hex("000628 000600 28");
+    QTest::newRow("U+2000 after U+2001")
+        << QString::fromUtf16(u"\u2001\u2000x") << hex("002001 002000 000078");
+    QTest::newRow("U+0100 after ascii") << QString::fromUtf16(u"a\u0100") << hex("61 000100");
+}
+
+void TestDictionaryFile::unitWithZeroLowByteRoundTrips()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(encodeCompact(text), bytes);
+    QCOMPARE(decodeCompact(bytes.constData(), bytes.size()), text);
+
+    Dictionary dict;
+    dict.insertEntry(Entry(QStringLiteral("w"), text, 1));
+    Dictionary back;
+    QVERIFY(back.readFrom(dict.toBytes()));
+    QCOMPARE(back.entryById(1).translation(), text);
+}
+
+void TestDictionaryFile::overlongTextIsShortenedAndFileReadsBackWhole()
+{
+    // Hebrew letters separated by spaces cost three bytes each
+    QString longText;
+    for (int i = 0; i < 30000; ++i)
+        longText += QString::fromUtf16(u"\u05D0 ");
+    longText += QString::fromUtf16(u"\U0001F600");
+    Dictionary dict;
+    Entry big(QStringLiteral("big"), longText, 1);
+    big.setText(Entry::TextPlural, QStringLiteral("kept"));
+    dict.insertEntry(big);
+    dict.insertEntry(Entry(QStringLiteral("next"), QStringLiteral("after"), 2));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("text too long"));
+    Dictionary back;
+    QVERIFY(back.readFrom(dict.toBytes()));
+    QCOMPARE(back.count(), 2);
+    const Entry read = back.entryById(1);
+    QVERIFY(longText.startsWith(read.translation()));
+    QVERIFY(encodeCompact(read.translation()).size() <= 0xFFFF);
+    QVERIFY(encodeCompact(read.translation()).size() > 0xFFFF - 6);
+    QCOMPARE(read.text(Entry::TextPlural), QStringLiteral("kept"));
+    QCOMPARE(back.entryById(2).translation(), QStringLiteral("after"));
+}
+
+void TestDictionaryFile::writeReadRoundTripKeepsEveryField()
+{
+    Dictionary dict;
+    dict.setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
+    dict.setAttribute(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
+    dict.setAttribute(QStringLiteral("USER"), QStringLiteral("en,de"));
+    dict.insertEntry(sampleEntry());
+    Entry other(QStringLiteral("zzz"), QStringLiteral("last; one"), 41);
+    other.setWordType(300); // outside the known types, still kept
+    other.setFlags(0xFFFFFFFFu);
+    other.setLearnCounters(-128, 127);
+    dict.insertEntry(other);
+
+    const QString path = m_dir.filePath("round.dic");
+    Dictionary saved(path);
+    QVERIFY(saved.readFrom(dict.toBytes()));
+    QVERIFY(saved.save());
+
+    Dictionary back;
+    QVERIFY(back.load(path));
+    QCOMPARE(back.version(), QStringLiteral("DICT V3.3"));
+    QCOMPARE(back.attributes(), dict.attributes());
+    QCOMPARE(back.count(), 2);
+    QCOMPARE(back.maxId(), 41);
+    compareEntries(back.entryById(12), sampleEntry());
+    compareEntries(back.entryById(41), other);
+    QVERIFY(back.language() != nullptr);
+    QVERIFY(back.language()->isRightToLeft());
+}
+
+void TestDictionaryFile::entryWithIdZeroIsNotWritten()
+{
+    Dictionary dict;
+    dict.insertEntry(Entry(QStringLiteral("ghost"), QStringLiteral("none"), 0));
+    dict.insertEntry(Entry(QStringLiteral("real"), QStringLiteral("one"), 3));
+    Dictionary back;
+    QVERIFY(back.readFrom(dict.toBytes()));
+    QCOMPARE(back.count(), 1);
+    QCOMPARE(back.entryAt(0)->word(), QStringLiteral("real"));
+}
+
+void TestDictionaryFile::olderVersions_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("forward");
+
+    QByteArray v31 = header("DICT V3.1");
+    {
+        QDataStream s(&v31, QIODevice::Append);
+        s << qint32(9) << quint16(2) << quint32(64) << QString::fromUtf8("כָּתַב")
+          << QStringLiteral("to write") << quint16(1) << quint16(2) << QString::fromUtf8("לִכְתּוֹב");
+    }
+    QTest::newRow("V3.1") << v31 << "DICT V3.1" << -1;
+
+    const QByteArray v32 = header("DICT V3.2")
+        + hex("00000009 0002 00000040 0008 0005DB B8 BC EA B7 D1")
+        + hex("0008") + "to write" + hex("0001 0002 0003 0005DC") + hex("05 FF");
+    QTest::newRow("V3.2") << v32 << "DICT V3.2" << 5;
+}
+
+void TestDictionaryFile::olderVersions()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, version);
+    QFETCH(int, forward);
+
+    Dictionary dict;
+    QVERIFY(dict.readFrom(file));
+    QCOMPARE(dict.version(), version);
+    QCOMPARE(dict.name(), QStringLiteral("Hebrew"));
+    QCOMPARE(dict.type(), QStringLiteral("he_IL"));
+    QCOMPARE(dict.count(), 1);
+    const Entry e = dict.entryById(9);
+    QCOMPARE(e.wordType(), 2);
+    QCOMPARE(e.flags(), 64u);
+    QCOMPARE(e.searchKey(), QString::fromUtf8("כתב"));
+    QCOMPARE(e.translation(), QStringLiteral("to write"));
+    QVERIFY(e.hasText(Entry::TextInfinitive));
+    QCOMPARE(int(e.learnedForward()), forward);
+
+    // saved again, the file is V3.3 with the default attributes written out
+    Dictionary back;
+    QVERIFY(back.readFrom(dict.toBytes()));
+    QCOMPARE(back.version(), QStringLiteral("DICT V3.3"));
+    QCOMPARE(back.attributes(), dict.attributes());
+    compareEntries(back.entryById(9), e);
+}
+
+void TestDictionaryFile::v30RecordsGetFreshIdsAndSurviveSaving()
+{
+    QByteArray file = header("DICT V3.0");
+    {
+        QDataStream s(&file, QIODevice::Append);
+        s << QString::fromUtf8("בַּיִת") << QStringLiteral("old note") << QStringLiteral("house");
+        s << QString::fromUtf8("סֵפֶר") << QString() << QStringLiteral("book");
+    }
+    Dictionary dict;
+    QVERIFY(dict.readFrom(file));
+    QCOMPARE(dict.count(), 2);
+    QCOMPARE(dict.maxId(), 2);
+    QCOMPARE(dict.entryById(1).translation(), QStringLiteral("house"));
+    QCOMPARE(dict.entryById(1).text(Entry::TextLegacy), QStringLiteral("old note"));
+    QCOMPARE(dict.entryById(2).translation(), QStringLiteral("book"));
+    QVERIFY(!dict.entryById(2).hasText(Entry::TextLegacy));
+
+    Dictionary back;
+    QVERIFY(back.readFrom(dict.toBytes()));
+    QCOMPARE(back.count(), 2);
+    compareEntries(back.entryById(1), dict.entryById(1));
+}
+
+void TestDictionaryFile::unknownVersionFailsAndLeavesStoreAlone()
+{
+    Dictionary dict;
+    dict.setAttribute(QStringLiteral("NAME"), QStringLiteral("Mine"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown file version"));
+    QVERIFY(!dict.readFrom(header("DICT V4.0") + hex("00000000")));
+    QCOMPARE(dict.version(), QStringLiteral("DICT V4.0"));
+    QCOMPARE(dict.name(), QStringLiteral("Mine"));
+    QCOMPARE(dict.count(), 0);
+}
+
+void TestDictionaryFile::loadRefusesFilledStoreAndMissingFile()
+{
+    const QString path = m_dir.filePath("one.dic");
+    Dictionary source(path);
+    source.insertEntry(Entry(QStringLiteral("a"), QStringLiteral("b"), 1));
+    QVERIFY(source.save());
+
+    Dictionary dict;
+    dict.insertEntry(Entry(QStringLiteral("x"), QStringLiteral("y"), 5));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not empty"));
+    QVERIFY(!dict.load(path));
+    QCOMPARE(dict.count(), 1);
+    QCOMPARE(dict.fileName(), QString());
+
+    Dictionary empty(QStringLiteral("given"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot open dictionary"));
+    QVERIFY(!empty.load(m_dir.filePath("missing.dic")));
+    QCOMPARE(empty.fileName(), QStringLiteral("given"));
+}
+
+void TestDictionaryFile::truncatedFileKeepsWhatWasReadable()
+{
+    Dictionary dict;
+    dict.setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
+    dict.insertEntry(Entry(QStringLiteral("aaa"), QStringLiteral("first"), 20));
+    const qsizetype firstRecordEnd = dict.toBytes().size();
+    dict.insertEntry(sampleEntry());
+    const QByteArray full = dict.toBytes();
+
+    QLoggingCategory::setFilterRules(QStringLiteral("verbalon.dict.warning=false"));
+    for (qsizetype cut = 0; cut < full.size(); ++cut) {
+        Dictionary part;
+        part.readFrom(full.left(cut));
+        if (cut >= firstRecordEnd + 4) {
+            QCOMPARE(part.count(), 2);
+            QCOMPARE(part.entryById(12).id(), 12); // partly filled, as far as read
+        } else if (cut > firstRecordEnd) {
+            QCOMPARE(part.count(), 2);
+        } else if (cut == firstRecordEnd) {
+            QCOMPARE(part.count(), 1);
+            QCOMPARE(part.entryAt(0)->translation(), QStringLiteral("first"));
+        } else {
+            QVERIFY(part.count() <= 1);
+        }
+    }
+    QLoggingCategory::setFilterRules(QString());
+    Dictionary whole;
+    QVERIFY(whole.readFrom(full));
+    compareEntries(whole.entryById(12), sampleEntry());
+}
+
+void TestDictionaryFile::hostileBytesNeverCrash_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("huge version length") << hex("FFFFFFF0 44494354");
+    QTest::newRow("huge attribute length") << header("DICT V3.3") + hex("7FFFFFFF 41");
+    QTest::newRow("huge V3.1 string") << header("DICT V3.1") + hex("00000001 0001 00000000 7FFFFFFE 0041");
+    QTest::newRow("odd V3.1 string") << header("DICT V3.1") + hex("00000001 0001 00000000 00000003 004100");
+    QTest::newRow("text count beyond data") << v33Header() + hex("00000001 0001 00000000 0001 41 0001 42 FFFF 0002");
+    QTest::newRow("compact length beyond data") << v33Header() + hex("00000001 0001 00000000 FFFF 41");
+    QTest::newRow("escape cut off") << v33Header() + hex("00000001 0001 00000000 0002 0005");
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        QRandomGenerator random(seed);
+        QByteArray noise(int(random.bounded(1, 4000)), Qt::Uninitialized);
+        for (char &c : noise)
+            c = char(random.bounded(256));
+        QTest::newRow(qPrintable(QStringLiteral("noise %1").arg(seed))) << v33Header() + noise;
+        QTest::newRow(qPrintable(QStringLiteral("V3.1 noise %1").arg(seed))) << header("DICT V3.1") + noise;
+    }
+}
+
+void TestDictionaryFile::hostileBytesNeverCrash()
+{
+    QFETCH(QByteArray, file);
+    QLoggingCategory::setFilterRules(QStringLiteral("verbalon.dict.warning=false"));
+    Dictionary dict;
+    dict.readFrom(file);
+    QLoggingCategory::setFilterRules(QString());
+    // every record takes at least 13 bytes of the file
+    QVERIFY(dict.count() <= file.size() / 13 + 1);
+    for (int i = 0; i < dict.count(); ++i)
+        QVERIFY(dict.entryAt(i)->word().size() <= file.size());
+    Dictionary back;
+    QVERIFY(back.readFrom(dict.toBytes()));
+}
+
+void TestDictionaryFile::failedSaveLeavesOldFileIntact()
+{
+    const QString path = m_dir.filePath("keep.dic");
+    Dictionary old(path);
+    old.insertEntry(Entry(QStringLiteral("old"), QStringLiteral("entry"), 1));
+    QVERIFY(old.save());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    Dictionary bigger(path);
+    for (int i = 1; i <= 500; ++i)
+        bigger.insertEntry(Entry(QStringLiteral("word%1").arg(i), QStringLiteral("meaning %1").arg(i), i));
+
+    // a disk that fills up mid-write: writes beyond the limit fail, even for root
+    struct rlimit saved;
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 2000;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write dictionary"));
+    const bool saved_ok = bigger.save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!saved_ok);
+    QVERIFY(bigger.isModified());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+void TestDictionaryFile::saveRaisesAndClearsModified()
+{
+    Dictionary dict(m_dir.filePath("mod.dic"));
+    QVERIFY(!dict.isModified());
+    dict.addOrReplace(Entry(QStringLiteral("a"), QStringLiteral("b"), 0));
+    QVERIFY(dict.isModified());
+    QVERIFY(dict.save());
+    QVERIFY(!dict.isModified());
+    QVERIFY(dict.setLearnCounters(1, 0, 0));
+    QVERIFY(dict.isModified());
+
+    Dictionary unnamed;
+    QVERIFY(!unnamed.save());
+}
+
+QTEST_GUILESS_MAIN(TestDictionaryFile)
+#include "tst_dictionaryfile.moc"

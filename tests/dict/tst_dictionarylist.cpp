@@ -1,0 +1,210 @@
+#include "dict/dictionarylist.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using Record = DictionaryList::Record;
+Q_DECLARE_METATYPE(QList<Record>)
+
+class TestDictionaryList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data();
+    void parse();
+    void parseAppendsToHeldRecords();
+    void writesKeysSortedWithHeader();
+    void saveAndLoadRoundTrip();
+    void loadFailures();
+    void failedSaveLeavesOldFileIntact();
+    void sizeAndDate_data();
+    void sizeAndDate();
+    void updateRecord();
+    void accessors();
+};
+
+void TestDictionaryList::parse_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QList<Record>>("records");
+    QTest::newRow("header only") << QByteArray("# Dictionary META File: list of languages\n") << QList<Record>{};
+    QTest::newRow("no header")
+        << QByteArray("\nFILE: a.dic\nNAME: A\n") << QList<Record>{{{"FILE", "a.dic"}, {"NAME", "A"}}};
+    QTest::newRow("no empty line between records merges them")
+        << QByteArray("NAME: A\nFILE: a.dic\nNAME: B\n") << QList<Record>{{{"FILE", "a.dic"}, {"NAME", "B"}}};
+    QTest::newRow("colon inside the value")
+        << QByteArray("DESC: a: b\n") << QList<Record>{{{"DESC", "a: b"}}};
+    QTest::newRow("carriage returns")
+        << QByteArray("# x\r\n\r\nNAME: A\r\n\r\nNAME: B\r\n")
+        << QList<Record>{{{"NAME", "A"}}, {{"NAME", "B"}}};
+    QTest::newRow("comment inside a record, blanks before the colon stay")
+        << QByteArray("NAME : A\n# note\n   TYPE:he_IL  \n")
+        << QList<Record>{{{"NAME ", "A"}, {"TYPE", "he_IL"}}};
+    QTest::newRow("line without colon, several empty lines")
+        << QByteArray("\n\n\nODD\n\n\n") << QList<Record>{{{"ODD", ""}}};
+    QTest::newRow("utf-8 values")
+        << QByteArray("NAME: \xd7\xa2\xd7\x91\xd7\xa8\xd7\x99\xd7\xaa\n")
+        << QList<Record>{{{"NAME", QString::fromUtf8("עברית")}}};
+}
+
+void TestDictionaryList::parse()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QList<Record>, records);
+    DictionaryList list;
+    QVERIFY(list.parse(text));
+    QCOMPARE(list.count(), records.size());
+    for (int i = 0; i < records.size(); ++i)
+        QCOMPARE(list.record(i), records[i]);
+}
+
+void TestDictionaryList::parseAppendsToHeldRecords()
+{
+    DictionaryList list;
+    list.parse("NAME: A\n");
+    list.parse("NAME: B\n");
+    QCOMPARE(list.names(), QStringList({"A", "B"}));
+}
+
+void TestDictionaryList::writesKeysSortedWithHeader()
+{
+    DictionaryList list;
+    QCOMPARE(list.toBytes(), QByteArray("# Dictionary META File: list of languages\n"));
+    list.addDictionary("Hebrew", "he_IL", "hebrew.dic", "", "en,de");
+    Record r;
+    r.insert("USER", "en");
+    r.insert("NAME", "Farsi");
+    r.insert("FILE", "farsi.dic");
+    list.updateRecord(r);
+    QCOMPARE(list.toBytes(), QByteArray("# Dictionary META File: list of languages\n"
+                                        "\n"
+                                        "FILE: hebrew.dic\nNAME: Hebrew\nTYPE: he_IL\nUSER: en,de\n"
+                                        "\n"
+                                        "FILE: farsi.dic\nNAME: Farsi\nUSER: en\n"));
+}
+
+void TestDictionaryList::saveAndLoadRoundTrip()
+{
+    QTemporaryDir dir;
+    DictionaryList list;
+    QVERIFY(!list.save());
+    list.setFileName(dir.filePath("dicts.dic"));
+    list.addDictionary("Hebrew", "he_IL", "hebrew.dic", "Basic words", "en,de");
+    list.setValue(0, "EXTRA", "kept: too");
+    QVERIFY(list.save());
+
+    DictionaryList back;
+    QVERIFY(back.load(dir.filePath("dicts.dic")));
+    QCOMPARE(back.count(), 1);
+    QCOMPARE(back.record(0), list.record(0));
+    QCOMPARE(back.toBytes(), list.toBytes());
+}
+
+void TestDictionaryList::loadFailures()
+{
+    QTemporaryDir dir;
+    DictionaryList list;
+    list.addDictionary("A", "he_IL", "a.dic", "", "");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("language table not found"));
+    QVERIFY(!list.load(dir.filePath("none.dic")));
+    QCOMPARE(list.fileName(), dir.filePath("none.dic"));
+    QCOMPARE(list.count(), 1);
+
+    // a directory exists but cannot be read as a file
+    QVERIFY(QDir(dir.path()).mkdir("sub.dic"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read language table"));
+    QVERIFY(!list.load(dir.filePath("sub.dic")));
+    QCOMPARE(list.count(), 1);
+}
+
+void TestDictionaryList::failedSaveLeavesOldFileIntact()
+{
+    QTemporaryDir dir;
+    DictionaryList list;
+    list.setFileName(dir.filePath("dicts.dic"));
+    list.addDictionary("A", "he_IL", "a.dic", "", "");
+    QVERIFY(list.save());
+    const QByteArray before = list.toBytes();
+    for (int i = 0; i < 100; ++i)
+        list.addDictionary(QStringLiteral("Name %1").arg(i), "he_IL", QStringLiteral("f%1.dic").arg(i), "desc", "en");
+
+    struct rlimit saved;
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 500;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const bool ok = list.save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!ok);
+    QFile file(dir.filePath("dicts.dic"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+void TestDictionaryList::sizeAndDate_data()
+{
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<QString>("size");
+    QTest::newRow("below one KB") << 1023 << "0 KB";
+    QTest::newRow("two KB") << 2048 << "2 KB";
+    QTest::newRow("remainder dropped") << 3071 << "2 KB";
+}
+
+void TestDictionaryList::sizeAndDate()
+{
+    QFETCH(int, bytes);
+    QFETCH(QString, size);
+    DictionaryList list;
+    list.addDictionary("A", "he_IL", "a.dic", "", "");
+    QVERIFY(!list.setSizeAndDate("b.dic", bytes));
+    QVERIFY(list.setSizeAndDate("a.dic", bytes));
+    QCOMPARE(list.record(0).value("SIZE"), size);
+    QCOMPARE(list.record(0).value("DATE"), QDate::currentDate().toString("yyyy-MM-dd"));
+}
+
+void TestDictionaryList::updateRecord()
+{
+    DictionaryList list;
+    list.addDictionary("A", "he_IL", "a.dic", "", "en");
+    const Record same = list.record(0);
+    QVERIFY(!list.updateRecord(same));
+    Record changed = same;
+    changed.insert("DESC", "new");
+    QVERIFY(list.updateRecord(changed));
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(list.record(0).value("DESC"), QStringLiteral("new"));
+    Record other;
+    other.insert("FILE", "b.dic");
+    QVERIFY(list.updateRecord(other));
+    QCOMPARE(list.count(), 2);
+}
+
+void TestDictionaryList::accessors()
+{
+    DictionaryList list;
+    list.parse("NAME: A\nFILE: a.dic\nTYPE: he_IL\nUSER: en,,de\n\nNAME: B\nFILE: b.dic\n");
+    QCOMPARE(list.userLanguages(0), QStringList({"en", "de"}));
+    QCOMPARE(list.indexOfFile("b.dic"), 1);
+    QVERIFY(!list.containsFile("B.dic"));
+    QCOMPARE(list.type(1), QString());
+    QCOMPARE(list.name(5), QString());
+    QVERIFY(list.record(-1).isEmpty());
+    list.setValue(0, "USER", "");
+    QVERIFY(!list.record(0).contains("USER"));
+    list.setValue(9, "X", "y");
+    list.removeAt(9);
+    list.removeAt(0);
+    QCOMPARE(list.names(), QStringList({"B"}));
+}
+
+QTEST_GUILESS_MAIN(TestDictionaryList)
+#include "tst_dictionarylist.moc"

@@ -1,0 +1,134 @@
+#include "dict/entry.h"
+
+#include <QTest>
+
+class TestEntry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void searchKey_data();
+    void searchKey();
+    void splitMeanings_data();
+    void splitMeanings();
+    void newEntryFromPointedWordIsIncomplete();
+    void userTranslationFallsBackToMainTranslation();
+    void keyedTexts();
+    void equalityComparesIdsOnly();
+    void languageDisplayName_data();
+    void languageDisplayName();
+};
+
+void TestEntry::searchKey_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("latin") << "Hello, World!" << "helloworld";
+    QTest::newRow("digits only") << "123" << "";
+    QTest::newRow("pointed hebrew") << QString::fromUtf8("שָׁלוֹם") << QString::fromUtf8("שלום");
+    QTest::newRow("cyrillic") << QString::fromUtf8("Москва") << QString::fromUtf8("москва");
+    QTest::newRow("hebrew phrase") << QString::fromUtf8("בּוֹקֶר טוֹב") << QString::fromUtf8("בוקרטוב");
+}
+
+void TestEntry::searchKey()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    QCOMPARE(makeSearchKey(text), key);
+}
+
+void TestEntry::splitMeanings_data()
+{
+    QTest::addColumn<QString>("translation");
+    QTest::addColumn<QStringList>("meanings");
+    QTest::newRow("commas, semicolon, parentheses")
+        << "to go (on foot), to walk; leave" << QStringList{"to go", "to walk", "leave"};
+    QTest::newRow("piece trimming to empty") << "a, (x), b" << QStringList{"a", "", "b"};
+    QTest::newRow("all in parentheses") << "(only a note)" << QStringList{};
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("separators only") << ",;," << QStringList{};
+    QTest::newRow("unclosed parenthesis drops the rest") << "house (big, old" << QStringList{"house"};
+    QTest::newRow("single") << " word " << QStringList{"word"};
+}
+
+void TestEntry::splitMeanings()
+{
+    QFETCH(QString, translation);
+    QFETCH(QStringList, meanings);
+    QCOMPARE(::splitMeanings(translation), meanings);
+}
+
+void TestEntry::newEntryFromPointedWordIsIncomplete()
+{
+    const Entry e(QString::fromUtf8("שָׁלוֹם"), QString(), 0);
+    QCOMPARE(e.translation(), QStringLiteral("???"));
+    QCOMPARE(e.flags(), quint32(Entry::FlagIncomplete));
+    QCOMPARE(e.learnedForward(), qint8(-1));
+    QCOMPARE(e.learnedBackward(), qint8(-1));
+    QCOMPARE(e.searchKey(), QString::fromUtf8("שלום"));
+    QCOMPARE(e.letterCount(), 4);
+}
+
+void TestEntry::userTranslationFallsBackToMainTranslation()
+{
+    Entry e(QStringLiteral("x"), QStringLiteral("house"), 1);
+    e.setText(Entry::TextUserBase + 1, QStringLiteral("Haus"));
+    QCOMPARE(e.userTranslation(1, false), QStringLiteral("Haus"));
+    QCOMPARE(e.userTranslation(2, true), QStringLiteral("house"));
+    QCOMPARE(e.userTranslation(2, false), QString());
+    QVERIFY(e.hasTranslation(0));
+    QVERIFY(e.hasTranslation(1));
+    QVERIFY(!e.hasTranslation(2));
+
+    int k = 3;
+    QCOMPARE(e.userTranslation(k), QStringLiteral("house"));
+    QCOMPARE(k, 0);
+    k = 1;
+    QCOMPARE(e.userTranslation(k), QStringLiteral("Haus"));
+    QCOMPARE(k, 1);
+}
+
+void TestEntry::keyedTexts()
+{
+    Entry e(5);
+    e.appendText(Entry::TextPlural, QStringLiteral("a"));
+    e.appendText(Entry::TextPlural, QStringLiteral("b"));
+    QCOMPARE(e.text(Entry::TextPlural), QStringLiteral("a"));
+    e.setText(Entry::TextPlural, QStringLiteral("c"));
+    QCOMPARE(e.texts().size(), 2);
+    QCOMPARE(e.text(Entry::TextPlural), QStringLiteral("c"));
+    e.appendText(Entry::TextInfinitive, QString());
+    QVERIFY(e.hasText(Entry::TextInfinitive));
+    QVERIFY(e.removeText(Entry::TextPlural));
+    QVERIFY(!e.hasText(Entry::TextPlural));
+    QVERIFY(!e.removeText(Entry::TextPlural));
+    QCOMPARE(e.texts().size(), 1);
+}
+
+void TestEntry::equalityComparesIdsOnly()
+{
+    QVERIFY(Entry(QStringLiteral("a"), QStringLiteral("x"), 3) == Entry(QStringLiteral("b"), QStringLiteral("y"), 3));
+    QVERIFY(Entry(QStringLiteral("a"), QStringLiteral("x"), 3) != Entry(QStringLiteral("a"), QStringLiteral("x"), 4));
+}
+
+void TestEntry::languageDisplayName_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("de_DE") << "de_DE" << "Deutsch";
+    QTest::newRow("fr") << "fr" << "Francais";
+    QTest::newRow("it") << "it" << "Italiano";
+    QTest::newRow("en") << "en" << "English";
+    QTest::newRow("es unchanged") << "es" << "es";
+    QTest::newRow("case-sensitive") << "DE" << "DE";
+}
+
+void TestEntry::languageDisplayName()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, name);
+    QCOMPARE(::languageDisplayName(code), name);
+}
+
+QTEST_GUILESS_MAIN(TestEntry)
+#include "tst_entry.moc"
