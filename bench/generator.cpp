@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 const QStringList EnglishWords = {
@@ -56,6 +58,8 @@ void generateDictionary(Dictionary &dictionary, int count, quint32 seed)
 {
     QRandomGenerator random(seed);
     QSet<QString> keys;
+    QList<Entry> entries;
+    entries.reserve(count);
     dictionary.setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
     dictionary.setAttribute(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
     dictionary.setAttribute(QStringLiteral("USER"), QStringLiteral("en,de"));
@@ -83,6 +87,11 @@ void generateDictionary(Dictionary &dictionary, int count, quint32 seed)
         }
         if (random.bounded(2) == 0)
             e.appendText(Entry::TextUserBase + 1, QStringLiteral("Wort %1").arg(id));
-        dictionary.insertEntry(e);
+        entries.append(e);
     }
+    // inserted in key order, as a file is read
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry &a, const Entry &b) { return a.searchKey() < b.searchKey(); });
+    for (const Entry &e : std::as_const(entries))
+        dictionary.insertEntry(e);
 }

@@ -18,17 +18,33 @@ int unitCost(char16_t u, uchar &high)
 QByteArray encodeCompact(QStringView text)
 {
     QByteArray out;
-    out.reserve(text.size() + 8);
+    appendCompact(out, text);
+    return out;
+}
+
+void appendCompact(QByteArray &out, QStringView text)
+{
+    const qsizetype start = out.size();
+    out.resize(start + compactSize(text));
+    char *p = out.data() + start;
     uchar high = 0;
     for (QChar c : text) {
         const char16_t u = c.unicode();
         if (unitCost(u, high) == 3) {
-            out.append('\0');
-            out.append(char(high));
+            *p++ = '\0';
+            *p++ = char(high);
         }
-        out.append(char(u & 0xFF));
+        *p++ = char(u & 0xFF);
     }
-    return out;
+}
+
+qsizetype compactSize(QStringView text)
+{
+    uchar high = 0;
+    qsizetype bytes = 0;
+    for (QChar c : text)
+        bytes += unitCost(c.unicode(), high);
+    return bytes;
 }
 
 QString decodeCompact(const char *data, qsizetype size)

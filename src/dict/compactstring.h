@@ -10,6 +10,10 @@
 // written with their escape (00, high, 00), since a bare 0x00 would read as an
 // escape; every other text gets exactly the classic bytes.
 QByteArray encodeCompact(QStringView text);
+// Appends the encoding of text to out.
+void appendCompact(QByteArray &out, QStringView text);
+// Bytes the encoding of text takes.
+qsizetype compactSize(QStringView text);
 
 // Decodes compact bytes; an escape cut off by the end of the data ends the text.
 QString decodeCompact(const char *data, qsizetype size);

@@ -41,13 +41,14 @@ void RecordWriter::writeBytes(const QByteArray &value)
 
 void RecordWriter::writeCompact(const QString &value)
 {
-    QByteArray bytes = encodeCompact(value);
-    if (bytes.size() > MaxCompactBytes) {
-        const qsizetype keep = compactPrefixLength(value, MaxCompactBytes);
+    QStringView text(value);
+    qsizetype size = compactSize(text);
+    if (size > MaxCompactBytes) {
+        text = text.left(compactPrefixLength(text, MaxCompactBytes));
         qCWarning(lcDict) << "DICT: text too long for the file, shortened from" << value.size()
-                          << "to" << keep << "characters";
-        bytes = encodeCompact(QStringView(value).left(keep));
+                          << "to" << text.size() << "characters";
+        size = compactSize(text);
     }
-    writeU16(quint16(bytes.size()));
-    m_out.append(bytes);
+    writeU16(quint16(size));
+    appendCompact(m_out, text);
 }
