@@ -14,4 +14,8 @@ struct Command
     int (*run)(const QStringList &args);
 };
 
+// Every command, in the order --help lists them.
 const QList<Command> &commands();
+
+QList<Command> dictionaryCommands();
+QList<Command> hebrewCommands();

@@ -1,8 +1,15 @@
 #pragma once
 
 #include "language.h"
+#include "wordmatch.h"
 
-// English: Latin letters a-z and A-Z, left to right, with a neuter gender.
+#include <QHash>
+#include <QString>
+
+// English: Latin letters a-z and A-Z, left to right, with a neuter gender;
+// and the English forms the gloss of Hebrew text needs: the simple past from
+// a table of irregular verbs ("verbs_en.dat"), plurals, and a verb meaning
+// put into the tense of a Hebrew form.
 class English : public Language
 {
 public:
@@ -12,4 +19,19 @@ public:
         return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
     }
     bool hasNeuterGender() const override { return true; }
+
+    // Reads the verb table; false when the file is missing or unreadable
+    // (the tables are then left as they were). Malformed lines are skipped.
+    bool loadVerbs(const QString &path);
+    // The simple past of a bare infinitive: the table's, else +d / +ed.
+    QString pastTense(const QString &verb) const;
+    // noun + s (or + es after s) when the match is plural.
+    QString pluralForm(const QString &noun, const WordMatch &match) const;
+    // A meaning starting with "to" or "be" in the tense of the match
+    // ("to write" as past: "wrote"); other meanings lose their first word.
+    QString conjugate(const QString &meaning, const WordMatch &match) const;
+
+private:
+    // infinitive without "to" -> simple past
+    QHash<QString, QString> m_past;
 };

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,6 +52,10 @@ private slots:
     void badImportWritesNoFile();
     void errors_data();
     void errors();
+    void conjugateFormat();
+    void analyseFormat();
+    void indexFormat();
+    void translateReadsStandardInput();
 
 private:
     QString fixture();
@@ -234,6 +239,87 @@ void TestCli::errors()
     QCOMPARE(run.out, QByteArray());
     QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
     QCOMPARE(run.err.count('\n'), 1);
+}
+
+void TestCli::conjugateFormat()
+{
+    Run run = runCli({"conjugate", QString::fromUtf8("כָּתַב")});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 25);
+    QCOMPARE(lines[0], QStringLiteral("Pattern: Paal"));
+    QCOMPARE(lines[1], QString::fromUtf8("0x00020\tלכתב"));
+    QCOMPARE(lines[2], QString::fromUtf8("0x10404\tכתבתי"));
+    QCOMPARE(lines[24], QString::fromUtf8("0x80008\tכתבו"));
+    QStringList sorted = lines.mid(1);
+    std::sort(sorted.begin(), sorted.end());
+    QCOMPARE(lines.mid(1), sorted);
+
+    run = runCli({"conjugate", "--infinitive", QString::fromUtf8("לִכְתּוֹב"), QString::fromUtf8("כתב")});
+    QCOMPARE(QString::fromUtf8(run.out),
+             QString::fromUtf8("Pattern: unknown\n0x00020\tלכתוב\n0x11005\tכתב\n0x11006\tכתבה\n"));
+}
+
+void TestCli::analyseFormat()
+{
+    const QString sample = QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic");
+    Dictionary dict;
+    QVERIFY(dict.load(sample));
+    const int vav = dict.findExact(QString::fromUtf8("ו")).first().id();
+    const int write = dict.findExact(QString::fromUtf8("כתב")).first().id();
+
+    Run run = runCli({"analyse", sample, QString::fromUtf8("וכתבתי")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral("7:0x00000:%1 + 2:0x10404:%2\n").arg(vav).arg(write).toUtf8());
+    run = runCli({"analyse", sample, QString::fromUtf8("אבגד")});
+    QCOMPARE(QString::fromUtf8(run.out), QString::fromUtf8("100:0x00000:0:אבגד\n"));
+    run = runCli({"analyse", sample, QString::fromUtf8("אבגד"), "--flags", "256"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    run = runCli({"analyse", sample, QString::fromUtf8("אבגד"), "--flags", "many"});
+    QCOMPARE(run.exitCode, 2);
+}
+
+void TestCli::indexFormat()
+{
+    const Run run = runCli({"index", QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic")});
+    QCOMPARE(run.exitCode, 0);
+    QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.takeLast(), QByteArray());
+    qsizetype firstPhrase = 0;
+    while (firstPhrase < lines.size() && !lines[firstPhrase].startsWith("phrase\t"))
+        ++firstPhrase;
+    const QList<QByteArray> forms = lines.mid(0, firstPhrase);
+    QList<QByteArray> sorted = forms;
+    std::sort(sorted.begin(), sorted.end());
+    QCOMPARE(forms, sorted);
+    QVERIFY(forms.contains(QString::fromUtf8("כותבים\t2:0x20009:").toUtf8() + QByteArray::number(
+                               [] {
+                                   Dictionary d;
+                                   return d.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic"))
+                                       ? d.findExact(QString::fromUtf8("כתב")).first().id()
+                                       : 0;
+                               }())));
+    const QList<QByteArray> phrases = lines.mid(firstPhrase);
+    QVERIFY(phrases.size() >= 10);
+    for (const QByteArray &line : phrases)
+        QVERIFY2(QRegularExpression("^phrase\t\\d+\t\\d+:0x[0-9A-F]{5}:\\d+( \\+ \\d+:0x[0-9A-F]{5}:\\d+)*$")
+                     .match(QString::fromUtf8(line))
+                     .hasMatch(),
+                 line.constData());
+}
+
+void TestCli::translateReadsStandardInput()
+{
+    const QString sample = QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic");
+    const QByteArray text = QString::fromUtf8("בּוֹקֶר טוֹב!\nכָּתַבְתִּי").toUtf8();
+    Run run = runCli({"translate", sample}, text);
+    QCOMPARE(run.exitCode, 0);
+    // the line feed after a sentence end leaves one empty line
+    QCOMPARE(run.out, QByteArray("Good morning !\n-------------------\n\nWrote\n-------------------\n"));
+    run = runCli({"translate", sample, "--verbs", path("none.dat")}, text);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains("none.dat"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

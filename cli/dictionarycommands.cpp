@@ -1,0 +1,153 @@
+#include "commands.h"
+
+#include "console.h"
+#include "support.h"
+#include "textfields.h"
+#include "tsvformat.h"
+
+#include "dict/dictionary.h"
+#include "dict/dictionarylist.h"
+
+using namespace Cli;
+
+namespace {
+
+int runInfo(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("info"), args, 1, {}, code);
+    if (!parsed)
+        return code;
+    Dictionary dictionary;
+    QString error;
+    if (!loadDictionary(parsed->positional()[0], dictionary, error))
+        return Console::fail(error, Failure);
+    QByteArray out = "version: " + dictionary.version().toUtf8() + '\n';
+    const auto &attributes = dictionary.attributes();
+    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
+        out += (it.key() + QStringLiteral(": ") + it.value()).toUtf8() + '\n';
+    out += "entries: " + QByteArray::number(dictionary.count()) + '\n';
+    out += "maxId: " + QByteArray::number(dictionary.maxId()) + '\n';
+    Console::write(out);
+    return 0;
+}
+
+int runDump(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("dump"), args, 1, {}, code);
+    if (!parsed)
+        return code;
+    Dictionary dictionary;
+    QString error;
+    if (!loadDictionary(parsed->positional()[0], dictionary, error))
+        return Console::fail(error, Failure);
+    QByteArray out;
+    for (int i = 0; i < dictionary.count(); ++i) {
+        const Entry &e = *dictionary.entryAt(i);
+        QStringList fields = {QString::number(e.id()),
+                              QString::number(e.wordType()),
+                              QString::number(e.flags()),
+                              QString::number(e.learnedForward()),
+                              QString::number(e.learnedBackward()),
+                              escapeField(e.word()),
+                              escapeField(e.searchKey()),
+                              escapeField(e.translation())};
+        for (const Entry::KeyedText &t : e.texts())
+            fields.append(QString::number(t.key) + u'=' + escapeField(t.text));
+        out += fields.join(u'\t').toUtf8() + '\n';
+    }
+    Console::write(out);
+    return 0;
+}
+
+int runLookup(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("lookup"), args, 2, {}, code);
+    if (!parsed)
+        return code;
+    Dictionary dictionary;
+    QString error;
+    if (!loadDictionary(parsed->positional()[0], dictionary, error))
+        return Console::fail(error, Failure);
+    const QString text = parsed->positional()[1];
+    int matchLength = 0;
+    const int position = dictionary.findLongestPrefix(text, matchLength);
+    QStringList lines = {QStringLiteral("prefix\t%1\t%2").arg(position).arg(matchLength)};
+    for (const Entry &e : dictionary.findExact(text, 0))
+        lines.append(QStringLiteral("exact\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
+    for (const Entry &e : dictionary.findByMeaning(text, 0))
+        lines.append(QStringLiteral("meaning\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
+    Console::write(lines.join(u'\n').toUtf8() + '\n');
+    return 0;
+}
+
+int runList(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("list"), args, 1, {}, code);
+    if (!parsed)
+        return code;
+    QByteArray data;
+    QString error;
+    if (!readFile(parsed->positional()[0], data, error))
+        return Console::fail(error, Failure);
+    DictionaryList list;
+    list.parse(data);
+    Console::write(list.toBytes());
+    return 0;
+}
+
+int runExport(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("export"), args, 2, {}, code);
+    if (!parsed)
+        return code;
+    Dictionary dictionary;
+    QString error;
+    if (!loadDictionary(parsed->positional()[0], dictionary, error)
+        || !writeFile(parsed->positional()[1], TsvFormat::write(dictionary), error)) {
+        return Console::fail(error, Failure);
+    }
+    return 0;
+}
+
+int runImport(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("import"), args, 2, {QStringLiteral("name"), QStringLiteral("type"), QStringLiteral("user")}, code);
+    if (!parsed)
+        return code;
+    const QString input = parsed->positional()[0];
+    const QString output = parsed->positional()[1];
+    QByteArray data;
+    QString error;
+    if (!readFile(input, data, error))
+        return Console::fail(error, Failure);
+    const TsvFormat::ImportOptions options{parsed->option(QStringLiteral("name")),
+                                           parsed->option(QStringLiteral("type")),
+                                           parsed->option(QStringLiteral("user"))};
+    Dictionary dictionary(output);
+    if (!TsvFormat::read(data, options, dictionary, error))
+        return Console::fail(QStringLiteral("%1: %2").arg(input, error), Failure);
+    if (!dictionary.save())
+        return Console::fail(QStringLiteral("%1: cannot write the dictionary").arg(output), Failure);
+    return 0;
+}
+
+} // namespace
+
+QList<Command> dictionaryCommands()
+{
+    return {
+        {QStringLiteral("info"), QStringLiteral("info FILE.dic"), runInfo},
+        {QStringLiteral("dump"), QStringLiteral("dump FILE.dic"), runDump},
+        {QStringLiteral("lookup"), QStringLiteral("lookup FILE.dic TEXT"), runLookup},
+        {QStringLiteral("list"), QStringLiteral("list FILE"), runList},
+        {QStringLiteral("export"), QStringLiteral("export FILE.dic OUT.tsv"), runExport},
+        {QStringLiteral("import"),
+         QStringLiteral("import [--name NAME] [--type TYPE] [--user CODES] IN.tsv OUT.dic"), runImport},
+    };
+}

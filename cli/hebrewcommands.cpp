@@ -1,0 +1,160 @@
+#include "commands.h"
+
+#include "console.h"
+#include "support.h"
+
+#include "dict/dictionary.h"
+#include "lang/english.h"
+#include "lang/hebrew.h"
+#include "lang/phrasetranslator.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
+
+using namespace Cli;
+
+namespace {
+
+QString hexCode(int code)
+{
+    return QStringLiteral("0x") + QString::number(quint32(code), 16).toUpper().rightJustified(5, u'0');
+}
+
+QString describe(const WordMatch &m)
+{
+    QString out = QStringLiteral("%1:%2:%3").arg(m.wordType).arg(hexCode(m.grammar)).arg(m.entryId);
+    if (!m.text.isEmpty())
+        out += u':' + m.text;
+    return out;
+}
+
+QString describe(const Reading &reading)
+{
+    QStringList parts;
+    for (const WordMatch &m : reading)
+        parts.append(describe(m));
+    return parts.join(QStringLiteral(" + "));
+}
+
+QByteArray joinLines(const QList<QByteArray> &lines)
+{
+    QByteArray out;
+    for (const QByteArray &line : lines)
+        out += line + '\n';
+    return out;
+}
+
+int runConjugate(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("conjugate"), args, 1, {QStringLiteral("infinitive")}, code);
+    if (!parsed)
+        return code;
+    const QString word = parsed->positional()[0];
+    Entry verb(1);
+    verb.setWord(word);
+    verb.setWordType(Entry::Verb);
+    if (parsed->hasOption(QStringLiteral("infinitive")))
+        verb.setText(Entry::TextInfinitive, parsed->option(QStringLiteral("infinitive")));
+    Hebrew hebrew;
+    hebrew.indexVerb(verb);
+
+    QList<QPair<int, QByteArray>> forms;
+    for (auto it = hebrew.forms().cbegin(); it != hebrew.forms().cend(); ++it)
+        forms.append({it->grammar, it.key().toUtf8()});
+    std::sort(forms.begin(), forms.end());
+    QByteArray out = "Pattern: " + Hebrew::binyanName(Hebrew::detectBinyan(word)).toUtf8() + '\n';
+    for (const auto &[grammar, form] : std::as_const(forms))
+        out += hexCode(grammar).toUtf8() + '\t' + form + '\n';
+    Console::write(out);
+    return 0;
+}
+
+int runAnalyse(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("analyse"), args, 2, {QStringLiteral("flags")}, code);
+    if (!parsed)
+        return code;
+    int flags = 0;
+    if (parsed->hasOption(QStringLiteral("flags"))) {
+        bool ok = false;
+        flags = parsed->option(QStringLiteral("flags")).toInt(&ok, 0);
+        if (!ok)
+            return Console::fail(QStringLiteral("--flags needs a number, not '%1'").arg(parsed->option(QStringLiteral("flags"))),
+                                 BadArguments);
+    }
+    Dictionary dictionary;
+    QString error;
+    if (!loadDictionary(parsed->positional()[0], dictionary, error))
+        return Console::fail(error, Failure);
+    const Hebrew hebrew(&dictionary);
+    QByteArray out;
+    for (const Reading &reading : hebrew.analyse(parsed->positional()[1], flags))
+        out += describe(reading).toUtf8() + '\n';
+    Console::write(out);
+    return 0;
+}
+
+int runIndex(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("index"), args, 1, {}, code);
+    if (!parsed)
+        return code;
+    Dictionary dictionary;
+    QString error;
+    if (!loadDictionary(parsed->positional()[0], dictionary, error))
+        return Console::fail(error, Failure);
+    const Hebrew hebrew(&dictionary);
+    QList<QByteArray> lines;
+    for (auto it = hebrew.forms().cbegin(); it != hebrew.forms().cend(); ++it)
+        lines.append((it.key() + u'\t' + describe(*it)).toUtf8());
+    std::sort(lines.begin(), lines.end()); // as UTF-8 bytes, whatever the locale
+    for (const PhraseMatch &phrase : hebrew.phrases())
+        lines.append(QStringLiteral("phrase\t%1\t%2").arg(phrase.phrase.entryId).arg(describe(phrase.words)).toUtf8());
+    Console::write(joinLines(lines));
+    return 0;
+}
+
+int runTranslate(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("translate"), args, 1, {QStringLiteral("verbs")}, code);
+    if (!parsed)
+        return code;
+    Dictionary dictionary;
+    QString error;
+    if (!loadDictionary(parsed->positional()[0], dictionary, error))
+        return Console::fail(error, Failure);
+    English english;
+    if (parsed->hasOption(QStringLiteral("verbs"))) {
+        const QString verbs = parsed->option(QStringLiteral("verbs"));
+        if (!english.loadVerbs(verbs))
+            return Console::fail(QStringLiteral("%1: cannot read the verb table").arg(verbs), Failure);
+    } else {
+        // as the program does: the table beside it, when there is one
+        english.loadVerbs(QCoreApplication::applicationDirPath() + QStringLiteral("/verbs_en.dat"));
+    }
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return Console::fail(QStringLiteral("cannot read standard input"), Failure);
+    const PhraseTranslator translator(&dictionary, &english);
+    Console::write(translator.translateText(QString::fromUtf8(in.readAll())).toUtf8());
+    return 0;
+}
+
+} // namespace
+
+QList<Command> hebrewCommands()
+{
+    return {
+        {QStringLiteral("conjugate"), QStringLiteral("conjugate [--infinitive TEXT] WORD"), runConjugate},
+        {QStringLiteral("analyse"), QStringLiteral("analyse FILE.dic WORD [--flags N]"), runAnalyse},
+        {QStringLiteral("index"), QStringLiteral("index FILE.dic"), runIndex},
+        {QStringLiteral("translate"), QStringLiteral("translate FILE.dic [--verbs FILE]  (text on standard input)"),
+         runTranslate},
+    };
+}

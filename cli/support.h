@@ -1,0 +1,31 @@
+#pragma once
+
+#include "arguments.h"
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+class Dictionary;
+
+// What the commands of verbalon-cli share: exit codes, argument checks and
+// file access with messages that name the file and the reason.
+namespace Cli {
+
+constexpr int Failure = 1;
+constexpr int BadArguments = 2;
+
+// The command's arguments with exactly `count` positional ones and the
+// given value options; otherwise nothing, after a usage message, with
+// exitCode set.
+std::optional<Arguments> parseArguments(const QString &command, const QStringList &args, int count,
+                                        const QSet<QString> &options, int &exitCode);
+
+bool readFile(const QString &path, QByteArray &data, QString &error);
+bool loadDictionary(const QString &path, Dictionary &dictionary, QString &error);
+// Replaces the file only once it is written completely.
+bool writeFile(const QString &path, const QByteArray &data, QString &error);
+
+} // namespace Cli

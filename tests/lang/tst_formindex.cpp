@@ -1,0 +1,220 @@
+#include "dict/dictionary.h"
+#include "lang/hebrew.h"
+
+#include <QTest>
+
+namespace {
+
+QString u8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+Entry makeEntry(int id, const char *word, int type, quint32 flags, const char *plural = nullptr)
+{
+    Entry e(u8(word), QStringLiteral("meaning %1").arg(id), id);
+    e.setWordType(type);
+    e.setFlags(flags);
+    if (plural)
+        e.setText(Entry::TextPlural, u8(plural));
+    return e;
+}
+
+// "type:code:id" per match, " + " between matches, one string per reading
+QStringList describe(const QList<Reading> &readings)
+{
+    QStringList out;
+    for (const Reading &reading : readings) {
+        QStringList parts;
+        for (const WordMatch &m : reading) {
+            QString part = QStringLiteral("%1:%2:%3").arg(m.wordType).arg(m.grammar, 0, 16).arg(m.entryId);
+            if (!m.text.isEmpty())
+                part += u':' + m.text;
+            parts.append(part);
+        }
+        out.append(parts.join(QStringLiteral(" + ")));
+    }
+    return out;
+}
+
+// "form:code" for every value of the index, sorted
+QStringList indexOf(const Hebrew &hebrew)
+{
+    QStringList out;
+    for (auto it = hebrew.forms().cbegin(); it != hebrew.forms().cend(); ++it)
+        out.append(QStringLiteral("%1:%2").arg(it.key()).arg(it->grammar, 0, 16));
+    out.sort();
+    return out;
+}
+
+// A small dictionary: the seven prefix letters (ids 1-7), a verb, nouns,
+// adjectives.
+void fillSample(Dictionary &dict)
+{
+    const char *prefixes[] = {"ה", "ב", "ו", "כ", "ל", "מ", "ש"};
+    const int types[] = {8, 8, 7, 7, 8, 8, 8};
+    for (int i = 0; i < 7; ++i)
+        dict.insertEntry(makeEntry(i + 1, prefixes[i], types[i], 0));
+    dict.insertEntry(makeEntry(10, "כָּתַב", Entry::Verb, Entry::FlagTransitive));
+    dict.insertEntry(makeEntry(11, "סֵפֶר", Entry::Noun, 5, "סְפָרִים"));
+    dict.insertEntry(makeEntry(12, "אֲרוּחָה", Entry::Noun, 6));
+    dict.insertEntry(makeEntry(13, "טוֹב", Entry::Adjective, 5));
+    dict.insertEntry(makeEntry(14, "עִבְרִי", Entry::Adjective, 5));
+    dict.insertEntry(makeEntry(15, "תַּלְמִיד", Entry::Noun, 5));
+}
+
+} // namespace
+
+class TestFormIndex : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nominalIndexing_data();
+    void nominalIndexing();
+    void prefixMatchesFollowTheDictionary();
+    void analyse_data();
+    void analyse();
+    void valuesComeMostRecentFirst();
+    void phrases_data();
+    void phrases();
+};
+
+void TestFormIndex::nominalIndexing_data()
+{
+    QTest::addColumn<Entry>("entry");
+    QTest::addColumn<QStringList>("index");
+    QTest::newRow("masculine noun, final letter made medial")
+        << makeEntry(1, "שָׁלוֹם", Entry::Noun, 5) << QStringList{u8("שלום:5"), u8("שלומים:8")};
+    QTest::newRow("feminine noun in he")
+        << makeEntry(1, "מוֹרָה", Entry::Noun, 6) << QStringList{u8("מורה:6"), u8("מורות:8")};
+    QTest::newRow("feminine noun without he")
+        << makeEntry(1, "דֶּלֶת", Entry::Noun, 6) << QStringList{u8("דלת:6"), u8("דלתות:8")};
+    QTest::newRow("plural noun gets no plural")
+        << makeEntry(1, "מַיִם", Entry::Noun, 9) << QStringList{u8("מים:9")};
+    QTest::newRow("explicit plural wins")
+        << makeEntry(1, "אִישָּׁה", Entry::Noun, 10, "נָשִׁים") << QStringList{u8("אישה:a"), u8("נשים:8")};
+    QTest::newRow("adjective") << makeEntry(1, "טוֹב", Entry::Adjective, 5)
+                               << QStringList{u8("טוב:5"), u8("טובה:6"), u8("טובות:a"), u8("טובים:9")};
+    QTest::newRow("adjective in yod") << makeEntry(1, "עִבְרִי", Entry::Adjective, 5)
+                                      << QStringList{u8("עברי:5"), u8("עברית:6"), u8("עבריות:a"), u8("עבריים:9")};
+    QTest::newRow("other word with its flags") << makeEntry(1, "מְאוֹד", Entry::Adverb, 0) << QStringList{u8("מאוד:0")};
+    QTest::newRow("one letter is not indexed") << makeEntry(1, "ו", Entry::Conjunction, 0) << QStringList{};
+    QTest::newRow("shin dot is stripped") << makeEntry(1, "שֶׁמֶשׁ", Entry::Noun, 6, "")
+                                          << QStringList{u8("שמש:6"), u8("שמשות:8")};
+}
+
+void TestFormIndex::nominalIndexing()
+{
+    QFETCH(Entry, entry);
+    QFETCH(QStringList, index);
+    Dictionary dict;
+    dict.insertEntry(entry);
+    index.sort();
+    QCOMPARE(indexOf(Hebrew(&dict)), index);
+}
+
+void TestFormIndex::prefixMatchesFollowTheDictionary()
+{
+    Dictionary dict;
+    dict.insertEntry(makeEntry(3, "ו", Entry::Conjunction, 0));
+    dict.insertEntry(makeEntry(10, "כָּתַב", Entry::Verb, 0));
+    const Hebrew hebrew(&dict);
+    QCOMPARE(describe(hebrew.analyse(u8("וכתב"), 0)).first(), QStringLiteral("7:0:3 + 2:11005:10"));
+    // a prefix letter missing from the dictionary still strips, with id 0
+    QCOMPARE(describe(hebrew.analyse(u8("שכתב"), 0)).first(), QStringLiteral("8:0:0 + 2:11005:10"));
+}
+
+void TestFormIndex::analyse_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QStringList>("readings");
+    QTest::newRow("direct") << u8("כתבתי") << 0 << QStringList{"2:10404:10"};
+    QTest::newRow("vav and a verb form") << u8("וכתבתי") << 0 << QStringList{"7:0:3 + 2:10404:10"};
+    QTest::newRow("bet takes no verb") << u8("בכתב") << 0 << QStringList{u8("100:0:0:בכתב")};
+    QTest::newRow("bet takes no adjective") << u8("בטוב") << 0 << QStringList{u8("100:0:0:בטוב")};
+    QTest::newRow("bet and a noun") << u8("בספר") << 0 << QStringList{"8:0:2 + 1:5:11"};
+    QTest::newRow("vav and bet") << u8("ובספר") << 0 << QStringList{"7:0:3 + 8:0:2 + 1:5:11"};
+    QTest::newRow("lamed and kaf") << u8("לכספר") << 0 << QStringList{"8:0:5 + 7:0:4 + 1:5:11"};
+    QTest::newRow("no second bet") << u8("בבספר") << 0 << QStringList{u8("100:0:0:בבספר")};
+    QTest::newRow("no second vav") << u8("וובספר") << 0 << QStringList{u8("100:0:0:וובספר")};
+    QTest::newRow("no vav after shin") << u8("שוספר") << 0 << QStringList{u8("100:0:0:שוספר")};
+    QTest::newRow("no vav after kaf") << u8("כוספר") << 0 << QStringList{u8("100:0:0:כוספר")};
+    QTest::newRow("article on a noun") << u8("הספר") << 0 << QStringList{"8:0:1 + 1:5:11"};
+    QTest::newRow("article on an adjective plural") << u8("הטובים") << 0 << QStringList{"8:0:1 + 3:9:13"};
+    QTest::newRow("no article on a verb") << u8("הכתב") << 0 << QStringList{u8("100:0:0:הכתב")};
+    QTest::newRow("article only directly") << u8("הבספר") << 0 << QStringList{u8("100:0:0:הבספר")};
+    QTest::newRow("article blocked") << u8("הספר") << 0x1 << QStringList{};
+    QTest::newRow("construct in tav") << u8("ארוחת") << 0 << QStringList{"1:6:12"};
+    QTest::newRow("construct plural in yod") << u8("ספרי") << 0 << QStringList{"1:8:11"};
+    QTest::newRow("endings blocked") << u8("ארוחת") << 0x80 << QStringList{};
+    QTest::newRow("plural spelled with one yod") << u8("עברים") << 0 << QStringList{"3:9:14"};
+    QTest::newRow("plural spelled with two yods") << u8("תלמידיים") << 0 << QStringList{"1:8:15"};
+    QTest::newRow("unknown word at the top") << u8("אבגד") << 0 << QStringList{u8("100:0:0:אבגד")};
+    QTest::newRow("unknown word in a phrase") << u8("אבגד") << 0x100 << QStringList{};
+}
+
+void TestFormIndex::analyse()
+{
+    QFETCH(QString, word);
+    QFETCH(int, flags);
+    QFETCH(QStringList, readings);
+    Dictionary dict;
+    fillSample(dict);
+    const Hebrew hebrew(&dict);
+    QCOMPARE(describe(hebrew.analyse(word, flags)), readings);
+}
+
+void TestFormIndex::valuesComeMostRecentFirst()
+{
+    Dictionary dict;
+    dict.insertEntry(makeEntry(1, "מוֹרֶה", Entry::Noun, 5));
+    dict.insertEntry(makeEntry(2, "מוֹרָה", Entry::Noun, 6));
+    const Hebrew hebrew(&dict);
+    // the store orders both by key; the later inserted comes first
+    const int first = dict.entryAt(0)->id();
+    const int second = dict.entryAt(1)->id();
+    const QStringList readings = describe(hebrew.analyse(u8("מורה"), 0));
+    QCOMPARE(readings.size(), 2);
+    QVERIFY(readings[0].endsWith(QStringLiteral(":%1").arg(second)));
+    QVERIFY(readings[1].endsWith(QStringLiteral(":%1").arg(first)));
+}
+
+void TestFormIndex::phrases_data()
+{
+    QTest::addColumn<QString>("phrase");
+    QTest::addColumn<QString>("recorded");
+    QTest::newRow("two words with one reading each") << u8("בּוֹקֶר טוֹב") << "1:5:20 + 3:5:13";
+    QTest::newRow("with a prefixed word") << u8("כָּל הַבּוֹקֶר") << "5:0:21 + 8:0:1 + 1:5:20";
+    QTest::newRow("a word with two readings") << u8("מוֹרֶה טוֹב") << "";
+    QTest::newRow("two readings first, then one and one") << u8("מוֹרֶה בּוֹקֶר טוֹב") << "";
+    QTest::newRow("a word with none") << u8("בּוֹקֶר אבגד") << "";
+    QTest::newRow("one part") << u8("בּוֹקֶר ") << "1:5:20";
+}
+
+void TestFormIndex::phrases()
+{
+    QFETCH(QString, phrase);
+    QFETCH(QString, recorded);
+    Dictionary dict;
+    fillSample(dict);
+    dict.insertEntry(makeEntry(20, "בּוֹקֶר", Entry::Noun, 5));
+    dict.insertEntry(makeEntry(21, "כָּל", Entry::Numeral, 0));
+    dict.insertEntry(makeEntry(22, "מוֹרֶה", Entry::Noun, 5));
+    dict.insertEntry(makeEntry(23, "מוֹרָה", Entry::Noun, 6));
+    dict.insertEntry(makeEntry(30, qPrintable(phrase), Entry::TypeUnset, 0));
+    const Hebrew hebrew(&dict);
+    if (recorded.isEmpty()) {
+        QVERIFY(hebrew.phrases().isEmpty());
+        return;
+    }
+    QCOMPARE(hebrew.phrases().size(), 1);
+    const PhraseMatch &match = hebrew.phrases().first();
+    QCOMPARE(describe({match.words}).first(), recorded);
+    QCOMPARE(match.phrase.entryId, 30);
+    QCOMPARE(match.phrase.wordType, 100);
+}
+
+QTEST_GUILESS_MAIN(TestFormIndex)
+#include "tst_formindex.moc"
