@@ -2,6 +2,7 @@
 
 #include "dict/dictionary.h"
 #include "lang/hebrew.h"
+#include "lang/paradigm.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -36,6 +37,27 @@ QString randomWord(QRandomGenerator &random)
     return Hebrew::finalForm(word);
 }
 
+// A verb in the pattern of one of the seven binyanim, on a random root.
+QString randomVerb(QRandomGenerator &random)
+{
+    // root letters that are not he, vav, yod or nun, so that no pattern breaks
+    static const QString roots = QString::fromUtf16(u"\u05D1\u05D2\u05D3\u05D6\u05D7\u05D8\u05DB\u05DC\u05DE"
+                                                    u"\u05E1\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA");
+    static const char16_t *const patterns[] = {
+        u"1\u05B82\u05B73",                         // Paal
+        u"1\u05B4\u05D92\u05BC\u05B53",             // Piel
+        u"\u05D4\u05B41\u05B02\u05B4\u05D93",        // Hifil
+        u"\u05D4\u05B4\u05EA\u05B01\u05B72\u05BC\u05B53", // Hitpael
+        u"\u05D4\u05D5\u05BC1\u05B02\u05B73",        // Hufal
+        u"1\u05D5\u05BC2\u05BC\u05B73",             // Pual
+        u"\u05E0\u05B41\u05B02\u05B73",             // Nifal
+    };
+    QString verb = QString::fromUtf16(patterns[random.bounded(int(std::size(patterns)))]);
+    for (QChar digit : {QChar(u'1'), QChar(u'2'), QChar(u'3')})
+        verb.replace(digit, roots[random.bounded(int(roots.size()))]);
+    return Hebrew::finalForm(verb);
+}
+
 QString randomTranslation(QRandomGenerator &random)
 {
     QStringList meanings;
@@ -48,10 +70,27 @@ QString randomTranslation(QRandomGenerator &random)
 
 } // namespace
 
-QString generatedWord(quint32 seed)
+QString generateText(const Dictionary &dictionary, int words, quint32 seed)
 {
     QRandomGenerator random(seed);
-    return randomWord(random);
+    QString text;
+    for (int i = 0; i < words; ++i) {
+        const Entry &e = *dictionary.entryAt(int(random.bounded(dictionary.count())));
+        QString word = Hebrew::unpointed(e.word());
+        if (e.wordType() == Entry::Verb) {
+            const QList<Paradigm::Form> forms = Paradigm::generate(e.word(), Hebrew::detectBinyan(e.word()));
+            if (!forms.isEmpty())
+                word = forms[random.bounded(int(forms.size()))].text;
+        } else if (e.wordType() == Entry::Noun && random.bounded(3) == 0) {
+            word = Hebrew::medialForm(word) + QString::fromUtf16(u"\u05D9\u05DD");
+        }
+        if (random.bounded(5) == 0)
+            word.prepend(QString::fromUtf16(u"\u05D5\u05D1\u05D4\u05DC\u05DE\u05E9").at(random.bounded(6)));
+        text += word;
+        const int gap = int(random.bounded(20));
+        text += gap == 0 ? QStringLiteral(". ") : gap == 1 ? QStringLiteral(", ") : gap == 2 ? QStringLiteral("\n") : QStringLiteral(" ");
+    }
+    return text;
 }
 
 void generateDictionary(Dictionary &dictionary, int count, quint32 seed)
@@ -64,14 +103,16 @@ void generateDictionary(Dictionary &dictionary, int count, quint32 seed)
     dictionary.setAttribute(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
     dictionary.setAttribute(QStringLiteral("USER"), QStringLiteral("en,de"));
     for (int id = 1; id <= count; ++id) {
-        QString word = randomWord(random);
+        const int kind = int(random.bounded(10));
+        auto draw = [&random, kind] { return kind < 2 ? randomVerb(random) : randomWord(random); };
+        QString word = draw();
         // about one word in fifty is a homograph of an earlier one
         while (keys.contains(makeSearchKey(word)) && random.bounded(50) != 0)
-            word = randomWord(random);
+            word = draw();
         keys.insert(makeSearchKey(word));
         Entry e(word, randomTranslation(random), id);
-        const int kind = int(random.bounded(10));
         if (kind < 2) {
+            e.setTranslation(QStringLiteral("to ") + e.translation());
             e.setWordType(Entry::Verb);
             e.setFlags(random.bounded(2) ? Entry::FlagTransitive : Entry::FlagIntransitive);
         } else if (kind < 6) {

@@ -62,8 +62,9 @@ int runConjugate(const QStringList &args)
     hebrew.indexVerb(verb);
 
     QList<QPair<int, QByteArray>> forms;
-    for (auto it = hebrew.forms().cbegin(); it != hebrew.forms().cend(); ++it)
-        forms.append({it->grammar, it.key().toUtf8()});
+    hebrew.forms().forEach([&forms](QStringView form, const WordMatch &m) {
+        forms.append({m.grammar, form.toUtf8()});
+    });
     std::sort(forms.begin(), forms.end());
     QByteArray out = "Pattern: " + Hebrew::binyanName(Hebrew::detectBinyan(word)).toUtf8() + '\n';
     for (const auto &[grammar, form] : std::as_const(forms))
@@ -110,8 +111,9 @@ int runIndex(const QStringList &args)
         return Console::fail(error, Failure);
     const Hebrew hebrew(&dictionary);
     QList<QByteArray> lines;
-    for (auto it = hebrew.forms().cbegin(); it != hebrew.forms().cend(); ++it)
-        lines.append((it.key() + u'\t' + describe(*it)).toUtf8());
+    hebrew.forms().forEach([&lines](QStringView form, const WordMatch &m) {
+        lines.append((form.toString() + u'\t' + describe(m)).toUtf8());
+    });
     std::sort(lines.begin(), lines.end()); // as UTF-8 bytes, whatever the locale
     for (const PhraseMatch &phrase : hebrew.phrases())
         lines.append(QStringLiteral("phrase\t%1\t%2").arg(phrase.phrase.entryId).arg(describe(phrase.words)).toUtf8());

@@ -118,18 +118,23 @@ QString Hebrew::withoutMarks(const QString &s)
     return copy;
 }
 
-ushort Hebrew::pointAfterLetter(const QString &pointedWord, int n)
+ushort Hebrew::pointAfterLetter(const QString &word, int n)
 {
-    // the shin and sin dots sit between a letter and its vowel in some texts
-    QString word = pointedWord;
-    word.removeIf([](QChar c) { return isShinSinDot(c); });
+    // the shin and sin dots sit between a letter and its vowel in some
+    // texts: they are skipped as if they were not there
+    auto nextMark = [&word](qsizetype i) {
+        while (i < word.size() && isShinSinDot(word[i]))
+            ++i;
+        return i;
+    };
     int letters = 0;
     for (qsizetype i = 0; i < word.size(); ++i) {
         if (!isLetter(word[i]) || ++letters < n)
             continue;
-        if (i + 1 >= word.size() || !isPoint(word[i + 1]))
+        const qsizetype at = nextMark(i + 1);
+        if (at >= word.size() || !isPoint(word[at]))
             return 0;
-        const ushort point = word[i + 1].unicode();
+        const ushort point = word[at].unicode();
         if (point != HebrewPoint::Dagesh && point != HebrewPoint::Holam)
             return point;
         if (point == HebrewPoint::Holam && word[i] != Shin)
@@ -137,7 +142,8 @@ ushort Hebrew::pointAfterLetter(const QString &pointedWord, int n)
         if (point == HebrewPoint::Dagesh && word[i] == Vav)
             return point; // shuruk
         // a dagesh, or a holam on shin: the vowel comes next
-        return i + 2 < word.size() && isPoint(word[i + 2]) ? word[i + 2].unicode() : 0;
+        const qsizetype after = nextMark(at + 1);
+        return after < word.size() && isPoint(word[after]) ? word[after].unicode() : 0;
     }
     return 0;
 }
@@ -235,6 +241,8 @@ void Hebrew::buildIndex()
 {
     if (!m_dictionary)
         return;
+    // about six forms an entry in a dictionary with a fifth verbs
+    m_forms.reserve(m_forms.size() + 6 * m_dictionary->count());
     QList<const Entry *> phrases;
     for (int i = 0; i < m_dictionary->count(); ++i) {
         const Entry &e = *m_dictionary->entryAt(i);
@@ -313,10 +321,10 @@ void Hebrew::indexPhrase(const Entry &entry)
 QList<Reading> Hebrew::analyse(const QString &word, int flags) const
 {
     QList<Reading> readings;
-    for (auto it = m_forms.constFind(word); it != m_forms.cend() && it.key() == word; ++it) {
-        if ((flags & NominalOnly) && (it->wordType & 0x2))
+    for (const WordMatch &m : m_forms.values(word)) {
+        if ((flags & NominalOnly) && (m.wordType & 0x2))
             continue;
-        readings.append(Reading{*it});
+        readings.append(Reading{m});
     }
     if (word.startsWith(He) && !(flags & NoArticle))
         addArticleReadings(word, readings);
@@ -348,11 +356,10 @@ void Hebrew::addArticleReadings(const QString &word, QList<Reading> &readings) c
 {
     if (!m_dictionary)
         return;
-    const QString rest = word.mid(1);
-    for (auto it = m_forms.constFind(rest); it != m_forms.cend() && it.key() == rest; ++it) {
-        const int type = m_dictionary->entryById(it->entryId).wordType();
+    for (const WordMatch &m : m_forms.values(QStringView(word).mid(1))) {
+        const int type = m_dictionary->entryById(m.entryId).wordType();
         if (type == Entry::Noun || type == Entry::Adjective)
-            readings.append(Reading{m_prefixes[PrefixHe], *it});
+            readings.append(Reading{m_prefixes[PrefixHe], m});
     }
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "formindex.h"
 #include "language.h"
 #include "phrasematch.h"
 #include "wordmatch.h"
 
-#include <QMultiHash>
 #include <QString>
 
 class Dictionary;
@@ -23,8 +23,6 @@ class Entry;
 class Hebrew : public Language
 {
 public:
-    using FormIndex = QMultiHash<QString, WordMatch>;
-
     enum Binyan { UnknownBinyan = 0, Paal, Piel, Hifil, Hitpael, Hufal, Pual, Nifal };
 
     // Bits of the flags argument of analyse.

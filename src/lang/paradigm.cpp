@@ -1,3 +1,6 @@
+// concatenations build each form in one allocation
+#define QT_USE_QSTRINGBUILDER
+
 #include "paradigm.h"
 
 #include "hebrew.h"
@@ -50,7 +53,9 @@ QString withoutFirst(const QString &s)
 // The 1pl ending: a stem ending in nun takes only vav (נתנו, not נתננו).
 QString firstPluralPast(const QString &stem)
 {
-    return stem.endsWith(Nun) ? stem + Vav : stem + Nun + Vav;
+    if (stem.endsWith(Nun))
+        return stem + Vav;
+    return stem + Nun + Vav;
 }
 
 class FormList

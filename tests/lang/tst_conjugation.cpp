@@ -29,11 +29,11 @@ QMultiMap<int, QString> formsOf(const Entry &e)
     Hebrew hebrew;
     hebrew.indexVerb(e);
     QMultiMap<int, QString> byCode;
-    for (auto it = hebrew.forms().cbegin(); it != hebrew.forms().cend(); ++it) {
-        byCode.insert(it->grammar, it.key());
-        if (it->entryId != 7 || it->wordType != Entry::Verb)
+    hebrew.forms().forEach([&byCode](QStringView form, const WordMatch &m) {
+        byCode.insert(m.grammar, form.toString());
+        if (m.entryId != 7 || m.wordType != Entry::Verb)
             qWarning("a form carries the wrong entry");
-    }
+    });
     return byCode;
 }
 

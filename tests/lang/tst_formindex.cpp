@@ -41,8 +41,9 @@ QStringList describe(const QList<Reading> &readings)
 QStringList indexOf(const Hebrew &hebrew)
 {
     QStringList out;
-    for (auto it = hebrew.forms().cbegin(); it != hebrew.forms().cend(); ++it)
-        out.append(QStringLiteral("%1:%2").arg(it.key()).arg(it->grammar, 0, 16));
+    hebrew.forms().forEach([&out](QStringView form, const WordMatch &m) {
+        out.append(QStringLiteral("%1:%2").arg(form).arg(m.grammar, 0, 16));
+    });
     out.sort();
     return out;
 }
