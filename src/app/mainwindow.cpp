@@ -1,25 +1,315 @@
 #include "mainwindow.h"
 
+#include "applog.h"
+
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
+#include "lang/english.h"
+#include "views/lookupview.h"
+#include "views/prompt.h"
+#include "views/trainer.h"
+#include "views/translateview.h"
+#include "views/wordwidget.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
 #include <QDir>
+#include <QMenuBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace {
+const QString WebAddress = QStringLiteral("https://verbalon.org");
+}
 
 MainWindow::MainWindow(const QString &dataDirectory, QWidget *parent)
     : QMainWindow(parent)
     , m_dataDirectory(dataDirectory)
-    , m_dictionaryList(std::make_unique<DictionaryList>())
-    , m_dictionary(std::make_unique<Dictionary>())
+    , m_random(quint32(QDateTime::currentSecsSinceEpoch()))
 {
     if (!m_dataDirectory.endsWith(QDir::separator()))
         m_dataDirectory += QDir::separator();
-    setWindowTitle(tr("Verbalon 1.2.41"));
-    if (m_dictionaryList->load(m_dataDirectory + QStringLiteral("dicts.dic")) && m_dictionaryList->count() > 0) {
-        if (!m_dictionary->load(m_dataDirectory + m_dictionaryList->file(0)))
-            m_dictionary->clear();
-        statusBar()->showMessage(tr("Loaded %1 words.").arg(m_dictionary->count()));
-    }
+    m_dictionaryList = std::make_unique<DictionaryList>();
+    m_dictionaryList->load(m_dataDirectory + QStringLiteral("dicts.dic"));
+    m_dictionary = std::make_unique<Dictionary>();
+    m_english = std::make_unique<English>();
+    loadIcons();
+    createUi();
+    m_english->loadVerbs(m_dataDirectory + QStringLiteral("verbs_en.dat"));
+    m_wordWidget->newEntry();
+    m_currentEntrySet = false;
+    m_noDictionaries = m_dictionaryList->count() == 0;
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::loadIcons()
+{
+    auto icon = [this](const char *file) { return QIcon(m_iconPath + QLatin1String(file)); };
+    m_icons = Icons{icon("verbalon_logo.png"), icon("add.png"),     icon("filesave.png"),
+                    icon("eraser.png"),        icon("exit.png"),    icon("warning.png"),
+                    icon("reload.png"),        icon("dictionary.png"), icon("help.png")};
+}
+
+void MainWindow::createUi()
+{
+    setWindowTitle(tr("Verbalon 1.2.41"));
+    setWindowIcon(m_icons.logo);
+    createMenus();
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_lookupView = new LookupView(m_iconPath, m_dictionary.get());
+    m_wordWidget = new WordWidget(m_dictionary.get());
+    m_trainer = new Trainer(m_iconPath, m_dictionary.get(), &m_random);
+    m_translateView = new TranslateView(m_iconPath, m_english.get(), m_dictionary.get());
+    m_tabs->addTab(m_lookupView, tr("&Lookup"));
+    m_tabs->addTab(m_wordWidget, tr("&Edit"));
+    m_tabs->addTab(m_trainer, tr("&Trainer"));
+    m_tabs->addTab(m_translateView, tr("&Tavlona"));
+    setCentralWidget(m_tabs);
+
+    connect(m_wordWidget, &WordWidget::doneEnter, this, &MainWindow::wordCompleted);
+    connect(m_lookupView, &LookupView::editEntry, this, &MainWindow::editEntry);
+    connect(m_translateView, qOverload<const QString &>(&TranslateView::learnWord), this, &MainWindow::learnWord);
+    createToolBar();
+    connect(m_languageSelector, &QComboBox::currentIndexChanged, this, &MainWindow::languageSelected);
+    connect(m_userLanguageSelector, &QComboBox::currentIndexChanged, this, &MainWindow::userLanguageSelected);
+    // filling the selector makes item 0 current and so loads the first dictionary
+    m_languageSelector->addItems(m_dictionaryList->names());
+}
+
+QAction *MainWindow::addAction(QMenu *menu, const QIcon &icon, const QString &text, const char *name)
+{
+    QAction *action = menu->addAction(icon, text);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void MainWindow::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    connect(addAction(file, m_icons.exit, tr("Quit"), "quitAction"), &QAction::triggered, this, &QWidget::close);
+
+    // the transfer dialogs and the manager come in a later version
+    QMenu *dictionaries = menuBar()->addMenu(tr("&Dictionaries"));
+    const QList<QAction *> exchange = {
+        addAction(dictionaries, m_icons.reload, tr("&Update from Network"), "updateNetAction"),
+        addAction(dictionaries, m_icons.reload, tr("&Android Sync. (USB)"), "syncUsbAction"),
+        addAction(dictionaries, m_icons.reload, tr("&Export Masters (FTP)"), "exportMastersAction"),
+    };
+    dictionaries->addSeparator();
+    QAction *manage = addAction(dictionaries, m_icons.dictionary, tr("&Manage..."), "manageAction");
+    for (QAction *action : exchange + QList<QAction *>{manage}) {
+        action->setEnabled(false);
+        action->setToolTip(tr("Not available in this version"));
+    }
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    connect(addAction(help, m_icons.help, tr("About &Verbalon"), "aboutAction"), &QAction::triggered, this,
+            &MainWindow::helpAbout);
+}
+
+void MainWindow::createToolBar()
+{
+    QToolBar *tools = addToolBar(QStringLiteral("Tools"));
+    tools->setObjectName(QStringLiteral("toolBar"));
+    QAction *newWord = tools->addAction(m_icons.add, tr("New Word"), this, &MainWindow::addWord);
+    newWord->setObjectName(QStringLiteral("newWordAction"));
+    QAction *deleteAction = tools->addAction(m_icons.eraser, tr("Delete Word"), this, &MainWindow::deleteWord);
+    deleteAction->setObjectName(QStringLiteral("deleteWordAction"));
+    tools->addSeparator();
+    QAction *incomplete = tools->addAction(m_icons.warning, tr("List Incomplete"), this,
+                                           &MainWindow::listIncompleteWords);
+    incomplete->setObjectName(QStringLiteral("listIncompleteAction"));
+    tools->addSeparator();
+
+    m_languageSelector = new QComboBox;
+    m_languageSelector->setObjectName(QStringLiteral("languageSelector"));
+    m_languageSelector->setToolTip(tr("Current Foreign Language"));
+    m_userLanguageSelector = new QComboBox;
+    m_userLanguageSelector->setObjectName(QStringLiteral("userLanguageSelector"));
+    m_userLanguageSelector->setToolTip(tr("Current User Language"));
+    for (QComboBox *selector : {m_languageSelector, m_userLanguageSelector}) {
+        selector->setMinimumWidth(120);
+        selector->setFocusPolicy(Qt::NoFocus);
+        tools->addWidget(selector);
+    }
+    QAction *save = tools->addAction(m_icons.save, tr("Save Dictionary"), this, &MainWindow::saveDictionary);
+    save->setObjectName(QStringLiteral("saveAction"));
+}
+
+bool MainWindow::settleUnsavedChanges()
+{
+    if (!m_dictionary->isModified())
+        return true;
+    const int answer = Prompt::ask(
+        this, Prompt::Request{QMessageBox::Warning, tr("Unsaved Changes"),
+                              tr("The dictionary \"%1\" has changes that are not saved. Save them now?")
+                                  .arg(m_dictionary->name()),
+                              {tr("&Save"), tr("&Discard"), tr("&Cancel")}, 0, 2});
+    if (answer == 0) {
+        saveDictionary();
+        return !m_dictionary->isModified();
+    }
+    return answer == 1;
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_noDictionaries)
+        return;
+    m_noDictionaries = false;
+    connect(this, &MainWindow::requestNoDicts, this, &MainWindow::helpNoDicts, Qt::QueuedConnection);
+    emit requestNoDicts();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (settleUnsavedChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::languageSelected(int index)
+{
+    if (index < 0 || index >= m_dictionaryList->count())
+        return;
+    if (index != m_loadedIndex && !settleUnsavedChanges()) {
+        const QSignalBlocker blocker(m_languageSelector);
+        m_languageSelector->setCurrentIndex(m_loadedIndex);
+        return;
+    }
+    const QString type = m_dictionaryList->type(index);
+    const QString name = m_dictionaryList->name(index);
+    qCDebug(lcApp) << "SELECTED LANGUAGE #" << index << ":" << name;
+    m_dictionary->clear();
+    if (!m_dictionary->load(m_dataDirectory + m_dictionaryList->file(index)))
+        m_dictionary->clear();
+    m_loadedIndex = index;
+    m_currentEntrySet = false;
+
+    m_lookupView->dictionaryChanged(type);
+    m_wordWidget->setDictionary(m_dictionary.get());
+    m_trainer->dictionaryChanged(type, name);
+    m_translateView->dictionaryChanged(type, name);
+
+    m_userLanguageSelector->clear();
+    m_userLanguageSelector->addItems(m_dictionary->userLanguageNames());
+    m_userLanguageSelector->setCurrentIndex(0);
+    statusBar()->showMessage(tr("Loaded %1 words.").arg(m_dictionary->count()));
+}
+
+void MainWindow::userLanguageSelected(int index)
+{
+    if (index < 0)
+        return;
+    m_lookupView->setUserLanguages({index});
+    m_trainer->setUserLanguage(index);
+}
+
+void MainWindow::showInEditor(const Entry &entry)
+{
+    m_wordWidget->setEntry(entry);
+    m_tabs->setCurrentWidget(m_wordWidget);
+}
+
+void MainWindow::editEntry(const Entry &entry)
+{
+    m_currentEntry = entry;
+    m_currentEntrySet = true;
+    showInEditor(entry);
+}
+
+void MainWindow::storeChanged()
+{
+    m_lookupView->entriesChanged();
+}
+
+void MainWindow::wordCompleted(const QString &word)
+{
+    if (m_currentEntrySet) {
+        qCDebug(lcApp) << "CURRENT ENTRY SET! -> delete it";
+        m_dictionary->deleteEntry(m_currentEntry);
+    } else if (m_dictionary->indexOfWord(word) >= 0) {
+        const int answer = Prompt::ask(this, Prompt::Request{QMessageBox::Question, tr("Word Exists"),
+                                                             tr("Word already in data base. Any anyway?"),
+                                                             {tr("&Yes"), tr("&No")}, 0, 1});
+        if (answer != 0)
+            return;
+    }
+    const int id = m_dictionary->addOrReplace(m_wordWidget->entry());
+    storeChanged();
+    if (id == 0)
+        return;
+    statusBar()->showMessage(tr("Now %1 words.").arg(m_dictionary->count()));
+    m_wordWidget->newEntry();
+    m_currentEntrySet = false;
+}
+
+void MainWindow::addWord()
+{
+    m_wordWidget->newEntry();
+    m_currentEntrySet = false;
+}
+
+void MainWindow::deleteWord()
+{
+    if (!m_currentEntrySet)
+        return;
+    qCDebug(lcApp) << "current entry:" << m_currentEntry.id();
+    if (m_dictionary->deleteEntry(m_currentEntry))
+        storeChanged();
+}
+
+void MainWindow::saveDictionary()
+{
+    qCDebug(lcApp) << "SAVE";
+    if (m_dictionary->save())
+        return;
+    // the user must know that the changes are not on disk yet
+    Prompt::inform(this, tr("Save Dictionary"),
+                   tr("The dictionary could not be saved to \"%1\".").arg(m_dictionary->fileName()));
+}
+
+void MainWindow::listIncompleteWords()
+{
+    m_lookupView->showEntries(m_dictionary->entriesWithFlags(Entry::FlagIncomplete, Entry::FlagIncomplete));
+    m_tabs->setCurrentWidget(m_lookupView);
+}
+
+void MainWindow::learnWord(const QString &word)
+{
+    if (!anyHebrewChar(word)) {
+        m_lookupView->showEntries(m_dictionary->findByMeaning(word, 20));
+        m_tabs->setCurrentWidget(m_lookupView);
+        return;
+    }
+    const QList<Entry> found = m_dictionary->findExact(word, 20);
+    if (found.size() == 1) {
+        showInEditor(found.first());
+    } else if (found.size() > 1) {
+        m_lookupView->inputChanged(word);
+        m_tabs->setCurrentWidget(m_lookupView);
+    } else {
+        showInEditor(Entry(word, QString(), 0));
+    }
+}
+
+void MainWindow::helpAbout()
+{
+    Prompt::inform(this, tr("About Verbalon"),
+                   tr("<b>Verbalon Version 1.2.41</b><br/><br/>More info at: ") + WebAddress);
+}
+
+void MainWindow::helpNoDicts()
+{
+    Prompt::inform(this, tr("No Dictionaries"),
+                   tr("<b>No dictionaries found!</b><br/><br/>Use 'Dictionaries -> Update from Network' to "
+                      "download dictionaries or 'Dictionaries -> Manage...' to create a new dictionary from scratch."));
+}

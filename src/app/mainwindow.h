@@ -1,14 +1,28 @@
 #pragma once
 
+#include "dict/entry.h"
+
+#include <QIcon>
 #include <QMainWindow>
+#include <QRandomGenerator>
 
 #include <memory>
 
 class Dictionary;
 class DictionaryList;
+class English;
+class LookupView;
+class QComboBox;
+class QTabWidget;
+class Trainer;
+class TranslateView;
+class WordWidget;
 
-// The program's single window. Owns the dictionary store and the list of
-// dictionaries read from the data directory.
+// The program's single window. It owns the dictionary store, the list of
+// dictionaries read from the data directory and the English verb table;
+// builds the menus, the tool bar with the dictionary and user-language
+// selectors, and the pages; and routes the pages' requests to the store.
+// Unsaved changes are never dropped without asking.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -17,8 +31,65 @@ public:
     explicit MainWindow(const QString &dataDirectory, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    QString dataDirectory() const { return m_dataDirectory; }
+    Dictionary *dictionary() const { return m_dictionary.get(); }
+    DictionaryList *dictionaryList() const { return m_dictionaryList.get(); }
+    // The generator behind every random choice of the pages, seeded with
+    // the time at start; tests seed it themselves.
+    QRandomGenerator &random() { return m_random; }
+
+signals:
+    void requestNoDicts();
+
+public slots:
+    void addWord();
+    void deleteWord();
+    void saveDictionary();
+    void listIncompleteWords();
+    void editEntry(const Entry &entry);
+    void wordCompleted(const QString &word);
+    void learnWord(const QString &word);
+    void languageSelected(int index);
+    void userLanguageSelected(int index);
+    void helpAbout();
+    void helpNoDicts();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void loadIcons();
+    void createUi();
+    void createMenus();
+    void createToolBar();
+    QAction *addAction(QMenu *menu, const QIcon &icon, const QString &text, const char *name);
+    // Asks what to do with unsaved changes of the store; false when the
+    // user cancels (or a save fails), so the change of dictionary or the
+    // closing must not go ahead.
+    bool settleUnsavedChanges();
+    void showInEditor(const Entry &entry);
+    void storeChanged();
+
+    QTabWidget *m_tabs = nullptr;
+    LookupView *m_lookupView = nullptr;
+    WordWidget *m_wordWidget = nullptr;
+    Trainer *m_trainer = nullptr;
+    TranslateView *m_translateView = nullptr;
+    QComboBox *m_languageSelector = nullptr;
+    QComboBox *m_userLanguageSelector = nullptr;
     QString m_dataDirectory;
-    std::unique_ptr<DictionaryList> m_dictionaryList;
     std::unique_ptr<Dictionary> m_dictionary;
+    Entry m_currentEntry;
+    bool m_currentEntrySet = false;
+    QString m_iconPath = QStringLiteral(":icons/");
+    struct Icons
+    {
+        QIcon logo, add, save, eraser, exit, warning, reload, dictionary, help;
+    } m_icons;
+    std::unique_ptr<English> m_english;
+    std::unique_ptr<DictionaryList> m_dictionaryList;
+    bool m_noDictionaries = false;
+    int m_loadedIndex = -1;
+    QRandomGenerator m_random;
 };

@@ -16,7 +16,8 @@ class DictionaryList
 public:
     using Record = QMap<QString, QString>;
 
-    [[nodiscard]] bool load(const QString &fileName);
+    // false when the file is missing or unreadable (traced); the list is then as it was
+    bool load(const QString &fileName);
     // Appends the records read from the text; always true.
     bool parse(const QByteArray &data);
     QByteArray toBytes() const;

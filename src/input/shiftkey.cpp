@@ -1,0 +1,28 @@
+#include "shiftkey.h"
+
+#include "softkeyboard.h"
+
+#include <QPainter>
+
+ShiftKey::ShiftKey(SoftKeyboard *keyboard, QWidget *parent)
+    : SoftKey(keyboard, QStringLiteral("SH"), QString(), QString(), parent)
+{
+    setCheckable(true);
+    connect(this, &QAbstractButton::toggled, keyboard, &SoftKeyboard::setShifted);
+    connect(keyboard, &SoftKeyboard::shiftStateChanged, this, &ShiftKey::updateState);
+}
+
+void ShiftKey::updateState()
+{
+    setChecked(keyboard()->isShifted());
+}
+
+void ShiftKey::paintEvent(QPaintEvent *event)
+{
+    SoftKey::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(isChecked() ? QColor(255, 255, 0) : QColor(160, 160, 96));
+    painter.drawEllipse(QRect(5, 5, 14, 14));
+}

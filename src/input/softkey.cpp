@@ -1,0 +1,54 @@
+#include "softkey.h"
+
+#include "softkeyboard.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
+
+SoftKey::SoftKey(SoftKeyboard *keyboard, const QString &label, const QString &text, const QString &physicalKey,
+                 QWidget *parent)
+    : QPushButton(label, parent)
+    , m_keyboard(keyboard)
+    , m_text(text)
+    , m_physicalKey(physicalKey)
+{
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QPushButton::clicked, this, &SoftKey::sendText);
+}
+
+void SoftKey::flash()
+{
+    setDown(true);
+    QTimer::singleShot(100, this, [this] { setDown(false); });
+}
+
+void SoftKey::sendText()
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target || m_text.isEmpty())
+        return;
+    if (m_text == QLatin1String("\r") || m_text == QLatin1String("\b")) {
+        const int key = m_text == QLatin1String("\r") ? Qt::Key_Return : Qt::Key_Backspace;
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+        return;
+    }
+    const bool shifted = m_keyboard->isShifted();
+    QKeyEvent event(QEvent::KeyPress, 0, Qt::NoModifier, shifted ? m_text.toUpper() : m_text.toLower());
+    QApplication::sendEvent(target, &event);
+    if (shifted)
+        m_keyboard->unshift();
+}
+
+void SoftKey::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    if (!m_keyboard->keyHintsVisible() || m_physicalKey.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setFont(QFont(QStringLiteral("Helvetica"), 10));
+    painter.setPen(QColor(0, 0, 160));
+    painter.drawText(QPoint(5, 16), m_physicalKey);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPushButton>
+
+class SoftKeyboard;
+
+// One key of the on-screen keyboard. Clicking it sends its text to whichever
+// widget has the keyboard focus, as a key press; the key itself never takes
+// the focus. It remembers the key of the physical keyboard at the same place
+// and shows that key's label in its corner while the keyboard asks for hints.
+class SoftKey : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    SoftKey(SoftKeyboard *keyboard, const QString &label, const QString &text, const QString &physicalKey,
+            QWidget *parent);
+
+    QString text() const { return m_text; }
+    QString physicalKey() const { return m_physicalKey; }
+    // Shows the key pressed for a moment, as a click would.
+    void flash();
+
+public slots:
+    void sendText();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    SoftKeyboard *keyboard() const { return m_keyboard; }
+
+private:
+    SoftKeyboard *m_keyboard;
+    QString m_text;
+    QString m_physicalKey;
+};

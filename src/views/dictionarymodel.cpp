@@ -1,0 +1,113 @@
+#include "dictionarymodel.h"
+
+#include "dict/dictionary.h"
+#include "lang/language.h"
+
+#include <QColor>
+
+DictionaryModel::DictionaryModel(Dictionary *dictionary, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_dictionary(dictionary)
+    , m_normalFont(QStringLiteral("Helvetica"), 18)
+{
+    for (const QString &label : Entry::typeLabels())
+        m_typeNames.append(tr(qPrintable(label)));
+    m_italicFont = m_normalFont;
+    m_italicFont.setItalic(true);
+}
+
+void DictionaryModel::setUserLanguages(const QList<int> &languages)
+{
+    // the column count changes: the filter above must be told
+    beginResetModel();
+    m_languages = languages;
+    endResetModel();
+}
+
+void DictionaryModel::refresh()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+const Entry *DictionaryModel::entryAt(int row) const
+{
+    if (!m_dictionary || row < 0 || row >= m_dictionary->count())
+        return nullptr;
+    return m_dictionary->entryAt(row);
+}
+
+int DictionaryModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !m_dictionary)
+        return 0;
+    return m_dictionary->count();
+}
+
+int DictionaryModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_languages.size()) + 2;
+}
+
+QString DictionaryModel::infoText(const Entry &entry) const
+{
+    QString info = m_typeNames.value(entry.wordType());
+    if (entry.wordType() == Entry::Noun) {
+        if (entry.hasFlag(Entry::FlagFeminine))
+            info += QStringLiteral(" (f)");
+        else if (entry.hasFlag(Entry::FlagMasculine))
+            info += QStringLiteral(" (m)");
+    } else if (entry.wordType() == Entry::Verb) {
+        if (entry.hasFlag(Entry::FlagTransitive))
+            info += QStringLiteral(" (tr.)");
+        else if (entry.hasFlag(Entry::FlagIntransitive))
+            info += QStringLiteral(" (intr.)");
+    }
+    return info;
+}
+
+QVariant DictionaryModel::data(const QModelIndex &index, int role) const
+{
+    const Entry *e = index.isValid() ? entryAt(index.row()) : nullptr;
+    if (!e || role >= 10)
+        return QVariant();
+    const int n = int(m_languages.size());
+    const int k = index.column();
+    const bool missing = k < n && !e->hasTranslation(m_languages[k]);
+    switch (role) {
+    case Qt::DisplayRole:
+        if (k < n)
+            return e->userTranslation(m_languages[k], k == 0);
+        if (k == n)
+            return infoText(*e);
+        return e->word();
+    case Qt::FontRole:
+        return missing ? m_italicFont : m_normalFont;
+    case Qt::TextAlignmentRole:
+        if (k == n)
+            return int(Qt::AlignHCenter | Qt::AlignVCenter);
+        if (k == n + 1) {
+            const bool rightToLeft = m_dictionary->language() && m_dictionary->language()->isRightToLeft();
+            return int(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        }
+        return QVariant();
+    case Qt::ForegroundRole:
+        return missing ? QColor(160, 160, 160) : QColor(0, 0, 0);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant DictionaryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QVariant();
+    const int n = int(m_languages.size());
+    if (section < 0 || section > n + 1)
+        return QVariant();
+    if (section < n)
+        return m_dictionary ? m_dictionary->userLanguageName(m_languages[section]) : tr("User Language");
+    if (section == n)
+        return tr("Info");
+    return m_dictionary ? m_dictionary->name() : QStringLiteral("Foreign");
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QFont>
+#include <QList>
+#include <QStringList>
+
+class Dictionary;
+class Entry;
+
+// The entries of a dictionary store as a read-only table: one row per entry
+// in the store's order; one column per chosen user language with the
+// meaning in it (a missing meaning in grey italics); the word type with its
+// grammatical mark; the foreign word. It reads the store at every call and
+// keeps no copies; after the store changed, call refresh().
+class DictionaryModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit DictionaryModel(Dictionary *dictionary, QObject *parent = nullptr);
+
+    // User-language indices of the translation columns, in column order.
+    void setUserLanguages(const QList<int> &languages);
+    const QList<int> &userLanguages() const { return m_languages; }
+    // Tells the views that entries were stored or deleted.
+    void refresh();
+
+    // The entry at a row, null outside the store.
+    const Entry *entryAt(int row) const;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The type label and its mark, such as "Noun (f)".
+    QString infoText(const Entry &entry) const;
+
+private:
+    Dictionary *m_dictionary;
+    QList<int> m_languages = {0};
+    QStringList m_typeNames;
+    QFont m_normalFont;
+    QFont m_italicFont;
+};

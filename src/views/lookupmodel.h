@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QSet>
+#include <QSortFilterProxyModel>
+
+class DictionaryModel;
+
+// The filter between the dictionary table and the lookup table. Mode 0
+// shows every row (lookup in the dictionary's language), mode 1 the rows
+// whose first column contains the pattern in any case (lookup by meaning),
+// mode 2 a chosen set of entries (such as the incomplete ones). Rows keep
+// the store's order.
+class LookupModel : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    enum Mode { AllRows = 0, Pattern = 1, ChosenEntries = 2 };
+
+    explicit LookupModel(DictionaryModel *source, QObject *parent = nullptr);
+
+    int mode() const { return m_mode; }
+    void setMode(int mode);
+    void setPattern(const QString &text);
+    // Shows just the entries with these ids.
+    void setChosenEntries(const QSet<int> &ids);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+
+private:
+    DictionaryModel *m_source;
+    int m_mode = AllRows;
+    QString m_pattern;
+    QSet<int> m_chosen;
+};

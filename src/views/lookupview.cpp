@@ -1,0 +1,195 @@
+#include "lookupview.h"
+
+#include "dictionarymodel.h"
+#include "lookupmodel.h"
+
+#include "dict/dictionary.h"
+#include "input/rtllineedit.h"
+#include "input/softkeyboard.h"
+#include "lang/language.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget *parent)
+    : QWidget(parent)
+    , m_dictionary(dictionary)
+    , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, false))
+    , m_table(new QTableView)
+    , m_input(new RTLLineEdit(false, m_keyboard))
+    , m_clearButton(new QToolButton)
+{
+    setFont(QFont(QStringLiteral("Helvetica"), 20));
+    m_table->setObjectName(QStringLiteral("lookupTable"));
+    m_table->setFocusPolicy(Qt::NoFocus);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setWordWrap(false);
+    m_input->setObjectName(QStringLiteral("lookupEdit"));
+    m_keyboard->setObjectName(QStringLiteral("lookupKeyboard"));
+    m_clearButton->setObjectName(QStringLiteral("clearButton"));
+    m_clearButton->setIcon(QIcon(iconPath + QStringLiteral("editclear.png")));
+    m_clearButton->setToolTip(tr("Clear"));
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(new QLabel(tr("Lookup:")));
+    row->addWidget(m_input);
+    row->addWidget(m_clearButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    layout->addLayout(row);
+    layout->addWidget(m_keyboard);
+
+    resetModels();
+    connect(m_clearButton, &QToolButton::clicked, m_input, &QLineEdit::clear);
+    connect(m_table, &QTableView::doubleClicked, this, &LookupView::itemDoubleClicked);
+    connect(m_input, &QLineEdit::textChanged, this, &LookupView::inputChanged);
+    connect(m_input, &QLineEdit::returnPressed, this, &LookupView::returnPressed);
+    m_input->setFocus(Qt::OtherFocusReason);
+    m_input->setKeyboardMapping(true);
+    m_keyboard->setKeyHintsVisible(true);
+}
+
+void LookupView::resetModels()
+{
+    const QList<int> languages = m_tableModel ? m_tableModel->userLanguages() : QList<int>{0};
+    delete m_lookupModel;
+    delete m_tableModel;
+    m_tableModel = new DictionaryModel(m_dictionary, this);
+    m_tableModel->setUserLanguages(languages);
+    m_lookupModel = new LookupModel(m_tableModel, this);
+    m_table->setModel(m_lookupModel);
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setMinimumSectionSize(QFontMetrics(m_table->font()).horizontalAdvance(QStringLiteral("XXXXXXXX")));
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < m_tableModel->columnCount(); ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
+void LookupView::dictionaryChanged(const QString &type)
+{
+    resetModels();
+    m_keyboard->setLanguage(type, false);
+    m_input->clear();
+}
+
+void LookupView::setUserLanguages(const QList<int> &languages)
+{
+    if (!m_tableModel)
+        return;
+    m_tableModel->setUserLanguages(languages);
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < m_tableModel->columnCount(); ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
+void LookupView::showEntries(const QList<Entry> &entries)
+{
+    QSet<int> ids;
+    for (const Entry &e : entries)
+        ids.insert(e.id());
+    m_lookupModel->setChosenEntries(ids);
+    m_table->scrollToTop();
+}
+
+void LookupView::entriesChanged()
+{
+    m_tableModel->refresh();
+}
+
+bool LookupView::isForeignText(const QString &text) const
+{
+    return m_dictionary && m_dictionary->language() && m_dictionary->language()->containsLanguageChars(text);
+}
+
+void LookupView::inputChanged(const QString &pattern)
+{
+    if (pattern.isEmpty())
+        return;
+    QColor color(0, 0, 0, 255);
+    QModelIndex target;
+    if (m_dictionary && isForeignText(pattern)) {
+        m_lookupModel->setMode(LookupModel::AllRows);
+        int matchLength = 0;
+        const int position = m_dictionary->findLongestPrefix(pattern, matchLength);
+        target = m_lookupModel->mapFromSource(m_tableModel->index(position, 0));
+        if (position < 0)
+            color = m_notFoundColor;
+        else if (matchLength == pattern.size())
+            color = m_foundColor;
+    } else if (m_dictionary) {
+        m_lookupModel->setPattern(pattern);
+        target = m_lookupModel->index(0, 0);
+        const int rows = m_lookupModel->rowCount();
+        if (rows == 0)
+            color = m_notFoundColor;
+        else if (rows == 1)
+            color = m_foundColor;
+    }
+    if (target.isValid())
+        m_table->scrollTo(target, QAbstractItemView::PositionAtTop);
+    setInputColor(color);
+}
+
+void LookupView::setInputColor(const QColor &color)
+{
+    QPalette palette = m_input->palette();
+    palette.setColor(QPalette::All, QPalette::Text, color);
+    m_input->setPalette(palette);
+}
+
+void LookupView::returnPressed()
+{
+    if (!m_dictionary)
+        return;
+    const QString text = m_input->text();
+    int position = -1;
+    if (isForeignText(text)) {
+        int matchLength = 0;
+        position = m_dictionary->findLongestPrefix(text, matchLength);
+    } else {
+        position = m_lookupModel->rowCount() > 0 ? m_lookupModel->mapToSource(m_lookupModel->index(0, 0)).row() : -1;
+    }
+    if (position >= 0)
+        emit editEntry(*m_dictionary->entryAt(position));
+}
+
+void LookupView::itemDoubleClicked(const QModelIndex &viewIndex)
+{
+    const int row = m_lookupModel->mapToSource(viewIndex).row();
+    if (m_dictionary && row >= 0 && row < m_dictionary->count())
+        emit editEntry(*m_dictionary->entryAt(row));
+}
+
+void LookupView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_input->setFocus(Qt::OtherFocusReason);
+}
+
+void LookupView::scrollBy(int rows)
+{
+    QScrollBar *bar = m_table->verticalScrollBar();
+    bar->setValue(bar->value() + rows);
+}
+
+void LookupView::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape: m_input->clear(); break;
+    case Qt::Key_Up: scrollBy(-1); break;
+    case Qt::Key_Down: scrollBy(1); break;
+    case Qt::Key_PageUp: scrollBy(-10); break;
+    case Qt::Key_PageDown: scrollBy(10); break;
+    case Qt::Key_Control:
+    case Qt::Key_AltGr: m_keyboard->setKeyHintsVisible(m_input->toggleKeyboardMapping()); break;
+    default: break;
+    }
+    QWidget::keyPressEvent(event);
+}

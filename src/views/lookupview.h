@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QWidget>
+
+class Dictionary;
+class DictionaryModel;
+class Entry;
+class LookupModel;
+class QModelIndex;
+class QTableView;
+class QToolButton;
+class RTLLineEdit;
+class SoftKeyboard;
+
+// The lookup page: one input line for both directions. Text with a letter
+// of the dictionary's language jumps to the first entry whose search key
+// begins with it (green when the key is complete, red when none begins with
+// it); any other text filters the table to the meanings that contain it.
+// Return or a double click hands the chosen entry on for editing.
+class LookupView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    LookupView(const QString &iconPath, Dictionary *dictionary, QWidget *parent = nullptr);
+
+    void resetModels();
+    // Another dictionary was loaded into the store.
+    void dictionaryChanged(const QString &type);
+    void setUserLanguages(const QList<int> &languages);
+    // Shows just these entries (typing again returns to the normal lookup).
+    void showEntries(const QList<Entry> &entries);
+    // Entries were stored or deleted: the table shows them at once, with
+    // the filter as it was.
+    void entriesChanged();
+
+signals:
+    void editEntry(const Entry &entry);
+
+public slots:
+    void inputChanged(const QString &pattern);
+    void returnPressed();
+    void itemDoubleClicked(const QModelIndex &viewIndex);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool isForeignText(const QString &text) const;
+    void setInputColor(const QColor &color);
+    void scrollBy(int rows);
+
+    Dictionary *m_dictionary;
+    DictionaryModel *m_tableModel = nullptr;
+    LookupModel *m_lookupModel = nullptr;
+    SoftKeyboard *m_keyboard;
+    QTableView *m_table;
+    RTLLineEdit *m_input;
+    QToolButton *m_clearButton;
+    const QColor m_notFoundColor{224, 64, 64, 255};
+    const QColor m_foundColor{0, 160, 32, 255};
+};

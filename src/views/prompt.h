@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QStringList>
+
+#include <functional>
+
+// Every message box of the program goes through here, so that the texts and
+// buttons stay in one form and tests can answer the boxes without a modal
+// loop.
+class Prompt
+{
+public:
+    struct Request
+    {
+        QMessageBox::Icon icon = QMessageBox::Question;
+        QString title;
+        QString text;
+        QStringList buttons;
+        int defaultButton = 0;
+        int escapeButton = -1; // -1: closing the box gives -1
+    };
+    using Handler = std::function<int(const Request &)>;
+
+    // Index of the chosen button; -1 when the box was closed without one.
+    static int ask(QWidget *parent, const Request &request);
+    // An information box with one "OK" button.
+    static void inform(QWidget *parent, const QString &title, const QString &text);
+
+    // Answers every box from now on instead of showing it; an empty
+    // handler shows boxes again.
+    static void setHandler(Handler handler);
+};

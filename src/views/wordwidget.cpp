@@ -1,0 +1,310 @@
+#include "wordwidget.h"
+
+#include "prompt.h"
+
+#include "dict/dictionary.h"
+#include "input/rtllineedit.h"
+#include "input/softkeyboard.h"
+#include "lang/conjugationdialog.h"
+#include "lang/language.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+QFrame *horizontalLine()
+{
+    auto *line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+} // namespace
+
+WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
+    : QWidget(parent)
+    , m_dictionary(dictionary)
+    , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), true, true))
+    , m_wordEdit(new RTLLineEdit(true, m_keyboard))
+    , m_typeCombo(new QComboBox)
+    , m_subCombo(new QComboBox)
+    , m_incompleteBox(new QCheckBox(tr("Incomplete!")))
+    , m_nameBox(new QCheckBox(QStringLiteral("---")))
+    , m_moreButton(new QPushButton(tr("More...")))
+    , m_learnButton(new QPushButton(tr("Learn...")))
+    , m_wordLabel(new QLabel)
+    , m_extraLabel(new QLabel(tr("Extra:")))
+    , m_extraEdit(new RTLLineEdit(true, m_keyboard))
+{
+    for (const QString &label : Entry::typeLabels())
+        m_typeNames.append(tr(qPrintable(label)));
+    m_verbKinds = {QString(), tr("trans."), tr("intr.")};
+    setFont(QFont(QStringLiteral("Helvetica"), 20));
+
+    m_wordEdit->setObjectName(QStringLiteral("wordEdit"));
+    m_typeCombo->setObjectName(QStringLiteral("typeCombo"));
+    m_subCombo->setObjectName(QStringLiteral("subCombo"));
+    m_incompleteBox->setObjectName(QStringLiteral("incompleteBox"));
+    m_nameBox->setObjectName(QStringLiteral("nameBox"));
+    m_moreButton->setObjectName(QStringLiteral("moreButton"));
+    m_learnButton->setObjectName(QStringLiteral("learnButton"));
+    m_extraEdit->setObjectName(QStringLiteral("extraEdit"));
+    m_keyboard->setObjectName(QStringLiteral("wordKeyboard"));
+
+    m_wordEdit->setFixedHeight(60);
+    m_typeCombo->setFont(QFont(QStringLiteral("Helvetica"), 16));
+    m_typeCombo->addItems(m_typeNames);
+    m_subCombo->setFont(QFont(QStringLiteral("Helvetica"), 16));
+    m_nameBox->setEnabled(false);
+    m_extraEdit->setAlignment(Qt::AlignLeft);
+    m_extraEdit->setFixedHeight(60);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(m_wordLabel, 0, 0);
+    grid->addWidget(m_wordEdit, 0, 1);
+    grid->addWidget(new QLabel(tr("Type:")), 1, 0);
+    auto *typeRow = new QHBoxLayout;
+    typeRow->addWidget(m_typeCombo);
+    typeRow->addWidget(m_subCombo);
+    typeRow->addWidget(m_incompleteBox);
+    typeRow->addWidget(m_nameBox);
+    typeRow->addStretch();
+    typeRow->addWidget(m_learnButton);
+    grid->addLayout(typeRow, 1, 1);
+    grid->addWidget(m_extraLabel, 2, 0);
+    auto *extraRow = new QHBoxLayout;
+    extraRow->addWidget(m_extraEdit);
+    extraRow->addWidget(m_moreButton);
+    grid->addLayout(extraRow, 2, 1);
+    grid->addWidget(horizontalLine(), 3, 0, 1, 3);
+    for (int i = 0; i < 4; ++i) {
+        m_translationLabels[i] = new QLabel;
+        m_translationEdits[i] = new QLineEdit;
+        m_translationEdits[i]->setObjectName(QStringLiteral("translationEdit%1").arg(i));
+        m_translationEdits[i]->setAlignment(Qt::AlignLeft);
+        m_translationEdits[i]->setEnabled(i == 0);
+        m_translationLabels[i]->setBuddy(m_translationEdits[i]);
+        grid->addWidget(m_translationLabels[i], 4 + i, 0);
+        grid->addWidget(m_translationEdits[i], 4 + i, 1);
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(horizontalLine());
+    layout->addWidget(m_keyboard);
+
+    connect(m_wordEdit, &QLineEdit::textEdited, this, &WordWidget::wordEdited);
+    connect(m_wordEdit, &QLineEdit::returnPressed, m_extraEdit, [this] { m_extraEdit->setFocus(); });
+    connect(m_extraEdit, &QLineEdit::returnPressed, this, [this] { m_translationEdits[0]->setFocus(); });
+    connect(m_typeCombo, &QComboBox::currentIndexChanged, this, &WordWidget::wordTypeChanged);
+    connect(m_moreButton, &QPushButton::clicked, this, &WordWidget::clickedMore);
+    connect(m_learnButton, &QPushButton::clicked, this, &WordWidget::editLearn);
+    if (m_dictionary)
+        updateLanguageRows();
+}
+
+bool WordWidget::hasNeuter() const
+{
+    return m_dictionary && m_dictionary->language() && m_dictionary->language()->hasNeuterGender();
+}
+
+QStringList WordWidget::genderNames() const
+{
+    if (hasNeuter())
+        return {tr("male"), tr("female"), tr("neuter"), tr("male pl."), tr("fem. pl."), tr("neu. pl.")};
+    return {tr("male"), tr("female"), tr("male pl."), tr("fem. pl.")};
+}
+
+int WordWidget::genderIndex(quint32 flags, bool withNeuter)
+{
+    const bool plural = flags & Entry::FlagPlural;
+    const bool feminine = flags & Entry::FlagFeminine;
+    if (!withNeuter)
+        return (plural ? 2 : 0) + (feminine ? 1 : 0);
+    // neuter has no gender bit of its own: neither masculine nor feminine
+    const int gender = feminine ? 1 : (flags & Entry::FlagMasculine) ? 0 : 2;
+    return (plural ? 3 : 0) + gender;
+}
+
+quint32 WordWidget::genderFlags(int index, bool withNeuter)
+{
+    if (index < 0)
+        index = 0;
+    if (!withNeuter) {
+        return ((index & 2) ? Entry::FlagPlural : Entry::FlagSingular)
+            | ((index & 1) ? Entry::FlagFeminine : Entry::FlagMasculine);
+    }
+    const quint32 number = index >= 3 ? Entry::FlagPlural : Entry::FlagSingular;
+    static const quint32 genders[] = {Entry::FlagMasculine, Entry::FlagFeminine, 0};
+    return number | genders[index % 3];
+}
+
+void WordWidget::setDictionary(Dictionary *dictionary)
+{
+    m_dictionary = dictionary;
+    updateLanguageRows();
+    m_wordLabel->setText(m_dictionary->name() + u':');
+    m_keyboard->setLanguage(m_dictionary->type(), true);
+    clearFields();
+    // the gender list depends on the language; refill the choices for the type shown
+    wordTypeChanged(m_typeCombo->currentIndex());
+}
+
+void WordWidget::setEntry(const Entry &entry)
+{
+    m_current = entry;
+    m_wordEdit->setText(entry.word());
+    wordTypeChanged(entry.wordType());
+    for (int i = 0; i < 4; ++i)
+        m_translationEdits[i]->setText(entry.userTranslation(i, false));
+    m_incompleteBox->setChecked(entry.hasFlag(Entry::FlagIncomplete));
+    m_moreButton->setEnabled(entry.wordType() == Entry::Verb);
+    updateLearnButton();
+    m_wordEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void WordWidget::newEntry()
+{
+    m_wordEdit->setReadOnly(false);
+    m_extraEdit->setReadOnly(false);
+    m_translationEdits[0]->setReadOnly(false);
+    setEntry(Entry(0));
+}
+
+void WordWidget::clearFields()
+{
+    m_current = Entry(0);
+    m_wordEdit->clear();
+    m_extraEdit->clear();
+    for (QLineEdit *edit : m_translationEdits)
+        edit->clear();
+    m_wordEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void WordWidget::updateLanguageRows()
+{
+    const QStringList names = m_dictionary->userLanguageNames();
+    const int n = int(names.size());
+    for (int i = 0; i < 4; ++i) {
+        m_translationLabels[i]->setText(i < n ? names[i] + u':' : QString());
+        if (i > 0)
+            m_translationEdits[i]->setEnabled(i < n);
+        disconnect(m_translationEdits[i], nullptr, nullptr, nullptr);
+    }
+    // Return walks to the next used translation; in the last one it ends the entry
+    for (int i = 0; i < 3; ++i) {
+        if (i + 1 < n)
+            connect(m_translationEdits[i], &QLineEdit::returnPressed, m_translationEdits[i + 1],
+                    [edit = m_translationEdits[i + 1]] { edit->setFocus(); });
+        else
+            connect(m_translationEdits[i], &QLineEdit::returnPressed, this, &WordWidget::returnBottom);
+    }
+    if (n > 3)
+        connect(m_translationEdits[3], &QLineEdit::returnPressed, this, &WordWidget::returnBottom);
+}
+
+void WordWidget::wordTypeChanged(int type)
+{
+    {
+        const QSignalBlocker blocker(m_typeCombo);
+        m_typeCombo->setCurrentIndex(type);
+    }
+    m_subCombo->clear();
+    const quint32 flags = m_current.flags();
+    const bool nominal = type == Entry::Noun || type == Entry::Adjective;
+    if (nominal) {
+        m_subCombo->addItems(genderNames());
+        m_subCombo->setCurrentIndex(genderIndex(flags, hasNeuter()));
+        m_extraLabel->setText(tr("Plural:"));
+        m_extraEdit->setText(m_current.text(Entry::TextPlural));
+        m_extraKey = Entry::TextPlural;
+    } else if (type == Entry::Verb) {
+        m_subCombo->addItems(m_verbKinds);
+        m_subCombo->setCurrentIndex((flags & Entry::FlagIntransitive) ? 2 : (flags & Entry::FlagTransitive) ? 1 : 0);
+        m_extraLabel->setText(tr("Infinitive:"));
+        m_extraEdit->setText(m_current.text(Entry::TextInfinitive));
+        m_extraKey = Entry::TextInfinitive;
+    } else {
+        // other types have no extra text: what is typed there is not stored
+        m_extraLabel->setText(tr("--- :"));
+        m_extraEdit->clear();
+        m_extraKey = 0;
+    }
+    m_extraEdit->setEnabled(m_extraKey != 0);
+    m_nameBox->setText(nominal ? tr("Is Name") : QStringLiteral("---"));
+    m_nameBox->setChecked(nominal && m_current.hasFlag(Entry::FlagIsName));
+    m_nameBox->setEnabled(nominal);
+}
+
+Entry WordWidget::entry() const
+{
+    Entry e(m_wordEdit->text(), m_translationEdits[0]->text(), 0);
+    // a type the list cannot show (from an odd file) is kept as it was
+    const int type = m_typeCombo->currentIndex() >= 0 ? m_typeCombo->currentIndex() : m_current.wordType();
+    const int sub = m_subCombo->currentIndex();
+    e.setWordType(type);
+    quint32 flags = 0;
+    if (type == Entry::Verb) {
+        flags = sub == 1 ? quint32(Entry::FlagTransitive) : sub == 2 ? quint32(Entry::FlagIntransitive) : 0u;
+    } else if (type == Entry::Noun || type == Entry::Adjective) {
+        flags = genderFlags(sub, hasNeuter());
+        if (m_nameBox->isChecked())
+            flags |= Entry::FlagIsName;
+    }
+    if (m_incompleteBox->isChecked())
+        flags |= Entry::FlagIncomplete;
+    e.setFlags(flags);
+    if (m_extraKey != 0 && !m_extraEdit->text().isEmpty())
+        e.setText(m_extraKey, m_extraEdit->text());
+    for (int k = 1; k < 4; ++k) {
+        const QString text = m_translationEdits[k]->text();
+        if (text.isEmpty())
+            e.removeText(Entry::TextUserBase + k);
+        else
+            e.setText(Entry::TextUserBase + k, text);
+    }
+    e.setLearnCounters(m_current.learnedForward(), m_current.learnedBackward());
+    e.setId(m_current.id());
+    return e;
+}
+
+void WordWidget::editLearn()
+{
+    const int answer = Prompt::ask(this, Prompt::Request{QMessageBox::Question, tr("Learn"), tr("Set learn counters?"),
+                                                         {tr("&Learn"), tr("&Ignore"), tr("&Cancel")}, 0, -1});
+    if (answer == 0 || answer == 1) {
+        const qint8 value = answer == 0 ? 0 : -1;
+        m_current.setLearnCounters(value, value);
+        if (m_current.id() >= 1 && m_dictionary)
+            m_dictionary->setLearnCounters(m_current.id(), value, value);
+    }
+    updateLearnButton();
+}
+
+void WordWidget::updateLearnButton()
+{
+    if (m_current.learnedForward() < 0)
+        m_learnButton->setText(tr("Learn: NO"));
+    else
+        m_learnButton->setText(tr("Learn: %1 / %2").arg(m_current.learnedForward()).arg(m_current.learnedBackward()));
+}
+
+void WordWidget::clickedMore()
+{
+    if (m_current.wordType() != Entry::Verb)
+        return;
+    ConjugationDialog dialog(this);
+    dialog.setEntry(m_current);
+    dialog.exec();
+}
+
+void WordWidget::returnBottom()
+{
+    emit doneEnter(m_wordEdit->text());
+}

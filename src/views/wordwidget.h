@@ -1,0 +1,77 @@
+#pragma once
+
+#include "dict/entry.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class Dictionary;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RTLLineEdit;
+class SoftKeyboard;
+
+// The entry editor: the foreign word, the word type with gender and number
+// (nouns, adjectives) or transitivity (verbs), one extra text (plural or
+// infinitive), up to four translations, the "incomplete" and "name" marks
+// and the learn counters. It shows an Entry and builds a new one from the
+// form on request; Return walks from field to field and, in the last used
+// translation, reports the entry as done.
+class WordWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit WordWidget(Dictionary *dictionary, QWidget *parent = nullptr);
+
+    void setDictionary(Dictionary *dictionary);
+    void setEntry(const Entry &entry);
+    void newEntry();
+    void clearFields();
+    // The entry as the form describes it, under the id of the entry shown.
+    Entry entry() const;
+    const Entry &currentEntry() const { return m_current; }
+
+    // The gender and number choice of flags in a list of four items (male,
+    // female, male pl., fem. pl.) or six (with neuter: no gender bit).
+    static int genderIndex(quint32 flags, bool withNeuter);
+    static quint32 genderFlags(int index, bool withNeuter);
+
+signals:
+    void wordEdited(const QString &word);
+    void doneEnter(const QString &word);
+
+public slots:
+    void returnBottom();
+    void wordTypeChanged(int type);
+    void editLearn();
+    void clickedMore();
+
+private:
+    void updateLanguageRows();
+    void updateLearnButton();
+    bool hasNeuter() const;
+    QStringList genderNames() const;
+
+    Dictionary *m_dictionary;
+    Entry m_current;
+    SoftKeyboard *m_keyboard;
+    RTLLineEdit *m_wordEdit;
+    QComboBox *m_typeCombo;
+    QComboBox *m_subCombo;
+    QCheckBox *m_incompleteBox;
+    QCheckBox *m_nameBox;
+    QPushButton *m_moreButton;
+    QPushButton *m_learnButton;
+    QLabel *m_wordLabel;
+    QLabel *m_extraLabel;
+    quint32 m_extraKey = 0;
+    RTLLineEdit *m_extraEdit;
+    QLabel *m_translationLabels[4];
+    QLineEdit *m_translationEdits[4];
+    QStringList m_typeNames;
+    QStringList m_verbKinds;
+};
