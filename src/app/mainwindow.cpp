@@ -44,7 +44,11 @@ MainWindow::MainWindow(const QString &dataDirectory, QWidget *parent)
     m_noDictionaries = m_dictionaryList->count() == 0;
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // the pages read the store until they are gone: delete them while it lives
+    delete m_tabs;
+}
 
 void MainWindow::loadIcons()
 {

@@ -100,7 +100,10 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     layout->addWidget(m_keyboard);
 
     connect(m_wordEdit, &QLineEdit::textEdited, this, &WordWidget::wordEdited);
-    connect(m_wordEdit, &QLineEdit::returnPressed, m_extraEdit, [this] { m_extraEdit->setFocus(); });
+    // Return skips the extra field where the type has none
+    connect(m_wordEdit, &QLineEdit::returnPressed, this, [this] {
+        (m_extraEdit->isEnabled() ? static_cast<QWidget *>(m_extraEdit) : m_translationEdits[0])->setFocus();
+    });
     connect(m_extraEdit, &QLineEdit::returnPressed, this, [this] { m_translationEdits[0]->setFocus(); });
     connect(m_typeCombo, &QComboBox::currentIndexChanged, this, &WordWidget::wordTypeChanged);
     connect(m_moreButton, &QPushButton::clicked, this, &WordWidget::clickedMore);

@@ -1,0 +1,399 @@
+#include "app/mainwindow.h"
+
+#include "input/rtllineedit.h"
+#include "input/softkeyboard.h"
+
+#include "../guihelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Book = QString::fromUtf8("סֵפֶר");
+const QString Horse = QString::fromUtf8("סוּס");
+
+void writeDictionary(const QString &path, const QString &name, const QString &type, const QString &user,
+                     const QList<Entry> &entries)
+{
+    Dictionary dict(path);
+    dict.setAttribute("NAME", name);
+    dict.setAttribute("TYPE", type);
+    dict.setAttribute("USER", user);
+    for (const Entry &e : entries)
+        dict.insertEntry(e);
+    QVERIFY(dict.save());
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startUp();
+    void noDictionaries_data();
+    void noDictionaries();
+    void missingDictionaryFile();
+    void dataDirectoryGetsOneSeparator();
+    void selectingAnotherDictionary();
+    void editFlowEndToEnd();
+    void wordExists_data();
+    void wordExists();
+    void deleteWord();
+    void unsavedChangesOnClose_data();
+    void unsavedChangesOnClose();
+    void unsavedChangesOnSwitching();
+    void learnWord();
+    void listIncomplete();
+    void trainerCountersAreSavedWithTheDictionary();
+    void menus();
+
+private:
+    std::unique_ptr<MainWindow> open();
+    template <typename T>
+    T *child(MainWindow &window, const char *name)
+    {
+        return window.findChild<T *>(QLatin1String(name));
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<PromptScript> m_prompts;
+};
+
+void TestMainWindow::initTestCase()
+{
+    SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
+}
+
+void TestMainWindow::init()
+{
+    QVERIFY(m_dir.isValid());
+    m_prompts = std::make_unique<PromptScript>();
+    Entry book = makeEntry(1, Book, Entry::Noun, 5, "book");
+    book.setText(Entry::TextUserBase + 1, "Buch");
+    writeDictionary(path("small.dic"), "Hebrew", "he_IL", "en,de",
+                    {book, makeEntry(2, Horse, Entry::Noun, 5, "horse"),
+                     makeEntry(3, QString::fromUtf8("כָּתַב"), Entry::Verb, 64, "to write"),
+                     makeEntry(4, QString::fromUtf8("מוֹרֶה"), Entry::Noun, 5, "teacher"),
+                     makeEntry(5, QString::fromUtf8("מוֹרָה"), Entry::Noun, 6, "teacher"),
+                     makeEntry(6, QString::fromUtf8("חָדָשׁ"), Entry::Adjective, 5 | 256, "???")});
+    writeDictionary(path("ru.dic"), "Russian", "ru_RU", "en",
+                    {makeEntry(1, QString::fromUtf8("дом"), Entry::Noun, 5, "house")});
+    DictionaryList list;
+    list.setFileName(path("dicts.dic"));
+    list.addDictionary("Hebrew", "he_IL", "small.dic", "", "en,de");
+    list.addDictionary("Russian", "ru_RU", "ru.dic", "", "en");
+    QVERIFY(list.save());
+}
+
+void TestMainWindow::cleanup()
+{
+    m_prompts.reset();
+}
+
+std::unique_ptr<MainWindow> TestMainWindow::open()
+{
+    auto window = std::make_unique<MainWindow>(m_dir.path());
+    window->resize(900, 800);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QCoreApplication::processEvents();
+    return window;
+}
+
+void TestMainWindow::startUp()
+{
+    auto window = open();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Verbalon 1.2.41"));
+    auto *selector = child<QComboBox>(*window, "languageSelector");
+    QCOMPARE(selector->count(), 2);
+    QCOMPARE(selector->itemText(1), QStringLiteral("Russian"));
+    QCOMPARE(selector->toolTip(), QStringLiteral("Current Foreign Language"));
+    auto *users = child<QComboBox>(*window, "userLanguageSelector");
+    QCOMPARE(users->count(), 2);
+    QCOMPARE(users->itemText(1), QStringLiteral("Deutsch"));
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 6 words."));
+    auto *tabs = child<QTabWidget>(*window, "tabs");
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i)
+        titles.append(tabs->tabText(i));
+    QCOMPARE(titles, QStringList({"&Lookup", "&Edit", "&Trainer", "&Tavlona"}));
+    QVERIFY(m_prompts->asked.isEmpty());
+    QVERIFY(!window->windowIcon().isNull());
+}
+
+void TestMainWindow::noDictionaries_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("header only") << QByteArray("# Dictionary META File: list of languages\n");
+}
+
+void TestMainWindow::noDictionaries()
+{
+    QFETCH(QByteArray, list);
+    QFile::remove(path("dicts.dic"));
+    if (!list.isNull()) {
+        QFile file(path("dicts.dic"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(list);
+    }
+    auto window = open();
+    QCOMPARE(child<QComboBox>(*window, "languageSelector")->count(), 0);
+    QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->count(), 0);
+    QCOMPARE(window->statusBar()->currentMessage(), QString());
+    QTRY_COMPARE(m_prompts->titles(), QStringList{"No Dictionaries"});
+    QVERIFY(m_prompts->asked.first().text.startsWith("<b>No dictionaries found!</b>"));
+    window->hide();
+    window->show();
+    QCoreApplication::processEvents();
+    QCOMPARE(m_prompts->asked.size(), 1);
+}
+
+void TestMainWindow::missingDictionaryFile()
+{
+    QFile::remove(path("small.dic"));
+    auto window = open();
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 0 words."));
+    QCOMPARE(window->dictionary()->count(), 0);
+    QVERIFY(m_prompts->asked.isEmpty());
+}
+
+void TestMainWindow::dataDirectoryGetsOneSeparator()
+{
+    MainWindow bare(m_dir.path());
+    QCOMPARE(bare.dataDirectory(), m_dir.path() + QDir::separator());
+    MainWindow withSeparator(m_dir.path() + QDir::separator());
+    QCOMPARE(withSeparator.dataDirectory(), m_dir.path() + QDir::separator());
+}
+
+void TestMainWindow::selectingAnotherDictionary()
+{
+    auto window = open();
+    child<QComboBox>(*window, "languageSelector")->setCurrentIndex(1);
+    QCOMPARE(window->dictionary()->name(), QStringLiteral("Russian"));
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 1 words."));
+    QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->count(), 1);
+    auto *table = child<QTableView>(*window, "lookupTable");
+    QCOMPARE(table->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Russian"));
+    QCOMPARE(table->model()->rowCount(), 1);
+    QVERIFY(m_prompts->asked.isEmpty());
+}
+
+void TestMainWindow::editFlowEndToEnd()
+{
+    auto window = open();
+    auto *lookup = child<RTLLineEdit>(*window, "lookupEdit");
+    auto *tabs = child<QTabWidget>(*window, "tabs");
+    lookup->setFocus();
+    // typed on the physical keyboard: x c -> ס ב ... "xu" gives ס ו
+    pressKey(lookup, Qt::Key_X, "x");
+    pressKey(lookup, Qt::Key_U, "u");
+    QCOMPARE(lookup->text(), QString::fromUtf8("סו"));
+    QTest::keyClick(lookup, Qt::Key_Return);
+    QCOMPARE(tabs->currentIndex(), 1);
+    auto *word = child<QLineEdit>(*window, "wordEdit");
+    QCOMPARE(word->text(), Horse);
+
+    // a new word that sorts last, a new meaning; Return through the fields
+    word->setText(QString::fromUtf8("תַּיִשׁ"));
+    child<QLineEdit>(*window, "translationEdit0")->setText("billy goat");
+    QTest::keyClick(word, Qt::Key_Return);
+    QTest::keyClick(child<QLineEdit>(*window, "extraEdit"), Qt::Key_Return);
+    QTest::keyClick(child<QLineEdit>(*window, "translationEdit0"), Qt::Key_Return);
+    QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
+
+    Dictionary *dict = window->dictionary();
+    QCOMPARE(dict->count(), 6);
+    const Entry stored = dict->entryById(2);
+    QCOMPARE(stored.word(), QString::fromUtf8("תַּיִשׁ"));
+    QCOMPARE(stored.translation(), QStringLiteral("billy goat"));
+    QCOMPARE(dict->entryAt(dict->count() - 1)->id(), 2);
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Now 6 words."));
+    QCOMPARE(word->text(), QString()); // the editor is ready for a new entry
+    auto *table = child<QTableView>(*window, "lookupTable");
+    QCOMPARE(table->model()->index(5, 2).data().toString(), QString::fromUtf8("תַּיִשׁ"));
+    QVERIFY(m_prompts->asked.isEmpty());
+    QVERIFY(dict->isModified());
+}
+
+void TestMainWindow::wordExists_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("count");
+    QTest::newRow("no") << 1 << 6;
+    QTest::newRow("yes") << 0 << 7;
+}
+
+void TestMainWindow::wordExists()
+{
+    QFETCH(int, answer);
+    QFETCH(int, count);
+    auto window = open();
+    window->addWord();
+    auto *word = child<QLineEdit>(*window, "wordEdit");
+    word->setText(Book);
+    child<QLineEdit>(*window, "translationEdit0")->setText("tome");
+    m_prompts->answers = {answer};
+    QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
+    QCOMPARE(m_prompts->titles(), QStringList{"Word Exists"});
+    QCOMPARE(m_prompts->asked.first().text, QStringLiteral("Word already in data base. Any anyway?"));
+    QCOMPARE(m_prompts->asked.first().buttons, QStringList({"&Yes", "&No"}));
+    QCOMPARE(window->dictionary()->count(), count);
+    QCOMPARE(word->text(), answer == 0 ? QString() : Book);
+}
+
+void TestMainWindow::deleteWord()
+{
+    auto window = open();
+    Dictionary *dict = window->dictionary();
+    window->deleteWord();
+    QCOMPARE(dict->count(), 6);
+    window->editEntry(dict->entryById(2));
+    window->deleteWord();
+    QCOMPARE(dict->count(), 5);
+    QCOMPARE(dict->entryById(2).id(), 0);
+    QCOMPARE(child<QLineEdit>(*window, "wordEdit")->text(), Horse);
+    QCOMPARE(child<QTableView>(*window, "lookupTable")->model()->rowCount(), 5);
+}
+
+void TestMainWindow::unsavedChangesOnClose_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("save") << 0 << true << true;
+    QTest::newRow("discard") << 1 << true << false;
+    QTest::newRow("cancel") << 2 << false << false;
+    QTest::newRow("box closed") << -1 << false << false;
+}
+
+void TestMainWindow::unsavedChangesOnClose()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    {
+        auto window = open();
+        window->close();
+        QVERIFY(m_prompts->asked.isEmpty());
+    }
+    auto window = open();
+    window->dictionary()->setLearnCounters(1, 0, 0);
+    m_prompts->answers = {answer};
+    window->close();
+    QCOMPARE(m_prompts->titles(), QStringList{"Unsaved Changes"});
+    QCOMPARE(window->isVisible(), !closed);
+    Dictionary onDisk;
+    QVERIFY(onDisk.load(path("small.dic")));
+    QCOMPARE(onDisk.entryById(1).learnedForward(), qint8(saved ? 0 : -1));
+}
+
+void TestMainWindow::unsavedChangesOnSwitching()
+{
+    auto window = open();
+    auto *selector = child<QComboBox>(*window, "languageSelector");
+    window->dictionary()->setLearnCounters(1, 7, 7);
+    m_prompts->answers = {2};
+    selector->setCurrentIndex(1);
+    QCOMPARE(selector->currentIndex(), 0);
+    QCOMPARE(window->dictionary()->name(), QStringLiteral("Hebrew"));
+    QCOMPARE(window->dictionary()->entryById(1).learnedForward(), qint8(7));
+
+    m_prompts->answers = {0};
+    selector->setCurrentIndex(1);
+    QCOMPARE(window->dictionary()->name(), QStringLiteral("Russian"));
+    QCOMPARE(m_prompts->asked.size(), 2);
+    Dictionary onDisk;
+    QVERIFY(onDisk.load(path("small.dic")));
+    QCOMPARE(onDisk.entryById(1).learnedForward(), qint8(7));
+}
+
+void TestMainWindow::learnWord()
+{
+    auto window = open();
+    auto *tabs = child<QTabWidget>(*window, "tabs");
+    auto *word = child<QLineEdit>(*window, "wordEdit");
+    auto *table = child<QTableView>(*window, "lookupTable");
+
+    window->learnWord(QString::fromUtf8("ספר"));
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(word->text(), Book);
+    // not being edited: storing it asks whether the word should be added again
+    QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
+    QCOMPARE(m_prompts->titles(), QStringList{"Word Exists"});
+
+    window->learnWord(QString::fromUtf8("מורה"));
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(child<QLineEdit>(*window, "lookupEdit")->text(), QString());
+
+    window->learnWord(QString::fromUtf8("עַכְבָּר"));
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(word->text(), QString::fromUtf8("עַכְבָּר"));
+    QCOMPARE(child<QLineEdit>(*window, "translationEdit0")->text(), QStringLiteral("???"));
+    QVERIFY(window->findChild<QCheckBox *>(QStringLiteral("incompleteBox"))->isChecked());
+
+    window->learnWord("teacher");
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(table->model()->rowCount(), 2);
+}
+
+void TestMainWindow::listIncomplete()
+{
+    auto window = open();
+    child<QTabWidget>(*window, "tabs")->setCurrentIndex(1);
+    window->listIncompleteWords();
+    QCOMPARE(child<QTabWidget>(*window, "tabs")->currentIndex(), 0);
+    auto *table = child<QTableView>(*window, "lookupTable");
+    QCOMPARE(table->model()->rowCount(), 1);
+    QCOMPARE(table->model()->index(0, 2).data().toString(), QString::fromUtf8("חָדָשׁ"));
+}
+
+void TestMainWindow::trainerCountersAreSavedWithTheDictionary()
+{
+    auto window = open();
+    window->random().seed(1);
+    window->dictionary()->setLearnCounters(2, 0, 10); // asked H->E: "horse"
+    child<QTabWidget>(*window, "tabs")->setCurrentIndex(2);
+    child<QPushButton>(*window, "resetButton")->click();
+    auto *answer = child<QLineEdit>(*window, "answerEdit");
+    answer->setText("horse");
+    QTest::keyClick(answer, Qt::Key_Return);
+    window->saveDictionary();
+    Dictionary onDisk;
+    QVERIFY(onDisk.load(path("small.dic")));
+    QCOMPARE(onDisk.entryById(2).learnedForward(), qint8(1));
+    QCOMPARE(onDisk.entryById(2).learnedBackward(), qint8(10));
+}
+
+void TestMainWindow::menus()
+{
+    auto window = open();
+    QStringList menus;
+    for (QAction *action : window->menuBar()->actions())
+        menus.append(action->text());
+    QCOMPARE(menus, QStringList({"&File", "&Dictionaries", "&Help"}));
+    window->helpAbout();
+    QCOMPARE(m_prompts->titles(), QStringList{"About Verbalon"});
+    QVERIFY(m_prompts->asked.first().text.startsWith("<b>Verbalon Version 1.2.41</b><br/><br/>More info at: "));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,104 @@
+#include "input/rtllineedit.h"
+#include "input/softkeyboard.h"
+
+#include "../guihelpers.h"
+
+#include <QTest>
+
+class TestRTLLineEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void typing_data();
+    void typing();
+    void sameLetterTwiceQuicklyGivesTwoLetters();
+    void focusShowsHintsOnlyWithMapping();
+    void toggleMapping();
+};
+
+void TestRTLLineEdit::initTestCase()
+{
+    SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
+}
+
+void TestRTLLineEdit::cleanupTestCase()
+{
+    SoftKeyboard::setKeyboardLocale(QString());
+}
+
+void TestRTLLineEdit::typing_data()
+{
+    QTest::addColumn<bool>("mapping");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("mapped letters") << true << "shalom" << QString::fromUtf16(u"\u05D3\u05D9\u05E9\u05DA\u05DD\u05E6");
+    QTest::newRow("upper case passes") << true << "E" << "E";
+    QTest::newRow("digits pass") << true << "12" << "12";
+    QTest::newRow("mapping off") << false << "shalom" << "shalom";
+}
+
+void TestRTLLineEdit::typing()
+{
+    QFETCH(bool, mapping);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    SoftKeyboard keyboard(QStringLiteral("he_IL"), false, false);
+    RTLLineEdit edit(mapping, &keyboard);
+    edit.show();
+    edit.setFocus();
+    QApplication::setActiveWindow(&edit);
+    for (QChar c : keys)
+        pressKey(&edit, c.isLetter() ? Qt::Key_A + (c.toUpper().unicode() - 'A') : Qt::Key_0 + (c.unicode() - '0'),
+                 QString(c), c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(edit.text(), text);
+}
+
+void TestRTLLineEdit::sameLetterTwiceQuicklyGivesTwoLetters()
+{
+    SoftKeyboard keyboard(QStringLiteral("he_IL"), false, false);
+    RTLLineEdit edit(true, &keyboard);
+    edit.show();
+    edit.setFocus();
+    QApplication::setActiveWindow(&edit);
+    pressKey(&edit, Qt::Key_E, QStringLiteral("e"));
+    pressKey(&edit, Qt::Key_E, QStringLiteral("e"));
+    QCOMPARE(edit.text(), QString::fromUtf16(u"\u05E7\u05E7"));
+}
+
+void TestRTLLineEdit::focusShowsHintsOnlyWithMapping()
+{
+    SoftKeyboard keyboard(QStringLiteral("he_IL"), false, false);
+    RTLLineEdit mapped(true, &keyboard);
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(&mapped, &in);
+    QVERIFY(keyboard.keyHintsVisible());
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(&mapped, &out);
+    QVERIFY(!keyboard.keyHintsVisible());
+
+    RTLLineEdit plain(false, &keyboard);
+    QApplication::sendEvent(&plain, &in);
+    QVERIFY(!keyboard.keyHintsVisible());
+    keyboard.setKeyHintsVisible(true);
+    QApplication::sendEvent(&plain, &out);
+    QVERIFY(keyboard.keyHintsVisible());
+}
+
+void TestRTLLineEdit::toggleMapping()
+{
+    RTLLineEdit edit(true, nullptr);
+    QVERIFY(!edit.toggleKeyboardMapping());
+    QVERIFY(edit.toggleKeyboardMapping());
+    QVERIFY(edit.keyboardMapping());
+    // without a keyboard nothing is mapped
+    edit.show();
+    edit.setFocus();
+    pressKey(&edit, Qt::Key_E, QStringLiteral("e"));
+    QCOMPARE(edit.text(), QStringLiteral("e"));
+}
+
+QTEST_MAIN(TestRTLLineEdit)
+#include "tst_rtllineedit.moc"

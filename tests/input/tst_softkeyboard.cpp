@@ -1,0 +1,188 @@
+#include "input/shiftkey.h"
+#include "input/softkey.h"
+#include "input/softkeyboard.h"
+
+#include "../guihelpers.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+SoftKey *keyWithText(const SoftKeyboard &keyboard, const QString &text)
+{
+    for (SoftKey *key : keyboard.keys()) {
+        if (key->text() == text)
+            return key;
+    }
+    return nullptr;
+}
+
+// The text a physical key sends through a keyboard into a line edit.
+QString typedThrough(SoftKeyboard &keyboard, const QString &physical)
+{
+    QLineEdit edit;
+    edit.show();
+    edit.setFocus();
+    QApplication::setActiveWindow(&edit);
+    if (!keyboard.pressPhysicalKey(physical))
+        return QString();
+    return edit.text();
+}
+
+} // namespace
+
+class TestSoftKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void physicalMapping_data();
+    void physicalMapping();
+    void layouts_data();
+    void layouts();
+    void keySendsLowerCaseAndShiftOnce();
+    void returnAndBackspaceKeys();
+    void newLayoutForgetsOldPhysicalKeys();
+    void hintsOnlyOnLetterKeys();
+};
+
+void TestSoftKeyboard::cleanup()
+{
+    SoftKeyboard::setKeyboardLocale(QString());
+}
+
+void TestSoftKeyboard::physicalMapping_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("physical");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("US e") << "en_US" << "he_IL" << "e" << QString::fromUtf16(u"\u05E7");
+    QTest::newRow("US t") << "en_US" << "he_IL" << "t" << QString::fromUtf16(u"\u05D0");
+    QTest::newRow("US a") << "en_US" << "he_IL" << "a" << QString::fromUtf16(u"\u05E9");
+    QTest::newRow("US comma") << "en_US" << "he_IL" << "," << QString::fromUtf16(u"\u05EA");
+    QTest::newRow("German z") << "de_DE" << "he_IL" << "z" << QString::fromUtf16(u"\u05D8");
+    QTest::newRow("German y") << "de_DE" << "he_IL" << "y" << QString::fromUtf16(u"\u05D6");
+    QTest::newRow("German umlaut") << "de_AT" << "he_IL" << QString::fromUtf16(u"\u00F6") << QString::fromUtf16(u"\u05E3");
+    QTest::newRow("French a") << "fr_FR" << "he_IL" << "a" << "~";
+    QTest::newRow("French q") << "fr_FR" << "he_IL" << "q" << QString::fromUtf16(u"\u05E9");
+    QTest::newRow("Italian ò") << "it_IT" << "he_IL" << QString::fromUtf16(u"\u00F2") << QString::fromUtf16(u"\u05E3");
+    QTest::newRow("British @") << "en_GB" << "fa_IR" << "@" << QString::fromUtf16(u"\u06AF");
+    QTest::newRow("British key left of z") << "en_GB" << "ru_RU" << "\\" << QString();
+    QTest::newRow("Russian is lower case") << "en_US" << "ru_RU" << "q" << QString::fromUtf16(u"\u0439");
+    QTest::newRow("Farsi") << "en_US" << "fa_IR" << "h" << QString::fromUtf16(u"\u0627");
+    QTest::newRow("upper case is not mapped") << "en_US" << "he_IL" << "E" << QString();
+    QTest::newRow("digits are not mapped") << "en_US" << "he_IL" << "1" << QString();
+    QTest::newRow("no layout for Arabic") << "en_US" << "ar_EG" << "e" << QString();
+}
+
+void TestSoftKeyboard::physicalMapping()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, type);
+    QFETCH(QString, physical);
+    QFETCH(QString, typed);
+    SoftKeyboard::setKeyboardLocale(locale);
+    SoftKeyboard keyboard(type, false, false);
+    QCOMPARE(keyboard.hasPhysicalKey(physical), !typed.isEmpty());
+    QCOMPARE(typedThrough(keyboard, physical), typed);
+}
+
+void TestSoftKeyboard::layouts_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<bool>("withPoints");
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<int>("keys");
+    QTest::newRow("Hebrew") << "he_IL" << false << QSize(790, 220) << 32;
+    QTest::newRow("Hebrew with points") << "he_IL" << true << QSize(790, 300) << 44;
+    QTest::newRow("Farsi") << "fa_IR" << false << QSize(860, 220) << 34;
+    QTest::newRow("Russian") << "ru_RU" << false << QSize(860, 220) << 35;
+    QTest::newRow("Arabic has no keys") << "ar_EG" << false << QSize(860, 220) << 0;
+}
+
+void TestSoftKeyboard::layouts()
+{
+    QFETCH(QString, type);
+    QFETCH(bool, withPoints);
+    QFETCH(QSize, area);
+    QFETCH(int, keys);
+    SoftKeyboard keyboard(type, false, withPoints);
+    QCOMPARE(keyboard.keyAreaSize(), area);
+    QCOMPARE(keyboard.keys().size(), keys);
+    for (SoftKey *key : keyboard.keys())
+        QCOMPARE(key->focusPolicy(), Qt::NoFocus);
+}
+
+void TestSoftKeyboard::keySendsLowerCaseAndShiftOnce()
+{
+    SoftKeyboard keyboard(QStringLiteral("ru_RU"), false, false);
+    QLineEdit edit;
+    edit.show();
+    edit.setFocus();
+    QApplication::setActiveWindow(&edit);
+    SoftKey *ya = keyWithText(keyboard, QString::fromUtf16(u"\u042F"));
+    ShiftKey *shift = keyboard.findChild<ShiftKey *>();
+    QVERIFY(ya && shift);
+    QCOMPARE(ya->QPushButton::text(), QString::fromUtf16(u"\u042F")); // caption in capitals
+
+    ya->click();
+    QCOMPARE(edit.text(), QString::fromUtf16(u"\u044F"));
+    shift->click();
+    QVERIFY(keyboard.isShifted());
+    ya->click();
+    QCOMPARE(edit.text(), QString::fromUtf16(u"\u044F\u042F"));
+    QVERIFY(!keyboard.isShifted());
+    QVERIFY(!shift->isChecked());
+    ya->click();
+    QCOMPARE(edit.text(), QString::fromUtf16(u"\u044F\u042F\u044F"));
+}
+
+void TestSoftKeyboard::returnAndBackspaceKeys()
+{
+    SoftKeyboard keyboard(QStringLiteral("he_IL"), false, false);
+    QLineEdit edit;
+    edit.show();
+    edit.setFocus();
+    QApplication::setActiveWindow(&edit);
+    QSignalSpy returned(&edit, &QLineEdit::returnPressed);
+    typeText(&edit, QString::fromUtf16(u"\u05D0\u05D1"));
+    keyWithText(keyboard, QStringLiteral("\b"))->click();
+    QCOMPARE(edit.text(), QString::fromUtf16(u"\u05D0"));
+    keyWithText(keyboard, QStringLiteral("\r"))->click();
+    QCOMPARE(returned.count(), 1);
+    QCOMPARE(keyWithText(keyboard, QStringLiteral("\r"))->QPushButton::text(), QStringLiteral("<<"));
+    QCOMPARE(keyWithText(keyboard, QStringLiteral("\b"))->QPushButton::text(), QStringLiteral("OK"));
+}
+
+void TestSoftKeyboard::newLayoutForgetsOldPhysicalKeys()
+{
+    SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
+    SoftKeyboard keyboard(QStringLiteral("ru_RU"), false, false);
+    QVERIFY(keyboard.hasPhysicalKey(QStringLiteral("[")));
+    keyboard.setLanguage(QStringLiteral("he_IL"), false);
+    QVERIFY(!keyboard.hasPhysicalKey(QStringLiteral("[")));
+    QVERIFY(!keyboard.pressPhysicalKey(QStringLiteral("[")));
+    QVERIFY(!keyboard.findChild<ShiftKey *>());
+}
+
+void TestSoftKeyboard::hintsOnlyOnLetterKeys()
+{
+    SoftKeyboard keyboard(QStringLiteral("he_IL"), true, true);
+    int withHint = 0;
+    for (SoftKey *key : keyboard.keys()) {
+        const bool special = key->text() == QLatin1String(" ") || key->text() == QLatin1String("\r")
+            || key->text() == QLatin1String("\b") || (key->text().at(0).unicode() >= 0x05B0 && key->text().at(0).unicode() <= 0x05C2);
+        QCOMPARE(key->physicalKey().isEmpty(), special);
+        withHint += special ? 0 : 1;
+    }
+    QCOMPARE(withHint, 29);
+    keyboard.setKeyHintsVisible(false);
+    QVERIFY(!keyboard.keyHintsVisible());
+}
+
+QTEST_MAIN(TestSoftKeyboard)
+#include "tst_softkeyboard.moc"

@@ -1,0 +1,112 @@
+#include "lang/conjugationdialog.h"
+#include "lang/conjugationview.h"
+
+#include "dict/entry.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+Entry verb(const char *word)
+{
+    Entry e(QString::fromUtf8(word), QStringLiteral("to do"), 1);
+    e.setWordType(Entry::Verb);
+    return e;
+}
+
+QStringList texts(const QList<QLineEdit *> &cells)
+{
+    QStringList out;
+    for (QLineEdit *cell : cells)
+        out.append(cell->text());
+    return out;
+}
+
+QStringList u8(std::initializer_list<const char *> words)
+{
+    QStringList out;
+    for (const char *w : words)
+        out.append(QString::fromUtf8(w));
+    return out;
+}
+
+} // namespace
+
+class TestConjugationView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void paalFillsEveryCell();
+    void noImperative_data();
+    void noImperative();
+    void unknownBinyan();
+    void closeAccepts();
+};
+
+void TestConjugationView::paalFillsEveryCell()
+{
+    ConjugationView view;
+    view.setEntry(verb("כָּתַב"));
+    QCOMPARE(view.binyan(), QStringLiteral("Paal"));
+    QCOMPARE(texts(view.pastCells()), u8({"כתבתי", "כתבת", "כתבת", "כתב", "כתבה", "כתבנו", "כתבתם", "כתבתן", "כתבו"}));
+    QCOMPARE(texts(view.futureCells()),
+             u8({"אכתוב", "תכתוב", "תכתבי", "יכתוב", "תכתוב", "נכתוב", "תכתבו", "תכתבו", "יכתבו"}));
+    QCOMPARE(texts(view.presentCells()), u8({"כותב", "כותבת", "כותבים", "כותבות"}));
+    QCOMPARE(texts(view.imperativeCells()), u8({"כתוב", "כתבי", "כתבו"}));
+    const QList<QLineEdit *> all = view.findChildren<QLineEdit *>();
+    QCOMPARE(all.size(), 25);
+    for (QLineEdit *cell : all) {
+        QVERIFY(cell->isReadOnly());
+        QCOMPARE(cell->palette().color(QPalette::Text), QColor(150, 150, 150));
+        QVERIFY(cell->text() != QString::fromUtf8("לכתב")); // the infinitive has no cell
+    }
+}
+
+void TestConjugationView::noImperative_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("binyan");
+    QTest::newRow("Hufal") << QString::fromUtf8("הוּזְמַן") << "Hufal";
+    QTest::newRow("Pual") << QString::fromUtf8("דּוּבַּר") << "Pual";
+}
+
+void TestConjugationView::noImperative()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, binyan);
+    ConjugationView view;
+    Entry e = verb("x");
+    e.setWord(word);
+    view.setEntry(e);
+    QCOMPARE(view.binyan(), binyan);
+    QCOMPARE(texts(view.imperativeCells()), QStringList({"", "", ""}));
+    QVERIFY(!texts(view.futureCells()).contains(QString()));
+    QVERIFY(!texts(view.presentCells()).contains(QString()));
+}
+
+void TestConjugationView::unknownBinyan()
+{
+    ConjugationView view;
+    view.setEntry(verb("דִּבֵּר"));
+    QCOMPARE(view.binyan(), QStringLiteral("unknown"));
+    QCOMPARE(texts(view.pastCells()), u8({"", "", "", "דבר", "דברה", "", "", "", ""}));
+    QCOMPARE(texts(view.futureCells()).join(QString()), QString());
+    QCOMPARE(texts(view.presentCells()).join(QString()), QString());
+}
+
+void TestConjugationView::closeAccepts()
+{
+    ConjugationDialog dialog;
+    dialog.setEntry(verb("כָּתַב"));
+    QCOMPARE(dialog.view()->binyan(), QStringLiteral("Paal"));
+    dialog.show();
+    dialog.findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!dialog.isVisible());
+}
+
+QTEST_MAIN(TestConjugationView)
+#include "tst_conjugationview.moc"

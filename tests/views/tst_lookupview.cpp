@@ -1,0 +1,239 @@
+#include "views/lookupview.h"
+
+#include "input/rtllineedit.h"
+#include "input/softkeyboard.h"
+
+#include "../guihelpers.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+QColor textColor(QWidget *widget)
+{
+    return widget->palette().color(QPalette::Active, QPalette::Text);
+}
+
+const QColor Red(224, 64, 64);
+const QColor Green(0, 160, 32);
+const QColor Black(0, 0, 0);
+
+} // namespace
+
+class TestLookupView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void hebrewPrefix();
+    void userLanguageText_data();
+    void userLanguageText();
+    void hebrewAfterMeaningShowsAllRows();
+    void emptyInputKeepsTheFilter();
+    void returnOpensTheBestMatch();
+    void doubleClickOpensTheRow();
+    void keysScrollWhileTyping();
+    void chosenEntriesUntilTypingAgain();
+    void storedEntryShowsAtOnceWithTheFilter();
+
+private:
+    void type(const QString &text);
+    int topRowWord(QString *word = nullptr) const;
+
+    Dictionary m_dictionary;
+    std::unique_ptr<LookupView> m_view;
+    RTLLineEdit *m_input = nullptr;
+    QTableView *m_table = nullptr;
+};
+
+void TestLookupView::initTestCase()
+{
+    SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
+    QVERIFY(m_dictionary.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic")));
+}
+
+void TestLookupView::init()
+{
+    m_view = std::make_unique<LookupView>(QStringLiteral(":icons/"), &m_dictionary);
+    m_view->dictionaryChanged(m_dictionary.type());
+    m_view->resize(800, 600);
+    m_view->show();
+    QApplication::setActiveWindow(m_view.get());
+    m_input = m_view->findChild<RTLLineEdit *>(QStringLiteral("lookupEdit"));
+    m_table = m_view->findChild<QTableView *>(QStringLiteral("lookupTable"));
+    QVERIFY(m_input && m_table);
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void TestLookupView::cleanup()
+{
+    m_view.reset();
+}
+
+void TestLookupView::type(const QString &text)
+{
+    typeText(m_input, text);
+}
+
+int TestLookupView::topRowWord(QString *word) const
+{
+    const int row = m_table->rowAt(0);
+    if (word)
+        *word = m_table->model()->index(row, 2).data().toString();
+    return row;
+}
+
+void TestLookupView::hebrewPrefix()
+{
+    type(QString::fromUtf8("כת"));
+    QString word;
+    topRowWord(&word);
+    QCOMPARE(word, QString::fromUtf8("כָּתַב"));
+    QCOMPARE(textColor(m_input), Black);
+    type(QString::fromUtf8("ב"));
+    QCOMPARE(textColor(m_input), Green);
+    const int top = topRowWord();
+    // a letter that leads off every key: red, and the table stays
+    type(QString::fromUtf8("ז"));
+    QCOMPARE(textColor(m_input), Red);
+    QCOMPARE(topRowWord(), top);
+}
+
+void TestLookupView::userLanguageText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("one row") << "bicycle" << 1 << Green;
+    QTest::newRow("any case") << "BiCyClE" << 1 << Green;
+    QTest::newRow("inside a translation") << "cycl" << 1 << Green;
+    QTest::newRow("several rows") << "to " << 20 << Black;
+    QTest::newRow("nowhere") << "xyzzy" << 0 << Red;
+}
+
+void TestLookupView::userLanguageText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, rows);
+    QFETCH(QColor, color);
+    m_input->setText(text);
+    if (rows < 20)
+        QCOMPARE(m_table->model()->rowCount(), rows);
+    else
+        QVERIFY(m_table->model()->rowCount() >= rows);
+    QCOMPARE(textColor(m_input), color);
+}
+
+void TestLookupView::hebrewAfterMeaningShowsAllRows()
+{
+    m_input->setText("bicycle");
+    QCOMPARE(m_table->model()->rowCount(), 1);
+    m_input->clear();
+    type(QString::fromUtf8("ס"));
+    QCOMPARE(m_table->model()->rowCount(), m_dictionary.count());
+}
+
+void TestLookupView::emptyInputKeepsTheFilter()
+{
+    m_input->setText("bicycle");
+    m_input->clear();
+    QCOMPARE(m_table->model()->rowCount(), 1);
+    QCOMPARE(textColor(m_input), Green);
+}
+
+void TestLookupView::returnOpensTheBestMatch()
+{
+    QSignalSpy opened(m_view.get(), &LookupView::editEntry);
+    QTest::keyClick(m_input, Qt::Key_Return);
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(opened.takeFirst().at(0).value<Entry>().id(), m_dictionary.entryAt(0)->id());
+
+    type(QString::fromUtf8("כת"));
+    QTest::keyClick(m_input, Qt::Key_Return);
+    QCOMPARE(opened.takeFirst().at(0).value<Entry>().word(), QString::fromUtf8("כָּתַב"));
+
+    type(QString::fromUtf8("ז"));
+    QTest::keyClick(m_input, Qt::Key_Return);
+    QCOMPARE(opened.count(), 0);
+
+    m_input->setText("bicycle");
+    QTest::keyClick(m_input, Qt::Key_Return);
+    QCOMPARE(opened.takeFirst().at(0).value<Entry>().word(), QString::fromUtf8("אוֹפַנַּיִם"));
+}
+
+void TestLookupView::doubleClickOpensTheRow()
+{
+    QSignalSpy opened(m_view.get(), &LookupView::editEntry);
+    m_input->setText("bicycle");
+    m_view->itemDoubleClicked(m_table->model()->index(0, 1));
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(opened.first().at(0).value<Entry>().translation(), QStringLiteral("bicycle"));
+}
+
+void TestLookupView::keysScrollWhileTyping()
+{
+    QScrollBar *bar = m_table->verticalScrollBar();
+    bar->setValue(50);
+    pressKey(m_input, Qt::Key_Down);
+    QCOMPARE(bar->value(), 51);
+    pressKey(m_input, Qt::Key_Up);
+    pressKey(m_input, Qt::Key_Up);
+    QCOMPARE(bar->value(), 49);
+    pressKey(m_input, Qt::Key_PageDown);
+    QCOMPARE(bar->value(), 59);
+    pressKey(m_input, Qt::Key_PageUp);
+    QCOMPARE(bar->value(), 49);
+    QVERIFY(m_input->hasFocus());
+
+    type(QString::fromUtf8("כת"));
+    pressKey(m_input, Qt::Key_Escape);
+    QCOMPARE(m_input->text(), QString());
+
+    // Control switches the mapping of the physical keyboard
+    QVERIFY(m_input->keyboardMapping());
+    pressKey(m_input, Qt::Key_Control);
+    QVERIFY(!m_input->keyboardMapping());
+    pressKey(m_input, Qt::Key_E, QStringLiteral("e"));
+    QCOMPARE(m_input->text(), QStringLiteral("e"));
+    pressKey(m_input, Qt::Key_Control);
+    pressKey(m_input, Qt::Key_E, QStringLiteral("e"));
+    QCOMPARE(m_input->text(), QString::fromUtf16(u"e\u05E7"));
+}
+
+void TestLookupView::chosenEntriesUntilTypingAgain()
+{
+    m_view->showEntries(m_dictionary.findExact(QString::fromUtf8("מורה")));
+    QCOMPARE(m_table->model()->rowCount(), 2);
+    type(QString::fromUtf8("א"));
+    QCOMPARE(m_table->model()->rowCount(), m_dictionary.count());
+}
+
+void TestLookupView::storedEntryShowsAtOnceWithTheFilter()
+{
+    Dictionary dict;
+    dict.setAttribute("USER", "en");
+    const int horse = dict.addOrReplace(makeEntry(0, QString::fromUtf8("סוּס"), 1, 5, "horse"));
+    dict.addOrReplace(makeEntry(0, QString::fromUtf8("כֶּלֶב"), 1, 5, "dog"));
+    LookupView view(QStringLiteral(":icons/"), &dict);
+    view.dictionaryChanged("he_IL");
+    auto *input = view.findChild<RTLLineEdit *>(QStringLiteral("lookupEdit"));
+    auto *table = view.findChild<QTableView *>(QStringLiteral("lookupTable"));
+    input->setText("o");
+    QCOMPARE(table->model()->rowCount(), 2);
+    dict.addOrReplace(makeEntry(0, QString::fromUtf8("חָתוּל"), 1, 5, "cat"));
+    dict.addOrReplace(makeEntry(0, QString::fromUtf8("עַכְבָּר"), 1, 5, "mouse"));
+    view.entriesChanged();
+    QCOMPARE(table->model()->rowCount(), 3);
+    QVERIFY(dict.deleteEntry(Entry(horse)));
+    view.entriesChanged();
+    QCOMPARE(table->model()->rowCount(), 2);
+}
+
+QTEST_MAIN(TestLookupView)
+#include "tst_lookupview.moc"

@@ -1,0 +1,128 @@
+#include "views/translateview.h"
+
+#include "input/softkeyboard.h"
+#include "lang/english.h"
+
+#include "../guihelpers.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+
+class TestTranslateView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void glossesTheInput();
+    void indexIsBuiltOncePerChangeOfTheStore();
+    void lookupOrLearnTakesTheSelection();
+    void keyboardStartsHidden();
+
+private:
+    QString translate(const QString &text);
+    QTextEdit *input() const { return m_view->findChild<QTextEdit *>(QStringLiteral("translateInput")); }
+    QTextEdit *output() const { return m_view->findChild<QTextEdit *>(QStringLiteral("translateOutput")); }
+
+    English m_english;
+    Dictionary m_dictionary;
+    std::unique_ptr<TranslateView> m_view;
+};
+
+void TestTranslateView::initTestCase()
+{
+    QVERIFY(m_english.loadVerbs(QStringLiteral(VERBALON_BIN_DIR "/verbs_en.dat")));
+}
+
+void TestTranslateView::init()
+{
+    m_dictionary.clear();
+    QVERIFY(m_dictionary.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic")));
+    m_view = std::make_unique<TranslateView>(QStringLiteral(":icons/"), &m_english, &m_dictionary);
+    m_view->dictionaryChanged(m_dictionary.type(), m_dictionary.name());
+    m_view->show();
+}
+
+void TestTranslateView::cleanup()
+{
+    m_view.reset();
+}
+
+QString TestTranslateView::translate(const QString &text)
+{
+    input()->setPlainText(text);
+    m_view->findChild<QPushButton *>(QStringLiteral("translateButton"))->click();
+    return output()->toPlainText();
+}
+
+void TestTranslateView::glossesTheInput()
+{
+    // a plural noun with the article, verbs in the past, one with a prefix, a phrase
+    QCOMPARE(translate(QString::fromUtf8("הַיְּלָדִים קָנוּ סְפָרִים וְשָׁתוּ. עֶרֶב טוֹב")),
+             QStringLiteral("The childs bought books and drank .\n-------------------\n"
+                            "Good evening\n-------------------\n"));
+    m_view->findChild<QPushButton *>(QStringLiteral("clearButton"))->click();
+    QVERIFY(input()->toPlainText().isEmpty());
+    QVERIFY(output()->toPlainText().isEmpty());
+}
+
+void TestTranslateView::indexIsBuiltOncePerChangeOfTheStore()
+{
+    const QString text = QString::fromUtf8("חָתוּל");
+    QCOMPARE(translate(text), QStringLiteral("Cat\n-------------------\n"));
+    translate(text);
+    QCOMPARE(m_view->indexBuilds(), 1);
+
+    Entry cat = m_dictionary.findExact(text).first();
+    cat.setTranslation(QStringLiteral("tomcat"));
+    QVERIFY(m_dictionary.deleteEntry(cat));
+    m_dictionary.addOrReplace(cat);
+    QCOMPARE(translate(text), QStringLiteral("Tomcat\n-------------------\n"));
+    QCOMPARE(m_view->indexBuilds(), 2);
+
+    // another dictionary in the same store
+    m_dictionary.clear();
+    m_dictionary.addOrReplace(makeEntry(0, text, Entry::Noun, 5, "kitten"));
+    QCOMPARE(translate(text), QStringLiteral("Kitten\n-------------------\n"));
+    QCOMPARE(m_view->indexBuilds(), 3);
+}
+
+void TestTranslateView::lookupOrLearnTakesTheSelection()
+{
+    QSignalSpy learn(m_view.get(), qOverload<const QString &>(&TranslateView::learnWord));
+    auto *lookup = m_view->findChild<QPushButton *>(QStringLiteral("lookupButton"));
+    translate(QString::fromUtf8("בּוֹקֶר טוֹב"));
+    lookup->click();
+    QCOMPARE(learn.count(), 0);
+
+    QTextCursor outputCursor = output()->textCursor();
+    outputCursor.setPosition(0);
+    outputCursor.setPosition(4, QTextCursor::KeepAnchor);
+    output()->setTextCursor(outputCursor);
+    lookup->click();
+    QCOMPARE(learn.takeFirst().at(0).toString(), QStringLiteral("Good"));
+
+    QTextCursor inputCursor = input()->textCursor();
+    inputCursor.setPosition(0);
+    inputCursor.setPosition(7, QTextCursor::KeepAnchor);
+    input()->setTextCursor(inputCursor);
+    lookup->click();
+    QCOMPARE(learn.takeFirst().at(0).toString(), QString::fromUtf8("בּוֹקֶר"));
+}
+
+void TestTranslateView::keyboardStartsHidden()
+{
+    auto *keyboard = m_view->findChild<SoftKeyboard *>(QStringLiteral("translateKeyboard"));
+    QVERIFY(keyboard->isHidden());
+    m_view->findChild<QPushButton *>(QStringLiteral("keyboardButton"))->click();
+    QVERIFY(!keyboard->isHidden());
+    m_view->toggleKeyboard();
+    QVERIFY(keyboard->isHidden());
+}
+
+QTEST_MAIN(TestTranslateView)
+#include "tst_translateview.moc"

@@ -1,0 +1,320 @@
+#include "views/wordwidget.h"
+
+#include "input/rtllineedit.h"
+
+#include "../guihelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// A store of that language with one entry per word type, loaded from bytes
+// so that it has its language object.
+void makeStore(Dictionary &dict, const QString &type, const QString &user)
+{
+    Dictionary source;
+    source.setAttribute("NAME", "Test");
+    source.setAttribute("TYPE", type);
+    source.setAttribute("USER", user);
+    Entry noun = makeEntry(5, QString::fromUtf8("מִילָּה"), Entry::Noun, 10 | Entry::FlagIsName, "word");
+    noun.setText(Entry::TextPlural, QString::fromUtf8("מִילִּים"));
+    noun.setText(Entry::TextUserBase + 1, "Wort");
+    noun.setText(Entry::TextUserBase + 2, "mot");
+    noun.setText(Entry::TextLegacy, "legacy");
+    source.insertEntry(noun);
+    Entry verb = makeEntry(6, QString::fromUtf8("כָּתַב"), Entry::Verb, 0, "to write");
+    verb.setText(Entry::TextInfinitive, QString::fromUtf8("לִכְתּוֹב"));
+    verb.setLearnCounters(3, 4);
+    source.insertEntry(verb);
+    dict.clear();
+    QVERIFY(dict.readFrom(source.toBytes()));
+}
+
+} // namespace
+
+class TestWordWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void entryFromTheForm_data();
+    void entryFromTheForm();
+    void nounShowsItsChoices();
+    void otherTypesHaveNoExtraOrName();
+    void genderIndices_data();
+    void genderIndices();
+    void neuterChoicesReadBack();
+    void returnWalksThroughTheFields();
+    void oneUserLanguageEndsAtTheFirstTranslation();
+    void clearedTranslationRemovesItsKey();
+    void moreOnlyForALoadedVerb();
+    void learnQuestion_data();
+    void learnQuestion();
+
+private:
+    template <typename T>
+    T *child(const char *name) const
+    {
+        return m_widget->findChild<T *>(QLatin1String(name));
+    }
+
+    Dictionary m_dictionary;
+    std::unique_ptr<WordWidget> m_widget;
+};
+
+void TestWordWidget::init()
+{
+    makeStore(m_dictionary, "he_IL", "en,de,fr");
+    m_widget = std::make_unique<WordWidget>(&m_dictionary);
+    m_widget->setDictionary(&m_dictionary);
+    m_widget->show();
+    QApplication::setActiveWindow(m_widget.get());
+}
+
+void TestWordWidget::cleanup()
+{
+    m_widget.reset();
+}
+
+void TestWordWidget::entryFromTheForm_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("sub");
+    QTest::addColumn<bool>("name");
+    QTest::addColumn<bool>("incomplete");
+    QTest::addColumn<QString>("extra");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QList<quint32>>("keys");
+    QTest::newRow("unset") << 0 << -1 << false << false << "" << 0 << QList<quint32>{};
+    QTest::newRow("masculine noun") << 1 << 0 << false << false << "" << 5 << QList<quint32>{};
+    QTest::newRow("feminine plural name") << 1 << 3 << true << false << "pl" << (10 | 512) << QList<quint32>{3};
+    QTest::newRow("transitive verb with infinitive") << 2 << 1 << false << false << "inf" << 64 << QList<quint32>{2};
+    QTest::newRow("intransitive verb") << 2 << 2 << false << true << "" << (128 | 256) << QList<quint32>{};
+    QTest::newRow("verb without kind") << 2 << 0 << false << false << "" << 0 << QList<quint32>{};
+    QTest::newRow("feminine adjective") << 3 << 1 << false << false << "" << 6 << QList<quint32>{};
+    QTest::newRow("masculine plural adjective") << 3 << 2 << false << false << "" << 9 << QList<quint32>{};
+    for (int type = 4; type <= 8; ++type)
+        QTest::newRow(qPrintable(QStringLiteral("type %1").arg(type))) << type << -1 << false << false << "" << 0
+                                                                       << QList<quint32>{};
+}
+
+void TestWordWidget::entryFromTheForm()
+{
+    QFETCH(int, type);
+    QFETCH(int, sub);
+    QFETCH(bool, name);
+    QFETCH(bool, incomplete);
+    QFETCH(QString, extra);
+    QFETCH(int, flags);
+    QFETCH(QList<quint32>, keys);
+    m_widget->newEntry();
+    child<QLineEdit>("wordEdit")->setText(QString::fromUtf8("אָב"));
+    child<QComboBox>("typeCombo")->setCurrentIndex(type);
+    if (sub >= 0)
+        child<QComboBox>("subCombo")->setCurrentIndex(sub);
+    child<QCheckBox>("nameBox")->setChecked(name);
+    child<QCheckBox>("incompleteBox")->setChecked(incomplete);
+    child<QLineEdit>("extraEdit")->setText(extra);
+    child<QLineEdit>("translationEdit0")->setText("father");
+
+    const Entry e = m_widget->entry();
+    QCOMPARE(e.id(), 0);
+    QCOMPARE(e.wordType(), type);
+    QCOMPARE(e.flags(), quint32(flags));
+    QCOMPARE(e.translation(), QStringLiteral("father"));
+    QList<quint32> actual;
+    for (const Entry::KeyedText &t : e.texts())
+        actual.append(t.key);
+    QCOMPARE(actual, keys);
+    if (!keys.isEmpty())
+        QCOMPARE(e.text(keys.first()), extra);
+}
+
+void TestWordWidget::nounShowsItsChoices()
+{
+    m_widget->setEntry(m_dictionary.entryById(5));
+    QCOMPARE(child<QComboBox>("subCombo")->currentText(), QStringLiteral("fem. pl."));
+    QCOMPARE(child<QComboBox>("subCombo")->count(), 4);
+    QVERIFY(child<QCheckBox>("nameBox")->isChecked());
+    QCOMPARE(child<QCheckBox>("nameBox")->text(), QStringLiteral("Is Name"));
+    QCOMPARE(child<QLineEdit>("extraEdit")->text(), QString::fromUtf8("מִילִּים"));
+    QCOMPARE(child<QLineEdit>("translationEdit1")->text(), QStringLiteral("Wort"));
+    // saved unchanged: the same flags, and the texts the form shows
+    const Entry e = m_widget->entry();
+    QCOMPARE(e.id(), 5);
+    QCOMPARE(e.flags(), quint32(Entry::FlagPlural | Entry::FlagFeminine | Entry::FlagIsName));
+    QCOMPARE(e.text(Entry::TextPlural), QString::fromUtf8("מִילִּים"));
+    QVERIFY(!e.hasText(Entry::TextLegacy));
+}
+
+void TestWordWidget::otherTypesHaveNoExtraOrName()
+{
+    m_widget->setEntry(m_dictionary.entryById(5));
+    child<QComboBox>("typeCombo")->setCurrentIndex(Entry::Adverb);
+    const QList<QLabel *> labels = m_widget->findChildren<QLabel *>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel *l) { return l->text() == QLatin1String("--- :"); }));
+    QCOMPARE(child<QLineEdit>("extraEdit")->text(), QString());
+    QVERIFY(!child<QLineEdit>("extraEdit")->isEnabled());
+    QCOMPARE(child<QCheckBox>("nameBox")->text(), QStringLiteral("---"));
+    QVERIFY(!child<QCheckBox>("nameBox")->isChecked());
+    QVERIFY(!child<QCheckBox>("nameBox")->isEnabled());
+    // whatever stands in the extra field is not stored for such a type
+    child<QLineEdit>("extraEdit")->setText("typed");
+    const Entry e = m_widget->entry();
+    QCOMPARE(e.flags(), 0u);
+    QVERIFY(e.texts().size() == 2 && !e.hasText(Entry::TextPlural)); // the two translations
+}
+
+void TestWordWidget::genderIndices_data()
+{
+    QTest::addColumn<bool>("neuter");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("flags");
+    QTest::newRow("male") << false << 0 << 5;
+    QTest::newRow("female") << false << 1 << 6;
+    QTest::newRow("male pl.") << false << 2 << 9;
+    QTest::newRow("fem. pl.") << false << 3 << 10;
+    QTest::newRow("six: male") << true << 0 << 5;
+    QTest::newRow("six: female") << true << 1 << 6;
+    QTest::newRow("six: neuter") << true << 2 << 4;
+    QTest::newRow("six: male pl.") << true << 3 << 9;
+    QTest::newRow("six: fem. pl.") << true << 4 << 10;
+    QTest::newRow("six: neu. pl.") << true << 5 << 8;
+}
+
+void TestWordWidget::genderIndices()
+{
+    QFETCH(bool, neuter);
+    QFETCH(int, index);
+    QFETCH(int, flags);
+    QCOMPARE(WordWidget::genderFlags(index, neuter), quint32(flags));
+    QCOMPARE(WordWidget::genderIndex(quint32(flags), neuter), index);
+}
+
+void TestWordWidget::neuterChoicesReadBack()
+{
+    Dictionary russian;
+    makeStore(russian, "ru_RU", "en");
+    WordWidget widget(&russian);
+    widget.setDictionary(&russian);
+    auto *sub = widget.findChild<QComboBox *>(QStringLiteral("subCombo"));
+    auto *type = widget.findChild<QComboBox *>(QStringLiteral("typeCombo"));
+    for (int index = 0; index < 6; ++index) {
+        widget.newEntry();
+        type->setCurrentIndex(Entry::Noun);
+        QCOMPARE(sub->count(), 6);
+        sub->setCurrentIndex(index);
+        Entry e = widget.entry();
+        e.setId(9);
+        widget.setEntry(e);
+        QCOMPARE(sub->currentIndex(), index);
+    }
+}
+
+void TestWordWidget::returnWalksThroughTheFields()
+{
+    QSignalSpy done(m_widget.get(), &WordWidget::doneEnter);
+    m_widget->newEntry();
+    auto *word = child<QLineEdit>("wordEdit");
+    QVERIFY(word->hasFocus());
+    word->setText(QString::fromUtf8("אָב"));
+    // a type without extra text goes straight to the translation
+    QTest::keyClick(word, Qt::Key_Return);
+    QVERIFY(child<QLineEdit>("translationEdit0")->hasFocus());
+    child<QComboBox>("typeCombo")->setCurrentIndex(Entry::Noun);
+    word->setFocus();
+    QTest::keyClick(word, Qt::Key_Return);
+    QVERIFY(child<QLineEdit>("extraEdit")->hasFocus());
+    QTest::keyClick(child<QLineEdit>("extraEdit"), Qt::Key_Return);
+    QVERIFY(child<QLineEdit>("translationEdit0")->hasFocus());
+    QTest::keyClick(child<QLineEdit>("translationEdit0"), Qt::Key_Return);
+    QVERIFY(child<QLineEdit>("translationEdit1")->hasFocus());
+    QTest::keyClick(child<QLineEdit>("translationEdit1"), Qt::Key_Return);
+    QVERIFY(child<QLineEdit>("translationEdit2")->hasFocus());
+    QCOMPARE(done.count(), 0);
+    QTest::keyClick(child<QLineEdit>("translationEdit2"), Qt::Key_Return);
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.first().at(0).toString(), QString::fromUtf8("אָב"));
+    QVERIFY(!child<QLineEdit>("translationEdit3")->isEnabled());
+}
+
+void TestWordWidget::oneUserLanguageEndsAtTheFirstTranslation()
+{
+    Dictionary single;
+    makeStore(single, "he_IL", "en");
+    WordWidget widget(&single);
+    widget.setDictionary(&single);
+    QSignalSpy done(&widget, &WordWidget::doneEnter);
+    for (int i = 1; i < 4; ++i)
+        QVERIFY(!widget.findChild<QLineEdit *>(QStringLiteral("translationEdit%1").arg(i))->isEnabled());
+    QTest::keyClick(widget.findChild<QLineEdit *>(QStringLiteral("translationEdit0")), Qt::Key_Return);
+    QCOMPARE(done.count(), 1);
+}
+
+void TestWordWidget::clearedTranslationRemovesItsKey()
+{
+    m_widget->setEntry(m_dictionary.entryById(5));
+    child<QLineEdit>("translationEdit2")->clear();
+    const Entry e = m_widget->entry();
+    QVERIFY(!e.hasText(Entry::TextUserBase + 2));
+    QCOMPARE(e.text(Entry::TextUserBase + 1), QStringLiteral("Wort"));
+}
+
+void TestWordWidget::moreOnlyForALoadedVerb()
+{
+    m_widget->newEntry();
+    QVERIFY(!child<QPushButton>("moreButton")->isEnabled());
+    child<QComboBox>("typeCombo")->setCurrentIndex(Entry::Verb);
+    QVERIFY(!child<QPushButton>("moreButton")->isEnabled());
+    m_widget->setEntry(m_dictionary.entryById(6));
+    QVERIFY(child<QPushButton>("moreButton")->isEnabled());
+    QCOMPARE(child<QComboBox>("subCombo")->currentText(), QString());
+    QCOMPARE(m_widget->entry().flags(), 0u);
+    QCOMPARE(child<QPushButton>("learnButton")->text(), QStringLiteral("Learn: 3 / 4"));
+}
+
+void TestWordWidget::learnQuestion_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("learn") << 5 << 0 << "Learn: 0 / 0" << 0;
+    QTest::newRow("ignore") << 6 << 1 << "Learn: NO" << -1;
+    QTest::newRow("cancel") << 6 << 2 << "Learn: 3 / 4" << 3;
+    QTest::newRow("new entry: form only") << 0 << 0 << "Learn: 0 / 0" << -1;
+}
+
+void TestWordWidget::learnQuestion()
+{
+    QFETCH(int, id);
+    QFETCH(int, answer);
+    QFETCH(QString, button);
+    QFETCH(int, stored);
+    PromptScript script;
+    script.answers = {answer};
+    if (id == 0)
+        m_widget->newEntry();
+    else
+        m_widget->setEntry(m_dictionary.entryById(id));
+    child<QPushButton>("learnButton")->click();
+    QCOMPARE(script.titles(), QStringList{"Learn"});
+    QCOMPARE(script.asked.first().text, QStringLiteral("Set learn counters?"));
+    QCOMPARE(script.asked.first().buttons, QStringList({"&Learn", "&Ignore", "&Cancel"}));
+    QCOMPARE(child<QPushButton>("learnButton")->text(), button);
+    if (id != 0)
+        QCOMPARE(int(m_dictionary.entryById(id).learnedForward()), stored);
+    else
+        QCOMPARE(m_widget->entry().learnedForward(), qint8(0));
+}
+
+QTEST_MAIN(TestWordWidget)
+#include "tst_wordwidget.moc"
