@@ -4,50 +4,88 @@
 
 #include "dict/entry.h"
 
+#include <algorithm>
+
 LookupModel::LookupModel(DictionaryModel *source, QObject *parent)
     : QSortFilterProxyModel(parent)
     , m_source(source)
 {
-    if (source)
-        setSourceModel(source);
-    setFilterKeyColumn(0);
-    setFilterCaseSensitivity(Qt::CaseInsensitive);
+    if (!source)
+        return;
+    setSourceModel(source);
+    // the rows or the meanings shown changed: match them again
+    connect(source, &QAbstractItemModel::modelReset, this, [this] {
+        m_meanings.clear();
+        m_rowStarts.clear();
+        if (m_mode != Pattern)
+            return;
+        matchPattern();
+        invalidate();
+    });
 }
 
+// Each change filters all rows anew in one layout change: removing the
+// unwanted rows range by range costs the view a pass per range, which is
+// far too slow on a large dictionary.
 void LookupModel::setMode(int mode)
 {
     if (mode == m_mode)
         return;
     m_mode = mode;
-    setFilterFixedString(QString());
-    invalidateFilter();
+    invalidate();
 }
 
 void LookupModel::setPattern(const QString &text)
 {
     m_pattern = text;
-    setMode(Pattern);
-    setFilterFixedString(text);
+    m_mode = Pattern;
+    matchPattern();
+    invalidate();
+}
+
+void LookupModel::prepareMeanings()
+{
+    if (!m_rowStarts.empty() || !m_source)
+        return;
+    const int rows = m_source->rowCount();
+    const int language = m_source->userLanguages().value(0);
+    m_rowStarts.reserve(size_t(rows) + 1);
+    for (int row = 0; row < rows; ++row) {
+        m_rowStarts.push_back(m_meanings.size());
+        m_meanings += m_source->entryAt(row)->userTranslation(language, true).toCaseFolded();
+        m_meanings += u'\n'; // typed patterns hold no line feed
+    }
+    m_rowStarts.push_back(m_meanings.size());
+}
+
+void LookupModel::matchPattern()
+{
+    prepareMeanings();
+    const size_t rows = m_rowStarts.empty() ? 0 : m_rowStarts.size() - 1;
+    const QString pattern = m_pattern.toCaseFolded();
+    m_matches.assign(rows, pattern.isEmpty());
+    qsizetype at = pattern.isEmpty() ? -1 : m_meanings.indexOf(pattern);
+    while (at >= 0) {
+        const size_t row = size_t(std::upper_bound(m_rowStarts.begin(), m_rowStarts.end(), at) - m_rowStarts.begin()) - 1;
+        m_matches[row] = true;
+        at = m_meanings.indexOf(pattern, m_rowStarts[row + 1]);
+    }
 }
 
 void LookupModel::setChosenEntries(const QSet<int> &ids)
 {
     m_chosen = ids;
     m_mode = ChosenEntries;
-    setFilterFixedString(QString());
-    invalidateFilter();
+    invalidate();
 }
 
 bool LookupModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
+    Q_UNUSED(sourceParent);
     if (m_mode == AllRows)
         return true;
+    if (m_mode == Pattern)
+        return size_t(sourceRow) < m_matches.size() && m_matches[size_t(sourceRow)];
     const Entry *e = m_source ? m_source->entryAt(sourceRow) : nullptr;
-    if (m_mode == ChosenEntries)
-        return e && m_chosen.contains(e->id());
-    // the text of the first column, read straight from the entry: the same
-    // rows as the base filter, without a variant per row
-    if (!e || m_source->userLanguages().isEmpty())
-        return QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent);
-    return e->userTranslation(m_source->userLanguages().first(), true).contains(m_pattern, Qt::CaseInsensitive);
+    return e && m_chosen.contains(e->id());
 }

@@ -2,9 +2,11 @@
 // files, for the README. Run through scripts/screenshots.
 #include "app/mainwindow.h"
 #include "dict/dictionary.h"
+#include "input/softkeyboard.h"
 #include "views/prompt.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -44,9 +46,12 @@ int main(int argc, char *argv[])
     QDir().mkpath(output);
     Prompt::setHandler([](const Prompt::Request &) { return 0; });
 
+    // the physical keys shown on the soft keyboards are those of a US keyboard
+    SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
     MainWindow window(QCoreApplication::applicationDirPath());
     window.resize(1000, 860);
     window.show();
+    QApplication::setActiveWindow(&window);
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabs"));
 
     auto *lookup = window.findChild<QLineEdit *>(QStringLiteral("lookupEdit"));
@@ -80,5 +85,11 @@ int main(int argc, char *argv[])
                                          "אֲנַחְנוּ נִיפָּגֵשׁ מָחָר בְּבֵית הַסֵּפֶר."));
     window.findChild<QPushButton *>(QStringLiteral("translateButton"))->click();
     save(&window, output, QStringLiteral("translate"));
+
+    // the Russian sample, looked up by meaning, with its keyboard
+    window.findChild<QComboBox *>(QStringLiteral("languageSelector"))->setCurrentIndex(1);
+    tabs->setCurrentIndex(0);
+    lookup->setText(QStringLiteral("tree"));
+    save(&window, output, QStringLiteral("lookup-russian"));
     return 0;
 }
