@@ -34,7 +34,7 @@ const QTemporaryDir &dataDirectory()
         DictionaryList list;
         list.setFileName(dir.filePath(QStringLiteral("dicts.dic")));
         list.addDictionary(QStringLiteral("Hebrew"), QStringLiteral("he_IL"), QStringLiteral("big.dic"), QString(),
-                           QStringLiteral("en,de"));
+            QStringLiteral("en,de"));
         if (!dict.save() || !list.save())
             qFatal("cannot write the benchmark data");
         QFile::copy(QStringLiteral(VERBALON_BIN_DIR "/verbs_en.dat"), dir.filePath(QStringLiteral("verbs_en.dat")));
@@ -54,8 +54,7 @@ Dictionary &store()
     return *dict;
 }
 
-struct LookupPage
-{
+struct LookupPage {
     LookupPage()
     {
         view.dictionaryChanged(store().type());
@@ -64,7 +63,7 @@ struct LookupPage
         QApplication::processEvents();
         input = view.findChild<QLineEdit *>(QStringLiteral("lookupEdit"));
     }
-    LookupView view{QStringLiteral(":icons/"), &store()};
+    LookupView view {QStringLiteral(":icons/"), &store()};
     QLineEdit *input = nullptr;
 };
 

@@ -50,8 +50,8 @@ void BM_AnalyseWord(benchmark::State &state)
 {
     const Dictionary &dict = dictionaryOfSize(int(state.range(0)));
     const Hebrew hebrew(&dict);
-    const QStringList words = generateText(dict, 10000).split(QRegularExpression(QStringLiteral("[ ,.\\n]+")),
-                                                               Qt::SkipEmptyParts);
+    const QStringList words
+        = generateText(dict, 10000).split(QRegularExpression(QStringLiteral("[ ,.\\n]+")), Qt::SkipEmptyParts);
     qsizetype i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(hebrew.analyse(words[i], 0));

@@ -12,13 +12,11 @@
 
 namespace {
 
-const QStringList EnglishWords = {
-    "house", "book", "water", "to write", "to go", "city", "friend", "light", "small", "big",
-    "table", "window", "bread", "to eat", "to see", "road", "tree", "good", "new", "old",
-    "to speak", "child", "letter", "word", "time", "day", "night", "morning", "evening", "sea",
-    "mountain", "river", "to read", "to learn", "teacher", "student", "door", "room", "key", "car",
-    "to buy", "to sell", "money", "work", "to open", "to close", "hand", "eye", "heart", "head",
-    "song", "story", "red", "blue", "green", "white", "black", "hot", "cold", "sweet"};
+const QStringList EnglishWords = {"house", "book", "water", "to write", "to go", "city", "friend", "light", "small",
+    "big", "table", "window", "bread", "to eat", "to see", "road", "tree", "good", "new", "old", "to speak", "child",
+    "letter", "word", "time", "day", "night", "morning", "evening", "sea", "mountain", "river", "to read", "to learn",
+    "teacher", "student", "door", "room", "key", "car", "to buy", "to sell", "money", "work", "to open", "to close",
+    "hand", "eye", "heart", "head", "song", "story", "red", "blue", "green", "white", "black", "hot", "cold", "sweet"};
 
 // letters and the vowel points a pointed word is made of
 const char16_t Letters[] = u"\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB"
@@ -44,13 +42,13 @@ QString randomVerb(QRandomGenerator &random)
     static const QString roots = QString::fromUtf16(u"\u05D1\u05D2\u05D3\u05D6\u05D7\u05D8\u05DB\u05DC\u05DE"
                                                     u"\u05E1\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA");
     static const char16_t *const patterns[] = {
-        u"1\u05B82\u05B73",                         // Paal
-        u"1\u05B4\u05D92\u05BC\u05B53",             // Piel
-        u"\u05D4\u05B41\u05B02\u05B4\u05D93",        // Hifil
+        u"1\u05B82\u05B73", // Paal
+        u"1\u05B4\u05D92\u05BC\u05B53", // Piel
+        u"\u05D4\u05B41\u05B02\u05B4\u05D93", // Hifil
         u"\u05D4\u05B4\u05EA\u05B01\u05B72\u05BC\u05B53", // Hitpael
-        u"\u05D4\u05D5\u05BC1\u05B02\u05B73",        // Hufal
-        u"1\u05D5\u05BC2\u05BC\u05B73",             // Pual
-        u"\u05E0\u05B41\u05B02\u05B73",             // Nifal
+        u"\u05D4\u05D5\u05BC1\u05B02\u05B73", // Hufal
+        u"1\u05D5\u05BC2\u05BC\u05B73", // Pual
+        u"\u05E0\u05B41\u05B02\u05B73", // Nifal
     };
     QString verb = QString::fromUtf16(patterns[random.bounded(int(std::size(patterns)))]);
     for (QChar digit : {QChar(u'1'), QChar(u'2'), QChar(u'3')})
@@ -64,7 +62,7 @@ QString randomTranslation(QRandomGenerator &random)
     const int count = int(random.bounded(1, 4));
     for (int i = 0; i < count; ++i)
         meanings.append(EnglishWords[random.bounded(int(EnglishWords.size()))]
-                        + (random.bounded(3) == 0 ? QStringLiteral(" %1").arg(random.bounded(1000)) : QString()));
+            + (random.bounded(3) == 0 ? QStringLiteral(" %1").arg(random.bounded(1000)) : QString()));
     return meanings.join(QStringLiteral(", "));
 }
 
@@ -88,7 +86,10 @@ QString generateText(const Dictionary &dictionary, int words, quint32 seed)
             word.prepend(QString::fromUtf16(u"\u05D5\u05D1\u05D4\u05DC\u05DE\u05E9").at(random.bounded(6)));
         text += word;
         const int gap = int(random.bounded(20));
-        text += gap == 0 ? QStringLiteral(". ") : gap == 1 ? QStringLiteral(", ") : gap == 2 ? QStringLiteral("\n") : QStringLiteral(" ");
+        text += gap == 0 ? QStringLiteral(". ")
+            : gap == 1   ? QStringLiteral(", ")
+            : gap == 2   ? QStringLiteral("\n")
+                         : QStringLiteral(" ");
     }
     return text;
 }
@@ -131,8 +132,8 @@ void generateDictionary(Dictionary &dictionary, int count, quint32 seed)
         entries.append(e);
     }
     // inserted in key order, as a file is read
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry &a, const Entry &b) { return a.searchKey() < b.searchKey(); });
+    std::stable_sort(
+        entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.searchKey() < b.searchKey(); });
     for (const Entry &e : std::as_const(entries))
         dictionary.insertEntry(e);
 }

@@ -45,14 +45,9 @@ int runDump(const QStringList &args)
     QByteArray out;
     for (int i = 0; i < dictionary.count(); ++i) {
         const Entry &e = *dictionary.entryAt(i);
-        QStringList fields = {QString::number(e.id()),
-                              QString::number(e.wordType()),
-                              QString::number(e.flags()),
-                              QString::number(e.learnedForward()),
-                              QString::number(e.learnedBackward()),
-                              escapeField(e.word()),
-                              escapeField(e.searchKey()),
-                              escapeField(e.translation())};
+        QStringList fields = {QString::number(e.id()), QString::number(e.wordType()), QString::number(e.flags()),
+            QString::number(e.learnedForward()), QString::number(e.learnedBackward()), escapeField(e.word()),
+            escapeField(e.searchKey()), escapeField(e.translation())};
         for (const Entry::KeyedText &t : e.texts())
             fields.append(QString::number(t.key) + u'=' + escapeField(t.text));
         out += fields.join(u'\t').toUtf8() + '\n';
@@ -117,7 +112,8 @@ int runExport(const QStringList &args)
 int runImport(const QStringList &args)
 {
     int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("import"), args, 2, {QStringLiteral("name"), QStringLiteral("type"), QStringLiteral("user")}, code);
+    const auto parsed = parseArguments(QStringLiteral("import"), args, 2,
+        {QStringLiteral("name"), QStringLiteral("type"), QStringLiteral("user")}, code);
     if (!parsed)
         return code;
     const QString input = parsed->positional()[0];
@@ -126,9 +122,8 @@ int runImport(const QStringList &args)
     QString error;
     if (!readFile(input, data, error))
         return Console::fail(error, Failure);
-    const TsvFormat::ImportOptions options{parsed->option(QStringLiteral("name")),
-                                           parsed->option(QStringLiteral("type")),
-                                           parsed->option(QStringLiteral("user"))};
+    const TsvFormat::ImportOptions options {parsed->option(QStringLiteral("name")),
+        parsed->option(QStringLiteral("type")), parsed->option(QStringLiteral("user"))};
     Dictionary dictionary(output);
     if (!TsvFormat::read(data, options, dictionary, error))
         return Console::fail(QStringLiteral("%1: %2").arg(input, error), Failure);
@@ -147,7 +142,7 @@ QList<Command> dictionaryCommands()
         {QStringLiteral("lookup"), QStringLiteral("lookup FILE.dic TEXT"), runLookup},
         {QStringLiteral("list"), QStringLiteral("list FILE"), runList},
         {QStringLiteral("export"), QStringLiteral("export FILE.dic OUT.tsv"), runExport},
-        {QStringLiteral("import"),
-         QStringLiteral("import [--name NAME] [--type TYPE] [--user CODES] IN.tsv OUT.dic"), runImport},
+        {QStringLiteral("import"), QStringLiteral("import [--name NAME] [--type TYPE] [--user CODES] IN.tsv OUT.dic"),
+            runImport},
     };
 }

@@ -84,8 +84,9 @@ int runAnalyse(const QStringList &args)
         bool ok = false;
         flags = parsed->option(QStringLiteral("flags")).toInt(&ok, 0);
         if (!ok)
-            return Console::fail(QStringLiteral("--flags needs a number, not '%1'").arg(parsed->option(QStringLiteral("flags"))),
-                                 BadArguments);
+            return Console::fail(
+                QStringLiteral("--flags needs a number, not '%1'").arg(parsed->option(QStringLiteral("flags"))),
+                BadArguments);
     }
     Dictionary dictionary;
     QString error;
@@ -157,6 +158,6 @@ QList<Command> hebrewCommands()
         {QStringLiteral("analyse"), QStringLiteral("analyse FILE.dic WORD [--flags N]"), runAnalyse},
         {QStringLiteral("index"), QStringLiteral("index FILE.dic"), runIndex},
         {QStringLiteral("translate"), QStringLiteral("translate FILE.dic [--verbs FILE]  (text on standard input)"),
-         runTranslate},
+            runTranslate},
     };
 }

@@ -8,8 +8,8 @@ namespace {
 
 QString usage()
 {
-    QStringList lines = {QStringLiteral("usage: verbalon-cli COMMAND ARGUMENTS"), QString(),
-                         QStringLiteral("Commands:")};
+    QStringList lines
+        = {QStringLiteral("usage: verbalon-cli COMMAND ARGUMENTS"), QString(), QStringLiteral("Commands:")};
     for (const Command &c : commands())
         lines.append(QStringLiteral("  verbalon-cli ") + c.synopsis);
     lines.append(QString());

@@ -23,8 +23,8 @@ int usageError(const QString &command, const QString &problem)
 
 } // namespace
 
-std::optional<Arguments> parseArguments(const QString &command, const QStringList &args, int count,
-                                        const QSet<QString> &options, int &exitCode)
+std::optional<Arguments> parseArguments(
+    const QString &command, const QStringList &args, int count, const QSet<QString> &options, int &exitCode)
 {
     Arguments parsed(args, options);
     if (!parsed.isValid()) {
@@ -32,9 +32,8 @@ std::optional<Arguments> parseArguments(const QString &command, const QStringLis
         return std::nullopt;
     }
     if (parsed.positional().size() != count) {
-        exitCode = usageError(command, QStringLiteral("expected %1 arguments, got %2")
-                                           .arg(count)
-                                           .arg(parsed.positional().size()));
+        exitCode = usageError(
+            command, QStringLiteral("expected %1 arguments, got %2").arg(count).arg(parsed.positional().size()));
         return std::nullopt;
     }
     return parsed;

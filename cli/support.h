@@ -20,8 +20,8 @@ constexpr int BadArguments = 2;
 // The command's arguments with exactly `count` positional ones and the
 // given value options; otherwise nothing, after a usage message, with
 // exitCode set.
-std::optional<Arguments> parseArguments(const QString &command, const QStringList &args, int count,
-                                        const QSet<QString> &options, int &exitCode);
+std::optional<Arguments> parseArguments(
+    const QString &command, const QStringList &args, int count, const QSet<QString> &options, int &exitCode);
 
 bool readFile(const QString &path, QByteArray &data, QString &error);
 bool loadDictionary(const QString &path, Dictionary &dictionary, QString &error);

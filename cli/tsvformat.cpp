@@ -22,8 +22,7 @@ const QString ColForward = QStringLiteral("learnedForward");
 const QString ColBackward = QStringLiteral("learnedBackward");
 const QString TextPrefix = QStringLiteral("text:");
 
-struct TextColumn
-{
+struct TextColumn {
     QString name;
     quint32 key;
 };
@@ -81,9 +80,8 @@ QByteArray TsvFormat::write(const Dictionary &dictionary)
         if (e.id() == 0)
             continue;
         QStringList fields = {QString::number(e.id()), escapeField(e.word()), typeField(e.wordType()),
-                              QString::number(e.flags()), escapeField(e.translation())};
-        QStringList trailingFields = {QString::number(e.learnedForward()),
-                                      QString::number(e.learnedBackward())};
+            QString::number(e.flags()), escapeField(e.translation())};
+        QStringList trailingFields = {QString::number(e.learnedForward()), QString::number(e.learnedBackward())};
         for (const TextColumn &c : texts) {
             QStringList &target = c.name.startsWith(TextPrefix) ? trailingFields : fields;
             target.append(escapeField(e.text(c.key)));
@@ -96,8 +94,7 @@ QByteArray TsvFormat::write(const Dictionary &dictionary)
 namespace {
 
 // Reads the rows of an import; collects the first error.
-class TsvReader
-{
+class TsvReader {
 public:
     TsvReader(const TsvFormat::ImportOptions &options)
         : m_userCodes(options.user.isEmpty() ? QStringList() : options.user.split(u','))
@@ -146,8 +143,8 @@ bool TsvReader::readHeader(const QString &line)
     if (!m_columns.contains(ColWord) || !m_columns.contains(ColTranslation))
         return fail(QStringLiteral("the header needs the columns 'word' and 'translation'"));
     // texts go into entries in key order, as the editor and older files have them
-    std::stable_sort(m_textColumns.begin(), m_textColumns.end(),
-                     [](const auto &a, const auto &b) { return a.second < b.second; });
+    std::stable_sort(
+        m_textColumns.begin(), m_textColumns.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
     return true;
 }
 
@@ -257,8 +254,7 @@ bool TsvReader::readRow(const QStringList &rawFields, int lineNumber, Entry &e)
 
 } // namespace
 
-bool TsvFormat::read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary,
-                     QString &error)
+bool TsvFormat::read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error)
 {
     TsvReader reader(options);
     QList<Entry> entries;

@@ -11,11 +11,9 @@ class Dictionary;
 // translation, plural, infinitive, one column per further user language
 // named by its code, learnedForward, learnedBackward, and "text:<key>" for
 // any other keyed text. Fields are escaped as in textfields.h.
-class TsvFormat
-{
+class TsvFormat {
 public:
-    struct ImportOptions
-    {
+    struct ImportOptions {
         QString name;
         QString type;
         // comma-separated codes; without them the first user language is
@@ -27,6 +25,5 @@ public:
     // Fills an empty store from the text. Only word and translation are
     // required; rows without id get fresh ones. On bad input returns false
     // with a message (naming the line) and the store must be discarded.
-    static bool read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary,
-                     QString &error);
+    static bool read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error);
 };

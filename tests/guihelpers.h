@@ -19,8 +19,8 @@ inline void typeText(QWidget *widget, const QString &text)
 }
 
 // A key press as a physical keyboard sends it: key code and text.
-inline void pressKey(QWidget *widget, int key, const QString &text = QString(),
-                     Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+inline void pressKey(
+    QWidget *widget, int key, const QString &text = QString(), Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(widget, &press);
@@ -29,8 +29,7 @@ inline void pressKey(QWidget *widget, int key, const QString &text = QString(),
 }
 
 // Answers message boxes from a script of button indices and records them.
-class PromptScript
-{
+class PromptScript {
 public:
     PromptScript()
     {

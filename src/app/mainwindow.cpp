@@ -53,9 +53,8 @@ MainWindow::~MainWindow()
 void MainWindow::loadIcons()
 {
     auto icon = [this](const char *file) { return QIcon(m_iconPath + QLatin1String(file)); };
-    m_icons = Icons{icon("verbalon_logo.png"), icon("add.png"),     icon("filesave.png"),
-                    icon("eraser.png"),        icon("exit.png"),    icon("warning.png"),
-                    icon("reload.png"),        icon("dictionary.png"), icon("help.png")};
+    m_icons = Icons {icon("verbalon_logo.png"), icon("add.png"), icon("filesave.png"), icon("eraser.png"),
+        icon("exit.png"), icon("warning.png"), icon("reload.png"), icon("dictionary.png"), icon("help.png")};
 }
 
 void MainWindow::createUi()
@@ -107,14 +106,14 @@ void MainWindow::createMenus()
     };
     dictionaries->addSeparator();
     QAction *manage = addAction(dictionaries, m_icons.dictionary, tr("&Manage..."), "manageAction");
-    for (QAction *action : exchange + QList<QAction *>{manage}) {
+    for (QAction *action : exchange + QList<QAction *> {manage}) {
         action->setEnabled(false);
         action->setToolTip(tr("Not available in this version"));
     }
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     connect(addAction(help, m_icons.help, tr("About &Verbalon"), "aboutAction"), &QAction::triggered, this,
-            &MainWindow::helpAbout);
+        &MainWindow::helpAbout);
 }
 
 void MainWindow::createToolBar()
@@ -126,8 +125,8 @@ void MainWindow::createToolBar()
     QAction *deleteAction = tools->addAction(m_icons.eraser, tr("Delete Word"), this, &MainWindow::deleteWord);
     deleteAction->setObjectName(QStringLiteral("deleteWordAction"));
     tools->addSeparator();
-    QAction *incomplete = tools->addAction(m_icons.warning, tr("List Incomplete"), this,
-                                           &MainWindow::listIncompleteWords);
+    QAction *incomplete
+        = tools->addAction(m_icons.warning, tr("List Incomplete"), this, &MainWindow::listIncompleteWords);
     incomplete->setObjectName(QStringLiteral("listIncompleteAction"));
     tools->addSeparator();
 
@@ -150,11 +149,10 @@ bool MainWindow::settleUnsavedChanges()
 {
     if (!m_dictionary->isModified())
         return true;
-    const int answer = Prompt::ask(
-        this, Prompt::Request{QMessageBox::Warning, tr("Unsaved Changes"),
-                              tr("The dictionary \"%1\" has changes that are not saved. Save them now?")
-                                  .arg(m_dictionary->name()),
-                              {tr("&Save"), tr("&Discard"), tr("&Cancel")}, 0, 2});
+    const int answer = Prompt::ask(this,
+        Prompt::Request {QMessageBox::Warning, tr("Unsaved Changes"),
+            tr("The dictionary \"%1\" has changes that are not saved. Save them now?").arg(m_dictionary->name()),
+            {tr("&Save"), tr("&Discard"), tr("&Cancel")}, 0, 2});
     if (answer == 0) {
         saveDictionary();
         return !m_dictionary->isModified();
@@ -241,9 +239,9 @@ void MainWindow::wordCompleted(const QString &word)
         qCDebug(lcApp) << "CURRENT ENTRY SET! -> delete it";
         m_dictionary->deleteEntry(m_currentEntry);
     } else if (m_dictionary->indexOfWord(word) >= 0) {
-        const int answer = Prompt::ask(this, Prompt::Request{QMessageBox::Question, tr("Word Exists"),
-                                                             tr("Word already in data base. Any anyway?"),
-                                                             {tr("&Yes"), tr("&No")}, 0, 1});
+        const int answer = Prompt::ask(this,
+            Prompt::Request {QMessageBox::Question, tr("Word Exists"), tr("Word already in data base. Any anyway?"),
+                {tr("&Yes"), tr("&No")}, 0, 1});
         if (answer != 0)
             return;
     }
@@ -277,8 +275,8 @@ void MainWindow::saveDictionary()
     if (m_dictionary->save())
         return;
     // the user must know that the changes are not on disk yet
-    Prompt::inform(this, tr("Save Dictionary"),
-                   tr("The dictionary could not be saved to \"%1\".").arg(m_dictionary->fileName()));
+    Prompt::inform(
+        this, tr("Save Dictionary"), tr("The dictionary could not be saved to \"%1\".").arg(m_dictionary->fileName()));
 }
 
 void MainWindow::listIncompleteWords()
@@ -307,13 +305,13 @@ void MainWindow::learnWord(const QString &word)
 
 void MainWindow::helpAbout()
 {
-    Prompt::inform(this, tr("About Verbalon"),
-                   tr("<b>Verbalon Version 1.2.41</b><br/><br/>More info at: ") + WebAddress);
+    Prompt::inform(
+        this, tr("About Verbalon"), tr("<b>Verbalon Version 1.2.41</b><br/><br/>More info at: ") + WebAddress);
 }
 
 void MainWindow::helpNoDicts()
 {
     Prompt::inform(this, tr("No Dictionaries"),
-                   tr("<b>No dictionaries found!</b><br/><br/>Use 'Dictionaries -> Update from Network' to "
-                      "download dictionaries or 'Dictionaries -> Manage...' to create a new dictionary from scratch."));
+        tr("<b>No dictionaries found!</b><br/><br/>Use 'Dictionaries -> Update from Network' to "
+           "download dictionaries or 'Dictionaries -> Manage...' to create a new dictionary from scratch."));
 }

@@ -291,18 +291,14 @@ int Dictionary::insertPosition(const QString &key) const
     // the first key greater than the new one among all but the last entry:
     // a key equal to the last entry's lands just before it
     const auto it = std::upper_bound(m_entries.begin(), m_entries.end() - 1, key,
-                                     [](const QString &k, const std::unique_ptr<Entry> &e) {
-                                         return k < e->searchKey();
-                                     });
+        [](const QString &k, const std::unique_ptr<Entry> &e) { return k < e->searchKey(); });
     return int(it - m_entries.begin());
 }
 
 Dictionary::EntryList::const_iterator Dictionary::lowerBound(const QString &key) const
 {
     return std::lower_bound(m_entries.begin(), m_entries.end(), key,
-                            [](const std::unique_ptr<Entry> &e, const QString &k) {
-                                return e->searchKey() < k;
-                            });
+        [](const std::unique_ptr<Entry> &e, const QString &k) { return e->searchKey() < k; });
 }
 
 int Dictionary::positionOf(const Entry *entry) const

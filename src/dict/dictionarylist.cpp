@@ -88,8 +88,8 @@ int DictionaryList::indexOfFile(const QString &file) const
     return -1;
 }
 
-int DictionaryList::addDictionary(const QString &name, const QString &type, const QString &file,
-                                  const QString &desc, const QString &user)
+int DictionaryList::addDictionary(
+    const QString &name, const QString &type, const QString &file, const QString &desc, const QString &user)
 {
     Record record;
     record.insert(QStringLiteral("NAME"), name);

@@ -11,8 +11,7 @@
 // text file. The same format describes the lists of the update server and
 // the device. Reading never fails on odd lines; a missing or unreadable file
 // leaves the list unchanged and load returns false.
-class DictionaryList
-{
+class DictionaryList {
 public:
     using Record = QMap<QString, QString>;
 
@@ -39,8 +38,8 @@ public:
     int indexOfFile(const QString &file) const;
     bool containsFile(const QString &file) const { return indexOfFile(file) >= 0; }
 
-    int addDictionary(const QString &name, const QString &type, const QString &file,
-                      const QString &desc, const QString &user);
+    int addDictionary(
+        const QString &name, const QString &type, const QString &file, const QString &desc, const QString &user);
     // Appends a record whose FILE is new, replaces the one with the same
     // FILE when it differs; true when the list changed.
     bool updateRecord(const Record &record);

@@ -60,7 +60,7 @@ bool Entry::hasText(quint32 key) const
 
 void Entry::appendText(quint32 key, const QString &text)
 {
-    m_texts.append(KeyedText{key, text});
+    m_texts.append(KeyedText {key, text});
 }
 
 void Entry::setText(quint32 key, const QString &text)
@@ -118,9 +118,15 @@ int Entry::letterCount() const
 const QStringList &Entry::typeLabels()
 {
     static const QStringList labels = {
-        QStringLiteral("???"),  QStringLiteral("Noun"),  QStringLiteral("Verb"),
-        QStringLiteral("Adj."), QStringLiteral("Adv."),  QStringLiteral("Num."),
-        QStringLiteral("Pers."), QStringLiteral("Conj."), QStringLiteral("Prep."),
+        QStringLiteral("???"),
+        QStringLiteral("Noun"),
+        QStringLiteral("Verb"),
+        QStringLiteral("Adj."),
+        QStringLiteral("Adv."),
+        QStringLiteral("Num."),
+        QStringLiteral("Pers."),
+        QStringLiteral("Conj."),
+        QStringLiteral("Prep."),
     };
     return labels;
 }
@@ -139,8 +145,8 @@ QString makeSearchKey(const QString &text)
 {
     // a text that is its own key (unpointed Hebrew, lower-case words) is
     // shared rather than copied
-    const bool ownKey = std::all_of(text.cbegin(), text.cend(),
-                                    [](QChar c) { return c.isLetter() && c.toLower() == c; });
+    const bool ownKey
+        = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter() && c.toLower() == c; });
     if (ownKey)
         return text;
     QString key;
@@ -219,9 +225,7 @@ bool Entry::read(RecordReader &in, Format format)
     }
 
     const bool compact = format != Format::V31;
-    auto readText = [&in, compact](QString &text) {
-        return compact ? in.readCompact(text) : in.readString(text);
-    };
+    auto readText = [&in, compact](QString &text) { return compact ? in.readCompact(text) : in.readString(text); };
     quint32 id = 0;
     quint16 type = 0;
     quint32 flags = 0;

@@ -11,8 +11,7 @@ class RecordWriter;
 // to four user languages, word type, grammatical flags, keyed extra texts and
 // the two trainer counters. A plain value type; equality compares ids only,
 // which is how the store finds entries to replace or delete.
-class Entry
-{
+class Entry {
 public:
     enum WordType {
         TypeUnset = 0,
@@ -49,14 +48,10 @@ public:
         TextUserBase = 16
     };
 
-    struct KeyedText
-    {
+    struct KeyedText {
         quint32 key = 0;
         QString text;
-        bool operator==(const KeyedText &other) const
-        {
-            return key == other.key && text == other.text;
-        }
+        bool operator==(const KeyedText &other) const { return key == other.key && text == other.text; }
     };
 
     explicit Entry(int id = 0);

@@ -45,8 +45,8 @@ void RecordWriter::writeCompact(const QString &value)
     qsizetype size = compactSize(text);
     if (size > MaxCompactBytes) {
         text = text.left(compactPrefixLength(text, MaxCompactBytes));
-        qCWarning(lcDict) << "DICT: text too long for the file, shortened from" << value.size()
-                          << "to" << text.size() << "characters";
+        qCWarning(lcDict) << "DICT: text too long for the file, shortened from" << value.size() << "to" << text.size()
+                          << "characters";
         size = compactSize(text);
     }
     writeU16(quint16(size));

@@ -4,8 +4,7 @@
 #include <QString>
 
 // Appends the big-endian values of a dictionary file to a byte buffer.
-class RecordWriter
-{
+class RecordWriter {
 public:
     explicit RecordWriter(QByteArray &out);
 

@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QTimer>
 
-SoftKey::SoftKey(SoftKeyboard *keyboard, const QString &label, const QString &text, const QString &physicalKey,
-                 QWidget *parent)
+SoftKey::SoftKey(
+    SoftKeyboard *keyboard, const QString &label, const QString &text, const QString &physicalKey, QWidget *parent)
     : QPushButton(label, parent)
     , m_keyboard(keyboard)
     , m_text(text)

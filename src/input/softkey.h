@@ -8,13 +8,12 @@ class SoftKeyboard;
 // widget has the keyboard focus, as a key press; the key itself never takes
 // the focus. It remembers the key of the physical keyboard at the same place
 // and shows that key's label in its corner while the keyboard asks for hints.
-class SoftKey : public QPushButton
-{
+class SoftKey : public QPushButton {
     Q_OBJECT
 
 public:
-    SoftKey(SoftKeyboard *keyboard, const QString &label, const QString &text, const QString &physicalKey,
-            QWidget *parent);
+    SoftKey(
+        SoftKeyboard *keyboard, const QString &label, const QString &text, const QString &physicalKey, QWidget *parent);
 
     QString text() const { return m_text; }
     QString physicalKey() const { return m_physicalKey; }

@@ -132,8 +132,8 @@ void SoftKeyboard::keyPressEvent(QKeyEvent *event)
         m_backspaceKey->animateClick();
 }
 
-SoftKey *SoftKeyboard::addKey(const QString &label, const QString &text, int x, int y, int width, int height,
-                              const QString &physicalKey)
+SoftKey *SoftKeyboard::addKey(
+    const QString &label, const QString &text, int x, int y, int width, int height, const QString &physicalKey)
 {
     auto *key = new SoftKey(this, label, text, physicalKey.trimmed(), m_keyArea);
     key->setFixedSize(width, height);
@@ -182,7 +182,7 @@ void SoftKeyboard::buildHebrew(bool withPoints)
         // a point is shown on a dotted circle, where it can be seen
         for (int i = 0; i < 12; ++i)
             addKey(QString(QChar(0x25CC)) + QChar(points[i]), QString(QChar(points[i])), xs[i], 10, 50, KeySize,
-                   QString());
+                QString());
     }
     addCharKey(u'~', 10, top, physicalKeyAt(0));
     addCharKey(u'\'', 80, top, physicalKeyAt(1));

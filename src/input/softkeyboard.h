@@ -13,8 +13,7 @@ class SoftKey;
 // the physical key at its place on the user's keyboard (by the keyboard
 // input locale), so an input line can turn physical key presses into
 // foreign letters, and the keys can show those physical keys as hints.
-class SoftKeyboard : public QWidget
-{
+class SoftKeyboard : public QWidget {
     Q_OBJECT
 
 public:
@@ -52,8 +51,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    SoftKey *addKey(const QString &label, const QString &text, int x, int y, int width, int height,
-                    const QString &physicalKey);
+    SoftKey *addKey(
+        const QString &label, const QString &text, int x, int y, int width, int height, const QString &physicalKey);
     SoftKey *addCharKey(QChar c, int x, int y, const QString &physicalKey);
     void addShiftKey(int x, int y, int width, int height);
     void addRow(const char16_t *letters, int x, int y, int physicalStart);

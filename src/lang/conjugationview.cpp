@@ -14,8 +14,17 @@ using namespace GrammarCode;
 
 namespace {
 
-enum PersonCell { FirstSingular, SecondMasculine, SecondFeminine, ThirdMasculine, ThirdFeminine,
-                  FirstPlural, SecondPluralMasculine, SecondPluralFeminine, ThirdPlural };
+enum PersonCell {
+    FirstSingular,
+    SecondMasculine,
+    SecondFeminine,
+    ThirdMasculine,
+    ThirdFeminine,
+    FirstPlural,
+    SecondPluralMasculine,
+    SecondPluralFeminine,
+    ThirdPlural
+};
 enum PresentCell { PresentMasculine, PresentFeminine, PresentMasculinePlural, PresentFemininePlural };
 enum ImperativeCell { ImperativeMasculine, ImperativeFeminine, ImperativePlural };
 
@@ -72,14 +81,12 @@ ConjugationView::ConjugationView(QWidget *parent)
     grid->addWidget(new QLabel(tr("Present")), 2, 3);
     grid->addWidget(new QLabel(tr("Imperative")), 8, 3);
 
-    static const char16_t *const persons[] = {u"\u05D0\u05E0\u05D9", u"\u05D0\u05EA\u05D4", u"\u05D0\u05EA",
-                                              u"\u05D4\u05D5\u05D0", u"\u05D4\u05D9\u05D0",
-                                              u"\u05D0\u05E0\u05D7\u05E0\u05D5", u"\u05D0\u05EA\u05DD",
-                                              u"\u05D0\u05EA\u05DF", u"\u05D4\u05DD/\u05DF"};
+    static const char16_t *const persons[]
+        = {u"\u05D0\u05E0\u05D9", u"\u05D0\u05EA\u05D4", u"\u05D0\u05EA", u"\u05D4\u05D5\u05D0", u"\u05D4\u05D9\u05D0",
+            u"\u05D0\u05E0\u05D7\u05E0\u05D5", u"\u05D0\u05EA\u05DD", u"\u05D0\u05EA\u05DF", u"\u05D4\u05DD/\u05DF"};
     static const char16_t *const present[] = {u"\u05D9\u05D7\u05D9\u05D3", u"\u05D9\u05D7\u05D9\u05D3\u05D4",
-                                              u"\u05E8\u05D1\u05D9\u05DD", u"\u05E8\u05D1\u05D5\u05EA"};
-    static const char16_t *const imperative[] = {u"\u05D0\u05EA\u05D4", u"\u05D0\u05EA",
-                                                 u"\u05D0\u05EA\u05DD"};
+        u"\u05E8\u05D1\u05D9\u05DD", u"\u05E8\u05D1\u05D5\u05EA"};
+    static const char16_t *const imperative[] = {u"\u05D0\u05EA\u05D4", u"\u05D0\u05EA", u"\u05D0\u05EA\u05DD"};
     for (int i = 0; i < 9; ++i) {
         m_future.append(newCell());
         m_past.append(newCell());
@@ -112,9 +119,8 @@ void ConjugationView::setEntry(const Entry &verb)
     Hebrew hebrew;
     hebrew.indexVerb(verb);
     m_binyan->setText(Hebrew::binyanName(Hebrew::detectBinyan(verb.word())));
-    hebrew.forms().forEach([this](QStringView form, const WordMatch &m) {
-        placeForm(m.grammar, form.toString(), true);
-    });
+    hebrew.forms().forEach(
+        [this](QStringView form, const WordMatch &m) { placeForm(m.grammar, form.toString(), true); });
 }
 
 void ConjugationView::setCell(QLineEdit *cell, const QString &text, bool grey)

@@ -13,10 +13,8 @@
 // first. The keys live in one character buffer and the values in one array,
 // so a dictionary's hundreds of thousands of forms cost no allocation each.
 // Values keep wordType, grammar and entryId; their text is always empty.
-class FormIndex
-{
-    struct Value
-    {
+class FormIndex {
+    struct Value {
         qint32 wordType;
         qint32 grammar;
         qint32 entryId;
@@ -26,17 +24,19 @@ class FormIndex
 
 public:
     // The values of one key, newest first.
-    class Values
-    {
+    class Values {
     public:
-        class const_iterator
-        {
+        class const_iterator {
         public:
-            const_iterator(const ValueArray *values, qint32 at) : m_values(values), m_at(at) {}
+            const_iterator(const ValueArray *values, qint32 at)
+                : m_values(values)
+                , m_at(at)
+            {
+            }
             WordMatch operator*() const
             {
                 const Value &v = (*m_values)[size_t(m_at)];
-                return WordMatch{v.wordType, v.grammar, v.entryId, QString()};
+                return WordMatch {v.wordType, v.grammar, v.entryId, QString()};
             }
             const_iterator &operator++()
             {
@@ -50,7 +50,11 @@ public:
             qint32 m_at;
         };
 
-        Values(const ValueArray *values, qint32 first) : m_values(values), m_first(first) {}
+        Values(const ValueArray *values, qint32 first)
+            : m_values(values)
+            , m_first(first)
+        {
+        }
         const_iterator begin() const { return const_iterator(m_values, m_first); }
         const_iterator end() const { return const_iterator(m_values, -1); }
         bool isEmpty() const { return m_first < 0; }
@@ -73,8 +77,7 @@ public:
 
     // Calls f(QStringView key, const WordMatch &value) for every pair: keys
     // in the order they were first inserted, each key's values newest first.
-    template <typename F>
-    void forEach(F &&f) const
+    template <typename F> void forEach(F &&f) const
     {
         commit();
         for (const Key &key : m_keys) {
@@ -85,16 +88,14 @@ public:
     }
 
 private:
-    struct Key
-    {
+    struct Key {
         quint32 hash;
         quint32 offset;
         quint32 length;
         qint32 firstValue;
     };
 
-    struct Pending
-    {
+    struct Pending {
         QString key;
         Value value;
         quint32 hash;
@@ -109,16 +110,14 @@ private:
     void insertNow(const Pending &pair) const;
 
     mutable std::vector<Pending> m_pending;
-    template <typename T>
-    using Array = std::vector<T, HugePageAllocator<T>>;
+    template <typename T> using Array = std::vector<T, HugePageAllocator<T>>;
 
     mutable Array<char16_t> m_chars;
     mutable Array<Key> m_keys;
     mutable ValueArray m_values;
     // open addressing with the hash kept in the slot, so a probe past other
     // keys reads nothing else; key 0 is a free slot, otherwise index + 1
-    struct Slot
-    {
+    struct Slot {
         quint32 hash;
         quint32 key;
     };

@@ -27,21 +27,23 @@ constexpr int PluralCode = 0x8;
 constexpr int AdjectiveCodes[] = {0x5, 0x6, 0x9, 0xA}; // m.sg, f.sg, m.pl, f.pl
 
 // Prefix letters with their word types, in the order of Hebrew::Prefix.
-struct PrefixLetter
-{
+struct PrefixLetter {
     QChar letter;
     int wordType;
 };
 constexpr PrefixLetter PrefixLetters[] = {
-    {He, Entry::Preposition},    {Bet, Entry::Preposition}, {Vav, Entry::Conjunction},
-    {Kaf, Entry::Conjunction},   {Lamed, Entry::Preposition}, {Mem, Entry::Preposition},
+    {He, Entry::Preposition},
+    {Bet, Entry::Preposition},
+    {Vav, Entry::Conjunction},
+    {Kaf, Entry::Conjunction},
+    {Lamed, Entry::Preposition},
+    {Mem, Entry::Preposition},
     {Shin, Entry::Preposition},
 };
 
 // Prefixes that analyse strips, in the order tried: the prefix, the flag
 // that forbids it, and the flags for the rest of the word.
-struct StrippedPrefix
-{
+struct StrippedPrefix {
     int prefix;
     int blockedBy;
     int restFlags;
@@ -55,8 +57,8 @@ Hebrew::Hebrew(const Dictionary *dictionary)
     if (!m_dictionary)
         return;
     for (int p = 0; p < PrefixCount; ++p) {
-        m_prefixes[p] = WordMatch{PrefixLetters[p].wordType, 0,
-                                  m_dictionary->entryForChar(PrefixLetters[p].letter).id(), QString()};
+        m_prefixes[p] = WordMatch {
+            PrefixLetters[p].wordType, 0, m_dictionary->entryForChar(PrefixLetters[p].letter).id(), QString()};
     }
     buildIndex();
 }
@@ -196,8 +198,7 @@ QString Hebrew::binyanName(int binyan)
     return QString::fromLatin1(names[binyan - 1]);
 }
 
-bool Hebrew::splitFinalHe(const QString &word, QString &stem, QString &yodStem, QString &tavStem,
-                          QString &bareStem)
+bool Hebrew::splitFinalHe(const QString &word, QString &stem, QString &yodStem, QString &tavStem, QString &bareStem)
 {
     stem = medialForm(unpointed(word));
     yodStem = tavStem = bareStem = stem;
@@ -211,7 +212,7 @@ bool Hebrew::splitFinalHe(const QString &word, QString &stem, QString &yodStem, 
 
 void Hebrew::insert(const QString &key, const Entry &entry, int code)
 {
-    m_forms.insert(key, WordMatch{entry.wordType(), code, entry.id(), QString()});
+    m_forms.insert(key, WordMatch {entry.wordType(), code, entry.id(), QString()});
 }
 
 void Hebrew::indexVerb(const Entry &entry)
@@ -315,7 +316,7 @@ void Hebrew::indexPhrase(const Entry &entry)
     if (words.isEmpty())
         return;
     qCDebug(lcLang) << "- can combine to single phrase!";
-    m_phrases.append(PhraseMatch{words, WordMatch{WordMatch::Unknown, 0, entry.id(), QString()}});
+    m_phrases.append(PhraseMatch {words, WordMatch {WordMatch::Unknown, 0, entry.id(), QString()}});
 }
 
 QList<Reading> Hebrew::analyse(const QString &word, int flags) const
@@ -324,7 +325,7 @@ QList<Reading> Hebrew::analyse(const QString &word, int flags) const
     for (const WordMatch &m : m_forms.values(word)) {
         if ((flags & NominalOnly) && (m.wordType & 0x2))
             continue;
-        readings.append(Reading{m});
+        readings.append(Reading {m});
     }
     if (word.startsWith(He) && !(flags & NoArticle))
         addArticleReadings(word, readings);
@@ -348,7 +349,7 @@ QList<Reading> Hebrew::analyse(const QString &word, int flags) const
         readings += analyse(variant, PluralSpelling);
     }
     if (readings.isEmpty())
-        readings.append(Reading{WordMatch{WordMatch::Unknown, 0, 0, word}});
+        readings.append(Reading {WordMatch {WordMatch::Unknown, 0, 0, word}});
     return readings;
 }
 
@@ -359,15 +360,19 @@ void Hebrew::addArticleReadings(const QString &word, QList<Reading> &readings) c
     for (const WordMatch &m : m_forms.values(QStringView(word).mid(1))) {
         const int type = m_dictionary->entryById(m.entryId).wordType();
         if (type == Entry::Noun || type == Entry::Adjective)
-            readings.append(Reading{m_prefixes[PrefixHe], m});
+            readings.append(Reading {m_prefixes[PrefixHe], m});
     }
 }
 
 void Hebrew::addPrefixReadings(const QString &word, int flags, QList<Reading> &readings) const
 {
     static constexpr StrippedPrefix Stripped[] = {
-        {PrefixBet, NoBet, 0x42E},  {PrefixLamed, NoLamed, 0x42E}, {PrefixVav, NoVav, 0x8},
-        {PrefixKaf, NoKaf, 0x418},  {PrefixMem, NoMem, 0x42E},     {PrefixShin, NoShin, 0x48},
+        {PrefixBet, NoBet, 0x42E},
+        {PrefixLamed, NoLamed, 0x42E},
+        {PrefixVav, NoVav, 0x8},
+        {PrefixKaf, NoKaf, 0x418},
+        {PrefixMem, NoMem, 0x42E},
+        {PrefixShin, NoShin, 0x48},
     };
     if (word.isEmpty())
         return;
@@ -376,6 +381,6 @@ void Hebrew::addPrefixReadings(const QString &word, int flags, QList<Reading> &r
             continue;
         const QList<Reading> rest = analyse(word.mid(1), flags | p.restFlags);
         for (const Reading &r : rest)
-            readings.append(Reading{m_prefixes[p.prefix]} + r);
+            readings.append(Reading {m_prefixes[p.prefix]} + r);
     }
 }

@@ -20,8 +20,7 @@ class Entry;
 // phrase records. Editing the dictionary afterwards does not change the
 // index; make a new object. Where a form holds several values they are
 // visited most recently inserted first.
-class Hebrew : public Language
-{
+class Hebrew : public Language {
 public:
     enum Binyan { UnknownBinyan = 0, Paal, Piel, Hifil, Hitpael, Hufal, Pual, Nifal };
 
@@ -77,8 +76,7 @@ public:
     static ushort pointAfterLetter(const QString &word, int n);
     // Stems of a verb; true when its third root letter is he (the stems then
     // end in he, yod, tav and nothing).
-    static bool splitFinalHe(const QString &word, QString &stem, QString &yodStem, QString &tavStem,
-                             QString &bareStem);
+    static bool splitFinalHe(const QString &word, QString &stem, QString &yodStem, QString &tavStem, QString &bareStem);
 
     void indexVerb(const Entry &entry);
     void buildIndex();

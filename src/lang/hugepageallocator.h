@@ -12,16 +12,11 @@
 // pages: an index of tens of megabytes then costs a few dozen page faults
 // instead of thousands, which matters most on virtual machines. Small
 // arrays come from the heap as usual.
-template <typename T>
-struct HugePageAllocator
-{
+template <typename T> struct HugePageAllocator {
     using value_type = T;
 
     HugePageAllocator() = default;
-    template <typename U>
-    HugePageAllocator(const HugePageAllocator<U> &) noexcept
-    {
-    }
+    template <typename U> HugePageAllocator(const HugePageAllocator<U> &) noexcept { }
 
     T *allocate(std::size_t n)
     {
@@ -36,15 +31,16 @@ struct HugePageAllocator
         return static_cast<T *>(p);
     }
 
-    void deallocate(T *p, std::size_t) noexcept { std::free(p); }
+    void deallocate(T *p, std::size_t) noexcept
+    {
+        std::free(p);
+    }
 
-    template <typename U>
-    bool operator==(const HugePageAllocator<U> &) const noexcept
+    template <typename U> bool operator==(const HugePageAllocator<U> &) const noexcept
     {
         return true;
     }
-    template <typename U>
-    bool operator!=(const HugePageAllocator<U> &) const noexcept
+    template <typename U> bool operator!=(const HugePageAllocator<U> &) const noexcept
     {
         return false;
     }

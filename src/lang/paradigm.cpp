@@ -15,8 +15,7 @@ constexpr int PresentCodes[] = {0x20005, 0x20006, 0x20009, 0x2000A};
 constexpr int FutureCodes[] = {0x40404, 0x40805, 0x40806, 0x41005, 0x41006, 0x40408, 0x40808, 0x41008};
 constexpr int ImperativeCodes[] = {0x80005, 0x80006, 0x80008};
 
-struct Stems
-{
+struct Stems {
     QString word; // unpointed
     QString stem; // last letter medial
     QString yodStem;
@@ -58,8 +57,7 @@ QString firstPluralPast(const QString &stem)
     return stem + Nun + Vav;
 }
 
-class FormList
-{
+class FormList {
 public:
     void add(const int *codes, std::initializer_list<QString> texts)
     {
@@ -70,8 +68,9 @@ public:
     void commonPast(const Stems &s)
     {
         const QString &y = s.yodStem;
-        add(PastCodes, {y + Tav + Yod, y + Tav, s.tavStem + He, firstPluralPast(y), y + Tav + FinalMem,
-                        y + Tav + FinalNun, s.bareStem + Vav});
+        add(PastCodes,
+            {y + Tav + Yod, y + Tav, s.tavStem + He, firstPluralPast(y), y + Tav + FinalMem, y + Tav + FinalNun,
+                s.bareStem + Vav});
     }
 
     // present of the patterns whose feminine ends in tav, or in he for lamed-he verbs
@@ -85,8 +84,8 @@ public:
     // suffixed forms on base b
     void future(const QString &firstSingular, const QString &f, const QString &b)
     {
-        add(FutureCodes, {firstSingular, Tav + f, Tav + b + Yod, Yod + f, Tav + f, Nun + f, Tav + b + Vav,
-                          Yod + b + Vav});
+        add(FutureCodes,
+            {firstSingular, Tav + f, Tav + b + Yod, Yod + f, Tav + f, Nun + f, Tav + b + Vav, Yod + b + Vav});
     }
 
     void imperative(const QString &masculine, const QString &base)
@@ -164,8 +163,8 @@ QList<Paradigm::Form> hifil(const Stems &s)
     if (w.size() >= 2)
         w.remove(w.size() - 2, 1); // the yod of the pattern
     FormList forms;
-    forms.add(PastCodes, {w + Tav + Yod, w + Tav, feminine3, w + Nun + Vav, w + Tav + FinalMem,
-                          w + Tav + FinalNun, plural3});
+    forms.add(
+        PastCodes, {w + Tav + Yod, w + Tav, feminine3, w + Nun + Vav, w + Tav + FinalMem, w + Tav + FinalNun, plural3});
 
     QString masculine = s.word;
     if (!masculine.isEmpty())
@@ -202,8 +201,8 @@ QList<Paradigm::Form> hufal(const Stems &s)
     const QString m = withoutFirst(s.word);
     const QString mm = Hebrew::medialForm(m);
     FormList forms;
-    forms.add(PastCodes, {s1 + Tav + Yod, s1 + Tav, s1 + He, firstPluralPast(s1), s1 + Tav + FinalMem,
-                          s1 + Tav + FinalNun, s1 + Vav});
+    forms.add(PastCodes,
+        {s1 + Tav + Yod, s1 + Tav, s1 + He, firstPluralPast(s1), s1 + Tav + FinalMem, s1 + Tav + FinalNun, s1 + Vav});
     forms.add(PresentCodes, {Mem + m, Mem + mm + Tav, Mem + mm + Yod + FinalMem, Mem + mm + Vav + Tav});
     forms.future(Alef + m, m, mm);
     return forms.take();

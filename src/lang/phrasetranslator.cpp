@@ -27,8 +27,7 @@ QString capitalized(QString text)
     return text;
 }
 
-class Tokenizer
-{
+class Tokenizer {
 public:
     QList<QStringList> run(const QString &text);
 
@@ -125,7 +124,7 @@ QList<PhraseTranslator::Alternatives> PhraseTranslator::analyseSentence(const QS
     QList<Alternatives> positions;
     for (const QString &token : tokens) {
         if (!anyHebrewChar(token)) {
-            positions.append(Alternatives{Reading{WordMatch{WordMatch::Unknown, 0, 0, token}}});
+            positions.append(Alternatives {Reading {WordMatch {WordMatch::Unknown, 0, 0, token}}});
             continue;
         }
         Alternatives readings = m_hebrew.analyse(Hebrew::withoutMarks(token), 0);
@@ -167,9 +166,10 @@ void PhraseTranslator::matchPhrases(QList<Alternatives> &positions) const
                         matches = s[j + m].entryId == candidate.words[m].entryId;
                     if (!matches)
                         continue;
-                    qCDebug(lcLang) << "-- matched"
-                                    << m_dictionary->entryById(candidate.phrase.entryId).userTranslation(m_userLanguage, false)
-                                    << ":" << k << "words";
+                    qCDebug(lcLang)
+                        << "-- matched"
+                        << m_dictionary->entryById(candidate.phrase.entryId).userTranslation(m_userLanguage, false)
+                        << ":" << k << "words";
                     s.remove(j, k);
                     s.insert(j, candidate.phrase);
                 }
@@ -187,8 +187,7 @@ QString PhraseTranslator::describeMatch(const WordMatch &match) const
     if (meanings.isEmpty())
         return QString();
     const QString &first = meanings.first();
-    if (match.wordType == Entry::Noun && (match.grammar & GrammarCode::Plural)
-        && !entry.hasFlag(Entry::FlagPlural)) {
+    if (match.wordType == Entry::Noun && (match.grammar & GrammarCode::Plural) && !entry.hasFlag(Entry::FlagPlural)) {
         return m_english ? m_english->pluralForm(first, match) : first;
     }
     if (match.wordType == Entry::Verb)

@@ -81,8 +81,7 @@ QVariant DictionaryModel::data(const QModelIndex &index, int role) const
         if (k == n)
             return infoText(*e);
         return e->word();
-    case Qt::FontRole:
-        return missing ? m_italicFont : m_normalFont;
+    case Qt::FontRole: return missing ? m_italicFont : m_normalFont;
     case Qt::TextAlignmentRole:
         if (k == n)
             return int(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -91,10 +90,8 @@ QVariant DictionaryModel::data(const QModelIndex &index, int role) const
             return int(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
         }
         return QVariant();
-    case Qt::ForegroundRole:
-        return missing ? QColor(160, 160, 160) : QColor(0, 0, 0);
-    default:
-        return QVariant();
+    case Qt::ForegroundRole: return missing ? QColor(160, 160, 160) : QColor(0, 0, 0);
+    default: return QVariant();
     }
 }
 

@@ -66,7 +66,8 @@ void LookupModel::matchPattern()
     m_matches.assign(rows, pattern.isEmpty());
     qsizetype at = pattern.isEmpty() ? -1 : m_meanings.indexOf(pattern);
     while (at >= 0) {
-        const size_t row = size_t(std::upper_bound(m_rowStarts.begin(), m_rowStarts.end(), at) - m_rowStarts.begin()) - 1;
+        const size_t row
+            = size_t(std::upper_bound(m_rowStarts.begin(), m_rowStarts.end(), at) - m_rowStarts.begin()) - 1;
         m_matches[row] = true;
         at = m_meanings.indexOf(pattern, m_rowStarts[row + 1]);
     }

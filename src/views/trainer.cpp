@@ -22,8 +22,7 @@ QString withoutLeadingTo(const QString &text)
 }
 
 // True when an entry of `same` other than `entry` has the same property.
-template <typename Property>
-bool othersShare(const QList<Entry> &same, const Entry &entry, Property property)
+template <typename Property> bool othersShare(const QList<Entry> &same, const Entry &entry, Property property)
 {
     for (const Entry &other : same) {
         if (other.id() != entry.id() && property(other) == property(entry))

@@ -11,8 +11,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-TranslateView::TranslateView(const QString &iconPath, const English *english, Dictionary *dictionary,
-                             QWidget *parent)
+TranslateView::TranslateView(const QString &iconPath, const English *english, Dictionary *dictionary, QWidget *parent)
     : QWidget(parent)
     , m_dictionary(dictionary)
     , m_english(english)

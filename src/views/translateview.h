@@ -16,13 +16,11 @@ class SoftKeyboard;
 // translation and kept while the store is unchanged; any change of the
 // store (an entry stored, deleted or replaced, another dictionary) builds
 // it anew, so a translation always sees the store as it is.
-class TranslateView : public QWidget
-{
+class TranslateView : public QWidget {
     Q_OBJECT
 
 public:
-    TranslateView(const QString &iconPath, const English *english, Dictionary *dictionary,
-                  QWidget *parent = nullptr);
+    TranslateView(const QString &iconPath, const English *english, Dictionary *dictionary, QWidget *parent = nullptr);
     ~TranslateView() override;
 
     void dictionaryChanged(const QString &type, const QString &name);

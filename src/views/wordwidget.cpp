@@ -204,7 +204,7 @@ void WordWidget::updateLanguageRows()
     for (int i = 0; i < 3; ++i) {
         if (i + 1 < n)
             connect(m_translationEdits[i], &QLineEdit::returnPressed, m_translationEdits[i + 1],
-                    [edit = m_translationEdits[i + 1]] { edit->setFocus(); });
+                [edit = m_translationEdits[i + 1]] { edit->setFocus(); });
         else
             connect(m_translationEdits[i], &QLineEdit::returnPressed, this, &WordWidget::returnBottom);
     }
@@ -279,8 +279,9 @@ Entry WordWidget::entry() const
 
 void WordWidget::editLearn()
 {
-    const int answer = Prompt::ask(this, Prompt::Request{QMessageBox::Question, tr("Learn"), tr("Set learn counters?"),
-                                                         {tr("&Learn"), tr("&Ignore"), tr("&Cancel")}, 0, -1});
+    const int answer = Prompt::ask(this,
+        Prompt::Request {QMessageBox::Question, tr("Learn"), tr("Set learn counters?"),
+            {tr("&Learn"), tr("&Ignore"), tr("&Cancel")}, 0, -1});
     if (answer == 0 || answer == 1) {
         const qint8 value = answer == 0 ? 0 : -1;
         m_current.setLearnCounters(value, value);

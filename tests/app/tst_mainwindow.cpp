@@ -23,8 +23,8 @@ namespace {
 const QString Book = QString::fromUtf8("סֵפֶר");
 const QString Horse = QString::fromUtf8("סוּס");
 
-void writeDictionary(const QString &path, const QString &name, const QString &type, const QString &user,
-                     const QList<Entry> &entries)
+void writeDictionary(
+    const QString &path, const QString &name, const QString &type, const QString &user, const QList<Entry> &entries)
 {
     Dictionary dict(path);
     dict.setAttribute("NAME", name);
@@ -37,8 +37,7 @@ void writeDictionary(const QString &path, const QString &name, const QString &ty
 
 } // namespace
 
-class TestMainWindow : public QObject
-{
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -65,8 +64,7 @@ private slots:
 
 private:
     std::unique_ptr<MainWindow> open();
-    template <typename T>
-    T *child(MainWindow &window, const char *name)
+    template <typename T> T *child(MainWindow &window, const char *name)
     {
         return window.findChild<T *>(QLatin1String(name));
     }
@@ -88,13 +86,13 @@ void TestMainWindow::init()
     Entry book = makeEntry(1, Book, Entry::Noun, 5, "book");
     book.setText(Entry::TextUserBase + 1, "Buch");
     writeDictionary(path("small.dic"), "Hebrew", "he_IL", "en,de",
-                    {book, makeEntry(2, Horse, Entry::Noun, 5, "horse"),
-                     makeEntry(3, QString::fromUtf8("כָּתַב"), Entry::Verb, 64, "to write"),
-                     makeEntry(4, QString::fromUtf8("מוֹרֶה"), Entry::Noun, 5, "teacher"),
-                     makeEntry(5, QString::fromUtf8("מוֹרָה"), Entry::Noun, 6, "teacher"),
-                     makeEntry(6, QString::fromUtf8("חָדָשׁ"), Entry::Adjective, 5 | 256, "???")});
-    writeDictionary(path("ru.dic"), "Russian", "ru_RU", "en",
-                    {makeEntry(1, QString::fromUtf8("дом"), Entry::Noun, 5, "house")});
+        {book, makeEntry(2, Horse, Entry::Noun, 5, "horse"),
+            makeEntry(3, QString::fromUtf8("כָּתַב"), Entry::Verb, 64, "to write"),
+            makeEntry(4, QString::fromUtf8("מוֹרֶה"), Entry::Noun, 5, "teacher"),
+            makeEntry(5, QString::fromUtf8("מוֹרָה"), Entry::Noun, 6, "teacher"),
+            makeEntry(6, QString::fromUtf8("חָדָשׁ"), Entry::Adjective, 5 | 256, "???")});
+    writeDictionary(
+        path("ru.dic"), "Russian", "ru_RU", "en", {makeEntry(1, QString::fromUtf8("дом"), Entry::Noun, 5, "house")});
     DictionaryList list;
     list.setFileName(path("dicts.dic"));
     list.addDictionary("Hebrew", "he_IL", "small.dic", "", "en,de");
@@ -159,7 +157,7 @@ void TestMainWindow::noDictionaries()
     QCOMPARE(child<QComboBox>(*window, "languageSelector")->count(), 0);
     QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->count(), 0);
     QCOMPARE(window->statusBar()->currentMessage(), QString());
-    QTRY_COMPARE(m_prompts->titles(), QStringList{"No Dictionaries"});
+    QTRY_COMPARE(m_prompts->titles(), QStringList {"No Dictionaries"});
     QVERIFY(m_prompts->asked.first().text.startsWith("<b>No dictionaries found!</b>"));
     window->hide();
     window->show();
@@ -253,7 +251,7 @@ void TestMainWindow::wordExists()
     child<QLineEdit>(*window, "translationEdit0")->setText("tome");
     m_prompts->answers = {answer};
     QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
-    QCOMPARE(m_prompts->titles(), QStringList{"Word Exists"});
+    QCOMPARE(m_prompts->titles(), QStringList {"Word Exists"});
     QCOMPARE(m_prompts->asked.first().text, QStringLiteral("Word already in data base. Any anyway?"));
     QCOMPARE(m_prompts->asked.first().buttons, QStringList({"&Yes", "&No"}));
     QCOMPARE(window->dictionary()->count(), count);
@@ -299,7 +297,7 @@ void TestMainWindow::unsavedChangesOnClose()
     window->dictionary()->setLearnCounters(1, 0, 0);
     m_prompts->answers = {answer};
     window->close();
-    QCOMPARE(m_prompts->titles(), QStringList{"Unsaved Changes"});
+    QCOMPARE(m_prompts->titles(), QStringList {"Unsaved Changes"});
     QCOMPARE(window->isVisible(), !closed);
     Dictionary onDisk;
     QVERIFY(onDisk.load(path("small.dic")));
@@ -338,7 +336,7 @@ void TestMainWindow::learnWord()
     QCOMPARE(word->text(), Book);
     // not being edited: storing it asks whether the word should be added again
     QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
-    QCOMPARE(m_prompts->titles(), QStringList{"Word Exists"});
+    QCOMPARE(m_prompts->titles(), QStringList {"Word Exists"});
 
     window->learnWord(QString::fromUtf8("מורה"));
     QCOMPARE(tabs->currentIndex(), 0);
@@ -391,7 +389,7 @@ void TestMainWindow::menus()
         menus.append(action->text());
     QCOMPARE(menus, QStringList({"&File", "&Dictionaries", "&Help"}));
     window->helpAbout();
-    QCOMPARE(m_prompts->titles(), QStringList{"About Verbalon"});
+    QCOMPARE(m_prompts->titles(), QStringList {"About Verbalon"});
     QVERIFY(m_prompts->asked.first().text.startsWith("<b>Verbalon Version 1.2.41</b><br/><br/>More info at: "));
 }
 

@@ -8,8 +8,7 @@
 
 namespace {
 
-struct Run
-{
+struct Run {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
@@ -22,7 +21,7 @@ Run runCli(const QStringList &args, const QByteArray &input = QByteArray())
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(30000);
-    return Run{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return Run {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 void writeFile(const QString &path, const QByteArray &data)
@@ -34,8 +33,7 @@ void writeFile(const QString &path, const QByteArray &data)
 
 } // namespace
 
-class TestCli : public QObject
-{
+class TestCli : public QObject {
     Q_OBJECT
 
 private slots:
@@ -104,8 +102,9 @@ void TestCli::infoFormat()
 {
     const Run run = runCli({"info", fixture()});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QByteArray("version: DICT V3.3\nNAME: Hebrew\nTYPE: he_IL\nUSER: en,de,fr\n"
-                                 "entries: 3\nmaxId: 40\n"));
+    QCOMPARE(run.out,
+        QByteArray("version: DICT V3.3\nNAME: Hebrew\nTYPE: he_IL\nUSER: en,de,fr\n"
+                   "entries: 3\nmaxId: 40\n"));
 }
 
 void TestCli::dumpEscapesTextFields()
@@ -116,9 +115,9 @@ void TestCli::dumpEscapesTextFields()
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0], QByteArray("40\t0\t256\t-1\t-1\tzebra\tzebra\t???"));
     QCOMPARE(QString::fromUtf8(lines[1]),
-             QString::fromUtf8("7\t1\t5\t3\t-1\tסֵפֶר\tספר\tbook\\tvolume\\\\x\\nline\\r\t3=סְפָרִים\t17=Buch"));
-    QCOMPARE(QString::fromUtf8(lines[2]),
-             QString::fromUtf8("2\t0\t0\t-1\t-1\tסַפָּר\tספר\tbarber, book\t1=old\t18=coiffeur"));
+        QString::fromUtf8("7\t1\t5\t3\t-1\tסֵפֶר\tספר\tbook\\tvolume\\\\x\\nline\\r\t3=סְפָרִים\t17=Buch"));
+    QCOMPARE(
+        QString::fromUtf8(lines[2]), QString::fromUtf8("2\t0\t0\t-1\t-1\tסַפָּר\tספר\tbarber, book\t1=old\t18=coiffeur"));
 }
 
 void TestCli::lookupFormat()
@@ -140,8 +139,9 @@ void TestCli::listPrintsParsedList()
     writeFile(path("dicts.dic"), "NAME: B\r\nFILE: b.dic\r\n# c\r\n\r\n\r\nUSER: en\nNAME : A\n");
     const Run run = runCli({"list", path("dicts.dic")});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QByteArray("# Dictionary META File: list of languages\n\nFILE: b.dic\nNAME: B\n"
-                                 "\nNAME : A\nUSER: en\n"));
+    QCOMPARE(run.out,
+        QByteArray("# Dictionary META File: list of languages\n\nFILE: b.dic\nNAME: B\n"
+                   "\nNAME : A\nUSER: en\n"));
 }
 
 void TestCli::exportImportRoundTrip_data()
@@ -159,8 +159,8 @@ void TestCli::exportImportRoundTrip()
     if (dictionary.isEmpty())
         dictionary = fixture();
     QCOMPARE(runCli({"export", dictionary, path("out.tsv")}).exitCode, 0);
-    const Run imported = runCli({"import", "--name", "Hebrew", "--type", "he_IL", "--user", user,
-                                 path("out.tsv"), path("back.dic")});
+    const Run imported
+        = runCli({"import", "--name", "Hebrew", "--type", "he_IL", "--user", user, path("out.tsv"), path("back.dic")});
     QCOMPARE(imported.err, QByteArray());
     QCOMPARE(imported.exitCode, 0);
     QCOMPARE(runCli({"dump", path("back.dic")}).out, runCli({"dump", dictionary}).out);
@@ -169,17 +169,19 @@ void TestCli::exportImportRoundTrip()
 
 void TestCli::importNamesColumnsByHeader()
 {
-    writeFile(path("in.tsv"), QString::fromUtf8("translation\tde\tword\ttype\n"
-                                                "to write\tschreiben\tכָּתַב\tVerb\n"
-                                                "\n"
-                                                "\t\tחָדָשׁ\t3\r\n").toUtf8());
+    writeFile(path("in.tsv"),
+        QString::fromUtf8("translation\tde\tword\ttype\n"
+                          "to write\tschreiben\tכָּתַב\tVerb\n"
+                          "\n"
+                          "\t\tחָדָשׁ\t3\r\n")
+            .toUtf8());
     QCOMPARE(runCli({"import", path("in.tsv"), path("out.dic")}).exitCode, 0);
     const Run info = runCli({"info", path("out.dic")});
     QCOMPARE(info.out, QByteArray("version: DICT V3.3\nUSER: en,de\nentries: 2\nmaxId: 2\n"));
     const Run dump = runCli({"dump", path("out.dic")});
     QCOMPARE(QString::fromUtf8(dump.out),
-             QString::fromUtf8("2\t3\t256\t-1\t-1\tחָדָשׁ\tחדש\t???\n"
-                               "1\t2\t0\t-1\t-1\tכָּתַב\tכתב\tto write\t17=schreiben\n"));
+        QString::fromUtf8("2\t3\t256\t-1\t-1\tחָדָשׁ\tחדש\t???\n"
+                          "1\t2\t0\t-1\t-1\tכָּתַב\tכתב\tto write\t17=schreiben\n"));
 }
 
 void TestCli::badImportWritesNoFile_data()
@@ -188,9 +190,11 @@ void TestCli::badImportWritesNoFile_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("no translation column") << QByteArray("word\tde\nx\ty\n") << "'word' and 'translation'";
     QTest::newRow("empty file") << QByteArray("") << "no header";
-    QTest::newRow("unknown type") << QByteArray("word\ttranslation\ttype\nx\ty\tThing\n") << "line 2: unknown word type";
+    QTest::newRow("unknown type") << QByteArray("word\ttranslation\ttype\nx\ty\tThing\n")
+                                  << "line 2: unknown word type";
     QTest::newRow("id twice") << QByteArray("id\tword\ttranslation\n3\ta\tb\n3\tc\td\n") << "id 3 is used twice";
-    QTest::newRow("counter out of range") << QByteArray("word\ttranslation\tlearnedForward\na\tb\t200\n") << "bad learnedForward";
+    QTest::newRow("counter out of range")
+        << QByteArray("word\ttranslation\tlearnedForward\na\tb\t200\n") << "bad learnedForward";
     QTest::newRow("language not in --user") << QByteArray("word\ttranslation\tit\na\tb\tc\n") << "'it' is not one";
     QTest::newRow("stray field") << QByteArray("word\ttranslation\na\tb\tc\n") << "more fields";
 }
@@ -214,13 +218,13 @@ void TestCli::errors_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("mentions");
     QTest::newRow("no command") << QStringList() << 2 << "no command";
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "frobnicate";
-    QTest::newRow("missing argument") << QStringList{"info"} << 2 << "usage";
-    QTest::newRow("unknown option") << QStringList{"dump", "--fast", "x.dic"} << 2 << "--fast";
-    QTest::newRow("missing file") << QStringList{"info", "@/missing.dic"} << 1 << "@/missing.dic: no such file";
-    QTest::newRow("not a dictionary") << QStringList{"dump", "@/junk.dic"} << 1 << "@/junk.dic: not a dictionary";
-    QTest::newRow("missing list") << QStringList{"list", "@/none"} << 1 << "@/none";
-    QTest::newRow("export to a directory") << QStringList{"export", "@/fixture.dic", "@"} << 1 << "cannot write";
+    QTest::newRow("unknown command") << QStringList {"frobnicate"} << 2 << "frobnicate";
+    QTest::newRow("missing argument") << QStringList {"info"} << 2 << "usage";
+    QTest::newRow("unknown option") << QStringList {"dump", "--fast", "x.dic"} << 2 << "--fast";
+    QTest::newRow("missing file") << QStringList {"info", "@/missing.dic"} << 1 << "@/missing.dic: no such file";
+    QTest::newRow("not a dictionary") << QStringList {"dump", "@/junk.dic"} << 1 << "@/junk.dic: not a dictionary";
+    QTest::newRow("missing list") << QStringList {"list", "@/none"} << 1 << "@/none";
+    QTest::newRow("export to a directory") << QStringList {"export", "@/fixture.dic", "@"} << 1 << "cannot write";
 }
 
 void TestCli::errors()
@@ -257,7 +261,7 @@ void TestCli::conjugateFormat()
 
     run = runCli({"conjugate", "--infinitive", QString::fromUtf8("לִכְתּוֹב"), QString::fromUtf8("כתב")});
     QCOMPARE(QString::fromUtf8(run.out),
-             QString::fromUtf8("Pattern: unknown\n0x00020\tלכתוב\n0x11005\tכתב\n0x11006\tכתבה\n"));
+        QString::fromUtf8("Pattern: unknown\n0x00020\tלכתוב\n0x11005\tכתב\n0x11006\tכתבה\n"));
 }
 
 void TestCli::analyseFormat()
@@ -293,20 +297,19 @@ void TestCli::indexFormat()
     QList<QByteArray> sorted = forms;
     std::sort(sorted.begin(), sorted.end());
     QCOMPARE(forms, sorted);
-    QVERIFY(forms.contains(QString::fromUtf8("כותבים\t2:0x20009:").toUtf8() + QByteArray::number(
-                               [] {
-                                   Dictionary d;
-                                   return d.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic"))
-                                       ? d.findExact(QString::fromUtf8("כתב")).first().id()
-                                       : 0;
-                               }())));
+    QVERIFY(forms.contains(QString::fromUtf8("כותבים\t2:0x20009:").toUtf8() + QByteArray::number([] {
+        Dictionary d;
+        return d.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic"))
+            ? d.findExact(QString::fromUtf8("כתב")).first().id()
+            : 0;
+    }())));
     const QList<QByteArray> phrases = lines.mid(firstPhrase);
     QVERIFY(phrases.size() >= 10);
     for (const QByteArray &line : phrases)
         QVERIFY2(QRegularExpression("^phrase\t\\d+\t\\d+:0x[0-9A-F]{5}:\\d+( \\+ \\d+:0x[0-9A-F]{5}:\\d+)*$")
                      .match(QString::fromUtf8(line))
                      .hasMatch(),
-                 line.constData());
+            line.constData());
 }
 
 void TestCli::translateReadsStandardInput()

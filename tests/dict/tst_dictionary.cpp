@@ -62,8 +62,7 @@ QString randomWord(QRandomGenerator &random, int maxLength)
 
 } // namespace
 
-class TestDictionary : public QObject
-{
+class TestDictionary : public QObject {
     Q_OBJECT
 
 private slots:
@@ -288,13 +287,12 @@ void TestDictionary::entryByIdAndCounters()
 void TestDictionary::flagsAndLearnedLists()
 {
     Dictionary dict;
-    dict.addOrReplace(entry("c", "", 0));           // incomplete
+    dict.addOrReplace(entry("c", "", 0)); // incomplete
     dict.addOrReplace(entry("a", "a", 0));
     Entry learned = entry("b", "", 0);
     learned.setLearnCounters(-1, 0);
     dict.addOrReplace(learned);
-    QCOMPARE(words(dict.entriesWithFlags(Entry::FlagIncomplete, Entry::FlagIncomplete)),
-             QStringList({"b", "c"}));
+    QCOMPARE(words(dict.entriesWithFlags(Entry::FlagIncomplete, Entry::FlagIncomplete)), QStringList({"b", "c"}));
     QCOMPARE(dict.learnedIds(), QList<int>({3}));
     dict.resetLearnCounters();
     QVERIFY(dict.learnedIds().isEmpty());

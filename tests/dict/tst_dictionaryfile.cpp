@@ -60,8 +60,7 @@ void compareEntries(const Entry &a, const Entry &b)
 
 } // namespace
 
-class TestDictionaryFile : public QObject
-{
+class TestDictionaryFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -104,7 +103,8 @@ void TestDictionaryFile::workedExampleBytes()
     dict.insertEntry(e);
 
     const QByteArray expected = hex("0000000A 44494354205633 2E33 00"
-                                    "0000000C") + QByteArray("NAME: Hebrew") + hex("00000000")
+                                    "0000000C")
+        + QByteArray("NAME: Hebrew") + hex("00000000")
         + hex("00000007 | 0001 | 00000006 | 0006 0005DED9DCD4 | 0004 776F7264 | 0000 | FF | FF");
     QCOMPARE(dict.toBytes(), expected);
 }
@@ -114,8 +114,7 @@ void TestDictionaryFile::compactEncoding_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("ascii, one byte each") << "word" << hex("776F7264");
-    QTest::newRow("mixed scripts")
-        << QString::fromUtf16(u"\u05D0 \u05D1") << hex("0005D0 000020 0005D1");
+    QTest::newRow("mixed scripts") << QString::fromUtf16(u"\u05D0 \u05D1") << hex("0005D0 000020 0005D1");
     QTest::newRow("U+0000") << QString(QChar(0)) << hex("000000");
     QTest::newRow("empty") << "" << QByteArray();
 }
@@ -133,12 +132,9 @@ void TestDictionaryFile::unitWithZeroLowByteRoundTrips_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     // a unit with low byte 00 under an unchanged high byte gets its escape
-    QTest::newRow("U+0400 after U+0401")
-        << QString::fromUtf16(u"\u0401\u0400") << hex("000401 000400");
-    QTest::newRow("U+0600 inside arabic")
-        << QString::fromUtf16(u"\u0628\u0600\u0628") << hex("000628 000600 28");
-    QTest::newRow("U+2000 after U+2001")
-        << QString::fromUtf16(u"\u2001\u2000x") << hex("002001 002000 000078");
+    QTest::newRow("U+0400 after U+0401") << QString::fromUtf16(u"\u0401\u0400") << hex("000401 000400");
+    QTest::newRow("U+0600 inside arabic") << QString::fromUtf16(u"\u0628\u0600\u0628") << hex("000628 000600 28");
+    QTest::newRow("U+2000 after U+2001") << QString::fromUtf16(u"\u2001\u2000x") << hex("002001 002000 000078");
     QTest::newRow("U+0100 after ascii") << QString::fromUtf16(u"a\u0100") << hex("61 000100");
 }
 
@@ -231,14 +227,13 @@ void TestDictionaryFile::olderVersions_data()
     QByteArray v31 = header("DICT V3.1");
     {
         QDataStream s(&v31, QIODevice::Append);
-        s << qint32(9) << quint16(2) << quint32(64) << QString::fromUtf8("כָּתַב")
-          << QStringLiteral("to write") << quint16(1) << quint16(2) << QString::fromUtf8("לִכְתּוֹב");
+        s << qint32(9) << quint16(2) << quint32(64) << QString::fromUtf8("כָּתַב") << QStringLiteral("to write")
+          << quint16(1) << quint16(2) << QString::fromUtf8("לִכְתּוֹב");
     }
     QTest::newRow("V3.1") << v31 << "DICT V3.1" << -1;
 
-    const QByteArray v32 = header("DICT V3.2")
-        + hex("00000009 0002 00000040 0008 0005DB B8 BC EA B7 D1")
-        + hex("0008") + "to write" + hex("0001 0002 0003 0005DC") + hex("05 FF");
+    const QByteArray v32 = header("DICT V3.2") + hex("00000009 0002 00000040 0008 0005DB B8 BC EA B7 D1") + hex("0008")
+        + "to write" + hex("0001 0002 0003 0005DC") + hex("05 FF");
     QTest::newRow("V3.2") << v32 << "DICT V3.2" << 5;
 }
 

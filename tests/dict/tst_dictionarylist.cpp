@@ -11,8 +11,7 @@
 using Record = DictionaryList::Record;
 Q_DECLARE_METATYPE(QList<Record>)
 
-class TestDictionaryList : public QObject
-{
+class TestDictionaryList : public QObject {
     Q_OBJECT
 
 private slots:
@@ -33,24 +32,20 @@ void TestDictionaryList::parse_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QList<Record>>("records");
-    QTest::newRow("header only") << QByteArray("# Dictionary META File: list of languages\n") << QList<Record>{};
-    QTest::newRow("no header")
-        << QByteArray("\nFILE: a.dic\nNAME: A\n") << QList<Record>{{{"FILE", "a.dic"}, {"NAME", "A"}}};
+    QTest::newRow("header only") << QByteArray("# Dictionary META File: list of languages\n") << QList<Record> {};
+    QTest::newRow("no header") << QByteArray("\nFILE: a.dic\nNAME: A\n")
+                               << QList<Record> {{{"FILE", "a.dic"}, {"NAME", "A"}}};
     QTest::newRow("no empty line between records merges them")
-        << QByteArray("NAME: A\nFILE: a.dic\nNAME: B\n") << QList<Record>{{{"FILE", "a.dic"}, {"NAME", "B"}}};
-    QTest::newRow("colon inside the value")
-        << QByteArray("DESC: a: b\n") << QList<Record>{{{"DESC", "a: b"}}};
-    QTest::newRow("carriage returns")
-        << QByteArray("# x\r\n\r\nNAME: A\r\n\r\nNAME: B\r\n")
-        << QList<Record>{{{"NAME", "A"}}, {{"NAME", "B"}}};
+        << QByteArray("NAME: A\nFILE: a.dic\nNAME: B\n") << QList<Record> {{{"FILE", "a.dic"}, {"NAME", "B"}}};
+    QTest::newRow("colon inside the value") << QByteArray("DESC: a: b\n") << QList<Record> {{{"DESC", "a: b"}}};
+    QTest::newRow("carriage returns") << QByteArray("# x\r\n\r\nNAME: A\r\n\r\nNAME: B\r\n")
+                                      << QList<Record> {{{"NAME", "A"}}, {{"NAME", "B"}}};
     QTest::newRow("comment inside a record, blanks before the colon stay")
-        << QByteArray("NAME : A\n# note\n   TYPE:he_IL  \n")
-        << QList<Record>{{{"NAME ", "A"}, {"TYPE", "he_IL"}}};
+        << QByteArray("NAME : A\n# note\n   TYPE:he_IL  \n") << QList<Record> {{{"NAME ", "A"}, {"TYPE", "he_IL"}}};
     QTest::newRow("line without colon, several empty lines")
-        << QByteArray("\n\n\nODD\n\n\n") << QList<Record>{{{"ODD", ""}}};
-    QTest::newRow("utf-8 values")
-        << QByteArray("NAME: \xd7\xa2\xd7\x91\xd7\xa8\xd7\x99\xd7\xaa\n")
-        << QList<Record>{{{"NAME", QString::fromUtf8("עברית")}}};
+        << QByteArray("\n\n\nODD\n\n\n") << QList<Record> {{{"ODD", ""}}};
+    QTest::newRow("utf-8 values") << QByteArray("NAME: \xd7\xa2\xd7\x91\xd7\xa8\xd7\x99\xd7\xaa\n")
+                                  << QList<Record> {{{"NAME", QString::fromUtf8("עברית")}}};
 }
 
 void TestDictionaryList::parse()
@@ -82,11 +77,12 @@ void TestDictionaryList::writesKeysSortedWithHeader()
     r.insert("NAME", "Farsi");
     r.insert("FILE", "farsi.dic");
     list.updateRecord(r);
-    QCOMPARE(list.toBytes(), QByteArray("# Dictionary META File: list of languages\n"
-                                        "\n"
-                                        "FILE: hebrew.dic\nNAME: Hebrew\nTYPE: he_IL\nUSER: en,de\n"
-                                        "\n"
-                                        "FILE: farsi.dic\nNAME: Farsi\nUSER: en\n"));
+    QCOMPARE(list.toBytes(),
+        QByteArray("# Dictionary META File: list of languages\n"
+                   "\n"
+                   "FILE: hebrew.dic\nNAME: Hebrew\nTYPE: he_IL\nUSER: en,de\n"
+                   "\n"
+                   "FILE: farsi.dic\nNAME: Farsi\nUSER: en\n"));
 }
 
 void TestDictionaryList::saveAndLoadRoundTrip()

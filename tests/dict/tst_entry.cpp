@@ -2,8 +2,7 @@
 
 #include <QTest>
 
-class TestEntry : public QObject
-{
+class TestEntry : public QObject {
     Q_OBJECT
 
 private slots:
@@ -23,8 +22,10 @@ void TestEntry::searchKey_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("key");
-    QTest::newRow("latin") << "Hello, World!" << "helloworld";
-    QTest::newRow("digits only") << "123" << "";
+    QTest::newRow("latin") << "Hello, World!"
+                           << "helloworld";
+    QTest::newRow("digits only") << "123"
+                                 << "";
     QTest::newRow("pointed hebrew") << QString::fromUtf8("שָׁלוֹם") << QString::fromUtf8("שלום");
     QTest::newRow("cyrillic") << QString::fromUtf8("Москва") << QString::fromUtf8("москва");
     QTest::newRow("hebrew phrase") << QString::fromUtf8("בּוֹקֶר טוֹב") << QString::fromUtf8("בוקרטוב");
@@ -42,13 +43,13 @@ void TestEntry::splitMeanings_data()
     QTest::addColumn<QString>("translation");
     QTest::addColumn<QStringList>("meanings");
     QTest::newRow("commas, semicolon, parentheses")
-        << "to go (on foot), to walk; leave" << QStringList{"to go", "to walk", "leave"};
-    QTest::newRow("piece trimming to empty") << "a, (x), b" << QStringList{"a", "", "b"};
-    QTest::newRow("all in parentheses") << "(only a note)" << QStringList{};
-    QTest::newRow("empty") << "" << QStringList{};
-    QTest::newRow("separators only") << ",;," << QStringList{};
-    QTest::newRow("unclosed parenthesis drops the rest") << "house (big, old" << QStringList{"house"};
-    QTest::newRow("single") << " word " << QStringList{"word"};
+        << "to go (on foot), to walk; leave" << QStringList {"to go", "to walk", "leave"};
+    QTest::newRow("piece trimming to empty") << "a, (x), b" << QStringList {"a", "", "b"};
+    QTest::newRow("all in parentheses") << "(only a note)" << QStringList {};
+    QTest::newRow("empty") << "" << QStringList {};
+    QTest::newRow("separators only") << ",;," << QStringList {};
+    QTest::newRow("unclosed parenthesis drops the rest") << "house (big, old" << QStringList {"house"};
+    QTest::newRow("single") << " word " << QStringList {"word"};
 }
 
 void TestEntry::splitMeanings()
@@ -115,12 +116,18 @@ void TestEntry::languageDisplayName_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("name");
-    QTest::newRow("de_DE") << "de_DE" << "Deutsch";
-    QTest::newRow("fr") << "fr" << "Francais";
-    QTest::newRow("it") << "it" << "Italiano";
-    QTest::newRow("en") << "en" << "English";
-    QTest::newRow("es unchanged") << "es" << "es";
-    QTest::newRow("case-sensitive") << "DE" << "DE";
+    QTest::newRow("de_DE") << "de_DE"
+                           << "Deutsch";
+    QTest::newRow("fr") << "fr"
+                        << "Francais";
+    QTest::newRow("it") << "it"
+                        << "Italiano";
+    QTest::newRow("en") << "en"
+                        << "English";
+    QTest::newRow("es unchanged") << "es"
+                                  << "es";
+    QTest::newRow("case-sensitive") << "DE"
+                                    << "DE";
 }
 
 void TestEntry::languageDisplayName()

@@ -5,8 +5,7 @@
 
 #include <QTest>
 
-class TestRTLLineEdit : public QObject
-{
+class TestRTLLineEdit : public QObject {
     Q_OBJECT
 
 private slots:
@@ -35,9 +34,12 @@ void TestRTLLineEdit::typing_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
     QTest::newRow("mapped letters") << true << "shalom" << QString::fromUtf16(u"\u05D3\u05D9\u05E9\u05DA\u05DD\u05E6");
-    QTest::newRow("upper case passes") << true << "E" << "E";
-    QTest::newRow("digits pass") << true << "12" << "12";
-    QTest::newRow("mapping off") << false << "shalom" << "shalom";
+    QTest::newRow("upper case passes") << true << "E"
+                                       << "E";
+    QTest::newRow("digits pass") << true << "12"
+                                 << "12";
+    QTest::newRow("mapping off") << false << "shalom"
+                                 << "shalom";
 }
 
 void TestRTLLineEdit::typing()
@@ -52,7 +54,7 @@ void TestRTLLineEdit::typing()
     QApplication::setActiveWindow(&edit);
     for (QChar c : keys)
         pressKey(&edit, c.isLetter() ? Qt::Key_A + (c.toUpper().unicode() - 'A') : Qt::Key_0 + (c.unicode() - '0'),
-                 QString(c), c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+            QString(c), c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
     QCOMPARE(edit.text(), text);
 }
 

@@ -33,8 +33,7 @@ QString typedThrough(SoftKeyboard &keyboard, const QString &physical)
 
 } // namespace
 
-class TestSoftKeyboard : public QObject
-{
+class TestSoftKeyboard : public QObject {
     Q_OBJECT
 
 private slots:
@@ -60,23 +59,56 @@ void TestSoftKeyboard::physicalMapping_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("physical");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("US e") << "en_US" << "he_IL" << "e" << QString::fromUtf16(u"\u05E7");
-    QTest::newRow("US t") << "en_US" << "he_IL" << "t" << QString::fromUtf16(u"\u05D0");
-    QTest::newRow("US a") << "en_US" << "he_IL" << "a" << QString::fromUtf16(u"\u05E9");
-    QTest::newRow("US comma") << "en_US" << "he_IL" << "," << QString::fromUtf16(u"\u05EA");
-    QTest::newRow("German z") << "de_DE" << "he_IL" << "z" << QString::fromUtf16(u"\u05D8");
-    QTest::newRow("German y") << "de_DE" << "he_IL" << "y" << QString::fromUtf16(u"\u05D6");
-    QTest::newRow("German umlaut") << "de_AT" << "he_IL" << QString::fromUtf16(u"\u00F6") << QString::fromUtf16(u"\u05E3");
-    QTest::newRow("French a") << "fr_FR" << "he_IL" << "a" << "~";
-    QTest::newRow("French q") << "fr_FR" << "he_IL" << "q" << QString::fromUtf16(u"\u05E9");
-    QTest::newRow("Italian ò") << "it_IT" << "he_IL" << QString::fromUtf16(u"\u00F2") << QString::fromUtf16(u"\u05E3");
-    QTest::newRow("British @") << "en_GB" << "fa_IR" << "@" << QString::fromUtf16(u"\u06AF");
-    QTest::newRow("British key left of z") << "en_GB" << "ru_RU" << "\\" << QString();
-    QTest::newRow("Russian is lower case") << "en_US" << "ru_RU" << "q" << QString::fromUtf16(u"\u0439");
-    QTest::newRow("Farsi") << "en_US" << "fa_IR" << "h" << QString::fromUtf16(u"\u0627");
-    QTest::newRow("upper case is not mapped") << "en_US" << "he_IL" << "E" << QString();
-    QTest::newRow("digits are not mapped") << "en_US" << "he_IL" << "1" << QString();
-    QTest::newRow("no layout for Arabic") << "en_US" << "ar_EG" << "e" << QString();
+    QTest::newRow("US e") << "en_US"
+                          << "he_IL"
+                          << "e" << QString::fromUtf16(u"\u05E7");
+    QTest::newRow("US t") << "en_US"
+                          << "he_IL"
+                          << "t" << QString::fromUtf16(u"\u05D0");
+    QTest::newRow("US a") << "en_US"
+                          << "he_IL"
+                          << "a" << QString::fromUtf16(u"\u05E9");
+    QTest::newRow("US comma") << "en_US"
+                              << "he_IL"
+                              << "," << QString::fromUtf16(u"\u05EA");
+    QTest::newRow("German z") << "de_DE"
+                              << "he_IL"
+                              << "z" << QString::fromUtf16(u"\u05D8");
+    QTest::newRow("German y") << "de_DE"
+                              << "he_IL"
+                              << "y" << QString::fromUtf16(u"\u05D6");
+    QTest::newRow("German umlaut") << "de_AT"
+                                   << "he_IL" << QString::fromUtf16(u"\u00F6") << QString::fromUtf16(u"\u05E3");
+    QTest::newRow("French a") << "fr_FR"
+                              << "he_IL"
+                              << "a"
+                              << "~";
+    QTest::newRow("French q") << "fr_FR"
+                              << "he_IL"
+                              << "q" << QString::fromUtf16(u"\u05E9");
+    QTest::newRow("Italian ò") << "it_IT"
+                               << "he_IL" << QString::fromUtf16(u"\u00F2") << QString::fromUtf16(u"\u05E3");
+    QTest::newRow("British @") << "en_GB"
+                               << "fa_IR"
+                               << "@" << QString::fromUtf16(u"\u06AF");
+    QTest::newRow("British key left of z") << "en_GB"
+                                           << "ru_RU"
+                                           << "\\" << QString();
+    QTest::newRow("Russian is lower case") << "en_US"
+                                           << "ru_RU"
+                                           << "q" << QString::fromUtf16(u"\u0439");
+    QTest::newRow("Farsi") << "en_US"
+                           << "fa_IR"
+                           << "h" << QString::fromUtf16(u"\u0627");
+    QTest::newRow("upper case is not mapped") << "en_US"
+                                              << "he_IL"
+                                              << "E" << QString();
+    QTest::newRow("digits are not mapped") << "en_US"
+                                           << "he_IL"
+                                           << "1" << QString();
+    QTest::newRow("no layout for Arabic") << "en_US"
+                                          << "ar_EG"
+                                          << "e" << QString();
 }
 
 void TestSoftKeyboard::physicalMapping()
@@ -175,7 +207,8 @@ void TestSoftKeyboard::hintsOnlyOnLetterKeys()
     int withHint = 0;
     for (SoftKey *key : keyboard.keys()) {
         const bool special = key->text() == QLatin1String(" ") || key->text() == QLatin1String("\r")
-            || key->text() == QLatin1String("\b") || (key->text().at(0).unicode() >= 0x05B0 && key->text().at(0).unicode() <= 0x05C2);
+            || key->text() == QLatin1String("\b")
+            || (key->text().at(0).unicode() >= 0x05B0 && key->text().at(0).unicode() <= 0x05C2);
         QCOMPARE(key->physicalKey().isEmpty(), special);
         withHint += special ? 0 : 1;
     }

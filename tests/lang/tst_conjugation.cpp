@@ -39,8 +39,7 @@ QMultiMap<int, QString> formsOf(const Entry &e)
 
 } // namespace
 
-class TestConjugation : public QObject
-{
+class TestConjugation : public QObject {
     Q_OBJECT
 
 private slots:
@@ -77,8 +76,10 @@ void TestConjugation::pointAfterLetter_data()
     QTest::newRow("holam on shin looks further") << QString::fromUtf16(u"\u05E9\u05B9\u05B5\u05DD") << 1 << 0x05B5;
     QTest::newRow("holam on shin alone") << QString::fromUtf16(u"\u05E9\u05B9\u05DE\u05B7") << 1 << 0;
     QTest::newRow("no point") << u8("כתב") << 1 << 0;
-    QTest::newRow("shin dot before the vowel") << QString::fromUtf16(u"\u05E9\u05C1\u05B8\u05DE\u05B7\u05E8") << 1 << 0x05B8;
-    QTest::newRow("shin dot after the vowel") << QString::fromUtf16(u"\u05E9\u05B8\u05C1\u05DE\u05B7\u05E8") << 1 << 0x05B8;
+    QTest::newRow("shin dot before the vowel")
+        << QString::fromUtf16(u"\u05E9\u05C1\u05B8\u05DE\u05B7\u05E8") << 1 << 0x05B8;
+    QTest::newRow("shin dot after the vowel")
+        << QString::fromUtf16(u"\u05E9\u05B8\u05C1\u05DE\u05B7\u05E8") << 1 << 0x05B8;
     QTest::newRow("sin dot, dagesh, vowel") << QString::fromUtf16(u"\u05E9\u05C2\u05BC\u05B8\u05E8") << 1 << 0x05B8;
 }
 
@@ -107,7 +108,8 @@ void TestConjugation::detectBinyan_data()
     QTest::newRow("Hufal") << u8("הוּזְמַן") << int(Hebrew::Hufal);
     QTest::newRow("Pual") << u8("דּוּבַּר") << int(Hebrew::Pual);
     QTest::newRow("Nifal") << u8("נִכְנַס") << int(Hebrew::Nifal);
-    QTest::newRow("Nifal with segol") << QString::fromUtf16(u"\u05E0\u05B6\u05D0\u05B1\u05DB\u05B7\u05DC") << int(Hebrew::Nifal);
+    QTest::newRow("Nifal with segol") << QString::fromUtf16(u"\u05E0\u05B6\u05D0\u05B1\u05DB\u05B7\u05DC")
+                                      << int(Hebrew::Nifal);
     QTest::newRow("unpointed Hifil of five") << u8("הזמין") << int(Hebrew::Hifil);
     QTest::newRow("unpointed Hifil of four") << u8("הבין") << int(Hebrew::Hifil);
     QTest::newRow("unpointed Piel") << u8("דיבר") << int(Hebrew::Piel);
@@ -256,7 +258,7 @@ void TestConjugation::forms()
     QFETCH(QString, form);
     const QMultiMap<int, QString> byCode = formsOf(verb(word));
     QVERIFY2(byCode.values(code).contains(form),
-             qPrintable(QStringLiteral("%1 has %2").arg(form, byCode.values(code).join(u','))));
+        qPrintable(QStringLiteral("%1 has %2").arg(form, byCode.values(code).join(u','))));
 }
 
 void TestConjugation::everyBinyanFillsItsSlots_data()
@@ -282,9 +284,8 @@ void TestConjugation::everyBinyanFillsItsSlots()
     const QMultiMap<int, QString> byCode = formsOf(verb(word));
     QCOMPARE(byCode.size(), count);
     QCOMPARE(byCode.contains(0x80008), imperative);
-    for (int code : {0x20, 0x10404, 0x10804, 0x11005, 0x11006, 0x10408, 0x10809, 0x1080A, 0x11008, 0x20005,
-                     0x20006, 0x20009, 0x2000A, 0x40404, 0x40805, 0x40806, 0x41005, 0x41006, 0x40408, 0x40808,
-                     0x41008})
+    for (int code : {0x20, 0x10404, 0x10804, 0x11005, 0x11006, 0x10408, 0x10809, 0x1080A, 0x11008, 0x20005, 0x20006,
+             0x20009, 0x2000A, 0x40404, 0x40805, 0x40806, 0x41005, 0x41006, 0x40408, 0x40808, 0x41008})
         QVERIFY2(byCode.contains(code), qPrintable(QString::number(code, 16)));
     // forms are consonantal
     for (const QString &form : byCode)
@@ -293,8 +294,8 @@ void TestConjugation::everyBinyanFillsItsSlots()
 
 void TestConjugation::infinitive()
 {
-    QCOMPARE(formsOf(verb(u8("כָּתַב"))).values(0x20), QStringList{u8("לכתב")});
-    QCOMPARE(formsOf(verb(u8("כָּתַב"), u8("לִכְתּוֹב"))).values(0x20), QStringList{u8("לכתוב")});
+    QCOMPARE(formsOf(verb(u8("כָּתַב"))).values(0x20), QStringList {u8("לכתב")});
+    QCOMPARE(formsOf(verb(u8("כָּתַב"), u8("לִכְתּוֹב"))).values(0x20), QStringList {u8("לכתוב")});
 }
 
 void TestConjugation::unknownBinyanGivesFallbackForms()

@@ -11,13 +11,12 @@ namespace {
 
 WordMatch grammar(int code)
 {
-    return WordMatch{2, code, 1, QString()};
+    return WordMatch {2, code, 1, QString()};
 }
 
 } // namespace
 
-class TestEnglish : public QObject
-{
+class TestEnglish : public QObject {
     Q_OBJECT
 
 private slots:
@@ -63,14 +62,22 @@ void TestEnglish::pastTense_data()
 {
     QTest::addColumn<QString>("verb");
     QTest::addColumn<QString>("past");
-    QTest::newRow("from the table, trimmed") << "go" << "went";
-    QTest::newRow("unknown section keeps triples") << "run" << "ran";
-    QTest::newRow("later line wins") << "make" << "made";
-    QTest::newRow("two fields ignored") << "swim" << "swimed";
-    QTest::newRow("four fields ignored") << "sing" << "singed";
-    QTest::newRow("empty past falls back") << "bake" << "baked";
-    QTest::newRow("regular in e") << "dance" << "danced";
-    QTest::newRow("regular") << "walk" << "walked";
+    QTest::newRow("from the table, trimmed") << "go"
+                                             << "went";
+    QTest::newRow("unknown section keeps triples") << "run"
+                                                   << "ran";
+    QTest::newRow("later line wins") << "make"
+                                     << "made";
+    QTest::newRow("two fields ignored") << "swim"
+                                        << "swimed";
+    QTest::newRow("four fields ignored") << "sing"
+                                         << "singed";
+    QTest::newRow("empty past falls back") << "bake"
+                                           << "baked";
+    QTest::newRow("regular in e") << "dance"
+                                  << "danced";
+    QTest::newRow("regular") << "walk"
+                             << "walked";
 }
 
 void TestEnglish::pastTense()

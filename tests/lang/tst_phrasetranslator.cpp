@@ -25,8 +25,7 @@ Entry makeEntry(int id, const char *word, int type, quint32 flags, const char *t
 
 using Sentences = QList<QStringList>;
 
-class TestPhraseTranslator : public QObject
-{
+class TestPhraseTranslator : public QObject {
     Q_OBJECT
 
 private slots:
@@ -66,22 +65,22 @@ void TestPhraseTranslator::tokenize_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Sentences>("sentences");
-    QTest::newRow("decimal number") << "3.5 kg" << Sentences{{"3.5", "kg"}};
-    QTest::newRow("clock time") << "at 12:30" << Sentences{{"at", "12:30"}};
-    QTest::newRow("sentence end") << "One. Two" << Sentences{{"One", "."}, {"Two"}};
-    QTest::newRow("question and exclamation") << "a? b!" << Sentences{{"a", "?"}, {"b", "!"}};
-    QTest::newRow("gershayim inside a word") << u8("צה\"ל נסע") << Sentences{{u8("צה\"ל"), u8("נסע")}};
-    QTest::newRow("geresh at the end of a word") << u8("ג' רחוב") << Sentences{{u8("ג'"), u8("רחוב")}};
-    QTest::newRow("apostrophe at the very end") << "end'" << Sentences{{"end", "'"}};
-    QTest::newRow("quotes around a word") << u8("\"שלום\"") << Sentences{{"\"", u8("שלום"), "\""}};
-    QTest::newRow("digits between letters") << "ab12cd" << Sentences{{"ab", "12", "cd"}};
-    QTest::newRow("line feed") << "a\nb" << Sentences{{"a"}, {}, {"b"}};
-    QTest::newRow("pointed words stay whole")
-        << u8("שָׁלוֹם עוֹלָם") << Sentences{{u8("שָׁלוֹם"), u8("עוֹלָם")}};
+    QTest::newRow("decimal number") << "3.5 kg" << Sentences {{"3.5", "kg"}};
+    QTest::newRow("clock time") << "at 12:30" << Sentences {{"at", "12:30"}};
+    QTest::newRow("sentence end") << "One. Two" << Sentences {{"One", "."}, {"Two"}};
+    QTest::newRow("question and exclamation") << "a? b!" << Sentences {{"a", "?"}, {"b", "!"}};
+    QTest::newRow("gershayim inside a word") << u8("צה\"ל נסע") << Sentences {{u8("צה\"ל"), u8("נסע")}};
+    QTest::newRow("geresh at the end of a word") << u8("ג' רחוב") << Sentences {{u8("ג'"), u8("רחוב")}};
+    QTest::newRow("apostrophe at the very end") << "end'" << Sentences {{"end", "'"}};
+    QTest::newRow("quotes around a word") << u8("\"שלום\"") << Sentences {{"\"", u8("שלום"), "\""}};
+    QTest::newRow("digits between letters") << "ab12cd" << Sentences {{"ab", "12", "cd"}};
+    QTest::newRow("line feed") << "a\nb" << Sentences {{"a"}, {}, {"b"}};
+    QTest::newRow("pointed words stay whole") << u8("שָׁלוֹם עוֹלָם") << Sentences {{u8("שָׁלוֹם"), u8("עוֹלָם")}};
     QTest::newRow("cantillation stays in the word")
         << QString::fromUtf16(u"\u05D1\u05B0\u05BC\u05E8\u05B5\u0591\u05D0\u05E9\u05C1\u05B4\u05D9\u05EA")
-        << Sentences{{QString::fromUtf16(u"\u05D1\u05B0\u05BC\u05E8\u05B5\u0591\u05D0\u05E9\u05C1\u05B4\u05D9\u05EA")}};
-    QTest::newRow("empty") << "" << Sentences{};
+        << Sentences {
+               {QString::fromUtf16(u"\u05D1\u05B0\u05BC\u05E8\u05B5\u0591\u05D0\u05E9\u05C1\u05B4\u05D9\u05EA")}};
+    QTest::newRow("empty") << "" << Sentences {};
 }
 
 void TestPhraseTranslator::tokenize()
@@ -95,23 +94,23 @@ void TestPhraseTranslator::translate_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("gloss");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("no Hebrew passes through") << "hello 42" << "Hello 42" + Rule;
-    QTest::newRow("single readings share a line, tense and plural")
-        << u8("כתבתי ספרים.") << "Wrote books ." + Rule;
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("no Hebrew passes through") << "hello 42"
+                                              << "Hello 42" + Rule;
+    QTest::newRow("single readings share a line, tense and plural") << u8("כתבתי ספרים.") << "Wrote books ." + Rule;
     QTest::newRow("plural-only noun is not pluralised again") << u8("מים") << "Water" + Rule;
     QTest::newRow("phrase replaces its words") << u8("בוקר טוב") << "Good morning" + Rule;
     QTest::newRow("phrase inside a longer run") << u8("ובספר בוקר טוב") << "And in book good morning" + Rule;
-    QTest::newRow("two readings on a line of their own")
-        << u8("מורה טוב") << "Teacher / teacher\ngood" + Rule;
+    QTest::newRow("two readings on a line of their own") << u8("מורה טוב") << "Teacher / teacher\ngood" + Rule;
     QTest::newRow("missing prefix letter leaves no gap") << u8("שספר") << "Book" + Rule;
     QTest::newRow("meaning in parentheses only gives nothing") << u8("את הספר") << "Book" + Rule;
     QTest::newRow("pointed text") << u8("שָׁלוֹם!") << "Peace !" + Rule;
     QTest::newRow("unknown word keeps its points") << u8("אֲבַגְּדָ") << u8("אֲבַגְּדָ") + Rule;
     QTest::newRow("two lines") << u8("ספר\nמים") << "Book" + Rule + "Water" + Rule;
-    QTest::newRow("full stop before the first letter") << ". ." << "." + Rule + "." + Rule;
-    QTest::newRow("three line feeds leave empty lines")
-        << u8("ספר\n\n\nמים") << "Book" + Rule + "\n\nWater" + Rule;
+    QTest::newRow("full stop before the first letter") << ". ."
+                                                       << "." + Rule + "." + Rule;
+    QTest::newRow("three line feeds leave empty lines") << u8("ספר\n\n\nמים") << "Book" + Rule + "\n\nWater" + Rule;
 }
 
 void TestPhraseTranslator::translate()
@@ -127,15 +126,12 @@ void TestPhraseTranslator::glossOfSampleSentences_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("gloss");
     QTest::newRow("article, past, construct, prefixed noun")
-        << u8("הַיֶּלֶד כָּתַב מִכְתָּב לַמּוֹרָה.")
-        << "The child wrote letter\nto teacher / to teacher\n." + Rule;
+        << u8("הַיֶּלֶד כָּתַב מִכְתָּב לַמּוֹרָה.") << "The child wrote letter\nto teacher / to teacher\n." + Rule;
     // the present of a lamed-he verb is one form for both genders: two readings
     QTest::newRow("phrase and prefixed noun")
-        << u8("בּוֹקֶר טוֹב! אֲנִי שׁוֹתֶה קָפֶה בַּבַּיִת.")
-        << "Good morning !" + Rule + "I\ndrink / drink\ncoffee in house ." + Rule;
+        << u8("בּוֹקֶר טוֹב! אֲנִי שׁוֹתֶה קָפֶה בַּבַּיִת.") << "Good morning !" + Rule + "I\ndrink / drink\ncoffee in house ." + Rule;
     QTest::newRow("plural noun, passive past, future")
-        << u8("הַסְּפָרִים הוּדְפְּסוּ. נִיפָּגֵשׁ מָחָר")
-        << "The books was printed ." + Rule + "Will meet tomorrow" + Rule;
+        << u8("הַסְּפָרִים הוּדְפְּסוּ. נִיפָּגֵשׁ מָחָר") << "The books was printed ." + Rule + "Will meet tomorrow" + Rule;
 }
 
 void TestPhraseTranslator::glossOfSampleSentences()

@@ -34,8 +34,7 @@ QStringList u8(std::initializer_list<const char *> words)
 
 } // namespace
 
-class TestConjugationView : public QObject
-{
+class TestConjugationView : public QObject {
     Q_OBJECT
 
 private slots:
@@ -53,7 +52,7 @@ void TestConjugationView::paalFillsEveryCell()
     QCOMPARE(view.binyan(), QStringLiteral("Paal"));
     QCOMPARE(texts(view.pastCells()), u8({"כתבתי", "כתבת", "כתבת", "כתב", "כתבה", "כתבנו", "כתבתם", "כתבתן", "כתבו"}));
     QCOMPARE(texts(view.futureCells()),
-             u8({"אכתוב", "תכתוב", "תכתבי", "יכתוב", "תכתוב", "נכתוב", "תכתבו", "תכתבו", "יכתבו"}));
+        u8({"אכתוב", "תכתוב", "תכתבי", "יכתוב", "תכתוב", "נכתוב", "תכתבו", "תכתבו", "יכתבו"}));
     QCOMPARE(texts(view.presentCells()), u8({"כותב", "כותבת", "כותבים", "כותבות"}));
     QCOMPARE(texts(view.imperativeCells()), u8({"כתוב", "כתבי", "כתבו"}));
     const QList<QLineEdit *> all = view.findChildren<QLineEdit *>();

@@ -8,8 +8,7 @@
 #include <QFont>
 #include <QTest>
 
-class TestDictionaryModel : public QObject
-{
+class TestDictionaryModel : public QObject {
     Q_OBJECT
 
 private slots:

@@ -23,8 +23,7 @@ const QColor Black(0, 0, 0);
 
 } // namespace
 
-class TestLookupView : public QObject
-{
+class TestLookupView : public QObject {
     Q_OBJECT
 
 private slots:

@@ -10,8 +10,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-class TestTrainer : public QObject
-{
+class TestTrainer : public QObject {
     Q_OBJECT
 
 private slots:
@@ -33,14 +32,10 @@ private slots:
 private:
     QString ask(int id, bool hebrewAsked);
     void answer(const QString &text);
-    template <typename T>
-    T *child(const char *name) const
-    {
-        return m_trainer->findChild<T *>(QLatin1String(name));
-    }
+    template <typename T> T *child(const char *name) const { return m_trainer->findChild<T *>(QLatin1String(name)); }
 
     Dictionary m_dictionary;
-    QRandomGenerator m_random{4711};
+    QRandomGenerator m_random {4711};
     std::unique_ptr<Trainer> m_trainer;
 };
 
@@ -244,7 +239,7 @@ void TestTrainer::lastWordThenNoMoreWords()
     answer("book");
     QVERIFY(script.asked.isEmpty());
     QTest::keyClick(child<QLineEdit>("answerEdit"), Qt::Key_Return);
-    QCOMPARE(script.titles(), QStringList{"No more words"});
+    QCOMPARE(script.titles(), QStringList {"No more words"});
     QCOMPARE(script.asked.first().text, QStringLiteral("No more word in list."));
 }
 

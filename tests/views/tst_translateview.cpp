@@ -10,8 +10,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-class TestTranslateView : public QObject
-{
+class TestTranslateView : public QObject {
     Q_OBJECT
 
 private slots:
@@ -63,8 +62,8 @@ void TestTranslateView::glossesTheInput()
 {
     // a plural noun with the article, verbs in the past, one with a prefix, a phrase
     QCOMPARE(translate(QString::fromUtf8("הַיְּלָדִים קָנוּ סְפָרִים וְשָׁתוּ. עֶרֶב טוֹב")),
-             QStringLiteral("The childs bought books and drank .\n-------------------\n"
-                            "Good evening\n-------------------\n"));
+        QStringLiteral("The childs bought books and drank .\n-------------------\n"
+                       "Good evening\n-------------------\n"));
     m_view->findChild<QPushButton *>(QStringLiteral("clearButton"))->click();
     QVERIFY(input()->toPlainText().isEmpty());
     QVERIFY(output()->toPlainText().isEmpty());
