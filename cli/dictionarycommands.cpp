@@ -14,68 +14,50 @@ namespace {
 
 int runInfo(const QStringList &args)
 {
-    int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("info"), args, 1, {}, code);
-    if (!parsed)
-        return code;
-    Dictionary dictionary;
-    QString error;
-    if (!loadDictionary(parsed->positional()[0], dictionary, error))
-        return Console::fail(error, Failure);
-    QByteArray out = "version: " + dictionary.version().toUtf8() + '\n';
-    const auto &attributes = dictionary.attributes();
-    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
-        out += (it.key() + QStringLiteral(": ") + it.value()).toUtf8() + '\n';
-    out += "entries: " + QByteArray::number(dictionary.count()) + '\n';
-    out += "maxId: " + QByteArray::number(dictionary.maxId()) + '\n';
-    Console::write(out);
-    return 0;
+    return runOnDictionary(QStringLiteral("info"), args, 1, {}, [](const Arguments &, Dictionary &dictionary) {
+        QByteArray out = "version: " + dictionary.version().toUtf8() + '\n';
+        const auto &attributes = dictionary.attributes();
+        for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
+            out += (it.key() + QStringLiteral(": ") + it.value()).toUtf8() + '\n';
+        out += "entries: " + QByteArray::number(dictionary.count()) + '\n';
+        out += "maxId: " + QByteArray::number(dictionary.maxId()) + '\n';
+        Console::write(out);
+        return 0;
+    });
 }
 
 int runDump(const QStringList &args)
 {
-    int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("dump"), args, 1, {}, code);
-    if (!parsed)
-        return code;
-    Dictionary dictionary;
-    QString error;
-    if (!loadDictionary(parsed->positional()[0], dictionary, error))
-        return Console::fail(error, Failure);
-    QByteArray out;
-    for (int i = 0; i < dictionary.count(); ++i) {
-        const Entry &e = *dictionary.entryAt(i);
-        QStringList fields = {QString::number(e.id()), QString::number(e.wordType()), QString::number(e.flags()),
-            QString::number(e.learnedForward()), QString::number(e.learnedBackward()), escapeField(e.word()),
-            escapeField(e.searchKey()), escapeField(e.translation())};
-        for (const Entry::KeyedText &t : e.texts())
-            fields.append(QString::number(t.key) + u'=' + escapeField(t.text));
-        out += fields.join(u'\t').toUtf8() + '\n';
-    }
-    Console::write(out);
-    return 0;
+    return runOnDictionary(QStringLiteral("dump"), args, 1, {}, [](const Arguments &, Dictionary &dictionary) {
+        QByteArray out;
+        for (int i = 0; i < dictionary.count(); ++i) {
+            const Entry &e = *dictionary.entryAt(i);
+            QStringList fields = {QString::number(e.id()), QString::number(e.wordType()), QString::number(e.flags()),
+                QString::number(e.learnedForward()), QString::number(e.learnedBackward()), escapeField(e.word()),
+                escapeField(e.searchKey()), escapeField(e.translation())};
+            for (const Entry::KeyedText &t : e.texts())
+                fields.append(QString::number(t.key) + u'=' + escapeField(t.text));
+            out += fields.join(u'\t').toUtf8() + '\n';
+        }
+        Console::write(out);
+        return 0;
+    });
 }
 
 int runLookup(const QStringList &args)
 {
-    int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("lookup"), args, 2, {}, code);
-    if (!parsed)
-        return code;
-    Dictionary dictionary;
-    QString error;
-    if (!loadDictionary(parsed->positional()[0], dictionary, error))
-        return Console::fail(error, Failure);
-    const QString text = parsed->positional()[1];
-    int matchLength = 0;
-    const int position = dictionary.findLongestPrefix(text, matchLength);
-    QStringList lines = {QStringLiteral("prefix\t%1\t%2").arg(position).arg(matchLength)};
-    for (const Entry &e : dictionary.findExact(text, 0))
-        lines.append(QStringLiteral("exact\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
-    for (const Entry &e : dictionary.findByMeaning(text, 0))
-        lines.append(QStringLiteral("meaning\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
-    Console::write(lines.join(u'\n').toUtf8() + '\n');
-    return 0;
+    return runOnDictionary(QStringLiteral("lookup"), args, 2, {}, [](const Arguments &parsed, Dictionary &dictionary) {
+        const QString text = parsed.positional()[1];
+        int matchLength = 0;
+        const int position = dictionary.findLongestPrefix(text, matchLength);
+        QStringList lines = {QStringLiteral("prefix\t%1\t%2").arg(position).arg(matchLength)};
+        for (const Entry &e : dictionary.findExact(text, 0))
+            lines.append(QStringLiteral("exact\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
+        for (const Entry &e : dictionary.findByMeaning(text, 0))
+            lines.append(QStringLiteral("meaning\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
+        Console::write(lines.join(u'\n').toUtf8() + '\n');
+        return 0;
+    });
 }
 
 int runList(const QStringList &args)
@@ -96,17 +78,12 @@ int runList(const QStringList &args)
 
 int runExport(const QStringList &args)
 {
-    int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("export"), args, 2, {}, code);
-    if (!parsed)
-        return code;
-    Dictionary dictionary;
-    QString error;
-    if (!loadDictionary(parsed->positional()[0], dictionary, error)
-        || !writeFile(parsed->positional()[1], TsvFormat::write(dictionary), error)) {
-        return Console::fail(error, Failure);
-    }
-    return 0;
+    return runOnDictionary(QStringLiteral("export"), args, 2, {}, [](const Arguments &parsed, Dictionary &dictionary) {
+        QString error;
+        if (!writeFile(parsed.positional()[1], TsvFormat::write(dictionary), error))
+            return Console::fail(error, Failure);
+        return 0;
+    });
 }
 
 int runImport(const QStringList &args)

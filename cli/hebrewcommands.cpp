@@ -75,78 +75,59 @@ int runConjugate(const QStringList &args)
 
 int runAnalyse(const QStringList &args)
 {
-    int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("analyse"), args, 2, {QStringLiteral("flags")}, code);
-    if (!parsed)
-        return code;
-    int flags = 0;
-    if (parsed->hasOption(QStringLiteral("flags"))) {
-        bool ok = false;
-        flags = parsed->option(QStringLiteral("flags")).toInt(&ok, 0);
-        if (!ok)
-            return Console::fail(
-                QStringLiteral("--flags needs a number, not '%1'").arg(parsed->option(QStringLiteral("flags"))),
-                BadArguments);
-    }
-    Dictionary dictionary;
-    QString error;
-    if (!loadDictionary(parsed->positional()[0], dictionary, error))
-        return Console::fail(error, Failure);
-    const Hebrew hebrew(&dictionary);
-    QByteArray out;
-    for (const Reading &reading : hebrew.analyse(parsed->positional()[1], flags))
-        out += describe(reading).toUtf8() + '\n';
-    Console::write(out);
-    return 0;
+    return runOnDictionary(QStringLiteral("analyse"), args, 2, {QStringLiteral("flags")},
+        [](const Arguments &parsed, Dictionary &dictionary) {
+            const QString flagsText = parsed.option(QStringLiteral("flags"));
+            bool ok = true;
+            const int flags = flagsText.isEmpty() ? 0 : flagsText.toInt(&ok, 0);
+            if (!ok)
+                return Console::fail(QStringLiteral("--flags needs a number, not '%1'").arg(flagsText), BadArguments);
+            const Hebrew hebrew(&dictionary);
+            QByteArray out;
+            for (const Reading &reading : hebrew.analyse(parsed.positional()[1], flags))
+                out += describe(reading).toUtf8() + '\n';
+            Console::write(out);
+            return 0;
+        });
 }
 
 int runIndex(const QStringList &args)
 {
-    int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("index"), args, 1, {}, code);
-    if (!parsed)
-        return code;
-    Dictionary dictionary;
-    QString error;
-    if (!loadDictionary(parsed->positional()[0], dictionary, error))
-        return Console::fail(error, Failure);
-    const Hebrew hebrew(&dictionary);
-    QList<QByteArray> lines;
-    hebrew.forms().forEach([&lines](QStringView form, const WordMatch &m) {
-        lines.append((form.toString() + u'\t' + describe(m)).toUtf8());
+    return runOnDictionary(QStringLiteral("index"), args, 1, {}, [](const Arguments &, Dictionary &dictionary) {
+        const Hebrew hebrew(&dictionary);
+        QList<QByteArray> lines;
+        hebrew.forms().forEach([&lines](QStringView form, const WordMatch &m) {
+            lines.append((form.toString() + u'\t' + describe(m)).toUtf8());
+        });
+        std::sort(lines.begin(), lines.end()); // as UTF-8 bytes, whatever the locale
+        for (const PhraseMatch &phrase : hebrew.phrases())
+            lines.append(
+                QStringLiteral("phrase\t%1\t%2").arg(phrase.phrase.entryId).arg(describe(phrase.words)).toUtf8());
+        Console::write(joinLines(lines));
+        return 0;
     });
-    std::sort(lines.begin(), lines.end()); // as UTF-8 bytes, whatever the locale
-    for (const PhraseMatch &phrase : hebrew.phrases())
-        lines.append(QStringLiteral("phrase\t%1\t%2").arg(phrase.phrase.entryId).arg(describe(phrase.words)).toUtf8());
-    Console::write(joinLines(lines));
-    return 0;
 }
 
 int runTranslate(const QStringList &args)
 {
-    int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("translate"), args, 1, {QStringLiteral("verbs")}, code);
-    if (!parsed)
-        return code;
-    Dictionary dictionary;
-    QString error;
-    if (!loadDictionary(parsed->positional()[0], dictionary, error))
-        return Console::fail(error, Failure);
-    English english;
-    if (parsed->hasOption(QStringLiteral("verbs"))) {
-        const QString verbs = parsed->option(QStringLiteral("verbs"));
-        if (!english.loadVerbs(verbs))
-            return Console::fail(QStringLiteral("%1: cannot read the verb table").arg(verbs), Failure);
-    } else {
-        // as the program does: the table beside it, when there is one
-        english.loadVerbs(QCoreApplication::applicationDirPath() + QStringLiteral("/verbs_en.dat"));
-    }
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
-        return Console::fail(QStringLiteral("cannot read standard input"), Failure);
-    const PhraseTranslator translator(&dictionary, &english);
-    Console::write(translator.translateText(QString::fromUtf8(in.readAll())).toUtf8());
-    return 0;
+    return runOnDictionary(QStringLiteral("translate"), args, 1, {QStringLiteral("verbs")},
+        [](const Arguments &parsed, Dictionary &dictionary) {
+            English english;
+            if (parsed.hasOption(QStringLiteral("verbs"))) {
+                const QString verbs = parsed.option(QStringLiteral("verbs"));
+                if (!english.loadVerbs(verbs))
+                    return Console::fail(QStringLiteral("%1: cannot read the verb table").arg(verbs), Failure);
+            } else {
+                // as the program does: the table beside it, when there is one
+                english.loadVerbs(QCoreApplication::applicationDirPath() + QStringLiteral("/verbs_en.dat"));
+            }
+            QFile in;
+            if (!in.open(stdin, QIODevice::ReadOnly))
+                return Console::fail(QStringLiteral("cannot read standard input"), Failure);
+            const PhraseTranslator translator(&dictionary, &english);
+            Console::write(translator.translateText(QString::fromUtf8(in.readAll())).toUtf8());
+            return 0;
+        });
 }
 
 } // namespace

@@ -21,6 +21,20 @@ int usageError(const QString &command, const QString &problem)
     return Console::fail(problem, BadArguments);
 }
 
+// Opens the file, or tells why it cannot be read.
+bool openForReading(QFile &file, QString &error)
+{
+    if (!file.exists()) {
+        error = QStringLiteral("%1: no such file").arg(file.fileName());
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("%1: cannot read: %2").arg(file.fileName(), file.errorString());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<Arguments> parseArguments(
@@ -39,17 +53,25 @@ std::optional<Arguments> parseArguments(
     return parsed;
 }
 
+int runOnDictionary(const QString &command, const QStringList &args, int count, const QSet<QString> &options,
+    const DictionaryCommand &body)
+{
+    int code = 0;
+    const auto parsed = parseArguments(command, args, count, options, code);
+    if (!parsed)
+        return code;
+    Dictionary dictionary;
+    QString error;
+    if (!loadDictionary(parsed->positional()[0], dictionary, error))
+        return Console::fail(error, Failure);
+    return body(*parsed, dictionary);
+}
+
 bool readFile(const QString &path, QByteArray &data, QString &error)
 {
     QFile file(path);
-    if (!file.exists()) {
-        error = QStringLiteral("%1: no such file").arg(path);
+    if (!openForReading(file, error))
         return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: cannot read: %2").arg(path, file.errorString());
-        return false;
-    }
     data = file.readAll();
     return true;
 }
@@ -57,14 +79,8 @@ bool readFile(const QString &path, QByteArray &data, QString &error)
 bool loadDictionary(const QString &path, Dictionary &dictionary, QString &error)
 {
     QFile file(path);
-    if (!file.exists()) {
-        error = QStringLiteral("%1: no such file").arg(path);
+    if (!openForReading(file, error))
         return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: cannot read: %2").arg(path, file.errorString());
-        return false;
-    }
     if (!dictionary.load(path)) {
         error = QStringLiteral("%1: not a dictionary file (version '%2')").arg(path, dictionary.version());
         return false;

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class Dictionary;
@@ -22,6 +23,13 @@ constexpr int BadArguments = 2;
 // exitCode set.
 std::optional<Arguments> parseArguments(
     const QString &command, const QStringList &args, int count, const QSet<QString> &options, int &exitCode);
+
+// A command on the dictionary named by its first argument: the arguments
+// are checked and the dictionary loaded before body runs; a failure on the
+// way ends the command with its message and exit code.
+using DictionaryCommand = std::function<int(const Arguments &args, Dictionary &dictionary)>;
+int runOnDictionary(const QString &command, const QStringList &args, int count, const QSet<QString> &options,
+    const DictionaryCommand &body);
 
 bool readFile(const QString &path, QByteArray &data, QString &error);
 bool loadDictionary(const QString &path, Dictionary &dictionary, QString &error);

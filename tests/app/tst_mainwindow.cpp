@@ -60,7 +60,6 @@ private slots:
     void learnWord();
     void listIncomplete();
     void trainerCountersAreSavedWithTheDictionary();
-    void menus();
 
 private:
     std::unique_ptr<MainWindow> open();
@@ -381,17 +380,6 @@ void TestMainWindow::trainerCountersAreSavedWithTheDictionary()
     QCOMPARE(onDisk.entryById(2).learnedBackward(), qint8(10));
 }
 
-void TestMainWindow::menus()
-{
-    auto window = open();
-    QStringList menus;
-    for (QAction *action : window->menuBar()->actions())
-        menus.append(action->text());
-    QCOMPARE(menus, QStringList({"&File", "&Dictionaries", "&Help"}));
-    window->helpAbout();
-    QCOMPARE(m_prompts->titles(), QStringList {"About Verbalon"});
-    QVERIFY(m_prompts->asked.first().text.startsWith("<b>Verbalon Version 1.2.41</b><br/><br/>More info at: "));
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -70,8 +70,6 @@ private slots:
     void addOrReplaceGivesIdsAfterTheLargest();
     void replaceKeepsPositionOfUnchangedKey();
     void replaceWithChangedWordKeepsListSorted();
-    void replaceUnknownIdInserts();
-    void deleteRemovesFirstWithId();
     void findExact();
     void findByMeaningVisitsMostRecentFirst();
     void meaningIndexFollowsReplaceAndDelete();
@@ -79,8 +77,6 @@ private slots:
     void findLongestPrefix();
     void longestPrefixMatchesWalkOnRandomData();
     void indexOfWordIsExact();
-    void entryByIdAndCounters();
-    void flagsAndLearnedLists();
     void userLanguages();
 };
 
@@ -143,25 +139,7 @@ void TestDictionary::replaceWithChangedWordKeepsListSorted()
     QCOMPARE(dict.findLongestPrefix("zu", length), 3);
 }
 
-void TestDictionary::replaceUnknownIdInserts()
-{
-    Dictionary dict;
-    dict.insertEntry(entry("a", "a", 1));
-    QVERIFY(dict.replaceEntry(entry("b", "b", 9)));
-    QCOMPARE(dict.count(), 2);
-    QCOMPARE(dict.entryById(9).word(), QStringLiteral("b"));
-}
 
-void TestDictionary::deleteRemovesFirstWithId()
-{
-    Dictionary dict;
-    dict.insertEntry(entry("a", "a", 1));
-    dict.insertEntry(entry("b", "b", 2));
-    QVERIFY(dict.deleteEntry(Entry(2)));
-    QVERIFY(!dict.deleteEntry(Entry(2)));
-    QCOMPARE(dict.count(), 1);
-    QCOMPARE(dict.entryById(2).id(), 0);
-}
 
 void TestDictionary::findExact()
 {
@@ -269,34 +247,7 @@ void TestDictionary::indexOfWordIsExact()
     QCOMPARE(dict.entryAt(dict.indexOfWord(QString::fromUtf8("ספר")))->id(), 3);
 }
 
-void TestDictionary::entryByIdAndCounters()
-{
-    Dictionary dict;
-    dict.insertEntry(entry("a", "a", 1));
-    QCOMPARE(dict.entryById(1).word(), QStringLiteral("a"));
-    Entry &missing = dict.entryById(7);
-    QCOMPARE(missing.id(), 0);
-    QVERIFY(dict.setLearnCounters(1, 3, 4));
-    QVERIFY(!dict.setLearnCounters(7, 3, 4));
-    QCOMPARE(dict.entryById(1).learnedBackward(), qint8(4));
-    const QHash<int, Entry> byId = dict.entriesById();
-    QCOMPARE(byId.size(), 1);
-    QCOMPARE(byId.value(1).learnedForward(), qint8(3));
-}
 
-void TestDictionary::flagsAndLearnedLists()
-{
-    Dictionary dict;
-    dict.addOrReplace(entry("c", "", 0)); // incomplete
-    dict.addOrReplace(entry("a", "a", 0));
-    Entry learned = entry("b", "", 0);
-    learned.setLearnCounters(-1, 0);
-    dict.addOrReplace(learned);
-    QCOMPARE(words(dict.entriesWithFlags(Entry::FlagIncomplete, Entry::FlagIncomplete)), QStringList({"b", "c"}));
-    QCOMPARE(dict.learnedIds(), QList<int>({3}));
-    dict.resetLearnCounters();
-    QVERIFY(dict.learnedIds().isEmpty());
-}
 
 void TestDictionary::userLanguages()
 {

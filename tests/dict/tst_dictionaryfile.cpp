@@ -82,7 +82,6 @@ private slots:
     void hostileBytesNeverCrash_data();
     void hostileBytesNeverCrash();
     void failedSaveLeavesOldFileIntact();
-    void saveRaisesAndClearsModified();
 
 private:
     QTemporaryDir m_dir;
@@ -419,20 +418,6 @@ void TestDictionaryFile::failedSaveLeavesOldFileIntact()
     QCOMPARE(file.readAll(), before);
 }
 
-void TestDictionaryFile::saveRaisesAndClearsModified()
-{
-    Dictionary dict(m_dir.filePath("mod.dic"));
-    QVERIFY(!dict.isModified());
-    dict.addOrReplace(Entry(QStringLiteral("a"), QStringLiteral("b"), 0));
-    QVERIFY(dict.isModified());
-    QVERIFY(dict.save());
-    QVERIFY(!dict.isModified());
-    QVERIFY(dict.setLearnCounters(1, 0, 0));
-    QVERIFY(dict.isModified());
-
-    Dictionary unnamed;
-    QVERIFY(!unnamed.save());
-}
 
 QTEST_GUILESS_MAIN(TestDictionaryFile)
 #include "tst_dictionaryfile.moc"

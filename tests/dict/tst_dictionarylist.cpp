@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using Record = DictionaryList::Record;
 Q_DECLARE_METATYPE(QList<Record>)
@@ -17,15 +15,12 @@ class TestDictionaryList : public QObject {
 private slots:
     void parse_data();
     void parse();
-    void parseAppendsToHeldRecords();
     void writesKeysSortedWithHeader();
     void saveAndLoadRoundTrip();
     void loadFailures();
-    void failedSaveLeavesOldFileIntact();
     void sizeAndDate_data();
     void sizeAndDate();
     void updateRecord();
-    void accessors();
 };
 
 void TestDictionaryList::parse_data()
@@ -59,13 +54,6 @@ void TestDictionaryList::parse()
         QCOMPARE(list.record(i), records[i]);
 }
 
-void TestDictionaryList::parseAppendsToHeldRecords()
-{
-    DictionaryList list;
-    list.parse("NAME: A\n");
-    list.parse("NAME: B\n");
-    QCOMPARE(list.names(), QStringList({"A", "B"}));
-}
 
 void TestDictionaryList::writesKeysSortedWithHeader()
 {
@@ -119,32 +107,6 @@ void TestDictionaryList::loadFailures()
     QCOMPARE(list.count(), 1);
 }
 
-void TestDictionaryList::failedSaveLeavesOldFileIntact()
-{
-    QTemporaryDir dir;
-    DictionaryList list;
-    list.setFileName(dir.filePath("dicts.dic"));
-    list.addDictionary("A", "he_IL", "a.dic", "", "");
-    QVERIFY(list.save());
-    const QByteArray before = list.toBytes();
-    for (int i = 0; i < 100; ++i)
-        list.addDictionary(QStringLiteral("Name %1").arg(i), "he_IL", QStringLiteral("f%1.dic").arg(i), "desc", "en");
-
-    struct rlimit saved;
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 500;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const bool ok = list.save();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    QVERIFY(!ok);
-    QFile file(dir.filePath("dicts.dic"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), before);
-}
 
 void TestDictionaryList::sizeAndDate_data()
 {
@@ -184,23 +146,6 @@ void TestDictionaryList::updateRecord()
     QCOMPARE(list.count(), 2);
 }
 
-void TestDictionaryList::accessors()
-{
-    DictionaryList list;
-    list.parse("NAME: A\nFILE: a.dic\nTYPE: he_IL\nUSER: en,,de\n\nNAME: B\nFILE: b.dic\n");
-    QCOMPARE(list.userLanguages(0), QStringList({"en", "de"}));
-    QCOMPARE(list.indexOfFile("b.dic"), 1);
-    QVERIFY(!list.containsFile("B.dic"));
-    QCOMPARE(list.type(1), QString());
-    QCOMPARE(list.name(5), QString());
-    QVERIFY(list.record(-1).isEmpty());
-    list.setValue(0, "USER", "");
-    QVERIFY(!list.record(0).contains("USER"));
-    list.setValue(9, "X", "y");
-    list.removeAt(9);
-    list.removeAt(0);
-    QCOMPARE(list.names(), QStringList({"B"}));
-}
 
 QTEST_GUILESS_MAIN(TestDictionaryList)
 #include "tst_dictionarylist.moc"

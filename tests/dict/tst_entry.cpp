@@ -12,8 +12,6 @@ private slots:
     void splitMeanings();
     void newEntryFromPointedWordIsIncomplete();
     void userTranslationFallsBackToMainTranslation();
-    void keyedTexts();
-    void equalityComparesIdsOnly();
     void languageDisplayName_data();
     void languageDisplayName();
 };
@@ -89,28 +87,7 @@ void TestEntry::userTranslationFallsBackToMainTranslation()
     QCOMPARE(k, 1);
 }
 
-void TestEntry::keyedTexts()
-{
-    Entry e(5);
-    e.appendText(Entry::TextPlural, QStringLiteral("a"));
-    e.appendText(Entry::TextPlural, QStringLiteral("b"));
-    QCOMPARE(e.text(Entry::TextPlural), QStringLiteral("a"));
-    e.setText(Entry::TextPlural, QStringLiteral("c"));
-    QCOMPARE(e.texts().size(), 2);
-    QCOMPARE(e.text(Entry::TextPlural), QStringLiteral("c"));
-    e.appendText(Entry::TextInfinitive, QString());
-    QVERIFY(e.hasText(Entry::TextInfinitive));
-    QVERIFY(e.removeText(Entry::TextPlural));
-    QVERIFY(!e.hasText(Entry::TextPlural));
-    QVERIFY(!e.removeText(Entry::TextPlural));
-    QCOMPARE(e.texts().size(), 1);
-}
 
-void TestEntry::equalityComparesIdsOnly()
-{
-    QVERIFY(Entry(QStringLiteral("a"), QStringLiteral("x"), 3) == Entry(QStringLiteral("b"), QStringLiteral("y"), 3));
-    QVERIFY(Entry(QStringLiteral("a"), QStringLiteral("x"), 3) != Entry(QStringLiteral("a"), QStringLiteral("x"), 4));
-}
 
 void TestEntry::languageDisplayName_data()
 {

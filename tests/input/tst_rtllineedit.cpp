@@ -15,7 +15,6 @@ private slots:
     void typing();
     void sameLetterTwiceQuicklyGivesTwoLetters();
     void focusShowsHintsOnlyWithMapping();
-    void toggleMapping();
 };
 
 void TestRTLLineEdit::initTestCase()
@@ -89,18 +88,6 @@ void TestRTLLineEdit::focusShowsHintsOnlyWithMapping()
     QVERIFY(keyboard.keyHintsVisible());
 }
 
-void TestRTLLineEdit::toggleMapping()
-{
-    RTLLineEdit edit(true, nullptr);
-    QVERIFY(!edit.toggleKeyboardMapping());
-    QVERIFY(edit.toggleKeyboardMapping());
-    QVERIFY(edit.keyboardMapping());
-    // without a keyboard nothing is mapped
-    edit.show();
-    edit.setFocus();
-    pressKey(&edit, Qt::Key_E, QStringLiteral("e"));
-    QCOMPARE(edit.text(), QStringLiteral("e"));
-}
 
 QTEST_MAIN(TestRTLLineEdit)
 #include "tst_rtllineedit.moc"

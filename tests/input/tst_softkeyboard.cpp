@@ -45,7 +45,6 @@ private slots:
     void keySendsLowerCaseAndShiftOnce();
     void returnAndBackspaceKeys();
     void newLayoutForgetsOldPhysicalKeys();
-    void hintsOnlyOnLetterKeys();
 };
 
 void TestSoftKeyboard::cleanup()
@@ -201,21 +200,6 @@ void TestSoftKeyboard::newLayoutForgetsOldPhysicalKeys()
     QVERIFY(!keyboard.findChild<ShiftKey *>());
 }
 
-void TestSoftKeyboard::hintsOnlyOnLetterKeys()
-{
-    SoftKeyboard keyboard(QStringLiteral("he_IL"), true, true);
-    int withHint = 0;
-    for (SoftKey *key : keyboard.keys()) {
-        const bool special = key->text() == QLatin1String(" ") || key->text() == QLatin1String("\r")
-            || key->text() == QLatin1String("\b")
-            || (key->text().at(0).unicode() >= 0x05B0 && key->text().at(0).unicode() <= 0x05C2);
-        QCOMPARE(key->physicalKey().isEmpty(), special);
-        withHint += special ? 0 : 1;
-    }
-    QCOMPARE(withHint, 29);
-    keyboard.setKeyHintsVisible(false);
-    QVERIFY(!keyboard.keyHintsVisible());
-}
 
 QTEST_MAIN(TestSoftKeyboard)
 #include "tst_softkeyboard.moc"

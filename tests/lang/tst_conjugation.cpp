@@ -48,7 +48,6 @@ private slots:
     void detectBinyan_data();
     void detectBinyan();
     void sampleVerbsHaveTheirBinyan();
-    void splitFinalHe();
     void forms_data();
     void forms();
     void everyBinyanFillsItsSlots_data();
@@ -57,7 +56,6 @@ private slots:
     void unknownBinyanGivesFallbackForms();
     void lamedHeKeepsHeWhereTheBinyanDoes_data();
     void lamedHeKeepsHeWhereTheBinyanDoes();
-    void binyanNames();
 };
 
 void TestConjugation::pointAfterLetter_data()
@@ -163,18 +161,6 @@ void TestConjugation::sampleVerbsHaveTheirBinyan()
     QCOMPARE(binyanim.size(), 7);
 }
 
-void TestConjugation::splitFinalHe()
-{
-    QString stem, yod, tav, bare;
-    QVERIFY(Hebrew::splitFinalHe(u8("בָּנָה"), stem, yod, tav, bare));
-    QCOMPARE(stem, u8("בנה"));
-    QCOMPARE(yod, u8("בני"));
-    QCOMPARE(tav, u8("בנת"));
-    QCOMPARE(bare, u8("בנ"));
-    QVERIFY(!Hebrew::splitFinalHe(u8("נָתַן"), stem, yod, tav, bare));
-    QCOMPARE(stem, u8("נתנ")); // the last letter in medial form
-    QCOMPARE(bare, stem);
-}
 
 void TestConjugation::forms_data()
 {
@@ -338,13 +324,6 @@ void TestConjugation::lamedHeKeepsHeWhereTheBinyanDoes()
     QVERIFY(Paradigm::generate(word, Hebrew::UnknownBinyan).isEmpty());
 }
 
-void TestConjugation::binyanNames()
-{
-    QStringList names;
-    for (int b = 0; b <= 8; ++b)
-        names.append(Hebrew::binyanName(b));
-    QCOMPARE(names, QStringList({"unknown", "Paal", "Piel", "Hifil", "Hitpael", "Hufal", "Pual", "Nifal", "unknown"}));
-}
 
 QTEST_GUILESS_MAIN(TestConjugation)
 #include "tst_conjugation.moc"

@@ -20,7 +20,6 @@ private slots:
     void infoText();
     void wordAlignment_data();
     void wordAlignment();
-    void withoutStore();
     void filterModes();
 
 private:
@@ -136,20 +135,6 @@ void TestDictionaryModel::wordAlignment()
     QCOMPARE(model.index(0, 1).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignHCenter | Qt::AlignVCenter));
 }
 
-void TestDictionaryModel::withoutStore()
-{
-    DictionaryModel model(nullptr);
-    QCOMPARE(model.rowCount(), 0);
-    QCOMPARE(model.columnCount(), 3);
-    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("User Language"));
-    QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Foreign"));
-
-    // a row the store no longer has yields nothing
-    DictionaryModel live(&m_dictionary);
-    const QModelIndex last = live.index(2, 2);
-    QVERIFY(m_dictionary.deleteEntry(Entry(3)));
-    QVERIFY(!live.data(last).isValid());
-}
 
 void TestDictionaryModel::filterModes()
 {

@@ -48,8 +48,6 @@ private slots:
     void entryFromTheForm();
     void nounShowsItsChoices();
     void otherTypesHaveNoExtraOrName();
-    void genderIndices_data();
-    void genderIndices();
     void neuterChoicesReadBack();
     void returnWalksThroughTheFields();
     void oneUserLanguageEndsAtTheFirstTranslation();
@@ -168,31 +166,7 @@ void TestWordWidget::otherTypesHaveNoExtraOrName()
     QVERIFY(e.texts().size() == 2 && !e.hasText(Entry::TextPlural)); // the two translations
 }
 
-void TestWordWidget::genderIndices_data()
-{
-    QTest::addColumn<bool>("neuter");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("flags");
-    QTest::newRow("male") << false << 0 << 5;
-    QTest::newRow("female") << false << 1 << 6;
-    QTest::newRow("male pl.") << false << 2 << 9;
-    QTest::newRow("fem. pl.") << false << 3 << 10;
-    QTest::newRow("six: male") << true << 0 << 5;
-    QTest::newRow("six: female") << true << 1 << 6;
-    QTest::newRow("six: neuter") << true << 2 << 4;
-    QTest::newRow("six: male pl.") << true << 3 << 9;
-    QTest::newRow("six: fem. pl.") << true << 4 << 10;
-    QTest::newRow("six: neu. pl.") << true << 5 << 8;
-}
 
-void TestWordWidget::genderIndices()
-{
-    QFETCH(bool, neuter);
-    QFETCH(int, index);
-    QFETCH(int, flags);
-    QCOMPARE(WordWidget::genderFlags(index, neuter), quint32(flags));
-    QCOMPARE(WordWidget::genderIndex(quint32(flags), neuter), index);
-}
 
 void TestWordWidget::neuterChoicesReadBack()
 {
