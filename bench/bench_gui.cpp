@@ -54,7 +54,8 @@ Dictionary &store()
     return *dict;
 }
 
-struct LookupPage {
+struct LookupPage
+{
     LookupPage()
     {
         view.dictionaryChanged(store().type());
@@ -63,7 +64,7 @@ struct LookupPage {
         QApplication::processEvents();
         input = view.findChild<QLineEdit *>(QStringLiteral("lookupEdit"));
     }
-    LookupView view {QStringLiteral(":icons/"), &store()};
+    LookupView view{QStringLiteral(":icons/"), &store()};
     QLineEdit *input = nullptr;
 };
 

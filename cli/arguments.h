@@ -6,7 +6,8 @@
 
 // The arguments of one command: "--name VALUE" options taken from anywhere in
 // the list, the rest kept in order as positional arguments.
-class Arguments {
+class Arguments
+{
 public:
     // valueOptions: names (without "--") that take a value. Any other word
     // starting with "--" is an error.

@@ -7,7 +7,8 @@
 // One subcommand of verbalon-cli: its name, its synopsis for --help, and
 // the function that runs it on the arguments after the name and returns the
 // exit code (0 success, 1 failure, 2 bad arguments).
-struct Command {
+struct Command
+{
     QString name;
     QString synopsis;
     int (*run)(const QStringList &args);

@@ -99,7 +99,7 @@ int runImport(const QStringList &args)
     QString error;
     if (!readFile(input, data, error))
         return Console::fail(error, Failure);
-    const TsvFormat::ImportOptions options {parsed->option(QStringLiteral("name")),
+    const TsvFormat::ImportOptions options{parsed->option(QStringLiteral("name")),
         parsed->option(QStringLiteral("type")), parsed->option(QStringLiteral("user"))};
     Dictionary dictionary(output);
     if (!TsvFormat::read(data, options, dictionary, error))

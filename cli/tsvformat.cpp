@@ -22,7 +22,8 @@ const QString ColForward = QStringLiteral("learnedForward");
 const QString ColBackward = QStringLiteral("learnedBackward");
 const QString TextPrefix = QStringLiteral("text:");
 
-struct TextColumn {
+struct TextColumn
+{
     QString name;
     quint32 key;
 };
@@ -94,13 +95,13 @@ QByteArray TsvFormat::write(const Dictionary &dictionary)
 namespace {
 
 // Reads the rows of an import; collects the first error.
-class TsvReader {
+class TsvReader
+{
 public:
     TsvReader(const TsvFormat::ImportOptions &options)
         : m_userCodes(options.user.isEmpty() ? QStringList() : options.user.split(u','))
         , m_explicitUser(!options.user.isEmpty())
-    {
-    }
+    { }
 
     bool readHeader(const QString &line);
     bool readRow(const QStringList &fields, int lineNumber, Entry &e);

@@ -11,9 +11,11 @@ class Dictionary;
 // translation, plural, infinitive, one column per further user language
 // named by its code, learnedForward, learnedBackward, and "text:<key>" for
 // any other keyed text. Fields are escaped as in textfields.h.
-class TsvFormat {
+class TsvFormat
+{
 public:
-    struct ImportOptions {
+    struct ImportOptions
+    {
         QString name;
         QString type;
         // comma-separated codes; without them the first user language is

@@ -29,7 +29,8 @@ inline void pressKey(
 }
 
 // Answers message boxes from a script of button indices and records them.
-class PromptScript {
+class PromptScript
+{
 public:
     PromptScript()
     {

@@ -53,7 +53,7 @@ MainWindow::~MainWindow()
 void MainWindow::loadIcons()
 {
     auto icon = [this](const char *file) { return QIcon(m_iconPath + QLatin1String(file)); };
-    m_icons = Icons {icon("verbalon_logo.png"), icon("add.png"), icon("filesave.png"), icon("eraser.png"),
+    m_icons = Icons{icon("verbalon_logo.png"), icon("add.png"), icon("filesave.png"), icon("eraser.png"),
         icon("exit.png"), icon("warning.png"), icon("reload.png"), icon("dictionary.png"), icon("help.png")};
 }
 
@@ -106,7 +106,7 @@ void MainWindow::createMenus()
     };
     dictionaries->addSeparator();
     QAction *manage = addAction(dictionaries, m_icons.dictionary, tr("&Manage..."), "manageAction");
-    for (QAction *action : exchange + QList<QAction *> {manage}) {
+    for (QAction *action : exchange + QList<QAction *>{manage}) {
         action->setEnabled(false);
         action->setToolTip(tr("Not available in this version"));
     }
@@ -150,7 +150,7 @@ bool MainWindow::settleUnsavedChanges()
     if (!m_dictionary->isModified())
         return true;
     const int answer = Prompt::ask(this,
-        Prompt::Request {QMessageBox::Warning, tr("Unsaved Changes"),
+        Prompt::Request{QMessageBox::Warning, tr("Unsaved Changes"),
             tr("The dictionary \"%1\" has changes that are not saved. Save them now?").arg(m_dictionary->name()),
             {tr("&Save"), tr("&Discard"), tr("&Cancel")}, 0, 2});
     if (answer == 0) {
@@ -240,7 +240,7 @@ void MainWindow::wordCompleted(const QString &word)
         m_dictionary->deleteEntry(m_currentEntry);
     } else if (m_dictionary->indexOfWord(word) >= 0) {
         const int answer = Prompt::ask(this,
-            Prompt::Request {QMessageBox::Question, tr("Word Exists"), tr("Word already in data base. Any anyway?"),
+            Prompt::Request{QMessageBox::Question, tr("Word Exists"), tr("Word already in data base. Any anyway?"),
                 {tr("&Yes"), tr("&No")}, 0, 1});
         if (answer != 0)
             return;

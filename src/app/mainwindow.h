@@ -23,7 +23,8 @@ class WordWidget;
 // builds the menus, the tool bar with the dictionary and user-language
 // selectors, and the pages; and routes the pages' requests to the store.
 // Unsaved changes are never dropped without asking.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow
+{
     Q_OBJECT
 
 public:
@@ -82,7 +83,8 @@ private:
     Entry m_currentEntry;
     bool m_currentEntrySet = false;
     QString m_iconPath = QStringLiteral(":icons/");
-    struct Icons {
+    struct Icons
+    {
         QIcon logo, add, save, eraser, exit, warning, reload, dictionary, help;
     } m_icons;
     std::unique_ptr<English> m_english;

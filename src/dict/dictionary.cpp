@@ -30,8 +30,7 @@ int commonPrefixLength(const QString &a, const QString &b)
 
 Dictionary::Dictionary(const QString &fileName)
     : m_fileName(fileName)
-{
-}
+{ }
 
 Dictionary::~Dictionary() = default;
 

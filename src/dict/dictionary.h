@@ -22,7 +22,8 @@ class RecordReader;
 // Failures are results: load/save return false and leave the store (and the
 // file on disk) as it was; lookups that find nothing return an empty list,
 // -1, or an entry with id 0.
-class Dictionary {
+class Dictionary
+{
 public:
     explicit Dictionary(const QString &fileName = QString());
     ~Dictionary();

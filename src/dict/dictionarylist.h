@@ -11,7 +11,8 @@
 // text file. The same format describes the lists of the update server and
 // the device. Reading never fails on odd lines; a missing or unreadable file
 // leaves the list unchanged and load returns false.
-class DictionaryList {
+class DictionaryList
+{
 public:
     using Record = QMap<QString, QString>;
 

@@ -7,8 +7,7 @@
 
 Entry::Entry(int id)
     : m_id(id)
-{
-}
+{ }
 
 Entry::Entry(const QString &word, const QString &translation, int id)
     : m_id(id)
@@ -60,7 +59,7 @@ bool Entry::hasText(quint32 key) const
 
 void Entry::appendText(quint32 key, const QString &text)
 {
-    m_texts.append(KeyedText {key, text});
+    m_texts.append(KeyedText{key, text});
 }
 
 void Entry::setText(quint32 key, const QString &text)

@@ -11,7 +11,8 @@ class RecordWriter;
 // to four user languages, word type, grammatical flags, keyed extra texts and
 // the two trainer counters. A plain value type; equality compares ids only,
 // which is how the store finds entries to replace or delete.
-class Entry {
+class Entry
+{
 public:
     enum WordType {
         TypeUnset = 0,
@@ -48,7 +49,8 @@ public:
         TextUserBase = 16
     };
 
-    struct KeyedText {
+    struct KeyedText
+    {
         quint32 key = 0;
         QString text;
         bool operator==(const KeyedText &other) const { return key == other.key && text == other.text; }

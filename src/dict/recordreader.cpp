@@ -6,8 +6,7 @@
 
 RecordReader::RecordReader(const QByteArray &data)
     : m_data(data)
-{
-}
+{ }
 
 bool RecordReader::fail()
 {

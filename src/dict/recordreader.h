@@ -7,7 +7,8 @@
 // read checks the bytes left, so a damaged file can neither overrun the
 // buffer nor make a length field allocate more than the file holds. A failed
 // read leaves the reader at the end and returns false.
-class RecordReader {
+class RecordReader
+{
 public:
     explicit RecordReader(const QByteArray &data);
 

@@ -11,8 +11,7 @@ constexpr qsizetype MaxCompactBytes = 0xFFFF;
 
 RecordWriter::RecordWriter(QByteArray &out)
     : m_out(out)
-{
-}
+{ }
 
 void RecordWriter::writeU8(quint8 value)
 {

@@ -4,7 +4,8 @@
 #include <QString>
 
 // Appends the big-endian values of a dictionary file to a byte buffer.
-class RecordWriter {
+class RecordWriter
+{
 public:
     explicit RecordWriter(QByteArray &out);
 

@@ -10,7 +10,8 @@ class SoftKeyboard;
 // keyboard types Hebrew, Farsi or Russian letters; keys the layout does not
 // map reach the line unchanged. Gaining or losing the focus switches the
 // keyboard's physical-key hints on or off.
-class RTLLineEdit : public QLineEdit {
+class RTLLineEdit : public QLineEdit
+{
     Q_OBJECT
 
 public:

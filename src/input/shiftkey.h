@@ -4,7 +4,8 @@
 
 // The "SH" key: checkable; while checked the next character is sent in upper
 // case. A lamp in its corner shows the state.
-class ShiftKey : public SoftKey {
+class ShiftKey : public SoftKey
+{
     Q_OBJECT
 
 public:

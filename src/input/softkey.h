@@ -8,7 +8,8 @@ class SoftKeyboard;
 // widget has the keyboard focus, as a key press; the key itself never takes
 // the focus. It remembers the key of the physical keyboard at the same place
 // and shows that key's label in its corner while the keyboard asks for hints.
-class SoftKey : public QPushButton {
+class SoftKey : public QPushButton
+{
     Q_OBJECT
 
 public:

@@ -13,7 +13,8 @@ class SoftKey;
 // the physical key at its place on the user's keyboard (by the keyboard
 // input locale), so an input line can turn physical key presses into
 // foreign letters, and the keys can show those physical keys as hints.
-class SoftKeyboard : public QWidget {
+class SoftKeyboard : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -7,7 +7,8 @@ class Entry;
 
 // A modal window with the conjugation table of one verb and a warning that
 // the forms are generated.
-class ConjugationDialog : public QDialog {
+class ConjugationDialog : public QDialog
+{
     Q_OBJECT
 
 public:

@@ -10,7 +10,8 @@ class QLineEdit;
 // The generated conjugation of one Hebrew verb as a read-only grid: the
 // detected binyan, then future and past by person, present by gender and
 // number, and the imperative. Every generated form is shown in grey.
-class ConjugationView : public QWidget {
+class ConjugationView : public QWidget
+{
     Q_OBJECT
 
 public:

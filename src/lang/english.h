@@ -10,7 +10,8 @@
 // and the English forms the gloss of Hebrew text needs: the simple past from
 // a table of irregular verbs ("verbs_en.dat"), plurals, and a verb meaning
 // put into the tense of a Hebrew form.
-class English : public Language {
+class English : public Language
+{
 public:
     bool isLanguageChar(QChar c) const override
     {

@@ -30,13 +30,13 @@ void FormIndex::reserve(qsizetype values)
 
 void FormIndex::rehash(size_t slotCount) const
 {
-    m_slots.assign(slotCount, Slot {0, 0});
+    m_slots.assign(slotCount, Slot{0, 0});
     const size_t mask = slotCount - 1;
     for (size_t k = 0; k < m_keys.size(); ++k) {
         size_t at = m_keys[k].hash & mask;
         while (m_slots[at].key != 0)
             at = (at + 1) & mask;
-        m_slots[at] = Slot {m_keys[k].hash, quint32(k + 1)};
+        m_slots[at] = Slot{m_keys[k].hash, quint32(k + 1)};
     }
 }
 
@@ -60,7 +60,7 @@ qint64 FormIndex::find(QStringView key, quint32 hash) const
 
 void FormIndex::insert(const QString &key, const WordMatch &value)
 {
-    m_pending.push_back(Pending {key, Value {value.wordType, value.grammar, value.entryId, -1}, 0});
+    m_pending.push_back(Pending{key, Value{value.wordType, value.grammar, value.entryId, -1}, 0});
     if (m_pending.size() >= BatchSize)
         commit();
 }
@@ -91,10 +91,10 @@ void FormIndex::insertNow(const Pending &pair) const
     qint64 found = find(key, pair.hash);
     if (found < 0) {
         const size_t at = size_t(-found - 2);
-        m_keys.push_back(Key {pair.hash, quint32(m_chars.size()), quint32(key.size()), -1});
+        m_keys.push_back(Key{pair.hash, quint32(m_chars.size()), quint32(key.size()), -1});
         m_chars.insert(m_chars.end(), key.utf16(), key.utf16() + key.size());
         found = qint64(m_keys.size() - 1);
-        m_slots[at] = Slot {pair.hash, quint32(found + 1)};
+        m_slots[at] = Slot{pair.hash, quint32(found + 1)};
     }
     Key &k = m_keys[size_t(found)];
     Value value = pair.value;

@@ -13,8 +13,10 @@
 // first. The keys live in one character buffer and the values in one array,
 // so a dictionary's hundreds of thousands of forms cost no allocation each.
 // Values keep wordType, grammar and entryId; their text is always empty.
-class FormIndex {
-    struct Value {
+class FormIndex
+{
+    struct Value
+    {
         qint32 wordType;
         qint32 grammar;
         qint32 entryId;
@@ -24,19 +26,20 @@ class FormIndex {
 
 public:
     // The values of one key, newest first.
-    class Values {
+    class Values
+    {
     public:
-        class const_iterator {
+        class const_iterator
+        {
         public:
             const_iterator(const ValueArray *values, qint32 at)
                 : m_values(values)
                 , m_at(at)
-            {
-            }
+            { }
             WordMatch operator*() const
             {
                 const Value &v = (*m_values)[size_t(m_at)];
-                return WordMatch {v.wordType, v.grammar, v.entryId, QString()};
+                return WordMatch{v.wordType, v.grammar, v.entryId, QString()};
             }
             const_iterator &operator++()
             {
@@ -53,8 +56,7 @@ public:
         Values(const ValueArray *values, qint32 first)
             : m_values(values)
             , m_first(first)
-        {
-        }
+        { }
         const_iterator begin() const { return const_iterator(m_values, m_first); }
         const_iterator end() const { return const_iterator(m_values, -1); }
         bool isEmpty() const { return m_first < 0; }
@@ -88,14 +90,16 @@ public:
     }
 
 private:
-    struct Key {
+    struct Key
+    {
         quint32 hash;
         quint32 offset;
         quint32 length;
         qint32 firstValue;
     };
 
-    struct Pending {
+    struct Pending
+    {
         QString key;
         Value value;
         quint32 hash;
@@ -117,7 +121,8 @@ private:
     mutable ValueArray m_values;
     // open addressing with the hash kept in the slot, so a probe past other
     // keys reads nothing else; key 0 is a free slot, otherwise index + 1
-    struct Slot {
+    struct Slot
+    {
         quint32 hash;
         quint32 key;
     };

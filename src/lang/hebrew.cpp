@@ -27,7 +27,8 @@ constexpr int PluralCode = 0x8;
 constexpr int AdjectiveCodes[] = {0x5, 0x6, 0x9, 0xA}; // m.sg, f.sg, m.pl, f.pl
 
 // Prefix letters with their word types, in the order of Hebrew::Prefix.
-struct PrefixLetter {
+struct PrefixLetter
+{
     QChar letter;
     int wordType;
 };
@@ -43,7 +44,8 @@ constexpr PrefixLetter PrefixLetters[] = {
 
 // Prefixes that analyse strips, in the order tried: the prefix, the flag
 // that forbids it, and the flags for the rest of the word.
-struct StrippedPrefix {
+struct StrippedPrefix
+{
     int prefix;
     int blockedBy;
     int restFlags;
@@ -57,7 +59,7 @@ Hebrew::Hebrew(const Dictionary *dictionary)
     if (!m_dictionary)
         return;
     for (int p = 0; p < PrefixCount; ++p) {
-        m_prefixes[p] = WordMatch {
+        m_prefixes[p] = WordMatch{
             PrefixLetters[p].wordType, 0, m_dictionary->entryForChar(PrefixLetters[p].letter).id(), QString()};
     }
     buildIndex();
@@ -212,7 +214,7 @@ bool Hebrew::splitFinalHe(const QString &word, QString &stem, QString &yodStem, 
 
 void Hebrew::insert(const QString &key, const Entry &entry, int code)
 {
-    m_forms.insert(key, WordMatch {entry.wordType(), code, entry.id(), QString()});
+    m_forms.insert(key, WordMatch{entry.wordType(), code, entry.id(), QString()});
 }
 
 void Hebrew::indexVerb(const Entry &entry)
@@ -316,7 +318,7 @@ void Hebrew::indexPhrase(const Entry &entry)
     if (words.isEmpty())
         return;
     qCDebug(lcLang) << "- can combine to single phrase!";
-    m_phrases.append(PhraseMatch {words, WordMatch {WordMatch::Unknown, 0, entry.id(), QString()}});
+    m_phrases.append(PhraseMatch{words, WordMatch{WordMatch::Unknown, 0, entry.id(), QString()}});
 }
 
 QList<Reading> Hebrew::analyse(const QString &word, int flags) const
@@ -325,7 +327,7 @@ QList<Reading> Hebrew::analyse(const QString &word, int flags) const
     for (const WordMatch &m : m_forms.values(word)) {
         if ((flags & NominalOnly) && (m.wordType & 0x2))
             continue;
-        readings.append(Reading {m});
+        readings.append(Reading{m});
     }
     if (word.startsWith(He) && !(flags & NoArticle))
         addArticleReadings(word, readings);
@@ -349,7 +351,7 @@ QList<Reading> Hebrew::analyse(const QString &word, int flags) const
         readings += analyse(variant, PluralSpelling);
     }
     if (readings.isEmpty())
-        readings.append(Reading {WordMatch {WordMatch::Unknown, 0, 0, word}});
+        readings.append(Reading{WordMatch{WordMatch::Unknown, 0, 0, word}});
     return readings;
 }
 
@@ -360,7 +362,7 @@ void Hebrew::addArticleReadings(const QString &word, QList<Reading> &readings) c
     for (const WordMatch &m : m_forms.values(QStringView(word).mid(1))) {
         const int type = m_dictionary->entryById(m.entryId).wordType();
         if (type == Entry::Noun || type == Entry::Adjective)
-            readings.append(Reading {m_prefixes[PrefixHe], m});
+            readings.append(Reading{m_prefixes[PrefixHe], m});
     }
 }
 
@@ -381,6 +383,6 @@ void Hebrew::addPrefixReadings(const QString &word, int flags, QList<Reading> &r
             continue;
         const QList<Reading> rest = analyse(word.mid(1), flags | p.restFlags);
         for (const Reading &r : rest)
-            readings.append(Reading {m_prefixes[p.prefix]} + r);
+            readings.append(Reading{m_prefixes[p.prefix]} + r);
     }
 }

@@ -20,7 +20,8 @@ class Entry;
 // phrase records. Editing the dictionary afterwards does not change the
 // index; make a new object. Where a form holds several values they are
 // visited most recently inserted first.
-class Hebrew : public Language {
+class Hebrew : public Language
+{
 public:
     enum Binyan { UnknownBinyan = 0, Paal, Piel, Hifil, Hitpael, Hufal, Pual, Nifal };
 

@@ -12,7 +12,8 @@
 // pages: an index of tens of megabytes then costs a few dozen page faults
 // instead of thousands, which matters most on virtual machines. Small
 // arrays come from the heap as usual.
-template <typename T> struct HugePageAllocator {
+template <typename T> struct HugePageAllocator
+{
     using value_type = T;
 
     HugePageAllocator() = default;

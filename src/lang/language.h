@@ -7,7 +7,8 @@
 
 // The per-language behaviour the views rely on without knowing which language
 // a dictionary holds: its own script, its direction and its gender system.
-class Language {
+class Language
+{
 public:
     virtual ~Language();
 

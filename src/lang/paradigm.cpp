@@ -15,7 +15,8 @@ constexpr int PresentCodes[] = {0x20005, 0x20006, 0x20009, 0x2000A};
 constexpr int FutureCodes[] = {0x40404, 0x40805, 0x40806, 0x41005, 0x41006, 0x40408, 0x40808, 0x41008};
 constexpr int ImperativeCodes[] = {0x80005, 0x80006, 0x80008};
 
-struct Stems {
+struct Stems
+{
     QString word; // unpointed
     QString stem; // last letter medial
     QString yodStem;
@@ -57,7 +58,8 @@ QString firstPluralPast(const QString &stem)
     return stem + Nun + Vav;
 }
 
-class FormList {
+class FormList
+{
 public:
     void add(const int *codes, std::initializer_list<QString> texts)
     {

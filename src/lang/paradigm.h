@@ -10,9 +10,11 @@
 // 2sg m, 2sg f, 3sg m, 3sg f, 1pl, 2pl, 3pl) and imperative (sg m, sg f, pl;
 // none for Hufal and Pual). The rules are those of a learner's table and
 // are not checked against real usage.
-class Paradigm {
+class Paradigm
+{
 public:
-    struct Form {
+    struct Form
+    {
         int code;
         QString text;
     };

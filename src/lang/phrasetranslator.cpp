@@ -27,7 +27,8 @@ QString capitalized(QString text)
     return text;
 }
 
-class Tokenizer {
+class Tokenizer
+{
 public:
     QList<QStringList> run(const QString &text);
 
@@ -124,7 +125,7 @@ QList<PhraseTranslator::Alternatives> PhraseTranslator::analyseSentence(const QS
     QList<Alternatives> positions;
     for (const QString &token : tokens) {
         if (!anyHebrewChar(token)) {
-            positions.append(Alternatives {Reading {WordMatch {WordMatch::Unknown, 0, 0, token}}});
+            positions.append(Alternatives{Reading{WordMatch{WordMatch::Unknown, 0, 0, token}}});
             continue;
         }
         Alternatives readings = m_hebrew.analyse(Hebrew::withoutMarks(token), 0);

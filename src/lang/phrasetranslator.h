@@ -15,7 +15,8 @@ class English;
 // first meaning of its entries (English nouns in the plural, verbs in the
 // tense of the Hebrew form). Builds the form index of the dictionary once,
 // on construction; make a new translator after the dictionary changed.
-class PhraseTranslator {
+class PhraseTranslator
+{
 public:
     // english may be null: verbs and nouns then keep their dictionary form.
     PhraseTranslator(const Dictionary *dictionary, const English *english);

@@ -6,7 +6,8 @@
 // One reading of a Hebrew word form: the word type and grammatical bits of
 // the form, the dictionary entry it belongs to (0 for none) and, for a word
 // not in the dictionary, the word itself.
-struct WordMatch {
+struct WordMatch
+{
     // wordType of a phrase or of a word that is not in the dictionary
     static constexpr int Unknown = 100;
 

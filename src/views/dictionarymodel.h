@@ -13,7 +13,8 @@ class Entry;
 // meaning in it (a missing meaning in grey italics); the word type with its
 // grammatical mark; the foreign word. It reads the store at every call and
 // keeps no copies; after the store changed, call refresh().
-class DictionaryModel : public QAbstractTableModel {
+class DictionaryModel : public QAbstractTableModel
+{
     Q_OBJECT
 
 public:

@@ -12,7 +12,8 @@ class DictionaryModel;
 // whose first column (the meaning shown) contains the pattern in any case
 // (lookup by meaning), mode 2 a chosen set of entries (such as the
 // incomplete ones). Rows keep the store's order.
-class LookupModel : public QSortFilterProxyModel {
+class LookupModel : public QSortFilterProxyModel
+{
     Q_OBJECT
 
 public:

@@ -61,7 +61,7 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
 
 void LookupView::resetModels()
 {
-    const QList<int> languages = m_tableModel ? m_tableModel->userLanguages() : QList<int> {0};
+    const QList<int> languages = m_tableModel ? m_tableModel->userLanguages() : QList<int>{0};
     delete m_lookupModel;
     delete m_tableModel;
     m_tableModel = new DictionaryModel(m_dictionary, this);

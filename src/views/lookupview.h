@@ -19,7 +19,8 @@ class SoftKeyboard;
 // begins with it (green when the key is complete, red when none begins with
 // it); any other text filters the table to the meanings that contain it.
 // Return or a double click hands the chosen entry on for editing.
-class LookupView : public QWidget {
+class LookupView : public QWidget
+{
     Q_OBJECT
 
 public:
@@ -59,6 +60,6 @@ private:
     QTableView *m_table;
     RTLLineEdit *m_input;
     QToolButton *m_clearButton;
-    const QColor m_notFoundColor {224, 64, 64, 255};
-    const QColor m_foundColor {0, 160, 32, 255};
+    const QColor m_notFoundColor{224, 64, 64, 255};
+    const QColor m_foundColor{0, 160, 32, 255};
 };

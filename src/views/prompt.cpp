@@ -30,7 +30,7 @@ int Prompt::ask(QWidget *parent, const Request &request)
 
 void Prompt::inform(QWidget *parent, const QString &title, const QString &text)
 {
-    ask(parent, Request {QMessageBox::Information, title, text, {QMessageBox::tr("OK")}, 0, 0});
+    ask(parent, Request{QMessageBox::Information, title, text, {QMessageBox::tr("OK")}, 0, 0});
 }
 
 void Prompt::setHandler(Handler h)

@@ -8,9 +8,11 @@
 // Every message box of the program goes through here, so that the texts and
 // buttons stay in one form and tests can answer the boxes without a modal
 // loop.
-class Prompt {
+class Prompt
+{
 public:
-    struct Request {
+    struct Request
+    {
         QMessageBox::Icon icon = QMessageBox::Question;
         QString title;
         QString text;

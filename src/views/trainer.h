@@ -20,7 +20,8 @@ class SoftKeyboard;
 // the user knows less well; every answer updates the entry's two learn
 // counters in the store at once. The word list is ordered weakest first
 // (Reset) or picked at random (Random).
-class Trainer : public QWidget {
+class Trainer : public QWidget
+{
     Q_OBJECT
 
 public:

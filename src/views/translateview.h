@@ -16,7 +16,8 @@ class SoftKeyboard;
 // translation and kept while the store is unchanged; any change of the
 // store (an entry stored, deleted or replaced, another dictionary) builds
 // it anew, so a translation always sees the store as it is.
-class TranslateView : public QWidget {
+class TranslateView : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -280,7 +280,7 @@ Entry WordWidget::entry() const
 void WordWidget::editLearn()
 {
     const int answer = Prompt::ask(this,
-        Prompt::Request {QMessageBox::Question, tr("Learn"), tr("Set learn counters?"),
+        Prompt::Request{QMessageBox::Question, tr("Learn"), tr("Set learn counters?"),
             {tr("&Learn"), tr("&Ignore"), tr("&Cancel")}, 0, -1});
     if (answer == 0 || answer == 1) {
         const qint8 value = answer == 0 ? 0 : -1;

@@ -20,7 +20,8 @@ class SoftKeyboard;
 // and the learn counters. It shows an Entry and builds a new one from the
 // form on request; Return walks from field to field and, in the last used
 // translation, reports the entry as done.
-class WordWidget : public QWidget {
+class WordWidget : public QWidget
+{
     Q_OBJECT
 
 public:

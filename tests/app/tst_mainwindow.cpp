@@ -37,7 +37,8 @@ void writeDictionary(
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -156,7 +157,7 @@ void TestMainWindow::noDictionaries()
     QCOMPARE(child<QComboBox>(*window, "languageSelector")->count(), 0);
     QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->count(), 0);
     QCOMPARE(window->statusBar()->currentMessage(), QString());
-    QTRY_COMPARE(m_prompts->titles(), QStringList {"No Dictionaries"});
+    QTRY_COMPARE(m_prompts->titles(), QStringList{"No Dictionaries"});
     QVERIFY(m_prompts->asked.first().text.startsWith("<b>No dictionaries found!</b>"));
     window->hide();
     window->show();
@@ -250,7 +251,7 @@ void TestMainWindow::wordExists()
     child<QLineEdit>(*window, "translationEdit0")->setText("tome");
     m_prompts->answers = {answer};
     QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
-    QCOMPARE(m_prompts->titles(), QStringList {"Word Exists"});
+    QCOMPARE(m_prompts->titles(), QStringList{"Word Exists"});
     QCOMPARE(m_prompts->asked.first().text, QStringLiteral("Word already in data base. Any anyway?"));
     QCOMPARE(m_prompts->asked.first().buttons, QStringList({"&Yes", "&No"}));
     QCOMPARE(window->dictionary()->count(), count);
@@ -296,7 +297,7 @@ void TestMainWindow::unsavedChangesOnClose()
     window->dictionary()->setLearnCounters(1, 0, 0);
     m_prompts->answers = {answer};
     window->close();
-    QCOMPARE(m_prompts->titles(), QStringList {"Unsaved Changes"});
+    QCOMPARE(m_prompts->titles(), QStringList{"Unsaved Changes"});
     QCOMPARE(window->isVisible(), !closed);
     Dictionary onDisk;
     QVERIFY(onDisk.load(path("small.dic")));
@@ -335,7 +336,7 @@ void TestMainWindow::learnWord()
     QCOMPARE(word->text(), Book);
     // not being edited: storing it asks whether the word should be added again
     QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
-    QCOMPARE(m_prompts->titles(), QStringList {"Word Exists"});
+    QCOMPARE(m_prompts->titles(), QStringList{"Word Exists"});
 
     window->learnWord(QString::fromUtf8("מורה"));
     QCOMPARE(tabs->currentIndex(), 0);
@@ -379,7 +380,6 @@ void TestMainWindow::trainerCountersAreSavedWithTheDictionary()
     QCOMPARE(onDisk.entryById(2).learnedForward(), qint8(1));
     QCOMPARE(onDisk.entryById(2).learnedBackward(), qint8(10));
 }
-
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -8,7 +8,8 @@
 
 namespace {
 
-struct Run {
+struct Run
+{
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
@@ -21,7 +22,7 @@ Run runCli(const QStringList &args, const QByteArray &input = QByteArray())
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(30000);
-    return Run {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return Run{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 void writeFile(const QString &path, const QByteArray &data)
@@ -33,7 +34,8 @@ void writeFile(const QString &path, const QByteArray &data)
 
 } // namespace
 
-class TestCli : public QObject {
+class TestCli : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -218,13 +220,13 @@ void TestCli::errors_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("mentions");
     QTest::newRow("no command") << QStringList() << 2 << "no command";
-    QTest::newRow("unknown command") << QStringList {"frobnicate"} << 2 << "frobnicate";
-    QTest::newRow("missing argument") << QStringList {"info"} << 2 << "usage";
-    QTest::newRow("unknown option") << QStringList {"dump", "--fast", "x.dic"} << 2 << "--fast";
-    QTest::newRow("missing file") << QStringList {"info", "@/missing.dic"} << 1 << "@/missing.dic: no such file";
-    QTest::newRow("not a dictionary") << QStringList {"dump", "@/junk.dic"} << 1 << "@/junk.dic: not a dictionary";
-    QTest::newRow("missing list") << QStringList {"list", "@/none"} << 1 << "@/none";
-    QTest::newRow("export to a directory") << QStringList {"export", "@/fixture.dic", "@"} << 1 << "cannot write";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "frobnicate";
+    QTest::newRow("missing argument") << QStringList{"info"} << 2 << "usage";
+    QTest::newRow("unknown option") << QStringList{"dump", "--fast", "x.dic"} << 2 << "--fast";
+    QTest::newRow("missing file") << QStringList{"info", "@/missing.dic"} << 1 << "@/missing.dic: no such file";
+    QTest::newRow("not a dictionary") << QStringList{"dump", "@/junk.dic"} << 1 << "@/junk.dic: not a dictionary";
+    QTest::newRow("missing list") << QStringList{"list", "@/none"} << 1 << "@/none";
+    QTest::newRow("export to a directory") << QStringList{"export", "@/fixture.dic", "@"} << 1 << "cannot write";
 }
 
 void TestCli::errors()

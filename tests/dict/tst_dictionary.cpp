@@ -62,7 +62,8 @@ QString randomWord(QRandomGenerator &random, int maxLength)
 
 } // namespace
 
-class TestDictionary : public QObject {
+class TestDictionary : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -76,7 +77,6 @@ private slots:
     void findLongestPrefix_data();
     void findLongestPrefix();
     void longestPrefixMatchesWalkOnRandomData();
-    void indexOfWordIsExact();
     void userLanguages();
 };
 
@@ -138,8 +138,6 @@ void TestDictionary::replaceWithChangedWordKeepsListSorted()
     int length = 0;
     QCOMPARE(dict.findLongestPrefix("zu", length), 3);
 }
-
-
 
 void TestDictionary::findExact()
 {
@@ -233,21 +231,6 @@ void TestDictionary::longestPrefixMatchesWalkOnRandomData()
         }
     }
 }
-
-void TestDictionary::indexOfWordIsExact()
-{
-    Dictionary dict;
-    dict.insertEntry(entry(QString::fromUtf8("סֵפֶר"), "book", 1));
-    dict.insertEntry(entry(QString::fromUtf8("סַפָּר"), "barber", 2));
-    const int barber = dict.indexOfWord(QString::fromUtf8("סַפָּר"));
-    QVERIFY(barber >= 0);
-    QCOMPARE(dict.entryAt(barber)->id(), 2);
-    QCOMPARE(dict.indexOfWord(QString::fromUtf8("ספר")), -1);
-    dict.insertEntry(entry(QString::fromUtf8("ספר"), "unpointed", 3));
-    QCOMPARE(dict.entryAt(dict.indexOfWord(QString::fromUtf8("ספר")))->id(), 3);
-}
-
-
 
 void TestDictionary::userLanguages()
 {

@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 using Record = DictionaryList::Record;
 Q_DECLARE_METATYPE(QList<Record>)
 
-class TestDictionaryList : public QObject {
+class TestDictionaryList : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -27,20 +27,20 @@ void TestDictionaryList::parse_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QList<Record>>("records");
-    QTest::newRow("header only") << QByteArray("# Dictionary META File: list of languages\n") << QList<Record> {};
+    QTest::newRow("header only") << QByteArray("# Dictionary META File: list of languages\n") << QList<Record>{};
     QTest::newRow("no header") << QByteArray("\nFILE: a.dic\nNAME: A\n")
-                               << QList<Record> {{{"FILE", "a.dic"}, {"NAME", "A"}}};
+                               << QList<Record>{{{"FILE", "a.dic"}, {"NAME", "A"}}};
     QTest::newRow("no empty line between records merges them")
-        << QByteArray("NAME: A\nFILE: a.dic\nNAME: B\n") << QList<Record> {{{"FILE", "a.dic"}, {"NAME", "B"}}};
-    QTest::newRow("colon inside the value") << QByteArray("DESC: a: b\n") << QList<Record> {{{"DESC", "a: b"}}};
+        << QByteArray("NAME: A\nFILE: a.dic\nNAME: B\n") << QList<Record>{{{"FILE", "a.dic"}, {"NAME", "B"}}};
+    QTest::newRow("colon inside the value") << QByteArray("DESC: a: b\n") << QList<Record>{{{"DESC", "a: b"}}};
     QTest::newRow("carriage returns") << QByteArray("# x\r\n\r\nNAME: A\r\n\r\nNAME: B\r\n")
-                                      << QList<Record> {{{"NAME", "A"}}, {{"NAME", "B"}}};
+                                      << QList<Record>{{{"NAME", "A"}}, {{"NAME", "B"}}};
     QTest::newRow("comment inside a record, blanks before the colon stay")
-        << QByteArray("NAME : A\n# note\n   TYPE:he_IL  \n") << QList<Record> {{{"NAME ", "A"}, {"TYPE", "he_IL"}}};
+        << QByteArray("NAME : A\n# note\n   TYPE:he_IL  \n") << QList<Record>{{{"NAME ", "A"}, {"TYPE", "he_IL"}}};
     QTest::newRow("line without colon, several empty lines")
-        << QByteArray("\n\n\nODD\n\n\n") << QList<Record> {{{"ODD", ""}}};
+        << QByteArray("\n\n\nODD\n\n\n") << QList<Record>{{{"ODD", ""}}};
     QTest::newRow("utf-8 values") << QByteArray("NAME: \xd7\xa2\xd7\x91\xd7\xa8\xd7\x99\xd7\xaa\n")
-                                  << QList<Record> {{{"NAME", QString::fromUtf8("עברית")}}};
+                                  << QList<Record>{{{"NAME", QString::fromUtf8("עברית")}}};
 }
 
 void TestDictionaryList::parse()
@@ -53,7 +53,6 @@ void TestDictionaryList::parse()
     for (int i = 0; i < records.size(); ++i)
         QCOMPARE(list.record(i), records[i]);
 }
-
 
 void TestDictionaryList::writesKeysSortedWithHeader()
 {
@@ -107,7 +106,6 @@ void TestDictionaryList::loadFailures()
     QCOMPARE(list.count(), 1);
 }
 
-
 void TestDictionaryList::sizeAndDate_data()
 {
     QTest::addColumn<int>("bytes");
@@ -145,7 +143,6 @@ void TestDictionaryList::updateRecord()
     QVERIFY(list.updateRecord(other));
     QCOMPARE(list.count(), 2);
 }
-
 
 QTEST_GUILESS_MAIN(TestDictionaryList)
 #include "tst_dictionarylist.moc"

@@ -2,7 +2,8 @@
 
 #include <QTest>
 
-class TestEntry : public QObject {
+class TestEntry : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -41,13 +42,13 @@ void TestEntry::splitMeanings_data()
     QTest::addColumn<QString>("translation");
     QTest::addColumn<QStringList>("meanings");
     QTest::newRow("commas, semicolon, parentheses")
-        << "to go (on foot), to walk; leave" << QStringList {"to go", "to walk", "leave"};
-    QTest::newRow("piece trimming to empty") << "a, (x), b" << QStringList {"a", "", "b"};
-    QTest::newRow("all in parentheses") << "(only a note)" << QStringList {};
-    QTest::newRow("empty") << "" << QStringList {};
-    QTest::newRow("separators only") << ",;," << QStringList {};
-    QTest::newRow("unclosed parenthesis drops the rest") << "house (big, old" << QStringList {"house"};
-    QTest::newRow("single") << " word " << QStringList {"word"};
+        << "to go (on foot), to walk; leave" << QStringList{"to go", "to walk", "leave"};
+    QTest::newRow("piece trimming to empty") << "a, (x), b" << QStringList{"a", "", "b"};
+    QTest::newRow("all in parentheses") << "(only a note)" << QStringList{};
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("separators only") << ",;," << QStringList{};
+    QTest::newRow("unclosed parenthesis drops the rest") << "house (big, old" << QStringList{"house"};
+    QTest::newRow("single") << " word " << QStringList{"word"};
 }
 
 void TestEntry::splitMeanings()
@@ -86,8 +87,6 @@ void TestEntry::userTranslationFallsBackToMainTranslation()
     QCOMPARE(e.userTranslation(k), QStringLiteral("Haus"));
     QCOMPARE(k, 1);
 }
-
-
 
 void TestEntry::languageDisplayName_data()
 {

@@ -5,7 +5,8 @@
 
 #include <QTest>
 
-class TestRTLLineEdit : public QObject {
+class TestRTLLineEdit : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -87,7 +88,6 @@ void TestRTLLineEdit::focusShowsHintsOnlyWithMapping()
     QApplication::sendEvent(&plain, &out);
     QVERIFY(keyboard.keyHintsVisible());
 }
-
 
 QTEST_MAIN(TestRTLLineEdit)
 #include "tst_rtllineedit.moc"

@@ -11,12 +11,13 @@ namespace {
 
 WordMatch grammar(int code)
 {
-    return WordMatch {2, code, 1, QString()};
+    return WordMatch{2, code, 1, QString()};
 }
 
 } // namespace
 
-class TestEnglish : public QObject {
+class TestEnglish : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -94,24 +95,17 @@ void TestEnglish::conjugate_data()
     QTest::addColumn<QString>("result");
     QTest::newRow("one word stays") << "write" << int(Past) << "write";
     QTest::newRow("to, past") << "to write" << 0x10404 << "wrote";
-    QTest::newRow("to, past with object") << "to go home" << int(Past) << "went home";
     QTest::newRow("to, past regular in e") << "to bake" << int(Past) << "baked";
     QTest::newRow("to, future") << "to write" << 0x41005 << "will write";
     QTest::newRow("to, infinitive") << "to write" << int(Infinitive) << "to write";
-    QTest::newRow("to, present") << "to write" << 0x20005 << "write";
     QTest::newRow("to, present before future") << "to write" << int(Present | Future) << "write";
     QTest::newRow("to, imperative") << "to write" << 0x80005 << "write";
     QTest::newRow("to be, past") << "to be excited" << int(Past) << "was excited";
     QTest::newRow("be, past") << "be born" << 0x11005 << "was born";
-    QTest::newRow("be, past plural") << "be born" << 0x11008 << "were born";
     QTest::newRow("be, present") << "be born" << 0x20005 << "is borning";
-    QTest::newRow("be, present plural") << "be born" << 0x20009 << "are borning";
     QTest::newRow("be, future") << "be born" << int(Future) << "will be born";
-    QTest::newRow("be, infinitive") << "be born" << int(Infinitive) << "to be born";
     QTest::newRow("be, other") << "be born" << 0x80005 << "born";
     QTest::newRow("other first word, past") << "wash oneself" << int(Past) << "oneself";
-    QTest::newRow("other first word, none") << "get dressed" << 0 << "dressed";
-    QTest::newRow("extra spaces") << "  to   write  " << int(Past) << "wrote";
 }
 
 void TestEnglish::conjugate()

@@ -66,7 +66,8 @@ void fillSample(Dictionary &dict)
 
 } // namespace
 
-class TestFormIndex : public QObject {
+class TestFormIndex : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -85,22 +86,22 @@ void TestFormIndex::nominalIndexing_data()
     QTest::addColumn<Entry>("entry");
     QTest::addColumn<QStringList>("index");
     QTest::newRow("masculine noun, final letter made medial")
-        << makeEntry(1, "שָׁלוֹם", Entry::Noun, 5) << QStringList {u8("שלום:5"), u8("שלומים:8")};
+        << makeEntry(1, "שָׁלוֹם", Entry::Noun, 5) << QStringList{u8("שלום:5"), u8("שלומים:8")};
     QTest::newRow("feminine noun in he") << makeEntry(1, "מוֹרָה", Entry::Noun, 6)
-                                         << QStringList {u8("מורה:6"), u8("מורות:8")};
+                                         << QStringList{u8("מורה:6"), u8("מורות:8")};
     QTest::newRow("feminine noun without he")
-        << makeEntry(1, "דֶּלֶת", Entry::Noun, 6) << QStringList {u8("דלת:6"), u8("דלתות:8")};
-    QTest::newRow("plural noun gets no plural") << makeEntry(1, "מַיִם", Entry::Noun, 9) << QStringList {u8("מים:9")};
+        << makeEntry(1, "דֶּלֶת", Entry::Noun, 6) << QStringList{u8("דלת:6"), u8("דלתות:8")};
+    QTest::newRow("plural noun gets no plural") << makeEntry(1, "מַיִם", Entry::Noun, 9) << QStringList{u8("מים:9")};
     QTest::newRow("explicit plural wins")
-        << makeEntry(1, "אִישָּׁה", Entry::Noun, 10, "נָשִׁים") << QStringList {u8("אישה:a"), u8("נשים:8")};
+        << makeEntry(1, "אִישָּׁה", Entry::Noun, 10, "נָשִׁים") << QStringList{u8("אישה:a"), u8("נשים:8")};
     QTest::newRow("adjective") << makeEntry(1, "טוֹב", Entry::Adjective, 5)
-                               << QStringList {u8("טוב:5"), u8("טובה:6"), u8("טובות:a"), u8("טובים:9")};
+                               << QStringList{u8("טוב:5"), u8("טובה:6"), u8("טובות:a"), u8("טובים:9")};
     QTest::newRow("adjective in yod") << makeEntry(1, "עִבְרִי", Entry::Adjective, 5)
-                                      << QStringList {u8("עברי:5"), u8("עברית:6"), u8("עבריות:a"), u8("עבריים:9")};
-    QTest::newRow("other word with its flags") << makeEntry(1, "מְאוֹד", Entry::Adverb, 0) << QStringList {u8("מאוד:0")};
-    QTest::newRow("one letter is not indexed") << makeEntry(1, "ו", Entry::Conjunction, 0) << QStringList {};
+                                      << QStringList{u8("עברי:5"), u8("עברית:6"), u8("עבריות:a"), u8("עבריים:9")};
+    QTest::newRow("other word with its flags") << makeEntry(1, "מְאוֹד", Entry::Adverb, 0) << QStringList{u8("מאוד:0")};
+    QTest::newRow("one letter is not indexed") << makeEntry(1, "ו", Entry::Conjunction, 0) << QStringList{};
     QTest::newRow("shin dot is stripped")
-        << makeEntry(1, "שֶׁמֶשׁ", Entry::Noun, 6, "") << QStringList {u8("שמש:6"), u8("שמשות:8")};
+        << makeEntry(1, "שֶׁמֶשׁ", Entry::Noun, 6, "") << QStringList{u8("שמש:6"), u8("שמשות:8")};
 }
 
 void TestFormIndex::nominalIndexing()
@@ -129,29 +130,29 @@ void TestFormIndex::analyse_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("flags");
     QTest::addColumn<QStringList>("readings");
-    QTest::newRow("direct") << u8("כתבתי") << 0 << QStringList {"2:10404:10"};
-    QTest::newRow("vav and a verb form") << u8("וכתבתי") << 0 << QStringList {"7:0:3 + 2:10404:10"};
-    QTest::newRow("bet takes no verb") << u8("בכתב") << 0 << QStringList {u8("100:0:0:בכתב")};
-    QTest::newRow("bet takes no adjective") << u8("בטוב") << 0 << QStringList {u8("100:0:0:בטוב")};
-    QTest::newRow("bet and a noun") << u8("בספר") << 0 << QStringList {"8:0:2 + 1:5:11"};
-    QTest::newRow("vav and bet") << u8("ובספר") << 0 << QStringList {"7:0:3 + 8:0:2 + 1:5:11"};
-    QTest::newRow("lamed and kaf") << u8("לכספר") << 0 << QStringList {"8:0:5 + 7:0:4 + 1:5:11"};
-    QTest::newRow("no second bet") << u8("בבספר") << 0 << QStringList {u8("100:0:0:בבספר")};
-    QTest::newRow("no second vav") << u8("וובספר") << 0 << QStringList {u8("100:0:0:וובספר")};
-    QTest::newRow("no vav after shin") << u8("שוספר") << 0 << QStringList {u8("100:0:0:שוספר")};
-    QTest::newRow("no vav after kaf") << u8("כוספר") << 0 << QStringList {u8("100:0:0:כוספר")};
-    QTest::newRow("article on a noun") << u8("הספר") << 0 << QStringList {"8:0:1 + 1:5:11"};
-    QTest::newRow("article on an adjective plural") << u8("הטובים") << 0 << QStringList {"8:0:1 + 3:9:13"};
-    QTest::newRow("no article on a verb") << u8("הכתב") << 0 << QStringList {u8("100:0:0:הכתב")};
-    QTest::newRow("article only directly") << u8("הבספר") << 0 << QStringList {u8("100:0:0:הבספר")};
-    QTest::newRow("article blocked") << u8("הספר") << 0x1 << QStringList {};
-    QTest::newRow("construct in tav") << u8("ארוחת") << 0 << QStringList {"1:6:12"};
-    QTest::newRow("construct plural in yod") << u8("ספרי") << 0 << QStringList {"1:8:11"};
-    QTest::newRow("endings blocked") << u8("ארוחת") << 0x80 << QStringList {};
-    QTest::newRow("plural spelled with one yod") << u8("עברים") << 0 << QStringList {"3:9:14"};
-    QTest::newRow("plural spelled with two yods") << u8("תלמידיים") << 0 << QStringList {"1:8:15"};
-    QTest::newRow("unknown word at the top") << u8("אבגד") << 0 << QStringList {u8("100:0:0:אבגד")};
-    QTest::newRow("unknown word in a phrase") << u8("אבגד") << 0x100 << QStringList {};
+    QTest::newRow("direct") << u8("כתבתי") << 0 << QStringList{"2:10404:10"};
+    QTest::newRow("vav and a verb form") << u8("וכתבתי") << 0 << QStringList{"7:0:3 + 2:10404:10"};
+    QTest::newRow("bet takes no verb") << u8("בכתב") << 0 << QStringList{u8("100:0:0:בכתב")};
+    QTest::newRow("bet takes no adjective") << u8("בטוב") << 0 << QStringList{u8("100:0:0:בטוב")};
+    QTest::newRow("bet and a noun") << u8("בספר") << 0 << QStringList{"8:0:2 + 1:5:11"};
+    QTest::newRow("vav and bet") << u8("ובספר") << 0 << QStringList{"7:0:3 + 8:0:2 + 1:5:11"};
+    QTest::newRow("lamed and kaf") << u8("לכספר") << 0 << QStringList{"8:0:5 + 7:0:4 + 1:5:11"};
+    QTest::newRow("no second bet") << u8("בבספר") << 0 << QStringList{u8("100:0:0:בבספר")};
+    QTest::newRow("no second vav") << u8("וובספר") << 0 << QStringList{u8("100:0:0:וובספר")};
+    QTest::newRow("no vav after shin") << u8("שוספר") << 0 << QStringList{u8("100:0:0:שוספר")};
+    QTest::newRow("no vav after kaf") << u8("כוספר") << 0 << QStringList{u8("100:0:0:כוספר")};
+    QTest::newRow("article on a noun") << u8("הספר") << 0 << QStringList{"8:0:1 + 1:5:11"};
+    QTest::newRow("article on an adjective plural") << u8("הטובים") << 0 << QStringList{"8:0:1 + 3:9:13"};
+    QTest::newRow("no article on a verb") << u8("הכתב") << 0 << QStringList{u8("100:0:0:הכתב")};
+    QTest::newRow("article only directly") << u8("הבספר") << 0 << QStringList{u8("100:0:0:הבספר")};
+    QTest::newRow("article blocked") << u8("הספר") << 0x1 << QStringList{};
+    QTest::newRow("construct in tav") << u8("ארוחת") << 0 << QStringList{"1:6:12"};
+    QTest::newRow("construct plural in yod") << u8("ספרי") << 0 << QStringList{"1:8:11"};
+    QTest::newRow("endings blocked") << u8("ארוחת") << 0x80 << QStringList{};
+    QTest::newRow("plural spelled with one yod") << u8("עברים") << 0 << QStringList{"3:9:14"};
+    QTest::newRow("plural spelled with two yods") << u8("תלמידיים") << 0 << QStringList{"1:8:15"};
+    QTest::newRow("unknown word at the top") << u8("אבגד") << 0 << QStringList{u8("100:0:0:אבגד")};
+    QTest::newRow("unknown word in a phrase") << u8("אבגד") << 0x100 << QStringList{};
 }
 
 void TestFormIndex::analyse()

@@ -6,7 +6,13 @@
 
 #include <QTest>
 
-class TestLanguage : public QObject {
+#include <type_traits>
+
+// the store deletes its language through a Language pointer
+static_assert(std::has_virtual_destructor_v<Language>);
+
+class TestLanguage : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -27,10 +33,6 @@ void TestLanguage::fromCode_data()
     QTest::addColumn<bool>("neuter");
     QTest::newRow("he_IL") << "he_IL"
                            << "Hebrew" << true << false;
-    QTest::newRow("ar") << "ar_EG"
-                        << "Arabic" << true << false;
-    QTest::newRow("fa") << "fa_IR"
-                        << "Farsi" << true << false;
     QTest::newRow("ru") << "ru_RU"
                         << "Russian" << false << true;
     QTest::newRow("english") << "english"

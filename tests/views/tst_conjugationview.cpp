@@ -34,7 +34,8 @@ QStringList u8(std::initializer_list<const char *> words)
 
 } // namespace
 
-class TestConjugationView : public QObject {
+class TestConjugationView : public QObject
+{
     Q_OBJECT
 
 private slots:

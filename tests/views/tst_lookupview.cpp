@@ -23,7 +23,8 @@ const QColor Black(0, 0, 0);
 
 } // namespace
 
-class TestLookupView : public QObject {
+class TestLookupView : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -111,7 +112,6 @@ void TestLookupView::userLanguageText_data()
     QTest::addColumn<QColor>("color");
     QTest::newRow("one row") << "bicycle" << 1 << Green;
     QTest::newRow("any case") << "BiCyClE" << 1 << Green;
-    QTest::newRow("inside a translation") << "cycl" << 1 << Green;
     QTest::newRow("several rows") << "to " << 20 << Black;
     QTest::newRow("nowhere") << "xyzzy" << 0 << Red;
 }

@@ -10,7 +10,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-class TestTrainer : public QObject {
+class TestTrainer : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -35,7 +36,7 @@ private:
     template <typename T> T *child(const char *name) const { return m_trainer->findChild<T *>(QLatin1String(name)); }
 
     Dictionary m_dictionary;
-    QRandomGenerator m_random {4711};
+    QRandomGenerator m_random{4711};
     std::unique_ptr<Trainer> m_trainer;
 };
 
@@ -239,7 +240,7 @@ void TestTrainer::lastWordThenNoMoreWords()
     answer("book");
     QVERIFY(script.asked.isEmpty());
     QTest::keyClick(child<QLineEdit>("answerEdit"), Qt::Key_Return);
-    QCOMPARE(script.titles(), QStringList {"No more words"});
+    QCOMPARE(script.titles(), QStringList{"No more words"});
     QCOMPARE(script.asked.first().text, QStringLiteral("No more word in list."));
 }
 

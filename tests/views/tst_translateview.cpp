@@ -10,7 +10,8 @@
 #include <QTest>
 #include <QTextEdit>
 
-class TestTranslateView : public QObject {
+class TestTranslateView : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -20,7 +21,6 @@ private slots:
     void glossesTheInput();
     void indexIsBuiltOncePerChangeOfTheStore();
     void lookupOrLearnTakesTheSelection();
-    void keyboardStartsHidden();
 
 private:
     QString translate(const QString &text);
@@ -111,16 +111,6 @@ void TestTranslateView::lookupOrLearnTakesTheSelection()
     input()->setTextCursor(inputCursor);
     lookup->click();
     QCOMPARE(learn.takeFirst().at(0).toString(), QString::fromUtf8("בּוֹקֶר"));
-}
-
-void TestTranslateView::keyboardStartsHidden()
-{
-    auto *keyboard = m_view->findChild<SoftKeyboard *>(QStringLiteral("translateKeyboard"));
-    QVERIFY(keyboard->isHidden());
-    m_view->findChild<QPushButton *>(QStringLiteral("keyboardButton"))->click();
-    QVERIFY(!keyboard->isHidden());
-    m_view->toggleKeyboard();
-    QVERIFY(keyboard->isHidden());
 }
 
 QTEST_MAIN(TestTranslateView)

