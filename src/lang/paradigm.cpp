@@ -29,7 +29,7 @@ Stems stemsOf(const QString &word)
 {
     Stems s;
     s.word = Hebrew::unpointed(word);
-    s.lamedHe = Hebrew::splitFinalHe(word, s.stem, s.yodStem, s.tavStem, s.bareStem);
+    s.lamedHe = Hebrew::splitFinalHe(s.word, s.stem, s.yodStem, s.tavStem, s.bareStem);
     return s;
 }
 
