@@ -13,7 +13,6 @@ public:
     explicit RecordReader(const QByteArray &data);
 
     bool atEnd() const { return m_pos >= m_data.size(); }
-    qsizetype position() const { return m_pos; }
 
     bool readU8(quint8 &value);
     bool readU16(quint16 &value);

@@ -33,7 +33,6 @@ QString keyboardLocaleName()
 SoftKeyboard::SoftKeyboard(const QString &type, bool keyHints, bool withPoints, QWidget *parent)
     : QWidget(parent)
     , m_keyArea(new QWidget(this))
-    , m_type(type)
     , m_keyHints(keyHints)
 {
     auto *layout = new QHBoxLayout(this);

@@ -21,7 +21,6 @@ public:
     SoftKeyboard(const QString &type, bool keyHints, bool withPoints, QWidget *parent = nullptr);
 
     void setLanguage(const QString &type, bool withPoints);
-    QString type() const { return m_type; }
     void setKeyHintsVisible(bool on);
     bool keyHintsVisible() const { return m_keyHints; }
     bool isShifted() const { return m_shifted; }
@@ -68,7 +67,6 @@ private:
     SoftKey *m_returnKey = nullptr;
     SoftKey *m_backspaceKey = nullptr;
     QWidget *m_keyArea;
-    QString m_type;
     bool m_keyHints;
     QHash<QString, SoftKey *> m_physicalKeys;
     QString m_physicalLayout;

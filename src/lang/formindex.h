@@ -59,7 +59,6 @@ public:
         { }
         const_iterator begin() const { return const_iterator(m_values, m_first); }
         const_iterator end() const { return const_iterator(m_values, -1); }
-        bool isEmpty() const { return m_first < 0; }
 
     private:
         const ValueArray *m_values;
@@ -69,7 +68,6 @@ public:
     void reserve(qsizetype values);
     void insert(const QString &key, const WordMatch &value);
     Values values(QStringView key) const;
-    bool contains(QStringView key) const { return !values(key).isEmpty(); }
     // Number of (key, value) pairs.
     qsizetype size() const
     {

@@ -33,7 +33,6 @@ public:
     void clearFields();
     // The entry as the form describes it, under the id of the entry shown.
     Entry entry() const;
-    const Entry &currentEntry() const { return m_current; }
 
     // The gender and number choice of flags in a list of four items (male,
     // female, male pl., fem. pl.) or six (with neuter: no gender bit).
