@@ -35,7 +35,7 @@ const Dictionary &dictionaryOfSize(int count)
     static QMap<int, Dictionary *> loaded;
     if (!loaded.contains(count)) {
         auto *dict = new Dictionary;
-        if (!dict->load(fileOfSize(count)))
+        if (dict->load(fileOfSize(count)) != Dictionary::LoadStatus::Ok)
             qFatal("cannot read the generated dictionary");
         loaded.insert(count, dict);
     }
@@ -47,7 +47,7 @@ void BM_Load(benchmark::State &state)
     const QString file = fileOfSize(int(state.range(0)));
     for (auto _ : state) {
         auto dict = std::make_unique<Dictionary>();
-        if (!dict->load(file))
+        if (dict->load(file) != Dictionary::LoadStatus::Ok)
             state.SkipWithError("load failed");
         benchmark::DoNotOptimize(dict->count());
         state.PauseTiming();
@@ -60,7 +60,7 @@ void BM_Load(benchmark::State &state)
 void BM_Save(benchmark::State &state)
 {
     Dictionary dict(scratch().filePath(QStringLiteral("save.dic")));
-    if (!dict.load(fileOfSize(int(state.range(0)))))
+    if (dict.load(fileOfSize(int(state.range(0)))) != Dictionary::LoadStatus::Ok)
         state.SkipWithError("load failed");
     for (auto _ : state) {
         if (!dict.save())

@@ -47,7 +47,7 @@ Dictionary &store()
 {
     static Dictionary *dict = [] {
         auto *d = new Dictionary;
-        if (!d->load(dataDirectory().filePath(QStringLiteral("big.dic"))))
+        if (d->load(dataDirectory().filePath(QStringLiteral("big.dic"))) != Dictionary::LoadStatus::Ok)
             qFatal("cannot read the benchmark dictionary");
         return d;
     }();

@@ -2,7 +2,7 @@
 
 #include "dict/dictionary.h"
 #include "lang/english.h"
-#include "lang/hebrew.h"
+#include "lang/hebrewanalyser.h"
 #include "lang/phrasetranslator.h"
 
 #include <QMap>
@@ -37,24 +37,24 @@ void BM_BuildIndex(benchmark::State &state)
 {
     const Dictionary &dict = dictionaryOfSize(int(state.range(0)));
     for (auto _ : state) {
-        auto hebrew = std::make_unique<Hebrew>(&dict);
+        auto hebrew = std::make_unique<HebrewAnalyser>(&dict);
         benchmark::DoNotOptimize(hebrew->forms().size());
         state.PauseTiming();
         hebrew.reset();
         state.ResumeTiming();
     }
-    state.counters["forms"] = double(Hebrew(&dict).forms().size());
+    state.counters["forms"] = double(HebrewAnalyser(&dict).forms().size());
 }
 
 void BM_AnalyseWord(benchmark::State &state)
 {
     const Dictionary &dict = dictionaryOfSize(int(state.range(0)));
-    const Hebrew hebrew(&dict);
+    const HebrewAnalyser hebrew(&dict);
     const QStringList words
         = generateText(dict, 10000).split(QRegularExpression(QStringLiteral("[ ,.\\n]+")), Qt::SkipEmptyParts);
     qsizetype i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(hebrew.analyse(words[i], 0));
+        benchmark::DoNotOptimize(hebrew.analyse(words[i]));
         i = (i + 1) % words.size();
     }
     state.SetItemsProcessed(state.iterations());

@@ -1,7 +1,8 @@
 #include "generator.h"
 
 #include "dict/dictionary.h"
-#include "lang/hebrew.h"
+#include "lang/conjugation.h"
+#include "lang/hebrewtext.h"
 #include "lang/paradigm.h"
 
 #include <QRandomGenerator>
@@ -32,7 +33,7 @@ QString randomWord(QRandomGenerator &random)
         if (random.bounded(4) != 0)
             word += QChar(Points[random.bounded(int(std::size(Points) - 1))]);
     }
-    return Hebrew::finalForm(word);
+    return HebrewText::finalForm(word);
 }
 
 // A verb in the pattern of one of the seven binyanim, on a random root.
@@ -53,7 +54,7 @@ QString randomVerb(QRandomGenerator &random)
     QString verb = QString::fromUtf16(patterns[random.bounded(int(std::size(patterns)))]);
     for (QChar digit : {QChar(u'1'), QChar(u'2'), QChar(u'3')})
         verb.replace(digit, roots[random.bounded(int(roots.size()))]);
-    return Hebrew::finalForm(verb);
+    return HebrewText::finalForm(verb);
 }
 
 QString randomTranslation(QRandomGenerator &random)
@@ -74,13 +75,13 @@ QString generateText(const Dictionary &dictionary, int words, quint32 seed)
     QString text;
     for (int i = 0; i < words; ++i) {
         const Entry &e = *dictionary.entryAt(int(random.bounded(dictionary.count())));
-        QString word = Hebrew::unpointed(e.word());
+        QString word = HebrewText::unpointed(e.word());
         if (e.wordType() == Entry::Verb) {
-            const QList<Paradigm::Form> forms = Paradigm::generate(e.word(), Hebrew::detectBinyan(e.word()));
+            const QList<Paradigm::Form> forms = Paradigm::generate(e.word(), Conjugation::detectBinyan(e.word()));
             if (!forms.isEmpty())
                 word = forms[random.bounded(int(forms.size()))].text;
         } else if (e.wordType() == Entry::Noun && random.bounded(3) == 0) {
-            word = Hebrew::medialForm(word) + QString::fromUtf16(u"\u05D9\u05DD");
+            word = HebrewText::medialForm(word) + QString::fromUtf16(u"\u05D9\u05DD");
         }
         if (random.bounded(5) == 0)
             word.prepend(QString::fromUtf16(u"\u05D5\u05D1\u05D4\u05DC\u05DE\u05E9").at(random.bounded(6)));

@@ -22,4 +22,9 @@ int fail(const QString &message, int code)
     return code;
 }
 
+void warn(const QString &message)
+{
+    fail(QStringLiteral("warning: ") + message);
+}
+
 } // namespace Console

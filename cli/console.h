@@ -9,4 +9,6 @@ void write(const QByteArray &bytes);
 void writeLine(const QString &line);
 // Writes "verbalon-cli: <message>" to standard error; returns code.
 int fail(const QString &message, int code = 1);
+// Writes "verbalon-cli: warning: <message>" to standard error.
+void warn(const QString &message);
 } // namespace Console

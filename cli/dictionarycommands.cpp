@@ -76,11 +76,34 @@ int runList(const QStringList &args)
     return 0;
 }
 
+int runCheck(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("check"), args, 1, {}, code);
+    if (!parsed)
+        return code;
+    const QString path = parsed->positional()[0];
+    QByteArray data;
+    QString error;
+    if (!readFile(path, data, error))
+        return Console::fail(error, Failure);
+    Dictionary dictionary;
+    if (!dictionary.readFrom(data))
+        return Console::fail(QStringLiteral("%1: not a dictionary file (version '%2')").arg(path, dictionary.version()));
+    if (dictionary.loadStatus() == Dictionary::LoadStatus::Ok) {
+        Console::writeLine(QStringLiteral("ok"));
+        return 0;
+    }
+    Console::writeLine(QStringLiteral("damaged\t%1\t%2").arg(dictionary.count()).arg(dictionary.damageOffset()));
+    return Failure;
+}
+
 int runExport(const QStringList &args)
 {
     return runOnDictionary(QStringLiteral("export"), args, 2, {}, [](const Arguments &parsed, Dictionary &dictionary) {
         QString error;
-        if (!writeFile(parsed.positional()[1], TsvFormat::write(dictionary), error))
+        if (!checkDistinct(parsed.positional()[0], parsed.positional()[1], error)
+            || !writeFile(parsed.positional()[1], TsvFormat::write(dictionary), error))
             return Console::fail(error, Failure);
         return 0;
     });
@@ -97,15 +120,18 @@ int runImport(const QStringList &args)
     const QString output = parsed->positional()[1];
     QByteArray data;
     QString error;
-    if (!readFile(input, data, error))
+    if (!checkDistinct(input, output, error) || !readFile(input, data, error))
         return Console::fail(error, Failure);
     const TsvFormat::ImportOptions options{parsed->option(QStringLiteral("name")),
         parsed->option(QStringLiteral("type")), parsed->option(QStringLiteral("user"))};
     Dictionary dictionary(output);
-    if (!TsvFormat::read(data, options, dictionary, error))
+    QStringList warnings;
+    if (!TsvFormat::read(data, options, dictionary, error, warnings))
         return Console::fail(QStringLiteral("%1: %2").arg(input, error), Failure);
-    if (!dictionary.save())
-        return Console::fail(QStringLiteral("%1: cannot write the dictionary").arg(output), Failure);
+    for (const QString &warning : std::as_const(warnings))
+        Console::warn(QStringLiteral("%1: %2").arg(input, warning));
+    if (!saveDictionary(dictionary, error))
+        return Console::fail(error, Failure);
     return 0;
 }
 
@@ -115,6 +141,8 @@ QList<Command> dictionaryCommands()
 {
     return {
         {QStringLiteral("info"), QStringLiteral("info FILE.dic"), runInfo},
+        {QStringLiteral("check"), QStringLiteral("check FILE.dic  (ok, or damaged<TAB>entries read<TAB>offset)"),
+            runCheck},
         {QStringLiteral("dump"), QStringLiteral("dump FILE.dic"), runDump},
         {QStringLiteral("lookup"), QStringLiteral("lookup FILE.dic TEXT"), runLookup},
         {QStringLiteral("list"), QStringLiteral("list FILE"), runList},

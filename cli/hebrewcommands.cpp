@@ -5,7 +5,8 @@
 
 #include "dict/dictionary.h"
 #include "lang/english.h"
-#include "lang/hebrew.h"
+#include "lang/conjugation.h"
+#include "lang/hebrewanalyser.h"
 #include "lang/phrasetranslator.h"
 
 #include <QCoreApplication>
@@ -58,15 +59,11 @@ int runConjugate(const QStringList &args)
     verb.setWordType(Entry::Verb);
     if (parsed->hasOption(QStringLiteral("infinitive")))
         verb.setText(Entry::TextInfinitive, parsed->option(QStringLiteral("infinitive")));
-    Hebrew hebrew;
-    hebrew.indexVerb(verb);
-
     QList<QPair<int, QByteArray>> forms;
-    hebrew.forms().forEach([&forms](QStringView form, const WordMatch &m) {
-        forms.append({m.grammar, form.toUtf8()});
-    });
+    for (const Paradigm::Form &form : Conjugation::verbForms(verb))
+        forms.append({form.code, form.text.toUtf8()});
     std::sort(forms.begin(), forms.end());
-    QByteArray out = "Pattern: " + Hebrew::binyanName(Hebrew::detectBinyan(word)).toUtf8() + '\n';
+    QByteArray out = "Pattern: " + Conjugation::binyanName(Conjugation::detectBinyan(word)).toUtf8() + '\n';
     for (const auto &[grammar, form] : std::as_const(forms))
         out += hexCode(grammar).toUtf8() + '\t' + form + '\n';
     Console::write(out);
@@ -82,9 +79,10 @@ int runAnalyse(const QStringList &args)
             const int flags = flagsText.isEmpty() ? 0 : flagsText.toInt(&ok, 0);
             if (!ok)
                 return Console::fail(QStringLiteral("--flags needs a number, not '%1'").arg(flagsText), BadArguments);
-            const Hebrew hebrew(&dictionary);
+            const HebrewAnalyser hebrew(&dictionary);
             QByteArray out;
-            for (const Reading &reading : hebrew.analyse(parsed.positional()[1], flags))
+            const auto analyseFlags = HebrewAnalyser::AnalyseFlags::fromInt(flags);
+            for (const Reading &reading : hebrew.analyse(parsed.positional()[1], analyseFlags))
                 out += describe(reading).toUtf8() + '\n';
             Console::write(out);
             return 0;
@@ -94,7 +92,7 @@ int runAnalyse(const QStringList &args)
 int runIndex(const QStringList &args)
 {
     return runOnDictionary(QStringLiteral("index"), args, 1, {}, [](const Arguments &, Dictionary &dictionary) {
-        const Hebrew hebrew(&dictionary);
+        const HebrewAnalyser hebrew(&dictionary);
         QList<QByteArray> lines;
         hebrew.forms().forEach([&lines](QStringView form, const WordMatch &m) {
             lines.append((form.toString() + u'\t' + describe(m)).toUtf8());

@@ -7,6 +7,9 @@
 #include "dict/dictionary.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace Cli {
 
@@ -21,11 +24,16 @@ int usageError(const QString &command, const QString &problem)
     return Console::fail(problem, BadArguments);
 }
 
-// Opens the file, or tells why it cannot be read.
+// Opens the file, or tells why it cannot be read. Devices, pipes and
+// folders are refused: reading /dev/zero whole never ends.
 bool openForReading(QFile &file, QString &error)
 {
     if (!file.exists()) {
         error = QStringLiteral("%1: no such file").arg(file.fileName());
+        return false;
+    }
+    if (!QFileInfo(file.fileName()).isFile()) {
+        error = QStringLiteral("%1: not a regular file").arg(file.fileName());
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -81,11 +89,19 @@ bool loadDictionary(const QString &path, Dictionary &dictionary, QString &error)
     QFile file(path);
     if (!openForReading(file, error))
         return false;
-    if (!dictionary.load(path)) {
+    switch (dictionary.load(path)) {
+    case Dictionary::LoadStatus::Ok: return true;
+    case Dictionary::LoadStatus::Damaged:
+        Console::warn(QStringLiteral("%1: damaged; read %2 entries, stopped at byte %3")
+                          .arg(path)
+                          .arg(dictionary.count())
+                          .arg(dictionary.damageOffset()));
+        return true;
+    case Dictionary::LoadStatus::UnknownVersion:
         error = QStringLiteral("%1: not a dictionary file (version '%2')").arg(path, dictionary.version());
         return false;
+    default: error = QStringLiteral("%1: %2").arg(path, dictionary.errorString()); return false;
     }
-    return true;
 }
 
 bool writeFile(const QString &path, const QByteArray &data, QString &error)
@@ -95,6 +111,31 @@ bool writeFile(const QString &path, const QByteArray &data, QString &error)
         return true;
     error = QStringLiteral("%1: cannot write: %2").arg(path, reason);
     return false;
+}
+
+bool saveDictionary(Dictionary &dictionary, QString &error)
+{
+    if (dictionary.save())
+        return true;
+    error = QStringLiteral("%1: cannot write: %2").arg(dictionary.fileName(), dictionary.errorString());
+    return false;
+}
+
+bool checkDistinct(const QString &input, const QString &output, QString &error)
+{
+    const QFileInfo in(input);
+    const QFileInfo out(output);
+    bool same = in.absoluteFilePath() == out.absoluteFilePath()
+        || (!in.canonicalFilePath().isEmpty() && in.canonicalFilePath() == out.canonicalFilePath());
+    // hard links and bind mounts have other names for the same file
+    struct stat a = {};
+    struct stat b = {};
+    if (!same && ::stat(QFile::encodeName(input).constData(), &a) == 0
+        && ::stat(QFile::encodeName(output).constData(), &b) == 0)
+        same = a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    if (same)
+        error = QStringLiteral("%1: the output is the input file; it would be destroyed").arg(output);
+    return !same;
 }
 
 } // namespace Cli

@@ -31,9 +31,17 @@ using DictionaryCommand = std::function<int(const Arguments &args, Dictionary &d
 int runOnDictionary(const QString &command, const QStringList &args, int count, const QSet<QString> &options,
     const DictionaryCommand &body);
 
+// Reads a regular file whole.
 bool readFile(const QString &path, QByteArray &data, QString &error);
+// Loads a dictionary file; a damaged one loads what could be read, with a
+// warning on standard error.
 bool loadDictionary(const QString &path, Dictionary &dictionary, QString &error);
 // Replaces the file only once it is written completely.
 bool writeFile(const QString &path, const QByteArray &data, QString &error);
+// Saves the dictionary to its file name.
+bool saveDictionary(Dictionary &dictionary, QString &error);
+// False (with the reason) when output is the file input or another name for
+// it: writing it would destroy the input.
+bool checkDistinct(const QString &input, const QString &output, QString &error);
 
 } // namespace Cli

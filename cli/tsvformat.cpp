@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -54,6 +55,14 @@ QList<TextColumn> textColumns(const Dictionary &dictionary)
     for (quint32 key : others)
         columns.append({TextPrefix + QString::number(key), key});
     return columns;
+}
+
+// A user-language code as the USER attribute lists them: it must survive
+// being joined with commas and split again.
+bool isPlainCode(const QString &code)
+{
+    return !code.isEmpty()
+        && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'-'; });
 }
 
 QString typeField(int type)
@@ -103,6 +112,7 @@ public:
         , m_explicitUser(!options.user.isEmpty())
     { }
 
+    bool checkUserCodes();
     bool readHeader(const QString &line);
     bool readRow(const QStringList &fields, int lineNumber, Entry &e);
     QString userAttribute() const;
@@ -124,10 +134,21 @@ private:
 
     QHash<QString, int> m_columns;
     QList<QPair<int, quint32>> m_textColumns;
+    // text key -> the column that holds it
+    QHash<quint32, QString> m_textKeyColumns;
     QStringList m_userCodes;
     bool m_explicitUser;
     QString m_error;
 };
+
+bool TsvReader::checkUserCodes()
+{
+    for (const QString &code : std::as_const(m_userCodes)) {
+        if (!isPlainCode(code))
+            return fail(QStringLiteral("'%1' is not a language code").arg(code));
+    }
+    return true;
+}
 
 bool TsvReader::readHeader(const QString &line)
 {
@@ -151,18 +172,20 @@ bool TsvReader::readHeader(const QString &line)
 
 bool TsvReader::addTextColumn(const QString &name, int column)
 {
+    quint32 key = 0;
     if (name == ColPlural) {
-        m_textColumns.append({column, Entry::TextPlural});
+        key = Entry::TextPlural;
     } else if (name == ColInfinitive) {
-        m_textColumns.append({column, Entry::TextInfinitive});
+        key = Entry::TextInfinitive;
     } else if (name.startsWith(TextPrefix)) {
         bool ok = false;
-        const uint key = name.mid(TextPrefix.size()).toUInt(&ok);
+        key = name.mid(TextPrefix.size()).toUInt(&ok);
         if (!ok || key > 0xFFFF)
             return fail(QStringLiteral("bad text column '%1'").arg(name));
-        m_textColumns.append({column, key});
     } else if (name.isEmpty()) {
         return fail(QStringLiteral("column %1 has no name").arg(column + 1));
+    } else if (!isPlainCode(name)) {
+        return fail(QStringLiteral("column '%1' is not a language code").arg(name));
     } else {
         if (!m_explicitUser && !m_userCodes.contains(name)) {
             if (m_userCodes.isEmpty())
@@ -172,8 +195,13 @@ bool TsvReader::addTextColumn(const QString &name, int column)
         const qsizetype k = m_userCodes.indexOf(name);
         if (k < 1 || k > 3)
             return fail(QStringLiteral("column '%1' is not one of the further user languages").arg(name));
-        m_textColumns.append({column, Entry::TextUserBase + quint32(k)});
+        key = Entry::TextUserBase + quint32(k);
     }
+    // one text per key: export could keep only one of two such columns
+    if (m_textKeyColumns.contains(key))
+        return fail(QStringLiteral("columns '%1' and '%2' both hold text %3").arg(m_textKeyColumns[key], name).arg(key));
+    m_textKeyColumns.insert(key, name);
+    m_textColumns.append({column, key});
     return true;
 }
 
@@ -221,7 +249,7 @@ bool TsvReader::readRow(const QStringList &rawFields, int lineNumber, Entry &e)
 
     const QString id = field(fields, ColId);
     if (!id.isEmpty()) {
-        if (!readInt(id, 0, 0x7FFFFFFF, value))
+        if (!readInt(id, INT_MIN, INT_MAX, value))
             return fail(where + QStringLiteral("bad id '%1'").arg(id));
         e.setId(int(value));
     }
@@ -255,10 +283,15 @@ bool TsvReader::readRow(const QStringList &rawFields, int lineNumber, Entry &e)
 
 } // namespace
 
-bool TsvFormat::read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error)
+bool TsvFormat::read(
+    const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error, QStringList &warnings)
 {
     TsvReader reader(options);
-    QList<Entry> entries;
+    if (!reader.checkUserCodes()) {
+        error = reader.error();
+        return false;
+    }
+    std::vector<Entry> entries;
     bool haveHeader = false;
     const QStringList lines = QString::fromUtf8(data).split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
@@ -280,7 +313,7 @@ bool TsvFormat::read(const QByteArray &data, const ImportOptions &options, Dicti
             error = reader.error();
             return false;
         }
-        entries.append(e);
+        entries.push_back(std::move(e));
     }
     if (!haveHeader) {
         error = QStringLiteral("no header line; the columns 'word' and 'translation' are needed");
@@ -289,26 +322,24 @@ bool TsvFormat::read(const QByteArray &data, const ImportOptions &options, Dicti
 
     QSet<int> ids;
     int maxId = 0;
-    for (const Entry &e : std::as_const(entries)) {
-        if (e.id() == 0)
-            continue;
-        if (ids.contains(e.id())) {
-            error = QStringLiteral("id %1 is used twice").arg(e.id());
-            return false;
+    for (Entry &e : entries) {
+        if (e.id() != 0 && ids.contains(e.id())) {
+            warnings.append(QStringLiteral("id %1 is used twice; '%2' gets a new one").arg(e.id()).arg(e.word()));
+            e.setId(0);
         }
         ids.insert(e.id());
         maxId = qMax(maxId, e.id());
     }
     for (Entry &e : entries) {
-        if (e.id() == 0) {
-            if (maxId == 0x7FFFFFFF) {
-                error = QStringLiteral("no free id left for new entries");
-                return false;
-            }
-            e.setId(++maxId);
+        if (e.id() != 0)
+            continue;
+        if (maxId == INT_MAX) {
+            error = QStringLiteral("no free id left for new entries");
+            return false;
         }
-        dictionary.insertEntry(e);
+        e.setId(++maxId);
     }
+    dictionary.insertEntries(std::move(entries));
     dictionary.setAttribute(QStringLiteral("NAME"), options.name);
     dictionary.setAttribute(QStringLiteral("TYPE"), options.type);
     dictionary.setAttribute(QStringLiteral("USER"), reader.userAttribute());

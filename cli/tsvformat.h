@@ -25,7 +25,9 @@ public:
 
     static QByteArray write(const Dictionary &dictionary);
     // Fills an empty store from the text. Only word and translation are
-    // required; rows without id get fresh ones. On bad input returns false
-    // with a message (naming the line) and the store must be discarded.
-    static bool read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error);
+    // required; rows without id, and rows repeating an earlier id, get fresh
+    // ones (the latter with a warning). On bad input returns false with a
+    // message (naming the line) and the store must be discarded.
+    static bool read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error,
+        QStringList &warnings);
 };

@@ -5,6 +5,7 @@
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
 #include "lang/english.h"
+#include "lang/hebrewtext.h"
 #include "views/lookupview.h"
 #include "views/prompt.h"
 #include "views/trainer.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -42,6 +44,7 @@ MainWindow::MainWindow(const QString &dataDirectory, QWidget *parent)
     m_wordWidget->newEntry();
     m_currentEntrySet = false;
     m_noDictionaries = m_dictionaryList->count() == 0;
+    updateActions();
 }
 
 MainWindow::~MainWindow()
@@ -124,6 +127,7 @@ void MainWindow::createToolBar()
     newWord->setObjectName(QStringLiteral("newWordAction"));
     QAction *deleteAction = tools->addAction(m_icons.eraser, tr("Delete Word"), this, &MainWindow::deleteWord);
     deleteAction->setObjectName(QStringLiteral("deleteWordAction"));
+    m_dictionaryActions = {newWord, deleteAction};
     tools->addSeparator();
     QAction *incomplete
         = tools->addAction(m_icons.warning, tr("List Incomplete"), this, &MainWindow::listIncompleteWords);
@@ -143,11 +147,21 @@ void MainWindow::createToolBar()
     }
     QAction *save = tools->addAction(m_icons.save, tr("Save Dictionary"), this, &MainWindow::saveDictionary);
     save->setObjectName(QStringLiteral("saveAction"));
+    m_dictionaryActions.append(save);
+}
+
+void MainWindow::updateActions()
+{
+    const bool loaded = m_loadedIndex >= 0;
+    for (QAction *action : std::as_const(m_dictionaryActions))
+        action->setEnabled(loaded);
+    m_wordWidget->setEnabled(loaded);
+    m_trainer->setEnabled(loaded);
 }
 
 bool MainWindow::settleUnsavedChanges()
 {
-    if (!m_dictionary->isModified())
+    if (!m_dictionary->isModified() || m_dictionary->fileName().isEmpty())
         return true;
     const int answer = Prompt::ask(this,
         Prompt::Request{QMessageBox::Warning, tr("Unsaved Changes"),
@@ -157,6 +171,21 @@ bool MainWindow::settleUnsavedChanges()
         saveDictionary();
         return !m_dictionary->isModified();
     }
+    return answer == 1;
+}
+
+bool MainWindow::settleUnstoredEdit()
+{
+    if (!m_wordWidget->isEnabled() || !m_wordWidget->hasUnstoredChanges())
+        return true;
+    const int answer = Prompt::ask(this,
+        Prompt::Request{QMessageBox::Warning, tr("Unstored Changes"),
+            tr("The word editor holds changes that are not stored yet. Store them now?"),
+            {tr("&Store"), tr("&Discard"), tr("&Cancel")}, 0, 2});
+    if (answer == 0)
+        return storeEditedEntry(m_wordWidget->entry().word());
+    if (answer == 1)
+        m_wordWidget->revert();
     return answer == 1;
 }
 
@@ -172,7 +201,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (settleUnsavedChanges())
+    if (settleUnstoredEdit() && settleUnsavedChanges())
         event->accept();
     else
         event->ignore();
@@ -182,17 +211,17 @@ void MainWindow::languageSelected(int index)
 {
     if (index < 0 || index >= m_dictionaryList->count())
         return;
-    if (index != m_loadedIndex && !settleUnsavedChanges()) {
+    if (index != m_loadedIndex && !(settleUnstoredEdit() && settleUnsavedChanges())) {
         const QSignalBlocker blocker(m_languageSelector);
         m_languageSelector->setCurrentIndex(m_loadedIndex);
         return;
     }
     const QString type = m_dictionaryList->type(index);
     const QString name = m_dictionaryList->name(index);
+    const QString file = m_dataDirectory + m_dictionaryList->file(index);
     qCDebug(lcApp) << "SELECTED LANGUAGE #" << index << ":" << name;
     m_dictionary->clear();
-    if (!m_dictionary->load(m_dataDirectory + m_dictionaryList->file(index)))
-        m_dictionary->clear();
+    const Dictionary::LoadStatus status = m_dictionary->load(file);
     m_loadedIndex = index;
     m_currentEntrySet = false;
 
@@ -204,7 +233,40 @@ void MainWindow::languageSelected(int index)
     m_userLanguageSelector->clear();
     m_userLanguageSelector->addItems(m_dictionary->userLanguageNames());
     m_userLanguageSelector->setCurrentIndex(0);
-    statusBar()->showMessage(tr("Loaded %1 words.").arg(m_dictionary->count()));
+    updateActions();
+    if (status == Dictionary::LoadStatus::Ok)
+        statusBar()->showMessage(tr("Loaded %1 words.").arg(m_dictionary->count()));
+    else
+        reportLoad(file);
+}
+
+// A dictionary that could not be read whole is shown with what was read; the
+// user learns it once per file, and the status bar keeps saying it.
+void MainWindow::reportLoad(const QString &file)
+{
+    const QString name = QDir::toNativeSeparators(file);
+    const int count = m_dictionary->count();
+    QString text;
+    switch (m_dictionary->loadStatus()) {
+    case Dictionary::LoadStatus::Missing:
+        text = tr("The dictionary file \"%1\" does not exist. It will be created when you save.").arg(name);
+        break;
+    case Dictionary::LoadStatus::Damaged:
+        text = tr("The dictionary file \"%1\" is damaged: only %n entries could be read. "
+                  "When you save, the damaged file is kept beside it as \"%2\".",
+            nullptr, count)
+                   .arg(name, QFileInfo(file).fileName() + QStringLiteral(".damaged"));
+        break;
+    default:
+        text = tr("The dictionary file \"%1\" cannot be read (%2). No entries were loaded.")
+                   .arg(name, m_dictionary->errorString());
+        break;
+    }
+    statusBar()->showMessage(text);
+    if (m_reportedFiles.contains(file))
+        return;
+    m_reportedFiles.insert(file);
+    Prompt::ask(this, Prompt::Request{QMessageBox::Warning, tr("Dictionary File"), text, {tr("OK")}, 0, 0});
 }
 
 void MainWindow::userLanguageSelected(int index)
@@ -223,39 +285,48 @@ void MainWindow::showInEditor(const Entry &entry)
 
 void MainWindow::editEntry(const Entry &entry)
 {
+    if (!settleUnstoredEdit())
+        return;
     m_currentEntry = entry;
     m_currentEntrySet = true;
     showInEditor(entry);
 }
 
-void MainWindow::storeChanged()
-{
-    m_lookupView->entriesChanged();
-}
-
 void MainWindow::wordCompleted(const QString &word)
 {
+    storeEditedEntry(word);
+}
+
+bool MainWindow::storeEditedEntry(const QString &word)
+{
+    if (m_loadedIndex < 0)
+        return false;
     if (m_currentEntrySet) {
-        qCDebug(lcApp) << "CURRENT ENTRY SET! -> delete it";
-        m_dictionary->deleteEntry(m_currentEntry);
+        // the entry keeps its id; the store moves it to the place of its
+        // possibly changed word
+        qCDebug(lcApp) << "CURRENT ENTRY SET! -> replace it";
     } else if (m_dictionary->indexOfWord(word) >= 0) {
         const int answer = Prompt::ask(this,
             Prompt::Request{QMessageBox::Question, tr("Word Exists"), tr("Word already in data base. Any anyway?"),
                 {tr("&Yes"), tr("&No")}, 0, 1});
         if (answer != 0)
-            return;
+            return false;
     }
     const int id = m_dictionary->addOrReplace(m_wordWidget->entry());
-    storeChanged();
-    if (id == 0)
-        return;
+    if (id == 0) {
+        Prompt::inform(this, tr("Store Word"), m_dictionary->errorString());
+        return false;
+    }
     statusBar()->showMessage(tr("Now %1 words.").arg(m_dictionary->count()));
     m_wordWidget->newEntry();
     m_currentEntrySet = false;
+    return true;
 }
 
 void MainWindow::addWord()
 {
+    if (!settleUnstoredEdit())
+        return;
     m_wordWidget->newEntry();
     m_currentEntrySet = false;
 }
@@ -265,8 +336,7 @@ void MainWindow::deleteWord()
     if (!m_currentEntrySet)
         return;
     qCDebug(lcApp) << "current entry:" << m_currentEntry.id();
-    if (m_dictionary->deleteEntry(m_currentEntry))
-        storeChanged();
+    m_dictionary->deleteEntry(m_currentEntry);
 }
 
 void MainWindow::saveDictionary()
@@ -275,18 +345,23 @@ void MainWindow::saveDictionary()
     if (m_dictionary->save())
         return;
     // the user must know that the changes are not on disk yet
-    Prompt::inform(
-        this, tr("Save Dictionary"), tr("The dictionary could not be saved to \"%1\".").arg(m_dictionary->fileName()));
+    Prompt::inform(this, tr("Save Dictionary"),
+        tr("The dictionary could not be saved to \"%1\": %2")
+            .arg(QDir::toNativeSeparators(m_dictionary->fileName()), m_dictionary->errorString()));
 }
 
 void MainWindow::listIncompleteWords()
 {
+    if (!settleUnstoredEdit())
+        return;
     m_lookupView->showEntries(m_dictionary->entriesWithFlags(Entry::FlagIncomplete, Entry::FlagIncomplete));
     m_tabs->setCurrentWidget(m_lookupView);
 }
 
 void MainWindow::learnWord(const QString &word)
 {
+    if (!settleUnstoredEdit())
+        return;
     if (!anyHebrewChar(word)) {
         m_lookupView->showEntries(m_dictionary->findByMeaning(word, 20));
         m_tabs->setCurrentWidget(m_lookupView);

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <memory>
 
@@ -68,8 +69,17 @@ private:
     // user cancels (or a save fails), so the change of dictionary or the
     // closing must not go ahead.
     bool settleUnsavedChanges();
+    // Asks what to do with edits in the word editor that are not stored
+    // yet; false when the user cancels (or storing fails), so the editor
+    // must keep them.
+    bool settleUnstoredEdit();
+    // Stores the editor's entry as Return in its last field does; false
+    // when nothing was stored.
+    bool storeEditedEntry(const QString &word);
     void showInEditor(const Entry &entry);
-    void storeChanged();
+    void reportLoad(const QString &file);
+    // Actions that need a dictionary follow whether one is loaded.
+    void updateActions();
 
     QTabWidget *m_tabs = nullptr;
     LookupView *m_lookupView = nullptr;
@@ -91,5 +101,8 @@ private:
     std::unique_ptr<DictionaryList> m_dictionaryList;
     bool m_noDictionaries = false;
     int m_loadedIndex = -1;
+    QList<QAction *> m_dictionaryActions;
+    // files the user was already told could not be read whole
+    QSet<QString> m_reportedFiles;
     QRandomGenerator m_random;
 };

@@ -2,14 +2,17 @@
 
 #include "atomicfile.h"
 #include "dictlog.h"
-#include "lang/language.h"
 #include "recordreader.h"
 #include "recordwriter.h"
 
+#include "lang/language.h"
+
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -28,51 +31,73 @@ int commonPrefixLength(const QString &a, const QString &b)
 
 } // namespace
 
-Dictionary::Dictionary(const QString &fileName)
-    : m_fileName(fileName)
+Dictionary::Dictionary(const QString &fileName, QObject *parent)
+    : QObject(parent)
+    , m_fileName(fileName)
 { }
 
 Dictionary::~Dictionary() = default;
 
-bool Dictionary::load(const QString &fileName)
+Dictionary::LoadStatus Dictionary::load(const QString &fileName)
 {
     if (!m_entries.empty()) {
         qCWarning(lcDict) << "ERROR: dict. not empty, cannot load!";
-        return false;
-    }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcDict) << "ERROR: cannot open dictionary" << fileName;
-        return false;
+        m_errorString = tr("The dictionary already holds entries.");
+        return LoadStatus::NotEmpty;
     }
     m_fileName = fileName;
+    m_damagedOriginalKept = false;
+    m_damageOffset = -1;
+    const QFileInfo info(fileName);
+    QFile file(fileName);
+    if (!info.exists()) {
+        qCWarning(lcDict) << "ERROR: cannot open dictionary" << fileName << "(no such file)";
+        m_errorString = tr("The file does not exist.");
+        return m_loadStatus = LoadStatus::Missing;
+    }
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcDict) << "ERROR: cannot open dictionary" << fileName;
+        m_errorString = info.isFile() ? file.errorString() : tr("Not a regular file.");
+        return m_loadStatus = LoadStatus::Unreadable;
+    }
     qCDebug(lcDict) << "set filename:" << fileName;
+    beginReset();
     // read through a mapping where the system offers one: no copy of the file
     const qint64 size = file.size();
     const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    const bool ok = mapped ? readFrom(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size))
-                           : readFrom(file.readAll());
-    m_savedRevision = m_revision;
-    return ok;
+    if (mapped)
+        readFrom(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size));
+    else
+        readFrom(file.readAll());
+    setSaved();
+    endReset(false);
+    return m_loadStatus;
 }
 
 bool Dictionary::readFrom(const QByteArray &data)
 {
+    beginReset();
     RecordReader in(data);
     Entry::Format format;
-    if (!readVersion(in, format))
-        return false;
-    if (format == Entry::Format::V33) {
-        readAttributes(in);
+    m_errorString.clear();
+    m_damageOffset = -1;
+    const bool known = readVersion(in, format);
+    if (known) {
+        if (format == Entry::Format::V33) {
+            readAttributes(in);
+        } else {
+            // files before V3.3 carry no attributes and were all Hebrew
+            setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
+            setAttribute(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
+        }
+        readRecords(in, format);
+        m_loadStatus = m_damageOffset < 0 ? LoadStatus::Ok : LoadStatus::Damaged;
     } else {
-        // files before V3.3 carry no attributes and were all Hebrew
-        setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
-        setAttribute(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
+        m_loadStatus = LoadStatus::UnknownVersion;
+        m_errorString = tr("Not a dictionary file (version \"%1\").").arg(m_version);
     }
-    readRecords(in, format);
-    m_language = Language::fromCode(type());
-    touch();
-    return true;
+    endReset(true);
+    return known;
 }
 
 bool Dictionary::readVersion(RecordReader &in, Entry::Format &format)
@@ -120,37 +145,77 @@ void Dictionary::readAttributes(RecordReader &in)
         qCDebug(lcDict) << "-- set" << key << "=" << value;
         setAttribute(key, value);
     }
+    if (in.failed())
+        m_damageOffset = in.position();
 }
 
 void Dictionary::readRecords(RecordReader &in, Entry::Format format)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!in.atEnd()) {
+    std::vector<Entry> entries;
+    while (!in.atEnd() && m_damageOffset < 0) {
+        const qsizetype start = in.position();
         Entry e(0);
-        const bool complete = e.read(in, format);
+        const Entry::ReadResult result = e.read(in, format);
         // V3.0 records carry no id; without one the entry would never be saved
         if (format == Entry::Format::V30)
             e.setId(m_maxId + 1);
-        m_maxId = qMax(m_maxId, e.id());
-        insertEntry(e);
-        if (!complete)
-            qCWarning(lcDict) << "ERROR: dictionary file cut short after" << count() << "entries";
+        // a record cut after its word still holds something of the user's
+        const bool keep = result == Entry::ReadResult::Complete
+            || (result == Entry::ReadResult::Cut && !e.word().isEmpty());
+        if (keep) {
+            m_maxId = qMax(m_maxId, e.id());
+            entries.push_back(std::move(e));
+        }
+        if (result != Entry::ReadResult::Complete) {
+            m_damageOffset = start;
+            qCWarning(lcDict) << "ERROR: dictionary file damaged at byte" << start << "after"
+                              << qsizetype(entries.size()) << "entries";
+        }
     }
+    insertEntries(std::move(entries));
     qCDebug(lcDict) << "loaded" << count() << "words in" << timer.elapsed() << "ms";
 }
 
 bool Dictionary::save()
 {
     qCDebug(lcDict) << "DICT: save" << count() << "entries to" << m_fileName;
-    if (m_fileName.isEmpty())
+    if (m_fileName.isEmpty()) {
+        m_errorString = tr("The dictionary has no file name.");
+        return false;
+    }
+    if (!keepDamagedOriginal())
         return false;
     QString error;
     if (!writeFileAtomically(m_fileName, toBytes(), &error)) {
         qCWarning(lcDict) << "ERROR: cannot write dictionary" << m_fileName << error;
+        m_errorString = error;
         return false;
     }
-    m_savedRevision = m_revision;
+    m_errorString.clear();
+    setSaved();
+    return true;
+}
+
+// The first save over a file that could not be read whole keeps the file's
+// bytes beside it, under a name no earlier copy has taken.
+bool Dictionary::keepDamagedOriginal()
+{
+    const bool damaged = m_loadStatus == LoadStatus::Damaged || m_loadStatus == LoadStatus::UnknownVersion
+        || m_loadStatus == LoadStatus::Unreadable;
+    if (!damaged || m_damagedOriginalKept || !QFileInfo::exists(m_fileName))
+        return true;
+    QString copy = m_fileName + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(copy); ++n)
+        copy = m_fileName + QStringLiteral(".damaged.%1").arg(n);
+    if (!QFile::copy(m_fileName, copy)) {
+        qCWarning(lcDict) << "ERROR: cannot keep the damaged file as" << copy;
+        m_errorString = tr("The damaged file could not be kept as \"%1\", so it was not replaced.").arg(copy);
+        return false;
+    }
+    qCDebug(lcDict) << "NOTE: damaged file kept as" << copy;
+    m_damagedOriginalKept = true;
     return true;
 }
 
@@ -172,8 +237,13 @@ QByteArray Dictionary::toBytes() const
 
 void Dictionary::clear()
 {
+    beginReset();
     m_fileName.clear();
     m_version.clear();
+    m_errorString.clear();
+    m_loadStatus = LoadStatus::Ok;
+    m_damageOffset = -1;
+    m_damagedOriginalKept = false;
     m_entries.clear();
     m_meaningIndex.clear();
     m_unindexed.clear();
@@ -182,8 +252,56 @@ void Dictionary::clear()
     m_language.reset();
     m_byId.clear();
     m_byIdValid = false;
+    setSaved();
+    endReset(false);
+}
+
+void Dictionary::beginReset()
+{
+    if (m_resetDepth++ == 0)
+        emit aboutToReset();
+}
+
+void Dictionary::endReset(bool modifies)
+{
+    if (--m_resetDepth > 0)
+        return;
+    if (modifies)
+        touch();
+    emit resetDone();
+    emit contentsChanged();
+}
+
+void Dictionary::touch()
+{
+    const bool wasModified = isModified();
+    ++m_revision;
+    if (!wasModified && announcing())
+        emit modificationChanged(true);
+}
+
+void Dictionary::announceChange(int position)
+{
     touch();
+    if (announcing()) {
+        emit entryChanged(position);
+        emit contentsChanged();
+    }
+}
+
+void Dictionary::setSaved()
+{
+    const bool wasModified = isModified();
     m_savedRevision = m_revision;
+    if (wasModified)
+        emit modificationChanged(false);
+}
+
+int Dictionary::nextId()
+{
+    if (m_maxId == INT_MAX)
+        return 0;
+    return ++m_maxId;
 }
 
 int Dictionary::addOrReplace(Entry e)
@@ -191,11 +309,17 @@ int Dictionary::addOrReplace(Entry e)
     if (e.id() != 0) {
         qCDebug(lcDict) << "-- replace entry" << e.id();
         replaceEntry(e);
-    } else {
-        e.setId(nextId());
-        qCDebug(lcDict) << "-- add ID" << e.id();
-        insertEntry(e);
+        return e.id();
     }
+    const int id = nextId();
+    if (id == 0) {
+        qCWarning(lcDict) << "ERROR: no free id left";
+        m_errorString = tr("The dictionary has used every entry number; no entry can be added.");
+        return 0;
+    }
+    e.setId(id);
+    qCDebug(lcDict) << "-- add ID" << e.id();
+    insertEntry(e);
     return e.id();
 }
 
@@ -210,18 +334,17 @@ bool Dictionary::replaceEntry(const Entry &e)
     }
     completeMeaningIndex();
     unindexMeanings(*stored);
+    const int from = positionOf(stored);
     if (stored->searchKey() == e.searchKey()) {
         *stored = e;
+        announceChange(from);
     } else {
         // keep the list sorted, or binary searches would miss entries
-        const int from = positionOf(stored);
-        std::unique_ptr<Entry> moved = std::move(m_entries[size_t(from)]);
-        m_entries.erase(m_entries.begin() + from);
+        std::unique_ptr<Entry> moved = takeStored(from);
         *moved = e;
-        m_entries.insert(m_entries.begin() + insertPosition(e.searchKey()), std::move(moved));
+        insertStored(std::move(moved), insertPosition(e.searchKey()));
     }
     indexMeanings(e);
-    touch();
     qCDebug(lcDict) << "- replaced!";
     return true;
 }
@@ -229,15 +352,113 @@ bool Dictionary::replaceEntry(const Entry &e)
 void Dictionary::insertEntry(const Entry &e)
 {
     auto stored = std::make_unique<Entry>(e);
+    m_unindexed.push_back(stored.get());
+    m_maxId = qMax(m_maxId, e.id());
+    insertStored(std::move(stored), insertPosition(e.searchKey()));
+}
+
+void Dictionary::insertStored(std::unique_ptr<Entry> stored, int position)
+{
     if (m_byIdValid) {
-        if (m_byId.contains(e.id()))
+        if (m_byId.contains(stored->id()))
             m_byIdValid = false;
         else
-            m_byId.insert(e.id(), stored.get());
+            m_byId.insert(stored->id(), stored.get());
     }
-    m_unindexed.push_back(stored.get());
-    m_entries.insert(m_entries.begin() + insertPosition(e.searchKey()), std::move(stored));
+    if (announcing())
+        emit entryAboutToBeInserted(position);
+    m_entries.insert(m_entries.begin() + position, std::move(stored));
     touch();
+    if (announcing()) {
+        emit entryInserted(position);
+        emit contentsChanged();
+    }
+}
+
+std::unique_ptr<Entry> Dictionary::takeStored(int position)
+{
+    if (announcing())
+        emit entryAboutToBeRemoved(position);
+    std::unique_ptr<Entry> taken = std::move(m_entries[size_t(position)]);
+    m_entries.erase(m_entries.begin() + position);
+    m_byId.clear();
+    m_byIdValid = false;
+    touch();
+    if (announcing()) {
+        emit entryRemoved(position);
+        emit contentsChanged();
+    }
+    return taken;
+}
+
+// One-by-one insertion puts an entry after the entries with an equal key,
+// except while its key is the largest in the store: then it goes just
+// before the last of them (see insertPosition). Stored files and lookups
+// rely on that order, so many entries are sorted once and each run of equal
+// keys is then arranged as those single insertions would have left it.
+void Dictionary::insertEntries(std::vector<Entry> entries)
+{
+    if (entries.size() <= 1) {
+        if (!entries.empty())
+            insertEntry(entries.front());
+        return;
+    }
+    struct Item
+    {
+        std::unique_ptr<Entry> entry;
+        bool isNew;
+        bool beforeLast;
+    };
+    beginReset();
+    std::vector<Item> items;
+    items.reserve(m_entries.size() + entries.size());
+    for (auto &stored : m_entries)
+        items.push_back(Item{std::move(stored), false, false});
+    m_entries.clear();
+    QString largest = items.empty() ? QString() : items.back().entry->searchKey();
+    bool any = !items.empty();
+    bool sorted = true;
+    for (Entry &e : entries) {
+        const QString &key = e.searchKey();
+        const bool beforeLast = any && key == largest;
+        if (!any || largest < key) {
+            largest = key;
+            any = true;
+        } else if (!beforeLast) {
+            sorted = false;
+        }
+        m_maxId = qMax(m_maxId, e.id());
+        items.push_back(Item{std::make_unique<Entry>(std::move(e)), true, beforeLast});
+        m_unindexed.push_back(items.back().entry.get());
+    }
+    if (!sorted) {
+        std::stable_sort(items.begin(), items.end(),
+            [](const Item &a, const Item &b) { return a.entry->searchKey() < b.entry->searchKey(); });
+    }
+    m_entries.reserve(items.size());
+    std::vector<std::unique_ptr<Entry>> body;
+    for (size_t run = 0; run < items.size();) {
+        size_t end = run + 1;
+        while (end < items.size() && items[end].entry->searchKey() == items[run].entry->searchKey())
+            ++end;
+        std::unique_ptr<Entry> tail;
+        for (size_t i = run; i < end; ++i) {
+            if (tail && !(items[i].isNew && items[i].beforeLast))
+                body.push_back(std::move(tail));
+            if (tail)
+                body.push_back(std::move(items[i].entry));
+            else
+                tail = std::move(items[i].entry);
+        }
+        for (auto &e : body)
+            m_entries.push_back(std::move(e));
+        m_entries.push_back(std::move(tail));
+        body.clear();
+        run = end;
+    }
+    m_byId.clear();
+    m_byIdValid = false;
+    endReset(true);
 }
 
 bool Dictionary::deleteEntry(const Entry &e)
@@ -248,19 +469,8 @@ bool Dictionary::deleteEntry(const Entry &e)
         return false;
     completeMeaningIndex();
     unindexMeanings(*stored);
-    m_entries.erase(m_entries.begin() + positionOf(stored));
-    m_byId.clear();
-    m_byIdValid = false;
-    touch();
+    takeStored(positionOf(stored));
     return true;
-}
-
-Entry &Dictionary::entryById(int id)
-{
-    if (Entry *stored = storedEntry(id))
-        return *stored;
-    m_nullEntry = Entry(0);
-    return m_nullEntry;
 }
 
 Entry Dictionary::entryById(int id) const
@@ -395,11 +605,11 @@ int Dictionary::findLongestPrefix(const QString &text, int &matchLength) const
     return -1;
 }
 
-QList<Entry> Dictionary::entriesWithFlags(quint32 mask, quint32 value) const
+QList<Entry> Dictionary::entriesWithFlags(Entry::Flags mask, Entry::Flags value) const
 {
     QList<Entry> found;
     for (const auto &e : m_entries) {
-        if ((e->flags() & mask) == value)
+        if ((e->flags() & mask.toInt()) == value.toInt())
             found.append(*e);
     }
     return found;
@@ -420,15 +630,16 @@ bool Dictionary::setLearnCounters(int id, qint8 forward, qint8 backward)
     if (!stored)
         return false;
     stored->setLearnCounters(forward, backward);
-    touch();
+    announceChange(positionOf(stored));
     return true;
 }
 
 void Dictionary::resetLearnCounters()
 {
+    beginReset();
     for (const auto &e : m_entries)
         e->setLearnCounters(-1, -1);
-    touch();
+    endReset(true);
 }
 
 QList<int> Dictionary::learnedIds() const
@@ -447,7 +658,13 @@ void Dictionary::setAttribute(const QString &key, const QString &value)
         m_attributes.remove(key);
     else
         m_attributes.insert(key, value);
+    if (key == QLatin1String("TYPE"))
+        m_language = Language::fromCode(value);
     touch();
+    if (announcing()) {
+        emit attributesChanged();
+        emit contentsChanged();
+    }
 }
 
 QStringList Dictionary::userLanguageCodes() const
@@ -460,7 +677,7 @@ QStringList Dictionary::userLanguageNames() const
     QStringList names;
     const QStringList codes = userLanguageCodes();
     for (const QString &code : codes)
-        names.append(languageDisplayName(code));
+        names.append(Language::displayName(code));
     return names;
 }
 

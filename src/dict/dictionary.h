@@ -3,8 +3,10 @@
 #include "entry.h"
 
 #include <QHash>
+#include <QList>
 #include <QMap>
 #include <QMultiHash>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -19,26 +21,47 @@ class RecordReader;
 // and the language object made from TYPE. Reads "DICT V3.0" to "DICT V3.3"
 // files and writes "DICT V3.3".
 //
-// Failures are results: load/save return false and leave the store (and the
-// file on disk) as it was; lookups that find nothing return an empty list,
-// -1, or an entry with id 0.
-class Dictionary
+// Failures are results: load says how it went (keeping what was readable),
+// save returns false and leaves the file on disk as it was, errorString()
+// tells why; lookups that find nothing return an empty list, -1, or an entry
+// with id 0. A file that loaded damaged is never lost: the first save over
+// it keeps its bytes beside it (FILE.damaged).
+//
+// Every change is announced: a reset (another file loaded, cleared, many
+// entries at once), one entry inserted, removed or changed in place, so
+// models and pages follow the store without being told by hand.
+class Dictionary : public QObject
 {
-public:
-    explicit Dictionary(const QString &fileName = QString());
-    ~Dictionary();
-    Dictionary(const Dictionary &) = delete;
-    Dictionary &operator=(const Dictionary &) = delete;
+    Q_OBJECT
 
-    // Reads a file into an empty store; false when the store holds entries,
-    // the file cannot be read or its version is unknown.
-    [[nodiscard]] bool load(const QString &fileName);
-    // Reads version, attributes and records from the bytes of a file. A
-    // damaged or cut-off file keeps every record read up to the damage.
+public:
+    enum class LoadStatus {
+        Ok,
+        Missing, // no such file: the store is empty and a save creates it
+        Unreadable, // the file cannot be opened or is not a regular file
+        UnknownVersion, // not a dictionary file of a known version
+        Damaged, // the records stop before the end of the file; what came before is loaded
+        NotEmpty, // the store already holds entries; nothing was read
+    };
+    Q_ENUM(LoadStatus)
+
+    explicit Dictionary(const QString &fileName = QString(), QObject *parent = nullptr);
+    ~Dictionary() override;
+
+    // Reads a file into an empty store.
+    [[nodiscard]] LoadStatus load(const QString &fileName);
+    // Reads version, attributes and records from the bytes of a file; false
+    // when the version is unknown. A damaged or cut-off file keeps every
+    // record read up to the damage (loadStatus() then says Damaged).
     bool readFrom(const QByteArray &data);
+    LoadStatus loadStatus() const { return m_loadStatus; }
+    // Where reading stopped in a damaged file (byte offset), -1 otherwise.
+    qint64 damageOffset() const { return m_damageOffset; }
     // Writes the store to its file as V3.3. The file is replaced only when
     // the new one is complete, so a failed save leaves the old one intact.
     [[nodiscard]] bool save();
+    // What went wrong in the last load or save, for the user.
+    QString errorString() const { return m_errorString; }
     // The whole V3.3 file. Entries with id 0 are not written.
     QByteArray toBytes() const;
     void clear();
@@ -47,30 +70,30 @@ public:
     // The version text of the last file read, such as "DICT V3.3".
     QString version() const { return m_version; }
 
-    // Counts changes to entries, counters and attributes; lets views tell
-    // whether derived data (indexes) is still current.
-    quint64 revision() const { return m_revision; }
     // True when the store changed since it was last loaded, saved or cleared.
     bool isModified() const { return m_revision != m_savedRevision; }
 
     int count() const { return int(m_entries.size()); }
     // The entry at a sorted position (0 <= i < count()).
-    Entry *entryAt(int i) { return m_entries[size_t(i)].get(); }
     const Entry *entryAt(int i) const { return m_entries[size_t(i)].get(); }
 
     // A new entry (id 0) gets the next id; another id replaces the stored
-    // entry with that id (or is inserted under it). Returns the id.
+    // entry with that id (moving it to the place of its search key) or is
+    // inserted under it. Returns the id, 0 when no id is left (errorString).
     int addOrReplace(Entry e);
-    int nextId() { return ++m_maxId; }
+    // The next free id (maxId + 1, which it becomes), 0 when every id is used.
+    int nextId();
     int maxId() const { return m_maxId; }
     // Overwrites the stored entry with the same id; an entry whose search
     // key changed moves to its sorted place. Inserts when there is none.
     bool replaceEntry(const Entry &e);
     void insertEntry(const Entry &e);
+    // Inserts many entries at once, with exactly the result of inserting
+    // them one by one in this order, but sorted once.
+    void insertEntries(std::vector<Entry> entries);
     bool deleteEntry(const Entry &e);
 
     // The stored entry with that id, or an entry with id 0.
-    Entry &entryById(int id);
     Entry entryById(int id) const;
 
     // Position of the first entry whose word equals word exactly, or -1.
@@ -87,14 +110,14 @@ public:
     // length of the first entry sharing the longest common prefix.
     int findLongestPrefix(const QString &text, int &matchLength) const;
 
-    QList<Entry> entriesWithFlags(quint32 mask, quint32 value) const;
+    QList<Entry> entriesWithFlags(Entry::Flags mask, Entry::Flags value) const;
     QHash<int, Entry> entriesById() const;
     bool setLearnCounters(int id, qint8 forward, qint8 backward);
     void resetLearnCounters();
     QList<int> learnedIds() const;
 
     QString attribute(const QString &key) const { return m_attributes.value(key); }
-    // An empty value removes the key.
+    // An empty value removes the key. TYPE also makes the language object.
     void setAttribute(const QString &key, const QString &value);
     const QMap<QString, QString> &attributes() const { return m_attributes; }
     QString name() const { return attribute(QStringLiteral("NAME")); }
@@ -108,23 +131,51 @@ public:
 
     Language *language() const { return m_language.get(); }
 
+signals:
+    void aboutToReset();
+    void resetDone();
+    void entryAboutToBeInserted(int position);
+    void entryInserted(int position);
+    void entryAboutToBeRemoved(int position);
+    void entryRemoved(int position);
+    void entryChanged(int position);
+    void attributesChanged();
+    // After any of the above.
+    void contentsChanged();
+    void modificationChanged(bool modified);
+
 private:
     using EntryList = std::vector<std::unique_ptr<Entry>>;
 
     bool readVersion(RecordReader &in, Entry::Format &format);
     void readAttributes(RecordReader &in);
     void readRecords(RecordReader &in, Entry::Format format);
+    bool keepDamagedOriginal();
     int insertPosition(const QString &key) const;
     EntryList::const_iterator lowerBound(const QString &key) const;
     int positionOf(const Entry *entry) const;
     Entry *storedEntry(int id) const;
+    void insertStored(std::unique_ptr<Entry> stored, int position);
+    std::unique_ptr<Entry> takeStored(int position);
     void indexMeanings(const Entry &e) const;
     void unindexMeanings(const Entry &e);
     void completeMeaningIndex() const;
-    void touch() { ++m_revision; }
+    // A reset replaces every row; the changes made within it are announced
+    // by its end alone.
+    void beginReset();
+    void endReset(bool modifies);
+    bool announcing() const { return m_resetDepth == 0; }
+    void announceChange(int position);
+    void touch();
+    void setSaved();
 
     QString m_fileName;
     QString m_version;
+    QString m_errorString;
+    LoadStatus m_loadStatus = LoadStatus::Ok;
+    qint64 m_damageOffset = -1;
+    // the damaged file's bytes were kept beside it this session
+    bool m_damagedOriginalKept = false;
     int m_maxId = 0;
     EntryList m_entries;
     // Filled on the first meaning lookup: entries inserted since then wait in
@@ -135,10 +186,10 @@ private:
     mutable std::vector<const Entry *> m_unindexed;
     QMap<QString, QString> m_attributes;
     std::unique_ptr<Language> m_language;
-    Entry m_nullEntry;
     // id -> first stored entry with it; rebuilt on demand after changes
     mutable QHash<int, Entry *> m_byId;
     mutable bool m_byIdValid = false;
     quint64 m_revision = 0;
     quint64 m_savedRevision = 0;
+    int m_resetDepth = 0;
 };

@@ -182,45 +182,23 @@ QStringList splitMeanings(const QString &translation)
     return meanings;
 }
 
-bool anyHebrewChar(const QString &text)
-{
-    for (QChar c : text) {
-        if ((c.unicode() >> 8) == 0x05)
-            return true;
-    }
-    return false;
-}
-
-QString languageDisplayName(const QString &code)
-{
-    if (code.startsWith(QLatin1String("de")))
-        return QStringLiteral("Deutsch");
-    if (code.startsWith(QLatin1String("fr")))
-        return QStringLiteral("Francais");
-    if (code.startsWith(QLatin1String("it")))
-        return QStringLiteral("Italiano");
-    if (code.startsWith(QLatin1String("en")))
-        return QStringLiteral("English");
-    return code;
-}
-
-bool Entry::read(RecordReader &in, Format format)
+Entry::ReadResult Entry::read(RecordReader &in, Format format)
 {
     QString word;
     QString translation;
     if (format == Format::V30) {
         QString legacy;
         if (!in.readString(word))
-            return false;
+            return ReadResult::Cut;
         setWord(word);
         if (!in.readString(legacy))
-            return false;
+            return ReadResult::Cut;
         if (!legacy.isEmpty())
             appendText(TextLegacy, legacy);
         if (!in.readString(translation))
-            return false;
+            return ReadResult::Cut;
         m_translation = translation;
-        return true;
+        return ReadResult::Complete;
     }
 
     const bool compact = format != Format::V31;
@@ -228,44 +206,38 @@ bool Entry::read(RecordReader &in, Format format)
     quint32 id = 0;
     quint16 type = 0;
     quint32 flags = 0;
-    if (!in.readU32(id))
-        return false;
+    if (!in.readU32(id) || !in.readU16(type) || !in.readU32(flags))
+        return ReadResult::Cut;
+    // no writer stores id 0: such a record is the sign of bytes out of step
+    if (id == 0)
+        return ReadResult::Implausible;
     m_id = int(id);
-    if (!in.readU16(type))
-        return false;
     m_wordType = type;
-    if (!in.readU32(flags))
-        return false;
     m_flags = flags;
     if (!readText(word))
-        return false;
+        return ReadResult::Cut;
     setWord(word);
     if (!readText(translation))
-        return false;
+        return ReadResult::Cut;
     m_translation = translation;
     quint16 textCount = 0;
     if (!in.readU16(textCount))
-        return false;
+        return ReadResult::Cut;
     for (int i = 0; i < textCount; ++i) {
         quint16 key = 0;
         QString text;
-        if (!in.readU16(key))
-            return false;
-        if (!readText(text))
-            return false;
+        if (!in.readU16(key) || !readText(text))
+            return ReadResult::Cut;
         appendText(key, text);
     }
     if (!compact)
-        return true;
+        return ReadResult::Complete;
     quint8 forward = 0;
     quint8 backward = 0;
-    if (!in.readU8(forward))
-        return false;
-    m_learnedForward = qint8(forward);
-    if (!in.readU8(backward))
-        return false;
-    m_learnedBackward = qint8(backward);
-    return true;
+    if (!in.readU8(forward) || !in.readU8(backward))
+        return ReadResult::Cut;
+    setLearnCounters(qint8(forward), qint8(backward));
+    return ReadResult::Complete;
 }
 
 void Entry::write(RecordWriter &out) const

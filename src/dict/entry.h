@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFlags>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,7 @@ public:
         FlagIncomplete = 256,
         FlagIsName = 512
     };
+    Q_DECLARE_FLAGS(Flags, Flag)
 
     enum TextKey : quint32 {
         TextLegacy = 1,
@@ -103,9 +105,13 @@ public:
 
     int letterCount() const;
 
-    // Reads one record of the given layout. A record cut short by the end of
-    // the data keeps the fields read so far, and the result is false.
-    bool read(RecordReader &in, Format format);
+    enum class ReadResult {
+        Complete,
+        Cut, // the data ended inside the record; the fields read so far are kept
+        Implausible, // the fields cannot be one of ours (a damaged file)
+    };
+    // Reads one record of the given layout.
+    ReadResult read(RecordReader &in, Format format);
     // Writes the entry as a V3.3 record.
     void write(RecordWriter &out) const;
 
@@ -128,6 +134,8 @@ private:
     qint8 m_learnedBackward = -1;
 };
 
+Q_DECLARE_OPERATORS_FOR_FLAGS(Entry::Flags)
+
 // The letters of a text, lower-cased; it orders the store and decides exact
 // and prefix lookups, so pointed and unpointed Hebrew give the same key.
 QString makeSearchKey(const QString &text);
@@ -135,10 +143,3 @@ QString makeSearchKey(const QString &text);
 // Splits a translation into meanings at "," and ";" outside parentheses;
 // parenthesised text is dropped.
 QStringList splitMeanings(const QString &translation);
-
-// True when some code unit lies in U+0500..U+05FF.
-bool anyHebrewChar(const QString &text);
-
-// "Deutsch", "Francais", "Italiano", "English" for codes starting with de,
-// fr, it, en; any other code unchanged.
-QString languageDisplayName(const QString &code);

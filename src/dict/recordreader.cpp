@@ -10,6 +10,7 @@ RecordReader::RecordReader(const QByteArray &data)
 
 bool RecordReader::fail()
 {
+    m_failed = true;
     m_pos = m_data.size();
     return false;
 }

@@ -13,6 +13,9 @@ public:
     explicit RecordReader(const QByteArray &data);
 
     bool atEnd() const { return m_pos >= m_data.size(); }
+    qsizetype position() const { return m_pos; }
+    // A read ran past the end of the data.
+    bool failed() const { return m_failed; }
 
     bool readU8(quint8 &value);
     bool readU16(quint16 &value);
@@ -31,4 +34,5 @@ private:
 
     QByteArray m_data;
     qsizetype m_pos = 0;
+    bool m_failed = false;
 };

@@ -4,6 +4,8 @@
 #include "shiftkey.h"
 #include "softkey.h"
 
+#include "lang/languageinfo.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QInputMethod>
@@ -79,14 +81,13 @@ void SoftKeyboard::setLanguage(const QString &type, bool withPoints)
     m_backspaceKey = nullptr;
     m_physicalLayout = physicalLayout(keyboardLocaleName());
 
-    if (type.startsWith(QLatin1String("he_")))
-        buildHebrew(withPoints);
-    else if (type.startsWith(QLatin1String("fa_")))
-        buildFarsi();
-    else if (type.startsWith(QLatin1String("ru_")))
-        buildRussian();
-    else
-        m_keyArea->setFixedSize(860, 220);
+    const LanguageInfo *language = LanguageInfo::find(type);
+    switch (language ? language->keyboard : LanguageInfo::Keyboard::None) {
+    case LanguageInfo::Keyboard::Hebrew: buildHebrew(withPoints); break;
+    case LanguageInfo::Keyboard::Farsi: buildFarsi(); break;
+    case LanguageInfo::Keyboard::Russian: buildRussian(); break;
+    case LanguageInfo::Keyboard::None: m_keyArea->setFixedSize(860, 220); break;
+    }
 
     if (isVisible()) {
         for (SoftKey *key : std::as_const(m_keys))

@@ -6,19 +6,14 @@
 #include <QHash>
 #include <QString>
 
-// English: Latin letters a-z and A-Z, left to right, with a neuter gender;
-// and the English forms the gloss of Hebrew text needs: the simple past from
-// a table of irregular verbs ("verbs_en.dat"), plurals, and a verb meaning
-// put into the tense of a Hebrew form.
+// English as a language (its row of the language table), with the English
+// forms the gloss of Hebrew text needs: the simple past from a table of
+// irregular verbs ("verbs_en.dat"), plurals, and a verb meaning put into the
+// tense of a Hebrew form.
 class English : public Language
 {
 public:
-    bool isLanguageChar(QChar c) const override
-    {
-        const char16_t u = c.unicode();
-        return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
-    }
-    bool hasNeuterGender() const override { return true; }
+    English();
 
     // Reads the verb table; false when the file is missing or unreadable
     // (the tables are then left as they were). Malformed lines are skipped.

@@ -28,7 +28,7 @@ void FormIndex::reserve(qsizetype values)
         rehash(slotCount);
 }
 
-void FormIndex::rehash(size_t slotCount) const
+void FormIndex::rehash(size_t slotCount)
 {
     m_slots.assign(slotCount, Slot{0, 0});
     const size_t mask = slotCount - 1;
@@ -52,8 +52,11 @@ qint64 FormIndex::find(QStringView key, quint32 hash) const
         if (slot.hash != hash)
             continue;
         const Key &k = m_keys[slot.key - 1];
-        if (k.length == quint32(key.size())
-            && std::memcmp(m_chars.data() + k.offset, key.utf16(), size_t(key.size()) * sizeof(char16_t)) == 0)
+        if (k.length != quint32(key.size()))
+            continue;
+        // an empty key may have no characters at all to point to
+        if (key.isEmpty()
+            || std::memcmp(m_chars.data() + k.offset, key.utf16(), size_t(key.size()) * sizeof(char16_t)) == 0)
             return slot.key - 1;
     }
 }
@@ -65,7 +68,7 @@ void FormIndex::insert(const QString &key, const WordMatch &value)
         commit();
 }
 
-void FormIndex::commit() const
+void FormIndex::commit()
 {
     if (m_pending.empty())
         return;
@@ -85,7 +88,7 @@ void FormIndex::commit() const
     m_pending.clear();
 }
 
-void FormIndex::insertNow(const Pending &pair) const
+void FormIndex::insertNow(const Pending &pair)
 {
     const QStringView key(pair.key);
     qint64 found = find(key, pair.hash);
@@ -103,9 +106,15 @@ void FormIndex::insertNow(const Pending &pair) const
     k.firstValue = qint32(m_values.size() - 1);
 }
 
-FormIndex::Values FormIndex::values(QStringView key) const
+void FormIndex::finish()
 {
     commit();
+    m_pending.shrink_to_fit();
+}
+
+FormIndex::Values FormIndex::values(QStringView key) const
+{
+    Q_ASSERT(m_pending.empty());
     const qint64 found = find(key, hashOf(key));
     return Values(&m_values, found < 0 ? -1 : m_keys[size_t(found)].firstValue);
 }

@@ -8,9 +8,9 @@
 
 #include <vector>
 
-// A multi-valued map from word forms to matches, filled once and then read.
-// Where a form holds several values they are visited most recently inserted
-// first. The keys live in one character buffer and the values in one array,
+// A multi-valued map from word forms to matches, filled once and then read:
+// insert every pair, call finish(), then look up. Where a form holds several
+// values they are visited most recently inserted first. The keys live in one character buffer and the values in one array,
 // so a dictionary's hundreds of thousands of forms cost no allocation each.
 // Values keep wordType, grammar and entryId; their text is always empty.
 class FormIndex
@@ -67,19 +67,16 @@ public:
 
     void reserve(qsizetype values);
     void insert(const QString &key, const WordMatch &value);
+    // Ends the filling; the index is read-only from here on.
+    void finish();
     Values values(QStringView key) const;
     // Number of (key, value) pairs.
-    qsizetype size() const
-    {
-        commit();
-        return qsizetype(m_values.size());
-    }
+    qsizetype size() const { return qsizetype(m_values.size()); }
 
     // Calls f(QStringView key, const WordMatch &value) for every pair: keys
     // in the order they were first inserted, each key's values newest first.
     template <typename F> void forEach(F &&f) const
     {
-        commit();
         for (const Key &key : m_keys) {
             const QStringView text(m_chars.data() + key.offset, qsizetype(key.length));
             for (const WordMatch &value : Values(&m_values, key.firstValue))
@@ -105,18 +102,18 @@ private:
 
     // the key's index, or -(free slot) - 2 when it is not there
     qint64 find(QStringView key, quint32 hash) const;
-    void rehash(size_t slotCount) const;
+    void rehash(size_t slotCount);
     // Inserts the pending pairs. They wait in batches so that the memory of
     // their slots can be fetched together rather than one miss at a time.
-    void commit() const;
-    void insertNow(const Pending &pair) const;
+    void commit();
+    void insertNow(const Pending &pair);
 
-    mutable std::vector<Pending> m_pending;
+    std::vector<Pending> m_pending;
     template <typename T> using Array = std::vector<T, HugePageAllocator<T>>;
 
-    mutable Array<char16_t> m_chars;
-    mutable Array<Key> m_keys;
-    mutable ValueArray m_values;
+    Array<char16_t> m_chars;
+    Array<Key> m_keys;
+    ValueArray m_values;
     // open addressing with the hash kept in the slot, so a probe past other
     // keys reads nothing else; key 0 is a free slot, otherwise index + 1
     struct Slot
@@ -124,5 +121,5 @@ private:
         quint32 hash;
         quint32 key;
     };
-    mutable Array<Slot> m_slots;
+    Array<Slot> m_slots;
 };

@@ -1,8 +1,9 @@
 #pragma once
 
-// Grammatical bits of a Hebrew word form. The gender and number bits are the
-// entry flags of the same name, since a base form is indexed with its
-// entry's own flags.
+#include "dict/entry.h"
+
+// Grammatical bits of a Hebrew word form, and the codes of the forms the
+// engine generates built from them.
 namespace GrammarCode {
 enum : int {
     Masculine = 0x1,
@@ -19,5 +20,15 @@ enum : int {
     Imperative = 0x80000,
 
     GenderMask = Masculine | Feminine,
+
+    MasculineSingular = Masculine | Singular,
+    FeminineSingular = Feminine | Singular,
+    MasculinePlural = Masculine | Plural,
+    FemininePlural = Feminine | Plural,
 };
+
+// A base form is indexed with its entry's own flags as its code, so the
+// gender and number bits must be the entry flags of the same name.
+static_assert(int(Masculine) == int(Entry::FlagMasculine) && int(Feminine) == int(Entry::FlagFeminine)
+    && int(Singular) == int(Entry::FlagSingular) && int(Plural) == int(Entry::FlagPlural));
 } // namespace GrammarCode

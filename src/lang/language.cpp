@@ -1,12 +1,19 @@
 #include "language.h"
 
-#include "arabic.h"
 #include "english.h"
-#include "farsi.h"
 #include "hebrew.h"
-#include "russian.h"
+#include "languageinfo.h"
+
+Language::Language(const LanguageInfo &info)
+    : m_info(info)
+{ }
 
 Language::~Language() = default;
+
+bool Language::isLanguageChar(QChar c) const
+{
+    return m_info.isLanguageChar && m_info.isLanguageChar(c);
+}
 
 bool Language::containsLanguageChars(const QString &text) const
 {
@@ -17,17 +24,32 @@ bool Language::containsLanguageChars(const QString &text) const
     return false;
 }
 
+bool Language::isRightToLeft() const
+{
+    return m_info.rightToLeft;
+}
+
+bool Language::hasNeuterGender() const
+{
+    return m_info.neuterGender;
+}
+
 std::unique_ptr<Language> Language::fromCode(const QString &code)
 {
-    if (code.startsWith(QLatin1String("ar")))
-        return std::make_unique<Arabic>();
-    if (code.startsWith(QLatin1String("en")))
-        return std::make_unique<English>();
-    if (code.startsWith(QLatin1String("fa")))
-        return std::make_unique<Farsi>();
-    if (code.startsWith(QLatin1String("he")))
+    const LanguageInfo *info = LanguageInfo::find(code);
+    if (!info || !info->isLanguageChar)
+        return nullptr;
+    // the two languages with behaviour beyond the table
+    const QLatin1StringView prefix(info->code);
+    if (prefix == QLatin1StringView("he"))
         return std::make_unique<Hebrew>();
-    if (code.startsWith(QLatin1String("ru")))
-        return std::make_unique<Russian>();
-    return nullptr;
+    if (prefix == QLatin1StringView("en"))
+        return std::make_unique<English>();
+    return std::make_unique<Language>(*info);
+}
+
+QString Language::displayName(const QString &code)
+{
+    const LanguageInfo *info = LanguageInfo::find(code);
+    return info && info->displayName ? QString::fromLatin1(info->displayName) : code;
 }

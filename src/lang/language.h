@@ -5,34 +5,34 @@
 
 #include <memory>
 
-// The per-language behaviour the views rely on without knowing which language
-// a dictionary holds: its own script, its direction and its gender system.
+struct LanguageInfo;
+
+// The per-language behaviour the views rely on without knowing which
+// language a dictionary holds: its own script, its direction, its gender
+// system and its on-screen keyboard, all read from its row of the language
+// table.
 class Language
 {
 public:
+    explicit Language(const LanguageInfo &info);
     virtual ~Language();
 
-    virtual bool isLanguageChar(QChar c) const = 0;
+    const LanguageInfo &info() const { return m_info; }
+    bool isLanguageChar(QChar c) const;
     // True at the first character that belongs to the language; false for
     // an empty text.
     bool containsLanguageChars(const QString &text) const;
-    virtual bool isRightToLeft() const { return false; }
-    virtual bool hasNeuterGender() const = 0;
+    bool isRightToLeft() const;
+    bool hasNeuterGender() const;
 
-    // The language named by a locale code: "ar", "en", "fa", "he", "ru"
-    // prefixes (case-sensitive) give a new object, anything else null.
+    // The language of a locale code ("he_IL"): the row whose code begins it
+    // (case-sensitive); null for a code that names no language a dictionary
+    // can be written in.
     static std::unique_ptr<Language> fromCode(const QString &code);
+    // How a user-language code is shown: "Deutsch", "Francais", "Italiano",
+    // "English" for codes beginning de, fr, it, en; any other code unchanged.
+    static QString displayName(const QString &code);
+
+private:
+    const LanguageInfo &m_info;
 };
-
-// U+0600..U+06FF, the whole Arabic block (Farsi letters and Arabic-Indic digits included).
-inline bool isArabicChar(QChar c)
-{
-    return c.unicode() >= 0x0600 && c.unicode() <= 0x06FF;
-}
-
-// U+0410..U+044F, Ё and ё.
-inline bool isCyrillicLetter(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= 0x0410 && u <= 0x044F) || u == 0x0401 || u == 0x0451;
-}

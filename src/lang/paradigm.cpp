@@ -3,17 +3,30 @@
 
 #include "paradigm.h"
 
-#include "hebrew.h"
+#include "conjugation.h"
+#include "grammarcode.h"
 #include "hebrewletters.h"
+#include "hebrewtext.h"
 
+using namespace GrammarCode;
 using namespace HebrewLetter;
+using HebrewText::medialForm;
 
 namespace {
 
-constexpr int PastCodes[] = {0x10404, 0x10804, 0x11006, 0x10408, 0x10809, 0x1080A, 0x11008};
-constexpr int PresentCodes[] = {0x20005, 0x20006, 0x20009, 0x2000A};
-constexpr int FutureCodes[] = {0x40404, 0x40805, 0x40806, 0x41005, 0x41006, 0x40408, 0x40808, 0x41008};
-constexpr int ImperativeCodes[] = {0x80005, 0x80006, 0x80008};
+// The codes of each tense in the order the paradigms list its forms. Where
+// a form serves both genders (2sg past, plurals of the future) its code has
+// no gender bit.
+constexpr int PastCodes[] = {Past | FirstPerson | Singular, Past | SecondPerson | Singular,
+    Past | ThirdPerson | FeminineSingular, Past | FirstPerson | Plural, Past | SecondPerson | MasculinePlural,
+    Past | SecondPerson | FemininePlural, Past | ThirdPerson | Plural};
+constexpr int PresentCodes[]
+    = {Present | MasculineSingular, Present | FeminineSingular, Present | MasculinePlural, Present | FemininePlural};
+constexpr int FutureCodes[] = {Future | FirstPerson | Singular, Future | SecondPerson | MasculineSingular,
+    Future | SecondPerson | FeminineSingular, Future | ThirdPerson | MasculineSingular,
+    Future | ThirdPerson | FeminineSingular, Future | FirstPerson | Plural, Future | SecondPerson | Plural,
+    Future | ThirdPerson | Plural};
+constexpr int ImperativeCodes[] = {Imperative | MasculineSingular, Imperative | FeminineSingular, Imperative | Plural};
 
 struct Stems
 {
@@ -25,17 +38,26 @@ struct Stems
     bool lamedHe = false;
 };
 
+// The stems of a verb; for a verb whose third root letter is he (lamed-he)
+// they end in he, yod, tav and nothing.
 Stems stemsOf(const QString &word)
 {
     Stems s;
-    s.word = Hebrew::unpointed(word);
-    s.lamedHe = Hebrew::splitFinalHe(s.word, s.stem, s.yodStem, s.tavStem, s.bareStem);
+    s.word = HebrewText::unpointed(word);
+    s.stem = medialForm(s.word);
+    s.yodStem = s.tavStem = s.bareStem = s.stem;
+    s.lamedHe = s.stem.endsWith(He);
+    if (s.lamedHe) {
+        s.yodStem.back() = Yod;
+        s.tavStem.back() = Tav;
+        s.bareStem.chop(1);
+    }
     return s;
 }
 
 QString final(const QString &s)
 {
-    return Hebrew::finalForm(s);
+    return HebrewText::finalForm(s);
 }
 
 QString withoutFinalHe(QString s)
@@ -158,7 +180,7 @@ QList<Paradigm::Form> hifil(const Stems &s)
 {
     QString w = s.stem;
     const QString r = withoutFirst(s.word);
-    const QString rm = Hebrew::medialForm(r);
+    const QString rm = medialForm(r);
 
     const QString feminine3 = w + He;
     const QString plural3 = w + Vav;
@@ -171,7 +193,7 @@ QList<Paradigm::Form> hifil(const Stems &s)
     QString masculine = s.word;
     if (!masculine.isEmpty())
         masculine[0] = Mem;
-    const QString m = withoutFinalHe(Hebrew::medialForm(masculine));
+    const QString m = withoutFinalHe(medialForm(masculine));
     forms.add(PresentCodes, {masculine, m + He, m + Yod + FinalMem, m + Vav + Tav});
 
     forms.future(Alef + r, r, rm);
@@ -201,7 +223,7 @@ QList<Paradigm::Form> hufal(const Stems &s)
 {
     const QString &s1 = s.stem;
     const QString m = withoutFirst(s.word);
-    const QString mm = Hebrew::medialForm(m);
+    const QString mm = medialForm(m);
     FormList forms;
     forms.add(PastCodes,
         {s1 + Tav + Yod, s1 + Tav, s1 + He, firstPluralPast(s1), s1 + Tav + FinalMem, s1 + Tav + FinalNun, s1 + Vav});
@@ -238,13 +260,13 @@ QList<Paradigm::Form> Paradigm::generate(const QString &word, int binyan)
 {
     const Stems stems = stemsOf(word);
     switch (binyan) {
-    case Hebrew::Paal: return paal(stems);
-    case Hebrew::Piel: return piel(stems);
-    case Hebrew::Hifil: return hifil(stems);
-    case Hebrew::Hitpael: return hitpael(stems);
-    case Hebrew::Hufal: return hufal(stems);
-    case Hebrew::Pual: return pual(stems);
-    case Hebrew::Nifal: return nifal(stems);
+    case Conjugation::Paal: return paal(stems);
+    case Conjugation::Piel: return piel(stems);
+    case Conjugation::Hifil: return hifil(stems);
+    case Conjugation::Hitpael: return hitpael(stems);
+    case Conjugation::Hufal: return hufal(stems);
+    case Conjugation::Pual: return pual(stems);
+    case Conjugation::Nifal: return nifal(stems);
     default: return {};
     }
 }

@@ -2,6 +2,7 @@
 
 #include "english.h"
 #include "grammarcode.h"
+#include "hebrewtext.h"
 #include "langlog.h"
 
 #include "dict/dictionary.h"
@@ -58,7 +59,7 @@ QList<QStringList> Tokenizer::run(const QString &text)
         const QChar ch = text[i];
         const bool hasNext = i + 1 < text.size();
         // marks (points, cantillation) belong to the word they stand in
-        if (ch.isLetter() || Hebrew::isMark(ch)) {
+        if (ch.isLetter() || HebrewText::isMark(ch)) {
             if (!m_wordMode && !m_token.isEmpty())
                 closeToken();
             m_token += ch;
@@ -128,7 +129,7 @@ QList<PhraseTranslator::Alternatives> PhraseTranslator::analyseSentence(const QS
             positions.append(Alternatives{Reading{WordMatch{WordMatch::Unknown, 0, 0, token}}});
             continue;
         }
-        Alternatives readings = m_hebrew.analyse(Hebrew::withoutMarks(token), 0);
+        Alternatives readings = m_hebrew.analyse(HebrewText::withoutMarks(token));
         // an unknown word is shown as it was written, marks and all
         if (readings.size() == 1 && readings[0].size() == 1 && readings[0][0].entryId == 0
             && readings[0][0].wordType == WordMatch::Unknown) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hebrew.h"
+#include "hebrewanalyser.h"
 
 #include <QMultiHash>
 #include <QStringList>
@@ -38,7 +38,7 @@ private:
 
     const Dictionary *m_dictionary;
     const English *m_english;
-    Hebrew m_hebrew;
+    HebrewAnalyser m_hebrew;
     // meanings come from each entry's main translation
     int m_userLanguage = 0;
     // entry id of a phrase's first word -> the phrase

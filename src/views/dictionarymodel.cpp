@@ -14,6 +14,21 @@ DictionaryModel::DictionaryModel(Dictionary *dictionary, QObject *parent)
         m_typeNames.append(tr(qPrintable(label)));
     m_italicFont = m_normalFont;
     m_italicFont.setItalic(true);
+    if (!m_dictionary)
+        return;
+    connect(m_dictionary, &Dictionary::aboutToReset, this, &DictionaryModel::beginResetModel);
+    connect(m_dictionary, &Dictionary::resetDone, this, &DictionaryModel::endResetModel);
+    connect(m_dictionary, &Dictionary::entryAboutToBeInserted, this,
+        [this](int row) { beginInsertRows(QModelIndex(), row, row); });
+    connect(m_dictionary, &Dictionary::entryInserted, this, &DictionaryModel::endInsertRows);
+    connect(m_dictionary, &Dictionary::entryAboutToBeRemoved, this,
+        [this](int row) { beginRemoveRows(QModelIndex(), row, row); });
+    connect(m_dictionary, &Dictionary::entryRemoved, this, &DictionaryModel::endRemoveRows);
+    connect(m_dictionary, &Dictionary::entryChanged, this,
+        [this](int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); });
+    // the user languages name the columns
+    connect(m_dictionary, &Dictionary::attributesChanged, this,
+        [this] { emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1); });
 }
 
 void DictionaryModel::setUserLanguages(const QList<int> &languages)
@@ -21,12 +36,6 @@ void DictionaryModel::setUserLanguages(const QList<int> &languages)
     // the column count changes: the filter above must be told
     beginResetModel();
     m_languages = languages;
-    endResetModel();
-}
-
-void DictionaryModel::refresh()
-{
-    beginResetModel();
     endResetModel();
 }
 

@@ -11,8 +11,8 @@ class Entry;
 // The entries of a dictionary store as a read-only table: one row per entry
 // in the store's order; one column per chosen user language with the
 // meaning in it (a missing meaning in grey italics); the word type with its
-// grammatical mark; the foreign word. It reads the store at every call and
-// keeps no copies; after the store changed, call refresh().
+// grammatical mark; the foreign word. It reads the store at every call,
+// keeps no copies and follows the store's own announcements of its changes.
 class DictionaryModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -23,9 +23,6 @@ public:
     // User-language indices of the translation columns, in column order.
     void setUserLanguages(const QList<int> &languages);
     const QList<int> &userLanguages() const { return m_languages; }
-    // Tells the views that entries were stored or deleted.
-    void refresh();
-
     // The entry at a row, null outside the store.
     const Entry *entryAt(int row) const;
 

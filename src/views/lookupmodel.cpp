@@ -13,15 +13,45 @@ LookupModel::LookupModel(DictionaryModel *source, QObject *parent)
     if (!source)
         return;
     setSourceModel(source);
-    // the rows or the meanings shown changed: match them again
-    connect(source, &QAbstractItemModel::modelReset, this, [this] {
-        m_meanings.clear();
-        m_rowStarts.clear();
-        if (m_mode != Pattern)
-            return;
-        matchPattern();
-        invalidate();
-    });
+    connect(source, &QAbstractItemModel::modelReset, this, &LookupModel::rowsChanged);
+    connect(source, &QAbstractItemModel::rowsInserted, this, &LookupModel::rowsChanged);
+    connect(source, &QAbstractItemModel::rowsRemoved, this, &LookupModel::rowsChanged);
+    connect(source, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex &from, const QModelIndex &to) { rowDataChanged(from.row(), to.row()); });
+}
+
+void LookupModel::rowsChanged()
+{
+    m_meanings.clear();
+    m_rowStarts.clear();
+    if (m_mode != Pattern)
+        return;
+    matchPattern();
+    invalidateFilter();
+}
+
+// An entry changed in place: only its own row needs matching again.
+void LookupModel::rowDataChanged(int first, int last)
+{
+    if (m_mode != Pattern)
+        return;
+    m_meanings.clear();
+    m_rowStarts.clear();
+    const QString pattern = m_pattern.toCaseFolded();
+    bool changed = false;
+    for (int row = first; row <= last && size_t(row) < m_matches.size(); ++row) {
+        const bool match = foldedMeaning(row).contains(pattern);
+        changed = changed || match != m_matches[size_t(row)];
+        m_matches[size_t(row)] = match;
+    }
+    if (changed)
+        invalidateFilter();
+}
+
+QString LookupModel::foldedMeaning(int row) const
+{
+    const int language = m_source->userLanguages().value(0);
+    return m_source->entryAt(row)->userTranslation(language, true).toCaseFolded();
 }
 
 // Each change filters all rows anew in one layout change: removing the
@@ -48,11 +78,10 @@ void LookupModel::prepareMeanings()
     if (!m_rowStarts.empty() || !m_source)
         return;
     const int rows = m_source->rowCount();
-    const int language = m_source->userLanguages().value(0);
     m_rowStarts.reserve(size_t(rows) + 1);
     for (int row = 0; row < rows; ++row) {
         m_rowStarts.push_back(m_meanings.size());
-        m_meanings += m_source->entryAt(row)->userTranslation(language, true).toCaseFolded();
+        m_meanings += foldedMeaning(row);
         m_meanings += u'\n'; // typed patterns hold no line feed
     }
     m_rowStarts.push_back(m_meanings.size());

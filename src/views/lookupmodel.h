@@ -33,6 +33,10 @@ protected:
 private:
     void prepareMeanings();
     void matchPattern();
+    QString foldedMeaning(int row) const;
+    // The source's rows moved or changed: the meaning buffer no longer fits.
+    void rowsChanged();
+    void rowDataChanged(int first, int last);
 
     DictionaryModel *m_source;
     int m_mode = AllRows;
@@ -41,7 +45,7 @@ private:
     // The meanings shown in the first column, case-folded, one after the
     // other in one buffer with the start of each row: a keystroke searches
     // one block of memory instead of a hundred thousand strings. Built on
-    // the first pattern, dropped whenever the table changes.
+    // the first pattern, dropped whenever the rows change.
     QString m_meanings;
     std::vector<qsizetype> m_rowStarts;
     std::vector<bool> m_matches;

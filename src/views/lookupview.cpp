@@ -19,6 +19,8 @@
 LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget *parent)
     : QWidget(parent)
     , m_dictionary(dictionary)
+    , m_tableModel(new DictionaryModel(dictionary, this))
+    , m_lookupModel(new LookupModel(m_tableModel, this))
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, false))
     , m_table(new QTableView)
     , m_input(new RTLLineEdit(false, m_keyboard))
@@ -49,7 +51,12 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     layout->addLayout(row);
     layout->addWidget(m_keyboard);
 
-    resetModels();
+    m_table->setModel(m_lookupModel);
+    m_table->horizontalHeader()->setMinimumSectionSize(
+        QFontMetrics(m_table->font()).horizontalAdvance(QStringLiteral("XXXXXXXX")));
+    fitColumns();
+    // a reset may change the columns (another dictionary, other user languages)
+    connect(m_tableModel, &QAbstractItemModel::modelReset, this, &LookupView::fitColumns);
     connect(m_clearButton, &QToolButton::clicked, m_input, &QLineEdit::clear);
     connect(m_table, &QTableView::doubleClicked, this, &LookupView::itemDoubleClicked);
     connect(m_input, &QLineEdit::textChanged, this, &LookupView::inputChanged);
@@ -59,17 +66,9 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     m_keyboard->setKeyHintsVisible(true);
 }
 
-void LookupView::resetModels()
+void LookupView::fitColumns()
 {
-    const QList<int> languages = m_tableModel ? m_tableModel->userLanguages() : QList<int>{0};
-    delete m_lookupModel;
-    delete m_tableModel;
-    m_tableModel = new DictionaryModel(m_dictionary, this);
-    m_tableModel->setUserLanguages(languages);
-    m_lookupModel = new LookupModel(m_tableModel, this);
-    m_table->setModel(m_lookupModel);
     QHeaderView *header = m_table->horizontalHeader();
-    header->setMinimumSectionSize(QFontMetrics(m_table->font()).horizontalAdvance(QStringLiteral("XXXXXXXX")));
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int column = 1; column < m_tableModel->columnCount(); ++column)
         header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
@@ -77,20 +76,15 @@ void LookupView::resetModels()
 
 void LookupView::dictionaryChanged(const QString &type)
 {
-    resetModels();
+    m_lookupModel->setMode(LookupModel::AllRows);
     m_keyboard->setLanguage(type, false);
     m_input->clear();
+    m_table->scrollToTop();
 }
 
 void LookupView::setUserLanguages(const QList<int> &languages)
 {
-    if (!m_tableModel)
-        return;
     m_tableModel->setUserLanguages(languages);
-    QHeaderView *header = m_table->horizontalHeader();
-    header->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int column = 1; column < m_tableModel->columnCount(); ++column)
-        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
 void LookupView::showEntries(const QList<Entry> &entries)
@@ -100,11 +94,6 @@ void LookupView::showEntries(const QList<Entry> &entries)
         ids.insert(e.id());
     m_lookupModel->setChosenEntries(ids);
     m_table->scrollToTop();
-}
-
-void LookupView::entriesChanged()
-{
-    m_tableModel->refresh();
 }
 
 bool LookupView::isForeignText(const QString &text) const

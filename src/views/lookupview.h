@@ -26,15 +26,12 @@ class LookupView : public QWidget
 public:
     LookupView(const QString &iconPath, Dictionary *dictionary, QWidget *parent = nullptr);
 
-    void resetModels();
-    // Another dictionary was loaded into the store.
+    // Another dictionary was loaded into the store: the table shows all of
+    // it again and the keyboard follows its language.
     void dictionaryChanged(const QString &type);
     void setUserLanguages(const QList<int> &languages);
     // Shows just these entries (typing again returns to the normal lookup).
     void showEntries(const QList<Entry> &entries);
-    // Entries were stored or deleted: the table shows them at once, with
-    // the filter as it was.
-    void entriesChanged();
 
 signals:
     void editEntry(const Entry &entry);
@@ -49,13 +46,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void fitColumns();
     bool isForeignText(const QString &text) const;
     void setInputColor(const QColor &color);
     void scrollBy(int rows);
 
     Dictionary *m_dictionary;
-    DictionaryModel *m_tableModel = nullptr;
-    LookupModel *m_lookupModel = nullptr;
+    DictionaryModel *m_tableModel;
+    LookupModel *m_lookupModel;
     SoftKeyboard *m_keyboard;
     QTableView *m_table;
     RTLLineEdit *m_input;

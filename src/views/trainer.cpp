@@ -6,7 +6,7 @@
 #include "dict/dictionary.h"
 #include "input/rtllineedit.h"
 #include "input/softkeyboard.h"
-#include "lang/hebrew.h"
+#include "lang/hebrewtext.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -180,7 +180,7 @@ void Trainer::showQuestion()
 {
     QString question;
     if (m_hebrewAsked) {
-        question = hintForWord(Hebrew::withoutPoints(m_current.word()), m_current);
+        question = hintForWord(HebrewText::withoutPoints(m_current.word()), m_current);
     } else {
         question = hintForTranslation(m_current.userTranslation(m_userLanguage, true), m_current);
     }
@@ -258,7 +258,7 @@ void Trainer::checkAnswer()
         m_answerEdit->setText(translation);
     } else {
         // typed answers carry no points, nor shin and sin dots
-        correct = Hebrew::unpointed(answer) == Hebrew::unpointed(m_current.word());
+        correct = HebrewText::unpointed(answer) == HebrewText::unpointed(m_current.word());
         m_answerEdit->setText(m_current.word());
     }
     setAnswerColor(correct ? QColor(0, 160, 0) : QColor(255, 0, 0));

@@ -44,6 +44,8 @@ TranslateView::TranslateView(const QString &iconPath, const English *english, Di
     layout->addWidget(m_keyboard);
     m_keyboard->hide();
 
+    if (m_dictionary)
+        connect(m_dictionary, &Dictionary::contentsChanged, this, [this] { m_translator.reset(); });
     connect(m_clearButton, &QPushButton::clicked, this, &TranslateView::clearInput);
     connect(m_translateButton, &QPushButton::clicked, this, &TranslateView::translate);
     connect(m_lookupButton, &QPushButton::clicked, this, qOverload<>(&TranslateView::learnWord));
@@ -62,10 +64,8 @@ void TranslateView::dictionaryChanged(const QString &type, const QString &name)
 
 const PhraseTranslator &TranslateView::translator()
 {
-    if (!m_translator || m_translatedRevision != m_dictionary->revision()) {
-        m_translator.reset();
+    if (!m_translator) {
         m_translator = std::make_unique<PhraseTranslator>(m_dictionary, m_english);
-        m_translatedRevision = m_dictionary->revision();
         ++m_indexBuilds;
     }
     return *m_translator;

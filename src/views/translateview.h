@@ -13,9 +13,9 @@ class SoftKeyboard;
 
 // The translate page: Hebrew text on the left, its word-by-word gloss on
 // the right. The form index behind the gloss is built on the first
-// translation and kept while the store is unchanged; any change of the
-// store (an entry stored, deleted or replaced, another dictionary) builds
-// it anew, so a translation always sees the store as it is.
+// translation and kept while the store is unchanged; any change the store
+// announces (an entry stored, deleted or replaced, another dictionary)
+// drops it, so a translation always sees the store as it is.
 class TranslateView : public QWidget
 {
     Q_OBJECT
@@ -51,6 +51,5 @@ private:
     QPushButton *m_keyboardButton;
     SoftKeyboard *m_keyboard;
     std::unique_ptr<PhraseTranslator> m_translator;
-    quint64 m_translatedRevision = 0;
     int m_indexBuilds = 0;
 };

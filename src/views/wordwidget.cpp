@@ -5,7 +5,7 @@
 #include "dict/dictionary.h"
 #include "input/rtllineedit.h"
 #include "input/softkeyboard.h"
-#include "lang/conjugationdialog.h"
+#include "conjugationdialog.h"
 #include "lang/language.h"
 
 #include <QCheckBox>
@@ -100,6 +100,15 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     layout->addWidget(m_keyboard);
 
     connect(m_wordEdit, &QLineEdit::textEdited, this, &WordWidget::wordEdited);
+    // only what the user does counts as an edit, not what setEntry fills in
+    for (QLineEdit *edit : {static_cast<QLineEdit *>(m_wordEdit), static_cast<QLineEdit *>(m_extraEdit)})
+        connect(edit, &QLineEdit::textEdited, this, &WordWidget::markEdited);
+    for (QLineEdit *edit : m_translationEdits)
+        connect(edit, &QLineEdit::textEdited, this, &WordWidget::markEdited);
+    for (QComboBox *box : {m_typeCombo, m_subCombo})
+        connect(box, &QComboBox::activated, this, &WordWidget::markEdited);
+    for (QCheckBox *box : {m_incompleteBox, m_nameBox})
+        connect(box, &QCheckBox::clicked, this, &WordWidget::markEdited);
     // Return skips the extra field where the type has none
     connect(m_wordEdit, &QLineEdit::returnPressed, this, [this] {
         (m_extraEdit->isEnabled() ? static_cast<QWidget *>(m_extraEdit) : m_translationEdits[0])->setFocus();
@@ -170,6 +179,7 @@ void WordWidget::setEntry(const Entry &entry)
     m_moreButton->setEnabled(entry.wordType() == Entry::Verb);
     updateLearnButton();
     m_wordEdit->setFocus(Qt::OtherFocusReason);
+    m_edited = false;
 }
 
 void WordWidget::newEntry()
@@ -188,6 +198,7 @@ void WordWidget::clearFields()
     for (QLineEdit *edit : m_translationEdits)
         edit->clear();
     m_wordEdit->setFocus(Qt::OtherFocusReason);
+    m_edited = false;
 }
 
 void WordWidget::updateLanguageRows()
@@ -198,7 +209,7 @@ void WordWidget::updateLanguageRows()
         m_translationLabels[i]->setText(i < n ? names[i] + u':' : QString());
         if (i > 0)
             m_translationEdits[i]->setEnabled(i < n);
-        disconnect(m_translationEdits[i], nullptr, nullptr, nullptr);
+        disconnect(m_translationEdits[i], &QLineEdit::returnPressed, nullptr, nullptr);
     }
     // Return walks to the next used translation; in the last one it ends the entry
     for (int i = 0; i < 3; ++i) {

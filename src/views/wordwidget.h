@@ -30,9 +30,13 @@ public:
     void setDictionary(Dictionary *dictionary);
     void setEntry(const Entry &entry);
     void newEntry();
+    // Shows the entry again as it was before the user's edits.
+    void revert() { setEntry(m_current); }
     void clearFields();
     // The entry as the form describes it, under the id of the entry shown.
     Entry entry() const;
+    // The user changed a field since the entry was shown.
+    bool hasUnstoredChanges() const { return m_edited; }
 
     // The gender and number choice of flags in a list of four items (male,
     // female, male pl., fem. pl.) or six (with neuter: no gender bit).
@@ -51,12 +55,14 @@ public slots:
 
 private:
     void updateLanguageRows();
+    void markEdited() { m_edited = true; }
     void updateLearnButton();
     bool hasNeuter() const;
     QStringList genderNames() const;
 
     Dictionary *m_dictionary;
     Entry m_current;
+    bool m_edited = false;
     SoftKeyboard *m_keyboard;
     RTLLineEdit *m_wordEdit;
     QComboBox *m_typeCombo;

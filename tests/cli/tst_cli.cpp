@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 struct Run
@@ -23,6 +25,12 @@ Run runCli(const QStringList &args, const QByteArray &input = QByteArray())
     process.closeWriteChannel();
     process.waitForFinished(30000);
     return Run{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeFile(const QString &path, const QByteArray &data)
@@ -52,6 +60,8 @@ private slots:
     void badImportWritesNoFile();
     void errors_data();
     void errors();
+    void idsTheStoreAcceptsSurviveExport();
+    void damagedFileIsReported();
     void conjugateFormat();
     void analyseFormat();
     void indexFormat();
@@ -194,7 +204,9 @@ void TestCli::badImportWritesNoFile_data()
     QTest::newRow("empty file") << QByteArray("") << "no header";
     QTest::newRow("unknown type") << QByteArray("word\ttranslation\ttype\nx\ty\tThing\n")
                                   << "line 2: unknown word type";
-    QTest::newRow("id twice") << QByteArray("id\tword\ttranslation\n3\ta\tb\n3\tc\td\n") << "id 3 is used twice";
+    QTest::newRow("one text in two columns")
+        << QByteArray("word\ttranslation\tplural\ttext:3\na\tb\tc\td\n") << "'plural' and 'text:3'";
+    QTest::newRow("column not a language code") << QByteArray("word\ttranslation\t, x\na\tb\tc\n") << "', x'";
     QTest::newRow("counter out of range")
         << QByteArray("word\ttranslation\tlearnedForward\na\tb\t200\n") << "bad learnedForward";
     QTest::newRow("language not in --user") << QByteArray("word\ttranslation\tit\na\tb\tc\n") << "'it' is not one";
@@ -206,6 +218,7 @@ void TestCli::badImportWritesNoFile()
     QFETCH(QByteArray, tsv);
     QFETCH(QString, reason);
     writeFile(path("bad.tsv"), tsv);
+    QFile::remove(path("bad.dic"));
     const Run run = runCli({"import", "--user", "en,de", path("bad.tsv"), path("bad.dic")});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(reason.toUtf8()), run.err.constData());
@@ -226,7 +239,17 @@ void TestCli::errors_data()
     QTest::newRow("missing file") << QStringList{"info", "@/missing.dic"} << 1 << "@/missing.dic: no such file";
     QTest::newRow("not a dictionary") << QStringList{"dump", "@/junk.dic"} << 1 << "@/junk.dic: not a dictionary";
     QTest::newRow("missing list") << QStringList{"list", "@/none"} << 1 << "@/none";
-    QTest::newRow("export to a directory") << QStringList{"export", "@/fixture.dic", "@"} << 1 << "cannot write";
+    QTest::newRow("export to a directory") << QStringList{"export", "@/fixture.dic", "@"} << 1 << "cannot write: ";
+    QTest::newRow("import into a missing folder")
+        << QStringList{"import", "@/in.tsv", "@/no/such/out.dic"} << 1 << "cannot write: ";
+    QTest::newRow("not a regular file") << QStringList{"info", "/dev/zero"} << 1 << "not a regular file";
+    QTest::newRow("bad --user code")
+        << QStringList{"import", "--user", "en,, x", "@/in.tsv", "@/out.dic"} << 1 << "'' is not a language code";
+    QTest::newRow("import over its input") << QStringList{"import", "@/in.tsv", "@/./in.tsv"} << 1 << "is the input";
+    QTest::newRow("export over its input")
+        << QStringList{"export", "@/fixture.dic", "@/fixture.dic"} << 1 << "is the input";
+    QTest::newRow("export over a hard link of its input")
+        << QStringList{"export", "@/fixture.dic", "@/link.dic"} << 1 << "is the input";
 }
 
 void TestCli::errors()
@@ -236,6 +259,11 @@ void TestCli::errors()
     QFETCH(QString, mentions);
     fixture();
     writeFile(path("junk.dic"), "this is not a dictionary");
+    writeFile(path("in.tsv"), "word\ttranslation\na\tb\n");
+    QFile::remove(path("link.dic"));
+    QVERIFY(::link(QFile::encodeName(path("fixture.dic")).constData(), QFile::encodeName(path("link.dic")).constData())
+        == 0);
+    const QByteArray before = readAll(path("fixture.dic"));
     for (QString &arg : args)
         arg.replace('@', m_dir.path());
     mentions.replace('@', m_dir.path());
@@ -245,6 +273,51 @@ void TestCli::errors()
     QCOMPARE(run.out, QByteArray());
     QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
     QCOMPARE(run.err.count('\n'), 1);
+    // the tool never destroys its input
+    QCOMPARE(readAll(path("fixture.dic")), before);
+    QCOMPARE(readAll(path("in.tsv")), QByteArray("word\ttranslation\na\tb\n"));
+}
+
+// A file the program loaded always survives export and import: negative
+// ids are kept, a repeated id gets a fresh one with a warning.
+void TestCli::idsTheStoreAcceptsSurviveExport()
+{
+    Dictionary dict(path("ids.dic"));
+    dict.insertEntry(Entry("minus", "m", -5));
+    dict.insertEntry(Entry("first", "a", 3));
+    dict.insertEntry(Entry("second", "b", 3));
+    QVERIFY(dict.save());
+    QCOMPARE(runCli({"export", path("ids.dic"), path("ids.tsv")}).exitCode, 0);
+    const Run imported = runCli({"import", path("ids.tsv"), path("back.dic")});
+    QCOMPARE(imported.exitCode, 0);
+    QVERIFY2(imported.err.contains("id 3 is used twice"), imported.err.constData());
+    Dictionary back;
+    QCOMPARE(back.load(path("back.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(back.count(), 3);
+    QCOMPARE(back.entryById(-5).word(), QStringLiteral("minus"));
+    QCOMPARE(back.entryById(4).id(), 4);
+}
+
+// A damaged file: check says where reading stopped, info and dump go on
+// with what was read and warn on standard error.
+void TestCli::damagedFileIsReported()
+{
+    const QByteArray good = readAll(fixture());
+    writeFile(path("cut.dic"), good.left(good.size() - 3));
+    Run run = runCli({"check", path("fixture.dic")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("ok\n"));
+    run = runCli({"check", path("cut.dic")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.startsWith("damaged\t3\t"), run.out.constData());
+    const int offset = run.out.split('\t').value(2).trimmed().toInt();
+    QVERIFY(offset > 0 && offset < good.size() - 3);
+    for (const char *command : {"info", "dump"}) {
+        run = runCli({command, path("cut.dic")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(!run.out.isEmpty());
+        QVERIFY2(run.err.contains("warning") && run.err.contains("damaged"), run.err.constData());
+    }
 }
 
 void TestCli::conjugateFormat()
@@ -270,7 +343,7 @@ void TestCli::analyseFormat()
 {
     const QString sample = QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic");
     Dictionary dict;
-    QVERIFY(dict.load(sample));
+    QCOMPARE(dict.load(sample), Dictionary::LoadStatus::Ok);
     const int vav = dict.findExact(QString::fromUtf8("ו")).first().id();
     const int write = dict.findExact(QString::fromUtf8("כתב")).first().id();
 
@@ -301,7 +374,7 @@ void TestCli::indexFormat()
     QCOMPARE(forms, sorted);
     QVERIFY(forms.contains(QString::fromUtf8("כותבים\t2:0x20009:").toUtf8() + QByteArray::number([] {
         Dictionary d;
-        return d.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic"))
+        return d.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic")) == Dictionary::LoadStatus::Ok
             ? d.findExact(QString::fromUtf8("כתב")).first().id()
             : 0;
     }())));

@@ -3,6 +3,7 @@
 #include "lang/language.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
@@ -45,6 +46,19 @@ Entry sampleEntry()
     return e;
 }
 
+void writeBytes(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void compareEntries(const Entry &a, const Entry &b)
 {
     QCOMPARE(a.id(), b.id());
@@ -75,7 +89,9 @@ private slots:
     void olderVersions();
     void v30RecordsGetFreshIdsAndSurviveSaving();
     void unknownVersionFailsAndLeavesStoreAlone();
-    void loadRefusesFilledStoreAndMissingFile();
+    void loadStatus_data();
+    void loadStatus();
+    void damagedFileIsKeptOnFirstSave();
     void truncatedFileKeepsWhatWasReadable();
     void hostileBytesNeverCrash_data();
     void hostileBytesNeverCrash();
@@ -179,7 +195,7 @@ void TestDictionaryFile::writeReadRoundTripKeepsEveryField()
     QVERIFY(saved.save());
 
     Dictionary back;
-    QVERIFY(back.load(path));
+    QCOMPARE(back.load(path), Dictionary::LoadStatus::Ok);
     QCOMPARE(back.version(), QStringLiteral("DICT V3.3"));
     QCOMPARE(back.attributes(), dict.attributes());
     QCOMPARE(back.count(), 2);
@@ -267,60 +283,114 @@ void TestDictionaryFile::unknownVersionFailsAndLeavesStoreAlone()
     dict.setAttribute(QStringLiteral("NAME"), QStringLiteral("Mine"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown file version"));
     QVERIFY(!dict.readFrom(header("DICT V4.0") + hex("00000000")));
+    QCOMPARE(dict.loadStatus(), Dictionary::LoadStatus::UnknownVersion);
     QCOMPARE(dict.version(), QStringLiteral("DICT V4.0"));
     QCOMPARE(dict.name(), QStringLiteral("Mine"));
     QCOMPARE(dict.count(), 0);
 }
 
-void TestDictionaryFile::loadRefusesFilledStoreAndMissingFile()
+void TestDictionaryFile::loadStatus_data()
 {
-    const QString path = m_dir.filePath("one.dic");
-    Dictionary source(path);
-    source.insertEntry(Entry(QStringLiteral("a"), QStringLiteral("b"), 1));
-    QVERIFY(source.save());
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Dictionary::LoadStatus>("status");
+    QTest::addColumn<int>("count");
+    QTest::newRow("good") << "good.dic" << Dictionary::LoadStatus::Ok << 2;
+    QTest::newRow("missing") << "missing.dic" << Dictionary::LoadStatus::Missing << 0;
+    QTest::newRow("a folder") << "folder.dic" << Dictionary::LoadStatus::Unreadable << 0;
+    QTest::newRow("junk after the records") << "junk.dic" << Dictionary::LoadStatus::Damaged << 2;
+    QTest::newRow("store not empty") << "good.dic" << Dictionary::LoadStatus::NotEmpty << 1;
+}
+
+void TestDictionaryFile::loadStatus()
+{
+    QFETCH(QString, file);
+    QFETCH(Dictionary::LoadStatus, status);
+    Dictionary good(m_dir.filePath("good.dic"));
+    good.insertEntry(Entry(QStringLiteral("a"), QStringLiteral("b"), 1));
+    good.insertEntry(Entry(QStringLiteral("c"), QStringLiteral("d"), 2));
+    QVERIFY(good.save());
+    writeBytes(m_dir.filePath("junk.dic"), good.toBytes() + hex("00000000 0001"));
+    QVERIFY(QDir(m_dir.path()).mkpath("folder.dic"));
 
     Dictionary dict;
-    dict.insertEntry(Entry(QStringLiteral("x"), QStringLiteral("y"), 5));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not empty"));
-    QVERIFY(!dict.load(path));
-    QCOMPARE(dict.count(), 1);
-    QCOMPARE(dict.fileName(), QString());
+    if (status == Dictionary::LoadStatus::NotEmpty)
+        dict.insertEntry(Entry(QStringLiteral("x"), QStringLiteral("y"), 5));
+    QLoggingCategory::setFilterRules(QStringLiteral("verbalon.dict.warning=false"));
+    QCOMPARE(dict.load(m_dir.filePath(file)), status);
+    QLoggingCategory::setFilterRules(QString());
+    QTEST(dict.count(), "count");
+    QCOMPARE(dict.isModified(), status == Dictionary::LoadStatus::NotEmpty);
+    if (status == Dictionary::LoadStatus::NotEmpty)
+        QCOMPARE(dict.fileName(), QString());
+    else
+        QCOMPARE(dict.fileName(), m_dir.filePath(file));
+    QCOMPARE(dict.damageOffset() >= 0, status == Dictionary::LoadStatus::Damaged);
+    if (status != Dictionary::LoadStatus::Ok)
+        QVERIFY(!dict.errorString().isEmpty() || status == Dictionary::LoadStatus::Damaged);
+}
 
-    Dictionary empty(QStringLiteral("given"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot open dictionary"));
-    QVERIFY(!empty.load(m_dir.filePath("missing.dic")));
-    QCOMPARE(empty.fileName(), QStringLiteral("given"));
+// What a damaged file held is never lost: the first save keeps its bytes
+// beside it, later saves leave that copy alone, and an older copy is never
+// replaced.
+void TestDictionaryFile::damagedFileIsKeptOnFirstSave()
+{
+    const QString path = m_dir.filePath("damaged.dic");
+    Dictionary source(path);
+    for (int i = 1; i <= 5; ++i)
+        source.insertEntry(Entry(QStringLiteral("word%1").arg(i), QStringLiteral("m"), i));
+    QByteArray bytes = source.toBytes();
+    for (qsizetype i = 40; i < bytes.size(); i += 7)
+        bytes[i] = char(0xA5);
+    writeBytes(path, bytes);
+    writeBytes(path + ".damaged", "an older copy");
+
+    QLoggingCategory::setFilterRules(QStringLiteral("verbalon.dict.warning=false"));
+    Dictionary dict;
+    QCOMPARE(dict.load(path), Dictionary::LoadStatus::Damaged);
+    QLoggingCategory::setFilterRules(QString());
+    QVERIFY(dict.addOrReplace(Entry(QStringLiteral("new"), QStringLiteral("word"), 0)) > 0);
+    QVERIFY(dict.save());
+    QCOMPARE(readBytes(path + ".damaged.2"), bytes);
+    QCOMPARE(readBytes(path + ".damaged"), QByteArray("an older copy"));
+    QVERIFY(dict.save());
+    QVERIFY(!QFile::exists(path + ".damaged.3"));
+
+    Dictionary back;
+    QCOMPARE(back.load(path), Dictionary::LoadStatus::Ok);
+    QCOMPARE(back.count(), dict.count());
 }
 
 void TestDictionaryFile::truncatedFileKeepsWhatWasReadable()
 {
     Dictionary dict;
     dict.setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
+    const qsizetype headerEnd = dict.toBytes().size();
     dict.insertEntry(Entry(QStringLiteral("aaa"), QStringLiteral("first"), 20));
     const qsizetype firstRecordEnd = dict.toBytes().size();
     dict.insertEntry(sampleEntry());
     const QByteArray full = dict.toBytes();
+    // id, type and flags, then the word's length and bytes
+    const qsizetype wordEnd = firstRecordEnd + 10 + 2 + encodeCompact(sampleEntry().word()).size();
 
     QLoggingCategory::setFilterRules(QStringLiteral("verbalon.dict.warning=false"));
-    for (qsizetype cut = 0; cut < full.size(); ++cut) {
+    for (qsizetype cut = headerEnd; cut < full.size(); ++cut) {
         Dictionary part;
         part.readFrom(full.left(cut));
-        if (cut >= firstRecordEnd + 4) {
+        const bool whole = cut == headerEnd || cut == firstRecordEnd;
+        QCOMPARE(part.loadStatus(), whole ? Dictionary::LoadStatus::Ok : Dictionary::LoadStatus::Damaged);
+        if (cut >= wordEnd) {
             QCOMPARE(part.count(), 2);
-            QCOMPARE(part.entryById(12).id(), 12); // partly filled, as far as read
-        } else if (cut > firstRecordEnd) {
-            QCOMPARE(part.count(), 2);
-        } else if (cut == firstRecordEnd) {
+            QCOMPARE(part.entryById(12).word(), sampleEntry().word()); // partly filled, as far as read
+        } else if (cut >= firstRecordEnd) {
             QCOMPARE(part.count(), 1);
             QCOMPARE(part.entryAt(0)->translation(), QStringLiteral("first"));
+            QCOMPARE(part.damageOffset(), cut == firstRecordEnd ? -1 : firstRecordEnd);
         } else {
-            QVERIFY(part.count() <= 1);
+            // the first record, cut, is kept once its word was read
+            QCOMPARE(part.count(), cut >= headerEnd + 15 ? 1 : 0);
         }
     }
     QLoggingCategory::setFilterRules(QString());
-    Dictionary whole;
-    QVERIFY(whole.readFrom(full));
-    compareEntries(whole.entryById(12), sampleEntry());
 }
 
 void TestDictionaryFile::hostileBytesNeverCrash_data()
@@ -344,6 +414,7 @@ void TestDictionaryFile::hostileBytesNeverCrash_data()
     }
 }
 
+// Whatever the bytes, what loads is saved whole and reads back the same.
 void TestDictionaryFile::hostileBytesNeverCrash()
 {
     QFETCH(QByteArray, file);
@@ -353,10 +424,12 @@ void TestDictionaryFile::hostileBytesNeverCrash()
     QLoggingCategory::setFilterRules(QString());
     // every record takes at least 13 bytes of the file
     QVERIFY(dict.count() <= file.size() / 13 + 1);
-    for (int i = 0; i < dict.count(); ++i)
-        QVERIFY(dict.entryAt(i)->word().size() <= file.size());
     Dictionary back;
     QVERIFY(back.readFrom(dict.toBytes()));
+    QCOMPARE(back.loadStatus(), Dictionary::LoadStatus::Ok);
+    QCOMPARE(back.count(), dict.count());
+    for (int i = 0; i < dict.count(); ++i)
+        compareEntries(*back.entryAt(i), *dict.entryAt(i));
 }
 
 void TestDictionaryFile::failedSaveLeavesOldFileIntact()

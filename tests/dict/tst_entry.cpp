@@ -13,8 +13,6 @@ private slots:
     void splitMeanings();
     void newEntryFromPointedWordIsIncomplete();
     void userTranslationFallsBackToMainTranslation();
-    void languageDisplayName_data();
-    void languageDisplayName();
 };
 
 void TestEntry::searchKey_data()
@@ -86,31 +84,6 @@ void TestEntry::userTranslationFallsBackToMainTranslation()
     k = 1;
     QCOMPARE(e.userTranslation(k), QStringLiteral("Haus"));
     QCOMPARE(k, 1);
-}
-
-void TestEntry::languageDisplayName_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("de_DE") << "de_DE"
-                           << "Deutsch";
-    QTest::newRow("fr") << "fr"
-                        << "Francais";
-    QTest::newRow("it") << "it"
-                        << "Italiano";
-    QTest::newRow("en") << "en"
-                        << "English";
-    QTest::newRow("es unchanged") << "es"
-                                  << "es";
-    QTest::newRow("case-sensitive") << "DE"
-                                    << "DE";
-}
-
-void TestEntry::languageDisplayName()
-{
-    QFETCH(QString, code);
-    QFETCH(QString, name);
-    QCOMPARE(::languageDisplayName(code), name);
 }
 
 QTEST_GUILESS_MAIN(TestEntry)

@@ -1,5 +1,5 @@
-#include "lang/conjugationdialog.h"
-#include "lang/conjugationview.h"
+#include "views/conjugationdialog.h"
+#include "views/conjugationview.h"
 
 #include "dict/entry.h"
 

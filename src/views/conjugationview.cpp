@@ -1,7 +1,7 @@
 #include "conjugationview.h"
 
-#include "grammarcode.h"
-#include "hebrew.h"
+#include "lang/conjugation.h"
+#include "lang/grammarcode.h"
 
 #include "dict/entry.h"
 
@@ -116,11 +116,9 @@ QString ConjugationView::binyan() const
 
 void ConjugationView::setEntry(const Entry &verb)
 {
-    Hebrew hebrew;
-    hebrew.indexVerb(verb);
-    m_binyan->setText(Hebrew::binyanName(Hebrew::detectBinyan(verb.word())));
-    hebrew.forms().forEach(
-        [this](QStringView form, const WordMatch &m) { placeForm(m.grammar, form.toString(), true); });
+    m_binyan->setText(Conjugation::binyanName(Conjugation::detectBinyan(verb.word())));
+    for (const Paradigm::Form &form : Conjugation::verbForms(verb))
+        placeForm(form.code, form.text, true);
 }
 
 void ConjugationView::setCell(QLineEdit *cell, const QString &text, bool grey)

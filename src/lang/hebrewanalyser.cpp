@@ -1,0 +1,226 @@
+#include "hebrewanalyser.h"
+
+#include "conjugation.h"
+#include "grammarcode.h"
+#include "hebrewletters.h"
+#include "hebrewtext.h"
+#include "langlog.h"
+
+#include "dict/dictionary.h"
+
+using namespace HebrewLetter;
+using namespace HebrewText;
+
+namespace {
+
+// Prefix letters with their word types, in the order of the Prefix enum.
+struct PrefixLetter
+{
+    QChar letter;
+    int wordType;
+};
+constexpr PrefixLetter PrefixLetters[] = {
+    {He, Entry::Preposition},
+    {Bet, Entry::Preposition},
+    {Vav, Entry::Conjunction},
+    {Kaf, Entry::Conjunction},
+    {Lamed, Entry::Preposition},
+    {Mem, Entry::Preposition},
+    {Shin, Entry::Preposition},
+};
+
+// The four forms of an adjective: m.sg, f.sg, m.pl, f.pl.
+constexpr int AdjectiveCodes[] = {GrammarCode::MasculineSingular, GrammarCode::FeminineSingular,
+    GrammarCode::MasculinePlural, GrammarCode::FemininePlural};
+
+// The nominal-only rule keeps a direct match unless its word type has this
+// bit: verbs, adjectives, pronouns and conjunctions (2, 3, 6, 7) share it,
+// so after ב, ל, מ or כ only nouns, adverbs, numerals and prepositions stay.
+constexpr int VerbalTypeBit = 0x2;
+
+} // namespace
+
+HebrewAnalyser::HebrewAnalyser(const Dictionary *dictionary)
+    : m_dictionary(dictionary)
+{
+    for (int p = 0; p < PrefixCount; ++p) {
+        const int id = m_dictionary ? m_dictionary->entryForChar(PrefixLetters[p].letter).id() : 0;
+        m_prefixes[p] = WordMatch{PrefixLetters[p].wordType, 0, id, QString()};
+    }
+    buildIndex();
+}
+
+void HebrewAnalyser::insert(const QString &key, const Entry &entry, int code)
+{
+    m_forms.insert(key, WordMatch{entry.wordType(), code, entry.id(), QString()});
+}
+
+void HebrewAnalyser::buildIndex()
+{
+    if (!m_dictionary) {
+        m_forms.finish();
+        return;
+    }
+    // about six forms an entry in a dictionary with a fifth verbs
+    m_forms.reserve(6 * m_dictionary->count());
+    QList<const Entry *> phrases;
+    for (int i = 0; i < m_dictionary->count(); ++i) {
+        const Entry &e = *m_dictionary->entryAt(i);
+        if (e.word().contains(u' ')) {
+            phrases.append(&e);
+            continue;
+        }
+        switch (e.wordType()) {
+        case Entry::Noun: indexNoun(e); break;
+        case Entry::Verb: indexVerb(e); break;
+        case Entry::Adjective: indexAdjective(e); break;
+        default: indexBaseForm(e);
+        }
+    }
+    // phrases are analysed on the finished index of the single words
+    m_forms.finish();
+    for (const Entry *phrase : std::as_const(phrases))
+        indexPhrase(*phrase);
+}
+
+void HebrewAnalyser::indexVerb(const Entry &entry)
+{
+    const QList<Paradigm::Form> forms = Conjugation::verbForms(entry);
+    for (const Paradigm::Form &form : forms)
+        insert(form.text, entry, form.code);
+}
+
+void HebrewAnalyser::indexBaseForm(const Entry &entry)
+{
+    // one-letter words are the prefix letters, matched on their own
+    const QString w = unpointed(entry.word());
+    if (w.size() > 1)
+        insert(w, entry, int(entry.flags()));
+}
+
+void HebrewAnalyser::indexNoun(const Entry &entry)
+{
+    indexBaseForm(entry);
+    const QString plural = unpointed(entry.text(Entry::TextPlural));
+    if (!plural.isEmpty()) {
+        insert(plural, entry, GrammarCode::Plural);
+        return;
+    }
+    if (entry.hasFlag(Entry::FlagPlural))
+        return;
+    QString stem = medialForm(unpointed(entry.word()));
+    if (entry.hasFlag(Entry::FlagFeminine)) {
+        if (stem.endsWith(He))
+            stem.chop(1);
+        stem += QString(Vav) + Tav;
+    } else {
+        stem += QString(Yod) + FinalMem;
+    }
+    insert(stem, entry, GrammarCode::Plural);
+}
+
+void HebrewAnalyser::indexAdjective(const Entry &entry)
+{
+    const QString w = unpointed(entry.word());
+    const QString stem = medialForm(w);
+    insert(w, entry, AdjectiveCodes[0]);
+    insert(stem + (w.endsWith(Yod) ? Tav : He), entry, AdjectiveCodes[1]);
+    insert(stem + Yod + FinalMem, entry, AdjectiveCodes[2]);
+    insert(stem + Vav + Tav, entry, AdjectiveCodes[3]);
+}
+
+void HebrewAnalyser::indexPhrase(const Entry &entry)
+{
+    qCDebug(lcLang) << "MULTI:" << entry.word();
+    const QStringList parts = entry.word().split(u' ', Qt::SkipEmptyParts);
+    QList<WordMatch> words;
+    for (const QString &part : parts) {
+        const QList<Reading> readings = analyse(unpointed(part), InPhrase);
+        // a phrase is recorded only when each of its words reads one way
+        if (readings.size() != 1)
+            return;
+        words += readings.first();
+    }
+    if (words.isEmpty())
+        return;
+    qCDebug(lcLang) << "- can combine to single phrase!";
+    m_phrases.append(PhraseMatch{words, WordMatch{WordMatch::Unknown, 0, entry.id(), QString()}});
+}
+
+QList<Reading> HebrewAnalyser::analyse(const QString &word, AnalyseFlags flags) const
+{
+    QList<Reading> readings;
+    for (const WordMatch &m : m_forms.values(word)) {
+        if ((flags & NominalOnly) && (m.wordType & VerbalTypeBit))
+            continue;
+        readings.append(Reading{m});
+    }
+    if (word.startsWith(He) && !(flags & NoArticle))
+        addArticleReadings(word, readings);
+    addPrefixReadings(word, flags, readings);
+
+    if (!(flags & NoEndings)) {
+        // a construct form in tav, or a plural that lost its final mem
+        if (word.endsWith(Tav))
+            readings += analyse(word.chopped(1) + He, flags | NoEndings);
+        else if (word.endsWith(Yod))
+            readings += analyse(word + FinalMem, flags | NoEndings);
+    }
+
+    if (flags)
+        return readings;
+    if (word.endsWith(QStringView(u"\u05D9\u05DD"))) {
+        // plurals are spelt with one yod or two
+        QString variant = word;
+        if (word.endsWith(QStringView(u"\u05D9\u05D9\u05DD")))
+            variant.remove(variant.size() - 2, 1);
+        else
+            variant.insert(variant.size() - 1, Yod);
+        readings += analyse(variant, PluralSpelling);
+    }
+    if (readings.isEmpty())
+        readings.append(Reading{WordMatch{WordMatch::Unknown, 0, 0, word}});
+    return readings;
+}
+
+void HebrewAnalyser::addArticleReadings(const QString &word, QList<Reading> &readings) const
+{
+    if (!m_dictionary)
+        return;
+    for (const WordMatch &m : m_forms.values(QStringView(word).mid(1))) {
+        const int type = m_dictionary->entryById(m.entryId).wordType();
+        if (type == Entry::Noun || type == Entry::Adjective)
+            readings.append(Reading{m_prefixes[PrefixHe], m});
+    }
+}
+
+void HebrewAnalyser::addPrefixReadings(const QString &word, AnalyseFlags flags, QList<Reading> &readings) const
+{
+    // Prefixes in the order tried, each with the flag that forbids it and
+    // the flags for the rest of the word: no prefix of the same group twice,
+    // and nominal readings only after a preposition.
+    struct StrippedPrefix
+    {
+        Prefix prefix;
+        AnalyseFlag blockedBy;
+        AnalyseFlags restFlags;
+    };
+    static const AnalyseFlags AfterPreposition = NominalOnly | NoBet | NoLamed | NoVav | NoMem;
+    static const StrippedPrefix Stripped[] = {
+        {PrefixBet, NoBet, AfterPreposition},
+        {PrefixLamed, NoLamed, AfterPreposition},
+        {PrefixVav, NoVav, NoVav},
+        {PrefixKaf, NoKaf, NominalOnly | NoKaf | NoVav},
+        {PrefixMem, NoMem, AfterPreposition},
+        {PrefixShin, NoShin, NoShin | NoVav},
+    };
+    if (word.isEmpty())
+        return;
+    for (const StrippedPrefix &p : Stripped) {
+        if (word.front() != PrefixLetters[p.prefix].letter || (flags & p.blockedBy))
+            continue;
+        const QList<Reading> rest = analyse(word.mid(1), flags | p.restFlags);
+        for (const Reading &r : rest)
+            readings.append(Reading{m_prefixes[p.prefix]} + r);
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+// What the program knows about one language, one row per language: the
+// foreign languages that dictionaries are written in and the user languages
+// their meanings are given in. Everything that asks "which language is this
+// code" reads this table.
+struct LanguageInfo
+{
+    enum class Keyboard { None, Hebrew, Farsi, Russian };
+
+    // Two letters; a locale code such as "he_IL" names the row whose code it
+    // begins with (case-sensitive).
+    const char *code;
+    // English name, as the dictionary manager lists user languages.
+    const char *englishName;
+    // Name shown for the language as a user language (selector, column
+    // headers); null where the code itself is shown.
+    const char *displayName;
+    // Letters of the language's own script; null for languages no
+    // dictionary is written in.
+    bool (*isLanguageChar)(QChar c);
+    bool rightToLeft;
+    bool neuterGender;
+    Keyboard keyboard;
+    // One of the user languages a dictionary can be given.
+    bool userLanguage;
+
+    // The row for a locale code, or null.
+    static const LanguageInfo *find(QStringView code);
+    // The rows of the user languages, in the order the manager offers them.
+    static QList<const LanguageInfo *> userLanguages();
+};
