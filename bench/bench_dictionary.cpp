@@ -1,12 +1,17 @@
 #include "generator.h"
 
 #include "dict/dictionary.h"
+#include "dict/recordwriter.h"
+#include "dict/tsvformat.h"
 
 #include <QFile>
 #include <QMap>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 namespace {
 
@@ -55,6 +60,95 @@ void BM_Load(benchmark::State &state)
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The same dictionary with its records in reverse key order, as another
+// program might write it.
+QString reverseFileOfSize(int count)
+{
+    const QString path = scratch().filePath(QStringLiteral("reverse%1.dic").arg(count));
+    if (!QFile::exists(path)) {
+        Dictionary dict;
+        generateDictionary(dict, count);
+        Dictionary header;
+        header.setAttribute(QStringLiteral("NAME"), dict.name());
+        QByteArray bytes = header.toBytes();
+        RecordWriter writer(bytes);
+        for (int i = dict.count() - 1; i >= 0; --i)
+            dict.entryAt(i)->write(writer);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write the reversed dictionary");
+    }
+    return path;
+}
+
+void BM_LoadReverseSorted(benchmark::State &state)
+{
+    const QString file = reverseFileOfSize(int(state.range(0)));
+    for (auto _ : state) {
+        auto dict = std::make_unique<Dictionary>();
+        if (dict->load(file) != Dictionary::LoadStatus::Ok)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(dict->count());
+        state.PauseTiming();
+        dict.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// A spreadsheet export: the rows of a generated dictionary in random order.
+QByteArray unsortedTsv(int count)
+{
+    Dictionary dict;
+    generateDictionary(dict, count);
+    QList<QByteArray> lines = TsvFormat::write(dict).split('\n');
+    const QByteArray header = lines.takeFirst();
+    QRandomGenerator random(7);
+    for (qsizetype i = lines.size() - 1; i > 0; --i)
+        lines.swapItemsAt(i, qsizetype(random.bounded(quint64(i + 1))));
+    return header + '\n' + lines.join('\n');
+}
+
+void BM_ImportUnsortedTsv(benchmark::State &state)
+{
+    const QByteArray tsv = unsortedTsv(int(state.range(0)));
+    for (auto _ : state) {
+        Dictionary dict(scratch().filePath(QStringLiteral("imported.dic")));
+        QString error;
+        QStringList warnings;
+        if (!TsvFormat::read(tsv, {}, dict, error, warnings) || !dict.save())
+            state.SkipWithError("import failed");
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+qint64 residentBytes()
+{
+    QFile status(QStringLiteral("/proc/self/statm"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    return status.readAll().split(' ').value(1).toLongLong() * 4096;
+}
+
+// What a loaded dictionary costs in memory, per entry: resident memory
+// and bytes allocated from the heap.
+void BM_MemoryPerEntry(benchmark::State &state)
+{
+    const QString file = fileOfSize(int(state.range(0)));
+    for (auto _ : state) {
+        malloc_trim(0);
+        const qint64 rssBefore = residentBytes();
+        const size_t heapBefore = mallinfo2().uordblks + mallinfo2().hblkhd;
+        Dictionary dict;
+        if (dict.load(file) != Dictionary::LoadStatus::Ok)
+            state.SkipWithError("load failed");
+        const double entries = double(dict.count());
+        state.counters["rss_per_entry"] = double(residentBytes() - rssBefore) / entries;
+        state.counters["heap_per_entry"] = double(mallinfo2().uordblks + mallinfo2().hblkhd - heapBefore) / entries;
+        state.counters["file_per_entry"] = double(QFile(file).size()) / entries;
+    }
 }
 
 void BM_Save(benchmark::State &state)
@@ -118,7 +212,11 @@ void BM_FindByMeaning(benchmark::State &state)
 // Several rounds even for a million entries: the first load in a process
 // also pays for fresh memory from the system, later ones reuse it (as a
 // program that switches dictionaries does).
-BENCHMARK(BM_Load)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemoryPerEntry)->Arg(100000)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->Arg(10000)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadReverseSorted)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportUnsortedTsv)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportUnsortedTsv)->Arg(1000000)->Iterations(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(1000000)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond);

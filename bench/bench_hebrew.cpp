@@ -79,8 +79,21 @@ void BM_TranslateTextWithIndexBuild(benchmark::State &state)
     }
 }
 
+// One sentence without punctuation: every word joins the run before it.
+void BM_GlossLongSentence(benchmark::State &state)
+{
+    const Dictionary &dict = dictionaryOfSize(10000);
+    const PhraseTranslator translator(&dict, &english());
+    QString text = generateText(dict, int(state.range(0)));
+    text.replace(QRegularExpression(QStringLiteral("[.,\\n]")), QStringLiteral(" "));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(translator.translateText(text));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 } // namespace
 
+BENCHMARK(BM_GlossLongSentence)->Arg(10000)->Arg(160000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildIndex)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildIndex)->Arg(100000)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalyseWord)->Arg(100000)->Unit(benchmark::kMicrosecond);

@@ -99,7 +99,7 @@ void generateDictionary(Dictionary &dictionary, int count, quint32 seed)
 {
     QRandomGenerator random(seed);
     QSet<QString> keys;
-    QList<Entry> entries;
+    std::vector<Entry> entries;
     entries.reserve(count);
     dictionary.setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
     dictionary.setAttribute(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
@@ -130,11 +130,7 @@ void generateDictionary(Dictionary &dictionary, int count, quint32 seed)
         }
         if (random.bounded(2) == 0)
             e.appendText(Entry::TextUserBase + 1, QStringLiteral("Wort %1").arg(id));
-        entries.append(e);
+        entries.push_back(e);
     }
-    // inserted in key order, as a file is read
-    std::stable_sort(
-        entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.searchKey() < b.searchKey(); });
-    for (const Entry &e : std::as_const(entries))
-        dictionary.insertEntry(e);
+    dictionary.insertEntries(std::move(entries));
 }

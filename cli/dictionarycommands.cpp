@@ -2,8 +2,8 @@
 
 #include "console.h"
 #include "support.h"
-#include "textfields.h"
-#include "tsvformat.h"
+#include "dict/textfields.h"
+#include "dict/tsvformat.h"
 
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"

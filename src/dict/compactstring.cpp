@@ -22,11 +22,13 @@ QByteArray encodeCompact(QStringView text)
     return out;
 }
 
-void appendCompact(QByteArray &out, QStringView text)
+qsizetype appendCompact(QByteArray &out, QStringView text)
 {
+    // room for the worst case, three bytes a unit; the rest is cut off after
     const qsizetype start = out.size();
-    out.resize(start + compactSize(text));
-    char *p = out.data() + start;
+    out.resize(start + 3 * text.size());
+    char *const begin = out.data() + start;
+    char *p = begin;
     uchar high = 0;
     for (QChar c : text) {
         const char16_t u = c.unicode();
@@ -36,6 +38,8 @@ void appendCompact(QByteArray &out, QStringView text)
         }
         *p++ = char(u & 0xFF);
     }
+    out.resize(start + (p - begin));
+    return p - begin;
 }
 
 qsizetype compactSize(QStringView text)

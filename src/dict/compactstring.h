@@ -10,8 +10,8 @@
 // written with their escape (00, high, 00), since a bare 0x00 would read as an
 // escape; every other text gets exactly the classic bytes.
 QByteArray encodeCompact(QStringView text);
-// Appends the encoding of text to out.
-void appendCompact(QByteArray &out, QStringView text);
+// Appends the encoding of text to out; returns its size in bytes.
+qsizetype appendCompact(QByteArray &out, QStringView text);
 // Bytes the encoding of text takes.
 qsizetype compactSize(QStringView text);
 

@@ -222,7 +222,7 @@ bool Dictionary::keepDamagedOriginal()
 QByteArray Dictionary::toBytes() const
 {
     QByteArray out;
-    out.reserve(64 + qsizetype(m_entries.size()) * 48);
+    out.reserve(64 + qsizetype(m_entries.size()) * 64);
     RecordWriter writer(out);
     writer.writeBytes(CurrentVersion + '\0');
     for (auto it = m_attributes.cbegin(); it != m_attributes.cend(); ++it)
@@ -335,14 +335,14 @@ bool Dictionary::replaceEntry(const Entry &e)
     completeMeaningIndex();
     unindexMeanings(*stored);
     const int from = positionOf(stored);
-    if (stored->searchKey() == e.searchKey()) {
+    if (compareSearchKeys(stored->word(), e.word()) == 0) {
         *stored = e;
         announceChange(from);
     } else {
         // keep the list sorted, or binary searches would miss entries
         std::unique_ptr<Entry> moved = takeStored(from);
         *moved = e;
-        insertStored(std::move(moved), insertPosition(e.searchKey()));
+        insertStored(std::move(moved), insertPosition(e.word()));
     }
     indexMeanings(e);
     qCDebug(lcDict) << "- replaced!";
@@ -354,7 +354,7 @@ void Dictionary::insertEntry(const Entry &e)
     auto stored = std::make_unique<Entry>(e);
     m_unindexed.push_back(stored.get());
     m_maxId = qMax(m_maxId, e.id());
-    insertStored(std::move(stored), insertPosition(e.searchKey()));
+    insertStored(std::move(stored), insertPosition(e.word()));
 }
 
 void Dictionary::insertStored(std::unique_ptr<Entry> stored, int position)
@@ -415,31 +415,32 @@ void Dictionary::insertEntries(std::vector<Entry> entries)
     for (auto &stored : m_entries)
         items.push_back(Item{std::move(stored), false, false});
     m_entries.clear();
-    QString largest = items.empty() ? QString() : items.back().entry->searchKey();
-    bool any = !items.empty();
+    m_unindexed.reserve(m_unindexed.size() + entries.size());
+    // the largest key so far is that of the last entry in one-by-one order
+    const Entry *largest = items.empty() ? nullptr : items.back().entry.get();
     bool sorted = true;
     for (Entry &e : entries) {
-        const QString &key = e.searchKey();
-        const bool beforeLast = any && key == largest;
-        if (!any || largest < key) {
-            largest = key;
-            any = true;
-        } else if (!beforeLast) {
-            sorted = false;
-        }
+        const int order = largest ? compareSearchKeys(e.word(), largest->word()) : 1;
+        sorted = sorted && order >= 0;
         m_maxId = qMax(m_maxId, e.id());
-        items.push_back(Item{std::make_unique<Entry>(std::move(e)), true, beforeLast});
+        items.push_back(Item{std::make_unique<Entry>(std::move(e)), true, order == 0});
         m_unindexed.push_back(items.back().entry.get());
+        if (order > 0)
+            largest = items.back().entry.get();
     }
-    if (!sorted) {
-        std::stable_sort(items.begin(), items.end(),
-            [](const Item &a, const Item &b) { return a.entry->searchKey() < b.entry->searchKey(); });
-    }
+    // keys made for the sort are kept to find the runs of equal keys
+    std::vector<QString> keys;
+    if (!sorted)
+        keys = sortByKey(items);
+    auto sameKey = [&items, &keys](size_t a, size_t b) {
+        return keys.empty() ? compareSearchKeys(items[a].entry->word(), items[b].entry->word()) == 0
+                            : keys[a] == keys[b];
+    };
     m_entries.reserve(items.size());
     std::vector<std::unique_ptr<Entry>> body;
     for (size_t run = 0; run < items.size();) {
         size_t end = run + 1;
-        while (end < items.size() && items[end].entry->searchKey() == items[run].entry->searchKey())
+        while (end < items.size() && sameKey(end, run))
             ++end;
         std::unique_ptr<Entry> tail;
         for (size_t i = run; i < end; ++i) {
@@ -459,6 +460,31 @@ void Dictionary::insertEntries(std::vector<Entry> entries)
     m_byId.clear();
     m_byIdValid = false;
     endReset(true);
+}
+
+// A stable sort on the search keys, each made once; returns the keys in
+// their new order.
+template <typename Item> std::vector<QString> Dictionary::sortByKey(std::vector<Item> &items)
+{
+    std::vector<std::pair<QString, size_t>> keyed;
+    keyed.reserve(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        keyed.emplace_back(items[i].entry->searchKey(), i);
+    // QString's own order, with the earlier entry first among equal keys
+    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+        const int order = QStringView(a.first).compare(QStringView(b.first));
+        return order < 0 || (order == 0 && a.second < b.second);
+    });
+    std::vector<Item> sorted;
+    std::vector<QString> keys;
+    sorted.reserve(items.size());
+    keys.reserve(items.size());
+    for (auto &[key, at] : keyed) {
+        sorted.push_back(std::move(items[at]));
+        keys.push_back(std::move(key));
+    }
+    items = std::move(sorted);
+    return keys;
 }
 
 bool Dictionary::deleteEntry(const Entry &e)
@@ -493,21 +519,26 @@ Entry *Dictionary::storedEntry(int id) const
     return m_byId.value(id, nullptr);
 }
 
-int Dictionary::insertPosition(const QString &key) const
+int Dictionary::insertPosition(const QString &word) const
 {
-    if (m_entries.empty() || m_entries.back()->searchKey() < key)
+    if (m_entries.empty() || compareSearchKeys(m_entries.back()->word(), word) < 0)
         return count();
     // the first key greater than the new one among all but the last entry:
     // a key equal to the last entry's lands just before it
-    const auto it = std::upper_bound(m_entries.begin(), m_entries.end() - 1, key,
-        [](const QString &k, const std::unique_ptr<Entry> &e) { return k < e->searchKey(); });
+    const auto it = std::upper_bound(m_entries.begin(), m_entries.end() - 1, word,
+        [](const QString &w, const std::unique_ptr<Entry> &e) { return compareSearchKeys(w, e->word()) < 0; });
     return int(it - m_entries.begin());
 }
 
-Dictionary::EntryList::const_iterator Dictionary::lowerBound(const QString &key) const
+Dictionary::EntryList::const_iterator Dictionary::lowerBound(const QString &text) const
 {
-    return std::lower_bound(m_entries.begin(), m_entries.end(), key,
-        [](const std::unique_ptr<Entry> &e, const QString &k) { return e->searchKey() < k; });
+    return std::lower_bound(m_entries.begin(), m_entries.end(), text,
+        [](const std::unique_ptr<Entry> &e, const QString &t) { return compareSearchKey(e->word(), t) < 0; });
+}
+
+bool Dictionary::hasKey(EntryList::const_iterator it, const QString &key) const
+{
+    return it != m_entries.end() && compareSearchKey((*it)->word(), key) == 0;
 }
 
 int Dictionary::positionOf(const Entry *entry) const
@@ -544,7 +575,7 @@ int Dictionary::indexOfWord(const QString &word) const
 {
     // equal words have equal keys, so only that run of keys needs a look
     const QString key = makeSearchKey(word);
-    for (auto it = lowerBound(key); it != m_entries.end() && (*it)->searchKey() == key; ++it) {
+    for (auto it = lowerBound(key); hasKey(it, key); ++it) {
         if ((*it)->word() == word)
             return int(it - m_entries.begin());
     }
@@ -557,7 +588,7 @@ QList<Entry> Dictionary::findExact(const QString &text, int max) const
     const QString key = makeSearchKey(text);
     if (key.isEmpty())
         return found;
-    for (auto it = lowerBound(key); it != m_entries.end() && (*it)->searchKey() == key; ++it) {
+    for (auto it = lowerBound(key); hasKey(it, key); ++it) {
         found.append(**it);
         if (max > 0 && found.size() >= max)
             break;
@@ -591,9 +622,12 @@ int Dictionary::findLongestPrefix(const QString &text, int &matchLength) const
     // walk from the start would stop at is found by binary search.
     matchLength = 0;
     const auto lb = lowerBound(text);
-    if (lb != m_entries.end() && (*lb)->searchKey().startsWith(text)) {
-        matchLength = int((*lb)->searchKey().size());
-        return int(lb - m_entries.begin());
+    if (lb != m_entries.end()) {
+        const QString key = (*lb)->searchKey();
+        if (key.startsWith(text)) {
+            matchLength = int(key.size());
+            return int(lb - m_entries.begin());
+        }
     }
     int best = 0;
     if (lb != m_entries.begin())

@@ -151,8 +151,12 @@ private:
     void readAttributes(RecordReader &in);
     void readRecords(RecordReader &in, Entry::Format format);
     bool keepDamagedOriginal();
-    int insertPosition(const QString &key) const;
-    EntryList::const_iterator lowerBound(const QString &key) const;
+    // where one-by-one insertion puts an entry with this word
+    int insertPosition(const QString &word) const;
+    // the first entry whose search key is not less than text
+    EntryList::const_iterator lowerBound(const QString &text) const;
+    bool hasKey(EntryList::const_iterator it, const QString &key) const;
+    template <typename Item> static std::vector<QString> sortByKey(std::vector<Item> &items);
     int positionOf(const Entry *entry) const;
     Entry *storedEntry(int id) const;
     void insertStored(std::unique_ptr<Entry> stored, int position);

@@ -12,19 +12,12 @@ Entry::Entry(int id)
 Entry::Entry(const QString &word, const QString &translation, int id)
     : m_id(id)
     , m_word(word)
-    , m_searchKey(makeSearchKey(word))
     , m_translation(translation)
 {
     if (m_translation.isEmpty()) {
         m_translation = QStringLiteral("???");
         m_flags = FlagIncomplete;
     }
-}
-
-void Entry::setWord(const QString &word)
-{
-    m_word = word;
-    m_searchKey = makeSearchKey(word);
 }
 
 void Entry::learnCounters(qint8 &forward, qint8 &backward) const
@@ -155,6 +148,67 @@ QString makeSearchKey(const QString &text)
             key.append(c.toLower());
     }
     return key;
+}
+
+namespace {
+
+// The units of a word's search key, one after the other.
+class KeyUnits
+{
+public:
+    explicit KeyUnits(QStringView word)
+        : m_word(word)
+    { }
+    // False at the end of the key.
+    bool next(char16_t &unit)
+    {
+        while (m_at < m_word.size()) {
+            const QChar c = m_word[m_at++];
+            if (c.isLetter()) {
+                unit = c.toLower().unicode();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QStringView m_word;
+    qsizetype m_at = 0;
+};
+
+// Compares the key units of a with the units b gives, as strings compare.
+template <typename Units> int compareUnits(KeyUnits a, Units &&nextOfB)
+{
+    char16_t ua = 0;
+    char16_t ub = 0;
+    for (;;) {
+        const bool hasA = a.next(ua);
+        const bool hasB = nextOfB(ub);
+        if (!hasA || !hasB)
+            return int(hasA) - int(hasB);
+        if (ua != ub)
+            return ua < ub ? -1 : 1;
+    }
+}
+
+} // namespace
+
+int compareSearchKey(QStringView word, QStringView text)
+{
+    qsizetype at = 0;
+    return compareUnits(KeyUnits(word), [text, &at](char16_t &unit) {
+        if (at >= text.size())
+            return false;
+        unit = text[at++].unicode();
+        return true;
+    });
+}
+
+int compareSearchKeys(QStringView a, QStringView b)
+{
+    KeyUnits units(b);
+    return compareUnits(KeyUnits(a), [&units](char16_t &unit) { return units.next(unit); });
 }
 
 QStringList splitMeanings(const QString &translation)

@@ -8,6 +8,15 @@
 class RecordReader;
 class RecordWriter;
 
+// The letters of a text, lower-cased; it orders the store and decides exact
+// and prefix lookups, so pointed and unpointed Hebrew give the same key.
+QString makeSearchKey(const QString &text);
+// How the search key of a word compares with a text (<0, 0, >0), unit by
+// unit, without making the key.
+int compareSearchKey(QStringView word, QStringView text);
+// How the search keys of two words compare.
+int compareSearchKeys(QStringView a, QStringView b);
+
 // One dictionary entry: a foreign word with its search key, its meanings in up
 // to four user languages, word type, grammatical flags, keyed extra texts and
 // the two trainer counters. A plain value type; equality compares ids only,
@@ -69,9 +78,10 @@ public:
     void setId(int id) { m_id = id; }
 
     const QString &word() const { return m_word; }
-    // Also recomputes the search key.
-    void setWord(const QString &word);
-    const QString &searchKey() const { return m_searchKey; }
+    void setWord(const QString &word) { m_word = word; }
+    // The key the store orders and finds entries by: makeSearchKey(word).
+    // It is made when asked for, not kept: a dictionary holds a million.
+    QString searchKey() const { return makeSearchKey(m_word); }
 
     const QString &translation() const { return m_translation; }
     QString mainTranslation() const { return m_translation; }
@@ -123,22 +133,19 @@ public:
     static int typeOfLabel(const QString &label);
 
 private:
+    // the small fields first, so the entry packs without gaps
     int m_id = 0;
-    QString m_word;
-    QString m_searchKey;
-    QString m_translation;
-    QList<KeyedText> m_texts;
     int m_wordType = TypeUnset;
     quint32 m_flags = 0;
     qint8 m_learnedForward = -1;
     qint8 m_learnedBackward = -1;
+    QString m_word;
+    QString m_translation;
+    QList<KeyedText> m_texts;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Entry::Flags)
 
-// The letters of a text, lower-cased; it orders the store and decides exact
-// and prefix lookups, so pointed and unpointed Hebrew give the same key.
-QString makeSearchKey(const QString &text);
 
 // Splits a translation into meanings at "," and ";" outside parentheses;
 // parenthesised text is dropped.

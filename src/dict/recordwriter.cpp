@@ -40,14 +40,16 @@ void RecordWriter::writeBytes(const QByteArray &value)
 
 void RecordWriter::writeCompact(const QString &value)
 {
-    QStringView text(value);
-    qsizetype size = compactSize(text);
+    // the size goes before the bytes: written once they are known
+    const qsizetype sizeAt = m_out.size();
+    writeU16(0);
+    qsizetype size = appendCompact(m_out, value);
     if (size > MaxCompactBytes) {
-        text = text.left(compactPrefixLength(text, MaxCompactBytes));
+        const QStringView text = QStringView(value).left(compactPrefixLength(value, MaxCompactBytes));
         qCWarning(lcDict) << "DICT: text too long for the file, shortened from" << value.size() << "to" << text.size()
                           << "characters";
-        size = compactSize(text);
+        m_out.resize(sizeAt + 2);
+        size = appendCompact(m_out, text);
     }
-    writeU16(quint16(size));
-    appendCompact(m_out, text);
+    qToBigEndian(quint16(size), m_out.data() + sizeAt);
 }

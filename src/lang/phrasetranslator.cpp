@@ -140,44 +140,64 @@ QList<PhraseTranslator::Alternatives> PhraseTranslator::analyseSentence(const QS
     return positions;
 }
 
+// Words with one reading each join the run before them: a sentence of
+// unambiguous words becomes a single reading, where phrases can be found.
 void PhraseTranslator::mergeSingleAlternatives(QList<Alternatives> &positions)
 {
-    qsizetype i = 1;
-    while (i < positions.size()) {
-        if (positions[i - 1].size() == 1 && positions[i].size() == 1) {
-            positions[i - 1][0] += positions[i][0];
-            positions.removeAt(i);
-        } else {
-            ++i;
-        }
+    QList<Alternatives> merged;
+    merged.reserve(positions.size());
+    for (Alternatives &position : positions) {
+        if (!merged.isEmpty() && merged.last().size() == 1 && position.size() == 1)
+            merged.last()[0] += position[0];
+        else
+            merged.append(std::move(position));
     }
+    positions = std::move(merged);
 }
 
 void PhraseTranslator::matchPhrases(QList<Alternatives> &positions) const
 {
     for (Alternatives &alternatives : positions) {
-        for (Reading &s : alternatives) {
-            for (qsizetype j = 0; j < s.size() - 1; ++j) {
-                const QList<PhraseMatch> candidates = m_phraseIndex.values(s[j].entryId);
-                for (const PhraseMatch &candidate : candidates) {
-                    const qsizetype k = candidate.words.size();
-                    if (j + k > s.size())
-                        continue;
-                    bool matches = true;
-                    for (qsizetype m = 0; m < k && matches; ++m)
-                        matches = s[j + m].entryId == candidate.words[m].entryId;
-                    if (!matches)
-                        continue;
-                    qCDebug(lcLang)
-                        << "-- matched"
-                        << m_dictionary->entryById(candidate.phrase.entryId).userTranslation(m_userLanguage, false)
-                        << ":" << k << "words";
-                    s.remove(j, k);
-                    s.insert(j, candidate.phrase);
-                }
-            }
-        }
+        for (Reading &s : alternatives)
+            s = withPhrases(s);
     }
+}
+
+// Each position but the last may start a phrase: the words a phrase covers
+// give way to the phrase's own match. The reading is copied once, so a long
+// sentence costs no more than its length.
+Reading PhraseTranslator::withPhrases(const Reading &s) const
+{
+    const qsizetype n = s.size();
+    Reading out;
+    out.reserve(n);
+    qsizetype i = 0;
+    while (i < n - 1) {
+        WordMatch head = s[i];
+        qsizetype rest = i + 1;
+        for (auto it = m_phraseIndex.constFind(s[i].entryId); it != m_phraseIndex.cend() && it.key() == s[i].entryId;
+             ++it) {
+            const PhraseMatch &candidate = it.value();
+            const qsizetype k = candidate.words.size();
+            if (k > 1 + n - rest)
+                continue;
+            bool matches = head.entryId == candidate.words[0].entryId;
+            for (qsizetype m = 1; m < k && matches; ++m)
+                matches = s[rest + m - 1].entryId == candidate.words[m].entryId;
+            if (!matches)
+                continue;
+            qCDebug(lcLang) << "-- matched"
+                            << m_dictionary->entryById(candidate.phrase.entryId).userTranslation(m_userLanguage, false)
+                            << ":" << k << "words";
+            head = candidate.phrase;
+            rest += k - 1;
+        }
+        out.append(head);
+        i = rest;
+    }
+    for (; i < n; ++i)
+        out.append(s[i]);
+    return out;
 }
 
 QString PhraseTranslator::describeMatch(const WordMatch &match) const

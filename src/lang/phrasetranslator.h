@@ -32,6 +32,7 @@ private:
     QList<Alternatives> analyseSentence(const QStringList &tokens) const;
     static void mergeSingleAlternatives(QList<Alternatives> &positions);
     void matchPhrases(QList<Alternatives> &positions) const;
+    Reading withPhrases(const Reading &reading) const;
     QString describeAlternative(const Reading &reading) const;
     QString describeMatch(const WordMatch &match) const;
     QString translateSentence(const QStringList &tokens) const;

@@ -3,6 +3,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <climits>
+
 namespace {
 
 Entry entry(const QString &word, const QString &translation, int id)
@@ -68,7 +70,9 @@ class TestDictionary : public QObject
 
 private slots:
     void keepsKeyOrderAndPlacesEqualKeys();
+    void bulkInsertionEqualsOneByOne();
     void addOrReplaceGivesIdsAfterTheLargest();
+    void addingRefusesWhenNoIdIsLeft();
     void replaceKeepsPositionOfUnchangedKey();
     void replaceWithChangedWordKeepsListSorted();
     void findExact();
@@ -95,6 +99,51 @@ void TestDictionary::keepsKeyOrderAndPlacesEqualKeys()
     dict.insertEntry(entry("D", "6", 6));
     QCOMPARE(dict.entryAt(4)->id(), 6);
     QCOMPARE(dict.entryAt(5)->id(), 2);
+}
+
+// Loading, importing and merging insert many entries at once; the store
+// must end up exactly as after inserting them one by one, the order of
+// equal keys and of the meaning index included.
+void TestDictionary::bulkInsertionEqualsOneByOne()
+{
+    auto ids = [](const Dictionary &dict) {
+        QList<int> out;
+        for (int i = 0; i < dict.count(); ++i)
+            out.append(dict.entryAt(i)->id());
+        return out;
+    };
+    for (quint32 seed = 1; seed <= 40; ++seed) {
+        QRandomGenerator random(seed);
+        Dictionary single;
+        Dictionary bulk;
+        int id = 0;
+        // sometimes a store that already holds entries
+        for (int i = int(random.bounded(4)) * 5; i > 0; --i) {
+            const Entry e = entry(randomWord(random, 2), randomWord(random, 1), ++id);
+            single.insertEntry(e);
+            bulk.insertEntry(e);
+        }
+        std::vector<Entry> batch;
+        for (int i = int(random.bounded(1, 60)); i > 0; --i) {
+            batch.push_back(entry(randomWord(random, 3), randomWord(random, 1), ++id));
+            single.insertEntry(batch.back());
+        }
+        bulk.insertEntries(batch);
+        QCOMPARE(ids(bulk), ids(single));
+        for (const QString meaning : {"", "a", "b"})
+            QCOMPARE(words(bulk.findByMeaning(meaning)), words(single.findByMeaning(meaning)));
+        QCOMPARE(bulk.maxId(), single.maxId());
+    }
+}
+
+void TestDictionary::addingRefusesWhenNoIdIsLeft()
+{
+    Dictionary dict;
+    dict.insertEntry(entry("last", "id", INT_MAX));
+    QCOMPARE(dict.addOrReplace(entry("one", "more", 0)), 0);
+    QCOMPARE(dict.count(), 1);
+    QVERIFY(!dict.errorString().isEmpty());
+    QCOMPARE(dict.nextId(), 0);
 }
 
 void TestDictionary::addOrReplaceGivesIdsAfterTheLargest()

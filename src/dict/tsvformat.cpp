@@ -2,7 +2,7 @@
 
 #include "textfields.h"
 
-#include "dict/dictionary.h"
+#include "dictionary.h"
 
 #include <QHash>
 #include <QSet>
@@ -113,8 +113,8 @@ public:
     { }
 
     bool checkUserCodes();
-    bool readHeader(const QString &line);
-    bool readRow(const QStringList &fields, int lineNumber, Entry &e);
+    bool readHeader(QStringView line);
+    bool readRow(const QList<QStringView> &fields, int lineNumber, Entry &e);
     QString userAttribute() const;
     const QString &error() const { return m_error; }
 
@@ -125,14 +125,16 @@ private:
         return false;
     }
     bool addTextColumn(const QString &name, int column);
-    QString field(const QStringList &fields, const QString &name) const
+    static QStringView field(const QList<QStringView> &fields, int column)
     {
-        const int column = m_columns.value(name, -1);
-        return column >= 0 ? fields.value(column) : QString();
+        return column >= 0 && column < fields.size() ? fields[column] : QStringView();
     }
-    bool readInt(const QString &text, qint64 low, qint64 high, qint64 &value) const;
+    bool readInt(QStringView text, qint64 low, qint64 high, qint64 &value) const;
 
     QHash<QString, int> m_columns;
+    // the columns of the fixed fields, -1 where the header has none
+    int m_id = -1, m_word = -1, m_type = -1, m_flags = -1, m_translation = -1;
+    int m_counters[2] = {-1, -1};
     QList<QPair<int, quint32>> m_textColumns;
     // text key -> the column that holds it
     QHash<quint32, QString> m_textKeyColumns;
@@ -150,12 +152,12 @@ bool TsvReader::checkUserCodes()
     return true;
 }
 
-bool TsvReader::readHeader(const QString &line)
+bool TsvReader::readHeader(QStringView line)
 {
     static const QSet<QString> fixed = {ColId, ColWord, ColType, ColFlags, ColTranslation, ColForward, ColBackward};
-    const QStringList names = line.split(u'\t');
+    const QList<QStringView> names = line.split(u'\t');
     for (int i = 0; i < names.size(); ++i) {
-        const QString name = names[i].trimmed();
+        const QString name = names[i].trimmed().toString();
         if (m_columns.contains(name))
             return fail(QStringLiteral("column '%1' appears twice").arg(name));
         m_columns.insert(name, i);
@@ -164,6 +166,13 @@ bool TsvReader::readHeader(const QString &line)
     }
     if (!m_columns.contains(ColWord) || !m_columns.contains(ColTranslation))
         return fail(QStringLiteral("the header needs the columns 'word' and 'translation'"));
+    m_id = m_columns.value(ColId, -1);
+    m_word = m_columns.value(ColWord);
+    m_type = m_columns.value(ColType, -1);
+    m_flags = m_columns.value(ColFlags, -1);
+    m_translation = m_columns.value(ColTranslation);
+    m_counters[0] = m_columns.value(ColForward, -1);
+    m_counters[1] = m_columns.value(ColBackward, -1);
     // texts go into entries in key order, as the editor and older files have them
     std::stable_sort(
         m_textColumns.begin(), m_textColumns.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
@@ -210,73 +219,70 @@ QString TsvReader::userAttribute() const
     return m_userCodes.join(u',');
 }
 
-bool TsvReader::readInt(const QString &text, qint64 low, qint64 high, qint64 &value) const
+bool TsvReader::readInt(QStringView text, qint64 low, qint64 high, qint64 &value) const
 {
     bool ok = false;
     value = text.trimmed().toLongLong(&ok);
     return ok && value >= low && value <= high;
 }
 
-bool TsvReader::readRow(const QStringList &rawFields, int lineNumber, Entry &e)
+bool TsvReader::readRow(const QList<QStringView> &fields, int lineNumber, Entry &e)
 {
-    const QString where = QStringLiteral("line %1: ").arg(lineNumber);
-    if (rawFields.size() > m_columns.size()) {
-        for (qsizetype i = m_columns.size(); i < rawFields.size(); ++i) {
-            if (!rawFields[i].isEmpty())
-                return fail(where + QStringLiteral("more fields than the header names"));
-        }
+    // the line is named only when something is wrong with it
+    const auto failAt = [this, lineNumber](const QString &message) {
+        return fail(QStringLiteral("line %1: ").arg(lineNumber) + message);
+    };
+    for (qsizetype i = m_columns.size(); i < fields.size(); ++i) {
+        if (!fields[i].isEmpty())
+            return failAt(QStringLiteral("more fields than the header names"));
     }
-    QStringList fields;
-    for (const QString &f : rawFields)
-        fields.append(unescapeField(f));
-
-    const QString word = field(fields, ColWord);
+    // only the texts are unescaped; numbers hold no escapes
+    const QString word = unescapeField(field(fields, m_word));
     if (word.isEmpty())
-        return fail(where + QStringLiteral("empty word"));
-    const QString translation = field(fields, ColTranslation);
-    const QString flags = field(fields, ColFlags);
+        return failAt(QStringLiteral("empty word"));
+    const QString translation = unescapeField(field(fields, m_translation));
+    const QStringView flags = field(fields, m_flags);
     qint64 value = 0;
     if (flags.isEmpty()) {
         e = Entry(word, translation, 0);
     } else {
         if (!readInt(flags, 0, 0xFFFFFFFFLL, value))
-            return fail(where + QStringLiteral("bad flags '%1'").arg(flags));
+            return failAt(QStringLiteral("bad flags '%1'").arg(flags));
         e = Entry(0);
         e.setWord(word);
         e.setTranslation(translation);
         e.setFlags(quint32(value));
     }
 
-    const QString id = field(fields, ColId);
+    const QStringView id = field(fields, m_id);
     if (!id.isEmpty()) {
         if (!readInt(id, INT_MIN, INT_MAX, value))
-            return fail(where + QStringLiteral("bad id '%1'").arg(id));
+            return failAt(QStringLiteral("bad id '%1'").arg(id));
         e.setId(int(value));
     }
-    const QString type = field(fields, ColType).trimmed();
+    const QStringView type = field(fields, m_type).trimmed();
     if (!type.isEmpty()) {
-        const int labelled = Entry::typeOfLabel(type);
+        const int labelled = Entry::typeOfLabel(type.toString());
         if (labelled >= 0)
             value = labelled;
         else if (!readInt(type, 0, 0xFFFF, value))
-            return fail(where + QStringLiteral("unknown word type '%1'").arg(type));
+            return failAt(QStringLiteral("unknown word type '%1'").arg(type));
         e.setWordType(int(value));
     }
     qint8 counters[2] = {-1, -1};
-    const QString counterColumns[2] = {ColForward, ColBackward};
     for (int i = 0; i < 2; ++i) {
-        const QString text = field(fields, counterColumns[i]);
+        const QStringView text = field(fields, m_counters[i]);
         if (text.isEmpty())
             continue;
         if (!readInt(text, -128, 127, value))
-            return fail(where + QStringLiteral("bad %1 '%2'").arg(counterColumns[i], text));
+            return failAt(QStringLiteral("bad %1 '%2'").arg(i == 0 ? ColForward : ColBackward, text));
         counters[i] = qint8(value);
     }
     e.setLearnCounters(counters[0], counters[1]);
     for (const auto &[column, key] : m_textColumns) {
-        const QString text = fields.value(column);
+        const QStringView text = field(fields, column);
         if (!text.isEmpty())
-            e.appendText(key, text);
+            e.appendText(key, unescapeField(text));
     }
     return true;
 }
@@ -293,9 +299,10 @@ bool TsvFormat::read(
     }
     std::vector<Entry> entries;
     bool haveHeader = false;
-    const QStringList lines = QString::fromUtf8(data).split(u'\n');
+    const QString text = QString::fromUtf8(data);
+    const QList<QStringView> lines = QStringView(text).split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
+        QStringView line = lines[i];
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (line.trimmed().isEmpty())

@@ -16,8 +16,10 @@ QString escapeField(const QString &text)
     return out;
 }
 
-QString unescapeField(const QString &text)
+QString unescapeField(QStringView text)
 {
+    if (!text.contains(u'\\'))
+        return text.toString();
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
