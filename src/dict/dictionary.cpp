@@ -153,19 +153,19 @@ void Dictionary::readRecords(RecordReader &in, Entry::Format format)
 {
     QElapsedTimer timer;
     timer.start();
-    std::vector<Entry> entries;
+    EntryList entries;
     while (!in.atEnd() && m_damageOffset < 0) {
         const qsizetype start = in.position();
-        Entry e(0);
-        const Entry::ReadResult result = e.read(in, format);
+        auto e = std::make_unique<Entry>(0);
+        const Entry::ReadResult result = e->read(in, format);
         // V3.0 records carry no id; without one the entry would never be saved
         if (format == Entry::Format::V30)
-            e.setId(m_maxId + 1);
+            e->setId(m_maxId + 1);
         // a record cut after its word still holds something of the user's
         const bool keep = result == Entry::ReadResult::Complete
-            || (result == Entry::ReadResult::Cut && !e.word().isEmpty());
+            || (result == Entry::ReadResult::Cut && !e->word().isEmpty());
         if (keep) {
-            m_maxId = qMax(m_maxId, e.id());
+            m_maxId = qMax(m_maxId, e->id());
             entries.push_back(std::move(e));
         }
         if (result != Entry::ReadResult::Complete) {
@@ -174,7 +174,7 @@ void Dictionary::readRecords(RecordReader &in, Entry::Format format)
                               << qsizetype(entries.size()) << "entries";
         }
     }
-    insertEntries(std::move(entries));
+    insertStored(std::move(entries));
     qCDebug(lcDict) << "loaded" << count() << "words in" << timer.elapsed() << "ms";
 }
 
@@ -398,9 +398,19 @@ std::unique_ptr<Entry> Dictionary::takeStored(int position)
 // keys is then arranged as those single insertions would have left it.
 void Dictionary::insertEntries(std::vector<Entry> entries)
 {
+    EntryList stored;
+    stored.reserve(entries.size());
+    for (Entry &e : entries)
+        stored.push_back(std::make_unique<Entry>(std::move(e)));
+    entries = {};
+    insertStored(std::move(stored));
+}
+
+void Dictionary::insertStored(EntryList entries)
+{
     if (entries.size() <= 1) {
         if (!entries.empty())
-            insertEntry(entries.front());
+            insertEntry(*entries.front());
         return;
     }
     struct Item
@@ -419,12 +429,12 @@ void Dictionary::insertEntries(std::vector<Entry> entries)
     // the largest key so far is that of the last entry in one-by-one order
     const Entry *largest = items.empty() ? nullptr : items.back().entry.get();
     bool sorted = true;
-    for (Entry &e : entries) {
-        const int order = largest ? compareSearchKeys(e.word(), largest->word()) : 1;
+    for (auto &e : entries) {
+        const int order = largest ? compareSearchKeys(e->word(), largest->word()) : 1;
         sorted = sorted && order >= 0;
-        m_maxId = qMax(m_maxId, e.id());
-        items.push_back(Item{std::make_unique<Entry>(std::move(e)), true, order == 0});
-        m_unindexed.push_back(items.back().entry.get());
+        m_maxId = qMax(m_maxId, e->id());
+        m_unindexed.push_back(e.get());
+        items.push_back(Item{std::move(e), true, order == 0});
         if (order > 0)
             largest = items.back().entry.get();
     }

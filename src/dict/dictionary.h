@@ -160,6 +160,7 @@ private:
     int positionOf(const Entry *entry) const;
     Entry *storedEntry(int id) const;
     void insertStored(std::unique_ptr<Entry> stored, int position);
+    void insertStored(EntryList entries);
     std::unique_ptr<Entry> takeStored(int position);
     void indexMeanings(const Entry &e) const;
     void unindexMeanings(const Entry &e);
