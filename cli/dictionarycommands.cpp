@@ -89,7 +89,8 @@ int runCheck(const QStringList &args)
         return Console::fail(error, Failure);
     Dictionary dictionary;
     if (!dictionary.readFrom(data))
-        return Console::fail(QStringLiteral("%1: not a dictionary file (version '%2')").arg(path, dictionary.version()));
+        return Console::fail(
+            QStringLiteral("%1: not a dictionary file (version '%2')").arg(path, dictionary.version()));
     if (dictionary.loadStatus() == Dictionary::LoadStatus::Ok) {
         Console::writeLine(QStringLiteral("ok"));
         return 0;

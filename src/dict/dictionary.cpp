@@ -162,8 +162,8 @@ void Dictionary::readRecords(RecordReader &in, Entry::Format format)
         if (format == Entry::Format::V30)
             e->setId(m_maxId + 1);
         // a record cut after its word still holds something of the user's
-        const bool keep = result == Entry::ReadResult::Complete
-            || (result == Entry::ReadResult::Cut && !e->word().isEmpty());
+        const bool keep
+            = result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e->word().isEmpty());
         if (keep) {
             m_maxId = qMax(m_maxId, e->id());
             entries.push_back(std::move(e));

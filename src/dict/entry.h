@@ -146,7 +146,6 @@ private:
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Entry::Flags)
 
-
 // Splits a translation into meanings at "," and ";" outside parentheses;
 // parenthesised text is dropped.
 QStringList splitMeanings(const QString &translation);

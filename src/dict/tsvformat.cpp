@@ -61,8 +61,9 @@ QList<TextColumn> textColumns(const Dictionary &dictionary)
 // being joined with commas and split again.
 bool isPlainCode(const QString &code)
 {
-    return !code.isEmpty()
-        && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'-'; });
+    return !code.isEmpty() && std::all_of(code.cbegin(), code.cend(), [](QChar c) {
+        return c.isLetterOrNumber() || c == u'_' || c == u'-';
+    });
 }
 
 QString typeField(int type)
@@ -208,7 +209,8 @@ bool TsvReader::addTextColumn(const QString &name, int column)
     }
     // one text per key: export could keep only one of two such columns
     if (m_textKeyColumns.contains(key))
-        return fail(QStringLiteral("columns '%1' and '%2' both hold text %3").arg(m_textKeyColumns[key], name).arg(key));
+        return fail(
+            QStringLiteral("columns '%1' and '%2' both hold text %3").arg(m_textKeyColumns[key], name).arg(key));
     m_textKeyColumns.insert(key, name);
     m_textColumns.append({column, key});
     return true;

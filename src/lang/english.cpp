@@ -23,8 +23,14 @@ bool English::loadVerbs(const QString &path)
         qCWarning(lcLang) << "ERROR: cannot read" << path;
         return false;
     }
+    readVerbs(file.readAll());
+    return true;
+}
+
+void English::readVerbs(const QByteArray &data)
+{
     bool inTriples = false;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = data.split('\n');
     for (const QByteArray &raw : lines) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
@@ -45,7 +51,6 @@ bool English::loadVerbs(const QString &path)
         // infinitive, simple past, past participle; the gloss needs the past only
         m_past.insert(fields[0].trimmed(), fields[1].trimmed());
     }
-    return true;
 }
 
 QString English::pastTense(const QString &verb) const

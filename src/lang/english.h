@@ -18,6 +18,8 @@ public:
     // Reads the verb table; false when the file is missing or unreadable
     // (the tables are then left as they were). Malformed lines are skipped.
     bool loadVerbs(const QString &path);
+    // Reads the lines of a verb table; malformed lines are skipped.
+    void readVerbs(const QByteArray &data);
     // The simple past of a bare infinitive: the table's, else +d / +ed.
     QString pastTense(const QString &verb) const;
     // noun + s (or + es after s) when the match is plural.

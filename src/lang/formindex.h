@@ -10,9 +10,9 @@
 
 // A multi-valued map from word forms to matches, filled once and then read:
 // insert every pair, call finish(), then look up. Where a form holds several
-// values they are visited most recently inserted first. The keys live in one character buffer and the values in one array,
-// so a dictionary's hundreds of thousands of forms cost no allocation each.
-// Values keep wordType, grammar and entryId; their text is always empty.
+// values they are visited most recently inserted first. The keys live in one character buffer and the values in one
+// array, so a dictionary's hundreds of thousands of forms cost no allocation each. Values keep wordType, grammar and
+// entryId; their text is always empty.
 class FormIndex
 {
     struct Value

@@ -186,9 +186,12 @@ void TestMainWindow::unreadableDictionaryFile_data()
     QTest::addColumn<QString>("mentions");
     QTest::addColumn<QString>("keptAs");
     const QByteArray good = readAll(path("small.dic"));
-    QTest::newRow("missing") << QByteArray() << 0 << "does not exist" << "";
-    QTest::newRow("damaged") << good.left(good.size() - 30) << 5 << "only 5 entries" << "small.dic.damaged";
-    QTest::newRow("not a dictionary") << QByteArray("DICT?") << 0 << "cannot be read" << "small.dic.damaged";
+    QTest::newRow("missing") << QByteArray() << 0 << "does not exist"
+                             << "";
+    QTest::newRow("damaged") << good.left(good.size() - 30) << 5 << "only 5 entries"
+                             << "small.dic.damaged";
+    QTest::newRow("not a dictionary") << QByteArray("DICT?") << 0 << "cannot be read"
+                                      << "small.dic.damaged";
 }
 
 // The user is told once, with the file and what could be read; saving

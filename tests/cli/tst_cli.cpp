@@ -243,8 +243,8 @@ void TestCli::errors_data()
     QTest::newRow("import into a missing folder")
         << QStringList{"import", "@/in.tsv", "@/no/such/out.dic"} << 1 << "cannot write: ";
     QTest::newRow("not a regular file") << QStringList{"info", "/dev/zero"} << 1 << "not a regular file";
-    QTest::newRow("bad --user code")
-        << QStringList{"import", "--user", "en,, x", "@/in.tsv", "@/out.dic"} << 1 << "'' is not a language code";
+    QTest::newRow("bad --user code") << QStringList{"import", "--user", "en,, x", "@/in.tsv", "@/out.dic"} << 1
+                                     << "'' is not a language code";
     QTest::newRow("import over its input") << QStringList{"import", "@/in.tsv", "@/./in.tsv"} << 1 << "is the input";
     QTest::newRow("export over its input")
         << QStringList{"export", "@/fixture.dic", "@/fixture.dic"} << 1 << "is the input";

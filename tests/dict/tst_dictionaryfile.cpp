@@ -206,7 +206,6 @@ void TestDictionaryFile::writeReadRoundTripKeepsEveryField()
     QVERIFY(back.language()->isRightToLeft());
 }
 
-
 void TestDictionaryFile::olderVersions_data()
 {
     QTest::addColumn<QByteArray>("file");

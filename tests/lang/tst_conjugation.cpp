@@ -105,9 +105,12 @@ void TestConjugation::detectBinyan_data()
     QTest::newRow("unpointed other") << u8("כתב") << int(Conjugation::UnknownBinyan);
     QTest::newRow("empty") << QString() << int(Conjugation::UnknownBinyan);
     // the shin dot is no letter and hides no vowel, in either order
-    QTest::newRow("shin dot first") << QString::fromUtf16(u"\u05E9\u05C1\u05B8\u05DE\u05B7\u05E8") << int(Conjugation::Paal);
-    QTest::newRow("shin dot last") << QString::fromUtf16(u"\u05E9\u05B8\u05C1\u05DE\u05B7\u05E8") << int(Conjugation::Paal);
-    QTest::newRow("two-letter with shin dot") << QString::fromUtf16(u"\u05E9\u05C1\u05B8\u05E8") << int(Conjugation::Paal);
+    QTest::newRow("shin dot first") << QString::fromUtf16(u"\u05E9\u05C1\u05B8\u05DE\u05B7\u05E8")
+                                    << int(Conjugation::Paal);
+    QTest::newRow("shin dot last") << QString::fromUtf16(u"\u05E9\u05B8\u05C1\u05DE\u05B7\u05E8")
+                                   << int(Conjugation::Paal);
+    QTest::newRow("two-letter with shin dot")
+        << QString::fromUtf16(u"\u05E9\u05C1\u05B8\u05E8") << int(Conjugation::Paal);
     QTest::newRow("sin dot on the second letter")
         << QString::fromUtf16(u"\u05E2\u05B8\u05E9\u05C2\u05B8\u05D4") << int(Conjugation::Paal);
 }

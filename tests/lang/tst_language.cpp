@@ -29,16 +29,25 @@ void TestLanguage::fromCode_data()
     QTest::addColumn<bool>("neuter");
     QTest::addColumn<int>("keyboard");
     using K = LanguageInfo::Keyboard;
-    QTest::newRow("he_IL") << "he_IL" << "Hebrew" << true << false << int(K::Hebrew);
-    QTest::newRow("ru") << "ru_RU" << "Language" << false << true << int(K::Russian);
-    QTest::newRow("fa") << "fa_IR" << "Language" << true << false << int(K::Farsi);
-    QTest::newRow("ar") << "ar_EG" << "Language" << true << false << int(K::None);
-    QTest::newRow("english") << "english" << "English" << false << true << int(K::None);
+    QTest::newRow("he_IL") << "he_IL"
+                           << "Hebrew" << true << false << int(K::Hebrew);
+    QTest::newRow("ru") << "ru_RU"
+                        << "Language" << false << true << int(K::Russian);
+    QTest::newRow("fa") << "fa_IR"
+                        << "Language" << true << false << int(K::Farsi);
+    QTest::newRow("ar") << "ar_EG"
+                        << "Language" << true << false << int(K::None);
+    QTest::newRow("english") << "english"
+                             << "English" << false << true << int(K::None);
     // user languages only: no dictionary is written in them
-    QTest::newRow("de") << "de_DE" << "" << false << false << 0;
-    QTest::newRow("upper case") << "HE_IL" << "" << false << false << 0;
-    QTest::newRow("iw") << "iw" << "" << false << false << 0;
-    QTest::newRow("empty") << "" << "" << false << false << 0;
+    QTest::newRow("de") << "de_DE"
+                        << "" << false << false << 0;
+    QTest::newRow("upper case") << "HE_IL"
+                                << "" << false << false << 0;
+    QTest::newRow("iw") << "iw"
+                        << "" << false << false << 0;
+    QTest::newRow("empty") << ""
+                           << "" << false << false << 0;
 }
 
 void TestLanguage::fromCode()
@@ -65,12 +74,18 @@ void TestLanguage::displayName_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("name");
-    QTest::newRow("de_DE") << "de_DE" << "Deutsch";
-    QTest::newRow("fr") << "fr" << "Francais";
-    QTest::newRow("it") << "it" << "Italiano";
-    QTest::newRow("en") << "en" << "English";
-    QTest::newRow("ru unchanged") << "ru" << "ru";
-    QTest::newRow("case-sensitive") << "DE" << "DE";
+    QTest::newRow("de_DE") << "de_DE"
+                           << "Deutsch";
+    QTest::newRow("fr") << "fr"
+                        << "Francais";
+    QTest::newRow("it") << "it"
+                        << "Italiano";
+    QTest::newRow("en") << "en"
+                        << "English";
+    QTest::newRow("ru unchanged") << "ru"
+                                  << "ru";
+    QTest::newRow("case-sensitive") << "DE"
+                                    << "DE";
 }
 
 void TestLanguage::displayName()
@@ -90,8 +105,10 @@ void TestLanguage::containsLanguageChars_data()
     QTest::newRow("he latin then letter") << "he" << QString::fromUtf16(u"abc\u05D0") << true;
     QTest::newRow("he tav is last letter") << "he" << QString::fromUtf16(u"\u05EB") << false;
     QTest::newRow("fa arabic-indic digit") << "fa" << QString::fromUtf16(u"\u06F1") << true;
-    QTest::newRow("en digits") << "en" << "123" << false;
-    QTest::newRow("en letter") << "en" << "1a" << true;
+    QTest::newRow("en digits") << "en"
+                               << "123" << false;
+    QTest::newRow("en letter") << "en"
+                               << "1a" << true;
     QTest::newRow("ru yo") << "ru" << QString::fromUtf16(u"\u0451") << true;
     QTest::newRow("ru outside") << "ru" << QString::fromUtf16(u"\u0452") << false;
 }
@@ -116,7 +133,8 @@ void TestLanguage::finalAndMedialForms_data()
     QTest::newRow("no final form") << QString::fromUtf16(u"\u05DB\u05EA\u05D1")
                                    << QString::fromUtf16(u"\u05DB\u05EA\u05D1");
     QTest::newRow("only the last letter") << QString::fromUtf16(u"\u05DD\u05DE") << QString::fromUtf16(u"\u05DD\u05DD");
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestLanguage::finalAndMedialForms()

@@ -1,0 +1,27 @@
+#include "fuzzsupport.h"
+
+#include "dict/dictionary.h"
+#include "lang/hebrewanalyser.h"
+#include "lang/hebrewtext.h"
+
+// A fuzzed dictionary indexed for the analysis: every entry indexed by its
+// own form is found again under it.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Dictionary dict;
+    if (!dict.readFrom(fuzzBytes(data, size)))
+        return 0;
+    const HebrewAnalyser analyser(&dict);
+    for (int i = 0; i < dict.count() && i < 64; ++i) {
+        const Entry &e = *dict.entryAt(i);
+        const QString form = HebrewText::unpointed(e.word());
+        if (form.contains(u' ') || form.size() < 2)
+            continue;
+        bool found = false;
+        for (const WordMatch &m : analyser.forms().values(form))
+            found = found || m.entryId == e.id();
+        FUZZ_CHECK(found);
+        analyser.analyse(form);
+    }
+    return 0;
+}
