@@ -2,6 +2,8 @@
 
 #include "softkeyboard.h"
 
+#include "views/style.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -48,7 +50,7 @@ void SoftKey::paintEvent(QPaintEvent *event)
     if (!m_keyboard->keyHintsVisible() || m_physicalKey.isEmpty())
         return;
     QPainter painter(this);
-    painter.setFont(QFont(QStringLiteral("Helvetica"), 10));
+    painter.setFont(Style::keyHintFont());
     painter.setPen(QColor(0, 0, 160));
     painter.drawText(QPoint(5, 16), m_physicalKey);
 }

@@ -7,7 +7,6 @@
 #include "lang/languageinfo.h"
 
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QInputMethod>
 #include <QKeyEvent>
 #include <QLocale>
@@ -16,6 +15,8 @@ namespace {
 
 constexpr int KeySize = 60;
 constexpr int RowStep = 70;
+// keys never shrink below this part of their natural size
+constexpr double MinimumScale = 0.4;
 
 QString &keyboardLocaleOverride()
 {
@@ -37,10 +38,7 @@ SoftKeyboard::SoftKeyboard(const QString &type, bool keyHints, bool withPoints, 
     , m_keyArea(new QWidget(this))
     , m_keyHints(keyHints)
 {
-    auto *layout = new QHBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(m_keyArea);
-    layout->addStretch();
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setLanguage(type, withPoints);
 }
 
@@ -62,9 +60,45 @@ void SoftKeyboard::setKeyboardLocale(const QString &localeName)
     keyboardLocaleOverride() = localeName;
 }
 
-QSize SoftKeyboard::keyAreaSize() const
+QSize SoftKeyboard::sizeHint() const
 {
-    return m_keyArea->size();
+    return m_naturalSize + QSize(20, 20);
+}
+
+QSize SoftKeyboard::minimumSizeHint() const
+{
+    return m_naturalSize * MinimumScale;
+}
+
+void SoftKeyboard::setNaturalSize(int width, int height)
+{
+    m_naturalSize = QSize(width, height);
+    updateGeometry();
+}
+
+void SoftKeyboard::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeKeys();
+}
+
+// The keys at the scale the keyboard's size allows, centred.
+void SoftKeyboard::placeKeys()
+{
+    if (m_naturalSize.isEmpty())
+        return;
+    const double scale = qBound(MinimumScale,
+        qMin(double(width()) / (m_naturalSize.width() + 20), double(height()) / (m_naturalSize.height() + 20)), 1.0);
+    const QSize area = m_naturalSize * scale;
+    m_keyArea->setGeometry((width() - area.width()) / 2, (height() - area.height()) / 2, area.width(), area.height());
+    // the labels shrink with the keys; the keys take the area's font
+    QFont labels = font();
+    labels.setPointSizeF(qMax(6.0, labels.pointSizeF() * scale));
+    m_keyArea->setFont(labels);
+    for (auto it = m_naturalGeometry.cbegin(); it != m_naturalGeometry.cend(); ++it) {
+        const QRect &r = it.value();
+        it.key()->setGeometry(QRect(QPoint(int(r.x() * scale), int(r.y() * scale)), r.size() * scale));
+    }
 }
 
 QString SoftKeyboard::physicalKeyAt(int index) const
@@ -76,6 +110,7 @@ void SoftKeyboard::setLanguage(const QString &type, bool withPoints)
 {
     qDeleteAll(m_keys);
     m_keys.clear();
+    m_naturalGeometry.clear();
     m_physicalKeys.clear();
     m_returnKey = nullptr;
     m_backspaceKey = nullptr;
@@ -86,8 +121,9 @@ void SoftKeyboard::setLanguage(const QString &type, bool withPoints)
     case LanguageInfo::Keyboard::Hebrew: buildHebrew(withPoints); break;
     case LanguageInfo::Keyboard::Farsi: buildFarsi(); break;
     case LanguageInfo::Keyboard::Russian: buildRussian(); break;
-    case LanguageInfo::Keyboard::None: m_keyArea->setFixedSize(860, 220); break;
+    case LanguageInfo::Keyboard::None: setNaturalSize(860, 220); break;
     }
+    placeKeys();
 
     if (isVisible()) {
         for (SoftKey *key : std::as_const(m_keys))
@@ -136,8 +172,7 @@ SoftKey *SoftKeyboard::addKey(
     const QString &label, const QString &text, int x, int y, int width, int height, const QString &physicalKey)
 {
     auto *key = new SoftKey(this, label, text, physicalKey.trimmed(), m_keyArea);
-    key->setFixedSize(width, height);
-    key->move(x, y);
+    m_naturalGeometry.insert(key, QRect(x, y, width, height));
     if (!text.isEmpty() && text.at(0).isPrint() && text != QLatin1String(" "))
         key->setShortcut(QKeySequence(text));
     if (!physicalKey.trimmed().isEmpty())
@@ -154,8 +189,7 @@ SoftKey *SoftKeyboard::addCharKey(QChar c, int x, int y, const QString &physical
 void SoftKeyboard::addShiftKey(int x, int y, int width, int height)
 {
     auto *key = new ShiftKey(this, m_keyArea);
-    key->setFixedSize(width, height);
-    key->move(x, y);
+    m_naturalGeometry.insert(key, QRect(x, y, width, height));
     m_keys.append(key);
 }
 
@@ -174,7 +208,7 @@ SoftKey *SoftKeyboard::addSpecialKey(const QString &label, const QString &text, 
 
 void SoftKeyboard::buildHebrew(bool withPoints)
 {
-    m_keyArea->setFixedSize(790, withPoints ? 300 : 220);
+    setNaturalSize(790, withPoints ? 300 : 220);
     const int top = withPoints ? 80 : 10;
     if (withPoints) {
         static const int xs[] = {10, 70, 130, 200, 260, 320, 380, 460, 520, 580, 660, 720};
@@ -197,7 +231,7 @@ void SoftKeyboard::buildHebrew(bool withPoints)
 
 void SoftKeyboard::buildFarsi()
 {
-    m_keyArea->setFixedSize(860, 220);
+    setNaturalSize(860, 220);
     addRow(u"\u0636\u0635\u062B\u0642\u0641\u063A\u0639\u06D5\u062E\u062D\u062C\u0686", 10, 10, 0);
     addRow(u"\u0634\u0633\u0649\u0628\u0644\u0627\u062A\u0646\u0645\u06A9\u06AF", 45, 80, 12);
     addSpecialKey(QStringLiteral(" "), QStringLiteral(" "), 10, 150);
@@ -208,7 +242,7 @@ void SoftKeyboard::buildFarsi()
 
 void SoftKeyboard::buildRussian()
 {
-    m_keyArea->setFixedSize(860, 220);
+    setNaturalSize(860, 220);
     addRow(u"\u0419\u0426\u0423\u041A\u0415\u041D\u0413\u0428\u0429\u0417\u0425\u042A", 10, 10, 0);
     addRow(u"\u0424\u042B\u0412\u0410\u041F\u0420\u041E\u041B\u0414\u0416\u042D", 45, 80, 12);
     addShiftKey(10, 150, KeySize, KeySize);

@@ -12,7 +12,9 @@ class SoftKey;
 // key area. Keys send their characters to the focused widget. Each key knows
 // the physical key at its place on the user's keyboard (by the keyboard
 // input locale), so an input line can turn physical key presses into
-// foreign letters, and the keys can show those physical keys as hints.
+// foreign letters, and the keys can show those physical keys as hints. The
+// keys are laid out at their natural size when there is room, and shrink
+// with the space the keyboard gets on a small screen.
 class SoftKeyboard : public QWidget
 {
     Q_OBJECT
@@ -33,7 +35,10 @@ public:
     bool hasPhysicalKey(const QString &text) const { return m_physicalKeys.contains(text); }
 
     const QList<SoftKey *> &keys() const { return m_keys; }
-    QSize keyAreaSize() const;
+    // The keys' area at its natural size.
+    QSize keyAreaSize() const { return m_naturalSize; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // The 34 physical keys of the three letter rows for a keyboard locale
     // name, such as "de_DE".
@@ -49,6 +54,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     SoftKey *addKey(
@@ -61,12 +67,17 @@ private:
     void buildFarsi();
     void buildRussian();
     QString physicalKeyAt(int index) const;
+    void setNaturalSize(int width, int height);
+    void placeKeys();
 
     bool m_shifted = false;
     QList<SoftKey *> m_keys;
     SoftKey *m_returnKey = nullptr;
     SoftKey *m_backspaceKey = nullptr;
     QWidget *m_keyArea;
+    QSize m_naturalSize;
+    // each key's place at the natural size
+    QHash<SoftKey *, QRect> m_naturalGeometry;
     bool m_keyHints;
     QHash<QString, SoftKey *> m_physicalKeys;
     QString m_physicalLayout;

@@ -10,8 +10,9 @@
 using namespace HebrewLetter;
 using namespace HebrewText;
 
-namespace Conjugation {
+namespace {
 
+// The vowel point after the n-th letter (1-based), 0 when none.
 ushort pointAfterLetter(const QString &word, int n)
 {
     // the shin and sin dots sit between a letter and its vowel in some
@@ -41,6 +42,10 @@ ushort pointAfterLetter(const QString &word, int n)
     }
     return 0;
 }
+
+} // namespace
+
+namespace Conjugation {
 
 int detectBinyan(const QString &pointedWord)
 {

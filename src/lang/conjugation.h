@@ -19,8 +19,6 @@ enum Binyan { UnknownBinyan = 0, Paal, Piel, Hifil, Hitpael, Hufal, Pual, Nifal 
 int detectBinyan(const QString &pointedWord);
 // "Paal" ... "Nifal" for 1..7, "unknown" otherwise.
 QString binyanName(int binyan);
-// The vowel point after the n-th letter (1-based), 0 when none.
-ushort pointAfterLetter(const QString &word, int n);
 
 // The forms of a verb entry, unpointed, with their grammar codes: the
 // infinitive (the entry's own, else lamed + word), the dictionary form as

@@ -1,6 +1,7 @@
 #include "conjugationdialog.h"
 
 #include "conjugationview.h"
+#include "style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +13,7 @@ ConjugationDialog::ConjugationDialog(QWidget *parent)
     , m_view(new ConjugationView)
 {
     auto *warning = new QLabel(tr("WARNING: auto-generated conjugation may be incorrect!"));
-    QFont font(QStringLiteral("Helvetica"), 14);
+    QFont font = Style::smallFont();
     font.setItalic(true);
     warning->setFont(font);
     auto *close = new QPushButton(tr("&Close"));

@@ -1,9 +1,10 @@
 #include "conjugationview.h"
 
-#include "lang/conjugation.h"
-#include "lang/grammarcode.h"
+#include "style.h"
 
 #include "dict/entry.h"
+#include "lang/conjugation.h"
+#include "lang/grammarcode.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -61,7 +62,7 @@ ConjugationView::ConjugationView(QWidget *parent)
     : QWidget(parent)
     , m_binyan(new QLabel)
 {
-    setFont(QFont(QStringLiteral("Helvetica"), 16));
+    setFont(Style::comboFont());
     m_binyan->setObjectName(QStringLiteral("binyanLabel"));
     m_binyan->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_binyan->setAutoFillBackground(true);
@@ -127,9 +128,7 @@ void ConjugationView::setCell(QLineEdit *cell, const QString &text, bool grey)
         return;
     cell->setText(text);
     cell->setAlignment(Qt::AlignLeft);
-    QPalette palette = cell->palette();
-    palette.setColor(QPalette::All, QPalette::Text, grey ? QColor(150, 150, 150) : QColor(0, 0, 0));
-    cell->setPalette(palette);
+    Style::setTextColor(cell, grey ? Style::greyColor() : Style::textColor());
 }
 
 void ConjugationView::placePerson(QList<QLineEdit *> &cells, int grammar, const QString &form, bool grey)

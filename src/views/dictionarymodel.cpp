@@ -1,5 +1,7 @@
 #include "dictionarymodel.h"
 
+#include "style.h"
+
 #include "dict/dictionary.h"
 #include "lang/language.h"
 
@@ -8,7 +10,7 @@
 DictionaryModel::DictionaryModel(Dictionary *dictionary, QObject *parent)
     : QAbstractTableModel(parent)
     , m_dictionary(dictionary)
-    , m_normalFont(QStringLiteral("Helvetica"), 18)
+    , m_normalFont(Style::tableFont())
 {
     for (const QString &label : Entry::typeLabels())
         m_typeNames.append(tr(qPrintable(label)));
@@ -99,7 +101,7 @@ QVariant DictionaryModel::data(const QModelIndex &index, int role) const
             return int(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
         }
         return QVariant();
-    case Qt::ForegroundRole: return missing ? QColor(160, 160, 160) : QColor(0, 0, 0);
+    case Qt::ForegroundRole: return missing ? Style::greyColor() : Style::textColor();
     default: return QVariant();
     }
 }

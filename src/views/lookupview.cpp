@@ -2,6 +2,7 @@
 
 #include "dictionarymodel.h"
 #include "lookupmodel.h"
+#include "style.h"
 
 #include "dict/dictionary.h"
 #include "input/rtllineedit.h"
@@ -26,7 +27,7 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     , m_input(new RTLLineEdit(false, m_keyboard))
     , m_clearButton(new QToolButton)
 {
-    setFont(QFont(QStringLiteral("Helvetica"), 20));
+    setFont(Style::pageFont());
     m_table->setObjectName(QStringLiteral("lookupTable"));
     m_table->setFocusPolicy(Qt::NoFocus);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -105,7 +106,7 @@ void LookupView::inputChanged(const QString &pattern)
 {
     if (pattern.isEmpty())
         return;
-    QColor color(0, 0, 0, 255);
+    QColor color = Style::textColor();
     QModelIndex target;
     if (m_dictionary && isForeignText(pattern)) {
         m_lookupModel->setMode(LookupModel::AllRows);
@@ -113,28 +114,21 @@ void LookupView::inputChanged(const QString &pattern)
         const int position = m_dictionary->findLongestPrefix(pattern, matchLength);
         target = m_lookupModel->mapFromSource(m_tableModel->index(position, 0));
         if (position < 0)
-            color = m_notFoundColor;
+            color = Style::notFoundColor();
         else if (matchLength == pattern.size())
-            color = m_foundColor;
+            color = Style::foundColor();
     } else if (m_dictionary) {
         m_lookupModel->setPattern(pattern);
         target = m_lookupModel->index(0, 0);
         const int rows = m_lookupModel->rowCount();
         if (rows == 0)
-            color = m_notFoundColor;
+            color = Style::notFoundColor();
         else if (rows == 1)
-            color = m_foundColor;
+            color = Style::foundColor();
     }
     if (target.isValid())
         m_table->scrollTo(target, QAbstractItemView::PositionAtTop);
-    setInputColor(color);
-}
-
-void LookupView::setInputColor(const QColor &color)
-{
-    QPalette palette = m_input->palette();
-    palette.setColor(QPalette::All, QPalette::Text, color);
-    m_input->setPalette(palette);
+    Style::setTextColor(m_input, color);
 }
 
 void LookupView::returnPressed()

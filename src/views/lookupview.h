@@ -48,7 +48,6 @@ protected:
 private:
     void fitColumns();
     bool isForeignText(const QString &text) const;
-    void setInputColor(const QColor &color);
     void scrollBy(int rows);
 
     Dictionary *m_dictionary;
@@ -58,6 +57,4 @@ private:
     QTableView *m_table;
     RTLLineEdit *m_input;
     QToolButton *m_clearButton;
-    const QColor m_notFoundColor{224, 64, 64, 255};
-    const QColor m_foundColor{0, 160, 32, 255};
 };

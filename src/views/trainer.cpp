@@ -1,6 +1,7 @@
 #include "trainer.h"
 
 #include "prompt.h"
+#include "style.h"
 #include "viewslog.h"
 
 #include "dict/dictionary.h"
@@ -48,7 +49,7 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
 {
     for (const QString &label : Entry::typeLabels())
         m_typeNames.append(tr(qPrintable(label)));
-    setFont(QFont(QStringLiteral("Helvetica"), 20));
+    setFont(Style::pageFont());
     m_resetButton->setObjectName(QStringLiteral("resetButton"));
     m_randomButton->setObjectName(QStringLiteral("randomButton"));
     m_countLabel->setObjectName(QStringLiteral("countLabel"));
@@ -58,7 +59,7 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     m_answerEdit->setObjectName(QStringLiteral("answerEdit"));
     m_keyboard->setObjectName(QStringLiteral("trainerKeyboard"));
 
-    const QFont small(QStringLiteral("Helvetica"), 14);
+    const QFont small = Style::smallFont();
     auto *top = new QHBoxLayout;
     for (QPushButton *button : {m_resetButton, m_randomButton}) {
         button->setFocusPolicy(Qt::NoFocus);
@@ -69,8 +70,8 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     m_countLabel->setFont(small);
     top->addWidget(m_countLabel);
     m_questionEdit->setReadOnly(true);
-    m_questionEdit->setFixedHeight(60);
-    m_answerEdit->setFixedHeight(60);
+    m_questionEdit->setFixedHeight(48);
+    m_answerEdit->setFixedHeight(48);
     auto *grid = new QGridLayout;
     grid->addWidget(m_questionLabel, 0, 0);
     grid->addWidget(m_questionEdit, 0, 1);
@@ -79,7 +80,7 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(grid);
-    layout->addSpacing(100);
+    layout->addStretch();
     layout->addWidget(m_keyboard);
     layout->addStretch();
 
@@ -186,7 +187,7 @@ void Trainer::showQuestion()
     }
     m_questionEdit->setText(question);
     setDirectionLabels(m_hebrewAsked);
-    setAnswerColor(QColor(0, 0, 0));
+    Style::setTextColor(m_answerEdit, Style::textColor());
     m_answerEdit->clear();
     m_answerEdit->setFocus(Qt::OtherFocusReason);
     m_answered = false;
@@ -261,7 +262,7 @@ void Trainer::checkAnswer()
         correct = HebrewText::unpointed(answer) == HebrewText::unpointed(m_current.word());
         m_answerEdit->setText(m_current.word());
     }
-    setAnswerColor(correct ? QColor(0, 160, 0) : QColor(255, 0, 0));
+    Style::setTextColor(m_answerEdit, correct ? Style::foundColor() : Style::notFoundColor());
     m_answered = true;
 
     qint8 forward = m_current.learnedForward();
@@ -270,13 +271,6 @@ void Trainer::checkAnswer()
     asked = counterAfter(asked, correct);
     m_dictionary->setLearnCounters(m_currentId, forward, backward);
     m_wordList.removeAt(m_index);
-}
-
-void Trainer::setAnswerColor(const QColor &color)
-{
-    QPalette palette = m_answerEdit->palette();
-    palette.setColor(QPalette::All, QPalette::Text, color);
-    m_answerEdit->setPalette(palette);
 }
 
 void Trainer::inputFinished()

@@ -55,7 +55,6 @@ private:
     QString hintForWord(const QString &question, const Entry &entry) const;
     QString hintForTranslation(const QString &question, const Entry &entry) const;
     void checkAnswer();
-    void setAnswerColor(const QColor &color);
 
     Dictionary *m_dictionary;
     QRandomGenerator *m_random;

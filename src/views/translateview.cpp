@@ -1,5 +1,7 @@
 #include "translateview.h"
 
+#include "style.h"
+
 #include "dict/dictionary.h"
 #include "input/softkeyboard.h"
 #include "lang/phrasetranslator.h"
@@ -23,7 +25,7 @@ TranslateView::TranslateView(const QString &iconPath, const English *english, Di
     , m_keyboardButton(new QPushButton(QIcon(iconPath + QStringLiteral("keyboard.png")), tr("Keyboard")))
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, false))
 {
-    setFont(QFont(QStringLiteral("Helvetica"), 20));
+    setFont(Style::pageFont());
     m_input->setObjectName(QStringLiteral("translateInput"));
     m_output->setObjectName(QStringLiteral("translateOutput"));
     m_translateButton->setObjectName(QStringLiteral("translateButton"));

@@ -1,11 +1,12 @@
 #include "wordwidget.h"
 
+#include "conjugationdialog.h"
 #include "prompt.h"
+#include "style.h"
 
 #include "dict/dictionary.h"
 #include "input/rtllineedit.h"
 #include "input/softkeyboard.h"
-#include "conjugationdialog.h"
 #include "lang/language.h"
 
 #include <QCheckBox>
@@ -46,7 +47,7 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     for (const QString &label : Entry::typeLabels())
         m_typeNames.append(tr(qPrintable(label)));
     m_verbKinds = {QString(), tr("trans."), tr("intr.")};
-    setFont(QFont(QStringLiteral("Helvetica"), 20));
+    setFont(Style::pageFont());
 
     m_wordEdit->setObjectName(QStringLiteral("wordEdit"));
     m_typeCombo->setObjectName(QStringLiteral("typeCombo"));
@@ -58,15 +59,16 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     m_extraEdit->setObjectName(QStringLiteral("extraEdit"));
     m_keyboard->setObjectName(QStringLiteral("wordKeyboard"));
 
-    m_wordEdit->setFixedHeight(60);
-    m_typeCombo->setFont(QFont(QStringLiteral("Helvetica"), 16));
+    m_wordEdit->setFixedHeight(48);
+    m_typeCombo->setFont(Style::comboFont());
     m_typeCombo->addItems(m_typeNames);
-    m_subCombo->setFont(QFont(QStringLiteral("Helvetica"), 16));
+    m_subCombo->setFont(Style::comboFont());
     m_nameBox->setEnabled(false);
     m_extraEdit->setAlignment(Qt::AlignLeft);
-    m_extraEdit->setFixedHeight(60);
+    m_extraEdit->setFixedHeight(48);
 
     auto *grid = new QGridLayout;
+    grid->setVerticalSpacing(4);
     grid->addWidget(m_wordLabel, 0, 0);
     grid->addWidget(m_wordEdit, 0, 1);
     grid->addWidget(new QLabel(tr("Type:")), 1, 0);

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "input/rtllineedit.h"
+#include "input/softkey.h"
 #include "input/softkeyboard.h"
 
 #include "../guihelpers.h"
@@ -77,6 +78,7 @@ private slots:
     void learnWord();
     void listIncomplete();
     void trainerCountersAreSavedWithTheDictionary();
+    void fitsASmallScreen();
 
 private:
     std::unique_ptr<MainWindow> open();
@@ -478,6 +480,29 @@ void TestMainWindow::trainerCountersAreSavedWithTheDictionary()
     QCOMPARE(onDisk.load(path("small.dic")), Dictionary::LoadStatus::Ok);
     QCOMPARE(onDisk.entryById(2).learnedForward(), qint8(1));
     QCOMPARE(onDisk.entryById(2).learnedBackward(), qint8(10));
+}
+
+// A small laptop's screen: every page lays out without clipping, and the
+// soft keyboard's keys stay within it.
+void TestMainWindow::fitsASmallScreen()
+{
+    auto window = open();
+    window->resize(1024, 600);
+    QCoreApplication::processEvents();
+    QCOMPARE(window->size(), QSize(1024, 600));
+    auto *tabs = child<QTabWidget>(*window, "tabs");
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QCoreApplication::processEvents();
+        QWidget *page = tabs->widget(i);
+        QVERIFY2(page->minimumSizeHint().height() <= page->height(), qPrintable(tabs->tabText(i)));
+        for (auto *keyboard : page->findChildren<SoftKeyboard *>()) {
+            for (SoftKey *key : keyboard->keys()) {
+                if (keyboard->isVisible())
+                    QVERIFY(keyboard->rect().contains(key->geometry().translated(key->parentWidget()->pos())));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -2,7 +2,6 @@
 
 #include "dict/dictionary.h"
 
-
 // Dictionary bytes: whatever loads is saved whole and reads back the same,
 // as a healthy file.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -1,4 +1,5 @@
 #include "views/lookupview.h"
+#include "views/style.h"
 
 #include "input/rtllineedit.h"
 #include "input/softkeyboard.h"
@@ -16,10 +17,6 @@ QColor textColor(QWidget *widget)
 {
     return widget->palette().color(QPalette::Active, QPalette::Text);
 }
-
-const QColor Red(224, 64, 64);
-const QColor Green(0, 160, 32);
-const QColor Black(0, 0, 0);
 
 } // namespace
 
@@ -94,13 +91,13 @@ void TestLookupView::hebrewPrefix()
     QString word;
     topRowWord(&word);
     QCOMPARE(word, QString::fromUtf8("כָּתַב"));
-    QCOMPARE(textColor(m_input), Black);
+    QCOMPARE(textColor(m_input), Style::textColor());
     type(QString::fromUtf8("ב"));
-    QCOMPARE(textColor(m_input), Green);
+    QCOMPARE(textColor(m_input), Style::foundColor());
     const int top = topRowWord();
     // a letter that leads off every key: red, and the table stays
     type(QString::fromUtf8("ז"));
-    QCOMPARE(textColor(m_input), Red);
+    QCOMPARE(textColor(m_input), Style::notFoundColor());
     QCOMPARE(topRowWord(), top);
 }
 
@@ -109,10 +106,10 @@ void TestLookupView::userLanguageText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QColor>("color");
-    QTest::newRow("one row") << "bicycle" << 1 << Green;
-    QTest::newRow("any case") << "BiCyClE" << 1 << Green;
-    QTest::newRow("several rows") << "to " << 20 << Black;
-    QTest::newRow("nowhere") << "xyzzy" << 0 << Red;
+    QTest::newRow("one row") << "bicycle" << 1 << Style::foundColor();
+    QTest::newRow("any case") << "BiCyClE" << 1 << Style::foundColor();
+    QTest::newRow("several rows") << "to " << 20 << Style::textColor();
+    QTest::newRow("nowhere") << "xyzzy" << 0 << Style::notFoundColor();
 }
 
 void TestLookupView::userLanguageText()
@@ -142,7 +139,7 @@ void TestLookupView::emptyInputKeepsTheFilter()
     m_input->setText("bicycle");
     m_input->clear();
     QCOMPARE(m_table->model()->rowCount(), 1);
-    QCOMPARE(textColor(m_input), Green);
+    QCOMPARE(textColor(m_input), Style::foundColor());
 }
 
 void TestLookupView::returnOpensTheBestMatch()

@@ -1,3 +1,4 @@
+#include "views/style.h"
 #include "views/trainer.h"
 
 #include "input/rtllineedit.h"
@@ -198,7 +199,7 @@ void TestTrainer::answers()
     ask(id, hebrewAsked);
     this->answer(answer);
     auto *edit = child<QLineEdit>("answerEdit");
-    QCOMPARE(edit->palette().color(QPalette::Text), correct ? QColor(0, 160, 0) : QColor(255, 0, 0));
+    QCOMPARE(edit->palette().color(QPalette::Text), correct ? Style::foundColor() : Style::notFoundColor());
     QCOMPARE(edit->text(), hebrewAsked ? before.translation() : before.word());
     const Entry after = m_dictionary.entryById(id);
     QCOMPARE(int(hebrewAsked ? after.learnedForward() : after.learnedBackward()), correct ? 1 : 0);
