@@ -2,6 +2,6 @@
 
 const QList<Command> &commands()
 {
-    static const QList<Command> all = dictionaryCommands() + hebrewCommands();
+    static const QList<Command> all = dictionaryCommands() + hebrewCommands() + exchangeCommands();
     return all;
 }

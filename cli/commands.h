@@ -19,3 +19,4 @@ const QList<Command> &commands();
 
 QList<Command> dictionaryCommands();
 QList<Command> hebrewCommands();
+QList<Command> exchangeCommands();

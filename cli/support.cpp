@@ -61,6 +61,22 @@ std::optional<Arguments> parseArguments(
     return parsed;
 }
 
+std::optional<Arguments> parseArgumentsFrom(
+    const QString &command, const QStringList &args, int minCount, const QSet<QString> &options, int &exitCode)
+{
+    Arguments parsed(args, options);
+    if (!parsed.isValid()) {
+        exitCode = usageError(command, parsed.error());
+        return std::nullopt;
+    }
+    if (parsed.positional().size() < minCount) {
+        exitCode = usageError(command,
+            QStringLiteral("expected %1 or more arguments, got %2").arg(minCount).arg(parsed.positional().size()));
+        return std::nullopt;
+    }
+    return parsed;
+}
+
 int runOnDictionary(const QString &command, const QStringList &args, int count, const QSet<QString> &options,
     const DictionaryCommand &body)
 {

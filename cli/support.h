@@ -23,6 +23,9 @@ constexpr int BadArguments = 2;
 // exitCode set.
 std::optional<Arguments> parseArguments(
     const QString &command, const QStringList &args, int count, const QSet<QString> &options, int &exitCode);
+// The same with minCount or more positional arguments.
+std::optional<Arguments> parseArgumentsFrom(
+    const QString &command, const QStringList &args, int minCount, const QSet<QString> &options, int &exitCode);
 
 // A command on the dictionary named by its first argument: the arguments
 // are checked and the dictionary loaded before body runs; a failure on the

@@ -678,6 +678,12 @@ bool Dictionary::setLearnCounters(int id, qint8 forward, qint8 backward)
     return true;
 }
 
+void Dictionary::setLearnCountersAt(int position, qint8 forward, qint8 backward)
+{
+    m_entries[size_t(position)]->setLearnCounters(forward, backward);
+    announceChange(position);
+}
+
 void Dictionary::resetLearnCounters()
 {
     beginReset();

@@ -113,6 +113,8 @@ public:
     QList<Entry> entriesWithFlags(Entry::Flags mask, Entry::Flags value) const;
     QHash<int, Entry> entriesById() const;
     bool setLearnCounters(int id, qint8 forward, qint8 backward);
+    // The counters of the entry at a sorted position (0 <= i < count()).
+    void setLearnCountersAt(int position, qint8 forward, qint8 backward);
     void resetLearnCounters();
     QList<int> learnedIds() const;
 

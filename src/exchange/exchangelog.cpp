@@ -1,0 +1,3 @@
+#include "exchangelog.h"
+
+Q_LOGGING_CATEGORY(lcExchange, "verbalon.exchange", QtWarningMsg)
