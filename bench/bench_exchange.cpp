@@ -1,0 +1,118 @@
+#include "generator.h"
+
+#include "dict/dictionary.h"
+#include "dict/dictionarylist.h"
+#include "exchange/dictionaryupdater.h"
+#include "exchange/networkupdate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir &scratch()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// A server's dictionary of 100k entries and the local copy of it, in which
+// one entry in a hundred was changed, added or learned.
+void writePair(const QString &serverDir, const QString &localDir, int count)
+{
+    QDir().mkpath(serverDir);
+    QDir().mkpath(localDir);
+    Dictionary server(QDir(serverDir).filePath(QStringLiteral("big.dic")));
+    generateDictionary(server, count);
+    Dictionary local;
+    if (!server.save() || local.load(server.fileName()) != Dictionary::LoadStatus::Ok)
+        qFatal("cannot write the dictionaries");
+    for (int i = 0; i < count; i += 100) {
+        Entry e = *local.entryAt(i);
+        switch ((i / 100) % 3) {
+        case 0: local.setLearnCounters(e.id(), 3, 4); break;
+        case 1:
+            e.setTranslation(e.translation() + QStringLiteral(", more"));
+            local.replaceEntry(e);
+            break;
+        default: local.addOrReplace(Entry(QStringLiteral("added%1").arg(i), QStringLiteral("new"), 0)); break;
+        }
+    }
+    Dictionary copy(QDir(localDir).filePath(QStringLiteral("big.dic")));
+    (void)copy.readFrom(local.toBytes());
+    if (!copy.save())
+        qFatal("cannot write the local copy");
+}
+
+void BM_MergeWithLocalCopy(benchmark::State &state)
+{
+    const QString serverDir = scratch().filePath(QStringLiteral("server"));
+    const QString localDir = scratch().filePath(QStringLiteral("local"));
+    writePair(serverDir, localDir, int(state.range(0)));
+    QFile file(QDir(serverDir).filePath(QStringLiteral("big.dic")));
+    if (!file.open(QIODevice::ReadOnly))
+        state.SkipWithError("no server file");
+    const QByteArray incoming = file.readAll();
+    for (auto _ : state) {
+        DictionaryUpdater updater(localDir);
+        benchmark::DoNotOptimize(updater.update(QStringLiteral("big.dic"), incoming));
+    }
+}
+
+// The whole update of one dictionary from a loopback HTTP server: list,
+// download, merge, save.
+void BM_UpdateOverHttp(benchmark::State &state)
+{
+    const QString serverDir = scratch().filePath(QStringLiteral("http"));
+    const QString localDir = scratch().filePath(QStringLiteral("httplocal"));
+    writePair(serverDir, localDir, int(state.range(0)));
+    DictionaryList list;
+    list.setFileName(QDir(serverDir).filePath(QStringLiteral("dicts.dic")));
+    list.addDictionary(QStringLiteral("Big"), QStringLiteral("he_IL"), QStringLiteral("big.dic"), QString(), QString());
+    if (!list.save())
+        qFatal("cannot write the list");
+    QProcess server;
+    server.start(QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral(VERBALON_SOURCE_DIR "/tests/exchange/httpserver.py"), serverDir});
+    if (!server.waitForReadyRead(20000)) {
+        state.SkipWithError("no HTTP server");
+        return;
+    }
+    const QString url = QStringLiteral("http://127.0.0.1:%1").arg(server.readLine().trimmed().toInt());
+    for (auto _ : state) {
+        DictionaryList local;
+        local.setFileName(QDir(localDir).filePath(QStringLiteral("dicts.dic")));
+        NetworkUpdate update(&local, localDir, nullptr);
+        QEventLoop loop;
+        QObject::connect(&update, &ExchangeRun::listReady, &update,
+            [&update] { update.fetchFiles({QStringLiteral("big.dic")}); });
+        QObject::connect(&update, &ExchangeRun::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&update, &ExchangeRun::listFailed, &loop, &QEventLoop::quit);
+        update.fetchList(url);
+        loop.exec();
+        if (!update.failedFiles().isEmpty() || update.changedFiles().isEmpty())
+            state.SkipWithError("update failed");
+    }
+    server.kill();
+    server.waitForFinished();
+}
+
+} // namespace
+
+BENCHMARK(BM_MergeWithLocalCopy)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdateOverHttp)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
