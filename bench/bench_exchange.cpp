@@ -90,8 +90,8 @@ void BM_UpdateOverHttp(benchmark::State &state)
         local.setFileName(QDir(localDir).filePath(QStringLiteral("dicts.dic")));
         NetworkUpdate update(&local, localDir, nullptr);
         QEventLoop loop;
-        QObject::connect(&update, &ExchangeRun::listReady, &update,
-            [&update] { update.fetchFiles({QStringLiteral("big.dic")}); });
+        QObject::connect(
+            &update, &ExchangeRun::listReady, &update, [&update] { update.fetchFiles({QStringLiteral("big.dic")}); });
         QObject::connect(&update, &ExchangeRun::finished, &loop, &QEventLoop::quit);
         QObject::connect(&update, &ExchangeRun::listFailed, &loop, &QEventLoop::quit);
         update.fetchList(url);

@@ -2,6 +2,10 @@
 
 #include "applog.h"
 
+#include "dialogs/androidsync.h"
+#include "dialogs/dictionarymanager.h"
+#include "dialogs/exportdicts.h"
+#include "dialogs/syncdialog.h"
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
 #include "lang/english.h"
@@ -100,19 +104,16 @@ void MainWindow::createMenus()
     QMenu *file = menuBar()->addMenu(tr("&File"));
     connect(addAction(file, m_icons.exit, tr("Quit"), "quitAction"), &QAction::triggered, this, &QWidget::close);
 
-    // the transfer dialogs and the manager come in a later version
     QMenu *dictionaries = menuBar()->addMenu(tr("&Dictionaries"));
-    const QList<QAction *> exchange = {
-        addAction(dictionaries, m_icons.reload, tr("&Update from Network"), "updateNetAction"),
-        addAction(dictionaries, m_icons.reload, tr("&Android Sync. (USB)"), "syncUsbAction"),
-        addAction(dictionaries, m_icons.reload, tr("&Export Masters (FTP)"), "exportMastersAction"),
-    };
+    connect(addAction(dictionaries, m_icons.reload, tr("&Update from Network"), "updateNetAction"), &QAction::triggered,
+        this, &MainWindow::updateNet);
+    connect(addAction(dictionaries, m_icons.reload, tr("&Android Sync. (USB)"), "syncUsbAction"), &QAction::triggered,
+        this, &MainWindow::syncUSB);
+    connect(addAction(dictionaries, m_icons.reload, tr("&Export Masters (FTP)"), "exportMastersAction"),
+        &QAction::triggered, this, &MainWindow::exportMasters);
     dictionaries->addSeparator();
-    QAction *manage = addAction(dictionaries, m_icons.dictionary, tr("&Manage..."), "manageAction");
-    for (QAction *action : exchange + QList<QAction *>{manage}) {
-        action->setEnabled(false);
-        action->setToolTip(tr("Not available in this version"));
-    }
+    connect(addAction(dictionaries, m_icons.dictionary, tr("&Manage..."), "manageAction"), &QAction::triggered, this,
+        &MainWindow::manageDicts);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     connect(addAction(help, m_icons.help, tr("About &Verbalon"), "aboutAction"), &QAction::triggered, this,
@@ -376,6 +377,83 @@ void MainWindow::learnWord(const QString &word)
     } else {
         showInEditor(Entry(word, QString(), 0));
     }
+}
+
+template <typename Dialog> void MainWindow::runExchange()
+{
+    if (!settleUnstoredEdit() || !settleUnsavedChanges())
+        return;
+    Dialog dialog(this, m_dictionaryList.get(), m_dataDirectory);
+    Prompt::runDialog(&dialog);
+    reloadIfChanged(dialog.changedFiles());
+}
+
+// An old copy in memory must never overwrite what a dialog wrote: a changed
+// file is loaded again, and the selector shows what the list now holds.
+void MainWindow::reloadIfChanged(const QStringList &changedFiles)
+{
+    const bool changed = m_loadedIndex >= 0
+        && (changedFiles.contains(m_dictionaryList->file(m_loadedIndex)) || m_dictionary->isModified());
+    if (changed)
+        m_loadedIndex = -1;
+    if (changed || m_languageSelector->count() != m_dictionaryList->count())
+        updateLanguageSelector();
+}
+
+void MainWindow::updateNet()
+{
+    runExchange<SyncDialog>();
+}
+
+void MainWindow::syncUSB()
+{
+    qCDebug(lcApp) << "SYNC USB";
+    runExchange<AndroidSync>();
+}
+
+void MainWindow::exportMasters()
+{
+    qCDebug(lcApp) << "EXPORT MASTER";
+    runExchange<ExportDicts>();
+}
+
+void MainWindow::manageDicts()
+{
+    if (!settleUnstoredEdit() || !settleUnsavedChanges())
+        return;
+    DictionaryManager manager(this, m_dictionaryList.get(), m_dataDirectory);
+    Prompt::runDialog(&manager);
+    // the selected dictionary is loaded afresh; a deleted one is never saved back
+    m_loadedIndex = -1;
+    updateLanguageSelector();
+}
+
+void MainWindow::updateLanguageSelector()
+{
+    const QString current = m_languageSelector->currentText();
+    {
+        const QSignalBlocker blocker(m_languageSelector);
+        m_languageSelector->clear();
+        m_languageSelector->addItems(m_dictionaryList->names());
+        m_languageSelector->setCurrentIndex(qMax(0, m_languageSelector->findText(current)));
+    }
+    const int index = m_languageSelector->currentIndex();
+    if (index >= 0 && index == m_loadedIndex)
+        return;
+    // what the store held was settled before; it is read afresh
+    m_dictionary->clear();
+    if (index >= 0) {
+        languageSelected(index);
+        return;
+    }
+    // no dictionary left
+    m_loadedIndex = -1;
+    m_currentEntrySet = false;
+    m_userLanguageSelector->clear();
+    m_lookupView->dictionaryChanged(QString());
+    m_wordWidget->newEntry();
+    statusBar()->clearMessage();
+    updateActions();
 }
 
 void MainWindow::helpAbout()

@@ -10,6 +10,7 @@
 #include <memory>
 
 class Dictionary;
+class QDialog;
 class DictionaryList;
 class English;
 class LookupView;
@@ -50,8 +51,13 @@ public slots:
     void editEntry(const Entry &entry);
     void wordCompleted(const QString &word);
     void learnWord(const QString &word);
+    void updateLanguageSelector();
     void languageSelected(int index);
     void userLanguageSelected(int index);
+    void updateNet();
+    void syncUSB();
+    void exportMasters();
+    void manageDicts();
     void helpAbout();
     void helpNoDicts();
 
@@ -78,6 +84,10 @@ private:
     bool storeEditedEntry(const QString &word);
     void showInEditor(const Entry &entry);
     void reportLoad(const QString &file);
+    // Runs a dialog that may replace dictionary files: unsaved changes are
+    // settled before, and a changed file is loaded again after.
+    template <typename Dialog> void runExchange();
+    void reloadIfChanged(const QStringList &changedFiles);
     // Actions that need a dictionary follow whether one is loaded.
     void updateActions();
 

@@ -25,7 +25,7 @@ public:
 
     void fetchList();
     void syncFiles(const QStringList &files);
-    void cancel();
+    void cancel() override;
 
 private:
     enum Step { ListNotRead, FileArriving, FilePushing, Done };

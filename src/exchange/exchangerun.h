@@ -24,6 +24,8 @@ public:
     const QStringList &failedFiles() const { return m_failed; }
     // The files this run replaced in the data directory.
     const QStringList &changedFiles() const { return m_changed; }
+    // Stops the transfer under way and the files still to come.
+    virtual void cancel() = 0;
 
 signals:
     void info(const QString &text);

@@ -23,7 +23,7 @@ public:
     void fetchList(const QString &destination);
     // The chosen files, then the list.
     void sendFiles(const QStringList &files);
-    void cancel();
+    void cancel() override;
 
     // The file as a master copy: every counter at -1; empty when the file
     // cannot be read whole. The file itself is not changed.

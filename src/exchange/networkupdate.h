@@ -26,7 +26,7 @@ public:
     void fetchList(const QString &baseUrl);
     // Step 1: the chosen files, one after the other.
     void fetchFiles(const QStringList &files);
-    void cancel();
+    void cancel() override;
 
 private:
     void read(const QString &name);

@@ -1,5 +1,6 @@
 #include "prompt.h"
 
+#include <QDialog>
 #include <QPushButton>
 
 namespace {
@@ -10,7 +11,23 @@ Prompt::Handler &handler()
     return h;
 }
 
+Prompt::DialogHandler &dialogHandler()
+{
+    static Prompt::DialogHandler h;
+    return h;
+}
+
 } // namespace
+
+int Prompt::runDialog(QDialog *dialog)
+{
+    return dialogHandler() ? dialogHandler()(dialog) : dialog->exec();
+}
+
+void Prompt::setDialogHandler(DialogHandler h)
+{
+    dialogHandler() = std::move(h);
+}
 
 int Prompt::ask(QWidget *parent, const Request &request)
 {

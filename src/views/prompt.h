@@ -5,9 +5,11 @@
 
 #include <functional>
 
-// Every message box of the program goes through here, so that the texts and
-// buttons stay in one form and tests can answer the boxes without a modal
-// loop.
+class QDialog;
+
+// Every message box and modal dialog of the program goes through here, so
+// that the texts and buttons stay in one form and tests can answer them
+// without a modal loop.
 class Prompt
 {
 public:
@@ -30,4 +32,10 @@ public:
     // Answers every box from now on instead of showing it; an empty
     // handler shows boxes again.
     static void setHandler(Handler handler);
+
+    using DialogHandler = std::function<int(QDialog *)>;
+    // Runs a modal dialog and returns its result: exec(), or what the
+    // handler set for tests makes of it.
+    static int runDialog(QDialog *dialog);
+    static void setDialogHandler(DialogHandler handler);
 };

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Trace lines of the "Dictionaries" dialogs ("verbalon.dialogs").
+Q_DECLARE_LOGGING_CATEGORY(lcDialogs)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class DictionaryList;
+class DictionaryTable;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// "Dictionary Manager": the local dictionaries, the user languages of the
+// selected one (written when another row is selected; languages can only be
+// appended), deleting a dictionary and creating one with the wizard.
+class DictionaryManager : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DictionaryManager(QWidget *parent, DictionaryList *dictionaryList, const QString &dataDirectory);
+
+    // Files whose dictionary this dialog changed or deleted.
+    const QStringList &changedFiles() const { return m_changedFiles; }
+
+public slots:
+    void dictNew();
+    void dictDelete();
+    void tableCellChanged(int row, int column, int oldRow, int oldColumn);
+    void updateUserLanguages(int row);
+
+private:
+    QStringList selectedLanguages() const;
+    void showRowLanguages(int row);
+    void showNote(const QString &text);
+
+    DictionaryList *m_dictionaryList;
+    QString m_dataDirectory;
+    DictionaryTable *m_table;
+    QGroupBox *m_settingsBox;
+    QComboBox *m_userLanguageBoxes[4];
+    QLabel *m_note;
+    QStringList m_codes;
+    QStringList m_changedFiles;
+};

@@ -1,0 +1,462 @@
+#include "../exchange/servers.h"
+#include "../guihelpers.h"
+
+#include "app/mainwindow.h"
+#include "dialogs/androidsync.h"
+#include "dialogs/authdialog.h"
+#include "dialogs/dictionarymanager.h"
+#include "dialogs/dictionarywizard.h"
+#include "dialogs/exportdicts.h"
+#include "dialogs/proxysettings.h"
+#include "dialogs/syncdialog.h"
+#include "dialogs/synctable.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString Bin = QStringLiteral(VERBALON_BIN_DIR);
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A folder with these sample dictionaries and a list of them.
+void fillFolder(const QString &dir, const QStringList &files)
+{
+    QDir().mkpath(dir);
+    DictionaryList sample;
+    sample.load(Bin + QStringLiteral("/dicts.dic"));
+    DictionaryList list;
+    list.setFileName(QDir(dir).filePath(QStringLiteral("dicts.dic")));
+    for (const QString &file : files) {
+        QFile::remove(QDir(dir).filePath(file));
+        QFile::copy(Bin + u'/' + file, QDir(dir).filePath(file));
+        list.updateRecord(sample.record(sample.indexOfFile(file)));
+    }
+    QVERIFY(list.save());
+}
+
+template <typename T> T *child(QWidget *parent, const char *name)
+{
+    return parent->findChild<T *>(QLatin1String(name));
+}
+
+QPushButton *stepButton(QWidget *dialog)
+{
+    return child<QPushButton>(dialog, "getListButton");
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void layout_data();
+    void layout();
+    void updateThreeFilesTheSecondMissing();
+    void updateWithNothingTicked();
+    void failedListCanBeTriedAgain();
+    void exportWithLogin();
+    void androidSync();
+    void managerShowsAndAppendsLanguages();
+    void managerDeletes_data();
+    void managerDeletes();
+    void wizard_data();
+    void wizard();
+    void proxyFromEnvironment_data();
+    void proxyFromEnvironment();
+    void windowSettlesAndReloads_data();
+    void windowSettlesAndReloads();
+    void windowAfterDeletingTheOpenDictionary();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString local() const { return path("local"); }
+    QString http() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_http.port()); }
+    // Answers the login dialog with the user and this password.
+    void answerLogins(const QString &password);
+
+    QTemporaryDir m_dir;
+    TestServer m_http;
+    TestServer m_ftp;
+    DictionaryList m_list;
+    std::unique_ptr<PromptScript> m_prompts;
+};
+
+void TestDialogs::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString here = QStringLiteral(VERBALON_SOURCE_DIR "/tests/exchange");
+    QVERIFY(QDir().mkpath(path("server")) && QDir().mkpath(path("ftp")));
+    QVERIFY(m_http.startScript(here + "/httpserver.py", {path("server")}));
+    QVERIFY(m_ftp.startScript(here + "/ftpserver.py", {path("ftp")}));
+}
+
+void TestDialogs::init()
+{
+    QDir(local()).removeRecursively();
+    fillFolder(local(), {"hebrew.dic", "russian.dic", "arabic.dic"});
+    fillFolder(path("server"), {"hebrew.dic", "farsi.dic", "arabic.dic"});
+    fillFolder(path("ftp/data"), {"hebrew.dic", "russian.dic"});
+    m_list = DictionaryList();
+    QVERIFY(m_list.load(local() + "/dicts.dic"));
+    m_prompts = std::make_unique<PromptScript>();
+}
+
+void TestDialogs::cleanup()
+{
+    m_prompts.reset();
+    Prompt::setDialogHandler({});
+}
+
+void TestDialogs::answerLogins(const QString &password)
+{
+    Prompt::setDialogHandler([password](QDialog *dialog) {
+        if (!qobject_cast<AuthDialog *>(dialog))
+            return int(QDialog::Rejected);
+        child<QLineEdit>(dialog, "userEdit")->setText("user");
+        child<QLineEdit>(dialog, "passwordEdit")->setText(password);
+        return int(QDialog::Accepted);
+    });
+}
+
+void TestDialogs::layout_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("source");
+    QTest::addColumn<bool>("proxy");
+    QTest::newRow("update") << 0 << true << true;
+    QTest::newRow("export") << 1 << true << true;
+    QTest::newRow("android") << 2 << false << false;
+}
+
+void TestDialogs::layout()
+{
+    QFETCH(int, kind);
+    std::unique_ptr<DictsDialog> dialog;
+    if (kind == 0)
+        dialog = std::make_unique<SyncDialog>(nullptr, &m_list, local());
+    else if (kind == 1)
+        dialog = std::make_unique<ExportDicts>(nullptr, &m_list, local());
+    else
+        dialog = std::make_unique<AndroidSync>(nullptr, &m_list, local());
+    QTEST(child<QLineEdit>(dialog.get(), "sourceEdit") != nullptr, "source");
+    QTEST(child<QPushButton>(dialog.get(), "proxyButton") != nullptr, "proxy");
+    QVERIFY(stepButton(dialog.get())->isEnabled());
+}
+
+// The second of three ticked files is missing: its warning names it, the
+// first and third are merged and saved, the progress ends at its maximum.
+void TestDialogs::updateThreeFilesTheSecondMissing()
+{
+    QFile::remove(path("server/farsi.dic"));
+    fillFolder(local(), {"hebrew.dic", "farsi.dic", "arabic.dic"});
+    QVERIFY(m_list.load(local() + "/dicts.dic"));
+    SyncDialog dialog(nullptr, &m_list, local());
+    child<QLineEdit>(&dialog, "sourceEdit")->setText(http());
+    stepButton(&dialog)->click();
+    QTRY_COMPARE(stepButton(&dialog)->isEnabled(), true);
+    auto *table = child<SyncTable>(&dialog, "dictionaryTable");
+    QCOMPARE(table->checkedFiles(), QStringList({"hebrew.dic", "farsi.dic", "arabic.dic"}));
+    stepButton(&dialog)->click();
+    QTRY_VERIFY(!child<QPushButton>(&dialog, "cancelButton")->isEnabled());
+    QCOMPARE(m_prompts->titles(), QStringList{"Update Error"});
+    QVERIFY(m_prompts->asked.first().text.contains(http() + "/farsi.dic"));
+    auto *progress = child<QProgressBar>(&dialog, "progressBar");
+    QCOMPARE(progress->value(), progress->maximum());
+    QCOMPARE(dialog.changedFiles(), QStringList({"hebrew.dic", "arabic.dic"}));
+    QVERIFY(QFile::exists(local() + "/hebrew.dic.bak"));
+    QVERIFY(child<QLabel>(&dialog, "infoLabel")->text().contains("farsi.dic"));
+    stepButton(&dialog)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestDialogs::updateWithNothingTicked()
+{
+    SyncDialog dialog(nullptr, &m_list, local());
+    child<QLineEdit>(&dialog, "sourceEdit")->setText(http());
+    stepButton(&dialog)->click();
+    QTRY_COMPARE(stepButton(&dialog)->isEnabled(), true);
+    auto *table = child<SyncTable>(&dialog, "dictionaryTable");
+    for (int row = 0; row < table->rowCount(); ++row)
+        table->item(row, 0)->setCheckState(Qt::Unchecked);
+    stepButton(&dialog)->click();
+    QTRY_COMPARE(child<QLabel>(&dialog, "infoLabel")->text(), QStringLiteral("Update completed."));
+    QVERIFY(dialog.changedFiles().isEmpty());
+}
+
+void TestDialogs::failedListCanBeTriedAgain()
+{
+    SyncDialog dialog(nullptr, &m_list, local());
+    auto *source = child<QLineEdit>(&dialog, "sourceEdit");
+    source->setText(http() + "/nowhere");
+    stepButton(&dialog)->click();
+    QTRY_COMPARE(m_prompts->titles(), QStringList{"Update Error"});
+    QVERIFY(source->isEnabled() && stepButton(&dialog)->isEnabled());
+    source->setText(http());
+    stepButton(&dialog)->click();
+    QTRY_COMPARE(child<SyncTable>(&dialog, "dictionaryTable")->rowCount(), 3);
+}
+
+// Masters go up with their counters cleared, the local file keeps its own;
+// the list carries the new size and date.
+void TestDialogs::exportWithLogin()
+{
+    Dictionary mine;
+    QCOMPARE(mine.load(local() + "/hebrew.dic"), Dictionary::LoadStatus::Ok);
+    mine.setLearnCounters(mine.entryAt(0)->id(), 5, 5);
+    QVERIFY(mine.save());
+    answerLogins("secret");
+    ExportDicts dialog(nullptr, &m_list, local());
+    child<QLineEdit>(&dialog, "sourceEdit")->setText(QStringLiteral("ftp://127.0.0.1:%1/data").arg(m_ftp.port()));
+    stepButton(&dialog)->click();
+    QTRY_COMPARE(child<SyncTable>(&dialog, "dictionaryTable")->checkedFiles(), QStringList({"hebrew.dic", "russian.dic"}));
+    stepButton(&dialog)->click();
+    QTRY_VERIFY(!child<QPushButton>(&dialog, "cancelButton")->isEnabled());
+    Dictionary master;
+    QCOMPARE(master.load(path("ftp/data/hebrew.dic")), Dictionary::LoadStatus::Ok);
+    QVERIFY(master.learnedIds().isEmpty());
+    Dictionary localAfter;
+    QCOMPARE(localAfter.load(local() + "/hebrew.dic"), Dictionary::LoadStatus::Ok);
+    QCOMPARE(localAfter.learnedIds().size(), 1);
+    DictionaryList list;
+    QVERIFY(list.load(path("ftp/data/dicts.dic")));
+    QCOMPARE(list.record(list.indexOfFile("hebrew.dic")).value("DATE"), QDate::currentDate().toString("yyyy-MM-dd"));
+    QCOMPARE(list.record(list.indexOfFile("hebrew.dic")).value("SIZE"),
+        QStringLiteral("%1 KB").arg(readAll(path("ftp/data/hebrew.dic")).size() / 1024));
+}
+
+void TestDialogs::androidSync()
+{
+    fillFolder(path("device"), {"hebrew.dic", "arabic.dic"});
+    qputenv("VERBALON_ADB", VERBALON_SOURCE_DIR "/tests/exchange/fake-adb.sh");
+    qputenv("FAKE_ADB_DEVICE", path("device").toLocal8Bit());
+    AndroidSync dialog(nullptr, &m_list, local());
+    stepButton(&dialog)->click();
+    QTRY_COMPARE(stepButton(&dialog)->isEnabled(), true);
+    QCOMPARE(child<SyncTable>(&dialog, "dictionaryTable")->checkedFiles(), QStringList({"hebrew.dic", "arabic.dic"}));
+    stepButton(&dialog)->click();
+    QTRY_VERIFY(!child<QPushButton>(&dialog, "cancelButton")->isEnabled());
+    QVERIFY(stepButton(&dialog)->isEnabled());
+    QCOMPARE(readAll(path("device/arabic.dic")), readAll(local() + "/arabic.dic"));
+    QCOMPARE(dialog.changedFiles(), QStringList({"hebrew.dic", "arabic.dic"}));
+    qunsetenv("FAKE_ADB_DEVICE");
+}
+
+void TestDialogs::managerShowsAndAppendsLanguages()
+{
+    m_list.setValue(m_list.indexOfFile("russian.dic"), "USER", "en,fr");
+    QVERIFY(m_list.save());
+    {
+        Dictionary russian;
+        QCOMPARE(russian.load(local() + "/russian.dic"), Dictionary::LoadStatus::Ok);
+        russian.setAttribute("USER", "en,fr");
+        QVERIFY(russian.save());
+    }
+    DictionaryManager manager(nullptr, &m_list, local());
+    auto *table = child<QTableWidget>(&manager, "dictionaryTable");
+    QComboBox *boxes[4];
+    for (int k = 0; k < 4; ++k)
+        boxes[k] = child<QComboBox>(&manager, qPrintable(QStringLiteral("userLanguageBox%1").arg(k + 1)));
+    const int row = m_list.indexOfFile("russian.dic");
+    table->setCurrentCell(row, 0);
+    QCOMPARE(QStringList({boxes[0]->currentText(), boxes[1]->currentText(), boxes[2]->currentText(),
+                 boxes[3]->currentText()}),
+        QStringList({"English", "French", "--", "--"}));
+    boxes[2]->setCurrentText("Italian");
+    table->setCurrentCell(row == 0 ? 1 : 0, 0);
+    QCOMPARE(m_list.userLanguages(row), QStringList({"en", "fr", "it"}));
+    Dictionary russian;
+    QCOMPARE(russian.load(local() + "/russian.dic"), Dictionary::LoadStatus::Ok);
+    QCOMPARE(russian.attribute("USER"), QStringLiteral("en,fr,it"));
+
+    // languages are only appended: a changed first one is refused, and said so
+    table->setCurrentCell(row, 0);
+    boxes[0]->setCurrentText("German");
+    table->setCurrentCell(row == 0 ? 1 : 0, 0);
+    QCOMPARE(m_list.userLanguages(row), QStringList({"en", "fr", "it"}));
+    QVERIFY(!child<QLabel>(&manager, "noteLabel")->text().isEmpty());
+}
+
+void TestDialogs::managerDeletes_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("declined") << 1;
+    QTest::newRow("accepted") << 0;
+}
+
+void TestDialogs::managerDeletes()
+{
+    QFETCH(int, answer);
+    DictionaryManager manager(nullptr, &m_list, local());
+    auto *table = child<QTableWidget>(&manager, "dictionaryTable");
+    table->setCurrentCell(1, 0);
+    m_prompts->answers = {answer};
+    child<QPushButton>(&manager, "deleteButton")->click();
+    QCOMPARE(m_prompts->titles(), QStringList{"Delete Dictionary"});
+    const bool deleted = answer == 0;
+    QCOMPARE(m_list.containsFile("russian.dic"), !deleted);
+    QCOMPARE(QFile::exists(local() + "/russian.dic"), !deleted);
+    QCOMPARE(table->rowCount(), deleted ? 2 : 3);
+    DictionaryList onDisk;
+    QVERIFY(onDisk.load(local() + "/dicts.dic"));
+    QCOMPARE(onDisk.count(), m_list.count());
+}
+
+void TestDialogs::wizard_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("creates");
+    QTest::newRow("a new file") << "new.dic" << true;
+    QTest::newRow("not ending in .dic") << "new.txt" << false;
+    QTest::newRow("not a plain name") << "../new.dic" << false;
+    QTest::newRow("the file exists") << "stray.dic" << false;
+    QTest::newRow("the list has it") << "hebrew.dic" << false;
+    QTest::newRow("the save fails") << "missing/new.dic" << false;
+}
+
+// The wizard never overwrites: "Create" waits, with its reason, for a plain
+// new name; the list gets its record only once the file is written.
+void TestDialogs::wizard()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, creates);
+    QFile stray(local() + "/stray.dic");
+    QVERIFY(stray.open(QIODevice::WriteOnly));
+    stray.close();
+    const QString directory = file.startsWith("missing") ? local() + "/missing" : local();
+    DictionaryWizard wizard(nullptr, &m_list, directory);
+    child<QLineEdit>(&wizard, "nameEdit")->setText("Test");
+    child<QComboBox>(&wizard, "codeBox")->setCurrentText("xx_YY more text");
+    child<QLineEdit>(&wizard, "fileEdit")->setText(file.section(u'/', file.startsWith("missing") ? 1 : 0));
+    auto *create = child<QPushButton>(&wizard, "createButton");
+    QCOMPARE(create->isEnabled(), wizard.problem().isEmpty());
+    QCOMPARE(child<QLabel>(&wizard, "reasonLabel")->text().isEmpty(), create->isEnabled());
+    create->click();
+    QCOMPARE(wizard.result() == QDialog::Accepted, creates);
+    const QString name = file.section(u'/', -1);
+    QCOMPARE(m_list.containsFile(name), creates || name == "hebrew.dic");
+    if (file.startsWith("missing"))
+        QCOMPARE(m_prompts->titles(), QStringList{"New Dictionary"});
+    if (!creates)
+        return;
+    Dictionary created;
+    QCOMPARE(created.load(local() + "/new.dic"), Dictionary::LoadStatus::Ok);
+    QCOMPARE(created.type(), QStringLiteral("xx_YY"));
+    QCOMPARE(created.count(), 0);
+}
+
+void TestDialogs::proxyFromEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("port");
+    QTest::newRow("host and port") << QByteArray("http_proxy") << QByteArray("http://proxy.lan:3128/") << "proxy.lan"
+                                   << "3128";
+    QTest::newRow("no port") << QByteArray("http_proxy") << QByteArray("http://proxy.lan") << "proxy.lan" << "-1";
+    QTest::newRow("another variable") << QByteArray("my_http_proxy") << QByteArray("http://proxy.lan:3128") << ""
+                                      << "";
+    QTest::newRow("upper case is not read") << QByteArray("HTTP_PROXY") << QByteArray("http://proxy.lan:3128") << ""
+                                            << "";
+}
+
+void TestDialogs::proxyFromEnvironment()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    qunsetenv("http_proxy");
+    qputenv(variable, value);
+    ProxyConfig proxy;
+    ProxySettings settings(nullptr, &proxy);
+    qunsetenv(variable);
+    QTEST(child<QLineEdit>(&settings, "hostEdit")->text(), "host");
+    QTEST(child<QLineEdit>(&settings, "portEdit")->text(), "port");
+    QCOMPARE(child<QLineEdit>(&settings, "passwordEdit")->echoMode(), QLineEdit::Password);
+    // accepted with an empty host: no proxy
+    child<QLineEdit>(&settings, "hostEdit")->clear();
+    settings.accept();
+    QVERIFY(proxy.host.isEmpty());
+}
+
+void TestDialogs::windowSettlesAndReloads_data()
+{
+    QTest::addColumn<int>("answer"); // to "Unsaved Changes"
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("save") << 0 << true;
+    QTest::newRow("discard") << 1 << true;
+    QTest::newRow("cancel: the dialog does not open") << 2 << false;
+}
+
+// Before a dialog may replace the open dictionary's file, unsaved changes
+// are settled; after it, a replaced file is loaded again.
+void TestDialogs::windowSettlesAndReloads()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    MainWindow window(local());
+    window.dictionary()->setLearnCounters(window.dictionary()->entryAt(0)->id(), 3, 3);
+    m_prompts->answers = {answer};
+    bool ran = false;
+    Prompt::setDialogHandler([this, &ran](QDialog *dialog) -> int {
+        ran = true;
+        child<QLineEdit>(dialog, "sourceEdit")->setText(http());
+        stepButton(dialog)->click();
+        if (!QTest::qWaitFor([dialog] { return stepButton(dialog)->isEnabled(); }))
+            return QDialog::Rejected;
+        stepButton(dialog)->click();
+        return QTest::qWaitFor([dialog] { return !child<QPushButton>(dialog, "cancelButton")->isEnabled(); })
+            ? QDialog::Accepted
+            : QDialog::Rejected;
+    });
+    window.updateNet();
+    QCOMPARE(ran, opened);
+    Dictionary onDisk;
+    QCOMPARE(onDisk.load(local() + "/hebrew.dic"), Dictionary::LoadStatus::Ok);
+    // what the window holds is what the file holds
+    QCOMPARE(window.dictionary()->isModified(), !opened);
+    if (opened)
+        QCOMPARE(window.dictionary()->learnedIds(), onDisk.learnedIds());
+    QCOMPARE(onDisk.learnedIds().isEmpty(), answer != 0);
+}
+
+void TestDialogs::windowAfterDeletingTheOpenDictionary()
+{
+    MainWindow window(local());
+    auto *selector = child<QComboBox>(&window, "languageSelector");
+    for (int left = 2; left >= 0; --left) {
+        m_prompts->answers = {0};
+        Prompt::setDialogHandler([](QDialog *dialog) {
+            child<QTableWidget>(dialog, "dictionaryTable")->setCurrentCell(0, 0);
+            child<QPushButton>(dialog, "deleteButton")->click();
+            return int(QDialog::Accepted);
+        });
+        const QString deleted = window.dictionary()->fileName();
+        window.manageDicts();
+        QVERIFY(!QFile::exists(deleted));
+        QCOMPARE(selector->count(), left);
+        QCOMPARE(window.dictionary()->count() > 0, left > 0);
+    }
+    QVERIFY(!child<QAction>(&window, "saveAction")->isEnabled());
+    window.saveDictionary();
+    QVERIFY(QDir(local()).entryList({"*.dic"}).contains("dicts.dic"));
+    QCOMPARE(QDir(local()).entryList({"*.dic"}).size(), 1);
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
