@@ -3,6 +3,7 @@
 #include "console.h"
 #include "support.h"
 
+#include "dict/datadirectory.h"
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
 #include "exchange/devicesync.h"
@@ -55,8 +56,13 @@ const QSet<QString> TransferOptions = {QStringLiteral("data"), QStringLiteral("u
 // The data directory, its list and the login; false after a message.
 bool prepare(const Arguments &args, int filesFrom, Setup &setup, int &exitCode)
 {
-    setup.dataDirectory = args.hasOption(QStringLiteral("data")) ? args.option(QStringLiteral("data"))
-                                                                 : QCoreApplication::applicationDirPath();
+    QString error;
+    setup.dataDirectory
+        = args.hasOption(QStringLiteral("data")) ? args.option(QStringLiteral("data")) : DataDirectory::locate(&error);
+    if (setup.dataDirectory.isEmpty()) {
+        exitCode = Console::fail(error);
+        return false;
+    }
     if (!QFileInfo(setup.dataDirectory).isDir()) {
         exitCode = Console::fail(QStringLiteral("%1: no such folder").arg(setup.dataDirectory));
         return false;

@@ -3,6 +3,7 @@
 #include "console.h"
 #include "support.h"
 
+#include "dict/datadirectory.h"
 #include "dict/dictionary.h"
 #include "lang/english.h"
 #include "lang/conjugation.h"
@@ -116,8 +117,10 @@ int runTranslate(const QStringList &args)
                 if (!english.loadVerbs(verbs))
                     return Console::fail(QStringLiteral("%1: cannot read the verb table").arg(verbs), Failure);
             } else {
-                // as the program does: the table beside it, when there is one
-                english.loadVerbs(QCoreApplication::applicationDirPath() + QStringLiteral("/verbs_en.dat"));
+                // as the program does: the table of the data folder, else the installed one
+                QString ignored;
+                english.loadVerbs(
+                    DataDirectory::findFile(DataDirectory::locate(&ignored), QStringLiteral("verbs_en.dat")));
             }
             QFile in;
             if (!in.open(stdin, QIODevice::ReadOnly))

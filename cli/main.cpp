@@ -1,6 +1,8 @@
 #include "commands.h"
 #include "console.h"
 
+#include "verbalonconfig.h"
+
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
@@ -22,6 +24,8 @@ QString usage()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // the same name as the program, so both find the same data folder
+    QCoreApplication::setApplicationName(QStringLiteral("verbalon"));
     // the tool reports failures itself, in one line; QT_LOGGING_RULES still
     // turns the library's messages on
     QLoggingCategory::setFilterRules(QStringLiteral("verbalon.*.warning=false"));
@@ -29,6 +33,10 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return Console::fail(QStringLiteral("no command given; see verbalon-cli --help"), 2);
+    if (args[0] == QLatin1String("--version")) {
+        Console::writeLine(QStringLiteral("verbalon-cli %1").arg(QStringLiteral(VERBALON_VERSION)));
+        return 0;
+    }
     if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h") || args[0] == QLatin1String("help")) {
         Console::writeLine(usage());
         return 0;

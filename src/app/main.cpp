@@ -1,15 +1,50 @@
 #include "app/mainwindow.h"
+#include "app/translations.h"
+#include "dict/datadirectory.h"
+#include "views/prompt.h"
+
+#include "verbalonconfig.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QSettings>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
+    // answered before the window system is needed
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("verbalon %s\n", VERBALON_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
-    // the data directory is the directory of the program file (found through
-    // the system, so a program started through PATH finds it too)
-    const QString dataDirectory = QCoreApplication::applicationDirPath();
+    QCoreApplication::setApplicationName(QStringLiteral("verbalon"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VERBALON_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.verbalon.Verbalon"));
+    const QStringList arguments = QCoreApplication::arguments();
+    installTranslations(&app, QLocale());
+
+    QString error;
+    const QString dataDirectory = DataDirectory::locate(&error);
+    if (dataDirectory.isEmpty()) {
+        Prompt::inform(nullptr, QStringLiteral("Verbalon"), error);
+        return 1;
+    }
     MainWindow window(dataDirectory);
+    // the window comes back where the user left it
+    QSettings settings;
+    window.restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
     window.show();
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+        [&window] { QSettings().setValue(QStringLiteral("window/geometry"), window.saveGeometry()); });
+    // for the package check: start, show the window, end
+    if (arguments.contains(QLatin1String("--quit-after-start")))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     app.exec();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "dialogs/dictionarymanager.h"
 #include "dialogs/exportdicts.h"
 #include "dialogs/syncdialog.h"
+#include "dict/datadirectory.h"
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
 #include "lang/english.h"
@@ -15,6 +16,8 @@
 #include "views/trainer.h"
 #include "views/translateview.h"
 #include "views/wordwidget.h"
+
+#include "verbalonconfig.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -44,7 +47,7 @@ MainWindow::MainWindow(const QString &dataDirectory, QWidget *parent)
     m_english = std::make_unique<English>();
     loadIcons();
     createUi();
-    m_english->loadVerbs(m_dataDirectory + QStringLiteral("verbs_en.dat"));
+    m_english->loadVerbs(DataDirectory::findFile(m_dataDirectory, QStringLiteral("verbs_en.dat")));
     m_wordWidget->newEntry();
     m_currentEntrySet = false;
     m_noDictionaries = m_dictionaryList->count() == 0;
@@ -60,13 +63,13 @@ MainWindow::~MainWindow()
 void MainWindow::loadIcons()
 {
     auto icon = [this](const char *file) { return QIcon(m_iconPath + QLatin1String(file)); };
-    m_icons = Icons{icon("verbalon_logo.png"), icon("add.png"), icon("filesave.png"), icon("eraser.png"),
-        icon("exit.png"), icon("warning.png"), icon("reload.png"), icon("dictionary.png"), icon("help.png")};
+    m_icons = Icons{icon("verbalon_logo.svg"), icon("add.svg"), icon("filesave.svg"), icon("eraser.svg"),
+        icon("exit.svg"), icon("warning.svg"), icon("reload.svg"), icon("dictionary.svg"), icon("help.svg")};
 }
 
 void MainWindow::createUi()
 {
-    setWindowTitle(tr("Verbalon 1.2.41"));
+    setWindowTitle(tr("Verbalon %1").arg(QStringLiteral(VERBALON_VERSION)));
     setWindowIcon(m_icons.logo);
     createMenus();
 
@@ -102,7 +105,9 @@ QAction *MainWindow::addAction(QMenu *menu, const QIcon &icon, const QString &te
 void MainWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    connect(addAction(file, m_icons.exit, tr("Quit"), "quitAction"), &QAction::triggered, this, &QWidget::close);
+    QAction *quit = addAction(file, m_icons.exit, tr("Quit"), "quitAction");
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu *dictionaries = menuBar()->addMenu(tr("&Dictionaries"));
     connect(addAction(dictionaries, m_icons.reload, tr("&Update from Network"), "updateNetAction"), &QAction::triggered,
@@ -116,8 +121,9 @@ void MainWindow::createMenus()
         &MainWindow::manageDicts);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
-    connect(addAction(help, m_icons.help, tr("About &Verbalon"), "aboutAction"), &QAction::triggered, this,
-        &MainWindow::helpAbout);
+    QAction *about = addAction(help, m_icons.help, tr("About &Verbalon"), "aboutAction");
+    about->setShortcut(QKeySequence::HelpContents);
+    connect(about, &QAction::triggered, this, &MainWindow::helpAbout);
 }
 
 void MainWindow::createToolBar()
@@ -148,6 +154,7 @@ void MainWindow::createToolBar()
     }
     QAction *save = tools->addAction(m_icons.save, tr("Save Dictionary"), this, &MainWindow::saveDictionary);
     save->setObjectName(QStringLiteral("saveAction"));
+    save->setShortcut(QKeySequence::Save);
     m_dictionaryActions.append(save);
 }
 
@@ -458,8 +465,12 @@ void MainWindow::updateLanguageSelector()
 
 void MainWindow::helpAbout()
 {
-    Prompt::inform(
-        this, tr("About Verbalon"), tr("<b>Verbalon Version 1.2.41</b><br/><br/>More info at: ") + WebAddress);
+    Prompt::inform(this, tr("About Verbalon"),
+        tr("<b>Verbalon Version %1</b><br/><br/>A dictionary and vocabulary trainer for learners of Hebrew, "
+           "Farsi, Arabic and Russian.<br/><br/>Licence: GNU General Public License, version 3 or later."
+           "<br/><br/>More info at: ")
+                .arg(QStringLiteral(VERBALON_VERSION))
+            + WebAddress);
 }
 
 void MainWindow::helpNoDicts()

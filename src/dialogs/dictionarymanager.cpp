@@ -36,8 +36,7 @@ DictionaryManager::DictionaryManager(QWidget *parent, DictionaryList *dictionary
         m_codes.append(QString::fromLatin1(language->code));
         names.append(tr(language->englishName));
     }
-    static const char *const labels[] = {
-        QT_TR_NOOP("1st User Language:"), QT_TR_NOOP("2nd User Language:"),
+    static const char *const labels[] = {QT_TR_NOOP("1st User Language:"), QT_TR_NOOP("2nd User Language:"),
         QT_TR_NOOP("3rd User Language:"), QT_TR_NOOP("4th User Language:")};
     auto *grid = new QGridLayout(m_settingsBox);
     for (int k = 0; k < 4; ++k) {

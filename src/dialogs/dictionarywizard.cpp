@@ -58,9 +58,9 @@ DictionaryWizard::DictionaryWizard(QWidget *parent, DictionaryList *dictionaryLi
     Style::setTextColor(m_reason, Style::notFoundColor());
 
     auto *grid = new QGridLayout;
-    const QList<QPair<QString, QWidget *>> rows = {{tr("Dictionary Name:"), m_nameEdit},
-        {tr("Language Code:"), m_codeBox}, {tr("File Name:"), m_fileEdit}, {tr("Description:"), m_descriptionEdit},
-        {tr("User Language:"), m_userLanguageBox}};
+    const QList<QPair<QString, QWidget *>> rows
+        = {{tr("Dictionary Name:"), m_nameEdit}, {tr("Language Code:"), m_codeBox}, {tr("File Name:"), m_fileEdit},
+            {tr("Description:"), m_descriptionEdit}, {tr("User Language:"), m_userLanguageBox}};
     for (int i = 0; i < rows.size(); ++i) {
         grid->addWidget(new QLabel(rows[i].first), i, 0);
         grid->addWidget(rows[i].second, i, 1);

@@ -33,7 +33,10 @@ void ExportDicts::nextStep()
         beginStep();
         m_export->fetchList(m_sourceEdit->text().trimmed());
         break;
-    case 1: beginStep(); m_export->sendFiles(m_table->checkedFiles()); break;
+    case 1:
+        beginStep();
+        m_export->sendFiles(m_table->checkedFiles());
+        break;
     default: accept(); break;
     }
 }

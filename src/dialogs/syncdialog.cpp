@@ -34,7 +34,10 @@ void SyncDialog::nextStep()
         m_update->setProxy(m_proxy);
         m_update->fetchList(m_sourceEdit->text().trimmed());
         break;
-    case 1: beginStep(); m_update->fetchFiles(m_table->checkedFiles()); break;
+    case 1:
+        beginStep();
+        m_update->fetchFiles(m_table->checkedFiles());
+        break;
     default: accept(); break;
     }
 }

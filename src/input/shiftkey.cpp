@@ -8,6 +8,7 @@ ShiftKey::ShiftKey(SoftKeyboard *keyboard, QWidget *parent)
     : SoftKey(keyboard, QStringLiteral("SH"), QString(), QString(), parent)
 {
     setCheckable(true);
+    setAccessibleName(tr("Shift"));
     connect(this, &QAbstractButton::toggled, keyboard, &SoftKeyboard::setShifted);
     connect(keyboard, &SoftKeyboard::shiftStateChanged, this, &ShiftKey::updateState);
 }

@@ -173,12 +173,27 @@ SoftKey *SoftKeyboard::addKey(
 {
     auto *key = new SoftKey(this, label, text, physicalKey.trimmed(), m_keyArea);
     m_naturalGeometry.insert(key, QRect(x, y, width, height));
+    key->setAccessibleName(accessibleName(text));
     if (!text.isEmpty() && text.at(0).isPrint() && text != QLatin1String(" "))
         key->setShortcut(QKeySequence(text));
     if (!physicalKey.trimmed().isEmpty())
         m_physicalKeys.insert(physicalKey.trimmed().toLower(), key);
     m_keys.append(key);
     return key;
+}
+
+// What a screen reader says for a key: the letter itself, or what the key does.
+QString SoftKeyboard::accessibleName(const QString &text)
+{
+    if (text == QLatin1String(" "))
+        return tr("Space");
+    if (text == QLatin1String("\r"))
+        return tr("Return");
+    if (text == QLatin1String("\b"))
+        return tr("Backspace");
+    if (text.size() == 1 && text.front().category() == QChar::Mark_NonSpacing)
+        return tr("Vowel point %1").arg(QString(QChar(0x25CC)) + text);
+    return text;
 }
 
 SoftKey *SoftKeyboard::addCharKey(QChar c, int x, int y, const QString &physicalKey)

@@ -67,6 +67,7 @@ private:
     void buildFarsi();
     void buildRussian();
     QString physicalKeyAt(int index) const;
+    static QString accessibleName(const QString &text);
     void setNaturalSize(int width, int height);
     void placeKeys();
 

@@ -40,8 +40,9 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     m_input->setObjectName(QStringLiteral("lookupEdit"));
     m_keyboard->setObjectName(QStringLiteral("lookupKeyboard"));
     m_clearButton->setObjectName(QStringLiteral("clearButton"));
-    m_clearButton->setIcon(QIcon(iconPath + QStringLiteral("editclear.png")));
+    m_clearButton->setIcon(QIcon(iconPath + QStringLiteral("editclear.svg")));
     m_clearButton->setToolTip(tr("Clear"));
+    m_clearButton->setAccessibleName(tr("Clear"));
 
     auto *row = new QHBoxLayout;
     row->addWidget(new QLabel(tr("Lookup:")));

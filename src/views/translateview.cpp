@@ -19,10 +19,10 @@ TranslateView::TranslateView(const QString &iconPath, const English *english, Di
     , m_english(english)
     , m_input(new QTextEdit)
     , m_output(new QTextEdit)
-    , m_translateButton(new QPushButton(QIcon(iconPath + QStringLiteral("forward.png")), tr("Translate")))
-    , m_clearButton(new QPushButton(QIcon(iconPath + QStringLiteral("editclear.png")), tr("Clear")))
-    , m_lookupButton(new QPushButton(QIcon(iconPath + QStringLiteral("find.png")), tr("Lookup / Learn")))
-    , m_keyboardButton(new QPushButton(QIcon(iconPath + QStringLiteral("keyboard.png")), tr("Keyboard")))
+    , m_translateButton(new QPushButton(QIcon(iconPath + QStringLiteral("forward.svg")), tr("Translate")))
+    , m_clearButton(new QPushButton(QIcon(iconPath + QStringLiteral("editclear.svg")), tr("Clear")))
+    , m_lookupButton(new QPushButton(QIcon(iconPath + QStringLiteral("find.svg")), tr("Lookup / Learn")))
+    , m_keyboardButton(new QPushButton(QIcon(iconPath + QStringLiteral("keyboard.svg")), tr("Keyboard")))
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, false))
 {
     setFont(Style::pageFont());

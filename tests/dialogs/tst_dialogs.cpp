@@ -225,7 +225,8 @@ void TestDialogs::exportWithLogin()
     ExportDicts dialog(nullptr, &m_list, local());
     child<QLineEdit>(&dialog, "sourceEdit")->setText(QStringLiteral("ftp://127.0.0.1:%1/data").arg(m_ftp.port()));
     stepButton(&dialog)->click();
-    QTRY_COMPARE(child<SyncTable>(&dialog, "dictionaryTable")->checkedFiles(), QStringList({"hebrew.dic", "russian.dic"}));
+    QTRY_COMPARE(
+        child<SyncTable>(&dialog, "dictionaryTable")->checkedFiles(), QStringList({"hebrew.dic", "russian.dic"}));
     stepButton(&dialog)->click();
     QTRY_VERIFY(!child<QPushButton>(&dialog, "cancelButton")->isEnabled());
     Dictionary master;
@@ -275,8 +276,8 @@ void TestDialogs::managerShowsAndAppendsLanguages()
         boxes[k] = child<QComboBox>(&manager, qPrintable(QStringLiteral("userLanguageBox%1").arg(k + 1)));
     const int row = m_list.indexOfFile("russian.dic");
     table->setCurrentCell(row, 0);
-    QCOMPARE(QStringList({boxes[0]->currentText(), boxes[1]->currentText(), boxes[2]->currentText(),
-                 boxes[3]->currentText()}),
+    QCOMPARE(QStringList(
+                 {boxes[0]->currentText(), boxes[1]->currentText(), boxes[2]->currentText(), boxes[3]->currentText()}),
         QStringList({"English", "French", "--", "--"}));
     boxes[2]->setCurrentText("Italian");
     table->setCurrentCell(row == 0 ? 1 : 0, 0);
@@ -369,7 +370,8 @@ void TestDialogs::proxyFromEnvironment_data()
     QTest::addColumn<QString>("port");
     QTest::newRow("host and port") << QByteArray("http_proxy") << QByteArray("http://proxy.lan:3128/") << "proxy.lan"
                                    << "3128";
-    QTest::newRow("no port") << QByteArray("http_proxy") << QByteArray("http://proxy.lan") << "proxy.lan" << "-1";
+    QTest::newRow("no port") << QByteArray("http_proxy") << QByteArray("http://proxy.lan") << "proxy.lan"
+                             << "-1";
     QTest::newRow("another variable") << QByteArray("my_http_proxy") << QByteArray("http://proxy.lan:3128") << ""
                                       << "";
     QTest::newRow("upper case is not read") << QByteArray("HTTP_PROXY") << QByteArray("http://proxy.lan:3128") << ""

@@ -1,6 +1,8 @@
 // Renders the main pages of Verbalon with the sample dictionaries into PNG
 // files, for the README. Run through scripts/screenshots.
 #include "app/mainwindow.h"
+#include "dialogs/authdialog.h"
+#include "dialogs/dictionarywizard.h"
 #include "dict/dictionary.h"
 #include "input/softkeyboard.h"
 #include "views/prompt.h"
@@ -10,8 +12,11 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -33,6 +38,84 @@ void save(QWidget *window, const QString &directory, const QString &name)
     if (!window->grab().save(path))
         qFatal("cannot write %s", qPrintable(path));
     qInfo("%s", qPrintable(path));
+}
+
+// A copy of the sample data, as a server or a device holds it.
+void copySamples(const QString &root)
+{
+    QDir().mkpath(root);
+    for (const QString &file : QDir(QCoreApplication::applicationDirPath()).entryList({QStringLiteral("*.dic")}))
+        QFile::copy(QCoreApplication::applicationDirPath() + u'/' + file, QDir(root).filePath(file));
+}
+
+// A test server of ours on a copy of the sample data; returns its port.
+int startServer(QProcess &process, const char *script, const QString &root)
+{
+    copySamples(root);
+    process.start(QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral(VERBALON_SOURCE_DIR "/tests/exchange/") + QLatin1String(script), root});
+    if (!process.waitForReadyRead(20000))
+        qFatal("cannot start %s", script);
+    return process.readLine().trimmed().toInt();
+}
+
+// The "Dictionaries" dialogs, each with its list shown.
+void dialogs(MainWindow &window, const QString &output)
+{
+    QTemporaryDir scratch;
+    QProcess http;
+    QProcess ftp;
+    const int httpPort = startServer(http, "httpserver.py", scratch.filePath(QStringLiteral("http")));
+    const int ftpPort = startServer(ftp, "ftpserver.py", scratch.filePath(QStringLiteral("ftp")));
+    copySamples(scratch.filePath(QStringLiteral("device")));
+    qputenv("VERBALON_ADB", VERBALON_SOURCE_DIR "/tests/exchange/fake-adb.sh");
+    qputenv("FAKE_ADB_DEVICE", scratch.filePath(QStringLiteral("device")).toLocal8Bit());
+    const QMap<QString, QString> sources
+        = {{QStringLiteral("update"), QStringLiteral("http://127.0.0.1:%1").arg(httpPort)},
+            {QStringLiteral("export"), QStringLiteral("ftp://127.0.0.1:%1").arg(ftpPort)}};
+    QString name;
+    Prompt::setDialogHandler([&](QDialog *dialog) -> int {
+        dialog->resize(700, 400);
+        dialog->show();
+        if (auto *login = qobject_cast<AuthDialog *>(dialog)) {
+            login->findChild<QLineEdit *>(QStringLiteral("userEdit"))->setText(QStringLiteral("user"));
+            login->findChild<QLineEdit *>(QStringLiteral("passwordEdit"))->setText(QStringLiteral("secret"));
+            return QDialog::Accepted;
+        }
+        if (auto *wizard = qobject_cast<DictionaryWizard *>(dialog)) {
+            wizard->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Hebrew verbs"));
+            wizard->findChild<QLineEdit *>(QStringLiteral("fileEdit"))->setText(QStringLiteral("verbs.dic"));
+            save(wizard, output, QStringLiteral("wizard"));
+            return QDialog::Rejected;
+        }
+        if (auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("dictionaryTable"));
+            table && name == QLatin1String("manager")) {
+            table->setCurrentCell(0, 0);
+            save(dialog, output, name);
+            dialog->findChild<QPushButton *>(QStringLiteral("newButton"))->click();
+            return QDialog::Accepted;
+        }
+        if (auto *source = dialog->findChild<QLineEdit *>(QStringLiteral("sourceEdit")))
+            source->setText(sources.value(name));
+        dialog->findChild<QPushButton *>(QStringLiteral("getListButton"))->click();
+        if (!QTest::qWaitFor([dialog] { return dialog->findChild<QTableWidget *>()->rowCount() > 0; }, 20000))
+            qWarning("%s: no list arrived", qPrintable(name));
+        save(dialog, output, name);
+        return QDialog::Rejected;
+    });
+    name = QStringLiteral("update");
+    window.updateNet();
+    name = QStringLiteral("export");
+    window.exportMasters();
+    name = QStringLiteral("android");
+    window.syncUSB();
+    name = QStringLiteral("manager");
+    window.manageDicts();
+    Prompt::setDialogHandler({});
+    http.kill();
+    ftp.kill();
+    http.waitForFinished();
+    ftp.waitForFinished();
 }
 
 } // namespace
@@ -91,5 +174,7 @@ int main(int argc, char *argv[])
     tabs->setCurrentIndex(0);
     lookup->setText(QStringLiteral("tree"));
     save(&window, output, QStringLiteral("lookup-russian"));
+
+    dialogs(window, output);
     return 0;
 }

@@ -1,0 +1,21 @@
+#include "translations.h"
+
+#include "applog.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void installTranslations(QCoreApplication *application, const QLocale &locale)
+{
+    auto *own = new QTranslator(application);
+    if (own->load(locale, QStringLiteral("verbalon"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(own);
+    else
+        qCDebug(lcApp) << "NOTE: no catalogue for" << locale.name();
+    auto *qt = new QTranslator(application);
+    if (qt->load(
+            locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}

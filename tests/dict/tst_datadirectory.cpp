@@ -1,0 +1,50 @@
+#include "dict/datadirectory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Portable when the program's folder has a list; otherwise the user's
+// folder, filled once from the installed samples, which stay untouched.
+class TestDataDirectory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void locate();
+};
+
+void TestDataDirectory::locate()
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath("bin");
+    const QString installed = dir.filePath("share/verbalon");
+    const QString user = dir.filePath("home/verbalon");
+    QVERIFY(QDir().mkpath(program) && QDir().mkpath(installed));
+    for (const char *file : {"dicts.dic", "hebrew.dic"}) {
+        QFile f(QDir(installed).filePath(file));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) > 0);
+        f.close();
+        QVERIFY(f.setPermissions(QFile::ReadOwner));
+    }
+    QString error;
+    QCOMPARE(DataDirectory::locate(program, user, installed, &error), user);
+    QCOMPARE(QDir(user).entryList(QDir::Files), QStringList({"dicts.dic", "hebrew.dic"}));
+    QVERIFY(QFileInfo(QDir(user).filePath("hebrew.dic")).isWritable());
+    // a second start keeps what the user has
+    QFile mine(QDir(user).filePath("hebrew.dic"));
+    QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
+    mine.close();
+    QCOMPARE(DataDirectory::locate(program, user, installed, &error), user);
+    QVERIFY(mine.open(QIODevice::ReadOnly));
+    QCOMPARE(mine.readAll(), QByteArray("mine"));
+    // a program folder with its own list is used as it is
+    QVERIFY(QFile::copy(QDir(installed).filePath("dicts.dic"), QDir(program).filePath("dicts.dic")));
+    QCOMPARE(DataDirectory::locate(program, user, installed, &error), program);
+    QVERIFY(DataDirectory::locate(dir.filePath("none"), QStringLiteral("/proc/no/such"), installed, &error).isEmpty());
+    QVERIFY(!error.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestDataDirectory)
+#include "tst_datadirectory.moc"
