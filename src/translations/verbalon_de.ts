@@ -1,4 +1,1086 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>AndroidSync</name>
+    <message>
+        <source>Android Sync. (USB)</source>
+        <translation>Android-Abgleich (USB)</translation>
+    </message>
+    <message>
+        <source>Click 'Get List' to get dictionaries to sync...</source>
+        <translation>„Liste holen“ klicken, um die abzugleichenden Wörterbücher zu holen...</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Sync. Data</source>
+        <translation>Abgleichen</translation>
+    </message>
+</context>
+<context>
+    <name>AuthDialog</name>
+    <message>
+        <source>Enter Username &amp; Password</source>
+        <translation>Benutzername und Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+</context>
+<context>
+    <name>ConjugationDialog</name>
+    <message>
+        <source>WARNING: auto-generated conjugation may be incorrect!</source>
+        <translation>ACHTUNG: Die erzeugte Konjugation kann Fehler enthalten!</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ConjugationView</name>
+    <message>
+        <source>Pattern:</source>
+        <translation>Muster:</translation>
+    </message>
+    <message>
+        <source>Future</source>
+        <translation>Zukunft</translation>
+    </message>
+    <message>
+        <source>Past</source>
+        <translation>Vergangenheit</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Gegenwart</translation>
+    </message>
+    <message>
+        <source>Imperative</source>
+        <translation>Befehlsform</translation>
+    </message>
+</context>
+<context>
+    <name>DataDirectory</name>
+    <message>
+        <source>The folder "%1" cannot be made.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSync</name>
+    <message>
+        <source>Reading '%1' from USB...</source>
+        <translation>„%1“ wird über USB gelesen...</translation>
+    </message>
+    <message>
+        <source>Writing '%1' to USB...</source>
+        <translation>„%1“ wird über USB geschrieben...</translation>
+    </message>
+    <message>
+        <source>No temporary folder for the sync.</source>
+        <translation>Für den Abgleich gibt es keinen temporären Ordner.</translation>
+    </message>
+    <message>
+        <source>not a plain dictionary file name</source>
+        <translation>kein einfacher Wörterbuch-Dateiname</translation>
+    </message>
+    <message>
+        <source>Sync. Failed</source>
+        <translation>Abgleich fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Sync. failed!
+
+Error Message: '%1'
+Exit Code: %2</source>
+        <translation>Abgleich fehlgeschlagen!
+
+Fehlermeldung: „%1“
+Rückgabewert: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read dictionaries to sync!</source>
+        <translation>Die abzugleichenden Wörterbücher können nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Select dictionaries to sync.</source>
+        <translation>Wörterbücher zum Abgleichen auswählen.</translation>
+    </message>
+    <message>
+        <source>the copy from the device cannot be read</source>
+        <translation>die Kopie vom Gerät kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>ADB error occured - cannot sync.</source>
+        <translation>ADB-Fehler – Abgleich nicht möglich.</translation>
+    </message>
+    <message>
+        <source>ADB Error</source>
+        <translation>ADB-Fehler</translation>
+    </message>
+    <message>
+        <source>Cannot start 'adb' program!</source>
+        <translation>Das Programm „adb“ kann nicht gestartet werden!</translation>
+    </message>
+    <message>
+        <source>adb cannot run</source>
+        <translation>adb kann nicht laufen</translation>
+    </message>
+</context>
+<context>
+    <name>Dictionary</name>
+    <message>
+        <source>The dictionary already holds entries.</source>
+        <translation>Das Wörterbuch enthält bereits Einträge.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Not a dictionary file (version "%1").</source>
+        <translation>Keine Wörterbuchdatei (Version „%1“).</translation>
+    </message>
+    <message>
+        <source>The dictionary has no file name.</source>
+        <translation>Das Wörterbuch hat keinen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept as "%1", so it was not replaced.</source>
+        <translation>Die beschädigte Datei konnte nicht als „%1“ aufbewahrt werden und wurde daher nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>The dictionary has used every entry number; no entry can be added.</source>
+        <translation>Das Wörterbuch hat alle Eintragsnummern verbraucht; es kann kein Eintrag hinzugefügt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryManager</name>
+    <message>
+        <source>Current Dictionary</source>
+        <translation>Aktuelles Wörterbuch</translation>
+    </message>
+    <message>
+        <source>Dictionary Manager</source>
+        <translation>Wörterbuchverwaltung</translation>
+    </message>
+    <message>
+        <source>1st User Language:</source>
+        <translation>1. Benutzersprache:</translation>
+    </message>
+    <message>
+        <source>2nd User Language:</source>
+        <translation>2. Benutzersprache:</translation>
+    </message>
+    <message>
+        <source>3rd User Language:</source>
+        <translation>3. Benutzersprache:</translation>
+    </message>
+    <message>
+        <source>4th User Language:</source>
+        <translation>4. Benutzersprache:</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Neu...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Settings for '%1'</source>
+        <translation>Einstellungen für „%1“</translation>
+    </message>
+    <message>
+        <source>'%1' cannot be read; its user languages stay as they were.</source>
+        <translation>„%1“ kann nicht gelesen werden; seine Benutzersprachen bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>User languages can only be added after the existing ones; '%1' keeps %2.</source>
+        <translation>Benutzersprachen können nur hinten angefügt werden; „%1“ behält %2.</translation>
+    </message>
+    <message>
+        <source>'%1' could not be saved: %2</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The list of dictionaries could not be saved.</source>
+        <translation>Die Liste der Wörterbücher konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Delete Dictionary</source>
+        <translation>Wörterbuch löschen</translation>
+    </message>
+    <message>
+        <source>Delete dictionary '%1' ?</source>
+        <translation>Wörterbuch „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryModel</name>
+    <message>
+        <source> (f)</source>
+        <translation> (f)</translation>
+    </message>
+    <message>
+        <source> (m)</source>
+        <translation> (m)</translation>
+    </message>
+    <message>
+        <source> (tr.)</source>
+        <translation> (tr.)</translation>
+    </message>
+    <message>
+        <source> (intr.)</source>
+        <translation> (intr.)</translation>
+    </message>
+    <message>
+        <source>User Language</source>
+        <translation>Benutzersprache</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Foreign</source>
+        <translation>Fremdsprache</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryTable</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryWizard</name>
+    <message>
+        <source>Create</source>
+        <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>New Dictionary</source>
+        <translation>Neues Wörterbuch</translation>
+    </message>
+    <message>
+        <source>Dictionary Name:</source>
+        <translation>Name des Wörterbuchs:</translation>
+    </message>
+    <message>
+        <source>Language Code:</source>
+        <translation>Sprachcode:</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>User Language:</source>
+        <translation>Benutzersprache:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Give the dictionary a name.</source>
+        <translation>Geben Sie dem Wörterbuch einen Namen.</translation>
+    </message>
+    <message>
+        <source>The file name must be a plain name ending in ".dic".</source>
+        <translation>Der Dateiname muss ein einfacher Name sein, der auf „.dic“ endet.</translation>
+    </message>
+    <message>
+        <source>A file "%1" exists already.</source>
+        <translation>Eine Datei „%1“ gibt es schon.</translation>
+    </message>
+    <message>
+        <source>The list has a dictionary "%1" already.</source>
+        <translation>Die Liste enthält schon ein Wörterbuch „%1“.</translation>
+    </message>
+    <message>
+        <source>Choose one of the user languages.</source>
+        <translation>Wählen Sie eine der Benutzersprachen.</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be written to "%1": %2</source>
+        <translation>Das Wörterbuch konnte nicht nach „%1“ geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DictsDialog</name>
+    <message>
+        <source>Source:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Progress:</source>
+        <translation>Fortschritt:</translation>
+    </message>
+    <message>
+        <source>Get List</source>
+        <translation>Liste holen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Set Proxy...</source>
+        <translation>Proxy einstellen...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Entry</name>
+    <message>
+        <source>???</source>
+        <translation>???</translation>
+    </message>
+    <message>
+        <source>Noun</source>
+        <translation>Subst.</translation>
+    </message>
+    <message>
+        <source>Verb</source>
+        <translation>Verb</translation>
+    </message>
+    <message>
+        <source>Adj.</source>
+        <translation>Adj.</translation>
+    </message>
+    <message>
+        <source>Adv.</source>
+        <translation>Adv.</translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>Zahlw.</translation>
+    </message>
+    <message>
+        <source>Pers.</source>
+        <translation>Pron.</translation>
+    </message>
+    <message>
+        <source>Conj.</source>
+        <translation>Konj.</translation>
+    </message>
+    <message>
+        <source>Prep.</source>
+        <translation>Präp.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeRun</name>
+    <message>
+        <source>Update completed.</source>
+        <translation>Aktualisierung abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Finished; these could not be transferred: %1</source>
+        <translation>Fertig; nicht übertragen werden konnten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDicts</name>
+    <message>
+        <source>Export as Master Dictionaries</source>
+        <translation>Als Master-Wörterbücher exportieren</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>Click 'Get List' to read remote list of dictionaries...</source>
+        <translation>„Liste holen“ klicken, um die Liste der Wörterbücher auf dem Server zu lesen...</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>FileTransfer</name>
+    <message>
+        <source>No error</source>
+        <translation>Kein Fehler</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Connection closed by remote host</source>
+        <translation>Verbindung vom Server geschlossen</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Server nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Access denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Proxy related error %1</source>
+        <translation>Proxy-Fehler %1</translation>
+    </message>
+    <message>
+        <source>Content related error %1</source>
+        <translation>Inhaltsfehler %1</translation>
+    </message>
+    <message>
+        <source>Protocol related error %1</source>
+        <translation>Protokollfehler %1</translation>
+    </message>
+    <message>
+        <source>Unknown network error %1</source>
+        <translation>Unbekannter Netzwerkfehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>FtpClient</name>
+    <message>
+        <source>the file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>FtpTransfer</name>
+    <message>
+        <source>login declined</source>
+        <translation>Anmeldung abgelehnt</translation>
+    </message>
+</context>
+<context>
+    <name>HttpTransfer</name>
+    <message>
+        <source>the file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageInfo</name>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Farsi</source>
+        <translation>Persisch</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebräisch</translation>
+    </message>
+</context>
+<context>
+    <name>LookupView</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Lookup:</source>
+        <translation>Suchen:</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Verbalon %1</source>
+        <translation>Verbalon %1</translation>
+    </message>
+    <message>
+        <source>&amp;Lookup</source>
+        <translation>&amp;Nachschlagen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Trainer</source>
+        <translation>&amp;Trainer</translation>
+    </message>
+    <message>
+        <source>&amp;Tavlona</source>
+        <translation>Ta&amp;vlona</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>&amp;Wörterbücher</translation>
+    </message>
+    <message>
+        <source>&amp;Update from Network</source>
+        <translation>&amp;Aktualisieren aus dem Netz</translation>
+    </message>
+    <message>
+        <source>&amp;Android Sync. (USB)</source>
+        <translation>A&amp;ndroid-Abgleich (USB)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Masters (FTP)</source>
+        <translation>Als Master &amp;exportieren (FTP)</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>&amp;Verwalten...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About &amp;Verbalon</source>
+        <translation>Über &amp;Verbalon</translation>
+    </message>
+    <message>
+        <source>New Word</source>
+        <translation>Neues Wort</translation>
+    </message>
+    <message>
+        <source>Delete Word</source>
+        <translation>Wort löschen</translation>
+    </message>
+    <message>
+        <source>List Incomplete</source>
+        <translation>Unvollständige zeigen</translation>
+    </message>
+    <message>
+        <source>Current Foreign Language</source>
+        <translation>Aktuelle Fremdsprache</translation>
+    </message>
+    <message>
+        <source>Current User Language</source>
+        <translation>Aktuelle Benutzersprache</translation>
+    </message>
+    <message>
+        <source>Save Dictionary</source>
+        <translation>Wörterbuch speichern</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>The dictionary "%1" has changes that are not saved. Save them now?</source>
+        <translation>Das Wörterbuch „%1“ hat ungespeicherte Änderungen. Jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Unstored Changes</source>
+        <translation>Nicht übernommene Änderungen</translation>
+    </message>
+    <message>
+        <source>The word editor holds changes that are not stored yet. Store them now?</source>
+        <translation>Im Wort-Editor stehen Änderungen, die noch nicht übernommen sind. Jetzt übernehmen?</translation>
+    </message>
+    <message>
+        <source>&amp;Store</source>
+        <translation>Über&amp;nehmen</translation>
+    </message>
+    <message>
+        <source>Loaded %1 words.</source>
+        <translation>%1 Wörter geladen.</translation>
+    </message>
+    <message>
+        <source>The dictionary file "%1" does not exist. It will be created when you save.</source>
+        <translation>Die Wörterbuchdatei „%1“ existiert nicht. Sie wird beim Speichern angelegt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The dictionary file "%1" is damaged: only %n entries could be read. When you save, the damaged file is kept beside it as "%2".</source>
+        <translation><numerusform>Die Wörterbuchdatei „%1“ ist beschädigt: nur %n Eintrag konnte gelesen werden. Beim Speichern wird die beschädigte Datei daneben als „%2“ aufbewahrt.</numerusform><numerusform>Die Wörterbuchdatei „%1“ ist beschädigt: nur %n Einträge konnten gelesen werden. Beim Speichern wird die beschädigte Datei daneben als „%2“ aufbewahrt.</numerusform></translation>
+    </message>
+    <message>
+        <source>The dictionary file "%1" cannot be read (%2). No entries were loaded.</source>
+        <translation>Die Wörterbuchdatei „%1“ kann nicht gelesen werden (%2). Es wurden keine Einträge geladen.</translation>
+    </message>
+    <message>
+        <source>Dictionary File</source>
+        <translation>Wörterbuchdatei</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Word Exists</source>
+        <translation>Wort vorhanden</translation>
+    </message>
+    <message>
+        <source>Word already in data base. Any anyway?</source>
+        <translation>Das Wort ist schon im Wörterbuch. Trotzdem hinzufügen?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Store Word</source>
+        <translation>Wort übernehmen</translation>
+    </message>
+    <message>
+        <source>Now %1 words.</source>
+        <translation>Jetzt %1 Wörter.</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be saved to "%1": %2</source>
+        <translation>Das Wörterbuch konnte nicht nach „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>About Verbalon</source>
+        <translation>Über Verbalon</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Verbalon Version %1&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;A dictionary and vocabulary trainer for learners of Hebrew, Farsi, Arabic and Russian.&lt;br/&gt;&lt;br/&gt;Licence: GNU General Public License, version 3 or later.&lt;br/&gt;&lt;br/&gt;More info at: </source>
+        <translation>&lt;b&gt;Verbalon Version %1&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Ein Wörterbuch und Vokabeltrainer für alle, die Hebräisch, Persisch, Arabisch oder Russisch lernen.&lt;br/&gt;&lt;br/&gt;Lizenz: GNU General Public License, Version 3 oder neuer.&lt;br/&gt;&lt;br/&gt;Mehr unter: </translation>
+    </message>
+    <message>
+        <source>No Dictionaries</source>
+        <translation>Keine Wörterbücher</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;No dictionaries found!&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Use 'Dictionaries -&gt; Update from Network' to download dictionaries or 'Dictionaries -&gt; Manage...' to create a new dictionary from scratch.</source>
+        <translation>&lt;b&gt;Keine Wörterbücher gefunden!&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Mit „Wörterbücher -&gt; Aktualisieren aus dem Netz“ laden Sie Wörterbücher herunter, mit „Wörterbücher -&gt; Verwalten...“ legen Sie ein neues Wörterbuch an.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterExport</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Select dictionaries for update.</source>
+        <translation>Wörterbücher zum Aktualisieren auswählen.</translation>
+    </message>
+    <message>
+        <source>not a plain dictionary file name</source>
+        <translation>kein einfacher Wörterbuch-Dateiname</translation>
+    </message>
+    <message>
+        <source>cannot read the local file</source>
+        <translation>die lokale Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot get data for '%1'</source>
+        <translation>Keine Daten für „%1“</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>Fehler beim Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Error: '%1'. Cannot get
+'%2'</source>
+        <translation>Fehler: „%1“. Nicht erhältlich:
+„%2“</translation>
+    </message>
+    <message>
+        <source>The list could not be read: %1</source>
+        <translation>Die Liste konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkUpdate</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>not a plain dictionary file name</source>
+        <translation>kein einfacher Wörterbuch-Dateiname</translation>
+    </message>
+    <message>
+        <source>Select dictionaries for update.</source>
+        <translation>Wörterbücher zum Aktualisieren auswählen.</translation>
+    </message>
+    <message>
+        <source>the list of dictionaries could not be saved</source>
+        <translation>die Liste der Wörterbücher konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Update Error</source>
+        <translation>Fehler beim Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Error: '%1'. Cannot get
+'%2'</source>
+        <translation>Fehler: „%1“. Nicht erhältlich:
+„%2“</translation>
+    </message>
+    <message>
+        <source>The list could not be read: %1</source>
+        <translation>Die Liste konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProxySettings</name>
+    <message>
+        <source>ProxySettings</source>
+        <translation>Proxy-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Proxy Host:</source>
+        <translation>Proxy-Server:</translation>
+    </message>
+    <message>
+        <source>Proxy Port:</source>
+        <translation>Proxy-Port:</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Set Proxy</source>
+        <translation>Proxy setzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftKey</name>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+</context>
+<context>
+    <name>SoftKeyboard</name>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Vowel point %1</source>
+        <translation>Vokalzeichen %1</translation>
+    </message>
+</context>
+<context>
+    <name>SyncDialog</name>
+    <message>
+        <source>Update from Network</source>
+        <translation>Aktualisieren aus dem Netz</translation>
+    </message>
+    <message>
+        <source>Click 'Get List' to get dictionaries available...</source>
+        <translation>„Liste holen“ klicken, um die verfügbaren Wörterbücher zu holen...</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>Trainer</name>
+    <message>
+        <source>Reset</source>
+        <translation>Neu beginnen</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>DictLang:</source>
+        <translation>Fremdsprache:</translation>
+    </message>
+    <message>
+        <source>UserLang:</source>
+        <translation>Benutzersprache:</translation>
+    </message>
+    <message>
+        <source>%1 words.</source>
+        <translation>%1 Wörter.</translation>
+    </message>
+    <message>
+        <source>%1 words, H-&gt;E: %2, E-&gt;H: %3</source>
+        <translation>%1 Wörter, F-&gt;B: %2, B-&gt;F: %3</translation>
+    </message>
+    <message>
+        <source> (%1 choices)</source>
+        <translation> (%1 Möglichkeiten)</translation>
+    </message>
+    <message>
+        <source> (%1 letters)</source>
+        <translation> (%1 Buchstaben)</translation>
+    </message>
+    <message>
+        <source>No more words</source>
+        <translation>Keine Wörter mehr</translation>
+    </message>
+    <message>
+        <source>No more word in list.</source>
+        <translation>Keine Wörter mehr in der Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>TranslateView</name>
+    <message>
+        <source>Translate</source>
+        <translation>Übersetzen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Lookup / Learn</source>
+        <translation>Nachschlagen / Lernen</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>WordWidget</name>
+    <message>
+        <source>Incomplete!</source>
+        <translation>Unvollständig!</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mehr...</translation>
+    </message>
+    <message>
+        <source>Learn...</source>
+        <translation>Lernen...</translation>
+    </message>
+    <message>
+        <source>Extra:</source>
+        <translation>Extra:</translation>
+    </message>
+    <message>
+        <source>trans.</source>
+        <translation>trans.</translation>
+    </message>
+    <message>
+        <source>intr.</source>
+        <translation>intr.</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Wortart:</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>neuter</source>
+        <translation>sächlich</translation>
+    </message>
+    <message>
+        <source>male pl.</source>
+        <translation>männl. Pl.</translation>
+    </message>
+    <message>
+        <source>fem. pl.</source>
+        <translation>weibl. Pl.</translation>
+    </message>
+    <message>
+        <source>neu. pl.</source>
+        <translation>sächl. Pl.</translation>
+    </message>
+    <message>
+        <source>Plural:</source>
+        <translation>Plural:</translation>
+    </message>
+    <message>
+        <source>Infinitive:</source>
+        <translation>Infinitiv:</translation>
+    </message>
+    <message>
+        <source>--- :</source>
+        <translation>--- :</translation>
+    </message>
+    <message>
+        <source>Is Name</source>
+        <translation>Eigenname</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Lernen</translation>
+    </message>
+    <message>
+        <source>Set learn counters?</source>
+        <translation>Lernzähler setzen?</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>&amp;Lernen</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Learn: NO</source>
+        <translation>Lernen: NEIN</translation>
+    </message>
+    <message>
+        <source>Learn: %1 / %2</source>
+        <translation>Lernen: %1 / %2</translation>
+    </message>
+</context>
 </TS>
