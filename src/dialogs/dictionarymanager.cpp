@@ -34,17 +34,17 @@ DictionaryManager::DictionaryManager(QWidget *parent, DictionaryList *dictionary
     QStringList names;
     for (const LanguageInfo *language : LanguageInfo::userLanguages()) {
         m_codes.append(QString::fromLatin1(language->code));
-        names.append(tr(language->englishName));
+        names.append(language->name());
     }
-    static const char *const labels[] = {QT_TR_NOOP("1st User Language:"), QT_TR_NOOP("2nd User Language:"),
-        QT_TR_NOOP("3rd User Language:"), QT_TR_NOOP("4th User Language:")};
+    const QString labels[]
+        = {tr("1st User Language:"), tr("2nd User Language:"), tr("3rd User Language:"), tr("4th User Language:")};
     auto *grid = new QGridLayout(m_settingsBox);
     for (int k = 0; k < 4; ++k) {
         auto *box = new QComboBox;
         box->setObjectName(QStringLiteral("userLanguageBox%1").arg(k + 1));
         box->addItems(k == 0 ? names : QStringList{QStringLiteral("--")} + names);
         m_userLanguageBoxes[k] = box;
-        auto *label = new QLabel(tr(labels[k]));
+        auto *label = new QLabel(labels[k]);
         const int row = k == 0 ? 0 : k - 1;
         const int column = k == 0 ? 0 : 2;
         if (k > 0)

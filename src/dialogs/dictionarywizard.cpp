@@ -53,7 +53,7 @@ DictionaryWizard::DictionaryWizard(QWidget *parent, DictionaryList *dictionaryLi
     m_userLanguageBox->setEditable(true);
     for (const LanguageInfo *language : LanguageInfo::userLanguages()) {
         m_codes.append(QString::fromLatin1(language->code));
-        m_userLanguageBox->addItem(tr(language->englishName));
+        m_userLanguageBox->addItem(language->name());
     }
     Style::setTextColor(m_reason, Style::notFoundColor());
 

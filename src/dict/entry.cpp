@@ -3,6 +3,8 @@
 #include "recordreader.h"
 #include "recordwriter.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 Entry::Entry(int id)
@@ -107,20 +109,30 @@ int Entry::letterCount() const
     return n;
 }
 
+namespace {
+// the labels as files and the exchange format write them; shown translated
+const char *const TypeLabels[] = {QT_TRANSLATE_NOOP("Entry", "???"), QT_TRANSLATE_NOOP("Entry", "Noun"),
+    QT_TRANSLATE_NOOP("Entry", "Verb"), QT_TRANSLATE_NOOP("Entry", "Adj."), QT_TRANSLATE_NOOP("Entry", "Adv."),
+    QT_TRANSLATE_NOOP("Entry", "Num."), QT_TRANSLATE_NOOP("Entry", "Pers."), QT_TRANSLATE_NOOP("Entry", "Conj."),
+    QT_TRANSLATE_NOOP("Entry", "Prep.")};
+} // namespace
+
 const QStringList &Entry::typeLabels()
 {
-    static const QStringList labels = {
-        QStringLiteral("???"),
-        QStringLiteral("Noun"),
-        QStringLiteral("Verb"),
-        QStringLiteral("Adj."),
-        QStringLiteral("Adv."),
-        QStringLiteral("Num."),
-        QStringLiteral("Pers."),
-        QStringLiteral("Conj."),
-        QStringLiteral("Prep."),
-    };
+    static const QStringList labels = [] {
+        QStringList list;
+        for (const char *label : TypeLabels)
+            list.append(QString::fromLatin1(label));
+        return list;
+    }();
     return labels;
+}
+
+QString Entry::typeName(int type)
+{
+    if (type < 0 || type >= WordTypeCount)
+        return QString();
+    return QCoreApplication::translate("Entry", TypeLabels[type]);
 }
 
 QString Entry::typeLabel(int type)

@@ -129,6 +129,8 @@ public:
     static const QStringList &typeLabels();
     // Label of a type, or an empty string outside 0..8.
     static QString typeLabel(int type);
+    // The label in the user's language, as the pages show it.
+    static QString typeName(int type);
     // Type of a label, -1 when the label names none.
     static int typeOfLabel(const QString &label);
 

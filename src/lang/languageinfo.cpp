@@ -2,6 +2,7 @@
 
 #include "hebrewtext.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace {
@@ -29,17 +30,24 @@ using Keyboard = LanguageInfo::Keyboard;
 
 // German, English, French, Italian, Russian are the user languages, in this order.
 constexpr LanguageInfo Table[] = {
-    {"de", "German", "Deutsch", nullptr, false, true, Keyboard::None, true},
-    {"en", "English", "English", isLatinLetter, false, true, Keyboard::None, true},
-    {"fr", "French", "Francais", nullptr, false, false, Keyboard::None, true},
-    {"it", "Italian", "Italiano", nullptr, false, false, Keyboard::None, true},
-    {"ru", "Russian", nullptr, isCyrillicLetter, false, true, Keyboard::Russian, true},
-    {"ar", "Arabic", nullptr, isArabicChar, true, false, Keyboard::None, false},
-    {"fa", "Farsi", nullptr, isArabicChar, true, false, Keyboard::Farsi, false},
-    {"he", "Hebrew", nullptr, HebrewText::isLetter, true, false, Keyboard::Hebrew, false},
+    {"de", QT_TRANSLATE_NOOP("LanguageInfo", "German"), "Deutsch", nullptr, false, true, Keyboard::None, true},
+    {"en", QT_TRANSLATE_NOOP("LanguageInfo", "English"), "English", isLatinLetter, false, true, Keyboard::None, true},
+    {"fr", QT_TRANSLATE_NOOP("LanguageInfo", "French"), "Francais", nullptr, false, false, Keyboard::None, true},
+    {"it", QT_TRANSLATE_NOOP("LanguageInfo", "Italian"), "Italiano", nullptr, false, false, Keyboard::None, true},
+    {"ru", QT_TRANSLATE_NOOP("LanguageInfo", "Russian"), nullptr, isCyrillicLetter, false, true, Keyboard::Russian,
+        true},
+    {"ar", QT_TRANSLATE_NOOP("LanguageInfo", "Arabic"), nullptr, isArabicChar, true, false, Keyboard::None, false},
+    {"fa", QT_TRANSLATE_NOOP("LanguageInfo", "Farsi"), nullptr, isArabicChar, true, false, Keyboard::Farsi, false},
+    {"he", QT_TRANSLATE_NOOP("LanguageInfo", "Hebrew"), nullptr, HebrewText::isLetter, true, false,
+        Keyboard::Hebrew, false},
 };
 
 } // namespace
+
+QString LanguageInfo::name() const
+{
+    return QCoreApplication::translate("LanguageInfo", englishName);
+}
 
 const LanguageInfo *LanguageInfo::find(QStringView code)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -28,6 +29,9 @@ struct LanguageInfo
     Keyboard keyboard;
     // One of the user languages a dictionary can be given.
     bool userLanguage;
+
+    // The English name in the user's language.
+    QString name() const;
 
     // The row for a locale code, or null.
     static const LanguageInfo *find(QStringView code);

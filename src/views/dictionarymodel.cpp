@@ -12,8 +12,6 @@ DictionaryModel::DictionaryModel(Dictionary *dictionary, QObject *parent)
     , m_dictionary(dictionary)
     , m_normalFont(Style::tableFont())
 {
-    for (const QString &label : Entry::typeLabels())
-        m_typeNames.append(tr(qPrintable(label)));
     m_italicFont = m_normalFont;
     m_italicFont.setItalic(true);
     if (!m_dictionary)
@@ -62,17 +60,17 @@ int DictionaryModel::columnCount(const QModelIndex &parent) const
 
 QString DictionaryModel::infoText(const Entry &entry) const
 {
-    QString info = m_typeNames.value(entry.wordType());
+    QString info = Entry::typeName(entry.wordType());
     if (entry.wordType() == Entry::Noun) {
         if (entry.hasFlag(Entry::FlagFeminine))
-            info += QStringLiteral(" (f)");
+            info += tr(" (f)");
         else if (entry.hasFlag(Entry::FlagMasculine))
-            info += QStringLiteral(" (m)");
+            info += tr(" (m)");
     } else if (entry.wordType() == Entry::Verb) {
         if (entry.hasFlag(Entry::FlagTransitive))
-            info += QStringLiteral(" (tr.)");
+            info += tr(" (tr.)");
         else if (entry.hasFlag(Entry::FlagIntransitive))
-            info += QStringLiteral(" (intr.)");
+            info += tr(" (intr.)");
     }
     return info;
 }
@@ -117,5 +115,5 @@ QVariant DictionaryModel::headerData(int section, Qt::Orientation orientation, i
         return m_dictionary ? m_dictionary->userLanguageName(m_languages[section]) : tr("User Language");
     if (section == n)
         return tr("Info");
-    return m_dictionary ? m_dictionary->name() : QStringLiteral("Foreign");
+    return m_dictionary ? m_dictionary->name() : tr("Foreign");
 }

@@ -37,7 +37,6 @@ public:
 private:
     Dictionary *m_dictionary;
     QList<int> m_languages = {0};
-    QStringList m_typeNames;
     QFont m_normalFont;
     QFont m_italicFont;
 };

@@ -47,8 +47,6 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, true))
     , m_answerEdit(new RTLLineEdit(false, m_keyboard))
 {
-    for (const QString &label : Entry::typeLabels())
-        m_typeNames.append(tr(qPrintable(label)));
     setFont(Style::pageFont());
     m_resetButton->setObjectName(QStringLiteral("resetButton"));
     m_randomButton->setObjectName(QStringLiteral("randomButton"));
@@ -91,7 +89,8 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
 
 QString Trainer::typeName(int type) const
 {
-    return m_typeNames.value(type, QStringLiteral("???"));
+    const QString name = Entry::typeName(type);
+    return name.isEmpty() ? Entry::typeName(Entry::TypeUnset) : name;
 }
 
 void Trainer::dictionaryChanged(const QString &type, const QString &name)

@@ -75,5 +75,4 @@ private:
     QLineEdit *m_questionEdit;
     SoftKeyboard *m_keyboard;
     RTLLineEdit *m_answerEdit;
-    QStringList m_typeNames;
 };

@@ -44,8 +44,6 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     , m_extraLabel(new QLabel(tr("Extra:")))
     , m_extraEdit(new RTLLineEdit(true, m_keyboard))
 {
-    for (const QString &label : Entry::typeLabels())
-        m_typeNames.append(tr(qPrintable(label)));
     m_verbKinds = {QString(), tr("trans."), tr("intr.")};
     setFont(Style::pageFont());
 
@@ -61,7 +59,8 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
 
     m_wordEdit->setFixedHeight(48);
     m_typeCombo->setFont(Style::comboFont());
-    m_typeCombo->addItems(m_typeNames);
+    for (int type = 0; type < Entry::WordTypeCount; ++type)
+        m_typeCombo->addItem(Entry::typeName(type));
     m_subCombo->setFont(Style::comboFont());
     m_nameBox->setEnabled(false);
     m_extraEdit->setAlignment(Qt::AlignLeft);

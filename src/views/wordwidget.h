@@ -77,6 +77,5 @@ private:
     RTLLineEdit *m_extraEdit;
     QLabel *m_translationLabels[4];
     QLineEdit *m_translationEdits[4];
-    QStringList m_typeNames;
     QStringList m_verbKinds;
 };

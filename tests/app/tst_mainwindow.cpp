@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/translations.h"
 
 #include "input/rtllineedit.h"
 #include "input/softkey.h"
@@ -7,6 +8,8 @@
 #include "../guihelpers.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QTranslator>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -79,6 +82,7 @@ private slots:
     void listIncomplete();
     void trainerCountersAreSavedWithTheDictionary();
     void fitsASmallScreen();
+    void germanInterface();
 
 private:
     std::unique_ptr<MainWindow> open();
@@ -503,6 +507,33 @@ void TestMainWindow::fitsASmallScreen()
             }
         }
     }
+}
+
+// Under a German locale the window, its messages and Qt's own buttons
+// speak German.
+void TestMainWindow::germanInterface()
+{
+    installTranslations(qApp, QLocale(QLocale::German, QLocale::Germany));
+    auto window = open();
+    const QList<QTranslator *> translators = qApp->findChildren<QTranslator *>();
+    auto *tabs = child<QTabWidget>(*window, "tabs");
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i)
+        titles.append(tabs->tabText(i));
+    QStringList menus;
+    for (QAction *menu : window->menuBar()->actions())
+        menus.append(menu->text());
+    window->helpNoDicts();
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    const QString cancel = box.button(QDialogButtonBox::Cancel)->text();
+    for (QTranslator *translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QCOMPARE(titles, QStringList({"&Nachschlagen", "&Bearbeiten", "&Trainer", "Ta&vlona"}));
+    QCOMPARE(menus, QStringList({"&Datei", "&Wörterbücher", "&Hilfe"}));
+    QCOMPARE(m_prompts->titles(), QStringList{"Keine Wörterbücher"});
+    QCOMPARE(cancel, QStringLiteral("Abbrechen"));
 }
 
 QTEST_MAIN(TestMainWindow)
