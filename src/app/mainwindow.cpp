@@ -69,7 +69,8 @@ void MainWindow::loadIcons()
 
 void MainWindow::createUi()
 {
-    setWindowTitle(tr("Verbalon %1").arg(QStringLiteral(VERBALON_VERSION)));
+    updateTitle();
+    connect(m_dictionary.get(), &Dictionary::modificationChanged, this, &QWidget::setWindowModified);
     setWindowIcon(m_icons.logo);
     createMenus();
 
@@ -242,6 +243,7 @@ void MainWindow::languageSelected(int index)
     m_userLanguageSelector->addItems(m_dictionary->userLanguageNames());
     m_userLanguageSelector->setCurrentIndex(0);
     updateActions();
+    updateTitle();
     if (status == Dictionary::LoadStatus::Ok)
         statusBar()->showMessage(tr("Loaded %1 words.").arg(m_dictionary->count()));
     else
@@ -337,6 +339,7 @@ void MainWindow::addWord()
         return;
     m_wordWidget->newEntry();
     m_currentEntrySet = false;
+    m_tabs->setCurrentWidget(m_wordWidget);
 }
 
 void MainWindow::deleteWord()
@@ -344,7 +347,9 @@ void MainWindow::deleteWord()
     if (!m_currentEntrySet)
         return;
     qCDebug(lcApp) << "current entry:" << m_currentEntry.id();
-    m_dictionary->deleteEntry(m_currentEntry);
+    if (m_dictionary->deleteEntry(m_currentEntry))
+        statusBar()->showMessage(
+            tr("Deleted \"%1\"; %2 words left.").arg(m_currentEntry.word()).arg(m_dictionary->count()));
 }
 
 void MainWindow::saveDictionary()
@@ -380,6 +385,24 @@ void MainWindow::learnWord(const QString &word)
         showInEditor(found.first());
     } else if (found.size() > 1) {
         m_lookupView->inputChanged(word);
+        m_tabs->setCurrentWidget(m_lookupView);
+    } else {
+        learnInflectedWord(word);
+    }
+}
+
+// A word with prefixes or endings is no key of the store; the gloss knows
+// which entries it belongs to.
+void MainWindow::learnInflectedWord(const QString &word)
+{
+    const QList<int> ids = m_translateView->entriesOfWord(word);
+    if (ids.size() == 1) {
+        showInEditor(m_dictionary->entryById(ids.first()));
+    } else if (ids.size() > 1) {
+        QList<Entry> entries;
+        for (int id : ids)
+            entries.append(m_dictionary->entryById(id));
+        m_lookupView->showEntries(entries);
         m_tabs->setCurrentWidget(m_lookupView);
     } else {
         showInEditor(Entry(word, QString(), 0));
@@ -461,6 +484,16 @@ void MainWindow::updateLanguageSelector()
     m_wordWidget->newEntry();
     statusBar()->clearMessage();
     updateActions();
+    updateTitle();
+}
+
+// The dictionary's name, and a "*" while it holds unsaved changes.
+void MainWindow::updateTitle()
+{
+    const QString title = tr("Verbalon %1").arg(QStringLiteral(VERBALON_VERSION));
+    setWindowTitle(
+        m_loadedIndex < 0 ? title : title + QStringLiteral(" - %1[*]").arg(m_dictionaryList->name(m_loadedIndex)));
+    setWindowModified(m_dictionary->isModified());
 }
 
 void MainWindow::helpAbout()

@@ -83,6 +83,7 @@ private:
     // when nothing was stored.
     bool storeEditedEntry(const QString &word);
     void showInEditor(const Entry &entry);
+    void learnInflectedWord(const QString &word);
     void reportLoad(const QString &file);
     // Runs a dialog that may replace dictionary files: unsaved changes are
     // settled before, and a changed file is loaded again after.
@@ -90,6 +91,7 @@ private:
     void reloadIfChanged(const QStringList &changedFiles);
     // Actions that need a dictionary follow whether one is loaded.
     void updateActions();
+    void updateTitle();
 
     QTabWidget *m_tabs = nullptr;
     LookupView *m_lookupView = nullptr;

@@ -111,10 +111,10 @@ int Entry::letterCount() const
 
 namespace {
 // the labels as files and the exchange format write them; shown translated
-const char *const TypeLabels[] = {QT_TRANSLATE_NOOP("Entry", "???"), QT_TRANSLATE_NOOP("Entry", "Noun"),
-    QT_TRANSLATE_NOOP("Entry", "Verb"), QT_TRANSLATE_NOOP("Entry", "Adj."), QT_TRANSLATE_NOOP("Entry", "Adv."),
-    QT_TRANSLATE_NOOP("Entry", "Num."), QT_TRANSLATE_NOOP("Entry", "Pers."), QT_TRANSLATE_NOOP("Entry", "Conj."),
-    QT_TRANSLATE_NOOP("Entry", "Prep.")};
+const char *const TypeLabels[]
+    = {QT_TRANSLATE_NOOP("Entry", "???"), QT_TRANSLATE_NOOP("Entry", "Noun"), QT_TRANSLATE_NOOP("Entry", "Verb"),
+        QT_TRANSLATE_NOOP("Entry", "Adj."), QT_TRANSLATE_NOOP("Entry", "Adv."), QT_TRANSLATE_NOOP("Entry", "Num."),
+        QT_TRANSLATE_NOOP("Entry", "Pers."), QT_TRANSLATE_NOOP("Entry", "Conj."), QT_TRANSLATE_NOOP("Entry", "Prep.")};
 } // namespace
 
 const QStringList &Entry::typeLabels()

@@ -38,8 +38,8 @@ constexpr LanguageInfo Table[] = {
         true},
     {"ar", QT_TRANSLATE_NOOP("LanguageInfo", "Arabic"), nullptr, isArabicChar, true, false, Keyboard::None, false},
     {"fa", QT_TRANSLATE_NOOP("LanguageInfo", "Farsi"), nullptr, isArabicChar, true, false, Keyboard::Farsi, false},
-    {"he", QT_TRANSLATE_NOOP("LanguageInfo", "Hebrew"), nullptr, HebrewText::isLetter, true, false,
-        Keyboard::Hebrew, false},
+    {"he", QT_TRANSLATE_NOOP("LanguageInfo", "Hebrew"), nullptr, HebrewText::isLetter, true, false, Keyboard::Hebrew,
+        false},
 };
 
 } // namespace

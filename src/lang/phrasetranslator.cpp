@@ -116,6 +116,17 @@ PhraseTranslator::PhraseTranslator(const Dictionary *dictionary, const English *
     qCDebug(lcLang) << "MultiPhrases:" << m_phraseIndex.size();
 }
 
+QList<int> PhraseTranslator::entriesOfWord(const QString &word) const
+{
+    QList<int> ids;
+    for (const Reading &reading : m_hebrew.analyse(HebrewText::withoutMarks(word))) {
+        const int id = reading.isEmpty() ? 0 : reading.last().entryId;
+        if (id != 0 && !ids.contains(id))
+            ids.append(id);
+    }
+    return ids;
+}
+
 QList<QStringList> PhraseTranslator::tokenize(const QString &text)
 {
     return Tokenizer().run(text);

@@ -22,6 +22,9 @@ public:
     PhraseTranslator(const Dictionary *dictionary, const English *english);
 
     QString translateText(const QString &text) const;
+    // The entries a written word's readings point to (the word itself, not
+    // its prefix letters), each once, in reading order.
+    QList<int> entriesOfWord(const QString &word) const;
 
     // Sentences of tokens; a line feed ends the sentence and adds an empty one.
     static QList<QStringList> tokenize(const QString &text);

@@ -764,6 +764,10 @@ Rückgabewert: %2</translation>
         <source>&lt;b&gt;No dictionaries found!&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Use 'Dictionaries -&gt; Update from Network' to download dictionaries or 'Dictionaries -&gt; Manage...' to create a new dictionary from scratch.</source>
         <translation>&lt;b&gt;Keine Wörterbücher gefunden!&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Mit „Wörterbücher -&gt; Aktualisieren aus dem Netz“ laden Sie Wörterbücher herunter, mit „Wörterbücher -&gt; Verwalten...“ legen Sie ein neues Wörterbuch an.</translation>
     </message>
+    <message>
+        <source>Deleted "%1"; %2 words left.</source>
+        <translation>„%1“ gelöscht; noch %2 Wörter.</translation>
+    </message>
 </context>
 <context>
     <name>MasterExport</name>
@@ -963,6 +967,14 @@ Rückgabewert: %2</translation>
     <message>
         <source>No more word in list.</source>
         <translation>Keine Wörter mehr in der Liste.</translation>
+    </message>
+    <message>
+        <source>How well this word is known: H-&gt;E when the foreign word is asked, E-&gt;H when its meaning is asked (right answers raise it, -1: never asked)</source>
+        <translation>Wie gut das Wort sitzt: F-&gt;B, wenn das fremde Wort gefragt wird, B-&gt;F, wenn seine Bedeutung gefragt wird (richtige Antworten erhöhen den Wert, -1: nie gefragt)</translation>
+    </message>
+    <message>
+        <source>%1 asked, %2 right</source>
+        <translation>%1 gefragt, %2 richtig</translation>
     </message>
 </context>
 <context>

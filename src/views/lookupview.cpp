@@ -7,6 +7,7 @@
 #include "dict/dictionary.h"
 #include "input/rtllineedit.h"
 #include "input/softkeyboard.h"
+#include "lang/hebrewtext.h"
 #include "lang/language.h"
 
 #include <QHeaderView>
@@ -103,6 +104,27 @@ bool LookupView::isForeignText(const QString &text) const
     return m_dictionary && m_dictionary->language() && m_dictionary->language()->containsLanguageChars(text);
 }
 
+// Keys hold no capitals, so the pattern is lower-cased as they are; and a
+// Hebrew word typed with a medial last letter (הלכ) still finds its final
+// form (הלך) when nothing else begins so.
+int LookupView::findForeign(const QString &pattern, int &matchLength, QString &text) const
+{
+    text = pattern;
+    for (QChar &c : text)
+        c = c.toLower();
+    const int position = m_dictionary->findLongestPrefix(text, matchLength);
+    const QString finalText = HebrewText::finalForm(text);
+    if (position >= 0 || finalText == text)
+        return position;
+    int finalLength = 0;
+    const int finalPosition = m_dictionary->findLongestPrefix(finalText, finalLength);
+    if (finalPosition < 0)
+        return position;
+    text = finalText;
+    matchLength = finalLength;
+    return finalPosition;
+}
+
 void LookupView::inputChanged(const QString &pattern)
 {
     if (pattern.isEmpty())
@@ -112,11 +134,12 @@ void LookupView::inputChanged(const QString &pattern)
     if (m_dictionary && isForeignText(pattern)) {
         m_lookupModel->setMode(LookupModel::AllRows);
         int matchLength = 0;
-        const int position = m_dictionary->findLongestPrefix(pattern, matchLength);
+        QString text;
+        const int position = findForeign(pattern, matchLength, text);
         target = m_lookupModel->mapFromSource(m_tableModel->index(position, 0));
         if (position < 0)
             color = Style::notFoundColor();
-        else if (matchLength == pattern.size())
+        else if (matchLength == text.size())
             color = Style::foundColor();
     } else if (m_dictionary) {
         m_lookupModel->setPattern(pattern);
@@ -140,7 +163,8 @@ void LookupView::returnPressed()
     int position = -1;
     if (isForeignText(text)) {
         int matchLength = 0;
-        position = m_dictionary->findLongestPrefix(text, matchLength);
+        QString used;
+        position = findForeign(text, matchLength, used);
     } else {
         position = m_lookupModel->rowCount() > 0 ? m_lookupModel->mapToSource(m_lookupModel->index(0, 0)).row() : -1;
     }

@@ -48,6 +48,7 @@ protected:
 private:
     void fitColumns();
     bool isForeignText(const QString &text) const;
+    int findForeign(const QString &pattern, int &matchLength, QString &text) const;
     void scrollBy(int rows);
 
     Dictionary *m_dictionary;

@@ -66,6 +66,8 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     }
     top->addStretch();
     m_countLabel->setFont(small);
+    m_countLabel->setToolTip(tr("How well this word is known: H->E when the foreign word is asked, E->H when its "
+                                "meaning is asked (right answers raise it, -1: never asked)"));
     top->addWidget(m_countLabel);
     m_questionEdit->setReadOnly(true);
     m_questionEdit->setFixedHeight(48);
@@ -115,6 +117,8 @@ void Trainer::setUserLanguage(int index)
 
 void Trainer::buildWordList()
 {
+    m_asked = 0;
+    m_right = 0;
     m_wordList = m_dictionary->learnedIds();
     m_countLabel->setText(tr("%1 words.").arg(m_wordList.size()));
     if (!m_randomMode)
@@ -245,7 +249,8 @@ qint8 Trainer::counterAfter(qint8 counter, bool correct)
 void Trainer::checkAnswer()
 {
     const bool verb = m_current.wordType() == Entry::Verb;
-    QString answer = m_answerEdit->text();
+    // an invisible difference must not make an answer wrong
+    QString answer = m_answerEdit->text().trimmed();
     if (verb)
         answer = withoutLeadingTo(answer);
     bool correct = false;
@@ -270,6 +275,8 @@ void Trainer::checkAnswer()
     asked = counterAfter(asked, correct);
     m_dictionary->setLearnCounters(m_currentId, forward, backward);
     m_wordList.removeAt(m_index);
+    ++m_asked;
+    m_right += correct ? 1 : 0;
 }
 
 void Trainer::inputFinished()
@@ -285,5 +292,6 @@ void Trainer::inputFinished()
         showWord();
         return;
     }
-    Prompt::inform(this, tr("No more words"), tr("No more word in list."));
+    Prompt::inform(this, tr("No more words"),
+        tr("No more word in list.") + u'\n' + tr("%1 asked, %2 right").arg(m_asked).arg(m_right));
 }

@@ -67,6 +67,9 @@ private:
     bool m_hebrewAsked = false;
     Entry m_current;
     bool m_answered = false;
+    // this run's answers
+    int m_asked = 0;
+    int m_right = 0;
     QPushButton *m_resetButton;
     QPushButton *m_randomButton;
     QLabel *m_countLabel;

@@ -73,6 +73,11 @@ const PhraseTranslator &TranslateView::translator()
     return *m_translator;
 }
 
+QList<int> TranslateView::entriesOfWord(const QString &word)
+{
+    return translator().entriesOfWord(word);
+}
+
 void TranslateView::translate()
 {
     const int scroll = m_output->verticalScrollBar()->value();

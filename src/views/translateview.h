@@ -27,6 +27,9 @@ public:
     void dictionaryChanged(const QString &type, const QString &name);
     // How often the form index was built, for tests.
     int indexBuilds() const { return m_indexBuilds; }
+    // The entries an inflected or prefixed word belongs to, as the gloss
+    // reads it.
+    QList<int> entriesOfWord(const QString &word);
 
 signals:
     void learnWord(const QString &word);

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
+#include "views/style.h"
 
 #include "input/rtllineedit.h"
 #include "input/softkey.h"
@@ -245,6 +246,11 @@ void TestMainWindow::selectingAnotherDictionary()
     auto window = open();
     child<QComboBox>(*window, "languageSelector")->setCurrentIndex(1);
     QCOMPARE(window->dictionary()->name(), QStringLiteral("Russian"));
+    QVERIFY(window->windowTitle().contains("Russian"));
+    // a word typed with a capital finds its entry: keys are lower case
+    auto *lookup = child<RTLLineEdit>(*window, "lookupEdit");
+    lookup->setText(QString::fromUtf8("Дом"));
+    QCOMPARE(lookup->palette().color(QPalette::Text), Style::foundColor());
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 1 words."));
     QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->count(), 1);
     auto *table = child<QTableView>(*window, "lookupTable");
@@ -321,11 +327,17 @@ void TestMainWindow::deleteWord()
     window->deleteWord();
     QCOMPARE(dict->count(), 6);
     window->editEntry(dict->entryById(2));
+    QVERIFY(!window->isWindowModified());
     window->deleteWord();
     QCOMPARE(dict->count(), 5);
+    QVERIFY(window->isWindowModified());
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Deleted \"%1\"; 5 words left.").arg(Horse));
+
     QCOMPARE(dict->entryById(2).id(), 0);
     QCOMPARE(child<QLineEdit>(*window, "wordEdit")->text(), Horse);
     QCOMPARE(child<QTableView>(*window, "lookupTable")->model()->rowCount(), 5);
+    window->addWord();
+    QCOMPARE(child<QTabWidget>(*window, "tabs")->currentIndex(), 1);
 }
 
 void TestMainWindow::unsavedChangesOnClose_data()
@@ -454,6 +466,16 @@ void TestMainWindow::learnWord()
     QVERIFY(window->findChild<QCheckBox *>(QStringLiteral("incompleteBox"))->isChecked());
 
     window->learnWord("teacher");
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(table->model()->rowCount(), 2);
+
+    // inflected and prefixed words find their entry as the gloss reads them
+    window->learnWord(QString::fromUtf8("בַּסֵּפֶר"));
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(word->text(), Book);
+    window->learnWord(QString::fromUtf8("כתבתי"));
+    QCOMPARE(word->text(), QString::fromUtf8("כָּתַב"));
+    window->learnWord(QString::fromUtf8("המורה"));
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(table->model()->rowCount(), 2);
 }

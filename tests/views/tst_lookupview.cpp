@@ -99,6 +99,11 @@ void TestLookupView::hebrewPrefix()
     type(QString::fromUtf8("ז"));
     QCOMPARE(textColor(m_input), Style::notFoundColor());
     QCOMPARE(topRowWord(), top);
+    // a medial last letter still finds the word that ends in its final form
+    m_input->setText(QString::fromUtf8("הלכ"));
+    QCOMPARE(textColor(m_input), Style::foundColor());
+    topRowWord(&word);
+    QCOMPARE(word, QString::fromUtf8("הָלַךְ"));
 }
 
 void TestLookupView::userLanguageText_data()

@@ -160,7 +160,7 @@ QString TestTrainer::ask(int id, bool hebrewAsked)
     m_dictionary.setLearnCounters(id, hebrewAsked ? 0 : 10, hebrewAsked ? 10 : 0);
     child<QPushButton>("resetButton")->click();
     if (m_trainer->currentId() != id || m_trainer->isHebrewAsked() != hebrewAsked)
-        qFatal("the trainer asked something else");
+        return QStringLiteral("(the trainer asked something else)");
     return child<QLineEdit>("questionEdit")->text();
 }
 
@@ -196,7 +196,7 @@ void TestTrainer::answers()
     QFETCH(QString, answer);
     QFETCH(bool, correct);
     const Entry before = m_dictionary.entryById(id);
-    ask(id, hebrewAsked);
+    QVERIFY(!ask(id, hebrewAsked).startsWith("(the trainer"));
     this->answer(answer);
     auto *edit = child<QLineEdit>("answerEdit");
     QCOMPARE(edit->palette().color(QPalette::Text), correct ? Style::foundColor() : Style::notFoundColor());
@@ -237,12 +237,13 @@ void TestTrainer::hints()
 void TestTrainer::lastWordThenNoMoreWords()
 {
     PromptScript script;
-    ask(3, true);
-    answer("book");
+    QCOMPARE(ask(3, true), QString::fromUtf8("סֵפֶר"));
+    answer(" book "); // blanks around a right answer do not make it wrong
+    QCOMPARE(child<QLineEdit>("answerEdit")->palette().color(QPalette::Text), Style::foundColor());
     QVERIFY(script.asked.isEmpty());
     QTest::keyClick(child<QLineEdit>("answerEdit"), Qt::Key_Return);
     QCOMPARE(script.titles(), QStringList{"No more words"});
-    QCOMPARE(script.asked.first().text, QStringLiteral("No more word in list."));
+    QVERIFY(script.asked.first().text.endsWith("1 asked, 1 right"));
 }
 
 QTEST_MAIN(TestTrainer)

@@ -134,7 +134,8 @@ int main(int argc, char *argv[])
     // a copy of the samples: what the pictures do to them is thrown away
     QTemporaryDir data;
     copySamples(data.path());
-    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/verbs_en.dat"), data.filePath(QStringLiteral("verbs_en.dat")));
+    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/verbs_en.dat"),
+        data.filePath(QStringLiteral("verbs_en.dat")));
     MainWindow window(data.path());
     window.resize(1000, 860);
     window.show();
