@@ -7,6 +7,7 @@
 #include "input/softkeyboard.h"
 
 #include "../guihelpers.h"
+#include "../testfiles.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -27,19 +28,6 @@ namespace {
 
 const QString Book = QString::fromUtf8("סֵפֶר");
 const QString Horse = QString::fromUtf8("סוּס");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 void writeDictionary(
     const QString &path, const QString &name, const QString &type, const QString &user, const QList<Entry> &entries)
@@ -63,7 +51,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void startUp();
     void noDictionaries_data();
     void noDictionaries();
     void unreadableDictionaryFile_data();
@@ -74,14 +61,12 @@ private slots:
     void wordExists_data();
     void wordExists();
     void deleteWord();
-    void unsavedChangesOnClose_data();
-    void unsavedChangesOnClose();
-    void unsavedChangesOnSwitching();
+    void unsavedChanges_data();
+    void unsavedChanges();
     void unstoredEdit_data();
     void unstoredEdit();
     void learnWord();
     void listIncomplete();
-    void trainerCountersAreSavedWithTheDictionary();
     void fitsASmallScreen();
     void germanInterface();
 
@@ -138,19 +123,6 @@ std::unique_ptr<MainWindow> TestMainWindow::open()
     return window;
 }
 
-void TestMainWindow::startUp()
-{
-    auto window = open();
-    auto *selector = child<QComboBox>(*window, "languageSelector");
-    QCOMPARE(selector->count(), 2);
-    QCOMPARE(selector->itemText(1), QStringLiteral("Russian"));
-    auto *users = child<QComboBox>(*window, "userLanguageSelector");
-    QCOMPARE(users->count(), 2);
-    QCOMPARE(users->itemText(1), QStringLiteral("Deutsch"));
-    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 6 words."));
-    QVERIFY(m_prompts->asked.isEmpty());
-}
-
 void TestMainWindow::noDictionaries_data()
 {
     QTest::addColumn<QByteArray>("list");
@@ -186,6 +158,7 @@ void TestMainWindow::noDictionaries()
     QCOMPARE(m_prompts->asked.size(), 1);
 }
 
+// clang-format off
 void TestMainWindow::unreadableDictionaryFile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -193,13 +166,11 @@ void TestMainWindow::unreadableDictionaryFile_data()
     QTest::addColumn<QString>("mentions");
     QTest::addColumn<QString>("keptAs");
     const QByteArray good = readAll(path("small.dic"));
-    QTest::newRow("missing") << QByteArray() << 0 << "does not exist"
-                             << "";
-    QTest::newRow("damaged") << good.left(good.size() - 30) << 5 << "only 5 entries"
-                             << "small.dic.damaged";
-    QTest::newRow("not a dictionary") << QByteArray("DICT?") << 0 << "cannot be read"
-                                      << "small.dic.damaged";
+    QTest::newRow("missing") << QByteArray() << 0 << "does not exist" << "";
+    QTest::newRow("damaged") << good.left(good.size() - 30) << 5 << "only 5 entries" << "small.dic.damaged";
+    QTest::newRow("not a dictionary") << QByteArray("DICT?") << 0 << "cannot be read" << "small.dic.damaged";
 }
+// clang-format on
 
 // The user is told once, with the file and what could be read; saving
 // never destroys the file that could not be read.
@@ -244,6 +215,8 @@ void TestMainWindow::dataDirectoryGetsOneSeparator()
 void TestMainWindow::selectingAnotherDictionary()
 {
     auto window = open();
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 6 words."));
+    QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->itemText(1), QStringLiteral("Deutsch"));
     child<QComboBox>(*window, "languageSelector")->setCurrentIndex(1);
     QCOMPARE(window->dictionary()->name(), QStringLiteral("Russian"));
     QVERIFY(window->windowTitle().contains("Russian"));
@@ -340,56 +313,45 @@ void TestMainWindow::deleteWord()
     QCOMPARE(child<QTabWidget>(*window, "tabs")->currentIndex(), 1);
 }
 
-void TestMainWindow::unsavedChangesOnClose_data()
+void TestMainWindow::unsavedChanges_data()
 {
+    QTest::addColumn<bool>("closing"); // else switching to another dictionary
     QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("goesAhead");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("save") << 0 << true << true;
-    QTest::newRow("discard") << 1 << true << false;
-    QTest::newRow("cancel") << 2 << false << false;
-    QTest::newRow("box closed") << -1 << false << false;
-}
-
-void TestMainWindow::unsavedChangesOnClose()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, closed);
-    QFETCH(bool, saved);
-    {
-        auto window = open();
-        window->close();
-        QVERIFY(m_prompts->asked.isEmpty());
+    for (bool closing : {true, false}) {
+        const char *what = closing ? "close" : "switch";
+        QTest::addRow("%s, save", what) << closing << 0 << true << true;
+        QTest::addRow("%s, discard", what) << closing << 1 << true << false;
+        QTest::addRow("%s, cancel", what) << closing << 2 << false << false;
+        QTest::addRow("%s, box closed", what) << closing << -1 << false << false;
     }
-    auto window = open();
-    window->dictionary()->setLearnCounters(1, 0, 0);
-    m_prompts->answers = {answer};
-    window->close();
-    QCOMPARE(m_prompts->titles(), QStringList{"Unsaved Changes"});
-    QCOMPARE(window->isVisible(), !closed);
-    Dictionary onDisk;
-    QCOMPARE(onDisk.load(path("small.dic")), Dictionary::LoadStatus::Ok);
-    QCOMPARE(onDisk.entryById(1).learnedForward(), qint8(saved ? 0 : -1));
 }
 
-void TestMainWindow::unsavedChangesOnSwitching()
+void TestMainWindow::unsavedChanges()
 {
+    QFETCH(bool, closing);
+    QFETCH(int, answer);
+    QFETCH(bool, goesAhead);
+    QFETCH(bool, saved);
     auto window = open();
-    auto *selector = child<QComboBox>(*window, "languageSelector");
+    window->close(); // nothing changed: nothing asked
+    QVERIFY(m_prompts->asked.isEmpty());
+    window->show();
     window->dictionary()->setLearnCounters(1, 7, 7);
-    m_prompts->answers = {2};
-    selector->setCurrentIndex(1);
-    QCOMPARE(selector->currentIndex(), 0);
-    QCOMPARE(window->dictionary()->name(), QStringLiteral("Hebrew"));
-    QCOMPARE(window->dictionary()->entryById(1).learnedForward(), qint8(7));
-
-    m_prompts->answers = {0};
-    selector->setCurrentIndex(1);
-    QCOMPARE(window->dictionary()->name(), QStringLiteral("Russian"));
-    QCOMPARE(m_prompts->asked.size(), 2);
+    m_prompts->answers = {answer};
+    auto *selector = child<QComboBox>(*window, "languageSelector");
+    if (closing)
+        window->close();
+    else
+        selector->setCurrentIndex(1);
+    QCOMPARE(m_prompts->titles(), QStringList{"Unsaved Changes"});
+    QCOMPARE(closing ? !window->isVisible() : selector->currentIndex() == 1, goesAhead);
+    if (!goesAhead)
+        QCOMPARE(window->dictionary()->entryById(1).learnedForward(), qint8(7));
     Dictionary onDisk;
     QCOMPARE(onDisk.load(path("small.dic")), Dictionary::LoadStatus::Ok);
-    QCOMPARE(onDisk.entryById(1).learnedForward(), qint8(7));
+    QCOMPARE(onDisk.entryById(1).learnedForward(), qint8(saved ? 7 : -1));
 }
 
 void TestMainWindow::unstoredEdit_data()
@@ -489,23 +451,6 @@ void TestMainWindow::listIncomplete()
     auto *table = child<QTableView>(*window, "lookupTable");
     QCOMPARE(table->model()->rowCount(), 1);
     QCOMPARE(table->model()->index(0, 2).data().toString(), QString::fromUtf8("חָדָשׁ"));
-}
-
-void TestMainWindow::trainerCountersAreSavedWithTheDictionary()
-{
-    auto window = open();
-    window->random().seed(1);
-    window->dictionary()->setLearnCounters(2, 0, 10); // asked H->E: "horse"
-    child<QTabWidget>(*window, "tabs")->setCurrentIndex(2);
-    child<QPushButton>(*window, "resetButton")->click();
-    auto *answer = child<QLineEdit>(*window, "answerEdit");
-    answer->setText("horse");
-    QTest::keyClick(answer, Qt::Key_Return);
-    window->saveDictionary();
-    Dictionary onDisk;
-    QCOMPARE(onDisk.load(path("small.dic")), Dictionary::LoadStatus::Ok);
-    QCOMPARE(onDisk.entryById(2).learnedForward(), qint8(1));
-    QCOMPARE(onDisk.entryById(2).learnedBackward(), qint8(10));
 }
 
 // A small laptop's screen: every page lays out without clipping, and the

@@ -78,8 +78,6 @@ private slots:
     void findExact();
     void findByMeaningVisitsMostRecentFirst();
     void meaningIndexFollowsReplaceAndDelete();
-    void findLongestPrefix_data();
-    void findLongestPrefix();
     void longestPrefixMatchesWalkOnRandomData();
     void userLanguages();
 };
@@ -233,35 +231,6 @@ void TestDictionary::meaningIndexFollowsReplaceAndDelete()
     QCOMPARE(words(dict.findByMeaning("freezing")), QStringList({"b"}));
 }
 
-void TestDictionary::findLongestPrefix_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("matchLength");
-    // keys: bar, bark, barn, car, cart
-    QTest::newRow("prefix of several") << "ba" << 0 << 3;
-    QTest::newRow("exact") << "barn" << 2 << 4;
-    QTest::newRow("no key covers it") << "bars" << -1 << 3;
-    QTest::newRow("shares one letter") << "bx" << -1 << 3;
-    QTest::newRow("nothing shared") << "x" << -1 << 0;
-    QTest::newRow("empty text") << "" << 0 << 3;
-    QTest::newRow("past the last key") << "carts" << -1 << 4;
-    QTest::newRow("case is compared exactly") << "Bar" << -1 << 0;
-}
-
-void TestDictionary::findLongestPrefix()
-{
-    QFETCH(QString, text);
-    QFETCH(int, position);
-    QFETCH(int, matchLength);
-    Dictionary dict;
-    for (const char *w : {"cart", "bar", "barn", "car", "bark"})
-        dict.addOrReplace(entry(w, w, 0));
-    int length = -1;
-    QCOMPARE(dict.findLongestPrefix(text, length), position);
-    QCOMPARE(length, matchLength);
-}
-
 void TestDictionary::longestPrefixMatchesWalkOnRandomData()
 {
     QRandomGenerator random(4711);
@@ -271,7 +240,8 @@ void TestDictionary::longestPrefixMatchesWalkOnRandomData()
         for (int i = 0; i < size; ++i)
             dict.addOrReplace(entry(randomWord(random, 6), "m", 0));
         for (int q = 0; q < 30; ++q) {
-            const QString text = randomWord(random, 7);
+            // capitals never match: keys are lower case
+            const QString text = q % 5 == 0 ? randomWord(random, 7).toUpper() : randomWord(random, 7);
             int walkLength = 0;
             int searchLength = 0;
             const int walked = walkLongestPrefix(dict, text, walkLength);

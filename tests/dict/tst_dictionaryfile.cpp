@@ -1,3 +1,5 @@
+#include "../testfiles.h"
+
 #include "dict/compactstring.h"
 #include "dict/dictionary.h"
 #include "lang/language.h"
@@ -44,19 +46,6 @@ Entry sampleEntry()
     e.appendText(Entry::TextLegacy, QString());
     e.setLearnCounters(100, -1);
     return e;
-}
-
-void writeBytes(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void compareEntries(const Entry &a, const Entry &b)
@@ -308,7 +297,7 @@ void TestDictionaryFile::loadStatus()
     good.insertEntry(Entry(QStringLiteral("a"), QStringLiteral("b"), 1));
     good.insertEntry(Entry(QStringLiteral("c"), QStringLiteral("d"), 2));
     QVERIFY(good.save());
-    writeBytes(m_dir.filePath("junk.dic"), good.toBytes() + hex("00000000 0001"));
+    writeFile(m_dir.filePath("junk.dic"), good.toBytes() + hex("00000000 0001"));
     QVERIFY(QDir(m_dir.path()).mkpath("folder.dic"));
 
     Dictionary dict;
@@ -340,8 +329,8 @@ void TestDictionaryFile::damagedFileIsKeptOnFirstSave()
     QByteArray bytes = source.toBytes();
     for (qsizetype i = 40; i < bytes.size(); i += 7)
         bytes[i] = char(0xA5);
-    writeBytes(path, bytes);
-    writeBytes(path + ".damaged", "an older copy");
+    writeFile(path, bytes);
+    writeFile(path + ".damaged", "an older copy");
 
     QLoggingCategory::setFilterRules(QStringLiteral("verbalon.dict.warning=false"));
     Dictionary dict;
@@ -349,8 +338,8 @@ void TestDictionaryFile::damagedFileIsKeptOnFirstSave()
     QLoggingCategory::setFilterRules(QString());
     QVERIFY(dict.addOrReplace(Entry(QStringLiteral("new"), QStringLiteral("word"), 0)) > 0);
     QVERIFY(dict.save());
-    QCOMPARE(readBytes(path + ".damaged.2"), bytes);
-    QCOMPARE(readBytes(path + ".damaged"), QByteArray("an older copy"));
+    QCOMPARE(readAll(path + ".damaged.2"), bytes);
+    QCOMPARE(readAll(path + ".damaged"), QByteArray("an older copy"));
     QVERIFY(dict.save());
     QVERIFY(!QFile::exists(path + ".damaged.3"));
 

@@ -15,18 +15,18 @@ private slots:
     void userTranslationFallsBackToMainTranslation();
 };
 
+// clang-format off
 void TestEntry::searchKey_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("key");
-    QTest::newRow("latin") << "Hello, World!"
-                           << "helloworld";
-    QTest::newRow("digits only") << "123"
-                                 << "";
+    QTest::newRow("latin") << "Hello, World!" << "helloworld";
+    QTest::newRow("digits only") << "123" << "";
     QTest::newRow("pointed hebrew") << QString::fromUtf8("שָׁלוֹם") << QString::fromUtf8("שלום");
     QTest::newRow("cyrillic") << QString::fromUtf8("Москва") << QString::fromUtf8("москва");
     QTest::newRow("hebrew phrase") << QString::fromUtf8("בּוֹקֶר טוֹב") << QString::fromUtf8("בוקרטוב");
 }
+// clang-format on
 
 void TestEntry::searchKey()
 {
@@ -35,12 +35,12 @@ void TestEntry::searchKey()
     QCOMPARE(makeSearchKey(text), key);
 }
 
+// clang-format off
 void TestEntry::splitMeanings_data()
 {
     QTest::addColumn<QString>("translation");
     QTest::addColumn<QStringList>("meanings");
-    QTest::newRow("commas, semicolon, parentheses")
-        << "to go (on foot), to walk; leave" << QStringList{"to go", "to walk", "leave"};
+    QTest::newRow("commas, semicolon, parentheses") << "to go (on foot), to walk; leave" << QStringList{"to go", "to walk", "leave"};
     QTest::newRow("piece trimming to empty") << "a, (x), b" << QStringList{"a", "", "b"};
     QTest::newRow("all in parentheses") << "(only a note)" << QStringList{};
     QTest::newRow("empty") << "" << QStringList{};
@@ -48,6 +48,7 @@ void TestEntry::splitMeanings_data()
     QTest::newRow("unclosed parenthesis drops the rest") << "house (big, old" << QStringList{"house"};
     QTest::newRow("single") << " word " << QStringList{"word"};
 }
+// clang-format on
 
 void TestEntry::splitMeanings()
 {

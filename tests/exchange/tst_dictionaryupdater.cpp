@@ -45,40 +45,23 @@ private slots:
     void updateFromBytes();
 };
 
+// clang-format off
 void TestDictionaryUpdater::merge_data()
 {
     QTest::addColumn<QString>("local");
     QTest::addColumn<QString>("remote");
     QTest::addColumn<QString>("result");
-    QTest::newRow("same word keeps the local counters") << "7:apple:2:3"
-                                                        << "7:apple:9:9"
-                                                        << "7:apple:2:3";
-    QTest::newRow("unlearned locally: counters from nowhere") << "7:apple"
-                                                              << "7:apple:9:9"
-                                                              << "7:apple:-1:-1";
-    QTest::newRow("corrected spelling restarts learning") << "7:aple:4:0"
-                                                          << "7:apple"
-                                                          << "7:apple:0:0";
-    QTest::newRow("unrelated word: the local one comes back new") << "7:pear:1:1"
-                                                                  << "7:apple"
-                                                                  << "7:apple:-1:-1 8:pear:1:1";
-    QTest::newRow("deleted on the other side, added locally after")
-        << "1:a 2:b 3:c 4:d 5:e 6:f 7:g 8:h 9:i 10:j:3:3"
-        << "1:a 2:b 3:c 4:d 6:f 7:g 8:h"
-        << "1:a:-1:-1 2:b:-1:-1 3:c:-1:-1 4:d:-1:-1 6:f:-1:-1 7:g:-1:-1 8:h:-1:-1 9:i:-1:-1 10:j:3:3";
-    QTest::newRow("added locally, but the word is there") << "1:a 9:kiwi:2:2"
-                                                          << "1:a 3:kiwi"
-                                                          << "1:a:-1:-1 3:kiwi:-1:-1";
-    QTest::newRow("added locally twice: copied once") << "1:a 8:kiwi 9:kiwi"
-                                                      << "1:a"
-                                                      << "1:a:-1:-1 2:kiwi:-1:-1";
-    QTest::newRow("ids the other side never had") << ""
-                                                  << "3:kiwi:5:5"
-                                                  << "3:kiwi:-1:-1";
-    QTest::newRow("new ids follow the largest") << "2:b 5:pear"
-                                                << "2:b 40:fig"
-                                                << "2:b:-1:-1 40:fig:-1:-1 41:pear:-1:-1";
+    QTest::newRow("same word keeps the local counters") << "7:apple:2:3" << "7:apple:9:9" << "7:apple:2:3";
+    QTest::newRow("unlearned locally: counters from nowhere") << "7:apple" << "7:apple:9:9" << "7:apple:-1:-1";
+    QTest::newRow("corrected spelling restarts learning") << "7:aple:4:0" << "7:apple" << "7:apple:0:0";
+    QTest::newRow("unrelated word: the local one comes back new") << "7:pear:1:1" << "7:apple" << "7:apple:-1:-1 8:pear:1:1";
+    QTest::newRow("deleted on the other side, added locally after") << "1:a 2:b 3:c 4:d 5:e 6:f 7:g 8:h 9:i 10:j:3:3" << "1:a 2:b 3:c 4:d 6:f 7:g 8:h" << "1:a:-1:-1 2:b:-1:-1 3:c:-1:-1 4:d:-1:-1 6:f:-1:-1 7:g:-1:-1 8:h:-1:-1 9:i:-1:-1 10:j:3:3";
+    QTest::newRow("added locally, but the word is there") << "1:a 9:kiwi:2:2" << "1:a 3:kiwi" << "1:a:-1:-1 3:kiwi:-1:-1";
+    QTest::newRow("added locally twice: copied once") << "1:a 8:kiwi 9:kiwi" << "1:a" << "1:a:-1:-1 2:kiwi:-1:-1";
+    QTest::newRow("ids the other side never had") << "" << "3:kiwi:5:5" << "3:kiwi:-1:-1";
+    QTest::newRow("new ids follow the largest") << "2:b 5:pear" << "2:b 40:fig" << "2:b:-1:-1 40:fig:-1:-1 41:pear:-1:-1";
 }
+// clang-format on
 
 void TestDictionaryUpdater::merge()
 {
@@ -92,26 +75,21 @@ void TestDictionaryUpdater::merge()
     QTEST(describe(remoteDict), "result");
 }
 
+// clang-format off
 void TestDictionaryUpdater::similar_data()
 {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("similar");
-    QTest::newRow("equal") << "apple"
-                           << "apple" << true;
-    QTest::newRow("one letter changed") << "apple"
-                                        << "apble" << true;
-    QTest::newRow("two letters changed") << "apple"
-                                         << "abble" << false;
-    QTest::newRow("one letter more, inside") << "aple"
-                                             << "apple" << true;
-    QTest::newRow("one letter more, at the end") << "apples"
-                                                 << "apple" << true;
-    QTest::newRow("two letters more") << "app"
-                                      << "apple" << false;
-    QTest::newRow("one more but otherwise different") << "xpple"
-                                                      << "appl" << false;
+    QTest::newRow("equal") << "apple" << "apple" << true;
+    QTest::newRow("one letter changed") << "apple" << "apble" << true;
+    QTest::newRow("two letters changed") << "apple" << "abble" << false;
+    QTest::newRow("one letter more, inside") << "aple" << "apple" << true;
+    QTest::newRow("one letter more, at the end") << "apples" << "apple" << true;
+    QTest::newRow("two letters more") << "app" << "apple" << false;
+    QTest::newRow("one more but otherwise different") << "xpple" << "appl" << false;
 }
+// clang-format on
 
 void TestDictionaryUpdater::similar()
 {

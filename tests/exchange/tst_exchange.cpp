@@ -1,5 +1,7 @@
 #include "servers.h"
 
+#include "../testfiles.h"
+
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
 #include "exchange/networkupdate.h"
@@ -21,12 +23,6 @@ struct Run
     QString err;
 };
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Every entry of a file as "id word forward backward", by id.
 QStringList entries(const QString &path)
 {
@@ -41,31 +37,6 @@ QStringList entries(const QString &path)
     }
     out.sort();
     return out;
-}
-
-void writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
-
-// The local list with just these sample dictionaries, copied into dir.
-void fillFolder(const QString &dir, const QStringList &files)
-{
-    QDir().mkpath(dir);
-    DictionaryList sample;
-    sample.load(Bin + QStringLiteral("/dicts.dic"));
-    DictionaryList list;
-    list.setFileName(QDir(dir).filePath(QStringLiteral("dicts.dic")));
-    for (const QString &file : files) {
-        QFile::remove(QDir(dir).filePath(file));
-        QFile::copy(Bin + u'/' + file, QDir(dir).filePath(file));
-        if (sample.containsFile(file))
-            list.updateRecord(sample.record(sample.indexOfFile(file)));
-    }
-    QVERIFY(list.save());
 }
 
 } // namespace
@@ -149,6 +120,7 @@ Run TestExchange::cli(const QStringList &args, const QStringList &environment)
         process.exitCode(), out.split(u'\n', Qt::SkipEmptyParts), QString::fromUtf8(process.readAllStandardError())};
 }
 
+// clang-format off
 void TestExchange::update_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -156,41 +128,23 @@ void TestExchange::update_data()
     QTest::addColumn<QStringList>("results"); // "updated FILE" or "failed FILE"
     QTest::addColumn<QString>("mentions");
     const QStringList login = {"--user", "user", "--password-file", "{dir}/password"};
-    QTest::newRow("the files both lists hold")
-        << QStringList{"{http}"} << QStringList()
-        << QStringList{"updated hebrew.dic", "updated arabic.dic", "updated farsi.dic"} << "";
-    QTest::newRow("three files, the second missing")
-        << QStringList{"{http}", "hebrew.dic", "russian.dic", "arabic.dic"} << QStringList()
-        << QStringList{"updated hebrew.dic", "failed russian.dic", "updated arabic.dic"} << "Not found";
-    QTest::newRow("an unreadable download")
-        << QStringList{"{http}", "junk.dic"} << QStringList() << QStringList{"failed junk.dic"} << "not a dictionary";
-    QTest::newRow("a name that is not plain")
-        << QStringList{"{http}", "../local/hebrew.dic", ".hidden.dic"} << QStringList()
-        << QStringList{"failed ../local/hebrew.dic", "failed .hidden.dic"} << "";
+    QTest::newRow("the files both lists hold") << QStringList{"{http}"} << QStringList() << QStringList{"updated hebrew.dic", "updated arabic.dic", "updated farsi.dic"} << "";
+    QTest::newRow("three files, the second missing") << QStringList{"{http}", "hebrew.dic", "russian.dic", "arabic.dic"} << QStringList() << QStringList{"updated hebrew.dic", "failed russian.dic", "updated arabic.dic"} << "Not found";
+    QTest::newRow("an unreadable download") << QStringList{"{http}", "junk.dic"} << QStringList() << QStringList{"failed junk.dic"} << "not a dictionary";
+    QTest::newRow("a name that is not plain") << QStringList{"{http}", "../local/hebrew.dic", ".hidden.dic"} << QStringList() << QStringList{"failed ../local/hebrew.dic", "failed .hidden.dic"} << "";
     QTest::newRow("a list too large") << QStringList{"{http}/huge"} << QStringList() << QStringList() << "64 MiB";
-    QTest::newRow("a server error") << QStringList{"{http}/error/500"} << QStringList() << QStringList()
-                                    << "/error/500/dicts.dic";
-    QTest::newRow("a login asked for, none given")
-        << QStringList{"{http}/private"} << QStringList() << QStringList() << "204";
-    QTest::newRow("a login given") << QStringList{"{http}/private", "hebrew.dic"} + login << QStringList()
-                                   << QStringList{"updated hebrew.dic"} << "";
-    QTest::newRow("a proxy that wants its password")
-        << QStringList{"{http}", "hebrew.dic"} << QStringList{"http_proxy=http://{proxy}"} << QStringList()
-        << "Proxy related error";
-    QTest::newRow("through the proxy") << QStringList{"{http}", "hebrew.dic"}
-                                       << QStringList{"http_proxy=http://puser:psecret@{proxy}"}
-                                       << QStringList{"updated hebrew.dic"} << "";
-    QTest::newRow("FTP, two folders deep")
-        << QStringList{"{ftp}/a/b", "hebrew.dic", "arabic.dic"} + login << QStringList()
-        << QStringList{"updated hebrew.dic", "updated arabic.dic"} << "";
+    QTest::newRow("a server error") << QStringList{"{http}/error/500"} << QStringList() << QStringList() << "/error/500/dicts.dic";
+    QTest::newRow("a login asked for, none given") << QStringList{"{http}/private"} << QStringList() << QStringList() << "204";
+    QTest::newRow("a login given") << QStringList{"{http}/private", "hebrew.dic"} + login << QStringList() << QStringList{"updated hebrew.dic"} << "";
+    QTest::newRow("a proxy that wants its password") << QStringList{"{http}", "hebrew.dic"} << QStringList{"http_proxy=http://{proxy}"} << QStringList() << "Proxy related error";
+    QTest::newRow("through the proxy") << QStringList{"{http}", "hebrew.dic"} << QStringList{"http_proxy=http://puser:psecret@{proxy}"} << QStringList{"updated hebrew.dic"} << "";
+    QTest::newRow("FTP, two folders deep") << QStringList{"{ftp}/a/b", "hebrew.dic", "arabic.dic"} + login << QStringList() << QStringList{"updated hebrew.dic", "updated arabic.dic"} << "";
     QTest::newRow("FTP, an empty list") << QStringList{"{ftp}/empty"} + login << QStringList() << QStringList() << "";
-    QTest::newRow("FTP, no such folder") << QStringList{"{ftp}/nowhere"} + login << QStringList() << QStringList()
-                                         << "550";
-    QTest::newRow("FTP, login refused") << QStringList{"{ftp}/a/b", "--user", "user", "--password-file",
-        "{dir}/wrong-password"} << QStringList()
-                                        << QStringList() << "530";
+    QTest::newRow("FTP, no such folder") << QStringList{"{ftp}/nowhere"} + login << QStringList() << QStringList() << "550";
+    QTest::newRow("FTP, login refused") << QStringList{"{ftp}/a/b", "--user", "user", "--password-file", "{dir}/wrong-password"} << QStringList() << QStringList() << "530";
     QTest::newRow("FTP, login declined") << QStringList{"{ftp}/a/b"} << QStringList() << QStringList() << "declined";
 }
+// clang-format on
 
 void TestExchange::update()
 {
@@ -288,17 +242,18 @@ void TestExchange::exportMasters()
     QCOMPARE(list.record(list.indexOfFile("farsi.dic")).value("DATE"), QStringLiteral("2001-01-01"));
 }
 
+// clang-format off
 void TestExchange::deviceSync_data()
 {
     QTest::addColumn<QString>("data");
     QTest::addColumn<bool>("connected");
     QTest::addColumn<QStringList>("results");
     QTest::newRow("synced both ways") << "local" << true << QStringList{"synced hebrew.dic", "synced farsi.dic"};
-    QTest::newRow("a data folder with blanks")
-        << "my data" << true << QStringList{"synced hebrew.dic", "synced farsi.dic"};
+    QTest::newRow("a data folder with blanks") << "my data" << true << QStringList{"synced hebrew.dic", "synced farsi.dic"};
     QTest::newRow("the device lacks a file") << "local" << true << QStringList{"failed russian.dic"};
     QTest::newRow("no device") << "local" << false << QStringList();
 }
+// clang-format on
 
 // The device's file is the base, the local counters are kept, and both
 // sides end up with the merged file.
@@ -335,18 +290,17 @@ void TestExchange::deviceSync()
     QCOMPARE(merged.entryById(id).learnedForward(), qint8(9));
 }
 
+// clang-format off
 void TestExchange::merge_data()
 {
     QTest::addColumn<QString>("localFile");
     QTest::addColumn<QString>("incoming");
     QTest::addColumn<int>("exitCode");
-    QTest::newRow("merged") << "local/hebrew.dic"
-                            << "server/hebrew.dic" << 0;
-    QTest::newRow("no local copy: taken unchanged") << "local/none.dic"
-                                                    << "server/hebrew.dic" << 0;
-    QTest::newRow("unreadable incoming") << "local/hebrew.dic"
-                                         << "server/junk.dic" << 1;
+    QTest::newRow("merged") << "local/hebrew.dic" << "server/hebrew.dic" << 0;
+    QTest::newRow("no local copy: taken unchanged") << "local/none.dic" << "server/hebrew.dic" << 0;
+    QTest::newRow("unreadable incoming") << "local/hebrew.dic" << "server/junk.dic" << 1;
 }
+// clang-format on
 
 void TestExchange::merge()
 {

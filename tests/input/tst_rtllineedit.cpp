@@ -28,19 +28,18 @@ void TestRTLLineEdit::cleanupTestCase()
     SoftKeyboard::setKeyboardLocale(QString());
 }
 
+// clang-format off
 void TestRTLLineEdit::typing_data()
 {
     QTest::addColumn<bool>("mapping");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
     QTest::newRow("mapped letters") << true << "shalom" << QString::fromUtf16(u"\u05D3\u05D9\u05E9\u05DA\u05DD\u05E6");
-    QTest::newRow("upper case passes") << true << "E"
-                                       << "E";
-    QTest::newRow("digits pass") << true << "12"
-                                 << "12";
-    QTest::newRow("mapping off") << false << "shalom"
-                                 << "shalom";
+    QTest::newRow("upper case passes") << true << "E" << "E";
+    QTest::newRow("digits pass") << true << "12" << "12";
+    QTest::newRow("mapping off") << false << "shalom" << "shalom";
 }
+// clang-format on
 
 void TestRTLLineEdit::typing()
 {

@@ -53,47 +53,27 @@ void TestSoftKeyboard::cleanup()
     SoftKeyboard::setKeyboardLocale(QString());
 }
 
+// clang-format off
 void TestSoftKeyboard::physicalMapping_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("physical");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("US e") << "en_US"
-                          << "he_IL"
-                          << "e" << QString::fromUtf16(u"\u05E7");
-    QTest::newRow("US t") << "en_US"
-                          << "he_IL"
-                          << "t" << QString::fromUtf16(u"\u05D0");
-    QTest::newRow("US comma") << "en_US"
-                              << "he_IL"
-                              << "," << QString::fromUtf16(u"\u05EA");
-    QTest::newRow("German z") << "de_DE"
-                              << "he_IL"
-                              << "z" << QString::fromUtf16(u"\u05D8");
-    QTest::newRow("German umlaut") << "de_AT"
-                                   << "he_IL" << QString::fromUtf16(u"\u00F6") << QString::fromUtf16(u"\u05E3");
-    QTest::newRow("French q") << "fr_FR"
-                              << "he_IL"
-                              << "q" << QString::fromUtf16(u"\u05E9");
-    QTest::newRow("Italian ò") << "it_IT"
-                               << "he_IL" << QString::fromUtf16(u"\u00F2") << QString::fromUtf16(u"\u05E3");
-    QTest::newRow("British @") << "en_GB"
-                               << "fa_IR"
-                               << "@" << QString::fromUtf16(u"\u06AF");
-    QTest::newRow("Russian is lower case") << "en_US"
-                                           << "ru_RU"
-                                           << "q" << QString::fromUtf16(u"\u0439");
-    QTest::newRow("Farsi") << "en_US"
-                           << "fa_IR"
-                           << "h" << QString::fromUtf16(u"\u0627");
-    QTest::newRow("upper case is not mapped") << "en_US"
-                                              << "he_IL"
-                                              << "E" << QString();
-    QTest::newRow("no layout for Arabic") << "en_US"
-                                          << "ar_EG"
-                                          << "e" << QString();
+    QTest::newRow("US e") << "en_US" << "he_IL" << "e" << QString::fromUtf16(u"\u05E7");
+    QTest::newRow("US t") << "en_US" << "he_IL" << "t" << QString::fromUtf16(u"\u05D0");
+    QTest::newRow("US comma") << "en_US" << "he_IL" << "," << QString::fromUtf16(u"\u05EA");
+    QTest::newRow("German z") << "de_DE" << "he_IL" << "z" << QString::fromUtf16(u"\u05D8");
+    QTest::newRow("German umlaut") << "de_AT" << "he_IL" << QString::fromUtf16(u"\u00F6") << QString::fromUtf16(u"\u05E3");
+    QTest::newRow("French q") << "fr_FR" << "he_IL" << "q" << QString::fromUtf16(u"\u05E9");
+    QTest::newRow("Italian ò") << "it_IT" << "he_IL" << QString::fromUtf16(u"\u00F2") << QString::fromUtf16(u"\u05E3");
+    QTest::newRow("British @") << "en_GB" << "fa_IR" << "@" << QString::fromUtf16(u"\u06AF");
+    QTest::newRow("Russian is lower case") << "en_US" << "ru_RU" << "q" << QString::fromUtf16(u"\u0439");
+    QTest::newRow("Farsi") << "en_US" << "fa_IR" << "h" << QString::fromUtf16(u"\u0627");
+    QTest::newRow("upper case is not mapped") << "en_US" << "he_IL" << "E" << QString();
+    QTest::newRow("no layout for Arabic") << "en_US" << "ar_EG" << "e" << QString();
 }
+// clang-format on
 
 void TestSoftKeyboard::physicalMapping()
 {
@@ -111,26 +91,31 @@ void TestSoftKeyboard::layouts_data()
 {
     QTest::addColumn<QString>("type");
     QTest::addColumn<bool>("withPoints");
-    QTest::addColumn<QSize>("area");
     QTest::addColumn<int>("keys");
-    QTest::newRow("Hebrew") << "he_IL" << false << QSize(790, 220) << 32;
-    QTest::newRow("Hebrew with points") << "he_IL" << true << QSize(790, 300) << 44;
-    QTest::newRow("Farsi") << "fa_IR" << false << QSize(860, 220) << 34;
-    QTest::newRow("Russian") << "ru_RU" << false << QSize(860, 220) << 35;
-    QTest::newRow("Arabic has no keys") << "ar_EG" << false << QSize(860, 220) << 0;
+    QTest::newRow("Hebrew") << "he_IL" << false << 32;
+    QTest::newRow("Hebrew with points") << "he_IL" << true << 44;
+    QTest::newRow("Farsi") << "fa_IR" << false << 34;
+    QTest::newRow("Russian") << "ru_RU" << false << 35;
+    QTest::newRow("Arabic has no keys") << "ar_EG" << false << 0;
 }
 
+// The keys take no focus, and shrink with the keyboard down to its minimum,
+// staying inside it.
 void TestSoftKeyboard::layouts()
 {
     QFETCH(QString, type);
     QFETCH(bool, withPoints);
-    QFETCH(QSize, area);
-    QFETCH(int, keys);
     SoftKeyboard keyboard(type, false, withPoints);
-    QCOMPARE(keyboard.keyAreaSize(), area);
-    QCOMPARE(keyboard.keys().size(), keys);
-    for (SoftKey *key : keyboard.keys())
-        QCOMPARE(key->focusPolicy(), Qt::NoFocus);
+    QTEST(int(keyboard.keys().size()), "keys");
+    keyboard.show();
+    for (const QSize size : {keyboard.sizeHint(), keyboard.minimumSizeHint()}) {
+        keyboard.resize(size);
+        for (SoftKey *key : keyboard.keys()) {
+            QCOMPARE(key->focusPolicy(), Qt::NoFocus);
+            QVERIFY(keyboard.rect().contains(key->geometry().translated(key->parentWidget()->pos())));
+            QVERIFY(key->width() <= size.width() / 10);
+        }
+    }
 }
 
 void TestSoftKeyboard::keySendsLowerCaseAndShiftOnce()
@@ -170,8 +155,6 @@ void TestSoftKeyboard::returnAndBackspaceKeys()
     QCOMPARE(edit.text(), QString::fromUtf16(u"\u05D0"));
     keyWithText(keyboard, QStringLiteral("\r"))->click();
     QCOMPARE(returned.count(), 1);
-    QCOMPARE(keyWithText(keyboard, QStringLiteral("\r"))->QPushButton::text(), QStringLiteral("<<"));
-    QCOMPARE(keyWithText(keyboard, QStringLiteral("\b"))->QPushButton::text(), QStringLiteral("OK"));
 }
 
 void TestSoftKeyboard::newLayoutForgetsOldPhysicalKeys()

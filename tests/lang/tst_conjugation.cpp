@@ -61,14 +61,14 @@ private slots:
     void lamedHeKeepsHeWhereTheBinyanDoes();
 };
 
+// clang-format off
 void TestConjugation::detectBinyan_data()
 {
     using namespace Conjugation;
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("binyan");
     QTest::newRow("Paal") << u8("כָּתַב") << int(Paal);
-    QTest::newRow("dagesh before the vowel")
-        << QString::fromUtf16(u"\u05DB\u05BC\u05B8\u05EA\u05B7\u05D1") << int(Paal);
+    QTest::newRow("dagesh before the vowel") << QString::fromUtf16(u"\u05DB\u05BC\u05B8\u05EA\u05B7\u05D1") << int(Paal);
     QTest::newRow("Paal lamed-he") << u8("בָּנָה") << int(Paal);
     QTest::newRow("Paal of two letters") << u8("קָם") << int(Paal);
     QTest::newRow("Paal starting with he") << u8("הָלַךְ") << int(Paal);
@@ -90,6 +90,7 @@ void TestConjugation::detectBinyan_data()
     QTest::newRow("shin dot last") << QString::fromUtf16(u"\u05E9\u05B8\u05C1\u05DE\u05B7\u05E8") << int(Paal);
     QTest::newRow("sin dot, second letter") << QString::fromUtf16(u"\u05E2\u05B8\u05E9\u05C2\u05B8\u05D4") << int(Paal);
 }
+// clang-format on
 
 void TestConjugation::detectBinyan()
 {

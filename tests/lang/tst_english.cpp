@@ -59,27 +59,21 @@ void TestEnglish::initTestCase()
     QVERIFY(m_english.loadVerbs(file.fileName()));
 }
 
+// clang-format off
 void TestEnglish::pastTense_data()
 {
     QTest::addColumn<QString>("verb");
     QTest::addColumn<QString>("past");
-    QTest::newRow("from the table, trimmed") << "go"
-                                             << "went";
-    QTest::newRow("unknown section keeps triples") << "run"
-                                                   << "ran";
-    QTest::newRow("later line wins") << "make"
-                                     << "made";
-    QTest::newRow("two fields ignored") << "swim"
-                                        << "swimed";
-    QTest::newRow("four fields ignored") << "sing"
-                                         << "singed";
-    QTest::newRow("empty past falls back") << "bake"
-                                           << "baked";
-    QTest::newRow("regular in e") << "dance"
-                                  << "danced";
-    QTest::newRow("regular") << "walk"
-                             << "walked";
+    QTest::newRow("from the table, trimmed") << "go" << "went";
+    QTest::newRow("unknown section keeps triples") << "run" << "ran";
+    QTest::newRow("later line wins") << "make" << "made";
+    QTest::newRow("two fields ignored") << "swim" << "swimed";
+    QTest::newRow("four fields ignored") << "sing" << "singed";
+    QTest::newRow("empty past falls back") << "bake" << "baked";
+    QTest::newRow("regular in e") << "dance" << "danced";
+    QTest::newRow("regular") << "walk" << "walked";
 }
+// clang-format on
 
 void TestEnglish::pastTense()
 {

@@ -82,28 +82,23 @@ private slots:
     void cutVerbWithEmptyWordIsSafe();
 };
 
+// clang-format off
 void TestHebrewAnalyser::nominalIndexing_data()
 {
     QTest::addColumn<Entry>("entry");
     QTest::addColumn<QStringList>("index");
-    QTest::newRow("masculine noun, final letter made medial")
-        << makeEntry(1, "שָׁלוֹם", Entry::Noun, 5) << QStringList{u8("שלום:5"), u8("שלומים:8")};
-    QTest::newRow("feminine noun in he") << makeEntry(1, "מוֹרָה", Entry::Noun, 6)
-                                         << QStringList{u8("מורה:6"), u8("מורות:8")};
-    QTest::newRow("feminine noun without he")
-        << makeEntry(1, "דֶּלֶת", Entry::Noun, 6) << QStringList{u8("דלת:6"), u8("דלתות:8")};
+    QTest::newRow("masculine noun, final letter made medial") << makeEntry(1, "שָׁלוֹם", Entry::Noun, 5) << QStringList{u8("שלום:5"), u8("שלומים:8")};
+    QTest::newRow("feminine noun in he") << makeEntry(1, "מוֹרָה", Entry::Noun, 6) << QStringList{u8("מורה:6"), u8("מורות:8")};
+    QTest::newRow("feminine noun without he") << makeEntry(1, "דֶּלֶת", Entry::Noun, 6) << QStringList{u8("דלת:6"), u8("דלתות:8")};
     QTest::newRow("plural noun gets no plural") << makeEntry(1, "מַיִם", Entry::Noun, 9) << QStringList{u8("מים:9")};
-    QTest::newRow("explicit plural wins")
-        << makeEntry(1, "אִישָּׁה", Entry::Noun, 10, "נָשִׁים") << QStringList{u8("אישה:a"), u8("נשים:8")};
-    QTest::newRow("adjective") << makeEntry(1, "טוֹב", Entry::Adjective, 5)
-                               << QStringList{u8("טוב:5"), u8("טובה:6"), u8("טובות:a"), u8("טובים:9")};
-    QTest::newRow("adjective in yod") << makeEntry(1, "עִבְרִי", Entry::Adjective, 5)
-                                      << QStringList{u8("עברי:5"), u8("עברית:6"), u8("עבריות:a"), u8("עבריים:9")};
+    QTest::newRow("explicit plural wins") << makeEntry(1, "אִישָּׁה", Entry::Noun, 10, "נָשִׁים") << QStringList{u8("אישה:a"), u8("נשים:8")};
+    QTest::newRow("adjective") << makeEntry(1, "טוֹב", Entry::Adjective, 5) << QStringList{u8("טוב:5"), u8("טובה:6"), u8("טובות:a"), u8("טובים:9")};
+    QTest::newRow("adjective in yod") << makeEntry(1, "עִבְרִי", Entry::Adjective, 5) << QStringList{u8("עברי:5"), u8("עברית:6"), u8("עבריות:a"), u8("עבריים:9")};
     QTest::newRow("other word with its flags") << makeEntry(1, "מְאוֹד", Entry::Adverb, 0) << QStringList{u8("מאוד:0")};
     QTest::newRow("one letter is not indexed") << makeEntry(1, "ו", Entry::Conjunction, 0) << QStringList{};
-    QTest::newRow("shin dot is stripped")
-        << makeEntry(1, "שֶׁמֶשׁ", Entry::Noun, 6, "") << QStringList{u8("שמש:6"), u8("שמשות:8")};
+    QTest::newRow("shin dot is stripped") << makeEntry(1, "שֶׁמֶשׁ", Entry::Noun, 6, "") << QStringList{u8("שמש:6"), u8("שמשות:8")};
 }
+// clang-format on
 
 void TestHebrewAnalyser::nominalIndexing()
 {

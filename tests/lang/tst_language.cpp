@@ -21,6 +21,7 @@ private slots:
     void stripPointsKeepsShinDot();
 };
 
+// clang-format off
 void TestLanguage::fromCode_data()
 {
     QTest::addColumn<QString>("code");
@@ -29,26 +30,18 @@ void TestLanguage::fromCode_data()
     QTest::addColumn<bool>("neuter");
     QTest::addColumn<int>("keyboard");
     using K = LanguageInfo::Keyboard;
-    QTest::newRow("he_IL") << "he_IL"
-                           << "Hebrew" << true << false << int(K::Hebrew);
-    QTest::newRow("ru") << "ru_RU"
-                        << "Language" << false << true << int(K::Russian);
-    QTest::newRow("fa") << "fa_IR"
-                        << "Language" << true << false << int(K::Farsi);
-    QTest::newRow("ar") << "ar_EG"
-                        << "Language" << true << false << int(K::None);
-    QTest::newRow("english") << "english"
-                             << "English" << false << true << int(K::None);
+    QTest::newRow("he_IL") << "he_IL" << "Hebrew" << true << false << int(K::Hebrew);
+    QTest::newRow("ru") << "ru_RU" << "Language" << false << true << int(K::Russian);
+    QTest::newRow("fa") << "fa_IR" << "Language" << true << false << int(K::Farsi);
+    QTest::newRow("ar") << "ar_EG" << "Language" << true << false << int(K::None);
+    QTest::newRow("english") << "english" << "English" << false << true << int(K::None);
     // user languages only: no dictionary is written in them
-    QTest::newRow("de") << "de_DE"
-                        << "" << false << false << 0;
-    QTest::newRow("upper case") << "HE_IL"
-                                << "" << false << false << 0;
-    QTest::newRow("iw") << "iw"
-                        << "" << false << false << 0;
-    QTest::newRow("empty") << ""
-                           << "" << false << false << 0;
+    QTest::newRow("de") << "de_DE" << "" << false << false << 0;
+    QTest::newRow("upper case") << "HE_IL" << "" << false << false << 0;
+    QTest::newRow("iw") << "iw" << "" << false << false << 0;
+    QTest::newRow("empty") << "" << "" << false << false << 0;
 }
+// clang-format on
 
 void TestLanguage::fromCode()
 {
@@ -70,23 +63,19 @@ void TestLanguage::fromCode()
     QTEST(int(l->info().keyboard), "keyboard");
 }
 
+// clang-format off
 void TestLanguage::displayName_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("name");
-    QTest::newRow("de_DE") << "de_DE"
-                           << "Deutsch";
-    QTest::newRow("fr") << "fr"
-                        << "Francais";
-    QTest::newRow("it") << "it"
-                        << "Italiano";
-    QTest::newRow("en") << "en"
-                        << "English";
-    QTest::newRow("ru unchanged") << "ru"
-                                  << "ru";
-    QTest::newRow("case-sensitive") << "DE"
-                                    << "DE";
+    QTest::newRow("de_DE") << "de_DE" << "Deutsch";
+    QTest::newRow("fr") << "fr" << "Francais";
+    QTest::newRow("it") << "it" << "Italiano";
+    QTest::newRow("en") << "en" << "English";
+    QTest::newRow("ru unchanged") << "ru" << "ru";
+    QTest::newRow("case-sensitive") << "DE" << "DE";
 }
+// clang-format on
 
 void TestLanguage::displayName()
 {
@@ -94,6 +83,7 @@ void TestLanguage::displayName()
     QTEST(Language::displayName(code), "name");
 }
 
+// clang-format off
 void TestLanguage::containsLanguageChars_data()
 {
     QTest::addColumn<QString>("code");
@@ -105,13 +95,12 @@ void TestLanguage::containsLanguageChars_data()
     QTest::newRow("he latin then letter") << "he" << QString::fromUtf16(u"abc\u05D0") << true;
     QTest::newRow("he tav is last letter") << "he" << QString::fromUtf16(u"\u05EB") << false;
     QTest::newRow("fa arabic-indic digit") << "fa" << QString::fromUtf16(u"\u06F1") << true;
-    QTest::newRow("en digits") << "en"
-                               << "123" << false;
-    QTest::newRow("en letter") << "en"
-                               << "1a" << true;
+    QTest::newRow("en digits") << "en" << "123" << false;
+    QTest::newRow("en letter") << "en" << "1a" << true;
     QTest::newRow("ru yo") << "ru" << QString::fromUtf16(u"\u0451") << true;
     QTest::newRow("ru outside") << "ru" << QString::fromUtf16(u"\u0452") << false;
 }
+// clang-format on
 
 void TestLanguage::containsLanguageChars()
 {
@@ -120,22 +109,21 @@ void TestLanguage::containsLanguageChars()
     QTEST(Language::fromCode(code)->containsLanguageChars(text), "contains");
 }
 
+// clang-format off
 void TestLanguage::finalAndMedialForms_data()
 {
     QTest::addColumn<QString>("medial");
     QTest::addColumn<QString>("final");
-    QTest::newRow("mem") << QString::fromUtf16(u"\u05E9\u05DC\u05D5\u05DE")
-                         << QString::fromUtf16(u"\u05E9\u05DC\u05D5\u05DD");
+    QTest::newRow("mem") << QString::fromUtf16(u"\u05E9\u05DC\u05D5\u05DE") << QString::fromUtf16(u"\u05E9\u05DC\u05D5\u05DD");
     QTest::newRow("kaf") << QString::fromUtf16(u"\u05D3\u05E8\u05DB") << QString::fromUtf16(u"\u05D3\u05E8\u05DA");
     QTest::newRow("nun") << QString::fromUtf16(u"\u05D6\u05DE\u05E0") << QString::fromUtf16(u"\u05D6\u05DE\u05DF");
     QTest::newRow("pe") << QString::fromUtf16(u"\u05E1\u05D5\u05E4") << QString::fromUtf16(u"\u05E1\u05D5\u05E3");
     QTest::newRow("tsadi") << QString::fromUtf16(u"\u05E2\u05E6") << QString::fromUtf16(u"\u05E2\u05E5");
-    QTest::newRow("no final form") << QString::fromUtf16(u"\u05DB\u05EA\u05D1")
-                                   << QString::fromUtf16(u"\u05DB\u05EA\u05D1");
+    QTest::newRow("no final form") << QString::fromUtf16(u"\u05DB\u05EA\u05D1") << QString::fromUtf16(u"\u05DB\u05EA\u05D1");
     QTest::newRow("only the last letter") << QString::fromUtf16(u"\u05DD\u05DE") << QString::fromUtf16(u"\u05DD\u05DD");
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("empty") << "" << "";
 }
+// clang-format on
 
 void TestLanguage::finalAndMedialForms()
 {

@@ -62,6 +62,7 @@ void TestPhraseTranslator::initTestCase()
     QVERIFY(m_english.loadVerbs(QStringLiteral(VERBALON_BIN_DIR "/verbs_en.dat")));
 }
 
+// clang-format off
 void TestPhraseTranslator::tokenize_data()
 {
     QTest::addColumn<QString>("text");
@@ -75,10 +76,9 @@ void TestPhraseTranslator::tokenize_data()
     QTest::newRow("digits between letters") << "ab12cd" << Sentences{{"ab", "12", "cd"}};
     QTest::newRow("line feed") << "a\nb" << Sentences{{"a"}, {}, {"b"}};
     QTest::newRow("pointed words stay whole") << u8("שָׁלוֹם עוֹלָם") << Sentences{{u8("שָׁלוֹם"), u8("עוֹלָם")}};
-    QTest::newRow("cantillation stays in the word")
-        << QString::fromUtf16(u"\u05D1\u05B0\u05BC\u05E8\u05B5\u0591\u05D0\u05E9\u05C1\u05B4\u05D9\u05EA")
-        << Sentences{{QString::fromUtf16(u"\u05D1\u05B0\u05BC\u05E8\u05B5\u0591\u05D0\u05E9\u05C1\u05B4\u05D9\u05EA")}};
+    QTest::newRow("cantillation stays in the word") << QString::fromUtf16(u"\u05D1\u05B0\u05BC\u05E8\u05B5\u0591\u05D0\u05E9\u05C1\u05B4\u05D9\u05EA") << Sentences{{QString::fromUtf16(u"\u05D1\u05B0\u05BC\u05E8\u05B5\u0591\u05D0\u05E9\u05C1\u05B4\u05D9\u05EA")}};
 }
+// clang-format on
 
 void TestPhraseTranslator::tokenize()
 {
@@ -87,14 +87,13 @@ void TestPhraseTranslator::tokenize()
     QCOMPARE(PhraseTranslator::tokenize(text), sentences);
 }
 
+// clang-format off
 void TestPhraseTranslator::translate_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("gloss");
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("no Hebrew passes through") << "hello 42"
-                                              << "Hello 42" + Rule;
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("no Hebrew passes through") << "hello 42" << "Hello 42" + Rule;
     QTest::newRow("single readings share a line, tense and plural") << u8("כתבתי ספרים.") << "Wrote books ." + Rule;
     QTest::newRow("plural-only noun is not pluralised again") << u8("מים") << "Water" + Rule;
     QTest::newRow("phrase replaces its words") << u8("בוקר טוב") << "Good morning" + Rule;
@@ -105,10 +104,10 @@ void TestPhraseTranslator::translate_data()
     QTest::newRow("pointed text") << u8("שָׁלוֹם!") << "Peace !" + Rule;
     QTest::newRow("unknown word keeps its points") << u8("אֲבַגְּדָ") << u8("אֲבַגְּדָ") + Rule;
     QTest::newRow("two lines") << u8("ספר\nמים") << "Book" + Rule + "Water" + Rule;
-    QTest::newRow("full stop before the first letter") << ". ."
-                                                       << "." + Rule + "." + Rule;
+    QTest::newRow("full stop before the first letter") << ". ." << "." + Rule + "." + Rule;
     QTest::newRow("three line feeds leave empty lines") << u8("ספר\n\n\nמים") << "Book" + Rule + "\n\nWater" + Rule;
 }
+// clang-format on
 
 void TestPhraseTranslator::translate()
 {
@@ -118,18 +117,17 @@ void TestPhraseTranslator::translate()
     QCOMPARE(translator.translateText(text), gloss);
 }
 
+// clang-format off
 void TestPhraseTranslator::glossOfSampleSentences_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("gloss");
-    QTest::newRow("article, past, construct, prefixed noun")
-        << u8("הַיֶּלֶד כָּתַב מִכְתָּב לַמּוֹרָה.") << "The child wrote letter\nto teacher / to teacher\n." + Rule;
+    QTest::newRow("article, past, construct, prefixed noun") << u8("הַיֶּלֶד כָּתַב מִכְתָּב לַמּוֹרָה.") << "The child wrote letter\nto teacher / to teacher\n." + Rule;
     // the present of a lamed-he verb is one form for both genders: two readings
-    QTest::newRow("phrase and prefixed noun")
-        << u8("בּוֹקֶר טוֹב! אֲנִי שׁוֹתֶה קָפֶה בַּבַּיִת.") << "Good morning !" + Rule + "I\ndrink / drink\ncoffee in house ." + Rule;
-    QTest::newRow("plural noun, passive past, future")
-        << u8("הַסְּפָרִים הוּדְפְּסוּ. נִיפָּגֵשׁ מָחָר") << "The books was printed ." + Rule + "Will meet tomorrow" + Rule;
+    QTest::newRow("phrase and prefixed noun") << u8("בּוֹקֶר טוֹב! אֲנִי שׁוֹתֶה קָפֶה בַּבַּיִת.") << "Good morning !" + Rule + "I\ndrink / drink\ncoffee in house ." + Rule;
+    QTest::newRow("plural noun, passive past, future") << u8("הַסְּפָרִים הוּדְפְּסוּ. נִיפָּגֵשׁ מָחָר") << "The books was printed ." + Rule + "Will meet tomorrow" + Rule;
 }
+// clang-format on
 
 void TestPhraseTranslator::glossOfSampleSentences()
 {

@@ -44,7 +44,6 @@ private slots:
     void noImperative_data();
     void noImperative();
     void unknownBinyan();
-    void closeAccepts();
 };
 
 void TestConjugationView::paalFillsEveryCell()
@@ -96,17 +95,6 @@ void TestConjugationView::unknownBinyan()
     QCOMPARE(texts(view.pastCells()), u8({"", "", "", "דבר", "דברה", "", "", "", ""}));
     QCOMPARE(texts(view.futureCells()).join(QString()), QString());
     QCOMPARE(texts(view.presentCells()).join(QString()), QString());
-}
-
-void TestConjugationView::closeAccepts()
-{
-    ConjugationDialog dialog;
-    dialog.setEntry(verb("כָּתַב"));
-    QCOMPARE(dialog.view()->binyan(), QStringLiteral("Paal"));
-    dialog.show();
-    dialog.findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(!dialog.isVisible());
 }
 
 QTEST_MAIN(TestConjugationView)
