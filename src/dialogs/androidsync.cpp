@@ -16,13 +16,6 @@ AndroidSync::AndroidSync(QWidget *parent, DictionaryList *dictionaryList, const 
     createUi(tr("Android Sync. (USB)"), 0);
     m_infoLabel->setText(tr("Click 'Get List' to get dictionaries to sync..."));
     bind(m_sync);
-    // a run that stopped short leaves only "Cancel"
-    connect(m_sync, &ExchangeRun::finished, this, [this](bool complete) {
-        unsetCursor();
-        m_step = 2;
-        setStepButton(tr("Finish"), complete);
-        m_cancelButton->setEnabled(!complete);
-    });
     connect(m_sync, &ExchangeRun::info, this, [this] { setCursor(Qt::WaitCursor); });
 }
 

@@ -18,6 +18,8 @@ public slots:
 
 protected:
     void showList() override;
+    // a run that stopped short leaves only "Cancel"
+    bool finishesWhenStopped() const override { return false; }
 
 private:
     DeviceSync *m_sync;

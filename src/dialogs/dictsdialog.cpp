@@ -105,6 +105,13 @@ void DictsDialog::bind(ExchangeRun *run)
             m_sourceEdit->setEnabled(true);
         m_getListButton->setEnabled(true);
     });
+    connect(run, &ExchangeRun::finished, this, [this](bool complete) {
+        unsetCursor();
+        m_step = 2;
+        const bool canFinish = complete || finishesWhenStopped();
+        setStepButton(tr("Finish"), canFinish);
+        m_cancelButton->setEnabled(!canFinish);
+    });
     // the transfers stop with the dialog
     connect(this, &QDialog::rejected, run, [run] {
         run->blockSignals(true);

@@ -44,6 +44,8 @@ protected:
     void bind(ExchangeRun *run);
     // The table filled from the run's list once it arrived.
     virtual void showList() = 0;
+    // Whether a run that stopped short may be closed with "Finish".
+    virtual bool finishesWhenStopped() const { return true; }
     void setStepButton(const QString &text, bool enabled);
     // While a step runs: no typing into the source, no second click.
     void beginStep();

@@ -19,11 +19,6 @@ ExportDicts::ExportDicts(QWidget *parent, DictionaryList *dictionaryList, const 
     m_sourceEdit->setText(rememberedSource(QStringLiteral("exportDestination"), QStringLiteral(VERBALON_MASTER_URL)));
     m_infoLabel->setText(tr("Click 'Get List' to read remote list of dictionaries..."));
     bind(m_export);
-    connect(m_export, &ExchangeRun::finished, this, [this] {
-        m_step = 2;
-        setStepButton(tr("Finish"), true);
-        m_cancelButton->setEnabled(false);
-    });
 }
 
 void ExportDicts::nextStep()

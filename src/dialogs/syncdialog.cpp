@@ -19,11 +19,6 @@ SyncDialog::SyncDialog(QWidget *parent, DictionaryList *dictionaryList, const QS
     m_sourceEdit->setText(rememberedSource(QStringLiteral("updateSource"), QStringLiteral(VERBALON_UPDATE_URL)));
     m_infoLabel->setText(tr("Click 'Get List' to get dictionaries available..."));
     bind(m_update);
-    connect(m_update, &ExchangeRun::finished, this, [this] {
-        m_step = 2;
-        setStepButton(tr("Finish"), true);
-        m_cancelButton->setEnabled(false);
-    });
 }
 
 void SyncDialog::nextStep()

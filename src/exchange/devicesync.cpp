@@ -2,7 +2,6 @@
 
 #include "dictionaryupdater.h"
 #include "exchangelog.h"
-#include "filenames.h"
 
 #include "dict/dictionary.h"
 
@@ -82,10 +81,7 @@ void DeviceSync::cancel()
 
 void DeviceSync::pullNext()
 {
-    while (!m_pending.isEmpty() && !FileNames::isPlainDictionaryName(m_pending.first())) {
-        fileFailed(m_pending.takeFirst(), tr("not a plain dictionary file name"));
-        advance();
-    }
+    dropUnplainNames();
     if (m_pending.isEmpty()) {
         finishRun(Done);
         return;

@@ -1,6 +1,7 @@
 #include "exchangerun.h"
 
 #include "exchangelog.h"
+#include "filenames.h"
 
 #include <QDir>
 
@@ -13,6 +14,33 @@ ExchangeRun::ExchangeRun(DictionaryList *localList, const QString &dataDirectory
 QString ExchangeRun::localPath(const QString &file) const
 {
     return QDir(m_dataDirectory).filePath(file);
+}
+
+void ExchangeRun::takeList(const QByteArray &data, const QString &infoText)
+{
+    m_remoteList.parse(data);
+    m_step = 1;
+    emit progressRange(0, 100);
+    emit progressValue(0);
+    emit info(infoText);
+    emit listReady();
+}
+
+void ExchangeRun::listNotRead(const QString &path, const QString &reason)
+{
+    emit warning(tr("Update Error"), tr("Error: '%1'. Cannot get\n'%2'").arg(reason, path));
+    emit progressRange(0, 100);
+    emit info(tr("The list could not be read: %1").arg(reason));
+    emit listFailed(reason);
+}
+
+void ExchangeRun::dropUnplainNames()
+{
+    while (!m_pending.isEmpty() && !FileNames::isPlainDictionaryName(m_pending.first())) {
+        qCDebug(lcExchange) << "-- not a plain file name:" << m_pending.first();
+        fileFailed(m_pending.takeFirst(), tr("not a plain dictionary file name"));
+        advance();
+    }
 }
 
 void ExchangeRun::startFiles(const QStringList &files)

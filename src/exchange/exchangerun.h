@@ -43,6 +43,12 @@ signals:
 
 protected:
     QString localPath(const QString &file) const;
+    // The remote list arrived: it is shown, the files can be chosen.
+    void takeList(const QByteArray &data, const QString &infoText);
+    // The remote list could not be read: the user is told, the source may be tried again.
+    void listNotRead(const QString &path, const QString &reason);
+    // Files from outside lists whose names are not plain fail here, unread.
+    void dropUnplainNames();
     void setStep(int step) { m_step = step; }
     void startFiles(const QStringList &files);
     void advance();

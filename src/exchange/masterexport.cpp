@@ -1,7 +1,6 @@
 #include "masterexport.h"
 
 #include "exchangelog.h"
-#include "filenames.h"
 #include "filetransfer.h"
 
 #include "dict/dictionary.h"
@@ -45,14 +44,8 @@ void MasterExport::fetchList(const QString &destination)
 
 void MasterExport::listArrived(const QString &path, const QByteArray &data)
 {
-    if (!path.endsWith(ListName))
-        return;
-    m_remoteList.parse(data);
-    emit progressRange(0, 100);
-    emit progressValue(0);
-    setStep(1);
-    emit info(tr("Select dictionaries for update."));
-    emit listReady();
+    if (path.endsWith(ListName))
+        takeList(data, tr("Select dictionaries for update."));
 }
 
 void MasterExport::sendFiles(const QStringList &files)
@@ -64,22 +57,13 @@ void MasterExport::sendFiles(const QStringList &files)
 
 void MasterExport::sendNext()
 {
+    dropUnplainNames();
     if (m_pending.isEmpty()) {
         finishRun(2);
         return;
     }
     const QString name = m_pending.first();
-    QByteArray bytes;
-    if (name == ListName) {
-        bytes = m_remoteList.toBytes();
-    } else if (FileNames::isPlainDictionaryName(name)) {
-        bytes = masterBytes(localPath(name));
-    } else {
-        fileFailed(m_pending.takeFirst(), tr("not a plain dictionary file name"));
-        advance();
-        sendNext();
-        return;
-    }
+    const QByteArray bytes = name == ListName ? m_remoteList.toBytes() : masterBytes(localPath(name));
     if (bytes.isEmpty()) {
         // the server's list is not replaced when a dictionary is missing
         fileFailed(name, tr("cannot read the local file"));
@@ -111,10 +95,7 @@ void MasterExport::written(const QString &path)
 void MasterExport::transferFailed(const QString &path, const QString &reason)
 {
     if (step() == 0) {
-        emit warning(tr("Update Error"), tr("Error: '%1'. Cannot get\n'%2'").arg(reason, path));
-        emit progressRange(0, 100);
-        emit info(tr("The list could not be read: %1").arg(reason));
-        emit listFailed(reason);
+        listNotRead(path, reason);
         return;
     }
     if (m_pending.isEmpty())

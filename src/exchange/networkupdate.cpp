@@ -2,7 +2,6 @@
 
 #include "dictionaryupdater.h"
 #include "exchangelog.h"
-#include "filenames.h"
 #include "filetransfer.h"
 
 #include "dict/dictionary.h"
@@ -48,11 +47,7 @@ void NetworkUpdate::fetchFiles(const QStringList &files)
 
 void NetworkUpdate::fetchNext()
 {
-    while (!m_pending.isEmpty() && !FileNames::isPlainDictionaryName(m_pending.first())) {
-        qCDebug(lcExchange) << "-- not a plain file name:" << m_pending.first();
-        fileFailed(m_pending.takeFirst(), tr("not a plain dictionary file name"));
-        advance();
-    }
+    dropUnplainNames();
     if (m_pending.isEmpty()) {
         finishRun(2);
         return;
@@ -71,12 +66,7 @@ void NetworkUpdate::arrived(const QString &path, const QByteArray &data)
 {
     Q_UNUSED(path);
     if (step() == 0) {
-        m_remoteList.parse(data);
-        setStep(1);
-        emit progressRange(0, 100);
-        emit progressValue(0);
-        emit info(tr("Select dictionaries for update."));
-        emit listReady();
+        takeList(data, tr("Select dictionaries for update."));
         return;
     }
     if (m_pending.isEmpty())
@@ -112,13 +102,11 @@ void NetworkUpdate::updateFrom(const QString &name, const QByteArray &data)
 void NetworkUpdate::transferFailed(const QString &path, const QString &reason)
 {
     qCDebug(lcExchange) << "ERROR!";
-    emit warning(tr("Update Error"), tr("Error: '%1'. Cannot get\n'%2'").arg(reason, path));
     if (step() == 0) {
-        emit progressRange(0, 100);
-        emit info(tr("The list could not be read: %1").arg(reason));
-        emit listFailed(reason);
+        listNotRead(path, reason);
         return;
     }
+    emit warning(tr("Update Error"), tr("Error: '%1'. Cannot get\n'%2'").arg(reason, path));
     if (m_pending.isEmpty())
         return;
     fileFailed(m_pending.takeFirst(), reason);

@@ -12,10 +12,6 @@
         <translation>„Liste holen“ klicken, um die abzugleichenden Wörterbücher zu holen...</translation>
     </message>
     <message>
-        <source>Finish</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
         <source>Sync. Data</source>
         <translation>Abgleichen</translation>
     </message>
@@ -89,10 +85,6 @@
     <message>
         <source>No temporary folder for the sync.</source>
         <translation>Für den Abgleich gibt es keinen temporären Ordner.</translation>
-    </message>
-    <message>
-        <source>not a plain dictionary file name</source>
-        <translation>kein einfacher Wörterbuch-Dateiname</translation>
     </message>
     <message>
         <source>Sync. Failed</source>
@@ -390,6 +382,10 @@ Rückgabewert: %2</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fertig</translation>
+    </message>
 </context>
 <context>
     <name>Entry</name>
@@ -440,6 +436,24 @@ Rückgabewert: %2</translation>
         <source>Finished; these could not be transferred: %1</source>
         <translation>Fertig; nicht übertragen werden konnten: %1</translation>
     </message>
+    <message>
+        <source>Update Error</source>
+        <translation>Fehler beim Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Error: '%1'. Cannot get
+'%2'</source>
+        <translation>Fehler: „%1“. Nicht erhältlich:
+„%2“</translation>
+    </message>
+    <message>
+        <source>The list could not be read: %1</source>
+        <translation>Die Liste konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>not a plain dictionary file name</source>
+        <translation>kein einfacher Wörterbuch-Dateiname</translation>
+    </message>
 </context>
 <context>
     <name>ExportDicts</name>
@@ -454,10 +468,6 @@ Rückgabewert: %2</translation>
     <message>
         <source>Click 'Get List' to read remote list of dictionaries...</source>
         <translation>„Liste holen“ klicken, um die Liste der Wörterbücher auf dem Server zu lesen...</translation>
-    </message>
-    <message>
-        <source>Finish</source>
-        <translation>Fertig</translation>
     </message>
     <message>
         <source>Update</source>
@@ -780,10 +790,6 @@ Rückgabewert: %2</translation>
         <translation>Wörterbücher zum Aktualisieren auswählen.</translation>
     </message>
     <message>
-        <source>not a plain dictionary file name</source>
-        <translation>kein einfacher Wörterbuch-Dateiname</translation>
-    </message>
-    <message>
         <source>cannot read the local file</source>
         <translation>die lokale Datei kann nicht gelesen werden</translation>
     </message>
@@ -795,30 +801,12 @@ Rückgabewert: %2</translation>
         <source>Writing %1...</source>
         <translation>%1 wird geschrieben...</translation>
     </message>
-    <message>
-        <source>Update Error</source>
-        <translation>Fehler beim Aktualisieren</translation>
-    </message>
-    <message>
-        <source>Error: '%1'. Cannot get
-'%2'</source>
-        <translation>Fehler: „%1“. Nicht erhältlich:
-„%2“</translation>
-    </message>
-    <message>
-        <source>The list could not be read: %1</source>
-        <translation>Die Liste konnte nicht gelesen werden: %1</translation>
-    </message>
 </context>
 <context>
     <name>NetworkUpdate</name>
     <message>
         <source>Reading %1...</source>
         <translation>%1 wird gelesen...</translation>
-    </message>
-    <message>
-        <source>not a plain dictionary file name</source>
-        <translation>kein einfacher Wörterbuch-Dateiname</translation>
     </message>
     <message>
         <source>Select dictionaries for update.</source>
@@ -837,10 +825,6 @@ Rückgabewert: %2</translation>
 '%2'</source>
         <translation>Fehler: „%1“. Nicht erhältlich:
 „%2“</translation>
-    </message>
-    <message>
-        <source>The list could not be read: %1</source>
-        <translation>Die Liste konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -916,10 +900,6 @@ Rückgabewert: %2</translation>
     <message>
         <source>Click 'Get List' to get dictionaries available...</source>
         <translation>„Liste holen“ klicken, um die verfügbaren Wörterbücher zu holen...</translation>
-    </message>
-    <message>
-        <source>Finish</source>
-        <translation>Fertig</translation>
     </message>
     <message>
         <source>Update</source>
