@@ -71,7 +71,10 @@ void FtpTransfer::commandFinished(int id, bool error)
         }
         break;
     }
-    case FtpClient::LoggedIn: loggedIn(); break;
+    case FtpClient::LoggedIn:
+        qCDebug(lcExchange) << "FTP: logged in.";
+        loggedIn();
+        break;
     default: qCDebug(lcExchange) << "FTP: unhandled state!"; break;
     }
 }
