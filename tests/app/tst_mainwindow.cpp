@@ -55,7 +55,6 @@ private slots:
     void noDictionaries();
     void unreadableDictionaryFile_data();
     void unreadableDictionaryFile();
-    void dataDirectoryGetsOneSeparator();
     void selectingAnotherDictionary();
     void editFlowEndToEnd();
     void wordExists_data();
@@ -202,14 +201,6 @@ void TestMainWindow::unreadableDictionaryFile()
     Dictionary onDisk;
     QCOMPARE(onDisk.load(path("small.dic")), Dictionary::LoadStatus::Ok);
     QCOMPARE(onDisk.count(), loaded + 1);
-}
-
-void TestMainWindow::dataDirectoryGetsOneSeparator()
-{
-    MainWindow bare(m_dir.path());
-    QCOMPARE(bare.dataDirectory(), m_dir.path() + QDir::separator());
-    MainWindow withSeparator(m_dir.path() + QDir::separator());
-    QCOMPARE(withSeparator.dataDirectory(), m_dir.path() + QDir::separator());
 }
 
 void TestMainWindow::selectingAnotherDictionary()

@@ -37,10 +37,8 @@ class TestCli : public QObject
 
 private slots:
     void init();
-    void infoFormat();
-    void dumpEscapesTextFields();
-    void lookupFormat();
-    void listPrintsParsedList();
+    void outputFormats_data();
+    void outputFormats();
     void exportImportRoundTrip_data();
     void exportImportRoundTrip();
     void importNamesColumnsByHeader();
@@ -87,50 +85,33 @@ QString TestCli::fixture()
     return path("fixture.dic");
 }
 
-void TestCli::infoFormat()
+// clang-format off
+void TestCli::outputFormats_data()
 {
-    const Run run = runCli({"info", fixture()});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out,
-        QByteArray("version: DICT V3.3\nNAME: Hebrew\nTYPE: he_IL\nUSER: en,de,fr\n"
-                   "entries: 3\nmaxId: 40\n"));
+    QTest::addColumn<QStringList>("args"); // @ is the fixture, @dir the folder
+    QTest::addColumn<QString>("out");
+    QTest::newRow("info") << QStringList{"info", "@"} << "version: DICT V3.3\nNAME: Hebrew\nTYPE: he_IL\nUSER: en,de,fr\nentries: 3\nmaxId: 40\n";
+    QTest::newRow("dump escapes text fields") << QStringList{"dump", "@"} << QString::fromUtf8(
+        "40\t0\t256\t-1\t-1\tzebra\tzebra\t???\n"
+        "7\t1\t5\t3\t-1\tסֵפֶר\tספר\tbook\\tvolume\\\\x\\nline\\r\t3=סְפָרִים\t17=Buch\n"
+        "2\t0\t0\t-1\t-1\tסַפָּר\tספר\tbarber, book\t1=old\t18=coiffeur\n");
+    QTest::newRow("lookup, a prefix") << QStringList{"lookup", "@", QString::fromUtf8("ספ")} << "prefix\t1\t3\n";
+    QTest::newRow("lookup, exact") << QStringList{"lookup", "@", QString::fromUtf8("סֵפֶר")} << QString::fromUtf8("prefix\t-1\t3\nexact\t7\tסֵפֶר\nexact\t2\tסַפָּר\n");
+    QTest::newRow("lookup, a meaning") << QStringList{"lookup", "@", "book"} << QString::fromUtf8("prefix\t-1\t0\nmeaning\t2\tסַפָּר\n");
+    QTest::newRow("list, parsed") << QStringList{"list", "@dir/dicts.dic"} << "# Dictionary META File: list of languages\n\nFILE: b.dic\nNAME: B\n\nNAME : A\nUSER: en\n";
 }
+// clang-format on
 
-void TestCli::dumpEscapesTextFields()
+void TestCli::outputFormats()
 {
-    const Run run = runCli({"dump", fixture()});
-    QCOMPARE(run.exitCode, 0);
-    const QList<QByteArray> lines = run.out.split('\n');
-    QCOMPARE(lines.size(), 4);
-    QCOMPARE(lines[0], QByteArray("40\t0\t256\t-1\t-1\tzebra\tzebra\t???"));
-    QCOMPARE(QString::fromUtf8(lines[1]),
-        QString::fromUtf8("7\t1\t5\t3\t-1\tסֵפֶר\tספר\tbook\\tvolume\\\\x\\nline\\r\t3=סְפָרִים\t17=Buch"));
-    QCOMPARE(
-        QString::fromUtf8(lines[2]), QString::fromUtf8("2\t0\t0\t-1\t-1\tסַפָּר\tספר\tbarber, book\t1=old\t18=coiffeur"));
-}
-
-void TestCli::lookupFormat()
-{
-    const QString file = fixture();
-    Run run = runCli({"lookup", file, QString::fromUtf8("ספ")});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QByteArray("prefix\t1\t3\n"));
-
-    run = runCli({"lookup", file, QString::fromUtf8("סֵפֶר")});
-    QCOMPARE(QString::fromUtf8(run.out), QString::fromUtf8("prefix\t-1\t3\nexact\t7\tסֵפֶר\nexact\t2\tסַפָּר\n"));
-
-    run = runCli({"lookup", file, "book"});
-    QCOMPARE(QString::fromUtf8(run.out), QString::fromUtf8("prefix\t-1\t0\nmeaning\t2\tסַפָּר\n"));
-}
-
-void TestCli::listPrintsParsedList()
-{
+    QFETCH(QStringList, args);
     writeFile(path("dicts.dic"), "NAME: B\r\nFILE: b.dic\r\n# c\r\n\r\n\r\nUSER: en\nNAME : A\n");
-    const Run run = runCli({"list", path("dicts.dic")});
+    const QString dictionary = fixture();
+    for (QString &arg : args)
+        arg = arg == "@" ? dictionary : arg.replace("@dir", m_dir.path());
+    const Run run = runCli(args);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out,
-        QByteArray("# Dictionary META File: list of languages\n\nFILE: b.dic\nNAME: B\n"
-                   "\nNAME : A\nUSER: en\n"));
+    QTEST(QString::fromUtf8(run.out), "out");
 }
 
 void TestCli::exportImportRoundTrip_data()

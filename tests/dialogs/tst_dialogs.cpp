@@ -33,6 +33,22 @@ QPushButton *stepButton(QWidget *dialog)
     return child<QPushButton>(dialog, "getListButton");
 }
 
+// The first step: the list from this source (none for a device).
+bool getList(QWidget *dialog, const QString &source = QString())
+{
+    if (!source.isEmpty())
+        child<QLineEdit>(dialog, "sourceEdit")->setText(source);
+    stepButton(dialog)->click();
+    return QTest::qWaitFor([dialog] { return stepButton(dialog)->isEnabled(); });
+}
+
+// The second step: the ticked files, until the dialog is done.
+bool transfer(QWidget *dialog)
+{
+    stepButton(dialog)->click();
+    return QTest::qWaitFor([dialog] { return !child<QPushButton>(dialog, "cancelButton")->isEnabled(); });
+}
+
 } // namespace
 
 class TestDialogs : public QObject
@@ -44,7 +60,6 @@ private slots:
     void init();
     void cleanup();
     void updateThreeFilesTheSecondMissing();
-    void updateWithNothingTicked();
     void failedListCanBeTriedAgain();
     void exportWithLogin();
     void androidSync();
@@ -118,13 +133,10 @@ void TestDialogs::updateThreeFilesTheSecondMissing()
     fillFolder(local(), {"hebrew.dic", "farsi.dic", "arabic.dic"});
     QVERIFY(m_list.load(local() + "/dicts.dic"));
     SyncDialog dialog(nullptr, &m_list, local());
-    child<QLineEdit>(&dialog, "sourceEdit")->setText(http());
-    stepButton(&dialog)->click();
-    QTRY_COMPARE(stepButton(&dialog)->isEnabled(), true);
+    QVERIFY(getList(&dialog, http()));
     auto *table = child<SyncTable>(&dialog, "dictionaryTable");
     QCOMPARE(table->checkedFiles(), QStringList({"hebrew.dic", "farsi.dic", "arabic.dic"}));
-    stepButton(&dialog)->click();
-    QTRY_VERIFY(!child<QPushButton>(&dialog, "cancelButton")->isEnabled());
+    QVERIFY(transfer(&dialog));
     QCOMPARE(m_prompts->titles(), QStringList{"Update Error"});
     QVERIFY(m_prompts->asked.first().text.contains(http() + "/farsi.dic"));
     auto *progress = child<QProgressBar>(&dialog, "progressBar");
@@ -134,20 +146,6 @@ void TestDialogs::updateThreeFilesTheSecondMissing()
     QVERIFY(child<QLabel>(&dialog, "infoLabel")->text().contains("farsi.dic"));
     stepButton(&dialog)->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
-
-void TestDialogs::updateWithNothingTicked()
-{
-    SyncDialog dialog(nullptr, &m_list, local());
-    child<QLineEdit>(&dialog, "sourceEdit")->setText(http());
-    stepButton(&dialog)->click();
-    QTRY_COMPARE(stepButton(&dialog)->isEnabled(), true);
-    auto *table = child<SyncTable>(&dialog, "dictionaryTable");
-    for (int row = 0; row < table->rowCount(); ++row)
-        table->item(row, 0)->setCheckState(Qt::Unchecked);
-    stepButton(&dialog)->click();
-    QTRY_COMPARE(child<QLabel>(&dialog, "infoLabel")->text(), QStringLiteral("Update completed."));
-    QVERIFY(dialog.changedFiles().isEmpty());
 }
 
 void TestDialogs::failedListCanBeTriedAgain()
@@ -169,13 +167,10 @@ void TestDialogs::exportWithLogin()
 {
     answerLogins("secret");
     ExportDicts dialog(nullptr, &m_list, local());
-    child<QLineEdit>(&dialog, "sourceEdit")->setText(QStringLiteral("ftp://127.0.0.1:%1/data").arg(m_ftp.port()));
-    stepButton(&dialog)->click();
-    QTRY_COMPARE(
-        child<SyncTable>(&dialog, "dictionaryTable")->checkedFiles(), QStringList({"hebrew.dic", "russian.dic"}));
+    QVERIFY(getList(&dialog, QStringLiteral("ftp://127.0.0.1:%1/data").arg(m_ftp.port())));
+    QCOMPARE(child<SyncTable>(&dialog, "dictionaryTable")->checkedFiles(), QStringList({"hebrew.dic", "russian.dic"}));
     QFile::remove(path("ftp/data/hebrew.dic"));
-    stepButton(&dialog)->click();
-    QTRY_VERIFY(!child<QPushButton>(&dialog, "cancelButton")->isEnabled());
+    QVERIFY(transfer(&dialog));
     QCOMPARE(child<QLabel>(&dialog, "infoLabel")->text(), QStringLiteral("Update completed."));
     QVERIFY(QFile::exists(path("ftp/data/hebrew.dic")));
 }
@@ -186,11 +181,9 @@ void TestDialogs::androidSync()
     qputenv("VERBALON_ADB", VERBALON_SOURCE_DIR "/tests/exchange/fake-adb.sh");
     qputenv("FAKE_ADB_DEVICE", path("device").toLocal8Bit());
     AndroidSync dialog(nullptr, &m_list, local());
-    stepButton(&dialog)->click();
-    QTRY_COMPARE(stepButton(&dialog)->isEnabled(), true);
+    QVERIFY(getList(&dialog));
     QCOMPARE(child<SyncTable>(&dialog, "dictionaryTable")->checkedFiles(), QStringList({"hebrew.dic", "arabic.dic"}));
-    stepButton(&dialog)->click();
-    QTRY_VERIFY(!child<QPushButton>(&dialog, "cancelButton")->isEnabled());
+    QVERIFY(transfer(&dialog));
     QVERIFY(stepButton(&dialog)->isEnabled());
     QCOMPARE(readAll(path("device/arabic.dic")), readAll(local() + "/arabic.dic"));
     QCOMPARE(dialog.changedFiles(), QStringList({"hebrew.dic", "arabic.dic"}));
@@ -353,14 +346,7 @@ void TestDialogs::windowSettlesAndReloads()
     bool ran = false;
     Prompt::setDialogHandler([this, &ran](QDialog *dialog) -> int {
         ran = true;
-        child<QLineEdit>(dialog, "sourceEdit")->setText(http());
-        stepButton(dialog)->click();
-        if (!QTest::qWaitFor([dialog] { return stepButton(dialog)->isEnabled(); }))
-            return QDialog::Rejected;
-        stepButton(dialog)->click();
-        return QTest::qWaitFor([dialog] { return !child<QPushButton>(dialog, "cancelButton")->isEnabled(); })
-            ? QDialog::Accepted
-            : QDialog::Rejected;
+        return getList(dialog, http()) && transfer(dialog) ? QDialog::Accepted : QDialog::Rejected;
     });
     window.updateNet();
     QCOMPARE(ran, opened);

@@ -12,8 +12,6 @@ class TestLanguage : public QObject
 private slots:
     void fromCode_data();
     void fromCode();
-    void displayName_data();
-    void displayName();
     void containsLanguageChars_data();
     void containsLanguageChars();
     void finalAndMedialForms_data();
@@ -61,26 +59,6 @@ void TestLanguage::fromCode()
     QTEST(l->isRightToLeft(), "rightToLeft");
     QTEST(l->hasNeuterGender(), "neuter");
     QTEST(int(l->info().keyboard), "keyboard");
-}
-
-// clang-format off
-void TestLanguage::displayName_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("de_DE") << "de_DE" << "Deutsch";
-    QTest::newRow("fr") << "fr" << "Francais";
-    QTest::newRow("it") << "it" << "Italiano";
-    QTest::newRow("en") << "en" << "English";
-    QTest::newRow("ru unchanged") << "ru" << "ru";
-    QTest::newRow("case-sensitive") << "DE" << "DE";
-}
-// clang-format on
-
-void TestLanguage::displayName()
-{
-    QFETCH(QString, code);
-    QTEST(Language::displayName(code), "name");
 }
 
 // clang-format off

@@ -49,7 +49,6 @@ private slots:
     void neuterChoicesReadBack();
     void returnWalksThroughTheFields();
     void typingMarksUnstoredChanges();
-    void moreOnlyForALoadedVerb();
     void learnQuestion_data();
     void learnQuestion();
 
@@ -198,19 +197,6 @@ void TestWordWidget::typingMarksUnstoredChanges()
     m_widget->revert();
     QVERIFY(!m_widget->hasUnstoredChanges());
     QCOMPARE(child<QLineEdit>("translationEdit0")->text(), QStringLiteral("to write"));
-}
-
-void TestWordWidget::moreOnlyForALoadedVerb()
-{
-    m_widget->newEntry();
-    QVERIFY(!child<QPushButton>("moreButton")->isEnabled());
-    child<QComboBox>("typeCombo")->setCurrentIndex(Entry::Verb);
-    QVERIFY(!child<QPushButton>("moreButton")->isEnabled());
-    m_widget->setEntry(m_dictionary.entryById(6));
-    QVERIFY(child<QPushButton>("moreButton")->isEnabled());
-    QCOMPARE(child<QComboBox>("subCombo")->currentText(), QString());
-    QCOMPARE(m_widget->entry().flags(), 0u);
-    QCOMPARE(child<QPushButton>("learnButton")->text(), QStringLiteral("Learn: 3 / 4"));
 }
 
 void TestWordWidget::learnQuestion_data()
