@@ -16,8 +16,6 @@ private slots:
     void init();
     void followsTheStore();
     void missingMeaningFallsBackInItalics();
-    void infoText_data();
-    void infoText();
     void wordAlignment_data();
     void wordAlignment();
     void filterModes();
@@ -78,28 +76,6 @@ void TestDictionaryModel::missingMeaningFallsBackInItalics()
     const int bookRow = m_dictionary.indexOfWord(QString::fromUtf8("סֵפֶר"));
     QCOMPARE(model.index(bookRow, 0).data().toString(), QStringLiteral("Buch"));
     QVERIFY(!model.index(bookRow, 0).data(Qt::FontRole).value<QFont>().italic());
-}
-
-void TestDictionaryModel::infoText_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<QString>("info");
-    QTest::newRow("feminine noun") << 1 << 6 << "Noun (f)";
-    QTest::newRow("masculine noun") << 1 << 5 << "Noun (m)";
-    QTest::newRow("transitive verb") << 2 << 64 << "Verb (tr.)";
-    QTest::newRow("intransitive verb") << 2 << 128 << "Verb (intr.)";
-    QTest::newRow("adjective with gender") << 3 << 6 << "Adj.";
-    QTest::newRow("unknown type") << 42 << 0 << "";
-}
-
-void TestDictionaryModel::infoText()
-{
-    QFETCH(int, type);
-    QFETCH(int, flags);
-    QFETCH(QString, info);
-    DictionaryModel model(&m_dictionary);
-    QCOMPARE(model.infoText(makeEntry(9, "x", type, quint32(flags), "y")), info);
 }
 
 void TestDictionaryModel::wordAlignment_data()
