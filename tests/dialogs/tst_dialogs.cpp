@@ -59,7 +59,10 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void rowsFollowTheOptions_data();
+    void rowsFollowTheOptions();
     void updateThreeFilesTheSecondMissing();
+    void updateWithNothingTicked();
     void failedListCanBeTriedAgain();
     void exportWithLogin();
     void androidSync();
@@ -100,7 +103,7 @@ void TestDialogs::initTestCase()
 void TestDialogs::init()
 {
     QDir(local()).removeRecursively();
-    fillFolder(local(), {"hebrew.dic", "russian.dic", "arabic.dic"});
+    fillFolder(local(), {"hebrew.dic", "russian.dic", "arabic.dic", "verbs_en.dat"});
     fillFolder(path("server"), {"hebrew.dic", "farsi.dic", "arabic.dic"});
     fillFolder(path("ftp/data"), {"hebrew.dic", "russian.dic"});
     m_list = DictionaryList();
@@ -125,6 +128,32 @@ void TestDialogs::answerLogins(const QString &password)
     });
 }
 
+void TestDialogs::rowsFollowTheOptions_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("sourceAndProxy");
+    QTest::newRow("update") << "update" << true;
+    QTest::newRow("export") << "export" << true;
+    QTest::newRow("android") << "android" << false;
+}
+
+void TestDialogs::rowsFollowTheOptions()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, sourceAndProxy);
+    std::unique_ptr<QDialog> dialog;
+    if (kind == "update")
+        dialog = std::make_unique<SyncDialog>(nullptr, &m_list, local());
+    else if (kind == "export")
+        dialog = std::make_unique<ExportDicts>(nullptr, &m_list, local());
+    else
+        dialog = std::make_unique<AndroidSync>(nullptr, &m_list, local());
+    QCOMPARE(child<QLineEdit>(dialog.get(), "sourceEdit") != nullptr, sourceAndProxy);
+    QCOMPARE(child<QPushButton>(dialog.get(), "proxyButton") != nullptr, sourceAndProxy);
+    QCOMPARE(stepButton(dialog.get())->text(), QStringLiteral("Get List"));
+    QVERIFY(child<QPushButton>(dialog.get(), "cancelButton")->isEnabled());
+}
+
 // The second of three ticked files is missing: its warning names it, the
 // first and third are merged and saved, the progress ends at its maximum.
 void TestDialogs::updateThreeFilesTheSecondMissing()
@@ -136,7 +165,9 @@ void TestDialogs::updateThreeFilesTheSecondMissing()
     QVERIFY(getList(&dialog, http()));
     auto *table = child<SyncTable>(&dialog, "dictionaryTable");
     QCOMPARE(table->checkedFiles(), QStringList({"hebrew.dic", "farsi.dic", "arabic.dic"}));
+    QCOMPARE(stepButton(&dialog)->text(), QStringLiteral("Update"));
     QVERIFY(transfer(&dialog));
+    QCOMPARE(stepButton(&dialog)->text(), QStringLiteral("Finish"));
     QCOMPARE(m_prompts->titles(), QStringList{"Update Error"});
     QVERIFY(m_prompts->asked.first().text.contains(http() + "/farsi.dic"));
     auto *progress = child<QProgressBar>(&dialog, "progressBar");
@@ -146,6 +177,18 @@ void TestDialogs::updateThreeFilesTheSecondMissing()
     QVERIFY(child<QLabel>(&dialog, "infoLabel")->text().contains("farsi.dic"));
     stepButton(&dialog)->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestDialogs::updateWithNothingTicked()
+{
+    SyncDialog dialog(nullptr, &m_list, local());
+    QVERIFY(getList(&dialog, http()));
+    auto *table = child<SyncTable>(&dialog, "dictionaryTable");
+    for (int row = 0; row < table->rowCount(); ++row)
+        table->item(row, 0)->setCheckState(Qt::Unchecked);
+    QVERIFY(transfer(&dialog));
+    QCOMPARE(child<QLabel>(&dialog, "infoLabel")->text(), QStringLiteral("Update completed."));
+    QVERIFY(dialog.changedFiles().isEmpty());
 }
 
 void TestDialogs::failedListCanBeTriedAgain()

@@ -290,7 +290,7 @@ void TestExchange::deviceSync()
 }
 
 // The command merges two files into a third; an unreadable incoming file
-// writes nothing.
+// writes nothing, a missing local one means no merge.
 void TestExchange::merge()
 {
     Dictionary mine;
@@ -304,6 +304,9 @@ void TestExchange::merge()
     Dictionary out;
     QCOMPARE(out.load(path("out.dic")), Dictionary::LoadStatus::Ok);
     QCOMPARE(out.entryById(id).learnedForward(), qint8(4));
+    // no local copy: the incoming file unchanged
+    QCOMPARE(cli({"merge", local("none.dic"), path("server/hebrew.dic"), path("out.dic")}).exitCode, 0);
+    QCOMPARE(entries(path("out.dic")), entries(path("server/hebrew.dic")));
 }
 
 // A transfer under way stops at once when cancelled.
