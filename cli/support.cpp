@@ -45,36 +45,38 @@ bool openForReading(QFile &file, QString &error)
 
 } // namespace
 
+namespace {
+
+// The arguments, with exactly `count` positional ones, or at least that
+// many when `orMore`.
+std::optional<Arguments> parseCounted(const QString &command, const QStringList &args, int count, bool orMore,
+    const QSet<QString> &options, int &exitCode)
+{
+    Arguments parsed(args, options);
+    const qsizetype given = parsed.positional().size();
+    if (parsed.isValid() && (orMore ? given >= count : given == count))
+        return parsed;
+    const QString problem = !parsed.isValid() ? parsed.error()
+                                              : QStringLiteral("expected %1%2 arguments, got %3")
+                                                    .arg(count)
+                                                    .arg(orMore ? QStringLiteral(" or more") : QString())
+                                                    .arg(given);
+    exitCode = usageError(command, problem);
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<Arguments> parseArguments(
     const QString &command, const QStringList &args, int count, const QSet<QString> &options, int &exitCode)
 {
-    Arguments parsed(args, options);
-    if (!parsed.isValid()) {
-        exitCode = usageError(command, parsed.error());
-        return std::nullopt;
-    }
-    if (parsed.positional().size() != count) {
-        exitCode = usageError(
-            command, QStringLiteral("expected %1 arguments, got %2").arg(count).arg(parsed.positional().size()));
-        return std::nullopt;
-    }
-    return parsed;
+    return parseCounted(command, args, count, false, options, exitCode);
 }
 
 std::optional<Arguments> parseArgumentsFrom(
     const QString &command, const QStringList &args, int minCount, const QSet<QString> &options, int &exitCode)
 {
-    Arguments parsed(args, options);
-    if (!parsed.isValid()) {
-        exitCode = usageError(command, parsed.error());
-        return std::nullopt;
-    }
-    if (parsed.positional().size() < minCount) {
-        exitCode = usageError(command,
-            QStringLiteral("expected %1 or more arguments, got %2").arg(minCount).arg(parsed.positional().size()));
-        return std::nullopt;
-    }
-    return parsed;
+    return parseCounted(command, args, minCount, true, options, exitCode);
 }
 
 int runOnDictionary(const QString &command, const QStringList &args, int count, const QSet<QString> &options,

@@ -198,6 +198,11 @@ bool MainWindow::settleUnstoredEdit()
     return answer == 1;
 }
 
+bool MainWindow::settleChanges()
+{
+    return settleUnstoredEdit() && settleUnsavedChanges();
+}
+
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
@@ -210,7 +215,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (settleUnstoredEdit() && settleUnsavedChanges())
+    if (settleChanges())
         event->accept();
     else
         event->ignore();
@@ -220,7 +225,7 @@ void MainWindow::languageSelected(int index)
 {
     if (index < 0 || index >= m_dictionaryList->count())
         return;
-    if (index != m_loadedIndex && !(settleUnstoredEdit() && settleUnsavedChanges())) {
+    if (index != m_loadedIndex && !settleChanges()) {
         const QSignalBlocker blocker(m_languageSelector);
         m_languageSelector->setCurrentIndex(m_loadedIndex);
         return;
@@ -411,7 +416,7 @@ void MainWindow::learnInflectedWord(const QString &word)
 
 template <typename Dialog> void MainWindow::runExchange()
 {
-    if (!settleUnstoredEdit() || !settleUnsavedChanges())
+    if (!settleChanges())
         return;
     Dialog dialog(this, m_dictionaryList.get(), m_dataDirectory);
     Prompt::runDialog(&dialog);
@@ -449,7 +454,7 @@ void MainWindow::exportMasters()
 
 void MainWindow::manageDicts()
 {
-    if (!settleUnstoredEdit() || !settleUnsavedChanges())
+    if (!settleChanges())
         return;
     DictionaryManager manager(this, m_dictionaryList.get(), m_dataDirectory);
     Prompt::runDialog(&manager);

@@ -79,6 +79,8 @@ private:
     // yet; false when the user cancels (or storing fails), so the editor
     // must keep them.
     bool settleUnstoredEdit();
+    // Both of the above, the edit first: what must happen before the store is replaced.
+    bool settleChanges();
     // Stores the editor's entry as Return in its last field does; false
     // when nothing was stored.
     bool storeEditedEntry(const QString &word);
