@@ -562,7 +562,9 @@ int Dictionary::positionOf(const Entry *entry) const
 
 void Dictionary::indexMeanings(const Entry &e) const
 {
-    const QStringList meanings = splitMeanings(e.translation());
+    // a meaning written twice ("big, big") still finds the entry once
+    QStringList meanings = splitMeanings(e.translation());
+    meanings.removeDuplicates();
     for (const QString &meaning : meanings)
         m_meaningIndex.insert(meaning, e.id());
 }

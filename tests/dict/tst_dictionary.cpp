@@ -20,6 +20,24 @@ QStringList words(const QList<Entry> &entries)
     return out;
 }
 
+QList<int> idsOf(const QList<Entry> &entries)
+{
+    QList<int> out;
+    for (const Entry &e : entries)
+        out.append(e.id());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+int placeOf(const Dictionary &dict, int id)
+{
+    for (int i = 0; i < dict.count(); ++i) {
+        if (dict.entryAt(i)->id() == id)
+            return i;
+    }
+    return -1;
+}
+
 QStringList storedKeys(const Dictionary &dict)
 {
     QStringList keys;
@@ -71,13 +89,10 @@ class TestDictionary : public QObject
 private slots:
     void keepsKeyOrderAndPlacesEqualKeys();
     void bulkInsertionEqualsOneByOne();
-    void addOrReplaceGivesIdsAfterTheLargest();
     void addingRefusesWhenNoIdIsLeft();
-    void replaceKeepsPositionOfUnchangedKey();
-    void replaceWithChangedWordKeepsListSorted();
+    void editsKeepTheStoreConsistent();
     void findExact();
     void findByMeaningVisitsMostRecentFirst();
-    void meaningIndexFollowsReplaceAndDelete();
     void longestPrefixMatchesWalkOnRandomData();
     void userLanguages();
 };
@@ -144,46 +159,60 @@ void TestDictionary::addingRefusesWhenNoIdIsLeft()
     QCOMPARE(dict.nextId(), 0);
 }
 
-void TestDictionary::addOrReplaceGivesIdsAfterTheLargest()
+// Random additions, edits and deletions, checked after each step against a
+// plain map of what the store should hold: keys stay sorted, an edit keeps
+// its id (and its place while the key is unchanged), new ids follow the
+// largest, and every entry is found by its word and by each of its meanings.
+void TestDictionary::editsKeepTheStoreConsistent()
 {
-    Dictionary source;
-    source.insertEntry(entry("x", "x", 41));
-    source.insertEntry(entry("y", "y", 3));
+    Dictionary loaded;
+    loaded.insertEntry(entry("x", "a", 41));
+    loaded.insertEntry(entry("y", "b", 3));
     Dictionary dict;
-    QVERIFY(dict.readFrom(source.toBytes()));
-    QCOMPARE(dict.maxId(), 41);
-    QCOMPARE(dict.addOrReplace(entry("new", "one", 0)), 42);
-    QCOMPARE(dict.addOrReplace(entry("newer", "two", 0)), 43);
-    QCOMPARE(dict.nextId(), 44);
-    QCOMPARE(dict.maxId(), 44);
-}
-
-void TestDictionary::replaceKeepsPositionOfUnchangedKey()
-{
-    Dictionary dict;
-    dict.insertEntry(entry("a", "first", 1));
-    dict.insertEntry(entry("b", "second", 2));
-    dict.insertEntry(entry("c", "third", 3));
-    Entry changed = entry("B", "changed", 2);
-    changed.setLearnCounters(4, 5);
-    QCOMPARE(dict.addOrReplace(changed), 2);
-    QCOMPARE(dict.count(), 3);
-    QCOMPARE(dict.entryAt(1)->word(), QStringLiteral("B"));
-    QCOMPARE(dict.entryAt(1)->learnedBackward(), qint8(5));
-}
-
-void TestDictionary::replaceWithChangedWordKeepsListSorted()
-{
-    Dictionary dict;
-    for (const char *w : {"apple", "banana", "cherry", "date"})
-        dict.addOrReplace(entry(w, w, 0));
-    QVERIFY(dict.replaceEntry(entry("zucchini", "vegetable", 1)));
-    QCOMPARE(storedKeys(dict), QStringList({"banana", "cherry", "date", "zucchini"}));
-    // lookups by binary search still find every entry
-    QCOMPARE(dict.findExact("zucchini").size(), 1);
-    QCOMPARE(dict.findExact("banana").size(), 1);
-    int length = 0;
-    QCOMPARE(dict.findLongestPrefix("zu", length), 3);
+    QVERIFY(dict.readFrom(loaded.toBytes()));
+    int next = 42;
+    QMap<int, Entry> expected{{41, entry("x", "a", 41)}, {3, entry("y", "b", 3)}};
+    QRandomGenerator random(12);
+    auto meaning = [&random] {
+        return QStringLiteral("%1, %2").arg(QChar(u'a' + random.bounded(3)), QChar(u'a' + random.bounded(3)));
+    };
+    for (int step = 0; step < 400; ++step) {
+        const QList<int> ids = expected.keys();
+        const int op = ids.isEmpty() ? 0 : int(random.bounded(5)); // 0, 1: add; 2: edit; 3: new meaning; 4: delete
+        const int id = op < 2 ? 0 : ids[random.bounded(int(ids.size()))];
+        if (op < 3) {
+            const QString word = QStringLiteral("w") + randomWord(random, 2);
+            const Entry e = entry(random.bounded(2) ? word.toUpper() : word, meaning(), id);
+            // the editor's path and the plain replacement must agree
+            const int stored = op == 2 && random.bounded(2) ? (dict.replaceEntry(e) ? id : -1) : dict.addOrReplace(e);
+            QCOMPARE(stored, id == 0 ? next++ : id);
+            expected.insert(stored, entry(e.word(), e.translation(), stored));
+        } else if (op == 3) {
+            const int place = placeOf(dict, id);
+            expected[id].setTranslation(meaning());
+            QVERIFY(dict.replaceEntry(expected[id]));
+            QCOMPARE(placeOf(dict, id), place);
+        } else {
+            QVERIFY(dict.deleteEntry(Entry(id)));
+            expected.remove(id);
+        }
+        QCOMPARE(dict.count(), expected.size());
+        const QStringList keys = storedKeys(dict);
+        QVERIFY(std::is_sorted(keys.begin(), keys.end()));
+        for (const Entry &e : expected) {
+            QCOMPARE(dict.entryById(e.id()).word(), e.word());
+            QCOMPARE(dict.entryById(e.id()).translation(), e.translation());
+            QVERIFY(idsOf(dict.findExact(e.word())).contains(e.id()));
+        }
+        for (const QString m : {"a", "b", "c"}) {
+            QList<int> withMeaning;
+            for (const Entry &e : expected) {
+                if (splitMeanings(e.translation()).contains(m))
+                    withMeaning.append(e.id());
+            }
+            QCOMPARE(idsOf(dict.findByMeaning(m)), withMeaning);
+        }
+    }
 }
 
 void TestDictionary::findExact()
@@ -212,23 +241,6 @@ void TestDictionary::findByMeaningVisitsMostRecentFirst()
     QCOMPARE(words(dict.findByMeaning("big", 2)), QStringList({"c", "b"}));
     QVERIFY(dict.findByMeaning("size").isEmpty());
     QVERIFY(dict.findByMeaning("Big").isEmpty());
-}
-
-void TestDictionary::meaningIndexFollowsReplaceAndDelete()
-{
-    Dictionary dict;
-    dict.insertEntry(entry("a", "cold, chilly", 1));
-    dict.insertEntry(entry("b", "cold", 2));
-    // the editor stores an edited entry by deleting and re-adding it
-    QVERIFY(dict.deleteEntry(Entry(1)));
-    dict.addOrReplace(entry("a", "cool, cold", 1));
-    QCOMPARE(words(dict.findByMeaning("cold")), QStringList({"a", "b"}));
-    QVERIFY(dict.findByMeaning("chilly").isEmpty());
-    QCOMPARE(words(dict.findByMeaning("cool")), QStringList({"a"}));
-
-    QVERIFY(dict.replaceEntry(entry("b", "freezing", 2)));
-    QCOMPARE(words(dict.findByMeaning("cold")), QStringList({"a"}));
-    QCOMPARE(words(dict.findByMeaning("freezing")), QStringList({"b"}));
 }
 
 void TestDictionary::longestPrefixMatchesWalkOnRandomData()

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -381,17 +380,10 @@ void TestDictionaryFile::hostileBytesNeverCrash_data()
     QTest::newRow("text count beyond data") << v33Header() + hex("00000001 0001 00000000 0001 41 0001 42 FFFF 0002");
     QTest::newRow("compact length beyond data") << v33Header() + hex("00000001 0001 00000000 FFFF 41");
     QTest::newRow("escape cut off") << v33Header() + hex("00000001 0001 00000000 0002 0005");
-    for (quint32 seed = 1; seed <= 20; ++seed) {
-        QRandomGenerator random(seed);
-        QByteArray noise(int(random.bounded(1, 4000)), Qt::Uninitialized);
-        for (char &c : noise)
-            c = char(random.bounded(256));
-        QTest::newRow(qPrintable(QStringLiteral("noise %1").arg(seed))) << v33Header() + noise;
-        QTest::newRow(qPrintable(QStringLiteral("V3.1 noise %1").arg(seed))) << header("DICT V3.1") + noise;
-    }
 }
 
-// Whatever the bytes, what loads is saved whole and reads back the same.
+// Whatever the bytes, what loads is saved whole and reads back the same;
+// the fuzz target tries random bytes, these rows the shapes most likely to hurt.
 void TestDictionaryFile::hostileBytesNeverCrash()
 {
     QFETCH(QByteArray, file);
@@ -415,10 +407,7 @@ void TestDictionaryFile::failedSaveLeavesOldFileIntact()
     Dictionary old(path);
     old.insertEntry(Entry(QStringLiteral("old"), QStringLiteral("entry"), 1));
     QVERIFY(old.save());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
+    const QByteArray before = readAll(path);
 
     Dictionary bigger(path);
     for (int i = 1; i <= 500; ++i)
@@ -438,8 +427,7 @@ void TestDictionaryFile::failedSaveLeavesOldFileIntact()
 
     QVERIFY(!saved_ok);
     QVERIFY(bigger.isModified());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), before);
+    QCOMPARE(readAll(path), before);
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryFile)

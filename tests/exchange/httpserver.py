@@ -1,7 +1,7 @@
-"""A dictionary server for the tests: serves and stores files of a folder, asks
+"""A dictionary server for the tests: serves the files of a folder, asks
 for Basic authentication below /private/, answers /error/NNN with that status,
 answers /slow/ late and /huge with more than 64 MiB. Prints its port."""
-import base64, http.server, os, sys, time
+import base64, http.server, sys, time
 
 ROOT = sys.argv[1]
 CREDENTIALS = "Basic " + base64.b64encode(b"user:secret").decode()
@@ -37,16 +37,6 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 self.wfile.write(chunk)
         elif self.allowed():
             super().do_GET()
-
-    def do_PUT(self):
-        if not self.allowed():
-            return
-        data = self.rfile.read(int(self.headers["Content-Length"]))
-        with open(os.path.join(ROOT, self.path.lstrip("/")), "wb") as f:
-            f.write(data)
-        self.send_response(201)
-        self.send_header("Content-Length", "0")
-        self.end_headers()
 
 
 server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
