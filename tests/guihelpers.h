@@ -4,6 +4,8 @@
 #include "dict/dictionarylist.h"
 #include "views/prompt.h"
 
+#include "testfiles.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QList>
@@ -54,11 +56,3 @@ public:
     QList<int> answers;
     QList<Prompt::Request> asked;
 };
-
-inline Entry makeEntry(int id, const QString &word, int type, quint32 flags, const QString &translation)
-{
-    Entry e(word, translation, id);
-    e.setWordType(type);
-    e.setFlags(flags);
-    return e;
-}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dict/dictionarylist.h"
+#include "dict/entry.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,4 +38,18 @@ inline void fillFolder(const QString &dir, const QStringList &files)
             list.updateRecord(sample.record(sample.indexOfFile(file)));
     }
     QVERIFY(list.save());
+}
+
+// Words written in the source as UTF-8.
+inline QString u8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+inline Entry makeEntry(int id, const QString &word, int type, quint32 flags, const QString &translation = QString())
+{
+    Entry e(word, translation, id);
+    e.setWordType(type);
+    e.setFlags(flags);
+    return e;
 }

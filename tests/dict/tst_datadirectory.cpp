@@ -1,3 +1,5 @@
+#include "../testfiles.h"
+
 #include "dict/datadirectory.h"
 
 #include <QDir>
@@ -23,22 +25,17 @@ void TestDataDirectory::locate()
     const QString user = dir.filePath("home/verbalon");
     QVERIFY(QDir().mkpath(program) && QDir().mkpath(installed));
     for (const char *file : {"dicts.dic", "hebrew.dic"}) {
-        QFile f(QDir(installed).filePath(file));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) > 0);
-        f.close();
-        QVERIFY(f.setPermissions(QFile::ReadOwner));
+        writeFile(QDir(installed).filePath(file), file);
+        QVERIFY(QFile::setPermissions(QDir(installed).filePath(file), QFile::ReadOwner));
     }
     QString error;
     QCOMPARE(DataDirectory::locate(program, user, installed, &error), user);
     QCOMPARE(QDir(user).entryList(QDir::Files), QStringList({"dicts.dic", "hebrew.dic"}));
     QVERIFY(QFileInfo(QDir(user).filePath("hebrew.dic")).isWritable());
     // a second start keeps what the user has
-    QFile mine(QDir(user).filePath("hebrew.dic"));
-    QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
-    mine.close();
+    writeFile(QDir(user).filePath("hebrew.dic"), "mine");
     QCOMPARE(DataDirectory::locate(program, user, installed, &error), user);
-    QVERIFY(mine.open(QIODevice::ReadOnly));
-    QCOMPARE(mine.readAll(), QByteArray("mine"));
+    QCOMPARE(readAll(QDir(user).filePath("hebrew.dic")), QByteArray("mine"));
     // a program folder with its own list is used as it is
     QVERIFY(QFile::copy(QDir(installed).filePath("dicts.dic"), QDir(program).filePath("dicts.dic")));
     QCOMPARE(DataDirectory::locate(program, user, installed, &error), program);

@@ -1,7 +1,6 @@
 #include "dict/dictionarylist.h"
 
-#include <QDate>
-#include <QFile>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,10 +14,7 @@ class TestDictionaryList : public QObject
 private slots:
     void parse_data();
     void parse();
-    void writesKeysSortedWithHeader();
     void loadFailures();
-    void sizeAndDate_data();
-    void sizeAndDate();
     void updateRecord();
 };
 
@@ -49,24 +45,6 @@ void TestDictionaryList::parse()
         QCOMPARE(list.record(i), records[i]);
 }
 
-void TestDictionaryList::writesKeysSortedWithHeader()
-{
-    DictionaryList list;
-    QCOMPARE(list.toBytes(), QByteArray("# Dictionary META File: list of languages\n"));
-    list.addDictionary("Hebrew", "he_IL", "hebrew.dic", "", "en,de");
-    Record r;
-    r.insert("USER", "en");
-    r.insert("NAME", "Farsi");
-    r.insert("FILE", "farsi.dic");
-    list.updateRecord(r);
-    QCOMPARE(list.toBytes(),
-        QByteArray("# Dictionary META File: list of languages\n"
-                   "\n"
-                   "FILE: hebrew.dic\nNAME: Hebrew\nTYPE: he_IL\nUSER: en,de\n"
-                   "\n"
-                   "FILE: farsi.dic\nNAME: Farsi\nUSER: en\n"));
-}
-
 void TestDictionaryList::loadFailures()
 {
     QTemporaryDir dir;
@@ -82,27 +60,6 @@ void TestDictionaryList::loadFailures()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read language table"));
     QVERIFY(!list.load(dir.filePath("sub.dic")));
     QCOMPARE(list.count(), 1);
-}
-
-void TestDictionaryList::sizeAndDate_data()
-{
-    QTest::addColumn<int>("bytes");
-    QTest::addColumn<QString>("size");
-    QTest::newRow("below one KB") << 1023 << "0 KB";
-    QTest::newRow("two KB") << 2048 << "2 KB";
-    QTest::newRow("remainder dropped") << 3071 << "2 KB";
-}
-
-void TestDictionaryList::sizeAndDate()
-{
-    QFETCH(int, bytes);
-    QFETCH(QString, size);
-    DictionaryList list;
-    list.addDictionary("A", "he_IL", "a.dic", "", "");
-    QVERIFY(!list.setSizeAndDate("b.dic", bytes));
-    QVERIFY(list.setSizeAndDate("a.dic", bytes));
-    QCOMPARE(list.record(0).value("SIZE"), size);
-    QCOMPARE(list.record(0).value("DATE"), QDate::currentDate().toString("yyyy-MM-dd"));
 }
 
 void TestDictionaryList::updateRecord()

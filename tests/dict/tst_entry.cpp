@@ -11,7 +11,6 @@ private slots:
     void searchKey();
     void splitMeanings_data();
     void splitMeanings();
-    void newEntryFromPointedWordIsIncomplete();
     void userTranslationFallsBackToMainTranslation();
 };
 
@@ -55,17 +54,6 @@ void TestEntry::splitMeanings()
     QFETCH(QString, translation);
     QFETCH(QStringList, meanings);
     QCOMPARE(::splitMeanings(translation), meanings);
-}
-
-void TestEntry::newEntryFromPointedWordIsIncomplete()
-{
-    const Entry e(QString::fromUtf8("שָׁלוֹם"), QString(), 0);
-    QCOMPARE(e.translation(), QStringLiteral("???"));
-    QCOMPARE(e.flags(), quint32(Entry::FlagIncomplete));
-    QCOMPARE(e.learnedForward(), qint8(-1));
-    QCOMPARE(e.learnedBackward(), qint8(-1));
-    QCOMPARE(e.searchKey(), QString::fromUtf8("שלום"));
-    QCOMPARE(e.letterCount(), 4);
 }
 
 void TestEntry::userTranslationFallsBackToMainTranslation()

@@ -1,3 +1,5 @@
+#include "../testfiles.h"
+
 #include "dict/dictionary.h"
 #include "exchange/dictionaryupdater.h"
 
@@ -116,13 +118,9 @@ void TestDictionaryUpdater::updateFromBytes()
     QVERIFY(taken);
     QCOMPARE(describe(*taken), QStringLiteral("1:apple:4:4 2:pear:-1:-1"));
     QString error;
-    QFile old(dir.filePath("x.dic"));
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("previous") == 8);
-    old.close();
+    writeFile(dir.filePath("x.dic"), "previous");
     QVERIFY(DictionaryUpdater::saveWithBackup(*taken, error));
-    QFile backup(dir.filePath("x.dic.bak"));
-    QVERIFY(backup.open(QIODevice::ReadOnly));
-    QCOMPARE(backup.readAll(), QByteArray("previous"));
+    QCOMPARE(readAll(dir.filePath("x.dic.bak")), QByteArray("previous"));
     Dictionary saved;
     QCOMPARE(saved.load(dir.filePath("x.dic")), Dictionary::LoadStatus::Ok);
     QCOMPARE(describe(saved), describe(*taken));

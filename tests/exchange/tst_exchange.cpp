@@ -52,7 +52,6 @@ private slots:
     void init();
     void update_data();
     void update();
-    void updateMergesAndKeepsTheOldFile();
     void noLocalCopyIsTakenWholeAndListed();
     void exportMasters();
     void deviceSync_data();
@@ -169,23 +168,6 @@ void TestExchange::update()
         if (line.startsWith("updated"))
             QCOMPARE(Dictionary().load(local(file)), Dictionary::LoadStatus::Ok);
     }
-}
-
-// The local copy's counters survive, and the file it replaced stays beside it.
-void TestExchange::updateMergesAndKeepsTheOldFile()
-{
-    Dictionary mine;
-    QCOMPARE(mine.load(local("hebrew.dic")), Dictionary::LoadStatus::Ok);
-    const int id = mine.entryAt(10)->id();
-    mine.setLearnCounters(id, 7, 3);
-    QVERIFY(mine.save());
-    const QByteArray before = readAll(local("hebrew.dic"));
-    QCOMPARE(cli({"update", "--data", "{dir}/local", "{http}", "hebrew.dic"}).exitCode, 0);
-    QCOMPARE(readAll(local("hebrew.dic.bak")), before);
-    Dictionary merged;
-    QCOMPARE(merged.load(local("hebrew.dic")), Dictionary::LoadStatus::Ok);
-    QCOMPARE(merged.entryById(id).learnedForward(), qint8(7));
-    QCOMPARE(merged.entryById(id).learnedBackward(), qint8(3));
 }
 
 void TestExchange::noLocalCopyIsTakenWholeAndListed()

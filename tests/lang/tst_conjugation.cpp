@@ -1,3 +1,5 @@
+#include "../testfiles.h"
+
 #include "dict/dictionary.h"
 #include "lang/conjugation.h"
 #include "lang/hebrewtext.h"
@@ -8,11 +10,6 @@
 #include <QTest>
 
 namespace {
-
-QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 // The forms of a verb entry, by grammar code.
 QMultiMap<int, QString> formsOf(const QString &word, const QString &infinitive = QString())

@@ -29,7 +29,6 @@ private slots:
     void pluralForm_data();
     void pluralForm();
     void missingFileLeavesRegularForms();
-    void bundledTableLoads();
 
 private:
     QTemporaryDir m_dir;
@@ -137,15 +136,6 @@ void TestEnglish::missingFileLeavesRegularForms()
     QCOMPARE(english.pastTense("go"), QStringLiteral("goed"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read"));
     QVERIFY(!english.loadVerbs(m_dir.path()));
-}
-
-void TestEnglish::bundledTableLoads()
-{
-    English english;
-    QVERIFY(english.loadVerbs(QStringLiteral(VERBALON_BIN_DIR "/verbs_en.dat")));
-    QCOMPARE(english.pastTense("be"), QStringLiteral("was"));
-    QCOMPARE(english.pastTense("understand"), QStringLiteral("understood"));
-    QCOMPARE(english.pastTense("write"), QStringLiteral("wrote"));
 }
 
 QTEST_GUILESS_MAIN(TestEnglish)

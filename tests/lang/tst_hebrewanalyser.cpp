@@ -1,3 +1,5 @@
+#include "../testfiles.h"
+
 #include "dict/dictionary.h"
 #include "lang/hebrewanalyser.h"
 
@@ -5,18 +7,11 @@
 
 namespace {
 
-QString u8(const char *text)
+// A noun with its plural written out.
+Entry noun(int id, const char *word, quint32 flags, const char *plural)
 {
-    return QString::fromUtf8(text);
-}
-
-Entry makeEntry(int id, const char *word, int type, quint32 flags, const char *plural = nullptr)
-{
-    Entry e(u8(word), QStringLiteral("meaning %1").arg(id), id);
-    e.setWordType(type);
-    e.setFlags(flags);
-    if (plural)
-        e.setText(Entry::TextPlural, u8(plural));
+    Entry e = makeEntry(id, u8(word), Entry::Noun, flags);
+    e.setText(Entry::TextPlural, u8(plural));
     return e;
 }
 
@@ -55,13 +50,13 @@ void fillSample(Dictionary &dict)
     const char *prefixes[] = {"ה", "ב", "ו", "כ", "ל", "מ", "ש"};
     const int types[] = {8, 8, 7, 7, 8, 8, 8};
     for (int i = 0; i < 7; ++i)
-        dict.insertEntry(makeEntry(i + 1, prefixes[i], types[i], 0));
-    dict.insertEntry(makeEntry(10, "כָּתַב", Entry::Verb, Entry::FlagTransitive));
-    dict.insertEntry(makeEntry(11, "סֵפֶר", Entry::Noun, 5, "סְפָרִים"));
-    dict.insertEntry(makeEntry(12, "אֲרוּחָה", Entry::Noun, 6));
-    dict.insertEntry(makeEntry(13, "טוֹב", Entry::Adjective, 5));
-    dict.insertEntry(makeEntry(14, "עִבְרִי", Entry::Adjective, 5));
-    dict.insertEntry(makeEntry(15, "תַּלְמִיד", Entry::Noun, 5));
+        dict.insertEntry(makeEntry(i + 1, u8(prefixes[i]), types[i], 0));
+    dict.insertEntry(makeEntry(10, u8("כָּתַב"), Entry::Verb, Entry::FlagTransitive));
+    dict.insertEntry(noun(11, "סֵפֶר", 5, "סְפָרִים"));
+    dict.insertEntry(makeEntry(12, u8("אֲרוּחָה"), Entry::Noun, 6));
+    dict.insertEntry(makeEntry(13, u8("טוֹב"), Entry::Adjective, 5));
+    dict.insertEntry(makeEntry(14, u8("עִבְרִי"), Entry::Adjective, 5));
+    dict.insertEntry(makeEntry(15, u8("תַּלְמִיד"), Entry::Noun, 5));
 }
 
 } // namespace
@@ -87,16 +82,16 @@ void TestHebrewAnalyser::nominalIndexing_data()
 {
     QTest::addColumn<Entry>("entry");
     QTest::addColumn<QStringList>("index");
-    QTest::newRow("masculine noun, final letter made medial") << makeEntry(1, "שָׁלוֹם", Entry::Noun, 5) << QStringList{u8("שלום:5"), u8("שלומים:8")};
-    QTest::newRow("feminine noun in he") << makeEntry(1, "מוֹרָה", Entry::Noun, 6) << QStringList{u8("מורה:6"), u8("מורות:8")};
-    QTest::newRow("feminine noun without he") << makeEntry(1, "דֶּלֶת", Entry::Noun, 6) << QStringList{u8("דלת:6"), u8("דלתות:8")};
-    QTest::newRow("plural noun gets no plural") << makeEntry(1, "מַיִם", Entry::Noun, 9) << QStringList{u8("מים:9")};
-    QTest::newRow("explicit plural wins") << makeEntry(1, "אִישָּׁה", Entry::Noun, 10, "נָשִׁים") << QStringList{u8("אישה:a"), u8("נשים:8")};
-    QTest::newRow("adjective") << makeEntry(1, "טוֹב", Entry::Adjective, 5) << QStringList{u8("טוב:5"), u8("טובה:6"), u8("טובות:a"), u8("טובים:9")};
-    QTest::newRow("adjective in yod") << makeEntry(1, "עִבְרִי", Entry::Adjective, 5) << QStringList{u8("עברי:5"), u8("עברית:6"), u8("עבריות:a"), u8("עבריים:9")};
-    QTest::newRow("other word with its flags") << makeEntry(1, "מְאוֹד", Entry::Adverb, 0) << QStringList{u8("מאוד:0")};
-    QTest::newRow("one letter is not indexed") << makeEntry(1, "ו", Entry::Conjunction, 0) << QStringList{};
-    QTest::newRow("shin dot is stripped") << makeEntry(1, "שֶׁמֶשׁ", Entry::Noun, 6, "") << QStringList{u8("שמש:6"), u8("שמשות:8")};
+    QTest::newRow("masculine noun, final letter made medial") << makeEntry(1, u8("שָׁלוֹם"), Entry::Noun, 5) << QStringList{u8("שלום:5"), u8("שלומים:8")};
+    QTest::newRow("feminine noun in he") << makeEntry(1, u8("מוֹרָה"), Entry::Noun, 6) << QStringList{u8("מורה:6"), u8("מורות:8")};
+    QTest::newRow("feminine noun without he") << makeEntry(1, u8("דֶּלֶת"), Entry::Noun, 6) << QStringList{u8("דלת:6"), u8("דלתות:8")};
+    QTest::newRow("plural noun gets no plural") << makeEntry(1, u8("מַיִם"), Entry::Noun, 9) << QStringList{u8("מים:9")};
+    QTest::newRow("explicit plural wins") << noun(1, "אִישָּׁה", 10, "נָשִׁים") << QStringList{u8("אישה:a"), u8("נשים:8")};
+    QTest::newRow("adjective") << makeEntry(1, u8("טוֹב"), Entry::Adjective, 5) << QStringList{u8("טוב:5"), u8("טובה:6"), u8("טובות:a"), u8("טובים:9")};
+    QTest::newRow("adjective in yod") << makeEntry(1, u8("עִבְרִי"), Entry::Adjective, 5) << QStringList{u8("עברי:5"), u8("עברית:6"), u8("עבריות:a"), u8("עבריים:9")};
+    QTest::newRow("other word with its flags") << makeEntry(1, u8("מְאוֹד"), Entry::Adverb, 0) << QStringList{u8("מאוד:0")};
+    QTest::newRow("one letter is not indexed") << makeEntry(1, u8("ו"), Entry::Conjunction, 0) << QStringList{};
+    QTest::newRow("shin dot is stripped") << makeEntry(1, u8("שֶׁמֶשׁ"), Entry::Noun, 6) << QStringList{u8("שמש:6"), u8("שמשות:8")};
 }
 // clang-format on
 
@@ -113,8 +108,8 @@ void TestHebrewAnalyser::nominalIndexing()
 void TestHebrewAnalyser::prefixMatchesFollowTheDictionary()
 {
     Dictionary dict;
-    dict.insertEntry(makeEntry(3, "ו", Entry::Conjunction, 0));
-    dict.insertEntry(makeEntry(10, "כָּתַב", Entry::Verb, 0));
+    dict.insertEntry(makeEntry(3, u8("ו"), Entry::Conjunction, 0));
+    dict.insertEntry(makeEntry(10, u8("כָּתַב"), Entry::Verb, 0));
     const HebrewAnalyser hebrew(&dict);
     QCOMPARE(describe(hebrew.analyse(u8("וכתב"))).first(), QStringLiteral("7:0:3 + 2:11005:10"));
     // a prefix letter missing from the dictionary still strips, with id 0
@@ -165,8 +160,8 @@ void TestHebrewAnalyser::analyse()
 void TestHebrewAnalyser::valuesComeMostRecentFirst()
 {
     Dictionary dict;
-    dict.insertEntry(makeEntry(1, "מוֹרֶה", Entry::Noun, 5));
-    dict.insertEntry(makeEntry(2, "מוֹרָה", Entry::Noun, 6));
+    dict.insertEntry(makeEntry(1, u8("מוֹרֶה"), Entry::Noun, 5));
+    dict.insertEntry(makeEntry(2, u8("מוֹרָה"), Entry::Noun, 6));
     const HebrewAnalyser hebrew(&dict);
     // the store orders both by key; the later inserted comes first
     const int first = dict.entryAt(0)->id();
@@ -195,11 +190,11 @@ void TestHebrewAnalyser::phrases()
     QFETCH(QString, recorded);
     Dictionary dict;
     fillSample(dict);
-    dict.insertEntry(makeEntry(20, "בּוֹקֶר", Entry::Noun, 5));
-    dict.insertEntry(makeEntry(21, "כָּל", Entry::Numeral, 0));
-    dict.insertEntry(makeEntry(22, "מוֹרֶה", Entry::Noun, 5));
-    dict.insertEntry(makeEntry(23, "מוֹרָה", Entry::Noun, 6));
-    dict.insertEntry(makeEntry(30, qPrintable(phrase), Entry::TypeUnset, 0));
+    dict.insertEntry(makeEntry(20, u8("בּוֹקֶר"), Entry::Noun, 5));
+    dict.insertEntry(makeEntry(21, u8("כָּל"), Entry::Numeral, 0));
+    dict.insertEntry(makeEntry(22, u8("מוֹרֶה"), Entry::Noun, 5));
+    dict.insertEntry(makeEntry(23, u8("מוֹרָה"), Entry::Noun, 6));
+    dict.insertEntry(makeEntry(30, phrase, Entry::TypeUnset, 0));
     const HebrewAnalyser hebrew(&dict);
     if (recorded.isEmpty()) {
         QVERIFY(hebrew.phrases().isEmpty());
@@ -219,7 +214,7 @@ void TestHebrewAnalyser::cutVerbWithEmptyWordIsSafe()
     Dictionary dict;
     dict.readFrom(QByteArray::fromHex("0000000A 44494354205633 2E32 00 00000001 0002 00000000"));
     QCOMPARE(dict.count(), 0);
-    dict.insertEntry(makeEntry(1, "", Entry::Verb, 0));
+    dict.insertEntry(makeEntry(1, u8(""), Entry::Verb, 0));
     const HebrewAnalyser hebrew(&dict);
     QCOMPARE(describe(hebrew.analyse(QString())), QStringList{"2:11005:1"});
 }

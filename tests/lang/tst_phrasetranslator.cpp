@@ -1,3 +1,5 @@
+#include "../testfiles.h"
+
 #include "dict/dictionary.h"
 #include "lang/english.h"
 #include "lang/phrasetranslator.h"
@@ -6,20 +8,7 @@
 
 namespace {
 
-QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 const QString Rule = QStringLiteral("\n-------------------\n");
-
-Entry makeEntry(int id, const char *word, int type, quint32 flags, const char *translation)
-{
-    Entry e(u8(word), u8(translation), id);
-    e.setWordType(type);
-    e.setFlags(flags);
-    return e;
-}
 
 } // namespace
 
@@ -45,20 +34,20 @@ private:
 
 void TestPhraseTranslator::initTestCase()
 {
-    m_dictionary.insertEntry(makeEntry(2, "ב", Entry::Preposition, 0, "in"));
-    m_dictionary.insertEntry(makeEntry(3, "ו", Entry::Conjunction, 0, "and"));
-    m_dictionary.insertEntry(makeEntry(10, "כָּתַב", Entry::Verb, 64, "to write"));
-    Entry book = makeEntry(11, "סֵפֶר", Entry::Noun, 5, "book, volume");
+    m_dictionary.insertEntry(makeEntry(2, u8("ב"), Entry::Preposition, 0, u8("in")));
+    m_dictionary.insertEntry(makeEntry(3, u8("ו"), Entry::Conjunction, 0, u8("and")));
+    m_dictionary.insertEntry(makeEntry(10, u8("כָּתַב"), Entry::Verb, 64, u8("to write")));
+    Entry book = makeEntry(11, u8("סֵפֶר"), Entry::Noun, 5, u8("book, volume"));
     book.setText(Entry::TextPlural, u8("סְפָרִים"));
     m_dictionary.insertEntry(book);
-    m_dictionary.insertEntry(makeEntry(12, "מַיִם", Entry::Noun, 9, "water"));
-    m_dictionary.insertEntry(makeEntry(13, "טוֹב", Entry::Adjective, 5, "good"));
-    m_dictionary.insertEntry(makeEntry(14, "בּוֹקֶר", Entry::Noun, 5, "morning"));
-    m_dictionary.insertEntry(makeEntry(15, "בּוֹקֶר טוֹב", Entry::TypeUnset, 0, "good morning"));
-    m_dictionary.insertEntry(makeEntry(16, "מוֹרֶה", Entry::Noun, 5, "teacher"));
-    m_dictionary.insertEntry(makeEntry(17, "מוֹרָה", Entry::Noun, 6, "teacher (female)"));
-    m_dictionary.insertEntry(makeEntry(18, "שָׁלוֹם", Entry::Noun, 5, "peace, hello"));
-    m_dictionary.insertEntry(makeEntry(19, "אֶת", Entry::Preposition, 0, "(object marker)"));
+    m_dictionary.insertEntry(makeEntry(12, u8("מַיִם"), Entry::Noun, 9, u8("water")));
+    m_dictionary.insertEntry(makeEntry(13, u8("טוֹב"), Entry::Adjective, 5, u8("good")));
+    m_dictionary.insertEntry(makeEntry(14, u8("בּוֹקֶר"), Entry::Noun, 5, u8("morning")));
+    m_dictionary.insertEntry(makeEntry(15, u8("בּוֹקֶר טוֹב"), Entry::TypeUnset, 0, u8("good morning")));
+    m_dictionary.insertEntry(makeEntry(16, u8("מוֹרֶה"), Entry::Noun, 5, u8("teacher")));
+    m_dictionary.insertEntry(makeEntry(17, u8("מוֹרָה"), Entry::Noun, 6, u8("teacher (female)")));
+    m_dictionary.insertEntry(makeEntry(18, u8("שָׁלוֹם"), Entry::Noun, 5, u8("peace, hello")));
+    m_dictionary.insertEntry(makeEntry(19, u8("אֶת"), Entry::Preposition, 0, u8("(object marker)")));
     QVERIFY(m_english.loadVerbs(QStringLiteral(VERBALON_BIN_DIR "/verbs_en.dat")));
 }
 

@@ -16,8 +16,6 @@ private slots:
     void init();
     void followsTheStore();
     void missingMeaningFallsBackInItalics();
-    void wordAlignment_data();
-    void wordAlignment();
     void filterModes();
 
 private:
@@ -57,6 +55,10 @@ void TestDictionaryModel::followsTheStore()
     QCOMPARE(lookup.rowCount(), 2);
     m_dictionary.deleteEntry(Entry(1));
     QCOMPARE(lookup.rowCount(), 1);
+    // the words' side follows the language, and the language TYPE at once
+    QCOMPARE(model.index(0, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight));
+    m_dictionary.setAttribute("TYPE", "ru_RU");
+    QCOMPARE(model.index(0, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft));
     m_dictionary.setUserLanguages({"en", "de"});
     model.setUserLanguages({0, 1});
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Deutsch"));
@@ -76,26 +78,6 @@ void TestDictionaryModel::missingMeaningFallsBackInItalics()
     const int bookRow = m_dictionary.indexOfWord(QString::fromUtf8("סֵפֶר"));
     QCOMPARE(model.index(bookRow, 0).data().toString(), QStringLiteral("Buch"));
     QVERIFY(!model.index(bookRow, 0).data(Qt::FontRole).value<QFont>().italic());
-}
-
-void TestDictionaryModel::wordAlignment_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<int>("alignment");
-    QTest::newRow("Hebrew") << "he_IL" << int(Qt::AlignRight);
-    QTest::newRow("Russian") << "ru_RU" << int(Qt::AlignLeft);
-}
-
-void TestDictionaryModel::wordAlignment()
-{
-    QFETCH(QString, type);
-    QFETCH(int, alignment);
-    // the language follows TYPE as soon as it is set
-    Dictionary dict;
-    dict.setAttribute("TYPE", type);
-    dict.insertEntry(makeEntry(1, "w", 0, 0, "m"));
-    DictionaryModel model(&dict);
-    QCOMPARE(model.index(0, 2).data(Qt::TextAlignmentRole).toInt(), alignment);
 }
 
 void TestDictionaryModel::filterModes()
