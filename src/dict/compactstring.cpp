@@ -42,15 +42,6 @@ qsizetype appendCompact(QByteArray &out, QStringView text)
     return p - begin;
 }
 
-qsizetype compactSize(QStringView text)
-{
-    uchar high = 0;
-    qsizetype bytes = 0;
-    for (QChar c : text)
-        bytes += unitCost(c.unicode(), high);
-    return bytes;
-}
-
 QString decodeCompact(const char *data, qsizetype size)
 {
     QString text(size, Qt::Uninitialized);

@@ -12,8 +12,6 @@
 QByteArray encodeCompact(QStringView text);
 // Appends the encoding of text to out; returns its size in bytes.
 qsizetype appendCompact(QByteArray &out, QStringView text);
-// Bytes the encoding of text takes.
-qsizetype compactSize(QStringView text);
 
 // Decodes compact bytes; an escape cut off by the end of the data ends the text.
 QString decodeCompact(const char *data, qsizetype size);

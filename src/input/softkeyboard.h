@@ -36,7 +36,6 @@ public:
 
     const QList<SoftKey *> &keys() const { return m_keys; }
     // The keys' area at its natural size.
-    QSize keyAreaSize() const { return m_naturalSize; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

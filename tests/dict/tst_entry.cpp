@@ -11,7 +11,6 @@ private slots:
     void searchKey();
     void splitMeanings_data();
     void splitMeanings();
-    void userTranslationFallsBackToMainTranslation();
 };
 
 // clang-format off
@@ -54,25 +53,6 @@ void TestEntry::splitMeanings()
     QFETCH(QString, translation);
     QFETCH(QStringList, meanings);
     QCOMPARE(::splitMeanings(translation), meanings);
-}
-
-void TestEntry::userTranslationFallsBackToMainTranslation()
-{
-    Entry e(QStringLiteral("x"), QStringLiteral("house"), 1);
-    e.setText(Entry::TextUserBase + 1, QStringLiteral("Haus"));
-    QCOMPARE(e.userTranslation(1, false), QStringLiteral("Haus"));
-    QCOMPARE(e.userTranslation(2, true), QStringLiteral("house"));
-    QCOMPARE(e.userTranslation(2, false), QString());
-    QVERIFY(e.hasTranslation(0));
-    QVERIFY(e.hasTranslation(1));
-    QVERIFY(!e.hasTranslation(2));
-
-    int k = 3;
-    QCOMPARE(e.userTranslation(k), QStringLiteral("house"));
-    QCOMPARE(k, 0);
-    k = 1;
-    QCOMPARE(e.userTranslation(k), QStringLiteral("Haus"));
-    QCOMPARE(k, 1);
 }
 
 QTEST_GUILESS_MAIN(TestEntry)

@@ -31,10 +31,9 @@ private slots:
     void hebrewPrefix();
     void userLanguageText_data();
     void userLanguageText();
-    void hebrewAfterMeaningShowsAllRows();
+    void hebrewAfterAFilterShowsAllRows();
     void returnOrDoubleClickOpensAnEntry();
     void keysScrollWhileTyping();
-    void chosenEntriesUntilTypingAgain();
 
 private:
     void type(const QString &text);
@@ -128,15 +127,19 @@ void TestLookupView::userLanguageText()
     QCOMPARE(textColor(m_input), color);
 }
 
-// Emptied, the input keeps the meaning's filter; Hebrew typed after it
-// shows every row again.
-void TestLookupView::hebrewAfterMeaningShowsAllRows()
+// A meaning's filter stays when the input is emptied, chosen entries stay
+// until typing again; Hebrew typed after either shows every row again.
+void TestLookupView::hebrewAfterAFilterShowsAllRows()
 {
     m_input->setText("bicycle");
     m_input->clear();
     QCOMPARE(m_table->model()->rowCount(), 1);
     QCOMPARE(textColor(m_input), Style::foundColor());
     type(QString::fromUtf8("ס"));
+    QCOMPARE(m_table->model()->rowCount(), m_dictionary.count());
+    m_view->showEntries(m_dictionary.findExact(QString::fromUtf8("מורה")));
+    QCOMPARE(m_table->model()->rowCount(), 2);
+    type(QString::fromUtf8("א"));
     QCOMPARE(m_table->model()->rowCount(), m_dictionary.count());
 }
 
@@ -190,14 +193,6 @@ void TestLookupView::keysScrollWhileTyping()
     pressKey(m_input, Qt::Key_Control);
     pressKey(m_input, Qt::Key_E, QStringLiteral("e"));
     QCOMPARE(m_input->text(), QString::fromUtf16(u"e\u05E7"));
-}
-
-void TestLookupView::chosenEntriesUntilTypingAgain()
-{
-    m_view->showEntries(m_dictionary.findExact(QString::fromUtf8("מורה")));
-    QCOMPARE(m_table->model()->rowCount(), 2);
-    type(QString::fromUtf8("א"));
-    QCOMPARE(m_table->model()->rowCount(), m_dictionary.count());
 }
 
 QTEST_MAIN(TestLookupView)

@@ -171,15 +171,11 @@ void TestWordWidget::returnWalksThroughTheFields()
     QTest::keyClick(word, Qt::Key_Return);
     QVERIFY(child<QLineEdit>("translationEdit0")->hasFocus());
     child<QComboBox>("typeCombo")->setCurrentIndex(Entry::Noun);
-    word->setFocus();
-    QTest::keyClick(word, Qt::Key_Return);
-    QVERIFY(child<QLineEdit>("extraEdit")->hasFocus());
-    QTest::keyClick(child<QLineEdit>("extraEdit"), Qt::Key_Return);
-    QVERIFY(child<QLineEdit>("translationEdit0")->hasFocus());
-    QTest::keyClick(child<QLineEdit>("translationEdit0"), Qt::Key_Return);
-    QVERIFY(child<QLineEdit>("translationEdit1")->hasFocus());
-    QTest::keyClick(child<QLineEdit>("translationEdit1"), Qt::Key_Return);
-    QVERIFY(child<QLineEdit>("translationEdit2")->hasFocus());
+    const char *walk[] = {"wordEdit", "extraEdit", "translationEdit0", "translationEdit1", "translationEdit2"};
+    for (int i = 0; i + 1 < 5; ++i) {
+        QTest::keyClick(child<QLineEdit>(walk[i]), Qt::Key_Return);
+        QVERIFY2(child<QLineEdit>(walk[i + 1])->hasFocus(), walk[i + 1]);
+    }
     QCOMPARE(done.count(), 0);
     QTest::keyClick(child<QLineEdit>("translationEdit2"), Qt::Key_Return);
     QCOMPARE(done.count(), 1);
