@@ -1,7 +1,5 @@
 #include "dict/dictionarylist.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using Record = DictionaryList::Record;
@@ -14,7 +12,6 @@ class TestDictionaryList : public QObject
 private slots:
     void parse_data();
     void parse();
-    void loadFailures();
     void updateRecord();
 };
 
@@ -43,23 +40,6 @@ void TestDictionaryList::parse()
     QCOMPARE(list.count(), records.size());
     for (int i = 0; i < records.size(); ++i)
         QCOMPARE(list.record(i), records[i]);
-}
-
-void TestDictionaryList::loadFailures()
-{
-    QTemporaryDir dir;
-    DictionaryList list;
-    list.addDictionary("A", "he_IL", "a.dic", "", "");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("language table not found"));
-    QVERIFY(!list.load(dir.filePath("none.dic")));
-    QCOMPARE(list.fileName(), dir.filePath("none.dic"));
-    QCOMPARE(list.count(), 1);
-
-    // a directory exists but cannot be read as a file
-    QVERIFY(QDir(dir.path()).mkdir("sub.dic"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read language table"));
-    QVERIFY(!list.load(dir.filePath("sub.dic")));
-    QCOMPARE(list.count(), 1);
 }
 
 void TestDictionaryList::updateRecord()

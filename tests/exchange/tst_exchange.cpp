@@ -271,21 +271,15 @@ void TestExchange::deviceSync()
     QCOMPARE(merged.entryById(id).learnedForward(), qint8(9));
 }
 
-// The command merges two files into a third; an unreadable incoming file
-// writes nothing, a missing local one means no merge.
+// The command merges two files into a third (the merge itself has its own
+// test); an unreadable incoming file writes nothing, a missing local one
+// means no merge.
 void TestExchange::merge()
 {
-    Dictionary mine;
-    QCOMPARE(mine.load(local("hebrew.dic")), Dictionary::LoadStatus::Ok);
-    const int id = mine.entryAt(0)->id();
-    mine.setLearnCounters(id, 4, 4);
-    QVERIFY(mine.save());
     QCOMPARE(cli({"merge", local("hebrew.dic"), path("server/junk.dic"), path("out.dic")}).exitCode, 1);
     QVERIFY(!QFile::exists(path("out.dic")));
     QCOMPARE(cli({"merge", local("hebrew.dic"), path("server/hebrew.dic"), path("out.dic")}).exitCode, 0);
-    Dictionary out;
-    QCOMPARE(out.load(path("out.dic")), Dictionary::LoadStatus::Ok);
-    QCOMPARE(out.entryById(id).learnedForward(), qint8(4));
+    QCOMPARE(Dictionary().load(path("out.dic")), Dictionary::LoadStatus::Ok);
     // no local copy: the incoming file unchanged
     QCOMPARE(cli({"merge", local("none.dic"), path("server/hebrew.dic"), path("out.dic")}).exitCode, 0);
     QCOMPARE(entries(path("out.dic")), entries(path("server/hebrew.dic")));

@@ -28,7 +28,6 @@ private slots:
     void conjugate();
     void pluralForm_data();
     void pluralForm();
-    void missingFileLeavesRegularForms();
 
 private:
     QTemporaryDir m_dir;
@@ -126,16 +125,6 @@ void TestEnglish::pluralForm()
     QFETCH(int, code);
     QFETCH(QString, result);
     QCOMPARE(m_english.pluralForm(noun, grammar(code)), result);
-}
-
-void TestEnglish::missingFileLeavesRegularForms()
-{
-    English english;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not found"));
-    QVERIFY(!english.loadVerbs(m_dir.filePath("none.dat")));
-    QCOMPARE(english.pastTense("go"), QStringLiteral("goed"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read"));
-    QVERIFY(!english.loadVerbs(m_dir.path()));
 }
 
 QTEST_GUILESS_MAIN(TestEnglish)
