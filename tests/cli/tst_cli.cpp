@@ -3,32 +3,10 @@
 #include "dict/dictionary.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
-
-namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList &args, const QByteArray &input = QByteArray())
-{
-    QProcess process;
-    process.start(QStringLiteral(VERBALON_BIN_DIR "/verbalon-cli"), args);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(30000);
-    return Run{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-} // namespace
 
 class TestCli : public QObject
 {
@@ -114,7 +92,7 @@ void TestCli::outputFormats()
         arg.replace("@sample", VERBALON_BIN_DIR "/hebrew.dic");
     }
     QFETCH(QByteArray, input);
-    const Run run = runCli(args, input);
+    const CliRun run = runCli(args, input);
     QCOMPARE(run.exitCode, 0);
     QTEST(QString::fromUtf8(run.out), "out");
 }
@@ -134,7 +112,7 @@ void TestCli::exportImportRoundTrip()
     if (dictionary.isEmpty())
         dictionary = fixture();
     QCOMPARE(runCli({"export", dictionary, path("out.tsv")}).exitCode, 0);
-    const Run imported
+    const CliRun imported
         = runCli({"import", "--name", "Hebrew", "--type", "he_IL", "--user", user, path("out.tsv"), path("back.dic")});
     QCOMPARE(imported.err, QByteArray());
     QCOMPARE(imported.exitCode, 0);
@@ -151,9 +129,9 @@ void TestCli::importNamesColumnsByHeader()
                           "\t\tחָדָשׁ\t3\r\n")
             .toUtf8());
     QCOMPARE(runCli({"import", path("in.tsv"), path("out.dic")}).exitCode, 0);
-    const Run info = runCli({"info", path("out.dic")});
+    const CliRun info = runCli({"info", path("out.dic")});
     QCOMPARE(info.out, QByteArray("version: DICT V3.3\nUSER: en,de\nentries: 2\nmaxId: 2\n"));
-    const Run dump = runCli({"dump", path("out.dic")});
+    const CliRun dump = runCli({"dump", path("out.dic")});
     QCOMPARE(QString::fromUtf8(dump.out),
         QString::fromUtf8("2\t3\t256\t-1\t-1\tחָדָשׁ\tחדש\t???\n"
                           "1\t2\t0\t-1\t-1\tכָּתַב\tכתב\tto write\t17=schreiben\n"));
@@ -214,7 +192,7 @@ void TestCli::errors()
         arg.replace('@', m_dir.path());
     mentions.replace('@', m_dir.path());
 
-    const Run run = runCli(args);
+    const CliRun run = runCli(args);
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.out, QByteArray());
     QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
@@ -235,7 +213,7 @@ void TestCli::idsTheStoreAcceptsSurviveExport()
     dict.insertEntry(Entry("second", "b", 3));
     QVERIFY(dict.save());
     QCOMPARE(runCli({"export", path("ids.dic"), path("ids.tsv")}).exitCode, 0);
-    const Run imported = runCli({"import", path("ids.tsv"), path("back.dic")});
+    const CliRun imported = runCli({"import", path("ids.tsv"), path("back.dic")});
     QCOMPARE(imported.exitCode, 0);
     QVERIFY2(imported.err.contains("id 3 is used twice"), imported.err.constData());
     Dictionary back;
@@ -251,7 +229,7 @@ void TestCli::damagedFileIsReported()
 {
     const QByteArray good = readAll(fixture());
     writeFile(path("cut.dic"), good.left(good.size() - 3));
-    Run run = runCli({"check", path("fixture.dic")});
+    CliRun run = runCli({"check", path("fixture.dic")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("ok\n"));
     run = runCli({"check", path("cut.dic")});
@@ -270,7 +248,7 @@ void TestCli::damagedFileIsReported()
 // The index lists every form with its reading, and the recorded phrases.
 void TestCli::index()
 {
-    const Run run = runCli({"index", VERBALON_BIN_DIR "/hebrew.dic"});
+    const CliRun run = runCli({"index", VERBALON_BIN_DIR "/hebrew.dic"});
     QVERIFY(run.out.contains(QString::fromUtf8("\nכותבים\t2:0x20009:223\n").toUtf8()));
     QVERIFY(run.out.contains("\nphrase\t"));
 }

@@ -7,7 +7,6 @@
 #include "exchange/networkupdate.h"
 
 #include <QDate>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -15,13 +14,6 @@ namespace {
 
 const QString Bin = QStringLiteral(VERBALON_BIN_DIR);
 const QString Here = QStringLiteral(VERBALON_SOURCE_DIR "/tests/exchange");
-
-struct Run
-{
-    int exitCode = -1;
-    QStringList lines;
-    QString err;
-};
 
 // Every entry of a file as "id word forward backward", by id.
 QStringList entries(const QString &path)
@@ -60,7 +52,7 @@ private slots:
     void cancelStopsASlowReply();
 
 private:
-    Run cli(const QStringList &args, const QStringList &environment = {});
+    CliRun cli(QStringList args, QStringList environment = {}) const;
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QString local(const QString &name) const { return path(QStringLiteral("local/") + name); }
     QString expand(QString text) const;
@@ -100,22 +92,13 @@ QString TestExchange::expand(QString text) const
         .replace("{dir}", m_dir.path());
 }
 
-Run TestExchange::cli(const QStringList &args, const QStringList &environment)
+CliRun TestExchange::cli(QStringList args, QStringList environment) const
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("http_proxy"));
-    for (const QString &entry : environment)
-        env.insert(entry.section(u'=', 0, 0), expand(entry.section(u'=', 1)));
-    process.setProcessEnvironment(env);
-    QStringList expanded;
-    for (const QString &arg : args)
-        expanded.append(expand(arg));
-    process.start(Bin + QStringLiteral("/verbalon-cli"), expanded);
-    process.waitForFinished(60000);
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    return Run{
-        process.exitCode(), out.split(u'\n', Qt::SkipEmptyParts), QString::fromUtf8(process.readAllStandardError())};
+    for (QStringList *list : {&args, &environment}) {
+        for (QString &text : *list)
+            text = expand(text);
+    }
+    return runCli(args, QByteArray(), environment);
 }
 
 // clang-format off
@@ -151,19 +134,19 @@ void TestExchange::update()
     QFETCH(QStringList, results);
     QFETCH(QString, mentions);
     const QByteArray russian = readAll(local("russian.dic"));
-    const Run run = cli(QStringList{"update", "--data", "{dir}/local"} + args, environment);
+    const CliRun run = cli(QStringList{"update", "--data", "{dir}/local"} + args, environment);
     QStringList got;
-    for (const QString &line : run.lines)
+    for (const QString &line : run.lines())
         got.append(line.section(u'\t', 0, 1).replace(u'\t', u' '));
     QCOMPARE(got, results);
     const bool allUpdated = !results.isEmpty() && !results.join(u' ').contains("failed");
     QCOMPARE(run.exitCode, allUpdated || (results.isEmpty() && mentions.isEmpty()) ? 0 : 1);
-    QVERIFY2((run.err + run.lines.join(u'\n')).contains(mentions), qPrintable(run.err));
+    QVERIFY2(QString::fromUtf8(run.err + run.out).contains(mentions), run.err.constData());
     QVERIFY(!run.err.contains("secret"));
     // nothing outside the data folder is touched, nothing failed is replaced
     QCOMPARE(readAll(local("russian.dic")), russian);
     QVERIFY(!QFile::exists(path("local/.hidden.dic")));
-    for (const QString &line : run.lines) {
+    for (const QString &line : run.lines()) {
         const QString file = line.section(u'\t', 1, 1);
         if (line.startsWith("updated"))
             QCOMPARE(Dictionary().load(local(file)), Dictionary::LoadStatus::Ok);
@@ -174,8 +157,8 @@ void TestExchange::noLocalCopyIsTakenWholeAndListed()
 {
     fillFolder(path("local"), {"hebrew.dic"});
     QFile::remove(local("farsi.dic"));
-    const Run run = cli({"update", "--data", "{dir}/local", "{http}", "farsi.dic"});
-    QCOMPARE(run.lines, QStringList{"updated\tfarsi.dic\t47"});
+    const CliRun run = cli({"update", "--data", "{dir}/local", "{http}", "farsi.dic"});
+    QCOMPARE(run.lines(), QStringList{"updated\tfarsi.dic\t47"});
     QCOMPARE(entries(local("farsi.dic")), entries(path("server/farsi.dic")));
     DictionaryList list;
     DictionaryList server;
@@ -199,14 +182,15 @@ void TestExchange::exportMasters()
     QFile::remove(path("ftp/a/b/farsi.dic"));
     QVERIFY(QDir().mkpath(path("ftp/a/b/farsi.dic")));
 
-    const Run run = cli({"export-masters", "--data", "{dir}/local", "--user", "user", "--password-file",
+    const CliRun run = cli({"export-masters", "--data", "{dir}/local", "--user", "user", "--password-file",
         "{dir}/password", "{ftp}/a/b", "hebrew.dic", "farsi.dic"});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.lines.size(), 3);
-    const qsizetype sent = run.lines[0].section(u'\t', 2).toLongLong();
-    QCOMPARE(run.lines[0], QStringLiteral("sent\thebrew.dic\t%1").arg(sent));
-    QVERIFY(run.lines[1].startsWith("failed\tfarsi.dic\t"));
-    QVERIFY(run.lines[2].startsWith("sent\tdicts.dic\t"));
+    const QStringList lines = run.lines();
+    QCOMPARE(lines.size(), 3);
+    const qsizetype sent = lines[0].section(u'\t', 2).toLongLong();
+    QCOMPARE(lines[0], QStringLiteral("sent\thebrew.dic\t%1").arg(sent));
+    QVERIFY(lines[1].startsWith("failed\tfarsi.dic\t"));
+    QVERIFY(lines[2].startsWith("sent\tdicts.dic\t"));
 
     Dictionary master;
     QCOMPARE(master.load(path("ftp/a/b/hebrew.dic")), Dictionary::LoadStatus::Ok);
@@ -254,10 +238,10 @@ void TestExchange::deviceSync()
     fillFolder(path("device"), {"hebrew.dic", "farsi.dic"});
     const QStringList files = results.size() == 1 ? QStringList{"russian.dic"} : QStringList();
 
-    const Run run = cli(QStringList{"device-sync", "--data", folder} + files,
+    const CliRun run = cli(QStringList{"device-sync", "--data", folder} + files,
         {"VERBALON_ADB=" + Here + "/fake-adb.sh", connected ? "FAKE_ADB_DEVICE={dir}/device" : "FAKE_ADB_DEVICE="});
     QStringList got;
-    for (const QString &line : run.lines)
+    for (const QString &line : run.lines())
         got.append(line.section(u'\t', 0, 1).replace(u'\t', u' '));
     QCOMPARE(got, results);
     QCOMPARE(run.exitCode, results.join(u' ').contains("synced") ? 0 : 1);
@@ -291,13 +275,11 @@ void TestExchange::cancelStopsASlowReply()
     DictionaryList list;
     NetworkUpdate update(&list, path("local"), nullptr);
     QSignalSpy failed(&update, &ExchangeRun::listFailed);
-    QElapsedTimer timer;
-    timer.start();
     update.fetchList(expand("{http}/slow"));
     QTest::qWait(200);
     update.cancel();
+    // the server answers after 30 s
     QVERIFY(failed.wait(5000));
-    QVERIFY(timer.elapsed() < 10000);
     QCOMPARE(failed.first().at(0).toString(), QStringLiteral("cancelled"));
 }
 

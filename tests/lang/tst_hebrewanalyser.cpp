@@ -70,7 +70,6 @@ class TestHebrewAnalyser : public QObject
 private slots:
     void nominalIndexing_data();
     void nominalIndexing();
-    void prefixMatchesFollowTheDictionary();
     void analyse_data();
     void analyse();
     void phrases_data();
@@ -104,17 +103,6 @@ void TestHebrewAnalyser::nominalIndexing()
     dict.insertEntry(entry);
     index.sort();
     QCOMPARE(indexOf(HebrewAnalyser(&dict)), index);
-}
-
-void TestHebrewAnalyser::prefixMatchesFollowTheDictionary()
-{
-    Dictionary dict;
-    dict.insertEntry(makeEntry(3, u8("ו"), Entry::Conjunction, 0));
-    dict.insertEntry(makeEntry(10, u8("כָּתַב"), Entry::Verb, 0));
-    const HebrewAnalyser hebrew(&dict);
-    QCOMPARE(describe(hebrew.analyse(u8("וכתב"))).first(), QStringLiteral("7:0:3 + 2:11005:10"));
-    // a prefix letter missing from the dictionary still strips, with id 0
-    QCOMPARE(describe(hebrew.analyse(u8("שכתב"))).first(), QStringLiteral("8:0:0 + 2:11005:10"));
 }
 
 void TestHebrewAnalyser::analyse_data()

@@ -16,7 +16,6 @@ private slots:
     void init();
     void followsTheStore();
     void missingMeaningFallsBackInItalics();
-    void filterModes();
 
 private:
     Dictionary m_dictionary;
@@ -78,22 +77,6 @@ void TestDictionaryModel::missingMeaningFallsBackInItalics()
     const int bookRow = m_dictionary.indexOfWord(QString::fromUtf8("סֵפֶר"));
     QCOMPARE(model.index(bookRow, 0).data().toString(), QStringLiteral("Buch"));
     QVERIFY(!model.index(bookRow, 0).data(Qt::FontRole).value<QFont>().italic());
-}
-
-void TestDictionaryModel::filterModes()
-{
-    DictionaryModel model(&m_dictionary);
-    LookupModel lookup(&model);
-    lookup.setPattern("OO");
-    QCOMPARE(lookup.rowCount(), 2); // book, good
-    QCOMPARE(lookup.mode(), int(LookupModel::Pattern));
-    lookup.setMode(LookupModel::AllRows);
-    QCOMPARE(lookup.rowCount(), 3);
-    lookup.setChosenEntries({2});
-    QCOMPARE(lookup.rowCount(), 1);
-    QCOMPARE(lookup.index(0, 0).data().toString(), QStringLiteral("to write"));
-    lookup.setPattern("good");
-    QCOMPARE(lookup.rowCount(), 1);
 }
 
 QTEST_MAIN(TestDictionaryModel)
