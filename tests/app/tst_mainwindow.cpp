@@ -13,7 +13,6 @@
 #include <QTranslator>
 #include <QComboBox>
 #include <QFile>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>

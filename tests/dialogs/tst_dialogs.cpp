@@ -13,7 +13,6 @@
 #include "dialogs/synctable.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>

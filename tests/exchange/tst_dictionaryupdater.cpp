@@ -3,7 +3,6 @@
 #include "dict/dictionary.h"
 #include "exchange/dictionaryupdater.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 

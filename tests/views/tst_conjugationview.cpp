@@ -5,7 +5,6 @@
 #include "dict/entry.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 namespace {

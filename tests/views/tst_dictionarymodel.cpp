@@ -4,7 +4,6 @@
 #include "../guihelpers.h"
 
 #include <QAbstractItemModelTester>
-#include <QColor>
 #include <QFont>
 #include <QTest>
 
