@@ -22,6 +22,12 @@ Entry::Entry(const QString &word, const QString &translation, int id)
     }
 }
 
+void Entry::learnCounters(qint8 &forward, qint8 &backward) const
+{
+    forward = m_learnedForward;
+    backward = m_learnedBackward;
+}
+
 void Entry::setLearnCounters(qint8 forward, qint8 backward)
 {
     m_learnedForward = forward;
@@ -80,6 +86,17 @@ QString Entry::userTranslation(int k, bool fallback) const
     if (t.isEmpty() && fallback)
         return m_translation;
     return t;
+}
+
+QString Entry::userTranslation(int &k) const
+{
+    if (k != 0) {
+        const QString t = text(TextUserBase + k);
+        if (!t.isEmpty())
+            return t;
+        k = 0;
+    }
+    return m_translation;
 }
 
 int Entry::letterCount() const

@@ -84,6 +84,7 @@ public:
     QString searchKey() const { return makeSearchKey(m_word); }
 
     const QString &translation() const { return m_translation; }
+    QString mainTranslation() const { return m_translation; }
     void setTranslation(const QString &translation) { m_translation = translation; }
 
     int wordType() const { return m_wordType; }
@@ -95,6 +96,7 @@ public:
 
     qint8 learnedForward() const { return m_learnedForward; }
     qint8 learnedBackward() const { return m_learnedBackward; }
+    void learnCounters(qint8 &forward, qint8 &backward) const;
     void setLearnCounters(qint8 forward, qint8 backward);
 
     const QList<KeyedText> &texts() const { return m_texts; }
@@ -107,6 +109,9 @@ public:
     // User language 0 is the translation field, k = 1..3 the text 16 + k.
     bool hasTranslation(int k) const;
     QString userTranslation(int k, bool fallback) const;
+    // Falls back to the main translation and then sets k to 0, so the
+    // caller learns which language the answer is in.
+    QString userTranslation(int &k) const;
 
     int letterCount() const;
 

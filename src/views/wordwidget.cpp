@@ -100,6 +100,7 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     layout->addWidget(horizontalLine());
     layout->addWidget(m_keyboard);
 
+    connect(m_wordEdit, &QLineEdit::textEdited, this, &WordWidget::wordEdited);
     // only what the user does counts as an edit, not what setEntry fills in
     for (QLineEdit *edit : {static_cast<QLineEdit *>(m_wordEdit), static_cast<QLineEdit *>(m_extraEdit)})
         connect(edit, &QLineEdit::textEdited, this, &WordWidget::markEdited);

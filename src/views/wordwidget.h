@@ -44,6 +44,7 @@ public:
     static quint32 genderFlags(int index, bool withNeuter);
 
 signals:
+    void wordEdited(const QString &word);
     void doneEnter(const QString &word);
 
 public slots:

@@ -11,6 +11,7 @@ private slots:
     void searchKey();
     void splitMeanings_data();
     void splitMeanings();
+    void userTranslationFallsBack();
 };
 
 // clang-format off
@@ -53,6 +54,20 @@ void TestEntry::splitMeanings()
     QFETCH(QString, translation);
     QFETCH(QStringList, meanings);
     QCOMPARE(::splitMeanings(translation), meanings);
+}
+
+// Where a user language has no text: the main translation only when asked
+// for, and the caller learns it through k.
+void TestEntry::userTranslationFallsBack()
+{
+    Entry e(QStringLiteral("x"), QStringLiteral("house"), 1);
+    e.setText(Entry::TextUserBase + 1, QStringLiteral("Haus"));
+    QCOMPARE(e.userTranslation(2, true), QStringLiteral("house"));
+    QCOMPARE(e.userTranslation(2, false), QString());
+    for (int k : {1, 3}) {
+        const QString text = e.userTranslation(k);
+        QCOMPARE(text + QString::number(k), k == 1 ? QStringLiteral("Haus1") : QStringLiteral("house0"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestEntry)
