@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
 #include "dict/entry.h"
 
@@ -78,4 +79,35 @@ inline CliRun runCli(
     process.closeWriteChannel();
     process.waitForFinished(60000);
     return CliRun{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// Every field of every entry, a line each, sorted: entries of equal keys
+// may change places on loading.
+inline QStringList dump(const Dictionary &dict)
+{
+    QStringList out;
+    for (int i = 0; i < dict.count(); ++i) {
+        const Entry &e = *dict.entryAt(i);
+        QString line = QStringLiteral("%1 %2 %3 %4 %5 ")
+                           .arg(e.id())
+                           .arg(e.wordType())
+                           .arg(e.flags())
+                           .arg(e.learnedForward())
+                           .arg(e.learnedBackward())
+            + QStringList{e.word(), e.searchKey(), e.translation()}.join(u' ');
+        for (const Entry::KeyedText &t : e.texts())
+            line += QStringLiteral(" %1=%2").arg(t.key).arg(t.text);
+        out.append(line);
+    }
+    out.sort();
+    return out;
+}
+
+// The dump of a dictionary file, or a line saying it could not be loaded.
+inline QStringList dumpFile(const QString &path)
+{
+    Dictionary dict;
+    if (dict.load(path) != Dictionary::LoadStatus::Ok)
+        return {QStringLiteral("cannot load ") + path};
+    return dump(dict);
 }

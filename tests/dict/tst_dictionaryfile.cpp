@@ -46,28 +46,6 @@ Entry sampleEntry()
     return e;
 }
 
-// Every field of every entry, a line each, sorted: entries of equal keys
-// may change places on loading.
-QStringList dump(const Dictionary &dict)
-{
-    QStringList out;
-    for (int i = 0; i < dict.count(); ++i) {
-        const Entry &e = *dict.entryAt(i);
-        QString line = QStringLiteral("%1 %2 %3 %4 %5 ")
-                           .arg(e.id())
-                           .arg(e.wordType())
-                           .arg(e.flags())
-                           .arg(e.learnedForward())
-                           .arg(e.learnedBackward())
-            + QStringList{e.word(), e.searchKey(), e.translation()}.join(u' ');
-        for (const Entry::KeyedText &t : e.texts())
-            line += QStringLiteral(" %1=%2").arg(t.key).arg(t.text);
-        out.append(line);
-    }
-    out.sort();
-    return out;
-}
-
 } // namespace
 
 class TestDictionaryFile : public QObject

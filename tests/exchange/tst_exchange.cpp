@@ -15,22 +15,6 @@ namespace {
 const QString Bin = QStringLiteral(VERBALON_BIN_DIR);
 const QString Here = QStringLiteral(VERBALON_SOURCE_DIR "/tests/exchange");
 
-// Every entry of a file as "id word forward backward", by id.
-QStringList entries(const QString &path)
-{
-    Dictionary dict;
-    QStringList out;
-    if (dict.load(path) != Dictionary::LoadStatus::Ok)
-        return out;
-    for (int i = 0; i < dict.count(); ++i) {
-        const Entry &e = *dict.entryAt(i);
-        out.append(
-            QStringLiteral("%1 %2 %3 %4").arg(e.id()).arg(e.word()).arg(e.learnedForward()).arg(e.learnedBackward()));
-    }
-    out.sort();
-    return out;
-}
-
 } // namespace
 
 // The exchange commands against a real HTTP server, FTP server and proxy on
@@ -159,7 +143,7 @@ void TestExchange::noLocalCopyIsTakenWholeAndListed()
     QFile::remove(local("farsi.dic"));
     const CliRun run = cli({"update", "--data", "{dir}/local", "{http}", "farsi.dic"});
     QCOMPARE(run.lines(), QStringList{"updated\tfarsi.dic\t47"});
-    QCOMPARE(entries(local("farsi.dic")), entries(path("server/farsi.dic")));
+    QCOMPARE(dumpFile(local("farsi.dic")), dumpFile(path("server/farsi.dic")));
     DictionaryList list;
     DictionaryList server;
     QVERIFY(list.load(local("dicts.dic")) && server.load(Bin + "/dicts.dic"));
@@ -266,7 +250,7 @@ void TestExchange::merge()
     QCOMPARE(Dictionary().load(path("out.dic")), Dictionary::LoadStatus::Ok);
     // no local copy: the incoming file unchanged
     QCOMPARE(cli({"merge", local("none.dic"), path("server/hebrew.dic"), path("out.dic")}).exitCode, 0);
-    QCOMPARE(entries(path("out.dic")), entries(path("server/hebrew.dic")));
+    QCOMPARE(dumpFile(path("out.dic")), dumpFile(path("server/hebrew.dic")));
 }
 
 // A transfer under way stops at once when cancelled.
