@@ -2,8 +2,8 @@
 
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
-#include "exchange/dictionaryupdater.h"
-#include "exchange/networkupdate.h"
+#include "dict/dictionaryupdate.h"
+#include "exchange/updaterun.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,8 +60,8 @@ void BM_MergeWithLocalCopy(benchmark::State &state)
         state.SkipWithError("no server file");
     const QByteArray incoming = file.readAll();
     for (auto _ : state) {
-        DictionaryUpdater updater(localDir);
-        benchmark::DoNotOptimize(updater.update(QStringLiteral("big.dic"), incoming));
+        DictionaryUpdate update(QDir(localDir).filePath(QStringLiteral("big.dic")));
+        benchmark::DoNotOptimize(update.merge(incoming));
     }
 }
 
@@ -88,15 +88,15 @@ void BM_UpdateOverHttp(benchmark::State &state)
     for (auto _ : state) {
         DictionaryList local;
         local.setFileName(QDir(localDir).filePath(QStringLiteral("dicts.dic")));
-        NetworkUpdate update(&local, localDir, nullptr);
+        UpdateRun update(TransferSettings{localDir, &local, nullptr});
         QEventLoop loop;
         QObject::connect(
-            &update, &ExchangeRun::listReady, &update, [&update] { update.fetchFiles({QStringLiteral("big.dic")}); });
-        QObject::connect(&update, &ExchangeRun::finished, &loop, &QEventLoop::quit);
-        QObject::connect(&update, &ExchangeRun::listFailed, &loop, &QEventLoop::quit);
-        update.fetchList(url);
+            &update, &TransferRun::listReady, &update, [&update] { update.transfer({QStringLiteral("big.dic")}); });
+        QObject::connect(&update, &TransferRun::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&update, &TransferRun::listFailed, &loop, &QEventLoop::quit);
+        update.readList(url);
         loop.exec();
-        if (!update.failedFiles().isEmpty() || update.changedFiles().isEmpty())
+        if (update.changedFiles().isEmpty())
             state.SkipWithError("update failed");
     }
     server.kill();

@@ -1,6 +1,6 @@
 #include "arguments.h"
 
-Arguments::Arguments(const QStringList &args, const QSet<QString> &valueOptions)
+Arguments::Arguments(const QStringList &args, const QSet<QString> &valueOptions, const QSet<QString> &flags)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
@@ -9,6 +9,10 @@ Arguments::Arguments(const QStringList &args, const QSet<QString> &valueOptions)
             continue;
         }
         const QString name = arg.mid(2);
+        if (flags.contains(name)) {
+            m_options.insert(name, QString());
+            continue;
+        }
         if (!valueOptions.contains(name)) {
             m_error = QStringLiteral("unknown option %1").arg(arg);
             return;

@@ -4,14 +4,14 @@
 #include <QSet>
 #include <QStringList>
 
-// The arguments of one command: "--name VALUE" options taken from anywhere in
+// The arguments of one command: "--name VALUE" options and "--flag" flags taken from anywhere in
 // the list, the rest kept in order as positional arguments.
 class Arguments
 {
 public:
-    // valueOptions: names (without "--") that take a value. Any other word
-    // starting with "--" is an error.
-    Arguments(const QStringList &args, const QSet<QString> &valueOptions);
+    // valueOptions: names (without "--") that take a value; flags: names
+    // that take none. Any other word starting with "--" is an error.
+    Arguments(const QStringList &args, const QSet<QString> &valueOptions, const QSet<QString> &flags = {});
 
     bool isValid() const { return m_error.isEmpty(); }
     QString error() const { return m_error; }

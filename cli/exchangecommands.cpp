@@ -1,18 +1,18 @@
 #include "commands.h"
 
 #include "console.h"
+#include "interruption.h"
 #include "support.h"
 
 #include "dict/datadirectory.h"
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
-#include "exchange/devicesync.h"
-#include "exchange/dictionaryupdater.h"
-#include "exchange/masterexport.h"
-#include "exchange/networkupdate.h"
-#include "exchange/transferprompts.h"
+#include "dict/dictionaryupdate.h"
+#include "exchange/devicesyncrun.h"
+#include "dict/filenames.h"
+#include "exchange/masterexportrun.h"
+#include "exchange/updaterun.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -21,64 +21,96 @@ using namespace Cli;
 
 namespace {
 
-// Logins answered from the options: the user from --user, the password
-// from the first line of --password-file (a password is never an argument,
-// where the process list would show it).
+const QString AllowDeletions = QStringLiteral("allow-deletions");
+
+// The options answer what a run asks: the server login from --user and
+// the first line of --password-file (a password is never an argument,
+// where the process list would show it), once; deletions from
+// --allow-deletions.
 class OptionPrompts : public TransferPrompts
 {
 public:
-    OptionPrompts(const QString &user, const QString &password)
+    OptionPrompts(const QString &user, const QString &password, bool allowDeletions)
         : m_user(user)
         , m_password(password)
+        , m_allowDeletions(allowDeletions)
     { }
-    bool askLogin(const QString &, QString &user, QString &password) override
+    bool askLogin(const LoginRequest &request, QString &user, QString &password) override
     {
+        if (request.kind != LoginRequest::Kind::Server || request.attempt > 1 || m_user.isEmpty())
+            return false;
         user = m_user;
         password = m_password;
-        return !m_user.isEmpty();
+        return true;
     }
+    bool confirmDeletions(const QString &, const MergeReport &) override { return m_allowDeletions; }
 
 private:
     QString m_user;
     QString m_password;
+    bool m_allowDeletions;
 };
 
 struct Setup
 {
-    QString dataDirectory;
     DictionaryList list;
     std::unique_ptr<OptionPrompts> prompts;
+    TransferSettings settings;
     QStringList files;
 };
 
-const QSet<QString> TransferOptions = {QStringLiteral("data"), QStringLiteral("user"), QStringLiteral("password-file")};
+const QSet<QString> DeviceOptions = {QStringLiteral("data"), QStringLiteral("timeout")};
+const QSet<QString> TransferOptions
+    = DeviceOptions + QSet<QString>{QStringLiteral("user"), QStringLiteral("password-file")};
 
-// The data directory, its list and the login; false after a message.
+bool readPassword(const Arguments &args, QString &password, QString &error)
+{
+    if (!args.hasOption(QStringLiteral("password-file")))
+        return true;
+    QByteArray data;
+    if (!readFile(args.option(QStringLiteral("password-file")), data, error))
+        return false;
+    password = QString::fromUtf8(data.split('\n').value(0)).remove(u'\r');
+    return true;
+}
+
+// The stall time in seconds: 1 to 3600.
+bool readTimeout(const Arguments &args, int &seconds, QString &error)
+{
+    if (!args.hasOption(QStringLiteral("timeout")))
+        return true;
+    bool ok = false;
+    seconds = args.option(QStringLiteral("timeout")).toInt(&ok);
+    if (ok && seconds >= 1 && seconds <= 3600)
+        return true;
+    error = QStringLiteral("--timeout takes a number of seconds from 1 to 3600");
+    return false;
+}
+
+// The data folder, its list, the login and the limits; false after a message.
 bool prepare(const Arguments &args, int filesFrom, Setup &setup, int &exitCode)
 {
     QString error;
-    setup.dataDirectory
+    QString folder
         = args.hasOption(QStringLiteral("data")) ? args.option(QStringLiteral("data")) : DataDirectory::locate(&error);
-    if (setup.dataDirectory.isEmpty()) {
-        exitCode = Console::fail(error);
-        return false;
-    }
-    if (!QFileInfo(setup.dataDirectory).isDir()) {
-        exitCode = Console::fail(QStringLiteral("%1: no such folder").arg(setup.dataDirectory));
-        return false;
-    }
-    setup.list.load(QDir(setup.dataDirectory).filePath(QStringLiteral("dicts.dic")));
+    int timeout = TransferLimits::DefaultStallSeconds;
     QString password;
-    if (args.hasOption(QStringLiteral("password-file"))) {
-        QByteArray data;
-        QString error;
-        if (!readFile(args.option(QStringLiteral("password-file")), data, error)) {
-            exitCode = Console::fail(error);
-            return false;
-        }
-        password = QString::fromUtf8(data.split('\n').value(0)).remove(u'\r');
+    if (!error.isEmpty() || !readTimeout(args, timeout, error) || !readPassword(args, password, error)) {
+        exitCode = Console::fail(error, error.startsWith(QLatin1String("--")) ? BadArguments : Failure);
+        return false;
     }
-    setup.prompts = std::make_unique<OptionPrompts>(args.option(QStringLiteral("user")), password);
+    if (!QFileInfo(folder).isDir()) {
+        exitCode = Console::fail(QStringLiteral("%1: no such folder").arg(folder));
+        return false;
+    }
+    if (!setup.list.load(QDir(folder).filePath(FileNames::listName()))) {
+        exitCode = Console::fail(QStringLiteral("%1: no list of dictionaries (dicts.dic) in this folder").arg(folder));
+        return false;
+    }
+    setup.prompts = std::make_unique<OptionPrompts>(
+        args.option(QStringLiteral("user")), password, args.hasOption(AllowDeletions));
+    setup.settings
+        = TransferSettings{folder, &setup.list, setup.prompts.get(), timeout, ProxyConfig::fromEnvironment()};
     setup.files = args.positional().mid(filesFrom);
     return true;
 }
@@ -96,56 +128,100 @@ QStringList chosenFiles(const Setup &setup, const DictionaryList &rows, const Di
     return files;
 }
 
-// Runs an exchange to its end: one line per file, exit 0 when all went well.
-int runToEnd(ExchangeRun &run, const QString &verb, const QString &where)
+void printOutcome(const FileOutcome &outcome, const QString &verb)
+{
+    const QString file = FileNames::printable(outcome.file);
+    Console::writeLine(
+        QStringLiteral("%1\t%2\t%3")
+            .arg(outcome.ok ? verb : QStringLiteral("failed"), file, FileNames::printable(outcome.detail)));
+    if (!outcome.ok)
+        return;
+    const QList<Entry> deleted = outcome.report.entriesOf(MergeChange::Kind::Deleted);
+    for (const Entry &e : deleted)
+        Console::writeLine(QStringLiteral("deleted\t%1\t%2").arg(file, FileNames::printable(e.word())));
+}
+
+// Runs an exchange to its end: one line per file, exit 0 when all went
+// well. The files come from `choose` once the list is read; none is a
+// failure, not a silent success.
+int runToEnd(TransferRun &run, const QString &source, const QString &verb, const std::function<QStringList()> &choose)
 {
     QEventLoop loop;
-    QObject::connect(&run, &ExchangeRun::fileDone, &run, [&verb](const QString &file, bool ok, const QString &detail) {
-        Console::writeLine(QStringLiteral("%1\t%2\t%3").arg(ok ? verb : QStringLiteral("failed"), file, detail));
+    Interruption interruption;
+    QObject::connect(&interruption, &Interruption::interrupted, &loop, [&loop, &run](int signalNumber) {
+        run.cancelNow();
+        loop.exit(128 + signalNumber);
     });
-    QObject::connect(&run, &ExchangeRun::listFailed, &loop, [&loop, &where](const QString &reason) {
-        loop.exit(Console::fail(QStringLiteral("%1: %2").arg(where, reason)));
+    QObject::connect(&run, &TransferRun::fileDone, &loop, [&verb](const FileOutcome &o) { printOutcome(o, verb); });
+    // the address as it may be shown: no password
+    const QString where = source.contains(QLatin1String("://")) ? FileNames::display(QUrl(source)) : source;
+    QObject::connect(&run, &TransferRun::listFailed, &loop, [&loop, &where](const QString &reason) {
+        loop.exit(Console::fail(QStringLiteral("%1: %2").arg(where, FileNames::printable(reason))));
     });
-    QObject::connect(&run, &ExchangeRun::finished, &loop,
-        [&loop, &run](bool complete) { loop.exit(complete && run.failedFiles().isEmpty() ? 0 : Failure); });
+    QObject::connect(&run, &TransferRun::listReady, &loop, [&loop, &run, &where, &choose] {
+        const QStringList files = choose();
+        if (files.isEmpty())
+            loop.exit(
+                Console::fail(QStringLiteral("%1: the list names none of the dictionaries to transfer").arg(where)));
+        else
+            run.transfer(files);
+    });
+    QObject::connect(&run, &TransferRun::finished, &loop, [&loop, &run](bool complete) {
+        bool allWell = complete;
+        for (const FileOutcome &outcome : run.outcomes())
+            allWell = allWell && outcome.ok;
+        loop.exit(allWell ? 0 : Failure);
+    });
+    run.readList(source);
     return loop.exec();
 }
 
 int runMerge(const QStringList &args)
 {
     int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("merge"), args, 3, {}, code);
+    const auto parsed = parseArguments(QStringLiteral("merge"), args, 3, {}, code, {AllowDeletions});
     if (!parsed)
         return code;
-    const QFileInfo local(parsed->positional()[0]);
+    const QString local = parsed->positional()[0];
     const QString incoming = parsed->positional()[1];
+    const QString out = parsed->positional()[2];
     QByteArray data;
     QString error;
-    if (!readFile(incoming, data, error))
+    const QFileInfo localFile(local);
+    if (!localFile.isFile())
+        return Console::fail(
+            QStringLiteral("%1: %2").arg(local, localFile.exists() ? "not a regular file" : "no such file"));
+    if (!readFile(incoming, data, error) || !checkDistinct(local, out, error))
         return Console::fail(error);
-    DictionaryUpdater updater(local.absolutePath());
-    const std::unique_ptr<Dictionary> merged = updater.update(local.fileName(), data);
-    if (!merged)
-        return Console::fail(QStringLiteral("%1: %2").arg(incoming, updater.errorString()));
-    if (!writeFile(parsed->positional()[2], merged->toBytes(), error))
+    DictionaryUpdate update(localFile.absoluteFilePath());
+    const DictionaryUpdate::Status status = update.merge(data);
+    if (status != DictionaryUpdate::Status::Ok)
+        return Console::fail(QStringLiteral("%1: %2").arg(
+            status == DictionaryUpdate::Status::LocalUnreadable ? local : incoming, update.errorString()));
+    if (update.report().needsConfirmation() && !parsed->hasOption(AllowDeletions))
+        return Console::fail(
+            QStringLiteral("%1: the merge would delete %2 of its %3 entries; --allow-deletions lets it")
+                .arg(local)
+                .arg(update.report().entriesOf(MergeChange::Kind::Deleted).size())
+                .arg(update.report().localCount));
+    if (!writeFile(out, update.result().toBytes(), error))
         return Console::fail(error);
+    const QString name = FileNames::printable(QFileInfo(local).fileName());
+    for (const Entry &e : update.report().entriesOf(MergeChange::Kind::Deleted))
+        Console::writeLine(QStringLiteral("deleted\t%1\t%2").arg(name, FileNames::printable(e.word())));
     return 0;
 }
 
 int runUpdate(const QStringList &args)
 {
     int code = 0;
-    const auto parsed = parseArgumentsFrom(QStringLiteral("update"), args, 1, TransferOptions, code);
+    const auto parsed = parseArgumentsFrom(QStringLiteral("update"), args, 1, TransferOptions, code, {AllowDeletions});
     Setup setup;
     if (!parsed || !prepare(*parsed, 1, setup, code))
         return code;
-    const QString url = parsed->positional()[0];
-    NetworkUpdate update(&setup.list, setup.dataDirectory, setup.prompts.get());
-    update.setProxy(ProxyConfig::fromEnvironment());
-    QObject::connect(&update, &ExchangeRun::listReady, &update,
-        [&] { update.fetchFiles(chosenFiles(setup, update.remoteList(), setup.list)); });
-    update.fetchList(url);
-    return runToEnd(update, QStringLiteral("updated"), url + QStringLiteral("/dicts.dic"));
+    UpdateRun update(setup.settings);
+    return runToEnd(update, parsed->positional()[0], QStringLiteral("updated"),
+        [&] { return chosenFiles(setup, update.remoteList(), setup.list); });
 }
 
 int runExportMasters(const QStringList &args)
@@ -155,41 +231,37 @@ int runExportMasters(const QStringList &args)
     Setup setup;
     if (!parsed || !prepare(*parsed, 1, setup, code))
         return code;
-    const QString url = parsed->positional()[0];
-    MasterExport exporter(&setup.list, setup.dataDirectory, setup.prompts.get());
-    QObject::connect(&exporter, &ExchangeRun::listReady, &exporter,
-        [&] { exporter.sendFiles(chosenFiles(setup, exporter.remoteList(), setup.list)); });
-    exporter.fetchList(url);
-    return runToEnd(exporter, QStringLiteral("sent"), url + QStringLiteral("/dicts.dic"));
+    MasterExportRun exporter(setup.settings);
+    return runToEnd(exporter, parsed->positional()[0], QStringLiteral("sent"),
+        [&] { return chosenFiles(setup, exporter.remoteList(), setup.list); });
 }
 
 int runDeviceSync(const QStringList &args)
 {
     int code = 0;
-    const auto parsed = parseArgumentsFrom(QStringLiteral("device-sync"), args, 0, {QStringLiteral("data")}, code);
+    const auto parsed
+        = parseArgumentsFrom(QStringLiteral("device-sync"), args, 0, DeviceOptions, code, {AllowDeletions});
     Setup setup;
     if (!parsed || !prepare(*parsed, 0, setup, code))
         return code;
-    DeviceSync sync(&setup.list, setup.dataDirectory);
-    QObject::connect(&sync, &ExchangeRun::warning, &sync,
-        [](const QString &, const QString &text) { Console::warn(QString(text).replace(u'\n', u' ')); });
-    QObject::connect(&sync, &ExchangeRun::listReady, &sync,
-        [&] { sync.syncFiles(chosenFiles(setup, setup.list, sync.remoteList())); });
-    sync.fetchList();
-    return runToEnd(sync, QStringLiteral("synced"), DeviceSync::deviceDirectory() + QStringLiteral("dicts.dic"));
+    DeviceSyncRun sync(setup.settings);
+    return runToEnd(sync, DeviceSyncRun::deviceDirectory() + FileNames::listName(), QStringLiteral("synced"),
+        [&] { return chosenFiles(setup, setup.list, sync.remoteList()); });
 }
 
 } // namespace
 
 QList<Command> exchangeCommands()
 {
+    const QString login = QStringLiteral("[--user NAME] [--password-file PATH]");
+    const QString common = QStringLiteral("[--data DIR] [--timeout SECONDS]");
     return {
-        {QStringLiteral("merge"), QStringLiteral("merge LOCAL.dic INCOMING.dic OUT.dic"), runMerge},
-        {QStringLiteral("update"),
-            QStringLiteral("update [--data DIR] [--user NAME] [--password-file PATH] URL [FILE...]"), runUpdate},
-        {QStringLiteral("export-masters"),
-            QStringLiteral("export-masters [--data DIR] [--user NAME] [--password-file PATH] URL [FILE...]"),
+        {QStringLiteral("merge"), QStringLiteral("merge [--allow-deletions] LOCAL.dic INCOMING.dic OUT.dic"), runMerge},
+        {QStringLiteral("update"), QStringLiteral("update %1 %2 [--allow-deletions] URL [FILE...]").arg(common, login),
+            runUpdate},
+        {QStringLiteral("export-masters"), QStringLiteral("export-masters %1 %2 URL [FILE...]").arg(common, login),
             runExportMasters},
-        {QStringLiteral("device-sync"), QStringLiteral("device-sync [--data DIR] [FILE...]"), runDeviceSync},
+        {QStringLiteral("device-sync"), QStringLiteral("device-sync %1 [--allow-deletions] [FILE...]").arg(common),
+            runDeviceSync},
     };
 }

@@ -50,9 +50,9 @@ namespace {
 // The arguments, with exactly `count` positional ones, or at least that
 // many when `orMore`.
 std::optional<Arguments> parseCounted(const QString &command, const QStringList &args, int count, bool orMore,
-    const QSet<QString> &options, int &exitCode)
+    const QSet<QString> &options, const QSet<QString> &flags, int &exitCode)
 {
-    Arguments parsed(args, options);
+    Arguments parsed(args, options, flags);
     const qsizetype given = parsed.positional().size();
     if (parsed.isValid() && (orMore ? given >= count : given == count))
         return parsed;
@@ -67,16 +67,16 @@ std::optional<Arguments> parseCounted(const QString &command, const QStringList 
 
 } // namespace
 
-std::optional<Arguments> parseArguments(
-    const QString &command, const QStringList &args, int count, const QSet<QString> &options, int &exitCode)
+std::optional<Arguments> parseArguments(const QString &command, const QStringList &args, int count,
+    const QSet<QString> &options, int &exitCode, const QSet<QString> &flags)
 {
-    return parseCounted(command, args, count, false, options, exitCode);
+    return parseCounted(command, args, count, false, options, flags, exitCode);
 }
 
-std::optional<Arguments> parseArgumentsFrom(
-    const QString &command, const QStringList &args, int minCount, const QSet<QString> &options, int &exitCode)
+std::optional<Arguments> parseArgumentsFrom(const QString &command, const QStringList &args, int minCount,
+    const QSet<QString> &options, int &exitCode, const QSet<QString> &flags)
 {
-    return parseCounted(command, args, minCount, true, options, exitCode);
+    return parseCounted(command, args, minCount, true, options, flags, exitCode);
 }
 
 int runOnDictionary(const QString &command, const QStringList &args, int count, const QSet<QString> &options,

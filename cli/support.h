@@ -21,11 +21,11 @@ constexpr int BadArguments = 2;
 // The command's arguments with exactly `count` positional ones and the
 // given value options; otherwise nothing, after a usage message, with
 // exitCode set.
-std::optional<Arguments> parseArguments(
-    const QString &command, const QStringList &args, int count, const QSet<QString> &options, int &exitCode);
+std::optional<Arguments> parseArguments(const QString &command, const QStringList &args, int count,
+    const QSet<QString> &options, int &exitCode, const QSet<QString> &flags = {});
 // The same with minCount or more positional arguments.
-std::optional<Arguments> parseArgumentsFrom(
-    const QString &command, const QStringList &args, int minCount, const QSet<QString> &options, int &exitCode);
+std::optional<Arguments> parseArgumentsFrom(const QString &command, const QStringList &args, int minCount,
+    const QSet<QString> &options, int &exitCode, const QSet<QString> &flags = {});
 
 // A command on the dictionary named by its first argument: the arguments
 // are checked and the dictionary loaded before body runs; a failure on the

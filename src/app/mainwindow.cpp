@@ -2,10 +2,7 @@
 
 #include "applog.h"
 
-#include "dialogs/androidsync.h"
 #include "dialogs/dictionarymanager.h"
-#include "dialogs/exportdicts.h"
-#include "dialogs/syncdialog.h"
 #include "dict/datadirectory.h"
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
@@ -414,11 +411,11 @@ void MainWindow::learnInflectedWord(const QString &word)
     }
 }
 
-template <typename Dialog> void MainWindow::runExchange()
+void MainWindow::runExchange(TransferDialog::Kind kind)
 {
     if (!settleChanges())
         return;
-    Dialog dialog(this, m_dictionaryList.get(), m_dataDirectory);
+    TransferDialog dialog(kind, this, m_dictionaryList.get(), m_dataDirectory);
     Prompt::runDialog(&dialog);
     reloadIfChanged(dialog.changedFiles());
 }
@@ -437,19 +434,19 @@ void MainWindow::reloadIfChanged(const QStringList &changedFiles)
 
 void MainWindow::updateNet()
 {
-    runExchange<SyncDialog>();
+    runExchange(TransferDialog::Kind::Update);
 }
 
 void MainWindow::syncUSB()
 {
     qCDebug(lcApp) << "SYNC USB";
-    runExchange<AndroidSync>();
+    runExchange(TransferDialog::Kind::DeviceSync);
 }
 
 void MainWindow::exportMasters()
 {
     qCDebug(lcApp) << "EXPORT MASTER";
-    runExchange<ExportDicts>();
+    runExchange(TransferDialog::Kind::MasterExport);
 }
 
 void MainWindow::manageDicts()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/transferdialog.h"
 #include "dict/entry.h"
 
 #include <QIcon>
@@ -89,7 +90,7 @@ private:
     void reportLoad(const QString &file);
     // Runs a dialog that may replace dictionary files: unsaved changes are
     // settled before, and a changed file is loaded again after.
-    template <typename Dialog> void runExchange();
+    void runExchange(TransferDialog::Kind kind);
     void reloadIfChanged(const QStringList &changedFiles);
     // Actions that need a dictionary follow whether one is loaded.
     void updateActions();

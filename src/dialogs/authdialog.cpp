@@ -1,36 +1,58 @@
 #include "authdialog.h"
 
+#include "exchange/transferprompts.h"
+
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-AuthDialog::AuthDialog(QWidget *parent)
+namespace {
+
+QString purpose(const LoginRequest &request)
+{
+    const QString where = request.realm.isEmpty()
+        ? request.host.toHtmlEscaped()
+        : QStringLiteral("%1 (%2)").arg(request.host.toHtmlEscaped(), request.realm.toHtmlEscaped());
+    QString text = request.kind == LoginRequest::Kind::Proxy
+        ? AuthDialog::tr("The proxy %1 asks for your user name and password.").arg(where)
+        : AuthDialog::tr("The server %1 asks for your user name and password.").arg(where);
+    if (request.attempt > 1)
+        text += QStringLiteral("<br/><b>%1</b>").arg(AuthDialog::tr("They were not accepted; please try again."));
+    return text;
+}
+
+} // namespace
+
+AuthDialog::AuthDialog(QWidget *parent, const LoginRequest &request)
     : QDialog(parent)
-    , m_userEdit(new QLineEdit)
+    , m_userEdit(new QLineEdit(request.user))
     , m_passwordEdit(new QLineEdit)
 {
     setWindowTitle(tr("Enter Username & Password"));
     m_userEdit->setObjectName(QStringLiteral("userEdit"));
     m_passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
     m_passwordEdit->setEchoMode(QLineEdit::Password);
+    auto *purposeLabel = new QLabel(purpose(request));
+    purposeLabel->setObjectName(QStringLiteral("purposeLabel"));
+    purposeLabel->setTextFormat(Qt::RichText);
+    purposeLabel->setWordWrap(true);
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(tr("Username:")), 0, 0);
     grid->addWidget(m_userEdit, 0, 1);
     grid->addWidget(new QLabel(tr("Password:")), 1, 0);
     grid->addWidget(m_passwordEdit, 1, 1);
-    // the two captions stay as they are in every language
-    auto *ok = new QPushButton(QStringLiteral("Ok"));
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"));
-    ok->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto *buttons = new QDialogButtonBox;
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(purposeLabel);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    (request.user.isEmpty() ? m_userEdit : m_passwordEdit)->setFocus();
 }
 
 QString AuthDialog::user() const

@@ -3,15 +3,17 @@
 #include <QDialog>
 
 class QLineEdit;
+struct LoginRequest;
 
-// Asks for a user name and a password, for an FTP login or an HTTP server
-// that wants credentials.
+// Asks for a user name and a password for a server or a proxy, saying which
+// (host and realm) and why (again, after a refusal), with the user name given
+// last filled in.
 class AuthDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit AuthDialog(QWidget *parent = nullptr);
+    AuthDialog(QWidget *parent, const LoginRequest &request);
 
     QString user() const;
     QString password() const;

@@ -70,7 +70,7 @@ DictionaryManager::DictionaryManager(QWidget *parent, DictionaryList *dictionary
     layout->addWidget(m_table);
     layout->addWidget(m_settingsBox);
     layout->addLayout(buttons);
-    m_table->show(*m_dictionaryList, nullptr);
+    m_table->showRecords(*m_dictionaryList, nullptr);
     connect(m_table, &QTableWidget::currentCellChanged, this, &DictionaryManager::tableCellChanged);
     connect(newButton, &QPushButton::clicked, this, &DictionaryManager::dictNew);
     connect(deleteButton, &QPushButton::clicked, this, &DictionaryManager::dictDelete);
@@ -190,7 +190,7 @@ void DictionaryManager::dictNew()
         showNote(tr("The list of dictionaries could not be saved."));
     {
         const QSignalBlocker blocker(m_table);
-        m_table->show(*m_dictionaryList, nullptr);
+        m_table->showRecords(*m_dictionaryList, nullptr);
     }
     tableCellChanged(m_table->currentRow(), 0, -1, 0);
 }

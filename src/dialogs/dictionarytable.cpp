@@ -10,7 +10,7 @@ DictionaryTable::DictionaryTable(QWidget *parent)
     : QTableWidget(parent)
 { }
 
-void DictionaryTable::show(const DictionaryList &rows, const DictionaryList *checkAgainst)
+void DictionaryTable::showRecords(const DictionaryList &rows, const DictionaryList *checkAgainst)
 {
     qCDebug(lcDialogs) << "SHOW" << rows.count() << "dictionaries";
     clear();

@@ -14,5 +14,5 @@ class DictionaryTable : public QTableWidget
 public:
     explicit DictionaryTable(QWidget *parent = nullptr);
 
-    void show(const DictionaryList &rows, const DictionaryList *checkAgainst);
+    void showRecords(const DictionaryList &rows, const DictionaryList *checkAgainst);
 };

@@ -2,7 +2,7 @@
 
 #include "dict/dictionary.h"
 #include "dict/dictionarylist.h"
-#include "exchange/filenames.h"
+#include "dict/filenames.h"
 #include "lang/languageinfo.h"
 #include "views/prompt.h"
 #include "views/style.h"

@@ -1,11 +1,37 @@
 #include "synctable.h"
 
+#include <QHeaderView>
+
+namespace {
+constexpr int FileColumn = 3;
+constexpr int ResultColumn = 5;
+} // namespace
+
 QStringList SyncTable::checkedFiles() const
 {
     QStringList files;
     for (int row = 0; row < rowCount(); ++row) {
         if (item(row, 0) && item(row, 0)->checkState() == Qt::Checked)
-            files.append(item(row, 3)->text());
+            files.append(item(row, FileColumn)->text());
     }
     return files;
+}
+
+void SyncTable::setOutcome(const QString &file, bool ok, const QString &detail)
+{
+    if (columnCount() <= ResultColumn) {
+        setColumnCount(ResultColumn + 1);
+        setHorizontalHeaderItem(ResultColumn, new QTableWidgetItem(tr("Result")));
+        horizontalHeader()->setStretchLastSection(true);
+    }
+    for (int row = 0; row < rowCount(); ++row) {
+        if (item(row, FileColumn)->text() != file)
+            continue;
+        auto *result = new QTableWidgetItem(ok ? tr("done") : detail);
+        result->setFlags(Qt::ItemIsEnabled);
+        result->setToolTip(result->text());
+        if (!ok)
+            result->setForeground(Qt::red);
+        setItem(row, ResultColumn, result);
+    }
 }

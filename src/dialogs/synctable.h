@@ -3,7 +3,7 @@
 #include "dictionarytable.h"
 
 // The table of the transfer dialogs: the files of the ticked rows are the
-// ones to transfer.
+// ones to transfer, and each row shows how its transfer went.
 class SyncTable : public DictionaryTable
 {
     Q_OBJECT
@@ -13,4 +13,6 @@ public:
 
     // The "Filename" of every ticked row, top to bottom.
     QStringList checkedFiles() const;
+    // The outcome of a file's transfer in its row's last column.
+    void setOutcome(const QString &file, bool ok, const QString &detail);
 };

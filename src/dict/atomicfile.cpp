@@ -2,6 +2,22 @@
 
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// The system's words for the failed write: a short write leaves the file's
+// own error text unset, but the next attempt sets errno.
+QString writeError(const QSaveFile &file, int error)
+{
+    if (file.error() != QFileDevice::NoError && error == 0)
+        return file.errorString();
+    return QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO));
+}
+
+} // namespace
+
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error)
 {
     QSaveFile file(path);
@@ -11,12 +27,18 @@ bool writeFileAtomically(const QString &path, const QByteArray &data, QString *e
             *error = file.errorString();
         return false;
     }
-    if (file.write(data) != data.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return false;
+    qint64 written = 0;
+    while (written < data.size()) {
+        errno = 0;
+        const qint64 n = file.write(data.constData() + written, data.size() - written);
+        if (n <= 0) {
+            if (error)
+                *error = writeError(file, errno);
+            file.cancelWriting();
+            file.commit();
+            return false;
+        }
+        written += n;
     }
     if (!file.commit()) {
         if (error)

@@ -1,6 +1,7 @@
 #include "dictionary.h"
 
 #include "atomicfile.h"
+#include "backupfiles.h"
 #include "dictlog.h"
 #include "recordreader.h"
 #include "recordwriter.h"
@@ -199,22 +200,15 @@ bool Dictionary::save()
 }
 
 // The first save over a file that could not be read whole keeps the file's
-// bytes beside it, under a name no earlier copy has taken.
+// bytes beside it.
 bool Dictionary::keepDamagedOriginal()
 {
     const bool damaged = m_loadStatus == LoadStatus::Damaged || m_loadStatus == LoadStatus::UnknownVersion
         || m_loadStatus == LoadStatus::Unreadable;
-    if (!damaged || m_damagedOriginalKept || !QFileInfo::exists(m_fileName))
+    if (!damaged || m_damagedOriginalKept)
         return true;
-    QString copy = m_fileName + QStringLiteral(".damaged");
-    for (int n = 2; QFileInfo::exists(copy); ++n)
-        copy = m_fileName + QStringLiteral(".damaged.%1").arg(n);
-    if (!QFile::copy(m_fileName, copy)) {
-        qCWarning(lcDict) << "ERROR: cannot keep the damaged file as" << copy;
-        m_errorString = tr("The damaged file could not be kept as \"%1\", so it was not replaced.").arg(copy);
+    if (!BackupFiles::keepDamaged(m_fileName, nullptr, &m_errorString))
         return false;
-    }
-    qCDebug(lcDict) << "NOTE: damaged file kept as" << copy;
     m_damagedOriginalKept = true;
     return true;
 }

@@ -5,6 +5,11 @@
 
 #include <QDate>
 #include <QFile>
+#include <QSet>
+#include <QStringDecoder>
+#include <QStringTokenizer>
+
+#include <algorithm>
 
 namespace {
 const QByteArray Header = QByteArrayLiteral("# Dictionary META File: list of languages");
@@ -48,6 +53,80 @@ bool DictionaryList::parse(const QByteArray &data)
     if (!current.isEmpty())
         m_records.append(current);
     return true;
+}
+
+namespace {
+
+bool isControl(QChar c)
+{
+    return (c.unicode() < 0x20 && c != u'\t' && c != u'\r' && c != u'\n')
+        || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
+}
+
+} // namespace
+
+bool DictionaryList::parseRemote(const QByteArray &data, QString *error)
+{
+    auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    if (data.size() > MaxRemoteSize)
+        return fail(tr("the list of dictionaries is larger than %1 MiB").arg(MaxRemoteSize / (1024 * 1024)));
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(data);
+    if (decoder.hasError() || std::any_of(text.cbegin(), text.cend(), isControl))
+        return fail(tr("what came is no list of dictionaries"));
+    QList<Record> records;
+    QSet<QString> files;
+    Record current;
+    bool junk = false;
+    auto close = [&] {
+        if (current.isEmpty())
+            return;
+        const QString file = current.value(QStringLiteral("FILE"));
+        junk = junk || file.isEmpty();
+        if (!file.isEmpty() && !files.contains(file)) {
+            files.insert(file);
+            records.append(current);
+        }
+        current.clear();
+    };
+    for (QStringView rawLine : QStringTokenizer(text, u'\n')) {
+        if (rawLine.size() > MaxLineLength)
+            return fail(tr("the list of dictionaries has a line longer than %1 characters").arg(MaxLineLength));
+        const QStringView line = rawLine.trimmed();
+        if (line.startsWith(u'#'))
+            continue;
+        if (line.isEmpty()) {
+            close();
+            continue;
+        }
+        if (current.size() >= MaxKeys)
+            return fail(tr("a record of the list of dictionaries has more than %1 keys").arg(MaxKeys));
+        const qsizetype colon = line.indexOf(u':');
+        if (colon < 0)
+            current.insert(line.toString(), QString());
+        else
+            current.insert(line.left(colon).toString(), line.mid(colon + 1).trimmed().toString());
+    }
+    close();
+    if (records.isEmpty() && junk)
+        return fail(tr("what came is no list of dictionaries"));
+    m_records += records;
+    return true;
+}
+
+DictionaryList::Record DictionaryList::bounded(const Record &record)
+{
+    Record out;
+    for (auto it = record.cbegin(); it != record.cend(); ++it)
+        out.insert(it.key().left(MaxValueLength), it.value().left(MaxValueLength));
+    const QString user = QStringLiteral("USER");
+    if (out.contains(user))
+        out.insert(user, out.value(user).split(u',').mid(0, MaxUserLanguages).join(u','));
+    return out;
 }
 
 QByteArray DictionaryList::toBytes() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -13,13 +14,32 @@
 // leaves the list unchanged and load returns false.
 class DictionaryList
 {
+    Q_DECLARE_TR_FUNCTIONS(DictionaryList)
+
 public:
     using Record = QMap<QString, QString>;
+
+    static constexpr qsizetype MaxRemoteSize = 4 * 1024 * 1024;
+    static constexpr qsizetype MaxLineLength = 4096;
+    static constexpr qsizetype MaxKeys = 32;
+    static constexpr qsizetype MaxValueLength = 256;
+    static constexpr qsizetype MaxUserLanguages = 4;
 
     // false when the file is missing or unreadable (traced); the list is then as it was
     bool load(const QString &fileName);
     // Appends the records read from the text; always true.
     bool parse(const QByteArray &data);
+    // Reads a list that came from elsewhere (a server, a device) within
+    // bounds: at most MaxRemoteSize bytes of UTF-8 text, lines of at most
+    // MaxLineLength characters, records of at most MaxKeys keys; a record
+    // without FILE, or with a FILE an earlier record named, is dropped.
+    // False, with the reason in *error, when the text breaks a bound or is
+    // no list of dictionaries at all (a web page, random bytes); text with
+    // no records is an empty list.
+    bool parseRemote(const QByteArray &data, QString *error);
+    // A record from elsewhere as it may enter the local list: its values
+    // cut to MaxValueLength, at most four user languages.
+    static Record bounded(const Record &record);
     QByteArray toBytes() const;
     // Replaces the file only once the new one is complete; false without a
     // file name or when it cannot be written.

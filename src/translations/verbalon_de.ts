@@ -2,18 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>AndroidSync</name>
-    <message>
-        <source>Android Sync. (USB)</source>
-        <translation>Android-Abgleich (USB)</translation>
+    <name>AdbJob</name>
+    <message numerus="yes">
+        <source>adb did not finish within %n seconds</source>
+        <translation>
+            <numerusform>adb ist nicht innerhalb von %n Sekunde fertig geworden</numerusform>
+            <numerusform>adb ist nicht innerhalb von %n Sekunden fertig geworden</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Click 'Get List' to get dictionaries to sync...</source>
-        <translation>„Liste holen“ klicken, um die abzugleichenden Wörterbücher zu holen...</translation>
+        <source>adb failed (exit code %1)</source>
+        <translation>adb ist gescheitert (Rückgabewert %1)</translation>
     </message>
     <message>
-        <source>Sync. Data</source>
-        <translation>Abgleichen</translation>
+        <source>the program adb cannot be started: install the Android platform tools (package &quot;adb&quot;) or name the program in VERBALON_ADB</source>
+        <translation>das Programm adb lässt sich nicht starten: Installieren Sie die Android-Plattformwerkzeuge (Paket „adb“) oder nennen Sie das Programm in VERBALON_ADB</translation>
     </message>
 </context>
 <context>
@@ -29,6 +32,41 @@
     <message>
         <source>Password:</source>
         <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>The proxy %1 asks for your user name and password.</source>
+        <translation>Der Proxy %1 fragt nach Ihrem Benutzernamen und Passwort.</translation>
+    </message>
+    <message>
+        <source>The server %1 asks for your user name and password.</source>
+        <translation>Der Server %1 fragt nach Ihrem Benutzernamen und Passwort.</translation>
+    </message>
+    <message>
+        <source>They were not accepted; please try again.</source>
+        <translation>Sie wurden nicht angenommen; bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>BackupFiles</name>
+    <message>
+        <source>cannot keep a copy as &quot;%1&quot;: %2</source>
+        <translation>eine Kopie als „%1“ lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy as &quot;%1&quot;</source>
+        <translation>eine Kopie als „%1“ lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept as &quot;%1&quot;, so it was not replaced.</source>
+        <translation>Die beschädigte Datei konnte nicht als „%1“ aufbewahrt werden, darum wurde sie nicht ersetzt.</translation>
     </message>
 </context>
 <context>
@@ -68,65 +106,31 @@
 <context>
     <name>DataDirectory</name>
     <message>
-        <source>The folder "%1" cannot be made.</source>
+        <source>The folder &quot;%1&quot; cannot be made.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
-    <name>DeviceSync</name>
+    <name>DeviceSyncRun</name>
     <message>
-        <source>Reading '%1' from USB...</source>
-        <translation>„%1“ wird über USB gelesen...</translation>
+        <source>no temporary folder for the sync</source>
+        <translation>kein temporärer Ordner für den Abgleich</translation>
     </message>
     <message>
-        <source>Writing '%1' to USB...</source>
-        <translation>„%1“ wird über USB geschrieben...</translation>
+        <source>Reading &apos;%1&apos; from USB...</source>
+        <translation>Lese &apos;%1&apos; über USB...</translation>
     </message>
     <message>
-        <source>No temporary folder for the sync.</source>
-        <translation>Für den Abgleich gibt es keinen temporären Ordner.</translation>
-    </message>
-    <message>
-        <source>Sync. Failed</source>
-        <translation>Abgleich fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Sync. failed!
-
-Error Message: '%1'
-Exit Code: %2</source>
-        <translation>Abgleich fehlgeschlagen!
-
-Fehlermeldung: „%1“
-Rückgabewert: %2</translation>
-    </message>
-    <message>
-        <source>Cannot read dictionaries to sync!</source>
-        <translation>Die abzugleichenden Wörterbücher können nicht gelesen werden!</translation>
-    </message>
-    <message>
-        <source>Select dictionaries to sync.</source>
-        <translation>Wörterbücher zum Abgleichen auswählen.</translation>
+        <source>the file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
     </message>
     <message>
         <source>the copy from the device cannot be read</source>
-        <translation>die Kopie vom Gerät kann nicht gelesen werden</translation>
+        <translation>die Kopie vom Gerät lässt sich nicht lesen</translation>
     </message>
     <message>
-        <source>ADB error occured - cannot sync.</source>
-        <translation>ADB-Fehler – Abgleich nicht möglich.</translation>
-    </message>
-    <message>
-        <source>ADB Error</source>
-        <translation>ADB-Fehler</translation>
-    </message>
-    <message>
-        <source>Cannot start 'adb' program!</source>
-        <translation>Das Programm „adb“ kann nicht gestartet werden!</translation>
-    </message>
-    <message>
-        <source>adb cannot run</source>
-        <translation>adb kann nicht laufen</translation>
+        <source>Writing &apos;%1&apos; to USB...</source>
+        <translation>Schreibe &apos;%1&apos; über USB...</translation>
     </message>
 </context>
 <context>
@@ -144,7 +148,7 @@ Rückgabewert: %2</translation>
         <translation>Keine gewöhnliche Datei.</translation>
     </message>
     <message>
-        <source>Not a dictionary file (version "%1").</source>
+        <source>Not a dictionary file (version &quot;%1&quot;).</source>
         <translation>Keine Wörterbuchdatei (Version „%1“).</translation>
     </message>
     <message>
@@ -152,12 +156,27 @@ Rückgabewert: %2</translation>
         <translation>Das Wörterbuch hat keinen Dateinamen.</translation>
     </message>
     <message>
-        <source>The damaged file could not be kept as "%1", so it was not replaced.</source>
-        <translation>Die beschädigte Datei konnte nicht als „%1“ aufbewahrt werden und wurde daher nicht ersetzt.</translation>
-    </message>
-    <message>
         <source>The dictionary has used every entry number; no entry can be added.</source>
         <translation>Das Wörterbuch hat alle Eintragsnummern verbraucht; es kann kein Eintrag hinzugefügt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryList</name>
+    <message>
+        <source>the list of dictionaries is larger than %1 MiB</source>
+        <translation>die Liste der Wörterbücher ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>what came is no list of dictionaries</source>
+        <translation>was ankam, ist keine Liste von Wörterbüchern</translation>
+    </message>
+    <message>
+        <source>the list of dictionaries has a line longer than %1 characters</source>
+        <translation>die Liste der Wörterbücher hat eine Zeile mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a record of the list of dictionaries has more than %1 keys</source>
+        <translation>ein Eintrag der Liste der Wörterbücher hat mehr als %1 Schlüssel</translation>
     </message>
 </context>
 <context>
@@ -203,19 +222,19 @@ Rückgabewert: %2</translation>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Settings for '%1'</source>
+        <source>Settings for &apos;%1&apos;</source>
         <translation>Einstellungen für „%1“</translation>
     </message>
     <message>
-        <source>'%1' cannot be read; its user languages stay as they were.</source>
+        <source>&apos;%1&apos; cannot be read; its user languages stay as they were.</source>
         <translation>„%1“ kann nicht gelesen werden; seine Benutzersprachen bleiben unverändert.</translation>
     </message>
     <message>
-        <source>User languages can only be added after the existing ones; '%1' keeps %2.</source>
+        <source>User languages can only be added after the existing ones; &apos;%1&apos; keeps %2.</source>
         <translation>Benutzersprachen können nur hinten angefügt werden; „%1“ behält %2.</translation>
     </message>
     <message>
-        <source>'%1' could not be saved: %2</source>
+        <source>&apos;%1&apos; could not be saved: %2</source>
         <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
@@ -227,7 +246,7 @@ Rückgabewert: %2</translation>
         <translation>Wörterbuch löschen</translation>
     </message>
     <message>
-        <source>Delete dictionary '%1' ?</source>
+        <source>Delete dictionary &apos;%1&apos; ?</source>
         <translation>Wörterbuch „%1“ löschen?</translation>
     </message>
     <message>
@@ -237,6 +256,21 @@ Rückgabewert: %2</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryMerge</name>
+    <message>
+        <source>no free entry number left for the local entries</source>
+        <translation>für die eigenen Einträge ist keine freie Eintragsnummer mehr übrig</translation>
+    </message>
+    <message>
+        <source>it holds an entry number that cannot be used (%1)</source>
+        <translation>sie enthält eine unbrauchbare Eintragsnummer (%1)</translation>
+    </message>
+    <message>
+        <source>it holds entry number %1 twice</source>
+        <translation>sie enthält die Eintragsnummer %1 zweimal</translation>
     </message>
 </context>
 <context>
@@ -294,6 +328,25 @@ Rückgabewert: %2</translation>
     </message>
 </context>
 <context>
+    <name>DictionaryUpdate</name>
+    <message>
+        <source>the received file is not a dictionary</source>
+        <translation>die empfangene Datei ist kein Wörterbuch</translation>
+    </message>
+    <message>
+        <source>the received dictionary is incomplete</source>
+        <translation>das empfangene Wörterbuch ist unvollständig</translation>
+    </message>
+    <message>
+        <source>the received dictionary is damaged: %1</source>
+        <translation>das empfangene Wörterbuch ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the local copy cannot be read, so it was not replaced: %1</source>
+        <translation>die eigene Kopie lässt sich nicht lesen, darum wurde sie nicht ersetzt: %1</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryWizard</name>
     <message>
         <source>Create</source>
@@ -332,15 +385,15 @@ Rückgabewert: %2</translation>
         <translation>Geben Sie dem Wörterbuch einen Namen.</translation>
     </message>
     <message>
-        <source>The file name must be a plain name ending in ".dic".</source>
+        <source>The file name must be a plain name ending in &quot;.dic&quot;.</source>
         <translation>Der Dateiname muss ein einfacher Name sein, der auf „.dic“ endet.</translation>
     </message>
     <message>
-        <source>A file "%1" exists already.</source>
+        <source>A file &quot;%1&quot; exists already.</source>
         <translation>Eine Datei „%1“ gibt es schon.</translation>
     </message>
     <message>
-        <source>The list has a dictionary "%1" already.</source>
+        <source>The list has a dictionary &quot;%1&quot; already.</source>
         <translation>Die Liste enthält schon ein Wörterbuch „%1“.</translation>
     </message>
     <message>
@@ -348,43 +401,8 @@ Rückgabewert: %2</translation>
         <translation>Wählen Sie eine der Benutzersprachen.</translation>
     </message>
     <message>
-        <source>The dictionary could not be written to "%1": %2</source>
+        <source>The dictionary could not be written to &quot;%1&quot;: %2</source>
         <translation>Das Wörterbuch konnte nicht nach „%1“ geschrieben werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>DictsDialog</name>
-    <message>
-        <source>Source:</source>
-        <translation>Quelle:</translation>
-    </message>
-    <message>
-        <source>Info:</source>
-        <translation>Info:</translation>
-    </message>
-    <message>
-        <source>Progress:</source>
-        <translation>Fortschritt:</translation>
-    </message>
-    <message>
-        <source>Get List</source>
-        <translation>Liste holen</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
-        <source>Set Proxy...</source>
-        <translation>Proxy einstellen...</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Finish</source>
-        <translation>Fertig</translation>
     </message>
 </context>
 <context>
@@ -427,123 +445,156 @@ Rückgabewert: %2</translation>
     </message>
 </context>
 <context>
-    <name>ExchangeRun</name>
+    <name>FileNames</name>
     <message>
-        <source>Update completed.</source>
-        <translation>Aktualisierung abgeschlossen.</translation>
+        <source>not a dictionary file name (*.dic)</source>
+        <translation>kein Dateiname eines Wörterbuchs (*.dic)</translation>
     </message>
     <message>
-        <source>Finished; these could not be transferred: %1</source>
-        <translation>Fertig; nicht übertragen werden konnten: %1</translation>
+        <source>the name of the list itself</source>
+        <translation>der Name der Liste selbst</translation>
     </message>
     <message>
-        <source>Update Error</source>
-        <translation>Fehler beim Aktualisieren</translation>
+        <source>a file name longer than 128 characters</source>
+        <translation>ein Dateiname mit mehr als 128 Zeichen</translation>
     </message>
     <message>
-        <source>Error: '%1'. Cannot get
-'%2'</source>
-        <translation>Fehler: „%1“. Nicht erhältlich:
-„%2“</translation>
-    </message>
-    <message>
-        <source>The list could not be read: %1</source>
-        <translation>Die Liste konnte nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>not a plain dictionary file name</source>
-        <translation>kein einfacher Wörterbuch-Dateiname</translation>
+        <source>not a plain file name</source>
+        <translation>kein schlichter Dateiname</translation>
     </message>
 </context>
 <context>
-    <name>ExportDicts</name>
+    <name>FtpJob</name>
     <message>
-        <source>Export as Master Dictionaries</source>
-        <translation>Als Master-Wörterbücher exportieren</translation>
+        <source>the server refused the login</source>
+        <translation>der Server hat die Anmeldung abgelehnt</translation>
     </message>
     <message>
-        <source>Destination:</source>
-        <translation>Ziel:</translation>
-    </message>
-    <message>
-        <source>Click 'Get List' to read remote list of dictionaries...</source>
-        <translation>„Liste holen“ klicken, um die Liste der Wörterbücher auf dem Server zu lesen...</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Aktualisieren</translation>
-    </message>
-</context>
-<context>
-    <name>FileTransfer</name>
-    <message>
-        <source>No error</source>
-        <translation>Kein Fehler</translation>
-    </message>
-    <message>
-        <source>Connection refused</source>
-        <translation>Verbindung abgelehnt</translation>
-    </message>
-    <message>
-        <source>Connection closed by remote host</source>
-        <translation>Verbindung vom Server geschlossen</translation>
-    </message>
-    <message>
-        <source>Host not found</source>
-        <translation>Server nicht gefunden</translation>
-    </message>
-    <message>
-        <source>Access denied</source>
+        <source>access denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
-        <source>Not found</source>
-        <translation>Nicht gefunden</translation>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
     </message>
     <message>
-        <source>Proxy related error %1</source>
-        <translation>Proxy-Fehler %1</translation>
+        <source>the server refused the connection</source>
+        <translation>der Server hat die Verbindung abgelehnt</translation>
     </message>
     <message>
-        <source>Content related error %1</source>
-        <translation>Inhaltsfehler %1</translation>
+        <source>the server was not found (%1)</source>
+        <translation>der Server wurde nicht gefunden (%1)</translation>
     </message>
     <message>
-        <source>Protocol related error %1</source>
-        <translation>Protokollfehler %1</translation>
+        <source>the upload failed</source>
+        <translation>das Hochladen ist gescheitert</translation>
     </message>
     <message>
-        <source>Unknown network error %1</source>
-        <translation>Unbekannter Netzwerkfehler %1</translation>
-    </message>
-</context>
-<context>
-    <name>FtpClient</name>
-    <message>
-        <source>the file is larger than %1 MiB</source>
-        <translation>die Datei ist größer als %1 MiB</translation>
+        <source>the uploaded file could not be renamed</source>
+        <translation>die hochgeladene Datei ließ sich nicht umbenennen</translation>
     </message>
     <message>
-        <source>cancelled</source>
-        <translation>abgebrochen</translation>
+        <source>the server closed the connection</source>
+        <translation>der Server hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not valid FTP</source>
+        <translation>die Antwort des Servers ist kein gültiges FTP</translation>
     </message>
 </context>
 <context>
-    <name>FtpTransfer</name>
+    <name>HttpJob</name>
     <message>
-        <source>login declined</source>
-        <translation>Anmeldung abgelehnt</translation>
-    </message>
-</context>
-<context>
-    <name>HttpTransfer</name>
-    <message>
-        <source>the file is larger than %1 MiB</source>
-        <translation>die Datei ist größer als %1 MiB</translation>
+        <source>the proxy</source>
+        <translation>der Proxy</translation>
     </message>
     <message>
-        <source>cancelled</source>
-        <translation>abgebrochen</translation>
+        <source>the proxy %1</source>
+        <translation>der Proxy %1</translation>
+    </message>
+    <message>
+        <source>the server refused the connection</source>
+        <translation>der Server hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation>der Server hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>the server was not found (%1)</source>
+        <translation>der Server wurde nicht gefunden (%1)</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>der Server hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>no secure connection could be made</source>
+        <translation>es ließ sich keine sichere Verbindung herstellen</translation>
+    </message>
+    <message>
+        <source>the network is not available</source>
+        <translation>das Netzwerk ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>zu viele Umleitungen</translation>
+    </message>
+    <message>
+        <source>the server redirected to an insecure address</source>
+        <translation>der Server hat auf eine unsichere Adresse umgeleitet</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection</source>
+        <translation>%1 hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection</source>
+        <translation>%1 hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>%1 was not found</source>
+        <translation>%1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 did not answer in time</source>
+        <translation>%1 hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>%1 asks for a user name and password</source>
+        <translation>%1 verlangt einen Benutzernamen und ein Passwort</translation>
+    </message>
+    <message>
+        <source>the server asks for a user name and password</source>
+        <translation>der Server verlangt einen Benutzernamen und ein Passwort</translation>
+    </message>
+    <message>
+        <source>the address is not one of HTTP or HTTPS (%1)</source>
+        <translation>die Adresse ist keine HTTP- oder HTTPS-Adresse (%1)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not valid HTTP</source>
+        <translation>die Antwort des Servers ist kein gültiges HTTP</translation>
+    </message>
+    <message>
+        <source>access denied (HTTP 403)</source>
+        <translation>Zugriff verweigert (HTTP 403)</translation>
+    </message>
+    <message>
+        <source>not found (HTTP 404)</source>
+        <translation>nicht gefunden (HTTP 404)</translation>
+    </message>
+    <message>
+        <source>server error (HTTP %1)</source>
+        <translation>Serverfehler (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>the server refused the request (HTTP %1)</source>
+        <translation>der Server hat die Anfrage abgelehnt (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>the transfer failed (%1)</source>
+        <translation>die Übertragung ist gescheitert (%1)</translation>
     </message>
 </context>
 <context>
@@ -579,6 +630,29 @@ Rückgabewert: %2</translation>
     <message>
         <source>Hebrew</source>
         <translation>Hebräisch</translation>
+    </message>
+</context>
+<context>
+    <name>LoginPrompts</name>
+    <message>
+        <source>The update of &quot;%1&quot; would delete %2 of its %3 entries, among them: %4
+
+Your file is kept as a backup either way. Update anyway?</source>
+        <translation>Die Aktualisierung von „%1“ würde %2 seiner %3 Einträge löschen, darunter: %4
+
+Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Delete Entries?</source>
+        <translation>Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Keep My File</source>
+        <translation>Meine Datei &amp;behalten</translation>
     </message>
 </context>
 <context>
@@ -679,7 +753,7 @@ Rückgabewert: %2</translation>
         <translation>Ungespeicherte Änderungen</translation>
     </message>
     <message>
-        <source>The dictionary "%1" has changes that are not saved. Save them now?</source>
+        <source>The dictionary &quot;%1&quot; has changes that are not saved. Save them now?</source>
         <translation>Das Wörterbuch „%1“ hat ungespeicherte Änderungen. Jetzt speichern?</translation>
     </message>
     <message>
@@ -711,15 +785,18 @@ Rückgabewert: %2</translation>
         <translation>%1 Wörter geladen.</translation>
     </message>
     <message>
-        <source>The dictionary file "%1" does not exist. It will be created when you save.</source>
+        <source>The dictionary file &quot;%1&quot; does not exist. It will be created when you save.</source>
         <translation>Die Wörterbuchdatei „%1“ existiert nicht. Sie wird beim Speichern angelegt.</translation>
     </message>
     <message numerus="yes">
-        <source>The dictionary file "%1" is damaged: only %n entries could be read. When you save, the damaged file is kept beside it as "%2".</source>
-        <translation><numerusform>Die Wörterbuchdatei „%1“ ist beschädigt: nur %n Eintrag konnte gelesen werden. Beim Speichern wird die beschädigte Datei daneben als „%2“ aufbewahrt.</numerusform><numerusform>Die Wörterbuchdatei „%1“ ist beschädigt: nur %n Einträge konnten gelesen werden. Beim Speichern wird die beschädigte Datei daneben als „%2“ aufbewahrt.</numerusform></translation>
+        <source>The dictionary file &quot;%1&quot; is damaged: only %n entries could be read. When you save, the damaged file is kept beside it as &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>Die Wörterbuchdatei „%1“ ist beschädigt: nur %n Eintrag konnte gelesen werden. Beim Speichern wird die beschädigte Datei daneben als „%2“ aufbewahrt.</numerusform>
+            <numerusform>Die Wörterbuchdatei „%1“ ist beschädigt: nur %n Einträge konnten gelesen werden. Beim Speichern wird die beschädigte Datei daneben als „%2“ aufbewahrt.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The dictionary file "%1" cannot be read (%2). No entries were loaded.</source>
+        <source>The dictionary file &quot;%1&quot; cannot be read (%2). No entries were loaded.</source>
         <translation>Die Wörterbuchdatei „%1“ kann nicht gelesen werden (%2). Es wurden keine Einträge geladen.</translation>
     </message>
     <message>
@@ -755,7 +832,7 @@ Rückgabewert: %2</translation>
         <translation>Jetzt %1 Wörter.</translation>
     </message>
     <message>
-        <source>The dictionary could not be saved to "%1": %2</source>
+        <source>The dictionary could not be saved to &quot;%1&quot;: %2</source>
         <translation>Das Wörterbuch konnte nicht nach „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
@@ -771,60 +848,27 @@ Rückgabewert: %2</translation>
         <translation>Keine Wörterbücher</translation>
     </message>
     <message>
-        <source>&lt;b&gt;No dictionaries found!&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Use 'Dictionaries -&gt; Update from Network' to download dictionaries or 'Dictionaries -&gt; Manage...' to create a new dictionary from scratch.</source>
+        <source>&lt;b&gt;No dictionaries found!&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Use &apos;Dictionaries -&gt; Update from Network&apos; to download dictionaries or &apos;Dictionaries -&gt; Manage...&apos; to create a new dictionary from scratch.</source>
         <translation>&lt;b&gt;Keine Wörterbücher gefunden!&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Mit „Wörterbücher -&gt; Aktualisieren aus dem Netz“ laden Sie Wörterbücher herunter, mit „Wörterbücher -&gt; Verwalten...“ legen Sie ein neues Wörterbuch an.</translation>
     </message>
     <message>
-        <source>Deleted "%1"; %2 words left.</source>
+        <source>Deleted &quot;%1&quot;; %2 words left.</source>
         <translation>„%1“ gelöscht; noch %2 Wörter.</translation>
     </message>
 </context>
 <context>
-    <name>MasterExport</name>
+    <name>MasterExportRun</name>
     <message>
         <source>Reading %1...</source>
-        <translation>%1 wird gelesen...</translation>
+        <translation>Lese %1...</translation>
     </message>
     <message>
-        <source>Select dictionaries for update.</source>
-        <translation>Wörterbücher zum Aktualisieren auswählen.</translation>
-    </message>
-    <message>
-        <source>cannot read the local file</source>
-        <translation>die lokale Datei kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>Cannot get data for '%1'</source>
-        <translation>Keine Daten für „%1“</translation>
+        <source>the local file cannot be read</source>
+        <translation>die eigene Datei lässt sich nicht lesen</translation>
     </message>
     <message>
         <source>Writing %1...</source>
-        <translation>%1 wird geschrieben...</translation>
-    </message>
-</context>
-<context>
-    <name>NetworkUpdate</name>
-    <message>
-        <source>Reading %1...</source>
-        <translation>%1 wird gelesen...</translation>
-    </message>
-    <message>
-        <source>Select dictionaries for update.</source>
-        <translation>Wörterbücher zum Aktualisieren auswählen.</translation>
-    </message>
-    <message>
-        <source>the list of dictionaries could not be saved</source>
-        <translation>die Liste der Wörterbücher konnte nicht gespeichert werden</translation>
-    </message>
-    <message>
-        <source>Update Error</source>
-        <translation>Fehler beim Aktualisieren</translation>
-    </message>
-    <message>
-        <source>Error: '%1'. Cannot get
-'%2'</source>
-        <translation>Fehler: „%1“. Nicht erhältlich:
-„%2“</translation>
+        <translation>Schreibe %1...</translation>
     </message>
 </context>
 <context>
@@ -892,18 +936,14 @@ Rückgabewert: %2</translation>
     </message>
 </context>
 <context>
-    <name>SyncDialog</name>
+    <name>SyncTable</name>
     <message>
-        <source>Update from Network</source>
-        <translation>Aktualisieren aus dem Netz</translation>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>Click 'Get List' to get dictionaries available...</source>
-        <translation>„Liste holen“ klicken, um die verfügbaren Wörterbücher zu holen...</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Aktualisieren</translation>
+        <source>done</source>
+        <translation>erledigt</translation>
     </message>
 </context>
 <context>
@@ -958,6 +998,150 @@ Rückgabewert: %2</translation>
     </message>
 </context>
 <context>
+    <name>TransferDialog</name>
+    <message>
+        <source>Update Error</source>
+        <translation>Fehler beim Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Fehler beim Exportieren</translation>
+    </message>
+    <message>
+        <source>Sync. Failed</source>
+        <translation>Abgleich gescheitert</translation>
+    </message>
+    <message>
+        <source>Update from Network</source>
+        <translation>Aus dem Netz aktualisieren</translation>
+    </message>
+    <message>
+        <source>Export as Master Dictionaries</source>
+        <translation>Als Master-Wörterbücher exportieren</translation>
+    </message>
+    <message>
+        <source>Android Sync. (USB)</source>
+        <translation>Android-Abgleich (USB)</translation>
+    </message>
+    <message>
+        <source>Click &apos;Get List&apos; to get dictionaries available...</source>
+        <translation>Klicken Sie auf &apos;Liste holen&apos;, um die verfügbaren Wörterbücher zu sehen...</translation>
+    </message>
+    <message>
+        <source>Click &apos;Get List&apos; to read remote list of dictionaries...</source>
+        <translation>Klicken Sie auf &apos;Liste holen&apos;, um die entfernte Liste der Wörterbücher zu lesen...</translation>
+    </message>
+    <message>
+        <source>Click &apos;Get List&apos; to get dictionaries to sync...</source>
+        <translation>Klicken Sie auf &apos;Liste holen&apos;, um die abzugleichenden Wörterbücher zu sehen...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Progress:</source>
+        <translation>Fortschritt:</translation>
+    </message>
+    <message>
+        <source>Set Proxy...</source>
+        <translation>Proxy einstellen...</translation>
+    </message>
+    <message>
+        <source>Get List</source>
+        <translation>Liste holen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Select dictionaries to sync.</source>
+        <translation>Wählen Sie die abzugleichenden Wörterbücher.</translation>
+    </message>
+    <message>
+        <source>Sync. Data</source>
+        <translation>Abgleichen</translation>
+    </message>
+    <message>
+        <source>Select dictionaries for update.</source>
+        <translation>Wählen Sie die zu aktualisierenden Wörterbücher.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>The list could not be read: %1</source>
+        <translation>Die Liste ließ sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>TransferJob</name>
+    <message>
+        <source>the file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message numerus="yes">
+        <source>no data came for %n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde lang kamen keine Daten</numerusform>
+            <numerusform>%n Sekunden lang kamen keine Daten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRun</name>
+    <message>
+        <source>another exchange is running in this data folder</source>
+        <translation>in diesem Datenordner läuft schon ein anderer Austausch</translation>
+    </message>
+    <message>
+        <source>The list could not be read: %1</source>
+        <translation>Die Liste ließ sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>Update completed.</source>
+        <translation>Aktualisierung abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Finished; these could not be transferred: %1</source>
+        <translation>Fertig; diese ließen sich nicht übertragen: %1</translation>
+    </message>
+    <message>
+        <source>not an address of HTTP, HTTPS or FTP: %1</source>
+        <translation>keine HTTP-, HTTPS- oder FTP-Adresse: %1</translation>
+    </message>
+    <message>
+        <source>not changed: the update would delete %1 of its %2 entries (%3 of them learned) and was not confirmed</source>
+        <translation>nicht geändert: die Aktualisierung würde %1 der %2 Einträge löschen (%3 davon gelernt) und wurde nicht bestätigt</translation>
+    </message>
+</context>
+<context>
     <name>TranslateView</name>
     <message>
         <source>Translate</source>
@@ -974,6 +1158,17 @@ Rückgabewert: %2</translation>
     <message>
         <source>Keyboard</source>
         <translation>Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRun</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lese %1...</translation>
+    </message>
+    <message>
+        <source>the list of dictionaries could not be saved</source>
+        <translation>die Liste der Wörterbücher ließ sich nicht speichern</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 namespace {
@@ -380,6 +381,8 @@ void TestDictionaryFile::failedSaveLeavesOldFileIntact()
     std::signal(SIGXFSZ, previousHandler);
 
     QVERIFY(!saved_ok);
+    // the system's words, not "Unknown error"
+    QCOMPARE(bigger.errorString(), QString::fromLocal8Bit(std::strerror(EFBIG)));
     QVERIFY(bigger.isModified());
     QCOMPARE(readAll(path), before);
 }

@@ -1,9 +1,16 @@
 """A dictionary server for the tests: serves the files of a folder, asks
-for Basic authentication below /private/, answers /error/NNN with that status,
-answers /slow/ late and /huge with more than 64 MiB. Prints its port."""
-import base64, http.server, sys, time
+for Basic authentication below /private/, and misbehaves below these paths:
+/error/NNN answers with that status; /redirect/PORT/REST sends to
+http://localhost:PORT/REST (another host name); /loop redirects to itself;
+/tofile redirects to a file: URL; /silent never answers; /trickle sends a
+byte every two seconds; /half sends half its body, then nothing; /endless
+sends without end; /html answers with a web page; /huge with more than
+64 MiB. A file that exists is served below any of these paths. Every request is logged to the file given second, as
+"HOST PATH AUTHORIZATION". Prints its port."""
+import base64, http.server, os, sys, time
 
 ROOT = sys.argv[1]
+LOG = sys.argv[2] if len(sys.argv) > 2 else None
 CREDENTIALS = "Basic " + base64.b64encode(b"user:secret").decode()
 
 
@@ -15,7 +22,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
     def allowed(self):
-        if not self.path.startswith("/private/") or self.headers.get("Authorization") == CREDENTIALS:
+        if "/private/" not in self.path or self.headers.get("Authorization") == CREDENTIALS:
             return True
         self.send_response(401)
         self.send_header("WWW-Authenticate", 'Basic realm="dictionaries"')
@@ -23,22 +30,56 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         self.end_headers()
         return False
 
+    def redirect(self, location):
+        self.send_response(302)
+        self.send_header("Location", location)
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+
+    def body(self, length, chunks, pause):
+        self.send_response(200)
+        if length is not None:
+            self.send_header("Content-Length", str(length))
+        self.end_headers()
+        for chunk in chunks:
+            self.wfile.write(chunk)
+            self.wfile.flush()
+            time.sleep(pause)
+
     def do_GET(self):
-        if self.path.startswith("/error/"):
-            self.send_error(int(self.path.split("/")[2]))
-        elif self.path.startswith("/slow/"):
-            time.sleep(30)
-            self.send_error(404)
-        elif self.path.startswith("/huge"):
-            self.send_response(200)
-            self.end_headers()
-            chunk = b"x" * (1 << 20)
-            for _ in range(65):
-                self.wfile.write(chunk)
+        if LOG:
+            with open(LOG, "a") as log:
+                log.write("%s %s %s\n" % (self.headers.get("Host"), self.path, self.headers.get("Authorization")))
+        parts = self.path.split("/")
+        mode = parts[1] if len(parts) > 1 else ""
+        if os.path.isfile(os.path.join(ROOT, self.path.lstrip("/"))):
+            mode = ""
+        if mode == "error":
+            self.send_error(int(parts[2]))
+        elif mode == "redirect":
+            self.redirect("http://localhost:%s/%s" % (parts[2], "/".join(parts[3:])))
+        elif mode == "loop":
+            self.redirect(self.path)
+        elif mode == "tofile":
+            self.redirect("file:///etc/passwd")
+        elif mode == "silent":
+            time.sleep(600)
+        elif mode == "trickle":
+            self.body(100, (b"x" for _ in range(100)), 2)
+        elif mode == "half":
+            self.body(1000, [b"x" * 500], 600)
+        elif mode == "endless":
+            self.body(None, iter(lambda: b"x" * 65536, None), 0)
+        elif mode == "html":
+            page = b"<!DOCTYPE html>\n<html><head><title>Not here</title></head>\n<body>Moved</body></html>\n"
+            self.body(len(page), [page], 0)
+        elif mode == "huge":
+            self.body(None, (b"x" * (1 << 20) for _ in range(65)), 0)
         elif self.allowed():
             super().do_GET()
 
 
 server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+server.daemon_threads = True
 print(server.server_address[1], flush=True)
 server.serve_forever()

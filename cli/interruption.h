@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGINT and SIGTERM into a signal of the event loop while it lives,
+// so a run stops cleanly: its child programs killed, its temporary files
+// gone. The handler itself only writes one byte.
+class Interruption : public QObject
+{
+    Q_OBJECT
+
+public:
+    Interruption();
+    ~Interruption() override;
+
+signals:
+    void interrupted(int signalNumber);
+
+private:
+    QSocketNotifier *m_notifier = nullptr;
+};

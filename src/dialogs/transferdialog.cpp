@@ -1,0 +1,221 @@
+#include "transferdialog.h"
+
+#include "dialogslog.h"
+#include "loginprompts.h"
+#include "proxysettings.h"
+#include "synctable.h"
+
+#include "exchange/devicesyncrun.h"
+#include "exchange/masterexportrun.h"
+#include "exchange/updaterun.h"
+#include "views/prompt.h"
+
+#include "verbalonconfig.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+TransferDialog::TransferDialog(Kind kind, QWidget *parent, DictionaryList *dictionaryList, const QString &dataDirectory)
+    : QDialog(parent)
+    , m_kind(kind)
+    , m_dictionaryList(dictionaryList)
+    , m_dataDirectory(dataDirectory)
+    , m_prompts(std::make_unique<LoginPrompts>(this))
+    , m_proxy(ProxyConfig::fromEnvironment())
+{
+    createUi();
+}
+
+TransferDialog::~TransferDialog() = default;
+
+QStringList TransferDialog::changedFiles() const
+{
+    return m_run ? m_run->changedFiles() : QStringList();
+}
+
+QString TransferDialog::settingsKey() const
+{
+    return m_kind == Kind::Update ? QStringLiteral("exchange/updateSource")
+                                  : QStringLiteral("exchange/exportDestination");
+}
+
+QString TransferDialog::errorTitle() const
+{
+    switch (m_kind) {
+    case Kind::Update: return tr("Update Error");
+    case Kind::MasterExport: return tr("Export Error");
+    default: return tr("Sync. Failed");
+    }
+}
+
+void TransferDialog::createUi()
+{
+    const bool server = m_kind != Kind::DeviceSync;
+    static const char *const titles[] = {QT_TR_NOOP("Update from Network"), QT_TR_NOOP("Export as Master Dictionaries"),
+        QT_TR_NOOP("Android Sync. (USB)")};
+    static const char *const hints[] = {QT_TR_NOOP("Click 'Get List' to get dictionaries available..."),
+        QT_TR_NOOP("Click 'Get List' to read remote list of dictionaries..."),
+        QT_TR_NOOP("Click 'Get List' to get dictionaries to sync...")};
+    setWindowTitle(tr(titles[int(m_kind)]));
+    resize(700, 400);
+    auto *layout = new QVBoxLayout(this);
+    m_table = new SyncTable;
+    m_table->setObjectName(QStringLiteral("dictionaryTable"));
+    layout->addWidget(m_table);
+    auto *grid = new QGridLayout;
+    int row = 0;
+    if (server) {
+        m_sourceEdit = new QLineEdit;
+        m_sourceEdit->setObjectName(QStringLiteral("sourceEdit"));
+        const QString fallback = QString::fromUtf8(m_kind == Kind::Update ? VERBALON_UPDATE_URL : VERBALON_MASTER_URL);
+        m_sourceEdit->setText(QSettings().value(settingsKey(), fallback).toString());
+        grid->addWidget(new QLabel(m_kind == Kind::Update ? tr("Source:") : tr("Destination:")), row, 0);
+        grid->addWidget(m_sourceEdit, row++, 1);
+    }
+    m_infoLabel = new QLabel(tr(hints[int(m_kind)]));
+    m_infoLabel->setObjectName(QStringLiteral("infoLabel"));
+    m_infoLabel->setFrameShape(QFrame::Panel);
+    m_infoLabel->setFrameShadow(QFrame::Sunken);
+    m_infoLabel->setMargin(5);
+    m_infoLabel->setWordWrap(true);
+    grid->addWidget(new QLabel(tr("Info:")), row, 0);
+    grid->addWidget(m_infoLabel, row++, 1);
+    m_progressBar = new QProgressBar;
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
+    m_progressBar->setValue(0);
+    grid->addWidget(new QLabel(tr("Progress:")), row, 0);
+    grid->addWidget(m_progressBar, row, 1);
+    layout->addLayout(grid);
+
+    auto *buttons = new QHBoxLayout;
+    if (server) {
+        auto *proxyButton = new QPushButton(tr("Set Proxy..."));
+        proxyButton->setObjectName(QStringLiteral("proxyButton"));
+        buttons->addWidget(proxyButton);
+        connect(proxyButton, &QPushButton::clicked, this, &TransferDialog::setProxy);
+    }
+    m_getListButton = new QPushButton(tr("Get List"));
+    m_getListButton->setObjectName(QStringLiteral("getListButton"));
+    m_cancelButton = new QPushButton(tr("&Cancel"));
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    buttons->addStretch();
+    buttons->addWidget(m_getListButton);
+    buttons->addWidget(m_cancelButton);
+    layout->addLayout(buttons);
+    connect(m_getListButton, &QPushButton::clicked, this, &TransferDialog::nextStep);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// A run per list read: a corrected source starts afresh.
+void TransferDialog::bindRun()
+{
+    const TransferSettings settings{
+        m_dataDirectory, m_dictionaryList, m_prompts.get(), TransferLimits::DefaultStallSeconds, m_proxy};
+    switch (m_kind) {
+    case Kind::Update: m_run = std::make_unique<UpdateRun>(settings); break;
+    case Kind::MasterExport: m_run = std::make_unique<MasterExportRun>(settings); break;
+    case Kind::DeviceSync: m_run = std::make_unique<DeviceSyncRun>(settings); break;
+    }
+    TransferRun *run = m_run.get();
+    connect(run, &TransferRun::info, m_infoLabel, &QLabel::setText);
+    connect(run, &TransferRun::progressRange, m_progressBar, &QProgressBar::setRange);
+    connect(run, &TransferRun::progressValue, m_progressBar, &QProgressBar::setValue);
+    connect(run, &TransferRun::listReady, this, &TransferDialog::showList);
+    connect(run, &TransferRun::listFailed, this, &TransferDialog::listFailed);
+    connect(run, &TransferRun::fileDone, this, &TransferDialog::showOutcome);
+    connect(run, &TransferRun::finished, this, &TransferDialog::runFinished);
+    // the transfers stop with the dialog
+    connect(this, &QDialog::rejected, run, [run] {
+        run->blockSignals(true);
+        run->cancelNow();
+    });
+}
+
+void TransferDialog::nextStep()
+{
+    switch (m_stage) {
+    case Stage::ReadList:
+        beginStep();
+        bindRun();
+        if (m_kind == Kind::DeviceSync)
+            setCursor(Qt::WaitCursor);
+        m_run->readList(m_sourceEdit ? m_sourceEdit->text() : QString());
+        break;
+    case Stage::Transfer:
+        beginStep();
+        m_run->transfer(m_table->checkedFiles());
+        break;
+    case Stage::Finish:
+        qCDebug(lcDialogs) << "-- good bye!";
+        accept();
+        break;
+    }
+}
+
+void TransferDialog::showList()
+{
+    unsetCursor();
+    if (m_sourceEdit)
+        QSettings().setValue(settingsKey(), m_sourceEdit->text().trimmed());
+    if (m_kind == Kind::DeviceSync) {
+        m_table->showRecords(*m_dictionaryList, &m_run->remoteList());
+        m_infoLabel->setText(tr("Select dictionaries to sync."));
+        setStepButton(tr("Sync. Data"), true);
+    } else {
+        m_table->showRecords(m_run->remoteList(), m_dictionaryList);
+        m_infoLabel->setText(tr("Select dictionaries for update."));
+        setStepButton(m_kind == Kind::Update ? tr("Update") : tr("Export"), true);
+    }
+    m_stage = Stage::Transfer;
+}
+
+// The address can be corrected and the list read again.
+void TransferDialog::listFailed(const QString &reason)
+{
+    unsetCursor();
+    Prompt::ask(this,
+        Prompt::Request{
+            QMessageBox::Warning, errorTitle(), tr("The list could not be read: %1").arg(reason), {tr("OK")}, 0, 0});
+    if (m_sourceEdit)
+        m_sourceEdit->setEnabled(true);
+    m_getListButton->setEnabled(true);
+}
+
+void TransferDialog::showOutcome(const FileOutcome &outcome)
+{
+    m_table->setOutcome(outcome.file, outcome.ok, outcome.detail);
+}
+
+void TransferDialog::runFinished(bool complete)
+{
+    unsetCursor();
+    m_stage = Stage::Finish;
+    setStepButton(tr("Finish"), true);
+    m_cancelButton->setEnabled(!complete);
+}
+
+void TransferDialog::beginStep()
+{
+    if (m_sourceEdit)
+        m_sourceEdit->setEnabled(false);
+    m_getListButton->setEnabled(false);
+}
+
+void TransferDialog::setStepButton(const QString &text, bool enabled)
+{
+    m_getListButton->setText(text);
+    m_getListButton->setEnabled(enabled);
+}
+
+void TransferDialog::setProxy()
+{
+    qCDebug(lcDialogs) << "SET PROXY";
+    ProxySettings settings(this, &m_proxy);
+    Prompt::runDialog(&settings);
+}

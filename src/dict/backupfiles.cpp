@@ -1,0 +1,78 @@
+#include "backupfiles.h"
+
+#include "dictlog.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace BackupFiles {
+
+namespace {
+
+bool copyFile(const QString &from, const QString &to, QString *error)
+{
+    QFile::remove(to);
+    QFile source(from);
+    if (source.copy(to))
+        return true;
+    if (error)
+        *error = QCoreApplication::translate("BackupFiles", "cannot keep a copy as \"%1\": %2")
+                     .arg(QFileInfo(to).fileName(), source.errorString());
+    return false;
+}
+
+} // namespace
+
+QString backupName(const QString &path, int generation)
+{
+    const QString newest = path + QStringLiteral(".bak");
+    return generation == 0 ? newest : newest + u'.' + QString::number(generation);
+}
+
+bool keep(const QString &path, QString *error)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    const QString fresh = path + QStringLiteral(".bak.new");
+    if (!copyFile(path, fresh, error)) {
+        QFile::remove(fresh);
+        return false;
+    }
+    QFile::remove(backupName(path, Generations - 1));
+    for (int generation = Generations - 2; generation >= 0; --generation) {
+        if (QFileInfo::exists(backupName(path, generation)))
+            QFile::rename(backupName(path, generation), backupName(path, generation + 1));
+    }
+    if (!QFile::rename(fresh, backupName(path, 0))) {
+        if (error)
+            *error = QCoreApplication::translate("BackupFiles", "cannot keep a copy as \"%1\"")
+                         .arg(QFileInfo(backupName(path, 0)).fileName());
+        return false;
+    }
+    qCDebug(lcDict) << "NOTE: kept" << path << "as" << backupName(path, 0);
+    return true;
+}
+
+bool keepDamaged(const QString &path, QString *copy, QString *error)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    QString name = path + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = path + QStringLiteral(".damaged.%1").arg(n);
+    if (!QFile::copy(path, name)) {
+        qCWarning(lcDict) << "ERROR: cannot keep the damaged file as" << name;
+        if (error)
+            *error = QCoreApplication::translate(
+                "BackupFiles", "The damaged file could not be kept as \"%1\", so it was not replaced.")
+                         .arg(name);
+        return false;
+    }
+    qCDebug(lcDict) << "NOTE: damaged file kept as" << name;
+    if (copy)
+        *copy = name;
+    return true;
+}
+
+} // namespace BackupFiles

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// Names of dictionary files that come from outside (a server's or a
+// device's list) and where they may go. Only a plain name touches the disk
+// or a URL, so nothing is ever read or written outside the data folder and
+// nothing is fetched but the file named.
+namespace FileNames {
+
+// "dicts.dic", the list of dictionaries in every folder.
+QString listName();
+// A "*.dic" file name without separators, "..", ":", "%", "?", "#" or
+// control characters, not starting with a dot or blank, and not the list.
+bool isPlainDictionaryName(const QString &name);
+// Why a name is not plain, for the user; empty when it is.
+QString whyNotPlain(const QString &name);
+// The file of that name directly inside the folder; empty when the joined
+// path would lie anywhere else.
+QString pathInFolder(const QString &folder, const QString &name);
+// The URL of a file below a base URL, the name one percent-encoded path
+// segment; the base's user and password stay out.
+QUrl fileUrl(const QUrl &base, const QString &name);
+// A URL as it may be shown: without user and password.
+QString display(const QUrl &url);
+// Text from outside (a server's reply, a name, a program's output) as it
+// may be printed: control characters as \xNN, never raw.
+QString printable(const QString &text);
+
+} // namespace FileNames

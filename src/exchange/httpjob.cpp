@@ -1,0 +1,207 @@
+#include "httpjob.h"
+
+#include "exchangelog.h"
+#include "dict/filenames.h"
+
+#include <QAuthenticator>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+
+namespace {
+
+constexpr qint64 ReadChunk = 64 * 1024;
+constexpr int MaxLoginAttempts = 3;
+
+bool sameServer(const QUrl &a, const QUrl &b)
+{
+    const int defaultPort = a.scheme() == QLatin1String("https") ? 443 : 80;
+    return a.host().compare(b.host(), Qt::CaseInsensitive) == 0
+        && a.port(defaultPort) == b.port(b.scheme() == QLatin1String("https") ? 443 : 80);
+}
+
+} // namespace
+
+HttpJob::HttpJob(const TransferContext &context, const QUrl &url)
+    : m_context(context)
+    , m_url(url)
+{
+    m_stall.setSingleShot(true);
+    connect(&m_stall, &QTimer::timeout, this, [this] { stop(stalledText(m_context.limits.stallSeconds)); });
+}
+
+HttpJob::HttpJob(const TransferContext &context, const QUrl &url, const QByteArray &data)
+    : HttpJob(context, url)
+{
+    m_upload = true;
+    m_uploadData = data;
+}
+
+HttpJob::~HttpJob()
+{
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+    }
+}
+
+void HttpJob::start()
+{
+    qCDebug(lcExchange) << (m_upload ? "WRITE" : "READ") << FileNames::display(m_url);
+    QNetworkRequest request(m_url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    QNetworkAccessManager *network = m_context.network;
+    m_reply = m_upload ? network->put(request, m_uploadData) : network->get(request);
+    m_reply->setReadBufferSize(ReadChunk);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpJob::checkLength);
+    connect(m_reply, &QIODevice::readyRead, this, &HttpJob::readChunk);
+    connect(m_reply, &QNetworkReply::finished, this, &HttpJob::done);
+    auto moved = [this](qint64 done, qint64 total) {
+        m_stall.start();
+        emit progress(done, total);
+    };
+    connect(m_reply, &QNetworkReply::downloadProgress, this, moved);
+    connect(m_reply, &QNetworkReply::uploadProgress, this, moved);
+    connect(network, &QNetworkAccessManager::authenticationRequired, this, &HttpJob::authenticate);
+    connect(network, &QNetworkAccessManager::proxyAuthenticationRequired, this, &HttpJob::authenticateProxy);
+    m_stall.start(m_context.limits.stallSeconds * 1000);
+}
+
+void HttpJob::abort()
+{
+    stop(cancelledText());
+}
+
+void HttpJob::stop(const QString &reason)
+{
+    if (!m_reply || m_reply->isFinished())
+        return;
+    m_stopReason = reason;
+    m_reply->abort();
+}
+
+void HttpJob::checkLength()
+{
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > m_context.limits.maxBytes)
+        stop(tooLargeText(m_context.limits.maxBytes));
+}
+
+void HttpJob::readChunk()
+{
+    while (m_reply && m_reply->bytesAvailable() > 0 && m_stopReason.isEmpty()) {
+        m_received += m_reply->read(ReadChunk);
+        if (m_received.size() > m_context.limits.maxBytes) {
+            m_received.clear();
+            stop(tooLargeText(m_context.limits.maxBytes));
+        }
+    }
+}
+
+void HttpJob::done()
+{
+    m_stall.stop();
+    m_reply->deleteLater();
+    // what came with the end of the reply
+    if (m_stopReason.isEmpty() && m_reply->error() == QNetworkReply::NoError)
+        readChunk();
+    QNetworkReply *reply = m_reply.data();
+    m_reply.clear();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    qCDebug(lcExchange) << "FINISHED" << FileNames::display(reply->url()) << ": error" << reply->error() << status;
+    if (!m_stopReason.isEmpty())
+        fail(m_stopReason);
+    else if (reply->error() != QNetworkReply::NoError)
+        fail(errorText(reply, m_context.proxyName),
+            reply->error() == QNetworkReply::ContentNotFoundError || status == 404);
+    else
+        succeed(std::exchange(m_received, QByteArray()));
+}
+
+void HttpJob::authenticate(QNetworkReply *reply, QAuthenticator *authenticator)
+{
+    if (reply != m_reply)
+        return;
+    qCDebug(lcExchange) << "AUTH. REQUIRED for" << FileNames::display(reply->url());
+    // a login typed for one server never goes to another
+    if (!sameServer(reply->url(), m_context.origin)) {
+        qCWarning(lcExchange) << "NOTE: no login for" << reply->url().host();
+        return;
+    }
+    LoginRequest request;
+    request.host = reply->url().host();
+    request.realm = authenticator->realm();
+    login(*m_context.server, request, m_serverAttempts, authenticator);
+}
+
+void HttpJob::authenticateProxy(const QNetworkProxy &proxy, QAuthenticator *authenticator)
+{
+    if (!m_reply)
+        return;
+    qCDebug(lcExchange) << "PROXY AUTH. REQUIRED!";
+    LoginRequest request;
+    request.kind = LoginRequest::Kind::Proxy;
+    request.host = proxy.hostName();
+    request.realm = authenticator->realm();
+    login(*m_context.proxy, request, m_proxyAttempts, authenticator);
+}
+
+// A login known from before is given first; after a refusal the user is
+// asked, at most three times. Leaving the authenticator empty ends the
+// request with an error.
+bool HttpJob::login(Credentials &credentials, LoginRequest request, int &attempts, QAuthenticator *authenticator)
+{
+    if (attempts >= MaxLoginAttempts)
+        return false;
+    const bool retry = attempts > 0;
+    ++attempts;
+    if (!credentials.known || retry) {
+        request.user = credentials.user;
+        request.attempt = attempts;
+        QString user = credentials.user;
+        QString password;
+        if (!m_context.prompts || !m_context.prompts->askLogin(request, user, password))
+            return false;
+        credentials = Credentials{user, password, true};
+    }
+    authenticator->setUser(credentials.user);
+    authenticator->setPassword(credentials.password);
+    return true;
+}
+
+QString HttpJob::errorText(QNetworkReply *reply, const QString &proxyName)
+{
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QString proxy = proxyName.isEmpty() ? tr("the proxy") : tr("the proxy %1").arg(proxyName);
+    switch (reply->error()) {
+    case QNetworkReply::ConnectionRefusedError: return tr("the server refused the connection");
+    case QNetworkReply::RemoteHostClosedError: return tr("the server closed the connection");
+    case QNetworkReply::HostNotFoundError: return tr("the server was not found (%1)").arg(reply->url().host());
+    case QNetworkReply::TimeoutError: return tr("the server did not answer in time");
+    case QNetworkReply::OperationCanceledError: return cancelledText();
+    case QNetworkReply::SslHandshakeFailedError: return tr("no secure connection could be made");
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError: return tr("the network is not available");
+    case QNetworkReply::TooManyRedirectsError: return tr("too many redirects");
+    case QNetworkReply::InsecureRedirectError: return tr("the server redirected to an insecure address");
+    case QNetworkReply::ProxyConnectionRefusedError: return tr("%1 refused the connection").arg(proxy);
+    case QNetworkReply::ProxyConnectionClosedError: return tr("%1 closed the connection").arg(proxy);
+    case QNetworkReply::ProxyNotFoundError: return tr("%1 was not found").arg(proxy);
+    case QNetworkReply::ProxyTimeoutError: return tr("%1 did not answer in time").arg(proxy);
+    case QNetworkReply::ProxyAuthenticationRequiredError: return tr("%1 asks for a user name and password").arg(proxy);
+    case QNetworkReply::AuthenticationRequiredError: return tr("the server asks for a user name and password");
+    case QNetworkReply::ProtocolUnknownError:
+        return tr("the address is not one of HTTP or HTTPS (%1)").arg(FileNames::display(reply->url()));
+    case QNetworkReply::ProtocolFailure: return tr("the server's answer is not valid HTTP");
+    default: break;
+    }
+    if (status == 403)
+        return tr("access denied (HTTP 403)");
+    if (status == 404)
+        return tr("not found (HTTP 404)");
+    if (status >= 500)
+        return tr("server error (HTTP %1)").arg(status);
+    if (status >= 400)
+        return tr("the server refused the request (HTTP %1)").arg(status);
+    return tr("the transfer failed (%1)").arg(FileNames::printable(reply->errorString()));
+}

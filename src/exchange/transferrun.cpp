@@ -1,0 +1,256 @@
+#include "transferrun.h"
+
+#include "exchangelog.h"
+#include "dict/filenames.h"
+#include "ftpjob.h"
+#include "httpjob.h"
+
+#include "dict/dictionary.h"
+#include "dict/dictionaryupdate.h"
+
+#include <QDir>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+
+namespace {
+constexpr int StepsPerFile = 100;
+}
+
+TransferRun::TransferRun(const TransferSettings &settings, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_lock(QDir(settings.dataDirectory).filePath(QStringLiteral(".exchange.lock")))
+    , m_proxyLogin{settings.proxy.user, settings.proxy.password, !settings.proxy.user.isEmpty()}
+{
+    // a lock left by a program that died is taken over
+    m_lock.setStaleLockTime(0);
+}
+
+TransferRun::~TransferRun()
+{
+    m_job.reset();
+}
+
+QString TransferRun::localPath(const QString &file) const
+{
+    return FileNames::pathInFolder(m_settings.dataDirectory, file);
+}
+
+QStringList TransferRun::changedFiles() const
+{
+    return m_changed;
+}
+
+bool TransferRun::lockDataFolder()
+{
+    return m_lock.isLocked() || m_lock.tryLock(0);
+}
+
+void TransferRun::readList(const QString &source)
+{
+    m_cancelled = false;
+    m_remoteList = DictionaryList();
+    // started from the event loop, so even a failure at once arrives as a signal later
+    QMetaObject::invokeMethod(
+        this,
+        [this, source] {
+            if (!lockDataFolder()) {
+                listNotRead(tr("another exchange is running in this data folder"));
+                return;
+            }
+            emit progressRange(0, 0);
+            startList(source);
+        },
+        Qt::QueuedConnection);
+}
+
+void TransferRun::takeList(const QByteArray &data)
+{
+    QString error;
+    DictionaryList list;
+    if (!list.parseRemote(data, &error)) {
+        listNotRead(error);
+        return;
+    }
+    m_remoteList = list;
+    qCDebug(lcExchange) << "-- list:" << m_remoteList.count() << "dictionaries";
+    emit progressRange(0, StepsPerFile);
+    emit progressValue(0);
+    emit listReady();
+}
+
+void TransferRun::listNotRead(const QString &reason)
+{
+    qCWarning(lcExchange) << "ERROR: list not read:" << reason;
+    m_lock.unlock();
+    emit progressRange(0, StepsPerFile);
+    emit progressValue(0);
+    emit info(tr("The list could not be read: %1").arg(reason));
+    emit listFailed(reason);
+}
+
+void TransferRun::transfer(const QStringList &files)
+{
+    qCDebug(lcExchange) << "GET FILES:" << files;
+    m_pending.clear();
+    // a file named twice is taken once: its backup is the file as it was before the run
+    for (const QString &file : files) {
+        if (!m_pending.contains(file))
+            m_pending.append(file);
+    }
+    m_outcomes.clear();
+    m_files = int(m_pending.size());
+    emit progressRange(0, qMax(1, m_files) * StepsPerFile);
+    emit progressValue(0);
+    next();
+}
+
+void TransferRun::next()
+{
+    if (m_cancelled || m_pending.isEmpty()) {
+        m_pending.clear();
+        finishFiles();
+        return;
+    }
+    const QString file = m_pending.takeFirst();
+    if (!FileNames::isPlainDictionaryName(file)) {
+        fileFinished(FileOutcome{file, false, FileNames::whyNotPlain(file), {}});
+        return;
+    }
+    startFile(file);
+}
+
+void TransferRun::fileFinished(const FileOutcome &outcome)
+{
+    if (!outcome.ok)
+        qCWarning(lcExchange) << "ERROR:" << FileNames::printable(outcome.file) << outcome.detail;
+    m_outcomes.append(outcome);
+    emit progressValue(int(m_outcomes.size()) * StepsPerFile);
+    emit fileDone(outcome);
+    // one file after the other from the event loop, however many fail at once
+    QMetaObject::invokeMethod(this, &TransferRun::next, Qt::QueuedConnection);
+}
+
+void TransferRun::endRun()
+{
+    m_lock.unlock();
+    QStringList failed;
+    for (const FileOutcome &outcome : std::as_const(m_outcomes)) {
+        if (!outcome.ok)
+            failed.append(FileNames::printable(outcome.file));
+    }
+    emit info(failed.isEmpty() ? tr("Update completed.")
+                               : tr("Finished; these could not be transferred: %1").arg(failed.join(u", ")));
+    emit finished(!m_cancelled);
+}
+
+void TransferRun::cancel()
+{
+    m_cancelled = true;
+    m_pending.clear();
+    if (m_job)
+        m_job->abort();
+}
+
+void TransferRun::cancelNow()
+{
+    cancel();
+    m_job.reset();
+}
+
+void TransferRun::runJob(std::unique_ptr<TransferJob> job, std::function<void(TransferJob &)> done)
+{
+    m_job = std::move(job);
+    connect(m_job.get(), &TransferJob::progress, this, &TransferRun::jobProgress);
+    connect(m_job.get(), &TransferJob::finished, this, [this, done] {
+        // the job is still emitting: it goes from the event loop
+        TransferJob *finishedJob = m_job.release();
+        finishedJob->deleteLater();
+        done(*finishedJob);
+    });
+    m_job->start();
+}
+
+void TransferRun::jobProgress(qint64 done, qint64 total)
+{
+    if (m_files == 0 || total <= 0)
+        return;
+    const qint64 part = qMin<qint64>(StepsPerFile, done * StepsPerFile / total);
+    emit progressValue(int(m_outcomes.size()) * StepsPerFile + int(part));
+}
+
+QUrl TransferRun::takeSource(const QString &source, QString *error)
+{
+    const QUrl url(source.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme();
+    if (!url.isValid() || url.host().isEmpty()
+        || (scheme != QLatin1String("http") && scheme != QLatin1String("https") && scheme != QLatin1String("ftp"))) {
+        if (error)
+            *error = tr("not an address of HTTP, HTTPS or FTP: %1").arg(FileNames::display(url));
+        return QUrl();
+    }
+    if (!url.userName().isEmpty())
+        m_serverLogin = Credentials{url.userName(), url.password(), true};
+    m_origin = url.adjusted(QUrl::RemoveUserInfo);
+    return m_origin;
+}
+
+std::unique_ptr<TransferJob> TransferRun::makeJob(
+    const QUrl &url, qint64 maxBytes, const QByteArray *upload, QString *error)
+{
+    TransferContext context;
+    context.origin = m_origin;
+    context.prompts = m_settings.prompts;
+    context.server = &m_serverLogin;
+    context.proxy = &m_proxyLogin;
+    context.limits = TransferLimits{maxBytes, m_settings.stallSeconds};
+    if (url.scheme() == QLatin1String("ftp"))
+        return upload ? std::make_unique<FtpJob>(context, url, *upload) : std::make_unique<FtpJob>(context, url);
+    if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")) {
+        if (error)
+            *error = tr("not an address of HTTP, HTTPS or FTP: %1").arg(FileNames::display(url));
+        return nullptr;
+    }
+    if (!m_network) {
+        m_network = std::make_unique<QNetworkAccessManager>();
+        m_network->setProxy(m_settings.proxy.networkProxy());
+    }
+    context.network = m_network.get();
+    if (!m_settings.proxy.host.isEmpty())
+        context.proxyName
+            = QStringLiteral("%1:%2").arg(m_settings.proxy.host).arg(m_settings.proxy.networkProxy().port());
+    return upload ? std::make_unique<HttpJob>(context, url, *upload) : std::make_unique<HttpJob>(context, url);
+}
+
+FileOutcome TransferRun::mergeIntoLocal(
+    const QString &file, const QByteArray &data, DictionaryMerge::Counters counters, const QString &basePath)
+{
+    FileOutcome outcome{file, false, QString(), {}};
+    DictionaryUpdate update(localPath(file), counters);
+    update.setBase(basePath);
+    if (update.merge(data) != DictionaryUpdate::Status::Ok) {
+        outcome.detail = update.errorString();
+        return outcome;
+    }
+    outcome.report = update.report();
+    if (update.hadLocalCopy() && outcome.report.needsConfirmation()
+        && !(m_settings.prompts && m_settings.prompts->confirmDeletions(file, outcome.report))) {
+        const QList<Entry> deleted = outcome.report.entriesOf(MergeChange::Kind::Deleted);
+        const auto learned = std::count_if(deleted.cbegin(), deleted.cend(),
+            [](const Entry &e) { return e.learnedForward() >= 0 || e.learnedBackward() >= 0; });
+        outcome.detail = tr("not changed: the update would delete %1 of its %2 entries (%3 of them learned) "
+                            "and was not confirmed")
+                             .arg(deleted.size())
+                             .arg(outcome.report.localCount)
+                             .arg(learned);
+        return outcome;
+    }
+    if (update.save() != DictionaryUpdate::Status::Ok) {
+        outcome.detail = update.errorString();
+        return outcome;
+    }
+    m_changed.append(file);
+    outcome.ok = true;
+    outcome.detail = QString::number(update.result().count());
+    return outcome;
+}

@@ -1,0 +1,335 @@
+#include "../testfiles.h"
+
+#include "dict/backupfiles.h"
+#include "dict/dictionary.h"
+#include "dict/dictionarymerge.h"
+#include "dict/dictionaryupdate.h"
+
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <climits>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// "id:word:forward:backward" entries, blank-separated ("_" a blank inside a
+// word); counters default to -1, the meaning is the word's.
+void fill(Dictionary &dict, const QString &entries)
+{
+    std::vector<Entry> list;
+    for (const QString &item : entries.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList f = item.split(u':');
+        const QString word = QString(f[1]).replace(u'_', u' ');
+        Entry e(word, word + QStringLiteral(" meaning"), f[0].toInt());
+        e.setLearnCounters(qint8(f.value(2, "-1").toInt()), qint8(f.value(3, "-1").toInt()));
+        list.push_back(e);
+    }
+    dict.insertEntries(list);
+}
+
+QString describe(const Dictionary &dict)
+{
+    QMultiMap<int, QString> byId;
+    for (int i = 0; i < dict.count(); ++i) {
+        const Entry &e = *dict.entryAt(i);
+        QString word = e.word();
+        byId.insert(e.id(),
+            QStringLiteral("%1:%2:%3:%4")
+                .arg(e.id())
+                .arg(word.replace(u' ', u'_'))
+                .arg(e.learnedForward())
+                .arg(e.learnedBackward()));
+    }
+    return QStringList(byId.values()).join(u' ');
+}
+
+QByteArray bytesOf(const QString &entries)
+{
+    Dictionary dict;
+    fill(dict, entries);
+    return dict.toBytes();
+}
+
+} // namespace
+
+class TestDictionaryMerge : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules("verbalon.dict.warning=false"); }
+    void merge_data();
+    void merge();
+    void secondMergeChangesNothing();
+    void headerStaysTheLearners();
+    void deletionsNeedConfirmation_data();
+    void deletionsNeedConfirmation();
+    void unsoundIncomingIsRefused_data();
+    void unsoundIncomingIsRefused();
+    void similar_data();
+    void similar();
+    void localFileStates_data();
+    void localFileStates();
+    void backupsKeepFiveGenerations();
+    void backupOnAFullDiskLeavesEverything();
+};
+
+// clang-format off
+void TestDictionaryMerge::merge_data()
+{
+    QTest::addColumn<bool>("threeWay");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("local");
+    QTest::addColumn<QString>("remote");
+    QTest::addColumn<QString>("result");
+    // from a server: counters only ever come from the learner
+    QTest::newRow("same word keeps the local counters") << false << "" << "7:apple:2:3" << "7:apple:9:9" << "7:apple:2:3";
+    QTest::newRow("unlearned locally: counters from nowhere") << false << "" << "7:apple" << "7:apple:9:9" << "7:apple:-1:-1";
+    QTest::newRow("corrected spelling restarts learning") << false << "" << "7:aple:4:0" << "7:apple" << "7:apple:0:0";
+    QTest::newRow("unrelated word: the local one comes back new") << false << "" << "7:pear:1:1" << "7:apple" << "7:apple:-1:-1 8:pear:1:1";
+    QTest::newRow("deleted on the other side, added locally after") << false << "" << "1:a 2:b 3:c 4:d 5:e 6:f 7:g 8:h 9:i 10:j:3:3" << "1:a 2:b 3:c 4:d 6:f 7:g 8:h" << "1:a:-1:-1 2:b:-1:-1 3:c:-1:-1 4:d:-1:-1 6:f:-1:-1 7:g:-1:-1 8:h:-1:-1 9:i:-1:-1 10:j:3:3";
+    QTest::newRow("added on both sides: one entry, the learner's counters") << false << "" << "1:a 9:kiwi:2:2" << "1:a 3:kiwi" << "1:a:-1:-1 3:kiwi:2:2";
+    QTest::newRow("added on both sides, capitalised") << false << "" << "1:a 9:Kiwi:2:2" << "1:a 3:Kiwi" << "1:a:-1:-1 3:Kiwi:2:2";
+    QTest::newRow("added on both sides, two words") << false << "" << "1:a 9:ice_cream:1:0" << "1:a 3:ice_cream" << "1:a:-1:-1 3:ice_cream:1:0";
+    QTest::newRow("added on both sides, pointed") << false << "" << "1:a 9:סֵפֶר:1:0" << "1:a 3:סֵפֶר" << "1:a:-1:-1 3:סֵפֶר:1:0";
+    QTest::newRow("a pointed word beside the server's unpointed one") << false << "" << "1:a 9:סַפָּר:4:2" << "1:a 3:ספר" << "1:a:-1:-1 3:ספר:-1:-1 4:סַפָּר:4:2";
+    QTest::newRow("two local additions sharing a key") << false << "" << "1:a 8:ספר:1:1 9:סֵפֶר:2:2" << "1:a" << "1:a:-1:-1 2:ספר:1:1 3:סֵפֶר:2:2";
+    QTest::newRow("a local duplicate id loses nothing") << false << "" << "1:a 5:b:3:3 5:c:1:1" << "1:a 5:b" << "1:a:-1:-1 5:b:3:3 6:c:1:1";
+    QTest::newRow("a word the server gave another id") << false << "" << "1:a 7:pear:1:1" << "1:a 7:apple 12:pear" << "1:a:-1:-1 7:apple:-1:-1 12:pear:1:1";
+    QTest::newRow("ids the other side never had") << false << "" << "" << "3:kiwi:5:5" << "3:kiwi:-1:-1";
+    QTest::newRow("new ids follow the largest") << false << "" << "2:b 5:pear" << "2:b 40:fig" << "2:b:-1:-1 40:fig:-1:-1 41:pear:-1:-1";
+    // from a phone: what changed since the last sync wins, per direction
+    QTest::newRow("trained on the phone since") << true << "1:father:0:1" << "1:father:0:1" << "1:father:5:4" << "1:father:5:4";
+    QTest::newRow("trained on the computer since") << true << "1:father:0:1" << "1:father:3:3" << "1:father:0:1" << "1:father:3:3";
+    QTest::newRow("trained on both: the lower") << true << "1:father:0:1" << "1:father:3:6" << "1:father:5:4" << "1:father:3:4";
+    QTest::newRow("no base: the trained side") << true << "" << "1:father" << "1:father:5:4" << "1:father:5:4";
+    QTest::newRow("no base, both trained: the computer") << true << "" << "1:father:0:1" << "1:father:5:4" << "1:father:0:1";
+    QTest::newRow("no base, each direction its own") << true << "" << "1:father:2:-1" << "1:father:-1:7" << "1:father:2:7";
+    QTest::newRow("a base of another word is none") << true << "1:mother:5:5" << "1:father:0:1" << "1:father:5:4" << "1:father:0:1";
+    QTest::newRow("added on the phone keeps its training") << true << "" << "1:a" << "1:a 2:b:3:3" << "1:a:-1:-1 2:b:3:3";
+}
+// clang-format on
+
+void TestDictionaryMerge::merge()
+{
+    QFETCH(bool, threeWay);
+    QFETCH(QString, base);
+    QFETCH(QString, local);
+    QFETCH(QString, remote);
+    Dictionary baseDict, localDict, remoteDict;
+    fill(baseDict, base);
+    fill(localDict, local);
+    fill(remoteDict, remote);
+    DictionaryMerge merge;
+    QVERIFY(merge.merge(localDict, remoteDict,
+        threeWay ? DictionaryMerge::Counters::ThreeWay : DictionaryMerge::Counters::FromLocal,
+        base.isEmpty() ? nullptr : &baseDict));
+    QTEST(describe(remoteDict), "result");
+}
+
+// Random copies of a learner and a server: merging the result with the
+// same server copy again gives exactly the result, and nothing of the
+// learner's is lost unless the server deleted it.
+void TestDictionaryMerge::secondMergeChangesNothing()
+{
+    QRandomGenerator random(7);
+    const QStringList words = {"a", "b", "kiwi", "Kiwi", "ספר", "סֵפֶר", "ice cream", "aple", "apple"};
+    auto randomDict = [&](Dictionary &dict) {
+        std::vector<Entry> entries;
+        const int n = random.bounded(12);
+        for (int i = 0; i < n; ++i) {
+            Entry e(words[random.bounded(int(words.size()))], QStringLiteral("m%1").arg(random.bounded(3)),
+                1 + random.bounded(15));
+            e.setLearnCounters(qint8(random.bounded(-1, 4)), qint8(random.bounded(-1, 4)));
+            entries.push_back(e);
+        }
+        dict.insertEntries(entries);
+    };
+    for (int round = 0; round < 2000; ++round) {
+        Dictionary local, server;
+        randomDict(local);
+        randomDict(server);
+        if (!DictionaryMerge::checkIncoming(server).isEmpty())
+            continue;
+        const QByteArray serverBytes = server.toBytes();
+        DictionaryMerge merge;
+        QVERIFY(merge.merge(local, server, DictionaryMerge::Counters::FromLocal));
+        QVERIFY(DictionaryMerge::checkIncoming(server).isEmpty());
+        const int deleted = int(merge.report().entriesOf(MergeChange::Kind::Deleted).size());
+        QVERIFY2(server.count() >= local.count() - deleted, qPrintable(describe(local)));
+        Dictionary again;
+        QVERIFY(again.readFrom(serverBytes));
+        QVERIFY(merge.merge(server, again, DictionaryMerge::Counters::FromLocal));
+        QCOMPARE(dump(again), dump(server));
+        QVERIFY(merge.report().entriesOf(MergeChange::Kind::Deleted).isEmpty());
+    }
+}
+
+void TestDictionaryMerge::headerStaysTheLearners()
+{
+    Dictionary local, remote;
+    local.setAttribute("TYPE", "he_IL");
+    local.setAttribute("USER", "en,de");
+    remote.setAttribute("TYPE", "ru_RU");
+    remote.setAttribute("NAME", "Renamed");
+    QVERIFY(DictionaryMerge().merge(local, remote, DictionaryMerge::Counters::FromLocal));
+    QCOMPARE(remote.type(), QStringLiteral("he_IL"));
+    QCOMPARE(remote.attribute("USER"), QStringLiteral("en,de"));
+    QCOMPARE(remote.name(), QStringLiteral("Renamed"));
+}
+
+// clang-format off
+void TestDictionaryMerge::deletionsNeedConfirmation_data()
+{
+    QTest::addColumn<QString>("local");
+    QTest::addColumn<QString>("remote");
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("one of four, unlearned") << "1:a 2:b 3:c 4:d" << "1:a 3:c 4:d" << false;
+    QTest::newRow("a learned one") << "1:a 2:b:0:0 3:c 4:d" << "1:a 3:c 4:d" << true;
+    QTest::newRow("more than half") << "1:a 2:b 3:c 4:d 5:e" << "5:e" << true;
+    QTest::newRow("none") << "1:a 2:b" << "1:a 2:b 3:c" << false;
+}
+// clang-format on
+
+void TestDictionaryMerge::deletionsNeedConfirmation()
+{
+    QFETCH(QString, local);
+    QFETCH(QString, remote);
+    Dictionary localDict, remoteDict;
+    fill(localDict, local);
+    fill(remoteDict, remote);
+    DictionaryMerge merge;
+    QVERIFY(merge.merge(localDict, remoteDict, DictionaryMerge::Counters::FromLocal));
+    QTEST(merge.report().needsConfirmation(), "confirm");
+}
+
+void TestDictionaryMerge::unsoundIncomingIsRefused_data()
+{
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("sound") << "1:a 2:b" << false;
+    QTest::newRow("an id twice") << "1:a 1:b" << true;
+    QTest::newRow("id 0") << "0:a" << true;
+    QTest::newRow("the last id there is") << QStringLiteral("%1:a").arg(INT_MAX) << true;
+}
+
+void TestDictionaryMerge::unsoundIncomingIsRefused()
+{
+    QFETCH(QString, entries);
+    Dictionary dict;
+    fill(dict, entries);
+    QTEST(!DictionaryMerge::checkIncoming(dict).isEmpty(), "refused");
+}
+
+// clang-format off
+void TestDictionaryMerge::similar_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("similar");
+    QTest::newRow("equal") << "apple" << "apple" << true;
+    QTest::newRow("one letter changed") << "apple" << "apble" << true;
+    QTest::newRow("two letters changed") << "apple" << "abble" << false;
+    QTest::newRow("one letter more, inside") << "aple" << "apple" << true;
+    QTest::newRow("one letter more, at the end") << "apples" << "apple" << true;
+    QTest::newRow("two letters more") << "app" << "apple" << false;
+    QTest::newRow("one more but otherwise different") << "xpple" << "appl" << false;
+}
+// clang-format on
+
+void TestDictionaryMerge::similar()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QTEST(DictionaryMerge::similar(a, b), "similar");
+    QTEST(DictionaryMerge::similar(b, a), "similar");
+}
+
+// clang-format off
+void TestDictionaryMerge::localFileStates_data()
+{
+    QTest::addColumn<QByteArray>("localBytes"); // empty: no file; "dir": a folder
+    QTest::addColumn<bool>("merges");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("damagedKept");
+    const QByteArray whole = bytesOf("1:a:2:2 9:mine:1:1");
+    QTest::newRow("no local copy: the incoming one whole") << QByteArray() << true << "1:a:3:3 2:b:-1:-1" << false;
+    QTest::newRow("a whole local copy") << whole << true << "1:a:2:2 2:b:-1:-1 3:mine:1:1" << false;
+    QTest::newRow("a damaged local copy: kept, then merged") << whole.left(whole.size() - 3) << true << "1:a:2:2 2:b:-1:-1 3:mine:-1:-1" << true;
+    QTest::newRow("an unknown version: never replaced") << QByteArray("\0\0\0\x0a" "DICT V3.4\0", 14) << false << "" << false;
+    QTest::newRow("a folder: never replaced") << QByteArray("dir") << false << "" << false;
+}
+// clang-format on
+
+void TestDictionaryMerge::localFileStates()
+{
+    QFETCH(QByteArray, localBytes);
+    QFETCH(bool, merges);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.dic");
+    if (localBytes == "dir")
+        QVERIFY(QDir().mkpath(path));
+    else if (!localBytes.isEmpty())
+        writeFile(path, localBytes);
+    DictionaryUpdate update(path);
+    const DictionaryUpdate::Status status = update.merge(bytesOf("1:a:3:3 2:b"));
+    QCOMPARE(status == DictionaryUpdate::Status::Ok, merges);
+    QTEST(QFile::exists(path + ".damaged"), "damagedKept");
+    if (!merges) {
+        QCOMPARE(status, DictionaryUpdate::Status::LocalUnreadable);
+        QVERIFY(!update.errorString().isEmpty());
+        return;
+    }
+    QCOMPARE(update.save(), DictionaryUpdate::Status::Ok);
+    Dictionary saved;
+    QCOMPARE(saved.load(path), Dictionary::LoadStatus::Ok);
+    QTEST(describe(saved), "result");
+}
+
+// The newest backup is the file as it was before; five are kept.
+void TestDictionaryMerge::backupsKeepFiveGenerations()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.dic");
+    for (int version = 1; version <= 7; ++version) {
+        writeFile(path, QByteArray::number(version));
+        QVERIFY(BackupFiles::keep(path, nullptr));
+    }
+    for (int generation = 0; generation < BackupFiles::Generations; ++generation)
+        QCOMPARE(readAll(BackupFiles::backupName(path, generation)), QByteArray::number(7 - generation));
+    QVERIFY(!QFile::exists(BackupFiles::backupName(path, BackupFiles::Generations)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1 + BackupFiles::Generations);
+}
+
+// A disk that fills up while the copy is written: the file and the older
+// backups stay as they were, and no half copy is left.
+void TestDictionaryMerge::backupOnAFullDiskLeavesEverything()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.dic");
+    writeFile(path, "old");
+    QVERIFY(BackupFiles::keep(path, nullptr));
+    writeFile(path, QByteArray(5000, 'x'));
+    struct rlimit saved;
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 2000;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    QString error;
+    const bool kept = BackupFiles::keep(path, &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!kept);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readAll(path).size(), 5000);
+    QCOMPARE(readAll(path + ".bak"), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"x.dic", "x.dic.bak"}));
+}
+
+QTEST_GUILESS_MAIN(TestDictionaryMerge)
+#include "tst_dictionarymerge.moc"
