@@ -215,6 +215,9 @@ void FtpJob::perform()
     state->user = m_context.server->user.toUtf8();
     state->password = m_context.server->password.toUtf8();
     state->maxBytes = m_context.limits.maxBytes;
+    // reserved once, touched only as it fills
+    if (!m_upload)
+        state->received.reserve(state->maxBytes + 1);
     state->stallSeconds = m_context.limits.stallSeconds;
     if (m_upload) {
         state->upload = m_uploadData;

@@ -89,6 +89,9 @@ void HttpJob::checkLength()
 
 void HttpJob::readChunk()
 {
+    // reserved once, touched only as it fills: never a copy of the whole
+    if (m_received.capacity() == 0)
+        m_received.reserve(m_context.limits.maxBytes + ReadChunk);
     while (m_reply && m_reply->bytesAvailable() > 0 && m_stopReason.isEmpty()) {
         m_received += m_reply->read(ReadChunk);
         if (m_received.size() > m_context.limits.maxBytes) {
