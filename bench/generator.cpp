@@ -77,7 +77,7 @@ QString generateText(const Dictionary &dictionary, int words, quint32 seed)
         const Entry &e = *dictionary.entryAt(int(random.bounded(dictionary.count())));
         QString word = HebrewText::unpointed(e.word());
         if (e.wordType() == Entry::Verb) {
-            const QList<Paradigm::Form> forms = Paradigm::generate(e.word(), Conjugation::detectBinyan(e.word()));
+            const QList<Paradigm::Form> forms = Paradigm::generate(Conjugation::readVerb(e));
             if (!forms.isEmpty())
                 word = forms[random.bounded(int(forms.size()))].text;
         } else if (e.wordType() == Entry::Noun && random.bounded(3) == 0) {

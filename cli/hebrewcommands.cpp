@@ -64,27 +64,44 @@ int runConjugate(const QStringList &args)
     for (const Paradigm::Form &form : Conjugation::verbForms(verb))
         forms.append({form.code, form.text.toUtf8()});
     std::sort(forms.begin(), forms.end());
-    QByteArray out = "Pattern: " + Conjugation::binyanName(Conjugation::detectBinyan(word)).toUtf8() + '\n';
+    QByteArray out = "Pattern: " + Conjugation::binyanName(Conjugation::readVerb(verb).binyan).toUtf8() + '\n';
     for (const auto &[grammar, form] : std::as_const(forms))
         out += hexCode(grammar).toUtf8() + '\t' + form + '\n';
     Console::write(out);
     return 0;
 }
 
+// One word's readings a line each; with no word, every word of standard
+// input, a line each: the word, then its readings, tab-separated.
 int runAnalyse(const QStringList &args)
 {
-    return runOnDictionary(QStringLiteral("analyse"), args, 2, {QStringLiteral("flags")},
-        [](const Arguments &parsed, Dictionary &dictionary) {
+    const bool batch = Arguments(args, {QStringLiteral("flags")}).positional().size() == 1;
+    return runOnDictionary(QStringLiteral("analyse"), args, batch ? 1 : 2, {QStringLiteral("flags")},
+        [batch](const Arguments &parsed, Dictionary &dictionary) {
             const QString flagsText = parsed.option(QStringLiteral("flags"));
             bool ok = true;
             const int flags = flagsText.isEmpty() ? 0 : flagsText.toInt(&ok, 0);
             if (!ok)
                 return Console::fail(QStringLiteral("--flags needs a number, not '%1'").arg(flagsText), BadArguments);
             const HebrewAnalyser hebrew(&dictionary);
-            QByteArray out;
             const auto analyseFlags = HebrewAnalyser::AnalyseFlags::fromInt(flags);
-            for (const Reading &reading : hebrew.analyse(parsed.positional()[1], analyseFlags))
-                out += describe(reading).toUtf8() + '\n';
+            QByteArray out;
+            if (!batch) {
+                for (const Reading &reading : hebrew.analyse(parsed.positional()[1], analyseFlags))
+                    out += describe(reading).toUtf8() + '\n';
+                Console::write(out);
+                return 0;
+            }
+            QFile in;
+            if (!in.open(stdin, QIODevice::ReadOnly))
+                return Console::fail(QStringLiteral("cannot read standard input"), Failure);
+            const QStringList words = QString::fromUtf8(in.readAll()).split(u'\n', Qt::SkipEmptyParts);
+            for (const QString &word : words) {
+                QStringList line{word.trimmed()};
+                for (const Reading &reading : hebrew.analyse(line.first(), analyseFlags))
+                    line.append(describe(reading));
+                out += line.join(u'\t').toUtf8() + '\n';
+            }
             Console::write(out);
             return 0;
         });
@@ -137,7 +154,8 @@ QList<Command> hebrewCommands()
 {
     return {
         {QStringLiteral("conjugate"), QStringLiteral("conjugate [--infinitive TEXT] WORD"), runConjugate},
-        {QStringLiteral("analyse"), QStringLiteral("analyse FILE.dic WORD [--flags N]"), runAnalyse},
+        {QStringLiteral("analyse"),
+            QStringLiteral("analyse FILE.dic [WORD] [--flags N]  (no WORD: words on standard input)"), runAnalyse},
         {QStringLiteral("index"), QStringLiteral("index FILE.dic"), runIndex},
         {QStringLiteral("translate"), QStringLiteral("translate FILE.dic [--verbs FILE]  (text on standard input)"),
             runTranslate},

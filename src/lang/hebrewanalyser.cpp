@@ -13,20 +13,23 @@ using namespace HebrewText;
 
 namespace {
 
-// Prefix letters with their word types, in the order of the Prefix enum.
-struct PrefixLetter
+// Prefixes with their word types, in the order of the Prefix enum.
+struct PrefixWord
 {
-    QChar letter;
+    const char16_t *letters;
     int wordType;
 };
-constexpr PrefixLetter PrefixLetters[] = {
-    {He, Entry::Preposition},
-    {Bet, Entry::Preposition},
-    {Vav, Entry::Conjunction},
-    {Kaf, Entry::Conjunction},
-    {Lamed, Entry::Preposition},
-    {Mem, Entry::Preposition},
-    {Shin, Entry::Preposition},
+constexpr PrefixWord PrefixWords[] = {
+    {u"\u05D4", Entry::Preposition},
+    {u"\u05D1", Entry::Preposition},
+    {u"\u05D5", Entry::Conjunction},
+    {u"\u05DB", Entry::Conjunction},
+    {u"\u05DC", Entry::Preposition},
+    {u"\u05DE", Entry::Preposition},
+    {u"\u05E9", Entry::Preposition},
+    {u"\u05DB\u05E9", Entry::Conjunction},
+    {u"\u05DE\u05E9", Entry::Conjunction},
+    {u"\u05DC\u05DB\u05E9", Entry::Conjunction},
 };
 
 // The four forms of an adjective: m.sg, f.sg, m.pl, f.pl.
@@ -44,8 +47,9 @@ HebrewAnalyser::HebrewAnalyser(const Dictionary *dictionary)
     : m_dictionary(dictionary)
 {
     for (int p = 0; p < PrefixCount; ++p) {
-        const int id = m_dictionary ? m_dictionary->entryForChar(PrefixLetters[p].letter).id() : 0;
-        m_prefixes[p] = WordMatch{PrefixLetters[p].wordType, 0, id, QString()};
+        const QString letters = QString::fromUtf16(PrefixWords[p].letters);
+        const QList<Entry> found = m_dictionary ? m_dictionary->findExact(letters, 1) : QList<Entry>();
+        m_prefixes[p] = WordMatch{PrefixWords[p].wordType, 0, found.isEmpty() ? 0 : found.first().id(), QString()};
     }
     buildIndex();
 }
@@ -196,30 +200,35 @@ void HebrewAnalyser::addArticleReadings(const QString &word, QList<Reading> &rea
 
 void HebrewAnalyser::addPrefixReadings(const QString &word, AnalyseFlags flags, QList<Reading> &readings) const
 {
-    // Prefixes in the order tried, each with the flag that forbids it and
+    // Prefixes in the order tried, each with the flags that forbid it and
     // the flags for the rest of the word: no prefix of the same group twice,
-    // and nominal readings only after a preposition.
+    // nominal readings only after a preposition; after a conjunction (כש,
+    // מש, לכש) a verb too, with an article or a preposition.
     struct StrippedPrefix
     {
         Prefix prefix;
-        AnalyseFlag blockedBy;
+        AnalyseFlags blockedBy;
         AnalyseFlags restFlags;
     };
-    static const AnalyseFlags AfterPreposition = NominalOnly | NoBet | NoLamed | NoVav | NoMem;
+    // a shin after a preposition begins one of the conjunctions, tried whole
+    static const AnalyseFlags AfterPreposition = NominalOnly | NoBet | NoLamed | NoVav | NoMem | NoShin;
+    static const AnalyseFlags AfterConjunction = NoVav | NoKaf | NoShin;
     static const StrippedPrefix Stripped[] = {
         {PrefixBet, NoBet, AfterPreposition},
         {PrefixLamed, NoLamed, AfterPreposition},
         {PrefixVav, NoVav, NoVav},
-        {PrefixKaf, NoKaf, NominalOnly | NoKaf | NoVav},
+        {PrefixKafShin, NoKaf | NoShin, AfterConjunction},
+        {PrefixKaf, NoKaf, NominalOnly | NoKaf | NoVav | NoShin},
+        {PrefixMemShin, NoMem | NoShin, AfterConjunction | NoMem},
         {PrefixMem, NoMem, AfterPreposition},
+        {PrefixLamedKafShin, NoLamed | NoKaf | NoShin, AfterConjunction | NoLamed},
         {PrefixShin, NoShin, NoShin | NoVav},
     };
-    if (word.isEmpty())
-        return;
     for (const StrippedPrefix &p : Stripped) {
-        if (word.front() != PrefixLetters[p.prefix].letter || (flags & p.blockedBy))
+        const QStringView letters(PrefixWords[p.prefix].letters);
+        if (word.size() <= letters.size() || !word.startsWith(letters) || (flags & p.blockedBy))
             continue;
-        const QList<Reading> rest = analyse(word.mid(1), flags | p.restFlags);
+        const QList<Reading> rest = analyse(word.mid(letters.size()), flags | p.restFlags);
         for (const Reading &r : rest)
             readings.append(Reading{m_prefixes[p.prefix]} + r);
     }

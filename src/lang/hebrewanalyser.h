@@ -47,7 +47,21 @@ public:
     const QList<PhraseMatch> &phrases() const { return m_phrases; }
 
 private:
-    enum Prefix { PrefixHe, PrefixBet, PrefixVav, PrefixKaf, PrefixLamed, PrefixMem, PrefixShin, PrefixCount };
+    // the prefix letters, then the conjunctions written as prefixes: כש
+    // "when", מש "since", לכש "when (later)"
+    enum Prefix {
+        PrefixHe,
+        PrefixBet,
+        PrefixVav,
+        PrefixKaf,
+        PrefixLamed,
+        PrefixMem,
+        PrefixShin,
+        PrefixKafShin,
+        PrefixMemShin,
+        PrefixLamedKafShin,
+        PrefixCount
+    };
 
     void buildIndex();
     void insert(const QString &key, const Entry &entry, int code);

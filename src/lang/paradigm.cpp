@@ -5,12 +5,14 @@
 
 #include "conjugation.h"
 #include "grammarcode.h"
-#include "hebrewletters.h"
 #include "hebrewtext.h"
 
+#include <QSet>
+
+#include <array>
+
 using namespace GrammarCode;
-using namespace HebrewLetter;
-using HebrewText::medialForm;
+using Conjugation::Verb;
 
 namespace {
 
@@ -28,245 +30,583 @@ constexpr int FutureCodes[] = {Future | FirstPerson | Singular, Future | SecondP
     Future | ThirdPerson | Plural};
 constexpr int ImperativeCodes[] = {Imperative | MasculineSingular, Imperative | FeminineSingular, Imperative | Plural};
 
-struct Stems
+// The letters the patterns add.
+const QString Alef = QStringLiteral("\u05D0");
+const QString He = QStringLiteral("\u05D4");
+const QString Vav = QStringLiteral("\u05D5");
+const QString Yod = QStringLiteral("\u05D9");
+const QString Lamed = QStringLiteral("\u05DC");
+const QString Mem = QStringLiteral("\u05DE");
+const QString Nun = QStringLiteral("\u05E0");
+const QString Tav = QStringLiteral("\u05EA");
+
+// The letters are given medial, so no string is made to compare them.
+bool isRoot(const QString &root, QStringView letters)
 {
-    QString word; // unpointed
-    QString stem; // last letter medial
-    QString yodStem;
-    QString tavStem;
-    QString bareStem;
-    bool lamedHe = false;
+    return root == letters;
+}
+
+// What the pa'al of some roots does that their letters do not tell; a root
+// the table does not name follows its letters alone.
+enum PaalTrait : quint16 {
+    // the future takes -a- though no guttural asks for it (יִגְדַּל, יִלְמַד), or
+    // -o- though one does (יִדְחֹף)
+    AFuture = 0x1,
+    OFuture = 0x2,
+    // the alef goes quiet in the future: אוֹכַל, יֹאכַל; the imperative in -o- (אֱכֹל)
+    QuietAlef = 0x4,
+    ImperativeInO = 0x8,
+    // the nun assimilates in the future: יִפֹּל, יִסַּע; the younger verbs keep it (יִנְשֹׁם)
+    AssimilatingNun = 0x10,
+    // the yod assimilates like a nun: יִצֹּר, צֹר
+    AssimilatingYod = 0x20,
+    // the yod goes in the future and imperative: יֵשֵׁב, שֵׁב, לָשֶׁבֶת (and הלך with them)
+    Yeshev = 0x40,
+    // a verb of state: the present is the past's form (גָּדֵל, יָשֵׁן)
+    Stative = 0x80,
+    // the imperative drops the yod (שַׁן), or says -a- after a future in -o- (דְּחַף)
+    ImperativeWithoutYod = 0x100,
+    ImperativeInA = 0x200,
+    // the infinitive says -a- (לִשְׁכַּב), or ends in tav without the nun (לָגַעַת)
+    InfinitiveInA = 0x400,
+    InfinitiveInTav = 0x800,
 };
 
-// The stems of a verb; for a verb whose third root letter is he (lamed-he)
-// they end in he, yod, tav and nothing.
-Stems stemsOf(const QString &word)
+quint16 paalTraits(const QString &root)
 {
-    Stems s;
-    s.word = HebrewText::unpointed(word);
-    s.stem = medialForm(s.word);
-    s.yodStem = s.tavStem = s.bareStem = s.stem;
-    s.lamedHe = s.stem.endsWith(He);
-    if (s.lamedHe) {
-        s.yodStem.back() = Yod;
-        s.tavStem.back() = Tav;
-        s.bareStem.chop(1);
+    static const QHash<QString, quint16> traits = [] {
+        QHash<QString, quint16> table;
+        auto mark = [&table](std::initializer_list<const char16_t *> roots, quint16 trait) {
+            for (const char16_t *root : roots)
+                table[HebrewText::medialForm(QString::fromUtf16(root))] |= trait;
+        };
+        mark({u"גבר", u"גדל", u"גדש", u"דבק", u"זקן", u"חדל", u"חסר", u"חפץ", u"חרד", u"לבש", u"למד", u"צדק", u"קדם",
+                 u"קדר", u"קטן", u"קרב", u"רכב", u"רקב", u"שכב", u"שמן", u"בגר", u"שכך", u"חשך", u"ישן", u"יבש", u"ירש",
+                 u"ירא", u"נתן"},
+            AFuture);
+        mark({u"דחף", u"אסף", u"ארז", u"אזר", u"אגר"}, OFuture);
+        mark({u"אכל", u"אמר", u"אהב", u"אבד", u"אבה", u"אפה"}, QuietAlef);
+        mark({u"אכל", u"אמר"}, ImperativeInO);
+        mark({u"נפל", u"נסע", u"נגע", u"נשא", u"נשק", u"נשך", u"נטש", u"נטל", u"נזל", u"נטע", u"נמס", u"נקב", u"נדר",
+                 u"נפח", u"נשב", u"נכח", u"נבל", u"נגח", u"נטר", u"נתן"},
+            AssimilatingNun);
+        mark({u"יצר", u"יצק", u"יצת"}, AssimilatingYod);
+        mark({u"ישב", u"ירד", u"ידע", u"יצא", u"ילד", u"הלך"}, Yeshev);
+        mark({u"גדל", u"זקן", u"ישן", u"קטן", u"כבד", u"חסר", u"חפץ", u"שמח", u"רעב", u"צמא", u"שבע", u"יבש"}, Stative);
+        mark({u"ישן", u"ירש"}, ImperativeWithoutYod);
+        mark({u"דחף"}, ImperativeInA);
+        mark({u"שכב", u"רכב"}, InfinitiveInA);
+        mark({u"נגע", u"נשא"}, InfinitiveInTav);
+        return table;
+    }();
+    return traits.value(root);
+}
+
+bool isGuttural(QChar c)
+{
+    return c == QChar(0x05D0) || c == QChar(0x05D4) || c == QChar(0x05D7) || c == QChar(0x05E2);
+}
+
+// A suffix that begins with the letter the stem ends in shares it: מַתִּי, הִזְמַנּוּ.
+QString join(const QString &stem, const QString &suffix)
+{
+    if (!stem.isEmpty() && !suffix.isEmpty() && stem.back() == suffix.front()
+        && (stem.back() == Tav.front() || stem.back() == Nun.front()))
+        return stem + QStringView(suffix).mid(1);
+    return stem + suffix;
+}
+
+// A doubled vav or yod of the stem takes no third from an ending or a
+// prefix: צִוּוּ written ציוו, יְיַבֵּשׁ written ייבש.
+void removeTripleLetters(QString &s)
+{
+    for (qsizetype i = 2; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if ((c == Vav.front() || c == Yod.front()) && s.at(i - 1) == c && s.at(i - 2) == c)
+            s.remove(i--, 1);
     }
-    return s;
 }
 
-QString final(const QString &s)
+QString chopped(const QString &s)
 {
-    return HebrewText::finalForm(s);
+    return s.chopped(1);
 }
 
-QString withoutFinalHe(QString s)
-{
-    if (s.endsWith(He))
-        s.chop(1);
-    return s;
-}
-
-QString withoutFirst(const QString &s)
-{
-    return s.mid(1);
-}
-
-// The 1pl ending: a stem ending in nun takes only vav (נתנו, not נתננו).
-QString firstPluralPast(const QString &stem)
-{
-    if (stem.endsWith(Nun))
-        return stem + Vav;
-    return stem + Nun + Vav;
-}
-
-class FormList
+// Every slot of a paradigm, as plain medial text; an empty slot is no form.
+class Slots
 {
 public:
-    void add(const int *codes, std::initializer_list<QString> texts)
+    // the past on a stem for the endings in a consonant and one for those in a vowel
+    void past(const QString &consonantStem, const QString &vowelStem)
     {
-        for (const QString &text : texts)
-            m_forms.append({*codes++, text});
+        const QString &c = consonantStem;
+        m_past = {join(c, Tav + Yod), join(c, Tav), vowelStem + He, join(c, Nun + Vav), join(c, Tav + Mem),
+            join(c, Tav + Nun), vowelStem + Vav};
     }
-
-    void commonPast(const Stems &s)
+    // the past of a verb whose third letter is he, on the stem before it
+    void pastLamedHe(const QString &x)
     {
-        const QString &y = s.yodStem;
-        add(PastCodes,
-            {y + Tav + Yod, y + Tav, s.tavStem + He, firstPluralPast(y), y + Tav + FinalMem, y + Tav + FinalNun,
-                s.bareStem + Vav});
+        // a yod of the root before the tav is a consonant, written twice: נִהְיְתָה, הָיְתָה
+        const bool consonantYod = x.endsWith(Yod) && !x.chopped(1).endsWith(Yod);
+        m_past = {x + Yod + Tav + Yod, x + Yod + Tav, x + (consonantYod ? Yod : QString()) + Tav + He,
+            x + Yod + Nun + Vav, x + Yod + Tav + Mem, x + Yod + Tav + Nun, x + Vav};
     }
-
-    // present of the patterns whose feminine ends in tav, or in he for lamed-he verbs
-    void present(const QString &p, bool lamedHe)
+    void setPast(int slot, const QString &form) { m_past[slot] = form; }
+    void present(const QString &ms, const QString &fs, const QString &pluralStem)
     {
-        const QString feminine = p + (lamedHe ? He : Tav);
-        add(PresentCodes, {lamedHe ? feminine : final(p), feminine, p + Yod + FinalMem, p + Vav + Tav});
+        m_present = {ms, fs, pluralStem + Yod + Mem, pluralStem + Vav + Tav};
     }
-
-    // future: 1sg, then the prefixed forms on the final-form base f and the
-    // suffixed forms on base b
-    void future(const QString &firstSingular, const QString &f, const QString &b)
+    // the present whose feminine adds tav to the masculine
+    void presentInTav(const QString &ms) { present(ms, ms + Tav, ms); }
+    // future: 1sg, then the prefixes (with `between` after them) on the
+    // stem, and on suffixStem before the endings yod and vav
+    void future(const QString &first, const QString &between, const QString &stem, const QString &suffixStem)
     {
-        add(FutureCodes,
-            {firstSingular, Tav + f, Tav + b + Yod, Yod + f, Tav + f, Nun + f, Tav + b + Vav, Yod + b + Vav});
+        m_future = {first, Tav + between + stem, Tav + between + suffixStem + Yod, Yod + between + stem,
+            Tav + between + stem, Nun + between + stem, Tav + between + suffixStem + Vav,
+            Yod + between + suffixStem + Vav};
     }
-
-    void imperative(const QString &masculine, const QString &base)
+    void imperative(const QString &ms, const QString &suffixStem)
     {
-        add(ImperativeCodes, {masculine, base + Yod, base + Vav});
+        m_imperative = {ms, suffixStem + Yod, suffixStem + Vav};
     }
+    void dropPresent() { m_present = {}; }
+    void dropFuture() { m_future = {}; }
+    void dropImperative() { m_imperative = {}; }
 
-    QList<Paradigm::Form> take() { return std::move(m_forms); }
+    // The forms, final letters made final; the slots are empty after.
+    QList<Paradigm::Form> take()
+    {
+        QList<Paradigm::Form> out;
+        out.reserve(qsizetype(m_past.size() + m_present.size() + m_future.size() + m_imperative.size()));
+        add(out, PastCodes, m_past);
+        add(out, PresentCodes, m_present);
+        add(out, FutureCodes, m_future);
+        add(out, ImperativeCodes, m_imperative);
+        return out;
+    }
 
 private:
-    QList<Paradigm::Form> m_forms;
+    template <size_t N> static void add(QList<Paradigm::Form> &out, const int *codes, std::array<QString, N> &texts)
+    {
+        for (QString &text : texts) {
+            const int code = *codes++;
+            if (text.isEmpty())
+                continue;
+            // the slot owns its text alone: it is changed in place
+            QString form = std::move(text);
+            removeTripleLetters(form);
+            HebrewText::makeFinal(form);
+            out.append({code, std::move(form)});
+        }
+    }
+
+    // fixed slots: a paradigm makes no lists on the way
+    std::array<QString, 7> m_past;
+    std::array<QString, 4> m_present;
+    std::array<QString, 8> m_future;
+    std::array<QString, 3> m_imperative;
 };
 
-QList<Paradigm::Form> paal(const Stems &s)
+// The letters of a triliteral root.
+struct Root
 {
-    FormList forms;
-    forms.commonPast(s);
+    QChar r1, r2, r3;
+    explicit Root(const QString &root)
+        : r1(root.at(0))
+        , r2(root.at(1))
+        , r3(root.size() > 2 ? root.at(2) : QChar())
+    { }
+};
 
-    QString p = s.bareStem;
-    const bool longStem = s.stem.size() > 2;
-    if (longStem)
-        p.insert(1, Vav);
-    const QString feminine = p + (s.lamedHe || !longStem ? He : Tav);
-    forms.add(PresentCodes, {s.lamedHe ? feminine : final(p), feminine, p + Yod + FinalMem, p + Vav + Tav});
+// A guttural second or third letter asks for -a- in the future: יִשְׁאַל, יִשְׁמַע.
+bool isAFuture(const Root &r, quint16 traits)
+{
+    if (traits & OFuture)
+        return false;
+    return (traits & AFuture) || isGuttural(r.r2) || r.r3 == QChar(0x05D7) || r.r3 == QChar(0x05E2)
+        || r.r3 == Alef.front();
+}
 
-    QString a = s.stem;
-    if (!a.isEmpty() && !a.endsWith(Ayin) && !a.endsWith(He) && !a.startsWith(Alef))
-        a.insert(a.size() - 1, Vav);
-    const QString fa = final(a);
-    QString b = withoutFinalHe(s.stem);
-    if (b.size() == 2)
-        b.insert(1, Vav);
-    QString first = fa;
-    if (s.stem.startsWith(Alef))
-        first.insert(1, Vav);
+QString paalInfinitive(const Verb &v)
+{
+    const QString &root = v.root;
+    const Root r(root);
+    if (isRoot(root, u"\u05E0\u05EA\u05E0")) // נתן: לָתֵת
+        return Lamed + Tav + Tav;
+    if (isRoot(root, u"\u05DC\u05E7\u05D7")) // לקח: לָקַחַת
+        return Lamed + r.r2 + r.r3 + Tav;
+    if (r.r3 == He.front())
+        return Lamed + r.r1 + r.r2 + Vav + Tav;
+    if (r.r2 == Vav.front() || r.r2 == Yod.front())
+        return Lamed + root;
+    const quint16 traits = paalTraits(root);
+    if (traits & (Yeshev | InfinitiveInTav))
+        return Lamed + r.r2 + r.r3 + Tav;
+    if (traits & InfinitiveInA)
+        return Lamed + root;
+    return Lamed + r.r1 + r.r2 + Vav + r.r3;
+}
+
+Slots paalLamedHe(const Verb &v, const Root &r)
+{
+    Slots s;
+    const QString x = r.r1 + r.r2;
+    s.pastLamedHe(x);
+    const QString present = r.r1 + Vav + r.r2;
+    s.present(present + He, present + He, present);
+    if (isRoot(v.root, u"\u05D4\u05D9\u05D4")) // היה has no present
+        s.dropPresent();
+    s.future(Alef + x + He, QString(), x + He, x);
+    s.imperative(x + He, x);
+    return s;
+}
+
+// hollow: קם, שם, בא
+Slots paalHollow(const Verb &v)
+{
+    Slots s;
+    s.past(v.past, v.past);
+    s.present(v.past, v.past + He, v.past);
+    s.future(Alef + v.root, QString(), v.root, v.root);
+    s.imperative(v.root, v.root);
+    return s;
+}
+
+// יָכֹל: past on יכול, future on וכל, no imperative
+Slots paalYakhol(const Verb &v, const Root &r)
+{
+    Slots s;
+    const QString yakhol = r.r1 + r.r2 + Vav + r.r3;
+    s.past(yakhol, v.root);
+    s.present(yakhol, yakhol + He, yakhol);
+    const QString stem = Vav + r.r2 + r.r3;
+    s.future(Alef + stem, QString(), stem, stem);
+    return s;
+}
+
+void paalFuture(Slots &s, const QString &root, const Root &r, quint16 traits)
+{
+    const QString last = r.r2 + r.r3;
+    const bool aFuture = isAFuture(r, traits);
+    if ((traits & AssimilatingNun) && aFuture) {
+        // the first letter assimilates: אֶסַּע, תִּסַּע, סַע
+        s.future(Alef + last, Yod, last, last);
+        s.imperative(last, last);
+    } else if (traits & (AssimilatingNun | AssimilatingYod)) {
+        // אֶפֹּל, תִּפֹּל, נְפֹל; אֶצֹּר, צֹר
+        const QString stem = r.r2 + Vav + r.r3;
+        s.future(Alef + stem, Yod, stem, last);
+        if (traits & AssimilatingNun)
+            s.imperative(Nun + stem, Nun + last);
+        else
+            s.imperative(stem, last);
+    } else if (traits & Yeshev) {
+        s.future(Alef + last, QString(), last, last);
+        s.imperative(last, last);
+    } else if (traits & QuietAlef) {
+        s.future(Alef + Vav + last, QString(), root, root);
+        s.imperative(traits & ImperativeInO ? r.r1 + r.r2 + Vav + r.r3 : root, root);
+    } else if (aFuture) {
+        s.future(Alef + root, QString(), root, root);
+        if (traits & ImperativeWithoutYod)
+            s.imperative(last, last);
+        else
+            s.imperative(root, root);
+    } else {
+        const QString stem = r.r1 + r.r2 + Vav + r.r3;
+        s.future(Alef + stem, QString(), stem, root);
+        s.imperative(traits & ImperativeInA ? root : stem, root);
+    }
+}
+
+Slots paal(const Verb &v)
+{
+    const QString &root = v.root;
+    const Root r(root);
+    if (r.r3 == He.front())
+        return paalLamedHe(v, r);
+    if (r.r2 == Vav.front() || r.r2 == Yod.front())
+        return paalHollow(v);
+    if (isRoot(root, u"\u05D9\u05DB\u05DC")) // יכל
+        return paalYakhol(v, r);
+    const quint16 traits = paalTraits(root);
+    Slots s;
+    s.past(root, root);
+    if (isRoot(root, u"\u05E0\u05EA\u05E0")) {
+        // נתן: its nun goes into the tav of the ending, נָתַתִּי
+        const QString natat = r.r1 + r.r2 + Tav;
+        s.setPast(0, natat + Yod);
+        s.setPast(1, natat);
+        s.setPast(4, natat + Mem);
+        s.setPast(5, natat + Nun);
+    }
+    if (traits & Stative)
+        s.present(root, root + He, root);
     else
-        first.prepend(Alef);
-    forms.future(first, fa, b);
-    forms.imperative(fa, b);
-    return forms.take();
+        s.presentInTav(r.r1 + Vav + r.r2 + r.r3);
+    // לקח goes with the nun verbs: אֶקַּח, יִקַּח, קַח
+    paalFuture(s, root, r, isRoot(root, u"\u05DC\u05E7\u05D7") ? traits | AssimilatingNun : traits);
+    return s;
 }
 
-QList<Paradigm::Form> piel(const Stems &s)
+// The stem of pi'el after a prefix: a consonantal vav or yod of the root
+// is written twice (מְקַוֶּה → מקווה, מְוַתֵּר → מוותר).
+QString pielStem(const QString &root)
 {
-    FormList forms;
-    forms.commonPast(s);
-
-    QString base = s.stem;
-    if (base.size() > 1 && base[1] == Yod && (base.size() < 3 || base[2] != Yod))
-        base.remove(1, 1);
-    if (base.startsWith(Vav))
-        base.prepend(Vav);
-
-    QString m = Mem + base;
-    const QString feminine = m.endsWith(He) ? m : m + Tav;
-    const QString masculine = s.bareStem == s.stem ? final(m) : feminine;
-    m = withoutFinalHe(m);
-    forms.add(PresentCodes, {masculine, feminine, m + Yod + FinalMem, m + Vav + Tav});
-
-    const QString fs = final(base);
-    const QString b = withoutFinalHe(base);
-    forms.future(Alef + fs, fs, b);
-    forms.imperative(fs, b);
-    return forms.take();
+    QString stem = root;
+    if (root.size() == 3 && (root[1] == Vav.front() || root[1] == Yod.front()))
+        stem.insert(1, root[1]);
+    if (stem.startsWith(Vav) || stem.startsWith(Yod))
+        stem.prepend(stem.front());
+    return stem;
 }
 
-QList<Paradigm::Form> hifil(const Stems &s)
+QString pielBare(const QString &root)
 {
-    QString w = s.stem;
-    const QString r = withoutFirst(s.word);
-    const QString rm = medialForm(r);
-
-    const QString feminine3 = w + He;
-    const QString plural3 = w + Vav;
-    if (w.size() >= 2)
-        w.remove(w.size() - 2, 1); // the yod of the pattern
-    FormList forms;
-    forms.add(
-        PastCodes, {w + Tav + Yod, w + Tav, feminine3, w + Nun + Vav, w + Tav + FinalMem, w + Tav + FinalNun, plural3});
-
-    QString masculine = s.word;
-    if (!masculine.isEmpty())
-        masculine[0] = Mem;
-    const QString m = withoutFinalHe(medialForm(masculine));
-    forms.add(PresentCodes, {masculine, m + He, m + Yod + FinalMem, m + Vav + Tav});
-
-    forms.future(Alef + r, r, rm);
-    forms.imperative(final(w), He + rm);
-    return forms.take();
+    QString stem = root;
+    if (root.size() == 3 && (root[1] == Vav.front() || root[1] == Yod.front()))
+        stem.insert(1, root[1]);
+    return stem;
 }
 
-QList<Paradigm::Form> hitpael(const Stems &s)
+Slots piel(const Verb &v)
 {
-    FormList forms;
-    forms.commonPast(s);
-
-    QString p = s.bareStem;
-    if (!p.isEmpty())
-        p[0] = Mem;
-    forms.present(p, s.lamedHe);
-
-    QString b = withoutFirst(s.stem);
-    const QString f = final(b);
-    b = withoutFinalHe(b);
-    forms.future(Alef + f, f, b);
-    forms.imperative(He + f, He + b);
-    return forms.take();
+    const QString stem = pielStem(v.root);
+    const QString bare = pielBare(v.root);
+    Slots s;
+    if (v.root.size() == 3 && v.root.endsWith(He)) {
+        s.pastLamedHe(chopped(v.past));
+        s.present(Mem + stem, Mem + stem, Mem + chopped(stem));
+        s.future(Alef + stem, QString(), stem, chopped(stem));
+        s.imperative(bare, chopped(bare));
+        return s;
+    }
+    s.past(v.past, v.past);
+    s.presentInTav(Mem + stem);
+    s.future(Alef + stem, QString(), stem, stem);
+    s.imperative(bare, bare);
+    return s;
 }
 
-QList<Paradigm::Form> hufal(const Stems &s)
+QString pielInfinitive(const Verb &v)
 {
-    const QString &s1 = s.stem;
-    const QString m = withoutFirst(s.word);
-    const QString mm = medialForm(m);
-    FormList forms;
-    forms.add(PastCodes,
-        {s1 + Tav + Yod, s1 + Tav, s1 + He, firstPluralPast(s1), s1 + Tav + FinalMem, s1 + Tav + FinalNun, s1 + Vav});
-    forms.add(PresentCodes, {Mem + m, Mem + mm + Tav, Mem + mm + Yod + FinalMem, Mem + mm + Vav + Tav});
-    forms.future(Alef + m, m, mm);
-    return forms.take();
+    const QString stem = pielStem(v.root);
+    if (v.root.size() == 3 && v.root.endsWith(He))
+        return Lamed + chopped(stem) + Vav + Tav;
+    return Lamed + stem;
 }
 
-QList<Paradigm::Form> pual(const Stems &s)
+Slots pual(const Verb &v)
 {
-    FormList forms;
-    forms.commonPast(s);
-    forms.present(Mem + s.bareStem, s.lamedHe);
-    const QString f = final(s.stem);
-    forms.future(Alef + f, f, s.stem);
-    return forms.take();
+    const QString &p = v.past;
+    Slots s;
+    if (p.endsWith(He)) {
+        s.pastLamedHe(chopped(p));
+        s.present(Mem + p, Mem + p, Mem + chopped(p));
+        s.future(Alef + p, QString(), p, chopped(p));
+    } else {
+        s.past(p, p);
+        s.presentInTav(Mem + p);
+        s.future(Alef + p, QString(), p, p);
+    }
+    return s;
 }
 
-QList<Paradigm::Form> nifal(const Stems &s)
+// The hif'il past read as he, the letters before the pattern's yod and the
+// last letter: הִזְמִין is ה זמ י ן, הֵקִים ה ק י ם.
+struct HifilParts
 {
-    FormList forms;
-    forms.commonPast(s);
-    forms.present(s.bareStem, s.lamedHe);
-    const QString y = Yod + withoutFirst(s.bareStem);
-    const QString f = final(y);
-    forms.future(Alef + f, f, y);
-    forms.imperative(He + f, He + y);
-    return forms.take();
+    enum Kind { Regular, LamedHe, Geminate } kind;
+    QString x;
+    QString y;
+};
+
+HifilParts hifilParts(const QString &p)
+{
+    if (p.endsWith(He))
+        return {HifilParts::LamedHe, p.mid(1, p.size() - 2), QString()};
+    if (p.size() == 3)
+        return {HifilParts::Geminate, p.mid(1, 1), p.mid(2)};
+    return {HifilParts::Regular, p.mid(1, p.size() - 3), p.right(1)};
+}
+
+Slots hifil(const Verb &v)
+{
+    const QString &p = v.past;
+    const HifilParts h = hifilParts(p);
+    Slots s;
+    switch (h.kind) {
+    case HifilParts::LamedHe:
+        s.pastLamedHe(He + h.x);
+        s.present(Mem + h.x + He, Mem + h.x + He, Mem + h.x);
+        s.future(Alef + h.x + He, QString(), h.x + He, h.x);
+        s.imperative(He + h.x + He, He + h.x);
+        break;
+    case HifilParts::Geminate:
+        // הֵגֵן, מֵגֵן, יָגֵן
+        s.past(p, p);
+        s.present(Mem + h.x + h.y, Mem + h.x + h.y + He, Mem + h.x + h.y);
+        s.future(Alef + h.x + h.y, QString(), h.x + h.y, h.x + h.y);
+        s.imperative(p, p);
+        break;
+    case HifilParts::Regular: {
+        const QString stem = h.x + Yod + h.y;
+        s.past(He + h.x + h.y, p);
+        s.present(Mem + stem, Mem + stem + He, Mem + stem);
+        s.future(Alef + stem, QString(), stem, stem);
+        s.imperative(He + h.x + h.y, p);
+        break;
+    }
+    }
+    return s;
+}
+
+QString hifilInfinitive(const Verb &v)
+{
+    const HifilParts h = hifilParts(v.past);
+    if (h.kind == HifilParts::LamedHe)
+        return Lamed + He + h.x + Vav + Tav;
+    return Lamed + v.past;
+}
+
+Slots hufal(const Verb &v)
+{
+    const QString &p = v.past;
+    const QString rest = p.mid(2);
+    Slots s;
+    if (p.endsWith(He)) {
+        s.pastLamedHe(chopped(p));
+        s.present(Mem + Vav + rest, Mem + Vav + rest, Mem + Vav + chopped(rest));
+        s.future(Alef + Vav + rest, QString(), Vav + rest, Vav + chopped(rest));
+    } else {
+        s.past(p, p);
+        s.presentInTav(Mem + Vav + rest);
+        s.future(Alef + Vav + rest, QString(), Vav + rest, Vav + rest);
+    }
+    return s;
+}
+
+Slots hitpael(const Verb &v)
+{
+    const QString &p = v.past;
+    const QString b = p.mid(1);
+    Slots s;
+    if (p.endsWith(He)) {
+        s.pastLamedHe(chopped(p));
+        s.present(Mem + b, Mem + b, Mem + chopped(b));
+        s.future(Alef + b, QString(), b, chopped(b));
+        s.imperative(p, chopped(p));
+    } else {
+        s.past(p, p);
+        s.presentInTav(Mem + b);
+        s.future(Alef + b, QString(), b, b);
+        s.imperative(p, p);
+    }
+    return s;
+}
+
+QString hitpaelInfinitive(const Verb &v)
+{
+    if (v.past.endsWith(He))
+        return Lamed + chopped(v.past) + Vav + Tav;
+    return Lamed + v.past;
+}
+
+// The nif'al stem after its he and the future's prefixes: a yod-first
+// root gets its vav back, doubled (יִוָּלֵד), a nun-first root its nun.
+QString nifalStem(const Verb &v)
+{
+    const QString &p = v.past;
+    if (p.size() == 4 && p[1] == Vav.front())
+        return Vav + Vav + p.mid(2);
+    if (p.size() == 4 && p[1] == Yod.front())
+        return Nun + p.mid(2);
+    return p.mid(1);
+}
+
+Slots nifal(const Verb &v)
+{
+    const QString &p = v.past;
+    const QString q = nifalStem(v);
+    if (isRoot(v.root, u"\u05E0\u05D2\u05E9")) {
+        // נִגַּשׁ borrows its future from pa'al: אֶגַּשׁ, יִגַּשׁ, גַּשׁ
+        const QString last = q.mid(1);
+        Slots s;
+        s.past(p, p);
+        s.presentInTav(p);
+        s.future(Alef + last, Yod, last, last);
+        s.imperative(last, last);
+        return s;
+    }
+    // a guttural, resh or vav after the prefix takes the yod in the 1sg too: איאסף, אירגע, איוולד
+    const QChar after = q.front();
+    const QString first = isGuttural(after) || after == QChar(0x05E8) || after == Vav.front() ? Alef + Yod : Alef;
+    Slots s;
+    if (p.endsWith(He)) {
+        const QString x = chopped(p);
+        s.pastLamedHe(x);
+        s.present(p, x + Yod + Tav, x);
+        s.future(first + q, Yod, q, chopped(q));
+        s.imperative(He + Yod + q, He + Yod + chopped(q));
+    } else {
+        s.past(p, p);
+        s.presentInTav(p);
+        s.future(first + q, Yod, q, q);
+        s.imperative(He + Yod + q, He + Yod + q);
+    }
+    // נִהְיָה has a past and a present only
+    if (isRoot(v.root, u"\u05D4\u05D9\u05D4")) {
+        s.dropFuture();
+        s.dropImperative();
+    }
+    return s;
+}
+
+QString nifalInfinitive(const Verb &v)
+{
+    if (isRoot(v.root, u"\u05D4\u05D9\u05D4"))
+        return QString();
+    if (isRoot(v.root, u"\u05E0\u05D2\u05E9"))
+        return Lamed + v.past.mid(2) + Tav;
+    const QString q = nifalStem(v);
+    if (v.past.endsWith(He))
+        return Lamed + He + Yod + chopped(q) + Vav + Tav;
+    return Lamed + He + Yod + q;
 }
 
 } // namespace
 
-QList<Paradigm::Form> Paradigm::generate(const QString &word, int binyan)
+QList<Paradigm::Form> Paradigm::generate(const Verb &verb)
 {
-    const Stems stems = stemsOf(word);
-    switch (binyan) {
-    case Conjugation::Paal: return paal(stems);
-    case Conjugation::Piel: return piel(stems);
-    case Conjugation::Hifil: return hifil(stems);
-    case Conjugation::Hitpael: return hitpael(stems);
-    case Conjugation::Hufal: return hufal(stems);
-    case Conjugation::Pual: return pual(stems);
-    case Conjugation::Nifal: return nifal(stems);
+    if (verb.root.size() < 2)
+        return {};
+    switch (verb.binyan) {
+    case Conjugation::Paal: return paal(verb).take();
+    case Conjugation::Piel: return piel(verb).take();
+    case Conjugation::Hifil: return hifil(verb).take();
+    case Conjugation::Hitpael: return hitpael(verb).take();
+    case Conjugation::Hufal: return hufal(verb).take();
+    case Conjugation::Pual: return pual(verb).take();
+    case Conjugation::Nifal: return nifal(verb).take();
     default: return {};
     }
+}
+
+QString Paradigm::infinitive(const Verb &verb)
+{
+    if (verb.root.size() < 2)
+        return QString();
+    QString text;
+    switch (verb.binyan) {
+    case Conjugation::Paal: text = isRoot(verb.root, u"\u05D9\u05DB\u05DC") ? QString() : paalInfinitive(verb); break;
+    case Conjugation::Piel: text = pielInfinitive(verb); break;
+    case Conjugation::Hifil: text = hifilInfinitive(verb); break;
+    case Conjugation::Hitpael: text = hitpaelInfinitive(verb); break;
+    case Conjugation::Nifal: text = nifalInfinitive(verb); break;
+    default: break;
+    }
+    removeTripleLetters(text);
+    HebrewText::makeFinal(text);
+    return text;
 }

@@ -3,13 +3,18 @@
 #include <QList>
 #include <QString>
 
-// The generated forms of one Hebrew verb in one binyan: consonantal forms
-// (no points) built from the dictionary form by the letter rules of the
-// binyan, in the order they go into the form index: past (1sg, 2sg, 3sg f,
-// 1pl, 2pl m, 2pl f, 3pl), present (m.sg, f.sg, m.pl, f.pl), future (1sg,
-// 2sg m, 2sg f, 3sg m, 3sg f, 1pl, 2pl, 3pl) and imperative (sg m, sg f, pl;
-// none for Hufal and Pual). The rules are those of a learner's table and
-// are not checked against real usage.
+namespace Conjugation {
+struct Verb;
+}
+
+// The generated forms of one Hebrew verb: unpointed, in the full spelling
+// of the Academy's rules, built from its root by the patterns of its
+// binyan and root class (strong and guttural roots, I-nun, I-yod, I-aleph,
+// hollow, geminate, III-he, III-aleph, four letters, and the common
+// irregular verbs). In the order they go into the form index: past (1sg,
+// 2sg, 3sg f, 1pl, 2pl m, 2pl f, 3pl), present (m.sg, f.sg, m.pl, f.pl),
+// future (1sg, 2sg m, 2sg f, 3sg m, 3sg f, 1pl, 2pl, 3pl) and imperative
+// (sg m, sg f, pl; none in the passive binyanim).
 class Paradigm
 {
 public:
@@ -19,6 +24,9 @@ public:
         QString text;
     };
 
-    // Forms of a verb (pointed or not) for binyan 1..7; empty otherwise.
-    static QList<Form> generate(const QString &word, int binyan);
+    // The forms of a verb of a known binyan; empty otherwise.
+    static QList<Form> generate(const Conjugation::Verb &verb);
+    // The infinitive with its lamed; empty for pu'al and huf'al, which
+    // have none.
+    static QString infinitive(const Conjugation::Verb &verb);
 };

@@ -102,6 +102,10 @@
         <source>Imperative</source>
         <translation>Befehlsform</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
 </context>
 <context>
     <name>DataDirectory</name>

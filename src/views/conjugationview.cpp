@@ -117,7 +117,11 @@ QString ConjugationView::binyan() const
 
 void ConjugationView::setEntry(const Entry &verb)
 {
-    m_binyan->setText(Conjugation::binyanName(Conjugation::detectBinyan(verb.word())));
+    const Conjugation::Verb read = Conjugation::readVerb(verb);
+    // letters that fit two binyanim, with nothing to tell them apart, say so
+    m_binyan->setText(read.ambiguous
+            ? tr("%1 or %2").arg(Conjugation::binyanName(read.binyan), Conjugation::binyanName(read.otherBinyan))
+            : Conjugation::binyanName(read.binyan));
     for (const Paradigm::Form &form : Conjugation::verbForms(verb))
         placeForm(form.code, form.text, true);
 }

@@ -121,6 +121,13 @@ void TestHebrewAnalyser::analyse_data()
     QTest::newRow("no second vav") << u8("וובספר") << 0 << QStringList{u8("100:0:0:וובספר")};
     QTest::newRow("no vav after shin") << u8("שוספר") << 0 << QStringList{u8("100:0:0:שוספר")};
     QTest::newRow("no vav after kaf") << u8("כוספר") << 0 << QStringList{u8("100:0:0:כוספר")};
+    // the conjunctions written as prefixes take a verb
+    QTest::newRow("when and a verb") << u8("כשכתבתי") << 0 << QStringList{"7:0:0 + 2:10404:10"};
+    QTest::newRow("and when and a verb") << u8("וכשכתבתי") << 0 << QStringList{"7:0:3 + 7:0:0 + 2:10404:10"};
+    QTest::newRow("since and a verb") << u8("משכתבתי") << 0 << QStringList{"7:0:0 + 2:10404:10"};
+    QTest::newRow("when (later) and a verb") << u8("לכשיכתוב") << 0 << QStringList{"7:0:0 + 2:41005:10"};
+    QTest::newRow("when and the article") << u8("כשהספר") << 0 << QStringList{"7:0:0 + 8:0:1 + 1:5:11"};
+    QTest::newRow("no when after when") << u8("כשכשכתבתי") << 0 << QStringList{u8("100:0:0:כשכשכתבתי")};
     QTest::newRow("article on a noun") << u8("הספר") << 0 << QStringList{"8:0:1 + 1:5:11"};
     QTest::newRow("article on an adjective plural") << u8("הטובים") << 0 << QStringList{"8:0:1 + 3:9:13"};
     QTest::newRow("no article on a verb") << u8("הכתב") << 0 << QStringList{u8("100:0:0:הכתב")};

@@ -115,6 +115,7 @@ void TestPhraseTranslator::glossOfSampleSentences_data()
     // the present of a lamed-he verb is one form for both genders: two readings
     QTest::newRow("phrase and prefixed noun") << u8("בּוֹקֶר טוֹב! אֲנִי שׁוֹתֶה קָפֶה בַּבַּיִת.") << "Good morning !" + Rule + "I\ndrink / drink\ncoffee in house ." + Rule;
     QTest::newRow("plural noun, passive past, future") << u8("הַסְּפָרִים הוּדְפְּסוּ. נִיפָּגֵשׁ מָחָר") << "The books was printed ." + Rule + "Will meet tomorrow" + Rule;
+    QTest::newRow("when as a prefix, a weak verb") << u8("בבית וכשהלכנו נתתי") << "In house and went gave" + Rule;
 }
 // clang-format on
 

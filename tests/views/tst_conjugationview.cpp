@@ -71,7 +71,8 @@ void TestConjugationView::cellsFollowTheBinyan_data()
     QTest::addColumn<QString>("filled"); // x for a filled cell: past, future, present, imperative
     QTest::newRow("Hufal: no imperative") << QString::fromUtf8("הוּזְמַן") << "Hufal" << "xxxxxxxxx xxxxxxxxx xxxx ---";
     QTest::newRow("Pual: no imperative") << QString::fromUtf8("דּוּבַּר") << "Pual" << "xxxxxxxxx xxxxxxxxx xxxx ---";
-    QTest::newRow("unknown: the third persons of the past") << QString::fromUtf8("דִּבֵּר") << "unknown" << "---xx---- --------- ---- ---";
+    QTest::newRow("ambiguous letters say so") << QString::fromUtf8("ניגש") << "Nifal or Piel" << "xxxxxxxxx xxxxxxxxx xxxx xxx";
+    QTest::newRow("unknown: the third persons of the past") << QString::fromUtf8("ק") << "unknown" << "---xx---- --------- ---- ---";
 }
 // clang-format on
 
