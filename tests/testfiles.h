@@ -25,17 +25,17 @@ inline void writeFile(const QString &path, const QByteArray &data)
     file.write(data);
 }
 
-// A folder with these sample dictionaries of the build and a list of them.
+// A folder with these dictionaries of the tests and a list of them.
 inline void fillFolder(const QString &dir, const QStringList &files)
 {
     QDir().mkpath(dir);
     DictionaryList sample;
-    sample.load(QStringLiteral(VERBALON_BIN_DIR "/dicts.dic"));
+    sample.load(QStringLiteral(VERBALON_TEST_DATA_DIR "/dicts.dic"));
     DictionaryList list;
     list.setFileName(QDir(dir).filePath(QStringLiteral("dicts.dic")));
     for (const QString &file : files) {
         QFile::remove(QDir(dir).filePath(file));
-        QFile::copy(QStringLiteral(VERBALON_BIN_DIR "/") + file, QDir(dir).filePath(file));
+        QFile::copy(QStringLiteral(VERBALON_TEST_DATA_DIR "/") + file, QDir(dir).filePath(file));
         if (sample.containsFile(file))
             list.updateRecord(sample.record(sample.indexOfFile(file)));
     }

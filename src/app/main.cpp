@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <cstdio>
@@ -30,7 +31,8 @@ int main(int argc, char *argv[])
     installTranslations(&app, QLocale());
 
     QString error;
-    const QString dataDirectory = DataDirectory::locate(&error);
+    QStringList notes;
+    const QString dataDirectory = DataDirectory::locate(&error, &notes);
     if (dataDirectory.isEmpty()) {
         Prompt::inform(nullptr, QStringLiteral("Verbalon"), error);
         return 1;
@@ -40,6 +42,8 @@ int main(int argc, char *argv[])
     QSettings settings;
     window.restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
     window.show();
+    if (!notes.isEmpty())
+        window.statusBar()->showMessage(notes.join(u' '));
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
         [&window] { QSettings().setValue(QStringLiteral("window/geometry"), window.saveGeometry()); });
     // for the package check: start, show the window, end

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QSignalBlocker>
@@ -505,7 +506,25 @@ void MainWindow::helpAbout()
            "Farsi, Arabic and Russian.<br/><br/>Licence: GNU General Public License, version 3 or later."
            "<br/><br/>More info at: ")
                 .arg(QStringLiteral(VERBALON_VERSION))
-            + WebAddress);
+            + WebAddress + dataCredits());
+}
+
+// The attributions the bundled dictionary data asks for, as its credits
+// file gives them.
+QString MainWindow::dataCredits()
+{
+    QFile file(QStringLiteral(":/data/CREDITS"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QString credits;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.startsWith(QLatin1String("* ")))
+            credits += QStringLiteral("<li>%1</li>").arg(line.mid(2).toHtmlEscaped());
+    }
+    return QStringLiteral("<br/><br/>") + tr("The Hebrew dictionary is built from:")
+        + QStringLiteral("<ul>%1</ul>").arg(credits)
+        + tr("Its data is licensed under CC BY-SA 4.0 and the GNU AGPL "
+             "version 3 or later; see the CREDITS file of the data.");
 }
 
 void MainWindow::helpNoDicts()

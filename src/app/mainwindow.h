@@ -68,6 +68,7 @@ protected:
 
 private:
     void loadIcons();
+    static QString dataCredits();
     void createUi();
     void createMenus();
     void createToolBar();

@@ -1,6 +1,7 @@
 #include "datadirectory.h"
 
 #include "dictlog.h"
+#include "installedupgrade.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,14 +13,14 @@ namespace {
 const QString ListName = QStringLiteral("dicts.dic");
 }
 
-QString DataDirectory::locate(QString *error)
+QString DataDirectory::locate(QString *error, QStringList *notes)
 {
     return locate(QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), installedData(), error);
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), installedData(), error, notes);
 }
 
-QString DataDirectory::locate(
-    const QString &programFolder, const QString &userFolder, const QString &installedFolder, QString *error)
+QString DataDirectory::locate(const QString &programFolder, const QString &userFolder, const QString &installedFolder,
+    QString *error, QStringList *notes)
 {
     if (QFileInfo::exists(QDir(programFolder).filePath(ListName)))
         return programFolder;
@@ -30,15 +31,21 @@ QString DataDirectory::locate(
         return QString();
     }
     if (!user.exists(ListName) && !installedFolder.isEmpty()) {
-        qCDebug(lcDict) << "NOTE: first start, copying the sample data from" << installedFolder;
+        qCDebug(lcDict) << "NOTE: first start, copying the installed data from" << installedFolder;
         const QStringList files = QDir(installedFolder).entryList({QStringLiteral("*.dic")}, QDir::Files);
         for (const QString &file : files) {
             const QString target = user.filePath(file);
-            if (!QFile::exists(target) && QFile::copy(QDir(installedFolder).filePath(file), target))
-                QFile::setPermissions(
-                    target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            const QString source = QDir(installedFolder).filePath(file);
+            if (QFile::exists(target) || !QFile::copy(source, target))
+                continue;
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            if (file != ListName)
+                InstalledUpgrade::recordInstalled(source, target);
         }
     }
+    const QStringList upgraded = InstalledUpgrade::upgradeAll(installedFolder, userFolder);
+    if (notes)
+        *notes = upgraded;
     return userFolder;
 }
 

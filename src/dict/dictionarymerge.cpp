@@ -12,12 +12,6 @@
 
 namespace {
 
-bool sameContent(const Entry &a, const Entry &b)
-{
-    return a.word() == b.word() && a.translation() == b.translation() && a.wordType() == b.wordType()
-        && a.flags() == b.flags() && a.texts() == b.texts();
-}
-
 qint8 pickCounter(qint8 remote, qint8 local, std::optional<qint8> base)
 {
     if (base) {
@@ -98,13 +92,14 @@ private:
             m_maxSynced = qMax(m_maxSynced, e.id());
             m_claimed[size_t(j)] = true;
             takeCounters(j, l);
-            if (!sameContent(l, e))
+            if (!DictionaryMerge::sameContent(l, e))
                 m_report.changes.append({MergeChange::Kind::Replaced, l});
         } else if (DictionaryMerge::similar(l.searchKey(), e.searchKey())) {
             qCDebug(lcDict) << "-- CORRECTED:" << l.word() << "->" << e.word();
             m_claimed[size_t(j)] = true;
-            // a corrected spelling of a server's word is learned anew
-            if (m_counters == DictionaryMerge::Counters::FromLocal) {
+            // a corrected spelling of a server's word is learned anew; the
+            // same letters with other points are the same word
+            if (m_counters == DictionaryMerge::Counters::FromLocal && l.searchKey() != e.searchKey()) {
                 if (l.learnedForward() >= 0 || l.learnedBackward() >= 0)
                     m_remote.setLearnCountersAt(j, 0, 0);
             } else {
@@ -293,4 +288,10 @@ bool DictionaryMerge::similar(const QString &a, const QString &b)
     while (i < shorter.size() && longer[i] == shorter[i])
         ++i;
     return QStringView(longer).mid(i + 1) == QStringView(shorter).mid(i);
+}
+
+bool DictionaryMerge::sameContent(const Entry &a, const Entry &b)
+{
+    return a.word() == b.word() && a.translation() == b.translation() && a.wordType() == b.wordType()
+        && a.flags() == b.flags() && a.texts() == b.texts();
 }

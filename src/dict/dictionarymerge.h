@@ -73,6 +73,8 @@ public:
     // in one place, or when dropping one character of the longer gives the
     // shorter.
     static bool similar(const QString &a, const QString &b);
+    // Word, meaning, type, flags and texts alike (ids and counters aside).
+    static bool sameContent(const Entry &a, const Entry &b);
 
 private:
     MergeReport m_report;

@@ -47,6 +47,7 @@ public:
     bool hadLocalCopy() const { return m_hadLocal; }
     const MergeReport &report() const { return m_merge.report(); }
     const Dictionary &result() const { return *m_result; }
+    Dictionary &result() { return *m_result; }
     QString errorString() const { return m_errorString; }
 
 private:

@@ -205,9 +205,11 @@ QList<Conjugation::Verb> readings(const QString &p)
         out.append(reading(Paal, QStringLiteral("\u05D9\u05DB\u05DC"), p));
     const bool singleYodBeforeLast = p[n - 2] == Yod && p[n - 3] != Yod;
     if (p[0] == He) {
-        if (isHitpaelPrefix(p) && !singleYodBeforeLast)
+        const bool hitpael = isHitpaelPrefix(p) && !singleYodBeforeLast;
+        if (hitpael)
             out.append(reading(Hitpael, p.mid(2), p));
-        if (singleYodBeforeLast || (n == 4 && p.endsWith(He)))
+        // הִזְמִין, and the III-he הִפְנָה, הִשְׁוָה
+        if (singleYodBeforeLast || (p.endsWith(He) && !hitpael && p[1] != Vav) || (n == 4 && p.endsWith(He)))
             out.append(reading(Hifil, p.mid(1), p));
         if (p[1] == Vav && !singleYodBeforeLast)
             out.append(reading(Hufal, p.mid(2), p));
@@ -224,9 +226,13 @@ QList<Conjugation::Verb> readings(const QString &p)
         out.append(reading(Piel, pielRoot(p), p));
     if (p[1] == Vav && p[0] != He)
         out.append(reading(Pual, p.left(1) + p.mid(2), p));
-    // four letters of the root (תרגם), or a pi'el that doubles its last (קומם)
+    // four letters of the root (תרגם), a pi'el that doubles its last (קומם)
+    // or repeats its first two (נענע, גלגל)
     const bool fourLetters = n == 4 && p[0] != He && p[0] != Nun && p[1] != Yod && p[1] != Vav;
     const bool doubledLast = n == 4 && p[1] == Vav && p[2] == p[3];
+    const bool repeated = n == 4 && p[0] == p[2] && p[1] == p[3] && p[3] != He;
+    if (repeated)
+        return {reading(Piel, p, p)};
     if (fourLetters || doubledLast || out.isEmpty())
         out.append(reading(Piel, p, p));
     return out;
@@ -314,6 +320,10 @@ Verb readVerb(const QString &word, const QString &infinitive)
     if (!stored.isEmpty() && !stored.startsWith(Lamed))
         stored.prepend(Lamed);
     if (!stored.isEmpty()) {
+        // pu'al and huf'al have no infinitive: a stored one says pi'el of four letters
+        keep([](const Verb &v) { return v.binyan != Pual && v.binyan != Hufal; });
+        if (found.size() == 1 && (found.first().binyan == Pual || found.first().binyan == Hufal))
+            found = {reading(Piel, p, p)};
         const qsizetype before = found.size();
         keep([&stored](const Verb &v) { return Paradigm::infinitive(v) == stored; });
         if (found.size() == before)

@@ -602,6 +602,20 @@
     </message>
 </context>
 <context>
+    <name>InstalledUpgrade</name>
+    <message>
+        <source>%1 could not take in the installed version: %2</source>
+        <translation>%1 konnte die installierte Fassung nicht übernehmen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 took in the installed version (now %n entries); your own words and training are kept, the previous file is %2.</source>
+        <translation>
+            <numerusform>%1 hat die installierte Fassung übernommen (jetzt %n Eintrag); Ihre eigenen Wörter und Ihr Training bleiben erhalten, die vorige Datei ist %2.</numerusform>
+            <numerusform>%1 hat die installierte Fassung übernommen (jetzt %n Einträge); Ihre eigenen Wörter und Ihr Training bleiben erhalten, die vorige Datei ist %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LanguageInfo</name>
     <message>
         <source>German</source>
@@ -858,6 +872,14 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Deleted &quot;%1&quot;; %2 words left.</source>
         <translation>„%1“ gelöscht; noch %2 Wörter.</translation>
+    </message>
+    <message>
+        <source>The Hebrew dictionary is built from:</source>
+        <translation>Das hebräische Wörterbuch ist erstellt aus:</translation>
+    </message>
+    <message>
+        <source>Its data is licensed under CC BY-SA 4.0 and the GNU AGPL version 3 or later; see the CREDITS file of the data.</source>
+        <translation>Seine Daten stehen unter CC BY-SA 4.0 und der GNU AGPL Version 3 oder später; siehe die Datei CREDITS der Daten.</translation>
     </message>
 </context>
 <context>

@@ -89,7 +89,7 @@ void TestCli::outputFormats()
     const QString dictionary = fixture();
     for (QString &arg : args) {
         arg = arg == "@" ? dictionary : arg.replace("@dir", m_dir.path());
-        arg.replace("@sample", VERBALON_BIN_DIR "/hebrew.dic");
+        arg.replace("@sample", VERBALON_TEST_DATA_DIR "/hebrew.dic");
     }
     QFETCH(QByteArray, input);
     const CliRun run = runCli(args, input);
@@ -102,7 +102,7 @@ void TestCli::exportImportRoundTrip_data()
     QTest::addColumn<QString>("dictionary");
     QTest::addColumn<QString>("user");
     QTest::newRow("fixture") << QString() << "en,de,fr";
-    QTest::newRow("sample") << QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic") << "en,de";
+    QTest::newRow("sample") << QStringLiteral(VERBALON_TEST_DATA_DIR "/hebrew.dic") << "en,de";
 }
 
 void TestCli::exportImportRoundTrip()
@@ -248,7 +248,7 @@ void TestCli::damagedFileIsReported()
 // The index lists every form with its reading, and the recorded phrases.
 void TestCli::index()
 {
-    const CliRun run = runCli({"index", VERBALON_BIN_DIR "/hebrew.dic"});
+    const CliRun run = runCli({"index", VERBALON_TEST_DATA_DIR "/hebrew.dic"});
     QVERIFY(run.out.contains(QString::fromUtf8("\nכותבים\t2:0x20009:223\n").toUtf8()));
     QVERIFY(run.out.contains("\nphrase\t"));
 }

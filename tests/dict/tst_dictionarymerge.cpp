@@ -4,6 +4,7 @@
 #include "dict/dictionary.h"
 #include "dict/dictionarymerge.h"
 #include "dict/dictionaryupdate.h"
+#include "dict/installedupgrade.h"
 
 #include <QLoggingCategory>
 #include <QRandomGenerator>
@@ -24,7 +25,7 @@ void fill(Dictionary &dict, const QString &entries)
     for (const QString &item : entries.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList f = item.split(u':');
         const QString word = QString(f[1]).replace(u'_', u' ');
-        Entry e(word, word + QStringLiteral(" meaning"), f[0].toInt());
+        Entry e(word, f.value(4, word + QStringLiteral(" meaning")), f[0].toInt());
         e.setLearnCounters(qint8(f.value(2, "-1").toInt()), qint8(f.value(3, "-1").toInt()));
         list.push_back(e);
     }
@@ -37,12 +38,14 @@ QString describe(const Dictionary &dict)
     for (int i = 0; i < dict.count(); ++i) {
         const Entry &e = *dict.entryAt(i);
         QString word = e.word();
-        byId.insert(e.id(),
-            QStringLiteral("%1:%2:%3:%4")
-                .arg(e.id())
-                .arg(word.replace(u' ', u'_'))
-                .arg(e.learnedForward())
-                .arg(e.learnedBackward()));
+        QString item = QStringLiteral("%1:%2:%3:%4")
+                           .arg(e.id())
+                           .arg(word.replace(u' ', u'_'))
+                           .arg(e.learnedForward())
+                           .arg(e.learnedBackward());
+        if (e.translation() != e.word() + QStringLiteral(" meaning"))
+            item += u':' + e.translation();
+        byId.insert(e.id(), item);
     }
     return QStringList(byId.values()).join(u' ');
 }
@@ -76,6 +79,8 @@ private slots:
     void localFileStates();
     void backupsKeepFiveGenerations();
     void backupOnAFullDiskLeavesEverything();
+    void installedUpgrade_data();
+    void installedUpgrade();
 };
 
 // clang-format off
@@ -90,6 +95,7 @@ void TestDictionaryMerge::merge_data()
     QTest::newRow("same word keeps the local counters") << false << "" << "7:apple:2:3" << "7:apple:9:9" << "7:apple:2:3";
     QTest::newRow("unlearned locally: counters from nowhere") << false << "" << "7:apple" << "7:apple:9:9" << "7:apple:-1:-1";
     QTest::newRow("corrected spelling restarts learning") << false << "" << "7:aple:4:0" << "7:apple" << "7:apple:0:0";
+    QTest::newRow("other points on the same letters keep learning") << false << "" << "7:סֵפֶר:4:2" << "7:ספר" << "7:ספר:4:2";
     QTest::newRow("unrelated word: the local one comes back new") << false << "" << "7:pear:1:1" << "7:apple" << "7:apple:-1:-1 8:pear:1:1";
     QTest::newRow("deleted on the other side, added locally after") << false << "" << "1:a 2:b 3:c 4:d 5:e 6:f 7:g 8:h 9:i 10:j:3:3" << "1:a 2:b 3:c 4:d 6:f 7:g 8:h" << "1:a:-1:-1 2:b:-1:-1 3:c:-1:-1 4:d:-1:-1 6:f:-1:-1 7:g:-1:-1 8:h:-1:-1 9:i:-1:-1 10:j:3:3";
     QTest::newRow("added on both sides: one entry, the learner's counters") << false << "" << "1:a 9:kiwi:2:2" << "1:a 3:kiwi" << "1:a:-1:-1 3:kiwi:2:2";
@@ -329,6 +335,63 @@ void TestDictionaryMerge::backupOnAFullDiskLeavesEverything()
     QCOMPARE(readAll(path).size(), 5000);
     QCOMPARE(readAll(path + ".bak"), QByteArray("old"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"x.dic", "x.dic.bak"}));
+}
+
+// clang-format off
+void TestDictionaryMerge::installedUpgrade_data()
+{
+    QTest::addColumn<QString>("record"); // the installed version the copy last took in, "" for none
+    QTest::addColumn<QString>("local"); // "!" for a file that is no dictionary
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<InstalledUpgrade::Status>("status");
+    const auto Upgraded = InstalledUpgrade::Status::Upgraded;
+    const auto Unchanged = InstalledUpgrade::Status::Unchanged;
+    QTest::newRow("new version of a trained copy") << "1:a 2:b" << "1:a:3:3 2:b" << "1:a 2:b:-1:-1:bee 3:c" << "1:a:3:3 2:b:-1:-1:bee 3:c:-1:-1" << Upgraded;
+    QTest::newRow("the learner's change stays") << "1:a 2:b" << "1:a 2:b:-1:-1:mine" << "1:a 2:b:-1:-1:bee" << "1:a:-1:-1 2:b:-1:-1:mine" << Upgraded;
+    QTest::newRow("the learner's addition stays") << "1:a" << "1:a 2:kiwi:1:1" << "1:a 2:fig" << "1:a:-1:-1 2:fig:-1:-1 3:kiwi:1:1" << Upgraded;
+    QTest::newRow("dropped: untouched goes, trained stays") << "1:a 2:b 3:c 4:d" << "1:a 2:b 3:c:2:2 4:d" << "1:a 4:d 5:e" << "1:a:-1:-1 3:c:2:2 4:d:-1:-1 5:e:-1:-1" << Upgraded;
+    QTest::newRow("no record: nothing dropped") << "" << "1:a 2:b 3:c" << "1:a 3:c 4:d" << "1:a:-1:-1 2:b:-1:-1 3:c:-1:-1 4:d:-1:-1" << Upgraded;
+    QTest::newRow("no record: new meanings, the learner's counters") << "" << "1:a 2:b:4:4" << "1:a 2:b:-1:-1:bee" << "1:a:-1:-1 2:b:4:4:bee" << Upgraded;
+    QTest::newRow("pointed copy, unpointed version") << "" << "1:סֵפֶר:2:1" << "1:ספר" << "1:ספר:2:1" << Upgraded;
+    QTest::newRow("the version taken in already") << "1:a 2:b" << "1:a 2:b:-1:-1:mine" << "1:a 2:b" << "1:a:-1:-1 2:b:-1:-1:mine" << Unchanged;
+    QTest::newRow("an untouched copy without record") << "" << "1:a" << "1:a" << "1:a:-1:-1" << Unchanged;
+    QTest::newRow("an unreadable copy stays") << "1:a" << "!" << "1:a 2:b" << "" << InstalledUpgrade::Status::Failed;
+}
+// clang-format on
+
+// A package brings a newer installed dictionary: it is merged into the
+// learner's copy once, the previous file kept, the version recorded.
+void TestDictionaryMerge::installedUpgrade()
+{
+    QFETCH(QString, record);
+    QFETCH(QString, local);
+    QFETCH(QString, installed);
+    QFETCH(InstalledUpgrade::Status, status);
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("hebrew.dic");
+    const QByteArray before = local == "!" ? QByteArray("DICT V9\n") : bytesOf(local);
+    writeFile(copy, before);
+    if (!record.isEmpty())
+        writeFile(InstalledUpgrade::recordPath(copy), bytesOf(record));
+    writeFile(dir.filePath("share/hebrew.dic"), bytesOf(installed));
+    InstalledUpgrade upgrade;
+    QCOMPARE(upgrade.upgrade(dir.filePath("share/hebrew.dic"), copy), status);
+    QCOMPARE(upgrade.message().isEmpty(), status == InstalledUpgrade::Status::Unchanged);
+    if (status == InstalledUpgrade::Status::Failed) {
+        QCOMPARE(readAll(copy), before);
+        return;
+    }
+    Dictionary result;
+    QCOMPARE(result.load(copy), Dictionary::LoadStatus::Ok);
+    QTEST(describe(result), "result");
+    QCOMPARE(readAll(InstalledUpgrade::recordPath(copy)), bytesOf(installed));
+    QCOMPARE(QFile::exists(copy + ".bak"), status == InstalledUpgrade::Status::Upgraded);
+    if (status == InstalledUpgrade::Status::Upgraded)
+        QCOMPARE(readAll(copy + ".bak"), before);
+    const QByteArray merged = readAll(copy);
+    QCOMPARE(upgrade.upgrade(dir.filePath("share/hebrew.dic"), copy), InstalledUpgrade::Status::Unchanged);
+    QCOMPARE(readAll(copy), merged);
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryMerge)

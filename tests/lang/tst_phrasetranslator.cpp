@@ -124,7 +124,7 @@ void TestPhraseTranslator::glossOfSampleSentences()
     QFETCH(QString, text);
     QFETCH(QString, gloss);
     Dictionary sample;
-    QCOMPARE(sample.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(sample.load(QStringLiteral(VERBALON_TEST_DATA_DIR "/hebrew.dic")), Dictionary::LoadStatus::Ok);
     const PhraseTranslator translator(&sample, &m_english);
     QCOMPARE(translator.translateText(text), gloss);
 }

@@ -48,7 +48,7 @@ private:
 void TestLookupView::initTestCase()
 {
     SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
-    QCOMPARE(m_dictionary.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(m_dictionary.load(QStringLiteral(VERBALON_TEST_DATA_DIR "/hebrew.dic")), Dictionary::LoadStatus::Ok);
 }
 
 void TestLookupView::init()

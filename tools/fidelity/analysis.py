@@ -9,7 +9,7 @@ entry in one of its readings.
 """
 import argparse, os, subprocess, sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "hebrew"))
 import hspell  # noqa: E402
 
 SOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data", "sources")

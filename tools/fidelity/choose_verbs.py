@@ -10,7 +10,7 @@ past 3ms, infinitive (none for pu'al and huf'al), binyan, root, class.
 """
 import collections, csv, os, sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "hebrew"))
 import hspell  # noqa: E402
 
 BINYANIM = {"קל_אפעל": "Paal", "קל_אפעול": "Paal", "פי": "Piel", "הפ": "Hifil", "הת": "Hitpael",
@@ -79,7 +79,7 @@ def main(sources):
             if pos == "פ":
                 frequency[lemma] += counts[form] / len(lemmas)
     verbs = {}
-    with open(os.path.join(sources, "hspell-1.4", "hspell_verbs.tsv"), encoding="utf-8") as f:
+    with open(os.path.join(sources, "hspell", "hspell_verbs.tsv"), encoding="utf-8") as f:
         for row in csv.DictReader(f, delimiter="\t"):
             binyan = BINYANIM[row["binyan"]]
             past = row["past3ms"]

@@ -12,7 +12,7 @@ before (--keep FILE, written by --write-right) changed.
 """
 import argparse, collections, os, subprocess, sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "hebrew"))
 import hspell  # noqa: E402
 import pointing  # noqa: E402
 

@@ -1,4 +1,4 @@
-// Renders the main pages of Verbalon with the sample dictionaries into PNG
+// Renders the main pages of Verbalon with the bundled dictionaries into PNG
 // files, for the README. Run through scripts/screenshots.
 #include "app/mainwindow.h"
 #include "dialogs/authdialog.h"
@@ -40,7 +40,7 @@ void save(QWidget *window, const QString &directory, const QString &name)
     qInfo("%s", qPrintable(path));
 }
 
-// A copy of the sample data, as a server or a device holds it.
+// A copy of the bundled data, as a server or a device holds it.
 void copySamples(const QString &root)
 {
     QDir().mkpath(root);
@@ -48,7 +48,7 @@ void copySamples(const QString &root)
         QFile::copy(QCoreApplication::applicationDirPath() + u'/' + file, QDir(root).filePath(file));
 }
 
-// A test server of ours on a copy of the sample data; returns its port.
+// A test server of ours on a copy of the bundled data; returns its port.
 int startServer(QProcess &process, const char *script, const QString &root)
 {
     copySamples(root);
@@ -131,7 +131,7 @@ int main(int argc, char *argv[])
 
     // the physical keys shown on the soft keyboards are those of a US keyboard
     SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
-    // a copy of the samples: what the pictures do to them is thrown away
+    // a copy of the bundled data: what the pictures do to them is thrown away
     QTemporaryDir data;
     copySamples(data.path());
     QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/verbs_en.dat"),
