@@ -1,6 +1,7 @@
 #include "generator.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/recordwriter.h"
 #include "dict/tsvformat.h"
 
@@ -26,9 +27,9 @@ QString fileOfSize(int count)
 {
     const QString path = scratch().filePath(QStringLiteral("gen%1.dic").arg(count));
     if (!QFile::exists(path)) {
-        Dictionary dict(path);
+        Dictionary dict;
         generateDictionary(dict, count);
-        if (!dict.save())
+        if (!DictionaryFile(path).save(dict))
             qFatal("cannot write the generated dictionary");
     }
     return path;
@@ -40,7 +41,7 @@ const Dictionary &dictionaryOfSize(int count)
     static QMap<int, Dictionary *> loaded;
     if (!loaded.contains(count)) {
         auto *dict = new Dictionary;
-        if (dict->load(fileOfSize(count)) != Dictionary::LoadStatus::Ok)
+        if (DictionaryFile(fileOfSize(count)).load(*dict) != DictionaryFile::Status::Ok)
             qFatal("cannot read the generated dictionary");
         loaded.insert(count, dict);
     }
@@ -52,7 +53,7 @@ void loadRepeatedly(benchmark::State &state, const QString &file)
 {
     for (auto _ : state) {
         auto dict = std::make_unique<Dictionary>();
-        if (dict->load(file) != Dictionary::LoadStatus::Ok)
+        if (DictionaryFile(file).load(*dict) != DictionaryFile::Status::Ok)
             state.SkipWithError("load failed");
         benchmark::DoNotOptimize(dict->count());
         state.PauseTiming();
@@ -72,7 +73,7 @@ QString reverseFileOfSize(int count)
         generateDictionary(dict, count);
         Dictionary header;
         header.setAttribute(QStringLiteral("NAME"), dict.name());
-        QByteArray bytes = header.toBytes();
+        QByteArray bytes = DictionaryFile::toBytes(header);
         RecordWriter writer(bytes);
         for (int i = dict.count() - 1; i >= 0; --i)
             dict.entryAt(i)->write(writer);
@@ -110,10 +111,11 @@ void BM_ImportUnsortedTsv(benchmark::State &state)
 {
     const QByteArray tsv = unsortedTsv(int(state.range(0)));
     for (auto _ : state) {
-        Dictionary dict(scratch().filePath(QStringLiteral("imported.dic")));
+        Dictionary dict;
         QString error;
         QStringList warnings;
-        if (!TsvFormat::read(tsv, {}, dict, error, warnings) || !dict.save())
+        if (!TsvFormat::read(tsv, {}, dict, error, warnings)
+            || !DictionaryFile(scratch().filePath(QStringLiteral("imported.dic"))).save(dict))
             state.SkipWithError("import failed");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -137,7 +139,7 @@ void BM_MemoryPerEntry(benchmark::State &state)
         const qint64 rssBefore = residentBytes();
         const size_t heapBefore = mallinfo2().uordblks + mallinfo2().hblkhd;
         Dictionary dict;
-        if (dict.load(file) != Dictionary::LoadStatus::Ok)
+        if (DictionaryFile(file).load(dict) != DictionaryFile::Status::Ok)
             state.SkipWithError("load failed");
         const double entries = double(dict.count());
         state.counters["rss_per_entry"] = double(residentBytes() - rssBefore) / entries;
@@ -148,11 +150,12 @@ void BM_MemoryPerEntry(benchmark::State &state)
 
 void BM_Save(benchmark::State &state)
 {
-    Dictionary dict(scratch().filePath(QStringLiteral("save.dic")));
-    if (dict.load(fileOfSize(int(state.range(0)))) != Dictionary::LoadStatus::Ok)
+    Dictionary dict;
+    if (DictionaryFile(fileOfSize(int(state.range(0)))).load(dict) != DictionaryFile::Status::Ok)
         state.SkipWithError("load failed");
+    DictionaryFile file(scratch().filePath(QStringLiteral("save.dic")));
     for (auto _ : state) {
-        if (!dict.save())
+        if (!file.save(dict))
             state.SkipWithError("save failed");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

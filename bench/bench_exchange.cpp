@@ -1,6 +1,7 @@
 #include "generator.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
 #include "dict/dictionaryupdate.h"
 #include "exchange/updaterun.h"
@@ -28,10 +29,11 @@ void writePair(const QString &serverDir, const QString &localDir, int count)
 {
     QDir().mkpath(serverDir);
     QDir().mkpath(localDir);
-    Dictionary server(QDir(serverDir).filePath(QStringLiteral("big.dic")));
+    Dictionary server;
+    DictionaryFile serverFile(QDir(serverDir).filePath(QStringLiteral("big.dic")));
     generateDictionary(server, count);
     Dictionary local;
-    if (!server.save() || local.load(server.fileName()) != Dictionary::LoadStatus::Ok)
+    if (!serverFile.save(server) || DictionaryFile(serverFile.path()).load(local) != DictionaryFile::Status::Ok)
         qFatal("cannot write the dictionaries");
     for (int i = 0; i < count; i += 100) {
         Entry e = *local.entryAt(i);
@@ -44,9 +46,7 @@ void writePair(const QString &serverDir, const QString &localDir, int count)
         default: local.addOrReplace(Entry(QStringLiteral("added%1").arg(i), QStringLiteral("new"), 0)); break;
         }
     }
-    Dictionary copy(QDir(localDir).filePath(QStringLiteral("big.dic")));
-    (void)copy.readFrom(local.toBytes());
-    if (!copy.save())
+    if (!DictionaryFile(QDir(localDir).filePath(QStringLiteral("big.dic"))).save(local))
         qFatal("cannot write the local copy");
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
 #include "lang/english.h"
 #include "views/lookupview.h"
@@ -29,13 +30,13 @@ const QTemporaryDir &dataDirectory()
     static QTemporaryDir dir;
     static bool written = false;
     if (!written) {
-        Dictionary dict(dir.filePath(QStringLiteral("big.dic")));
+        Dictionary dict;
         generateDictionary(dict, Entries);
         DictionaryList list;
         list.setFileName(dir.filePath(QStringLiteral("dicts.dic")));
         list.addDictionary(QStringLiteral("Hebrew"), QStringLiteral("he_IL"), QStringLiteral("big.dic"), QString(),
             QStringLiteral("en,de"));
-        if (!dict.save() || !list.save())
+        if (!DictionaryFile(dir.filePath(QStringLiteral("big.dic"))).save(dict) || !list.save())
             qFatal("cannot write the benchmark data");
         QFile::copy(QStringLiteral(VERBALON_BIN_DIR "/verbs_en.dat"), dir.filePath(QStringLiteral("verbs_en.dat")));
         written = true;
@@ -47,7 +48,7 @@ Dictionary &store()
 {
     static Dictionary *dict = [] {
         auto *d = new Dictionary;
-        if (d->load(dataDirectory().filePath(QStringLiteral("big.dic"))) != Dictionary::LoadStatus::Ok)
+        if (DictionaryFile(dataDirectory().filePath(QStringLiteral("big.dic"))).load(*d) != DictionaryFile::Status::Ok)
             qFatal("cannot read the benchmark dictionary");
         return d;
     }();

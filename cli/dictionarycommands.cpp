@@ -6,6 +6,7 @@
 #include "dict/tsvformat.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
 
 using namespace Cli;
@@ -14,16 +15,23 @@ namespace {
 
 int runInfo(const QStringList &args)
 {
-    return runOnDictionary(QStringLiteral("info"), args, 1, {}, [](const Arguments &, Dictionary &dictionary) {
-        QByteArray out = "version: " + dictionary.version().toUtf8() + '\n';
-        const auto &attributes = dictionary.attributes();
-        for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
-            out += (it.key() + QStringLiteral(": ") + it.value()).toUtf8() + '\n';
-        out += "entries: " + QByteArray::number(dictionary.count()) + '\n';
-        out += "maxId: " + QByteArray::number(dictionary.maxId()) + '\n';
-        Console::write(out);
-        return 0;
-    });
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("info"), args, 1, {}, code);
+    if (!parsed)
+        return code;
+    Dictionary dictionary;
+    DictionaryFile file(parsed->positional()[0]);
+    QString error;
+    if (!loadDictionary(file, dictionary, error))
+        return Console::fail(error, Failure);
+    QByteArray out = "version: " + file.version().toUtf8() + '\n';
+    const auto &attributes = dictionary.attributes();
+    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
+        out += (it.key() + QStringLiteral(": ") + it.value()).toUtf8() + '\n';
+    out += "entries: " + QByteArray::number(dictionary.count()) + '\n';
+    out += "maxId: " + QByteArray::number(dictionary.maxId()) + '\n';
+    Console::write(out);
+    return 0;
 }
 
 int runDump(const QStringList &args)
@@ -88,14 +96,15 @@ int runCheck(const QStringList &args)
     if (!readFile(path, data, error))
         return Console::fail(error, Failure);
     Dictionary dictionary;
-    if (!dictionary.readFrom(data))
-        return Console::fail(
-            QStringLiteral("%1: not a dictionary file (version '%2')").arg(path, dictionary.version()));
-    if (dictionary.loadStatus() == Dictionary::LoadStatus::Ok) {
+    DictionaryFile file(path);
+    const DictionaryFile::Status status = file.read(data, dictionary);
+    if (status == DictionaryFile::Status::UnknownVersion)
+        return Console::fail(QStringLiteral("%1: not a dictionary file (version '%2')").arg(path, file.version()));
+    if (status == DictionaryFile::Status::Ok) {
         Console::writeLine(QStringLiteral("ok"));
         return 0;
     }
-    Console::writeLine(QStringLiteral("damaged\t%1\t%2").arg(dictionary.count()).arg(dictionary.damageOffset()));
+    Console::writeLine(QStringLiteral("damaged\t%1\t%2").arg(dictionary.count()).arg(file.damageOffset()));
     return Failure;
 }
 
@@ -125,13 +134,13 @@ int runImport(const QStringList &args)
         return Console::fail(error, Failure);
     const TsvFormat::ImportOptions options{parsed->option(QStringLiteral("name")),
         parsed->option(QStringLiteral("type")), parsed->option(QStringLiteral("user"))};
-    Dictionary dictionary(output);
+    Dictionary dictionary;
     QStringList warnings;
     if (!TsvFormat::read(data, options, dictionary, error, warnings))
         return Console::fail(QStringLiteral("%1: %2").arg(input, error), Failure);
     for (const QString &warning : std::as_const(warnings))
         Console::warn(QStringLiteral("%1: %2").arg(input, warning));
-    if (!saveDictionary(dictionary, error))
+    if (!writeFile(output, DictionaryFile::toBytes(dictionary), error))
         return Console::fail(error, Failure);
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "dict/datadirectory.h"
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
 #include "dict/dictionaryupdate.h"
 #include "exchange/devicesyncrun.h"
@@ -204,7 +205,7 @@ int runMerge(const QStringList &args)
                 .arg(local)
                 .arg(update.report().entriesOf(MergeChange::Kind::Deleted).size())
                 .arg(update.report().localCount));
-    if (!writeFile(out, update.result().toBytes(), error))
+    if (!writeFile(out, DictionaryFile::toBytes(update.result()), error))
         return Console::fail(error);
     const QString name = FileNames::printable(QFileInfo(local).fileName());
     for (const Entry &e : update.report().entriesOf(MergeChange::Kind::Deleted))

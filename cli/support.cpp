@@ -5,6 +5,7 @@
 
 #include "dict/atomicfile.h"
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -87,8 +88,9 @@ int runOnDictionary(const QString &command, const QStringList &args, int count, 
     if (!parsed)
         return code;
     Dictionary dictionary;
+    DictionaryFile file(parsed->positional()[0]);
     QString error;
-    if (!loadDictionary(parsed->positional()[0], dictionary, error))
+    if (!loadDictionary(file, dictionary, error))
         return Console::fail(error, Failure);
     return body(*parsed, dictionary);
 }
@@ -102,23 +104,24 @@ bool readFile(const QString &path, QByteArray &data, QString &error)
     return true;
 }
 
-bool loadDictionary(const QString &path, Dictionary &dictionary, QString &error)
+bool loadDictionary(DictionaryFile &file, Dictionary &dictionary, QString &error)
 {
-    QFile file(path);
-    if (!openForReading(file, error))
+    const QString path = file.path();
+    QFile readable(path);
+    if (!openForReading(readable, error))
         return false;
-    switch (dictionary.load(path)) {
-    case Dictionary::LoadStatus::Ok: return true;
-    case Dictionary::LoadStatus::Damaged:
+    switch (file.load(dictionary)) {
+    case DictionaryFile::Status::Ok: return true;
+    case DictionaryFile::Status::Damaged:
         Console::warn(QStringLiteral("%1: damaged; read %2 entries, stopped at byte %3")
                           .arg(path)
                           .arg(dictionary.count())
-                          .arg(dictionary.damageOffset()));
+                          .arg(file.damageOffset()));
         return true;
-    case Dictionary::LoadStatus::UnknownVersion:
-        error = QStringLiteral("%1: not a dictionary file (version '%2')").arg(path, dictionary.version());
+    case DictionaryFile::Status::UnknownVersion:
+        error = QStringLiteral("%1: not a dictionary file (version '%2')").arg(path, file.version());
         return false;
-    default: error = QStringLiteral("%1: %2").arg(path, dictionary.errorString()); return false;
+    default: error = QStringLiteral("%1: %2").arg(path, file.errorString()); return false;
     }
 }
 
@@ -128,14 +131,6 @@ bool writeFile(const QString &path, const QByteArray &data, QString &error)
     if (writeFileAtomically(path, data, &reason))
         return true;
     error = QStringLiteral("%1: cannot write: %2").arg(path, reason);
-    return false;
-}
-
-bool saveDictionary(Dictionary &dictionary, QString &error)
-{
-    if (dictionary.save())
-        return true;
-    error = QStringLiteral("%1: cannot write: %2").arg(dictionary.fileName(), dictionary.errorString());
     return false;
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 class Dictionary;
+class DictionaryFile;
 
 // What the commands of verbalon-cli share: exit codes, argument checks and
 // file access with messages that name the file and the reason.
@@ -38,11 +39,9 @@ int runOnDictionary(const QString &command, const QStringList &args, int count, 
 bool readFile(const QString &path, QByteArray &data, QString &error);
 // Loads a dictionary file; a damaged one loads what could be read, with a
 // warning on standard error.
-bool loadDictionary(const QString &path, Dictionary &dictionary, QString &error);
+bool loadDictionary(DictionaryFile &file, Dictionary &dictionary, QString &error);
 // Replaces the file only once it is written completely.
 bool writeFile(const QString &path, const QByteArray &data, QString &error);
-// Saves the dictionary to its file name.
-bool saveDictionary(Dictionary &dictionary, QString &error);
 // False (with the reason) when output is the file input or another name for
 // it: writing it would destroy the input.
 bool checkDistinct(const QString &input, const QString &output, QString &error);

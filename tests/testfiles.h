@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
 #include "dict/entry.h"
 
@@ -107,7 +108,7 @@ inline QStringList dump(const Dictionary &dict)
 inline QStringList dumpFile(const QString &path)
 {
     Dictionary dict;
-    if (dict.load(path) != Dictionary::LoadStatus::Ok)
+    if (DictionaryFile(path).load(dict) != DictionaryFile::Status::Ok)
         return {QStringLiteral("cannot load ") + path};
     return dump(dict);
 }

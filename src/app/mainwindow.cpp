@@ -8,6 +8,7 @@
 #include "dict/dictionarylist.h"
 #include "lang/english.h"
 #include "lang/hebrewtext.h"
+#include "lang/languageinfo.h"
 #include "views/lookupview.h"
 #include "views/prompt.h"
 #include "views/trainer.h"
@@ -168,7 +169,7 @@ void MainWindow::updateActions()
 
 bool MainWindow::settleUnsavedChanges()
 {
-    if (!m_dictionary->isModified() || m_dictionary->fileName().isEmpty())
+    if (!m_dictionary->isModified() || m_dictionaryFile.path().isEmpty())
         return true;
     const int answer = Prompt::ask(this,
         Prompt::Request{QMessageBox::Warning, tr("Unsaved Changes"),
@@ -233,7 +234,8 @@ void MainWindow::languageSelected(int index)
     const QString file = m_dataDirectory + m_dictionaryList->file(index);
     qCDebug(lcApp) << "SELECTED LANGUAGE #" << index << ":" << name;
     m_dictionary->clear();
-    const Dictionary::LoadStatus status = m_dictionary->load(file);
+    m_dictionaryFile.setPath(file);
+    const DictionaryFile::Status status = m_dictionaryFile.load(*m_dictionary);
     m_loadedIndex = index;
     m_currentEntrySet = false;
 
@@ -243,11 +245,12 @@ void MainWindow::languageSelected(int index)
     m_translateView->dictionaryChanged(type, name);
 
     m_userLanguageSelector->clear();
-    m_userLanguageSelector->addItems(m_dictionary->userLanguageNames());
+    for (const QString &code : m_dictionary->userLanguageCodes())
+        m_userLanguageSelector->addItem(LanguageInfo::userLanguageName(code));
     m_userLanguageSelector->setCurrentIndex(0);
     updateActions();
     updateTitle();
-    if (status == Dictionary::LoadStatus::Ok)
+    if (status == DictionaryFile::Status::Ok)
         statusBar()->showMessage(tr("Loaded %1 words.").arg(m_dictionary->count()));
     else
         reportLoad(file);
@@ -260,11 +263,11 @@ void MainWindow::reportLoad(const QString &file)
     const QString name = QDir::toNativeSeparators(file);
     const int count = m_dictionary->count();
     QString text;
-    switch (m_dictionary->loadStatus()) {
-    case Dictionary::LoadStatus::Missing:
+    switch (m_dictionaryFile.status()) {
+    case DictionaryFile::Status::Missing:
         text = tr("The dictionary file \"%1\" does not exist. It will be created when you save.").arg(name);
         break;
-    case Dictionary::LoadStatus::Damaged:
+    case DictionaryFile::Status::Damaged:
         text = tr("The dictionary file \"%1\" is damaged: only %n entries could be read. "
                   "When you save, the damaged file is kept beside it as \"%2\".",
             nullptr, count)
@@ -272,7 +275,7 @@ void MainWindow::reportLoad(const QString &file)
         break;
     default:
         text = tr("The dictionary file \"%1\" cannot be read (%2). No entries were loaded.")
-                   .arg(name, m_dictionary->errorString());
+                   .arg(name, m_dictionaryFile.errorString());
         break;
     }
     statusBar()->showMessage(text);
@@ -358,12 +361,12 @@ void MainWindow::deleteWord()
 void MainWindow::saveDictionary()
 {
     qCDebug(lcApp) << "SAVE";
-    if (m_dictionary->save())
+    if (m_dictionaryFile.save(*m_dictionary))
         return;
     // the user must know that the changes are not on disk yet
     Prompt::inform(this, tr("Save Dictionary"),
         tr("The dictionary could not be saved to \"%1\": %2")
-            .arg(QDir::toNativeSeparators(m_dictionary->fileName()), m_dictionary->errorString()));
+            .arg(QDir::toNativeSeparators(m_dictionaryFile.path()), m_dictionaryFile.errorString()));
 }
 
 void MainWindow::listIncompleteWords()
@@ -475,6 +478,7 @@ void MainWindow::updateLanguageSelector()
         return;
     // what the store held was settled before; it is read afresh
     m_dictionary->clear();
+    m_dictionaryFile.setPath(QString());
     if (index >= 0) {
         languageSelected(index);
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/transferdialog.h"
+#include "dict/dictionaryfile.h"
 #include "dict/entry.h"
 
 #include <QIcon>
@@ -106,6 +107,7 @@ private:
     QComboBox *m_userLanguageSelector = nullptr;
     QString m_dataDirectory;
     std::unique_ptr<Dictionary> m_dictionary;
+    DictionaryFile m_dictionaryFile;
     Entry m_currentEntry;
     bool m_currentEntrySet = false;
     QString m_iconPath = QStringLiteral(":icons/");

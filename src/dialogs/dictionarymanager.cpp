@@ -5,6 +5,7 @@
 #include "dictionarywizard.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
 #include "lang/languageinfo.h"
 #include "views/prompt.h"
@@ -131,7 +132,8 @@ void DictionaryManager::updateUserLanguages(int row)
     const QString path = QDir(m_dataDirectory).filePath(m_dictionaryList->file(row));
     qCDebug(lcDialogs) << "NEED TO UPDATE LANGS for" << path;
     Dictionary dictionary;
-    if (dictionary.load(path) != Dictionary::LoadStatus::Ok) {
+    DictionaryFile file(path);
+    if (file.load(dictionary) != DictionaryFile::Status::Ok) {
         showNote(tr("'%1' cannot be read; its user languages stay as they were.").arg(m_dictionaryList->name(row)));
         return;
     }
@@ -140,11 +142,10 @@ void DictionaryManager::updateUserLanguages(int row)
                      .arg(m_dictionaryList->name(row), current.join(QStringLiteral(", "))));
         return;
     }
-    if (!dictionary.save()) {
-        showNote(tr("'%1' could not be saved: %2").arg(m_dictionaryList->name(row), dictionary.errorString()));
+    if (!file.save(dictionary)) {
+        showNote(tr("'%1' could not be saved: %2").arg(m_dictionaryList->name(row), file.errorString()));
         return;
     }
-    m_changedFiles.append(m_dictionaryList->file(row));
     m_dictionaryList->setValue(row, QStringLiteral("USER"), languages.join(u','));
     if (!m_dictionaryList->save())
         showNote(tr("The list of dictionaries could not be saved."));
@@ -170,7 +171,6 @@ void DictionaryManager::dictDelete()
         return;
     const QString file = m_dictionaryList->file(row);
     QFile::remove(QDir(m_dataDirectory).filePath(file));
-    m_changedFiles.append(file);
     m_dictionaryList->removeAt(row);
     if (!m_dictionaryList->save())
         showNote(tr("The list of dictionaries could not be saved."));

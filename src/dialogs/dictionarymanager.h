@@ -20,9 +20,6 @@ class DictionaryManager : public QDialog
 public:
     DictionaryManager(QWidget *parent, DictionaryList *dictionaryList, const QString &dataDirectory);
 
-    // Files whose dictionary this dialog changed or deleted.
-    const QStringList &changedFiles() const { return m_changedFiles; }
-
 public slots:
     void dictNew();
     void dictDelete();
@@ -41,5 +38,4 @@ private:
     QComboBox *m_userLanguageBoxes[4];
     QLabel *m_note;
     QStringList m_codes;
-    QStringList m_changedFiles;
 };

@@ -1,6 +1,7 @@
 #include "dictionarywizard.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
 #include "dict/filenames.h"
 #include "lang/languageinfo.h"
@@ -113,15 +114,16 @@ void DictionaryWizard::createLanguage()
     const QString code = m_codeBox->currentText().section(u' ', 0, 0);
     const QString file = m_fileEdit->text();
     const QString user = m_codes.value(m_userLanguageBox->findText(m_userLanguageBox->currentText()));
-    Dictionary dictionary(QDir(m_dataDirectory).filePath(file));
+    Dictionary dictionary;
     dictionary.setAttribute(QStringLiteral("NAME"), name);
     dictionary.setAttribute(QStringLiteral("TYPE"), code);
     dictionary.setAttribute(QStringLiteral("USER"), user);
     // the file first: a list record without its file would be worse
-    if (!dictionary.save()) {
+    DictionaryFile dictionaryFile(QDir(m_dataDirectory).filePath(file));
+    if (!dictionaryFile.save(dictionary)) {
         Prompt::inform(this, tr("New Dictionary"),
             tr("The dictionary could not be written to \"%1\": %2")
-                .arg(QDir::toNativeSeparators(dictionary.fileName()), dictionary.errorString()));
+                .arg(QDir::toNativeSeparators(dictionaryFile.path()), dictionaryFile.errorString()));
         return;
     }
     m_dictionaryList->addDictionary(name, code, file, m_descriptionEdit->text(), user);

@@ -1,25 +1,11 @@
 #include "dictionary.h"
 
-#include "atomicfile.h"
-#include "backupfiles.h"
 #include "dictlog.h"
-#include "recordreader.h"
-#include "recordwriter.h"
-
-#include "lang/language.h"
-
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <climits>
 
 namespace {
-
-const QByteArray CurrentVersion = QByteArrayLiteral("DICT V3.3");
-// Longer version fields cannot be one of ours; reading them would only waste memory.
-constexpr quint32 MaxVersionLength = 64;
 
 int commonPrefixLength(const QString &a, const QString &b)
 {
@@ -32,221 +18,33 @@ int commonPrefixLength(const QString &a, const QString &b)
 
 } // namespace
 
-Dictionary::Dictionary(const QString &fileName, QObject *parent)
+Dictionary::Dictionary(QObject *parent)
     : QObject(parent)
-    , m_fileName(fileName)
 { }
 
 Dictionary::~Dictionary() = default;
 
-Dictionary::LoadStatus Dictionary::load(const QString &fileName)
+void Dictionary::fill(QMap<QString, QString> attributes, std::vector<Entry> entries)
 {
-    if (!m_entries.empty()) {
-        qCWarning(lcDict) << "ERROR: dict. not empty, cannot load!";
-        m_errorString = tr("The dictionary already holds entries.");
-        return LoadStatus::NotEmpty;
-    }
-    m_fileName = fileName;
-    m_damagedOriginalKept = false;
-    m_damageOffset = -1;
-    const QFileInfo info(fileName);
-    QFile file(fileName);
-    if (!info.exists()) {
-        qCWarning(lcDict) << "ERROR: cannot open dictionary" << fileName << "(no such file)";
-        m_errorString = tr("The file does not exist.");
-        return m_loadStatus = LoadStatus::Missing;
-    }
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcDict) << "ERROR: cannot open dictionary" << fileName;
-        m_errorString = info.isFile() ? file.errorString() : tr("Not a regular file.");
-        return m_loadStatus = LoadStatus::Unreadable;
-    }
-    qCDebug(lcDict) << "set filename:" << fileName;
     beginReset();
-    // read through a mapping where the system offers one: no copy of the file
-    const qint64 size = file.size();
-    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    if (mapped)
-        readFrom(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size));
-    else
-        readFrom(file.readAll());
-    setSaved();
+    m_attributes = std::move(attributes);
+    insertEntries(std::move(entries));
     endReset(false);
-    return m_loadStatus;
-}
-
-bool Dictionary::readFrom(const QByteArray &data)
-{
-    beginReset();
-    RecordReader in(data);
-    Entry::Format format;
-    m_errorString.clear();
-    m_damageOffset = -1;
-    const bool known = readVersion(in, format);
-    if (known) {
-        if (format == Entry::Format::V33) {
-            readAttributes(in);
-        } else {
-            // files before V3.3 carry no attributes and were all Hebrew
-            setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
-            setAttribute(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
-        }
-        readRecords(in, format);
-        m_loadStatus = m_damageOffset < 0 ? LoadStatus::Ok : LoadStatus::Damaged;
-    } else {
-        m_loadStatus = LoadStatus::UnknownVersion;
-        m_errorString = tr("Not a dictionary file (version \"%1\").").arg(m_version);
-    }
-    endReset(true);
-    return known;
-}
-
-bool Dictionary::readVersion(RecordReader &in, Entry::Format &format)
-{
-    quint32 length = 0;
-    QByteArray bytes;
-    if (in.readU32(length) && length <= MaxVersionLength) {
-        bytes.resize(length);
-        for (quint32 i = 0; i < length; ++i) {
-            quint8 b = 0;
-            if (!in.readU8(b))
-                break;
-            bytes[i] = char(b);
-        }
-    }
-    const qsizetype zero = bytes.indexOf('\0');
-    m_version = QString::fromLatin1(zero >= 0 ? bytes.left(zero) : bytes);
-    qCDebug(lcDict) << "read dictionary version:" << m_version;
-
-    static const QHash<QString, Entry::Format> formats = {
-        {QStringLiteral("DICT V3.0"), Entry::Format::V30},
-        {QStringLiteral("DICT V3.1"), Entry::Format::V31},
-        {QStringLiteral("DICT V3.2"), Entry::Format::V32},
-        {QStringLiteral("DICT V3.3"), Entry::Format::V33},
-    };
-    const auto it = formats.constFind(m_version);
-    if (it == formats.constEnd()) {
-        qCWarning(lcDict) << "ERROR: unknown file version" << m_version;
-        return false;
-    }
-    format = *it;
-    return true;
-}
-
-void Dictionary::readAttributes(RecordReader &in)
-{
-    QByteArray line;
-    while (in.readBytes(line) && !line.isEmpty()) {
-        const QString text = QString::fromUtf8(line);
-        const qsizetype colon = text.indexOf(u':');
-        const QString key = colon >= 0 ? text.left(colon) : text;
-        const QString value = colon >= 0 ? text.mid(colon + 1).trimmed() : QString();
-        if (key.isEmpty())
-            continue;
-        qCDebug(lcDict) << "-- set" << key << "=" << value;
-        setAttribute(key, value);
-    }
-    if (in.failed())
-        m_damageOffset = in.position();
-}
-
-void Dictionary::readRecords(RecordReader &in, Entry::Format format)
-{
-    QElapsedTimer timer;
-    timer.start();
-    EntryList entries;
-    while (!in.atEnd() && m_damageOffset < 0) {
-        const qsizetype start = in.position();
-        auto e = std::make_unique<Entry>(0);
-        const Entry::ReadResult result = e->read(in, format);
-        // V3.0 records carry no id; without one the entry would never be saved
-        if (format == Entry::Format::V30)
-            e->setId(m_maxId + 1);
-        // a record cut after its word still holds something of the user's
-        const bool keep
-            = result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e->word().isEmpty());
-        if (keep) {
-            m_maxId = qMax(m_maxId, e->id());
-            entries.push_back(std::move(e));
-        }
-        if (result != Entry::ReadResult::Complete) {
-            m_damageOffset = start;
-            qCWarning(lcDict) << "ERROR: dictionary file damaged at byte" << start << "after"
-                              << qsizetype(entries.size()) << "entries";
-        }
-    }
-    insertStored(std::move(entries));
-    qCDebug(lcDict) << "loaded" << count() << "words in" << timer.elapsed() << "ms";
-}
-
-bool Dictionary::save()
-{
-    qCDebug(lcDict) << "DICT: save" << count() << "entries to" << m_fileName;
-    if (m_fileName.isEmpty()) {
-        m_errorString = tr("The dictionary has no file name.");
-        return false;
-    }
-    if (!keepDamagedOriginal())
-        return false;
-    QString error;
-    if (!writeFileAtomically(m_fileName, toBytes(), &error)) {
-        qCWarning(lcDict) << "ERROR: cannot write dictionary" << m_fileName << error;
-        m_errorString = error;
-        return false;
-    }
-    m_errorString.clear();
-    setSaved();
-    return true;
-}
-
-// The first save over a file that could not be read whole keeps the file's
-// bytes beside it.
-bool Dictionary::keepDamagedOriginal()
-{
-    const bool damaged = m_loadStatus == LoadStatus::Damaged || m_loadStatus == LoadStatus::UnknownVersion
-        || m_loadStatus == LoadStatus::Unreadable;
-    if (!damaged || m_damagedOriginalKept)
-        return true;
-    if (!BackupFiles::keepDamaged(m_fileName, nullptr, &m_errorString))
-        return false;
-    m_damagedOriginalKept = true;
-    return true;
-}
-
-QByteArray Dictionary::toBytes() const
-{
-    QByteArray out;
-    out.reserve(64 + qsizetype(m_entries.size()) * 64);
-    RecordWriter writer(out);
-    writer.writeBytes(CurrentVersion + '\0');
-    for (auto it = m_attributes.cbegin(); it != m_attributes.cend(); ++it)
-        writer.writeBytes((it.key() + QStringLiteral(": ") + it.value()).toUtf8());
-    writer.writeBytes(QByteArray(""));
-    for (const auto &e : m_entries) {
-        if (e->id() != 0)
-            e->write(writer);
-    }
-    return out;
+    markSaved();
 }
 
 void Dictionary::clear()
 {
     beginReset();
-    m_fileName.clear();
-    m_version.clear();
     m_errorString.clear();
-    m_loadStatus = LoadStatus::Ok;
-    m_damageOffset = -1;
-    m_damagedOriginalKept = false;
     m_entries.clear();
     m_meaningIndex.clear();
     m_unindexed.clear();
     m_attributes.clear();
     m_maxId = 0;
-    m_language.reset();
     m_byId.clear();
     m_byIdValid = false;
-    setSaved();
+    markSaved();
     endReset(false);
 }
 
@@ -283,7 +81,7 @@ void Dictionary::announceChange(int position)
     }
 }
 
-void Dictionary::setSaved()
+void Dictionary::markSaved()
 {
     const bool wasModified = isModified();
     m_savedRevision = m_revision;
@@ -704,8 +502,6 @@ void Dictionary::setAttribute(const QString &key, const QString &value)
         m_attributes.remove(key);
     else
         m_attributes.insert(key, value);
-    if (key == QLatin1String("TYPE"))
-        m_language = Language::fromCode(value);
     touch();
     if (announcing()) {
         emit attributesChanged();
@@ -716,20 +512,6 @@ void Dictionary::setAttribute(const QString &key, const QString &value)
 QStringList Dictionary::userLanguageCodes() const
 {
     return m_attributes.value(QStringLiteral("USER"), QStringLiteral("en")).split(u',');
-}
-
-QStringList Dictionary::userLanguageNames() const
-{
-    QStringList names;
-    const QStringList codes = userLanguageCodes();
-    for (const QString &code : codes)
-        names.append(Language::displayName(code));
-    return names;
-}
-
-QString Dictionary::userLanguageName(int k) const
-{
-    return userLanguageNames().value(k);
 }
 
 bool Dictionary::setUserLanguages(const QStringList &codes)

@@ -13,19 +13,12 @@
 #include <memory>
 #include <vector>
 
-class Language;
-class RecordReader;
-
 // The in-memory store of one dictionary: entries sorted by search key, an
-// index from meanings to entry ids, the header attributes (NAME, TYPE, USER)
-// and the language object made from TYPE. Reads "DICT V3.0" to "DICT V3.3"
-// files and writes "DICT V3.3".
+// index from meanings to entry ids, and the header attributes (NAME, TYPE,
+// USER). Its file is read and written by DictionaryFile, its TSV form by
+// TsvFormat; the store itself does no I/O.
 //
-// Failures are results: load says how it went (keeping what was readable),
-// save returns false and leaves the file on disk as it was, errorString()
-// tells why; lookups that find nothing return an empty list, -1, or an entry
-// with id 0. A file that loaded damaged is never lost: the first save over
-// it keeps its bytes beside it (FILE.damaged).
+// Lookups that find nothing return an empty list, -1, or an entry with id 0.
 //
 // Every change is announced: a reset (another file loaded, cleared, many
 // entries at once), one entry inserted, removed or changed in place, so
@@ -35,43 +28,20 @@ class Dictionary : public QObject
     Q_OBJECT
 
 public:
-    enum class LoadStatus {
-        Ok,
-        Missing, // no such file: the store is empty and a save creates it
-        Unreadable, // the file cannot be opened or is not a regular file
-        UnknownVersion, // not a dictionary file of a known version
-        Damaged, // the records stop before the end of the file; what came before is loaded
-        NotEmpty, // the store already holds entries; nothing was read
-    };
-    Q_ENUM(LoadStatus)
-
-    explicit Dictionary(const QString &fileName = QString(), QObject *parent = nullptr);
+    explicit Dictionary(QObject *parent = nullptr);
     ~Dictionary() override;
 
-    // Reads a file into an empty store.
-    [[nodiscard]] LoadStatus load(const QString &fileName);
-    // Reads version, attributes and records from the bytes of a file; false
-    // when the version is unknown. A damaged or cut-off file keeps every
-    // record read up to the damage (loadStatus() then says Damaged).
-    bool readFrom(const QByteArray &data);
-    LoadStatus loadStatus() const { return m_loadStatus; }
-    // Where reading stopped in a damaged file (byte offset), -1 otherwise.
-    qint64 damageOffset() const { return m_damageOffset; }
-    // Writes the store to its file as V3.3. The file is replaced only when
-    // the new one is complete, so a failed save leaves the old one intact.
-    [[nodiscard]] bool save();
-    // What went wrong in the last load or save, for the user.
-    QString errorString() const { return m_errorString; }
-    // The whole V3.3 file. Entries with id 0 are not written.
-    QByteArray toBytes() const;
+    // Fills the store with what a file held, in one reset; it then counts
+    // as unchanged.
+    void fill(QMap<QString, QString> attributes, std::vector<Entry> entries);
     void clear();
+    // What went wrong when an entry could not be added, for the user.
+    QString errorString() const { return m_errorString; }
 
-    QString fileName() const { return m_fileName; }
-    // The version text of the last file read, such as "DICT V3.3".
-    QString version() const { return m_version; }
-
-    // True when the store changed since it was last loaded, saved or cleared.
+    // True when the store changed since it was last filled, saved or cleared.
     bool isModified() const { return m_revision != m_savedRevision; }
+    // The store's contents are what its file holds now.
+    void markSaved();
 
     int count() const { return int(m_entries.size()); }
     // The entry at a sorted position (0 <= i < count()).
@@ -119,19 +89,15 @@ public:
     QList<int> learnedIds() const;
 
     QString attribute(const QString &key) const { return m_attributes.value(key); }
-    // An empty value removes the key. TYPE also makes the language object.
+    // An empty value removes the key.
     void setAttribute(const QString &key, const QString &value);
     const QMap<QString, QString> &attributes() const { return m_attributes; }
     QString name() const { return attribute(QStringLiteral("NAME")); }
     QString type() const { return attribute(QStringLiteral("TYPE")); }
     // USER split at ","; "en" when missing.
     QStringList userLanguageCodes() const;
-    QStringList userLanguageNames() const;
-    QString userLanguageName(int k) const;
     // Accepts only an extension of the current codes.
     bool setUserLanguages(const QStringList &codes);
-
-    Language *language() const { return m_language.get(); }
 
 signals:
     void aboutToReset();
@@ -149,10 +115,6 @@ signals:
 private:
     using EntryList = std::vector<std::unique_ptr<Entry>>;
 
-    bool readVersion(RecordReader &in, Entry::Format &format);
-    void readAttributes(RecordReader &in);
-    void readRecords(RecordReader &in, Entry::Format format);
-    bool keepDamagedOriginal();
     // where one-by-one insertion puts an entry with this word
     int insertPosition(const QString &word) const;
     // the first entry whose search key is not less than text
@@ -174,15 +136,8 @@ private:
     bool announcing() const { return m_resetDepth == 0; }
     void announceChange(int position);
     void touch();
-    void setSaved();
 
-    QString m_fileName;
-    QString m_version;
     QString m_errorString;
-    LoadStatus m_loadStatus = LoadStatus::Ok;
-    qint64 m_damageOffset = -1;
-    // the damaged file's bytes were kept beside it this session
-    bool m_damagedOriginalKept = false;
     int m_maxId = 0;
     EntryList m_entries;
     // Filled on the first meaning lookup: entries inserted since then wait in
@@ -192,7 +147,6 @@ private:
     mutable QMultiHash<QString, int> m_meaningIndex;
     mutable std::vector<const Entry *> m_unindexed;
     QMap<QString, QString> m_attributes;
-    std::unique_ptr<Language> m_language;
     // id -> first stored entry with it; rebuilt on demand after changes
     mutable QHash<int, Entry *> m_byId;
     mutable bool m_byIdValid = false;

@@ -2,6 +2,7 @@
 
 #include "backupfiles.h"
 #include "dictionary.h"
+#include "dictionaryfile.h"
 #include "dictlog.h"
 
 #include <QFileInfo>
@@ -23,20 +24,21 @@ DictionaryUpdate::Status DictionaryUpdate::fail(Status status, const QString &re
 DictionaryUpdate::Status DictionaryUpdate::merge(const QByteArray &incoming)
 {
     qCDebug(lcDict) << "UPDATE" << m_path << "from remote data";
-    m_result = std::make_unique<Dictionary>(m_path);
-    if (!m_result->readFrom(incoming))
+    m_result = std::make_unique<Dictionary>();
+    const DictionaryFile::Status read = DictionaryFile().read(incoming, *m_result);
+    if (read == DictionaryFile::Status::UnknownVersion)
         return fail(Status::NotADictionary, tr("the received file is not a dictionary"));
-    if (m_result->loadStatus() != Dictionary::LoadStatus::Ok)
+    if (read != DictionaryFile::Status::Ok)
         return fail(Status::IncomingDamaged, tr("the received dictionary is incomplete"));
     const QString unsound = DictionaryMerge::checkIncoming(*m_result);
     if (!unsound.isEmpty())
         return fail(Status::IncomingDamaged, tr("the received dictionary is damaged: %1").arg(unsound));
     Dictionary local;
-    const Status read = readLocal(local);
-    if (read != Status::Ok || !m_hadLocal)
-        return read;
+    const Status readLocally = readLocal(local);
+    if (readLocally != Status::Ok || !m_hadLocal)
+        return readLocally;
     Dictionary base;
-    const bool haveBase = !m_basePath.isEmpty() && base.load(m_basePath) == Dictionary::LoadStatus::Ok;
+    const bool haveBase = !m_basePath.isEmpty() && DictionaryFile(m_basePath).load(base) == DictionaryFile::Status::Ok;
     if (!m_merge.merge(local, *m_result, m_counters, haveBase ? &base : nullptr))
         return fail(Status::NoIdLeft, m_merge.errorString());
     return Status::Ok;
@@ -44,13 +46,14 @@ DictionaryUpdate::Status DictionaryUpdate::merge(const QByteArray &incoming)
 
 DictionaryUpdate::Status DictionaryUpdate::readLocal(Dictionary &local)
 {
-    switch (local.load(m_path)) {
-    case Dictionary::LoadStatus::Missing:
+    DictionaryFile file(m_path);
+    switch (file.load(local)) {
+    case DictionaryFile::Status::Missing:
         qCDebug(lcDict) << "NOTE: no local copy of" << m_path;
         m_hadLocal = false;
         return Status::Ok;
-    case Dictionary::LoadStatus::Ok: m_hadLocal = true; return Status::Ok;
-    case Dictionary::LoadStatus::Damaged: {
+    case DictionaryFile::Status::Ok: m_hadLocal = true; return Status::Ok;
+    case DictionaryFile::Status::Damaged: {
         QString error;
         if (!BackupFiles::keepDamaged(m_path, nullptr, &error))
             return fail(Status::LocalUnreadable, error);
@@ -59,7 +62,7 @@ DictionaryUpdate::Status DictionaryUpdate::readLocal(Dictionary &local)
     }
     default:
         return fail(Status::LocalUnreadable,
-            tr("the local copy cannot be read, so it was not replaced: %1").arg(local.errorString()));
+            tr("the local copy cannot be read, so it was not replaced: %1").arg(file.errorString()));
     }
 }
 
@@ -68,7 +71,8 @@ DictionaryUpdate::Status DictionaryUpdate::save()
     QString error;
     if (!BackupFiles::keep(m_path, &error))
         return fail(Status::SaveFailed, error);
-    if (!m_result->save())
-        return fail(Status::SaveFailed, m_result->errorString());
+    DictionaryFile file(m_path);
+    if (!file.save(*m_result))
+        return fail(Status::SaveFailed, file.errorString());
     return Status::Ok;
 }

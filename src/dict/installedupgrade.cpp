@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "dictionary.h"
+#include "dictionaryfile.h"
 #include "dictionarymerge.h"
 #include "dictionaryupdate.h"
 #include "dictlog.h"
@@ -70,8 +71,7 @@ InstalledUpgrade::Status InstalledUpgrade::upgrade(const QString &installedPath,
     if (update.merge(installed) != DictionaryUpdate::Status::Ok)
         return fail(localPath, update.errorString());
     Dictionary record;
-    const bool recordRead
-        = haveRecord && record.readFrom(recorded) && record.loadStatus() == Dictionary::LoadStatus::Ok;
+    const bool recordRead = haveRecord && DictionaryFile().read(recorded, record) == DictionaryFile::Status::Ok;
     keepLearnersWork(update.result(), update.report(), recordRead ? &record : nullptr);
     if (update.save() != DictionaryUpdate::Status::Ok)
         return fail(localPath, update.errorString());

@@ -4,14 +4,15 @@
 #include "dict/filenames.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 
 QByteArray MasterExportRun::masterBytes(const QString &path)
 {
     Dictionary dictionary;
-    if (path.isEmpty() || dictionary.load(path) != Dictionary::LoadStatus::Ok)
+    if (path.isEmpty() || DictionaryFile(path).load(dictionary) != DictionaryFile::Status::Ok)
         return QByteArray();
     dictionary.resetLearnCounters();
-    return dictionary.toBytes();
+    return DictionaryFile::toBytes(dictionary);
 }
 
 void MasterExportRun::startList(const QString &source)

@@ -2,14 +2,9 @@
 
 #include "grammarcode.h"
 #include "langlog.h"
-#include "languageinfo.h"
 
 #include <QFile>
 #include <QStringList>
-
-English::English()
-    : Language(*LanguageInfo::find(u"en"))
-{ }
 
 bool English::loadVerbs(const QString &path)
 {

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "language.h"
 #include "wordmatch.h"
 
 #include <QHash>
 #include <QString>
 
-// English as a language (its row of the language table), with the English
-// forms the gloss of Hebrew text needs: the simple past from a table of
+// The English forms the gloss of Hebrew text needs: the simple past from a table of
 // irregular verbs ("verbs_en.dat"), plurals, and a verb meaning put into the
 // tense of a Hebrew form.
-class English : public Language
+class English
 {
 public:
-    English();
-
     // Reads the verb table; false when the file is missing or unreadable
     // (the tables are then left as they were). Malformed lines are skipped.
     bool loadVerbs(const QString &path);

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QList>
 
+#include <algorithm>
+
 namespace {
 
 bool isLatinLetter(QChar c)
@@ -47,6 +49,23 @@ constexpr LanguageInfo Table[] = {
 QString LanguageInfo::name() const
 {
     return QCoreApplication::translate("LanguageInfo", englishName);
+}
+
+bool LanguageInfo::containsLanguageChars(QStringView text) const
+{
+    return std::any_of(text.cbegin(), text.cend(), [this](QChar c) { return isLetter(c); });
+}
+
+const LanguageInfo *LanguageInfo::ofDictionary(QStringView type)
+{
+    const LanguageInfo *row = find(type);
+    return row && row->isLanguageChar ? row : nullptr;
+}
+
+QString LanguageInfo::userLanguageName(const QString &code)
+{
+    const LanguageInfo *row = find(code);
+    return row && row->displayName ? QString::fromLatin1(row->displayName) : code;
 }
 
 const LanguageInfo *LanguageInfo::find(QStringView code)

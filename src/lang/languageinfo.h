@@ -32,9 +32,19 @@ struct LanguageInfo
 
     // The English name in the user's language.
     QString name() const;
+    bool isLetter(QChar c) const { return isLanguageChar && isLanguageChar(c); }
+    // True at the first character of the language's script; false for an
+    // empty text.
+    bool containsLanguageChars(QStringView text) const;
 
     // The row for a locale code, or null.
     static const LanguageInfo *find(QStringView code);
+    // The language a dictionary of this TYPE ("he_IL") is written in: a row
+    // with a script of its own; null for any other code.
+    static const LanguageInfo *ofDictionary(QStringView type);
+    // How a user-language code is shown: "Deutsch", "Francais", "Italiano",
+    // "English" for codes beginning de, fr, it, en; any other code unchanged.
+    static QString userLanguageName(const QString &code);
     // The rows of the user languages, in the order the manager offers them.
     static QList<const LanguageInfo *> userLanguages();
 };

@@ -140,6 +140,13 @@
 <context>
     <name>Dictionary</name>
     <message>
+        <source>The dictionary has used every entry number; no entry can be added.</source>
+        <translation>Das Wörterbuch hat alle Eintragsnummern verbraucht; es kann kein Eintrag hinzugefügt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryFile</name>
+    <message>
         <source>The dictionary already holds entries.</source>
         <translation>Das Wörterbuch enthält bereits Einträge.</translation>
     </message>
@@ -158,10 +165,6 @@
     <message>
         <source>The dictionary has no file name.</source>
         <translation>Das Wörterbuch hat keinen Dateinamen.</translation>
-    </message>
-    <message>
-        <source>The dictionary has used every entry number; no entry can be added.</source>
-        <translation>Das Wörterbuch hat alle Eintragsnummern verbraucht; es kann kein Eintrag hinzugefügt werden.</translation>
     </message>
 </context>
 <context>

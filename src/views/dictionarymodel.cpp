@@ -3,7 +3,7 @@
 #include "style.h"
 
 #include "dict/dictionary.h"
-#include "lang/language.h"
+#include "lang/languageinfo.h"
 
 #include <QColor>
 
@@ -95,7 +95,8 @@ QVariant DictionaryModel::data(const QModelIndex &index, int role) const
         if (k == n)
             return int(Qt::AlignHCenter | Qt::AlignVCenter);
         if (k == n + 1) {
-            const bool rightToLeft = m_dictionary->language() && m_dictionary->language()->isRightToLeft();
+            const LanguageInfo *language = LanguageInfo::ofDictionary(m_dictionary->type());
+            const bool rightToLeft = language && language->rightToLeft;
             return int(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
         }
         return QVariant();
@@ -112,7 +113,9 @@ QVariant DictionaryModel::headerData(int section, Qt::Orientation orientation, i
     if (section < 0 || section > n + 1)
         return QVariant();
     if (section < n)
-        return m_dictionary ? m_dictionary->userLanguageName(m_languages[section]) : tr("User Language");
+        return m_dictionary
+            ? LanguageInfo::userLanguageName(m_dictionary->userLanguageCodes().value(m_languages[section]))
+            : tr("User Language");
     if (section == n)
         return tr("Info");
     return m_dictionary ? m_dictionary->name() : tr("Foreign");

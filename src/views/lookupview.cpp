@@ -8,7 +8,7 @@
 #include "input/rtllineedit.h"
 #include "input/softkeyboard.h"
 #include "lang/hebrewtext.h"
-#include "lang/language.h"
+#include "lang/languageinfo.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -101,7 +101,8 @@ void LookupView::showEntries(const QList<Entry> &entries)
 
 bool LookupView::isForeignText(const QString &text) const
 {
-    return m_dictionary && m_dictionary->language() && m_dictionary->language()->containsLanguageChars(text);
+    const LanguageInfo *language = m_dictionary ? LanguageInfo::ofDictionary(m_dictionary->type()) : nullptr;
+    return language && language->containsLanguageChars(text);
 }
 
 // Keys hold no capitals, so the pattern is lower-cased as they are; and a

@@ -8,6 +8,7 @@
 #include "input/rtllineedit.h"
 #include "input/softkeyboard.h"
 #include "lang/hebrewtext.h"
+#include "lang/languageinfo.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -203,7 +204,10 @@ void Trainer::showQuestion()
 void Trainer::setDirectionLabels(bool hebrewAsked)
 {
     const QString foreign = m_languageName + u':';
-    const QString user = (m_dictionary ? m_dictionary->userLanguageName(m_userLanguage) : QString()) + u':';
+    const QString user
+        = (m_dictionary ? LanguageInfo::userLanguageName(m_dictionary->userLanguageCodes().value(m_userLanguage))
+                        : QString())
+        + u':';
     m_questionLabel->setText(hebrewAsked ? foreign : user);
     m_answerLabel->setText(hebrewAsked ? user : foreign);
     m_answerEdit->setKeyboardMapping(!hebrewAsked);

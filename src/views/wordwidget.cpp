@@ -7,7 +7,7 @@
 #include "dict/dictionary.h"
 #include "input/rtllineedit.h"
 #include "input/softkeyboard.h"
-#include "lang/language.h"
+#include "lang/languageinfo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -124,7 +124,8 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
 
 bool WordWidget::hasNeuter() const
 {
-    return m_dictionary && m_dictionary->language() && m_dictionary->language()->hasNeuterGender();
+    const LanguageInfo *language = m_dictionary ? LanguageInfo::ofDictionary(m_dictionary->type()) : nullptr;
+    return language && language->neuterGender;
 }
 
 QStringList WordWidget::genderNames() const
@@ -204,10 +205,10 @@ void WordWidget::clearFields()
 
 void WordWidget::updateLanguageRows()
 {
-    const QStringList names = m_dictionary->userLanguageNames();
-    const int n = int(names.size());
+    const QStringList codes = m_dictionary->userLanguageCodes();
+    const int n = int(codes.size());
     for (int i = 0; i < 4; ++i) {
-        m_translationLabels[i]->setText(i < n ? names[i] + u':' : QString());
+        m_translationLabels[i]->setText(i < n ? LanguageInfo::userLanguageName(codes[i]) + u':' : QString());
         if (i > 0)
             m_translationEdits[i]->setEnabled(i < n);
         disconnect(m_translationEdits[i], &QLineEdit::returnPressed, nullptr, nullptr);

@@ -30,13 +30,13 @@ const QString Horse = QString::fromUtf8("סוּס");
 void writeDictionary(
     const QString &path, const QString &name, const QString &type, const QString &user, const QList<Entry> &entries)
 {
-    Dictionary dict(path);
+    Dictionary dict;
     dict.setAttribute("NAME", name);
     dict.setAttribute("TYPE", type);
     dict.setAttribute("USER", user);
     for (const Entry &e : entries)
         dict.insertEntry(e);
-    QVERIFY(dict.save());
+    QVERIFY(DictionaryFile(path).save(dict));
 }
 
 } // namespace
@@ -194,7 +194,7 @@ void TestMainWindow::unreadableDictionaryFile()
     QCOMPARE(m_prompts->asked.size(), 1);
     QCOMPARE(readAll(path(keptAs.isEmpty() ? "small.dic.damaged" : keptAs)), bytes);
     Dictionary onDisk;
-    QCOMPARE(onDisk.load(path("small.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(path("small.dic")).load(onDisk), DictionaryFile::Status::Ok);
     QCOMPARE(onDisk.count(), loaded + 1);
 }
 
@@ -312,7 +312,7 @@ void TestMainWindow::unsavedChanges()
     if (!goesAhead)
         QCOMPARE(window->dictionary()->entryById(1).learnedForward(), qint8(7));
     Dictionary onDisk;
-    QCOMPARE(onDisk.load(path("small.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(path("small.dic")).load(onDisk), DictionaryFile::Status::Ok);
     QCOMPARE(onDisk.entryById(1).learnedForward(), qint8(saved ? 7 : -1));
 }
 

@@ -1,6 +1,7 @@
 #include "../testfiles.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,7 +40,7 @@ void TestCli::init()
 
 QString TestCli::fixture()
 {
-    Dictionary dict(path("fixture.dic"));
+    Dictionary dict;
     dict.setAttribute("NAME", "Hebrew");
     dict.setAttribute("TYPE", "he_IL");
     dict.setAttribute("USER", "en,de,fr");
@@ -55,7 +56,7 @@ QString TestCli::fixture()
     barber.appendText(Entry::TextUserBase + 2, "coiffeur");
     dict.insertEntry(barber);
     dict.insertEntry(Entry("zebra", "", 40));
-    if (!dict.save())
+    if (!DictionaryFile(path("fixture.dic")).save(dict))
         return QString();
     return path("fixture.dic");
 }
@@ -207,17 +208,17 @@ void TestCli::errors()
 // ids are kept, a repeated id gets a fresh one with a warning.
 void TestCli::idsTheStoreAcceptsSurviveExport()
 {
-    Dictionary dict(path("ids.dic"));
+    Dictionary dict;
     dict.insertEntry(Entry("minus", "m", -5));
     dict.insertEntry(Entry("first", "a", 3));
     dict.insertEntry(Entry("second", "b", 3));
-    QVERIFY(dict.save());
+    QVERIFY(DictionaryFile(path("ids.dic")).save(dict));
     QCOMPARE(runCli({"export", path("ids.dic"), path("ids.tsv")}).exitCode, 0);
     const CliRun imported = runCli({"import", path("ids.tsv"), path("back.dic")});
     QCOMPARE(imported.exitCode, 0);
     QVERIFY2(imported.err.contains("id 3 is used twice"), imported.err.constData());
     Dictionary back;
-    QCOMPARE(back.load(path("back.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(path("back.dic")).load(back), DictionaryFile::Status::Ok);
     QCOMPARE(back.count(), 3);
     QCOMPARE(back.entryById(-5).word(), QStringLiteral("minus"));
     QCOMPARE(back.entryById(4).id(), 4);

@@ -2,6 +2,7 @@
 #include "../testfiles.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 
 #include <QLockFile>
 #include <QTemporaryDir>
@@ -54,11 +55,11 @@ void TestCliExchange::init()
     writeFile(path("server/empty/dicts.dic"), "# Dictionary META File: list of languages\n");
     // the server's copy lacks the learner's first entries, one of them trained
     Dictionary fewer;
-    QCOMPARE(fewer.load(path("server/hebrew.dic")), Dictionary::LoadStatus::Ok);
-    Dictionary few(path("server/few/hebrew.dic"));
+    QCOMPARE(DictionaryFile(path("server/hebrew.dic")).load(fewer), DictionaryFile::Status::Ok);
+    Dictionary few;
     QDir().mkpath(path("server/few"));
     few.insertEntry(fewer.entryById(fewer.maxId()));
-    QVERIFY(few.save());
+    QVERIFY(DictionaryFile(path("server/few/hebrew.dic")).save(few));
     fillFolder(path("server/few"), {"farsi.dic"});
     QFile::copy(path("server/dicts.dic"), path("server/few/dicts.dic"));
 }

@@ -223,7 +223,7 @@ void TestDialogs::managerShowsAndAppendsLanguages()
     table->setCurrentCell(row == 0 ? 1 : 0, 0);
     QCOMPARE(m_list.userLanguages(row), QStringList({"en", "fr", "it"}));
     Dictionary arabic;
-    QCOMPARE(arabic.load(local() + "/arabic.dic"), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(local() + "/arabic.dic").load(arabic), DictionaryFile::Status::Ok);
     QCOMPARE(arabic.attribute("USER"), QStringLiteral("en,fr,it"));
 
     // languages are only appended: a changed first one is refused, and said so
@@ -297,7 +297,7 @@ void TestDialogs::wizard()
     if (!creates)
         return;
     Dictionary created;
-    QCOMPARE(created.load(local() + "/new.dic"), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(local() + "/new.dic").load(created), DictionaryFile::Status::Ok);
     QCOMPARE(created.type(), QStringLiteral("xx_YY"));
     QCOMPARE(created.count(), 0);
 }
@@ -360,7 +360,7 @@ void TestDialogs::windowSettlesAndReloads()
     window.updateNet();
     QCOMPARE(ran, opened);
     Dictionary onDisk;
-    QCOMPARE(onDisk.load(local() + "/hebrew.dic"), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(local() + "/hebrew.dic").load(onDisk), DictionaryFile::Status::Ok);
     // what the window holds is what the file holds
     QCOMPARE(window.dictionary()->isModified(), !opened);
     if (opened)
@@ -379,7 +379,7 @@ void TestDialogs::windowAfterDeletingTheOpenDictionary()
             child<QPushButton>(dialog, "deleteButton")->click();
             return int(QDialog::Accepted);
         });
-        const QString deleted = window.dictionary()->fileName();
+        const QString deleted = local() + u'/' + window.dictionaryList()->file(0);
         window.manageDicts();
         QVERIFY(!QFile::exists(deleted));
         QCOMPARE(selector->count(), left);

@@ -2,6 +2,7 @@
 
 #include "dict/compactstring.h"
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -99,7 +100,7 @@ void TestDictionaryFile::workedExampleBytes()
                                     "0000000C")
         + QByteArray("NAME: Hebrew") + hex("00000000")
         + hex("00000007 | 0001 | 00000006 | 0006 0005DED9DCD4 | 0004 776F7264 | 0000 | FF | FF");
-    QCOMPARE(dict.toBytes(), expected);
+    QCOMPARE(DictionaryFile::toBytes(dict), expected);
 }
 
 void TestDictionaryFile::compactEncoding_data()
@@ -139,7 +140,7 @@ void TestDictionaryFile::overlongTextIsShortenedAndFileReadsBackWhole()
     dict.insertEntry(Entry(QStringLiteral("next"), QStringLiteral("after"), 2));
 
     Dictionary back;
-    QVERIFY(back.readFrom(dict.toBytes()));
+    QCOMPARE(DictionaryFile().read(DictionaryFile::toBytes(dict), back), DictionaryFile::Status::Ok);
     QCOMPARE(back.count(), 2);
     const Entry read = back.entryById(1);
     QVERIFY(longText.startsWith(read.translation()));
@@ -164,13 +165,12 @@ void TestDictionaryFile::writeReadRoundTripKeepsEveryField()
     dict.insertEntry(Entry(QStringLiteral("ghost"), QStringLiteral("never written"), 0));
 
     const QString path = m_dir.filePath("round.dic");
-    Dictionary saved(path);
-    QVERIFY(saved.readFrom(dict.toBytes()));
-    QVERIFY(saved.save());
+    QVERIFY(DictionaryFile(path).save(dict));
 
     Dictionary back;
-    QCOMPARE(back.load(path), Dictionary::LoadStatus::Ok);
-    QCOMPARE(back.version(), QStringLiteral("DICT V3.3"));
+    DictionaryFile file(path);
+    QCOMPARE(file.load(back), DictionaryFile::Status::Ok);
+    QCOMPARE(file.version(), QStringLiteral("DICT V3.3"));
     QCOMPARE(back.attributes(), dict.attributes());
     QCOMPARE(back.maxId(), 41);
     Dictionary written;
@@ -217,14 +217,16 @@ void TestDictionaryFile::olderVersions()
     QFETCH(QString, version);
     QFETCH(QStringList, entries);
     Dictionary dict;
-    QVERIFY(dict.readFrom(file));
-    QCOMPARE(dict.version(), version);
+    DictionaryFile older;
+    QCOMPARE(older.read(file, dict), DictionaryFile::Status::Ok);
+    QCOMPARE(older.version(), version);
     QCOMPARE(dict.name(), QStringLiteral("Hebrew"));
     QCOMPARE(dict.type(), QStringLiteral("he_IL"));
     QCOMPARE(dump(dict), entries);
     Dictionary back;
-    QVERIFY(back.readFrom(dict.toBytes()));
-    QCOMPARE(back.version(), QStringLiteral("DICT V3.3"));
+    DictionaryFile current;
+    QCOMPARE(current.read(DictionaryFile::toBytes(dict), back), DictionaryFile::Status::Ok);
+    QCOMPARE(current.version(), QStringLiteral("DICT V3.3"));
     QCOMPARE(back.attributes(), dict.attributes());
     QCOMPARE(dump(back), entries);
 }
@@ -232,41 +234,38 @@ void TestDictionaryFile::olderVersions()
 void TestDictionaryFile::loadStatus_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<Dictionary::LoadStatus>("status");
+    QTest::addColumn<DictionaryFile::Status>("status");
     QTest::addColumn<int>("count");
-    QTest::newRow("good") << "good.dic" << Dictionary::LoadStatus::Ok << 2;
-    QTest::newRow("missing") << "missing.dic" << Dictionary::LoadStatus::Missing << 0;
-    QTest::newRow("a folder") << "folder.dic" << Dictionary::LoadStatus::Unreadable << 0;
-    QTest::newRow("junk after the records") << "junk.dic" << Dictionary::LoadStatus::Damaged << 2;
-    QTest::newRow("a newer version") << "v4.dic" << Dictionary::LoadStatus::UnknownVersion << 0;
-    QTest::newRow("store not empty") << "good.dic" << Dictionary::LoadStatus::NotEmpty << 1;
+    QTest::newRow("good") << "good.dic" << DictionaryFile::Status::Ok << 2;
+    QTest::newRow("missing") << "missing.dic" << DictionaryFile::Status::Missing << 0;
+    QTest::newRow("a folder") << "folder.dic" << DictionaryFile::Status::Unreadable << 0;
+    QTest::newRow("junk after the records") << "junk.dic" << DictionaryFile::Status::Damaged << 2;
+    QTest::newRow("a newer version") << "v4.dic" << DictionaryFile::Status::UnknownVersion << 0;
+    QTest::newRow("store not empty") << "good.dic" << DictionaryFile::Status::NotEmpty << 1;
 }
 
 void TestDictionaryFile::loadStatus()
 {
     QFETCH(QString, file);
-    QFETCH(Dictionary::LoadStatus, status);
-    Dictionary good(m_dir.filePath("good.dic"));
+    QFETCH(DictionaryFile::Status, status);
+    Dictionary good;
     good.insertEntry(Entry(QStringLiteral("a"), QStringLiteral("b"), 1));
     good.insertEntry(Entry(QStringLiteral("c"), QStringLiteral("d"), 2));
-    QVERIFY(good.save());
-    writeFile(m_dir.filePath("junk.dic"), good.toBytes() + hex("00000000 0001"));
+    QVERIFY(DictionaryFile(m_dir.filePath("good.dic")).save(good));
+    writeFile(m_dir.filePath("junk.dic"), DictionaryFile::toBytes(good) + hex("00000000 0001"));
     QVERIFY(QDir(m_dir.path()).mkpath("folder.dic"));
     writeFile(m_dir.filePath("v4.dic"), header("DICT V4.0") + hex("00000000"));
 
     Dictionary dict;
-    if (status == Dictionary::LoadStatus::NotEmpty)
+    if (status == DictionaryFile::Status::NotEmpty)
         dict.insertEntry(Entry(QStringLiteral("x"), QStringLiteral("y"), 5));
-    QCOMPARE(dict.load(m_dir.filePath(file)), status);
+    DictionaryFile dictionaryFile(m_dir.filePath(file));
+    QCOMPARE(dictionaryFile.load(dict), status);
     QTEST(dict.count(), "count");
-    QCOMPARE(dict.isModified(), status == Dictionary::LoadStatus::NotEmpty);
-    if (status == Dictionary::LoadStatus::NotEmpty)
-        QCOMPARE(dict.fileName(), QString());
-    else
-        QCOMPARE(dict.fileName(), m_dir.filePath(file));
-    QCOMPARE(dict.damageOffset() >= 0, status == Dictionary::LoadStatus::Damaged);
-    if (status != Dictionary::LoadStatus::Ok)
-        QVERIFY(!dict.errorString().isEmpty() || status == Dictionary::LoadStatus::Damaged);
+    QCOMPARE(dict.isModified(), status == DictionaryFile::Status::NotEmpty);
+    QCOMPARE(dictionaryFile.damageOffset() >= 0, status == DictionaryFile::Status::Damaged);
+    if (status != DictionaryFile::Status::Ok)
+        QVERIFY(!dictionaryFile.errorString().isEmpty() || status == DictionaryFile::Status::Damaged);
 }
 
 // What a damaged file held is never lost: the first save keeps its bytes
@@ -275,26 +274,27 @@ void TestDictionaryFile::loadStatus()
 void TestDictionaryFile::damagedFileIsKeptOnFirstSave()
 {
     const QString path = m_dir.filePath("damaged.dic");
-    Dictionary source(path);
+    Dictionary source;
     for (int i = 1; i <= 5; ++i)
         source.insertEntry(Entry(QStringLiteral("word%1").arg(i), QStringLiteral("m"), i));
-    QByteArray bytes = source.toBytes();
+    QByteArray bytes = DictionaryFile::toBytes(source);
     for (qsizetype i = 40; i < bytes.size(); i += 7)
         bytes[i] = char(0xA5);
     writeFile(path, bytes);
     writeFile(path + ".damaged", "an older copy");
 
     Dictionary dict;
-    QCOMPARE(dict.load(path), Dictionary::LoadStatus::Damaged);
+    DictionaryFile file(path);
+    QCOMPARE(file.load(dict), DictionaryFile::Status::Damaged);
     QVERIFY(dict.addOrReplace(Entry(QStringLiteral("new"), QStringLiteral("word"), 0)) > 0);
-    QVERIFY(dict.save());
+    QVERIFY(file.save(dict));
     QCOMPARE(readAll(path + ".damaged.2"), bytes);
     QCOMPARE(readAll(path + ".damaged"), QByteArray("an older copy"));
-    QVERIFY(dict.save());
+    QVERIFY(file.save(dict));
     QVERIFY(!QFile::exists(path + ".damaged.3"));
 
     Dictionary back;
-    QCOMPARE(back.load(path), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(path).load(back), DictionaryFile::Status::Ok);
     QCOMPARE(back.count(), dict.count());
 }
 
@@ -302,26 +302,26 @@ void TestDictionaryFile::truncatedFileKeepsWhatWasReadable()
 {
     Dictionary dict;
     dict.setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
-    const qsizetype headerEnd = dict.toBytes().size();
+    const qsizetype headerEnd = DictionaryFile::toBytes(dict).size();
     dict.insertEntry(Entry(QStringLiteral("aaa"), QStringLiteral("first"), 20));
-    const qsizetype firstRecordEnd = dict.toBytes().size();
+    const qsizetype firstRecordEnd = DictionaryFile::toBytes(dict).size();
     dict.insertEntry(sampleEntry());
-    const QByteArray full = dict.toBytes();
+    const QByteArray full = DictionaryFile::toBytes(dict);
     // id, type and flags, then the word's length and bytes
     const qsizetype wordEnd = firstRecordEnd + 10 + 2 + encodeCompact(sampleEntry().word()).size();
 
     for (qsizetype cut = headerEnd; cut < full.size(); ++cut) {
         Dictionary part;
-        part.readFrom(full.left(cut));
+        DictionaryFile file;
         const bool whole = cut == headerEnd || cut == firstRecordEnd;
-        QCOMPARE(part.loadStatus(), whole ? Dictionary::LoadStatus::Ok : Dictionary::LoadStatus::Damaged);
+        QCOMPARE(file.read(full.left(cut), part), whole ? DictionaryFile::Status::Ok : DictionaryFile::Status::Damaged);
         if (cut >= wordEnd) {
             QCOMPARE(part.count(), 2);
             QCOMPARE(part.entryById(12).word(), sampleEntry().word()); // partly filled, as far as read
         } else if (cut >= firstRecordEnd) {
             QCOMPARE(part.count(), 1);
             QCOMPARE(part.entryAt(0)->translation(), QStringLiteral("first"));
-            QCOMPARE(part.damageOffset(), cut == firstRecordEnd ? -1 : firstRecordEnd);
+            QCOMPARE(file.damageOffset(), cut == firstRecordEnd ? -1 : firstRecordEnd);
         } else {
             // the first record, cut, is kept once its word was read
             QCOMPARE(part.count(), cut >= headerEnd + 15 ? 1 : 0);
@@ -348,24 +348,24 @@ void TestDictionaryFile::hostileBytesNeverCrash()
 {
     QFETCH(QByteArray, file);
     Dictionary dict;
-    dict.readFrom(file);
+    (void)DictionaryFile().read(file, dict);
     // every record takes at least 13 bytes of the file
     QVERIFY(dict.count() <= file.size() / 13 + 1);
     Dictionary back;
-    QVERIFY(back.readFrom(dict.toBytes()));
-    QCOMPARE(back.loadStatus(), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile().read(DictionaryFile::toBytes(dict), back), DictionaryFile::Status::Ok);
     QCOMPARE(dump(back), dump(dict));
 }
 
 void TestDictionaryFile::failedSaveLeavesOldFileIntact()
 {
     const QString path = m_dir.filePath("keep.dic");
-    Dictionary old(path);
+    Dictionary old;
     old.insertEntry(Entry(QStringLiteral("old"), QStringLiteral("entry"), 1));
-    QVERIFY(old.save());
+    QVERIFY(DictionaryFile(path).save(old));
     const QByteArray before = readAll(path);
 
-    Dictionary bigger(path);
+    Dictionary bigger;
+    DictionaryFile file(path);
     for (int i = 1; i <= 500; ++i)
         bigger.insertEntry(Entry(QStringLiteral("word%1").arg(i), QStringLiteral("meaning %1").arg(i), i));
 
@@ -376,13 +376,13 @@ void TestDictionaryFile::failedSaveLeavesOldFileIntact()
     small.rlim_cur = 2000;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const bool saved_ok = bigger.save();
+    const bool saved_ok = file.save(bigger);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     QVERIFY(!saved_ok);
     // the system's words, not "Unknown error"
-    QCOMPARE(bigger.errorString(), QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QCOMPARE(file.errorString(), QString::fromLocal8Bit(std::strerror(EFBIG)));
     QVERIFY(bigger.isModified());
     QCOMPARE(readAll(path), before);
 }

@@ -2,6 +2,7 @@
 
 #include "dict/backupfiles.h"
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarymerge.h"
 #include "dict/dictionaryupdate.h"
 #include "dict/installedupgrade.h"
@@ -54,7 +55,7 @@ QByteArray bytesOf(const QString &entries)
 {
     Dictionary dict;
     fill(dict, entries);
-    return dict.toBytes();
+    return DictionaryFile::toBytes(dict);
 }
 
 } // namespace
@@ -161,14 +162,14 @@ void TestDictionaryMerge::secondMergeChangesNothing()
         randomDict(server);
         if (!DictionaryMerge::checkIncoming(server).isEmpty())
             continue;
-        const QByteArray serverBytes = server.toBytes();
+        const QByteArray serverBytes = DictionaryFile::toBytes(server);
         DictionaryMerge merge;
         QVERIFY(merge.merge(local, server, DictionaryMerge::Counters::FromLocal));
         QVERIFY(DictionaryMerge::checkIncoming(server).isEmpty());
         const int deleted = int(merge.report().entriesOf(MergeChange::Kind::Deleted).size());
         QVERIFY2(server.count() >= local.count() - deleted, qPrintable(describe(local)));
         Dictionary again;
-        QVERIFY(again.readFrom(serverBytes));
+        QCOMPARE(DictionaryFile().read(serverBytes, again), DictionaryFile::Status::Ok);
         QVERIFY(merge.merge(server, again, DictionaryMerge::Counters::FromLocal));
         QCOMPARE(dump(again), dump(server));
         QVERIFY(merge.report().entriesOf(MergeChange::Kind::Deleted).isEmpty());
@@ -292,7 +293,7 @@ void TestDictionaryMerge::localFileStates()
     }
     QCOMPARE(update.save(), DictionaryUpdate::Status::Ok);
     Dictionary saved;
-    QCOMPARE(saved.load(path), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(path).load(saved), DictionaryFile::Status::Ok);
     QTEST(describe(saved), "result");
 }
 
@@ -383,7 +384,7 @@ void TestDictionaryMerge::installedUpgrade()
         return;
     }
     Dictionary result;
-    QCOMPARE(result.load(copy), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(copy).load(result), DictionaryFile::Status::Ok);
     QTEST(describe(result), "result");
     QCOMPARE(readAll(InstalledUpgrade::recordPath(copy)), bytesOf(installed));
     QCOMPARE(QFile::exists(copy + ".bak"), status == InstalledUpgrade::Status::Upgraded);

@@ -3,6 +3,7 @@
 #include "../testfiles.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
 #include "exchange/devicesyncrun.h"
 #include "dict/filenames.h"
@@ -429,11 +430,11 @@ void TestTransferRuns::fileNamedTwiceIsTakenOnce()
 // A server copy with one entry would delete the rest: not without a yes.
 void TestTransferRuns::deletionsWaitForConfirmation()
 {
-    Dictionary one(path("server/hebrew.dic"));
+    Dictionary one;
     Dictionary mine;
-    QCOMPARE(mine.load(local() + "/hebrew.dic"), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(local() + "/hebrew.dic").load(mine), DictionaryFile::Status::Ok);
     one.insertEntry(mine.entryById(mine.maxId()));
-    QVERIFY(one.save());
+    QVERIFY(DictionaryFile(path("server/hebrew.dic")).save(one));
     const QByteArray before = readAll(local() + "/hebrew.dic");
     for (bool allow : {false, true}) {
         m_prompts.allowDeletions = allow;
@@ -493,14 +494,14 @@ void TestTransferRuns::phoneTrainingSurvivesTheSync()
     DeviceSyncRun first(settings());
     QCOMPARE(runToEnd(first, QString(), {"hebrew.dic"}).results, QStringList{"hebrew.dic ok"});
     Dictionary phone;
-    QCOMPARE(phone.load(path("device/hebrew.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(path("device/hebrew.dic")).load(phone), DictionaryFile::Status::Ok);
     const int id = phone.entryAt(5)->id();
     phone.setLearnCounters(id, 5, 4);
-    QVERIFY(phone.save());
+    QVERIFY(DictionaryFile(path("device/hebrew.dic")).save(phone));
     DeviceSyncRun second(settings());
     QCOMPARE(runToEnd(second, QString(), {"hebrew.dic"}).results, QStringList{"hebrew.dic ok"});
     Dictionary computer;
-    QCOMPARE(computer.load(local() + "/hebrew.dic"), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(local() + "/hebrew.dic").load(computer), DictionaryFile::Status::Ok);
     QCOMPARE(computer.entryById(id).learnedForward(), qint8(5));
     QCOMPARE(computer.entryById(id).learnedBackward(), qint8(4));
 }

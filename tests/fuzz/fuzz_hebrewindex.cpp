@@ -1,6 +1,7 @@
 #include "fuzzsupport.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "lang/hebrewanalyser.h"
 #include "lang/hebrewtext.h"
 
@@ -9,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Dictionary dict;
-    if (!dict.readFrom(fuzzBytes(data, size)))
+    if (DictionaryFile().read(fuzzBytes(data, size), dict) == DictionaryFile::Status::UnknownVersion)
         return 0;
     const HebrewAnalyser analyser(&dict);
     for (int i = 0; i < dict.count() && i < 64; ++i) {

@@ -1,6 +1,7 @@
 #include "fuzzsupport.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "lang/english.h"
 #include "lang/hebrewanalyser.h"
 #include "lang/hebrewtext.h"
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static Dictionary dictionary;
     static English english;
     static const PhraseTranslator *translator = [] {
-        (void)dictionary.load(QString::fromLocal8Bit(qgetenv("VERBALON_FUZZ_DICTIONARY")));
+        (void)DictionaryFile(QString::fromLocal8Bit(qgetenv("VERBALON_FUZZ_DICTIONARY"))).load(dictionary);
         return new PhraseTranslator(&dictionary, &english);
     }();
     static const HebrewAnalyser analyser(&dictionary);

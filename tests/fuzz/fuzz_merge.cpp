@@ -1,5 +1,6 @@
 #include "fuzzsupport.h"
 
+#include "dict/dictionaryfile.h"
 #include "dict/dictionarymerge.h"
 
 #include <QHash>
@@ -85,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fill(remote, bytes, fill(local, bytes, 0));
     if (!DictionaryMerge::checkIncoming(remote).isEmpty())
         return 0;
-    const QByteArray remoteBytes = remote.toBytes();
+    const QByteArray remoteBytes = DictionaryFile::toBytes(remote);
     const QHash<QString, int> localWords = localWordCounts(local, remote);
     const QHash<QString, int> remoteWords = wordCounts(remote);
     DictionaryMerge merge;
@@ -106,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(reported || holds(remote, e));
     }
     Dictionary again;
-    FUZZ_CHECK(again.readFrom(remoteBytes));
+    FUZZ_CHECK(DictionaryFile().read(remoteBytes, again) == DictionaryFile::Status::Ok);
     FUZZ_CHECK(merge.merge(remote, again, DictionaryMerge::Counters::FromLocal));
     FUZZ_CHECK(sortedDump(again) == sortedDump(remote));
     FUZZ_CHECK(merge.report().entriesOf(MergeChange::Kind::Deleted).isEmpty());

@@ -1,4 +1,5 @@
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/entry.h"
 
 #include <QRegularExpression>
@@ -51,7 +52,8 @@ QStringList meaningsOf(const Entry &e)
 
 void TestBundledHebrew::initTestCase()
 {
-    QCOMPARE(m_dictionary.load(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(
+        DictionaryFile(QStringLiteral(VERBALON_BIN_DIR "/hebrew.dic")).load(m_dictionary), DictionaryFile::Status::Ok);
     QVERIFY2(m_dictionary.count() >= 3000 && m_dictionary.count() <= 4000,
         qPrintable(QString::number(m_dictionary.count())));
 }

@@ -1,6 +1,7 @@
 #include "../testfiles.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "lang/conjugation.h"
 #include "lang/hebrewtext.h"
 #include "lang/paradigm.h"
@@ -176,7 +177,7 @@ void TestConjugation::verbsHaveTheirBinyanAndSlots()
     for (const QStringList &row : table(qPrintable(binyanim)))
         expected.insert(row.value(0) + u'\t' + row.value(1), row.value(2));
     Dictionary verbs;
-    QCOMPARE(verbs.load(dictionary), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(dictionary).load(verbs), DictionaryFile::Status::Ok);
     QSet<int> found;
     int count = 0;
     for (int i = 0; i < verbs.count(); ++i) {

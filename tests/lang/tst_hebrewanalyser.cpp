@@ -193,7 +193,7 @@ void TestHebrewAnalyser::phrases()
 void TestHebrewAnalyser::cutVerbWithEmptyWordIsSafe()
 {
     Dictionary dict;
-    dict.readFrom(QByteArray::fromHex("0000000A 44494354205633 2E32 00 00000001 0002 00000000"));
+    (void)DictionaryFile().read(QByteArray::fromHex("0000000A 44494354205633 2E32 00 00000001 0002 00000000"), dict);
     QCOMPARE(dict.count(), 0);
     dict.insertEntry(makeEntry(1, u8(""), Entry::Verb, 0));
     const HebrewAnalyser hebrew(&dict);

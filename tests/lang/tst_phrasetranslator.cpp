@@ -1,6 +1,7 @@
 #include "../testfiles.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "lang/english.h"
 #include "lang/phrasetranslator.h"
 
@@ -124,7 +125,8 @@ void TestPhraseTranslator::glossOfSampleSentences()
     QFETCH(QString, text);
     QFETCH(QString, gloss);
     Dictionary sample;
-    QCOMPARE(sample.load(QStringLiteral(VERBALON_TEST_DATA_DIR "/hebrew.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(
+        DictionaryFile(QStringLiteral(VERBALON_TEST_DATA_DIR "/hebrew.dic")).load(sample), DictionaryFile::Status::Ok);
     const PhraseTranslator translator(&sample, &m_english);
     QCOMPARE(translator.translateText(text), gloss);
 }

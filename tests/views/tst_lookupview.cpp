@@ -48,7 +48,8 @@ private:
 void TestLookupView::initTestCase()
 {
     SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
-    QCOMPARE(m_dictionary.load(QStringLiteral(VERBALON_TEST_DATA_DIR "/hebrew.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(QStringLiteral(VERBALON_TEST_DATA_DIR "/hebrew.dic")).load(m_dictionary),
+        DictionaryFile::Status::Ok);
 }
 
 void TestLookupView::init()

@@ -39,7 +39,8 @@ void TestTranslateView::initTestCase()
 void TestTranslateView::init()
 {
     m_dictionary.clear();
-    QCOMPARE(m_dictionary.load(QStringLiteral(VERBALON_TEST_DATA_DIR "/hebrew.dic")), Dictionary::LoadStatus::Ok);
+    QCOMPARE(DictionaryFile(QStringLiteral(VERBALON_TEST_DATA_DIR "/hebrew.dic")).load(m_dictionary),
+        DictionaryFile::Status::Ok);
     m_view = std::make_unique<TranslateView>(QStringLiteral(":icons/"), &m_english, &m_dictionary);
     m_view->dictionaryChanged(m_dictionary.type(), m_dictionary.name());
     m_view->show();

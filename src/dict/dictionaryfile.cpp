@@ -1,0 +1,214 @@
+#include "dictionaryfile.h"
+
+#include "atomicfile.h"
+#include "backupfiles.h"
+#include "dictionary.h"
+#include "dictlog.h"
+#include "recordreader.h"
+#include "recordwriter.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+const QByteArray CurrentVersion = QByteArrayLiteral("DICT V3.3");
+// Longer version fields cannot be one of ours; reading them would only waste memory.
+constexpr quint32 MaxVersionLength = 64;
+
+// The version text at the start of a file, its zero and what follows cut off.
+QString readVersion(RecordReader &in)
+{
+    quint32 length = 0;
+    QByteArray bytes;
+    if (in.readU32(length) && length <= MaxVersionLength) {
+        bytes.resize(length);
+        for (quint32 i = 0; i < length; ++i) {
+            quint8 b = 0;
+            if (!in.readU8(b))
+                break;
+            bytes[i] = char(b);
+        }
+    }
+    const qsizetype zero = bytes.indexOf('\0');
+    return QString::fromLatin1(zero >= 0 ? bytes.left(zero) : bytes);
+}
+
+// "KEY: value" lines up to an empty one; false when the file ends first.
+bool readAttributes(RecordReader &in, QMap<QString, QString> &attributes)
+{
+    QByteArray line;
+    while (in.readBytes(line) && !line.isEmpty()) {
+        const QString text = QString::fromUtf8(line);
+        const qsizetype colon = text.indexOf(u':');
+        const QString key = colon >= 0 ? text.left(colon) : text;
+        if (key.isEmpty())
+            continue;
+        const QString value = colon >= 0 ? text.mid(colon + 1).trimmed() : QString();
+        qCDebug(lcDict) << "-- set" << key << "=" << value;
+        if (value.isEmpty())
+            attributes.remove(key);
+        else
+            attributes.insert(key, value);
+    }
+    return !in.failed();
+}
+
+// The records up to the end, or up to the first that cannot be read whole
+// (its offset goes to *damage); a record cut after its word still holds
+// something of the user's and is kept.
+std::vector<Entry> readRecords(RecordReader &in, Entry::Format format, qint64 *damage)
+{
+    std::vector<Entry> entries;
+    int maxId = 0;
+    while (!in.atEnd() && *damage < 0) {
+        const qsizetype start = in.position();
+        Entry e(0);
+        const Entry::ReadResult result = e.read(in, format);
+        // V3.0 records carry no id; without one the entry would never be saved
+        if (format == Entry::Format::V30)
+            e.setId(maxId + 1);
+        if (result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e.word().isEmpty())) {
+            maxId = qMax(maxId, e.id());
+            entries.push_back(std::move(e));
+        }
+        if (result != Entry::ReadResult::Complete) {
+            *damage = start;
+            qCWarning(lcDict) << "ERROR: dictionary file damaged at byte" << start << "after"
+                              << qsizetype(entries.size()) << "entries";
+        }
+    }
+    return entries;
+}
+
+} // namespace
+
+DictionaryFile::DictionaryFile(const QString &path)
+    : m_path(path)
+{ }
+
+void DictionaryFile::setPath(const QString &path)
+{
+    m_path = path;
+    m_version.clear();
+    m_errorString.clear();
+    m_status = Status::Ok;
+    m_damageOffset = -1;
+    m_damagedOriginalKept = false;
+}
+
+DictionaryFile::Status DictionaryFile::load(Dictionary &store)
+{
+    setPath(m_path);
+    if (store.count() > 0) {
+        qCWarning(lcDict) << "ERROR: dict. not empty, cannot load!";
+        m_errorString = tr("The dictionary already holds entries.");
+        return Status::NotEmpty;
+    }
+    const QFileInfo info(m_path);
+    QFile file(m_path);
+    if (!info.exists()) {
+        qCWarning(lcDict) << "ERROR: cannot open dictionary" << m_path << "(no such file)";
+        m_errorString = tr("The file does not exist.");
+        return m_status = Status::Missing;
+    }
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcDict) << "ERROR: cannot open dictionary" << m_path;
+        m_errorString = info.isFile() ? file.errorString() : tr("Not a regular file.");
+        return m_status = Status::Unreadable;
+    }
+    qCDebug(lcDict) << "set filename:" << m_path;
+    // read through a mapping where the system offers one: no copy of the file
+    const qint64 size = file.size();
+    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    if (mapped)
+        return read(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size), store);
+    return read(file.readAll(), store);
+}
+
+DictionaryFile::Status DictionaryFile::read(const QByteArray &data, Dictionary &store)
+{
+    QElapsedTimer timer;
+    timer.start();
+    RecordReader in(data);
+    m_errorString.clear();
+    m_damageOffset = -1;
+    m_version = readVersion(in);
+    qCDebug(lcDict) << "read dictionary version:" << m_version;
+    static const QHash<QString, Entry::Format> formats = {
+        {QStringLiteral("DICT V3.0"), Entry::Format::V30},
+        {QStringLiteral("DICT V3.1"), Entry::Format::V31},
+        {QStringLiteral("DICT V3.2"), Entry::Format::V32},
+        {QStringLiteral("DICT V3.3"), Entry::Format::V33},
+    };
+    const auto format = formats.constFind(m_version);
+    if (format == formats.constEnd()) {
+        qCWarning(lcDict) << "ERROR: unknown file version" << m_version;
+        m_errorString = tr("Not a dictionary file (version \"%1\").").arg(m_version);
+        return m_status = Status::UnknownVersion;
+    }
+    QMap<QString, QString> attributes;
+    if (*format != Entry::Format::V33) {
+        // files before V3.3 carry no attributes and were all Hebrew
+        attributes.insert(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
+        attributes.insert(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
+    } else if (!readAttributes(in, attributes)) {
+        m_damageOffset = in.position();
+    }
+    store.fill(std::move(attributes), readRecords(in, *format, &m_damageOffset));
+    qCDebug(lcDict) << "loaded" << store.count() << "words in" << timer.elapsed() << "ms";
+    return m_status = m_damageOffset < 0 ? Status::Ok : Status::Damaged;
+}
+
+bool DictionaryFile::save(Dictionary &store)
+{
+    qCDebug(lcDict) << "DICT: save" << store.count() << "entries to" << m_path;
+    if (m_path.isEmpty()) {
+        m_errorString = tr("The dictionary has no file name.");
+        return false;
+    }
+    if (!keepDamagedOriginal())
+        return false;
+    QString error;
+    if (!writeFileAtomically(m_path, toBytes(store), &error)) {
+        qCWarning(lcDict) << "ERROR: cannot write dictionary" << m_path << error;
+        m_errorString = error;
+        return false;
+    }
+    m_errorString.clear();
+    store.markSaved();
+    return true;
+}
+
+// The first save over a file that could not be read whole keeps the file's
+// bytes beside it.
+bool DictionaryFile::keepDamagedOriginal()
+{
+    const bool damaged
+        = m_status == Status::Damaged || m_status == Status::UnknownVersion || m_status == Status::Unreadable;
+    if (!damaged || m_damagedOriginalKept)
+        return true;
+    if (!BackupFiles::keepDamaged(m_path, nullptr, &m_errorString))
+        return false;
+    m_damagedOriginalKept = true;
+    return true;
+}
+
+QByteArray DictionaryFile::toBytes(const Dictionary &store)
+{
+    QByteArray out;
+    out.reserve(64 + qsizetype(store.count()) * 64);
+    RecordWriter writer(out);
+    writer.writeBytes(CurrentVersion + '\0');
+    const QMap<QString, QString> &attributes = store.attributes();
+    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
+        writer.writeBytes((it.key() + QStringLiteral(": ") + it.value()).toUtf8());
+    writer.writeBytes(QByteArray(""));
+    for (int i = 0; i < store.count(); ++i) {
+        if (store.entryAt(i)->id() != 0)
+            store.entryAt(i)->write(writer);
+    }
+    return out;
+}

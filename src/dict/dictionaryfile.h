@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class Dictionary;
+
+// The binary dictionary file of one store: reads "DICT V3.0" to "DICT V3.3"
+// and writes "DICT V3.3".
+//
+// Failures are results: load says how it went (keeping what was readable),
+// save returns false and leaves the file on disk as it was, errorString()
+// tells why. A file that loaded damaged is never lost: the first save over
+// it keeps its bytes beside it (FILE.damaged).
+class DictionaryFile
+{
+    Q_DECLARE_TR_FUNCTIONS(DictionaryFile)
+
+public:
+    enum class Status {
+        Ok,
+        Missing, // no such file: the store is empty and a save creates it
+        Unreadable, // the file cannot be opened or is not a regular file
+        UnknownVersion, // not a dictionary file of a known version
+        Damaged, // the records stop before the end of the file; what came before is loaded
+        NotEmpty, // the store already holds entries; nothing was read
+    };
+
+    explicit DictionaryFile(const QString &path = QString());
+
+    QString path() const { return m_path; }
+    // Another file: what the last load said is forgotten.
+    void setPath(const QString &path);
+
+    // Reads the file into an empty store.
+    [[nodiscard]] Status load(Dictionary &store);
+    // Reads version, attributes and records from the bytes of a file into
+    // an empty store. A damaged or cut-off file keeps every record read up
+    // to the damage.
+    Status read(const QByteArray &data, Dictionary &store);
+    Status status() const { return m_status; }
+    // Where reading stopped in a damaged file (byte offset), -1 otherwise.
+    qint64 damageOffset() const { return m_damageOffset; }
+    // The version text of the last file read, such as "DICT V3.3".
+    QString version() const { return m_version; }
+
+    // Writes the store to the file as V3.3. The file is replaced only when
+    // the new one is complete, so a failed save leaves the old one intact.
+    [[nodiscard]] bool save(Dictionary &store);
+    // What went wrong in the last load or save, for the user.
+    QString errorString() const { return m_errorString; }
+
+    // The whole V3.3 file. Entries with id 0 are not written.
+    static QByteArray toBytes(const Dictionary &store);
+
+private:
+    bool keepDamagedOriginal();
+
+    QString m_path;
+    QString m_version;
+    QString m_errorString;
+    Status m_status = Status::Ok;
+    qint64 m_damageOffset = -1;
+    // the damaged file's bytes were kept beside it since it was loaded
+    bool m_damagedOriginalKept = false;
+};
