@@ -59,7 +59,6 @@ struct LookupPage
 {
     LookupPage()
     {
-        view.dictionaryChanged(store().type());
         view.resize(900, 700);
         view.show();
         QApplication::processEvents();

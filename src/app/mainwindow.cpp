@@ -87,7 +87,8 @@ void MainWindow::createUi()
 
     connect(m_wordWidget, &WordWidget::doneEnter, this, &MainWindow::wordCompleted);
     connect(m_lookupView, &LookupView::editEntry, this, &MainWindow::editEntry);
-    connect(m_translateView, qOverload<const QString &>(&TranslateView::learnWord), this, &MainWindow::learnWord);
+    connect(m_translateView, &TranslateView::editEntry, this, &MainWindow::learnEntry);
+    connect(m_translateView, &TranslateView::showEntries, this, &MainWindow::showFound);
     createToolBar();
     connect(m_languageSelector, &QComboBox::currentIndexChanged, this, &MainWindow::languageSelected);
     connect(m_userLanguageSelector, &QComboBox::currentIndexChanged, this, &MainWindow::userLanguageSelected);
@@ -229,20 +230,13 @@ void MainWindow::languageSelected(int index)
         m_languageSelector->setCurrentIndex(m_loadedIndex);
         return;
     }
-    const QString type = m_dictionaryList->type(index);
-    const QString name = m_dictionaryList->name(index);
     const QString file = m_dataDirectory + m_dictionaryList->file(index);
-    qCDebug(lcApp) << "SELECTED LANGUAGE #" << index << ":" << name;
+    qCDebug(lcApp) << "SELECTED LANGUAGE #" << index << ":" << m_dictionaryList->name(index);
     m_dictionary->clear();
     m_dictionaryFile.setPath(file);
     const DictionaryFile::Status status = m_dictionaryFile.load(*m_dictionary);
     m_loadedIndex = index;
     m_currentEntrySet = false;
-
-    m_lookupView->dictionaryChanged(type);
-    m_wordWidget->setDictionary(m_dictionary.get());
-    m_trainer->dictionaryChanged(type, name);
-    m_translateView->dictionaryChanged(type, name);
 
     m_userLanguageSelector->clear();
     for (const QString &code : m_dictionary->userLanguageCodes())
@@ -377,42 +371,19 @@ void MainWindow::listIncompleteWords()
     m_tabs->setCurrentWidget(m_lookupView);
 }
 
-void MainWindow::learnWord(const QString &word)
+void MainWindow::learnEntry(const Entry &entry)
 {
     if (!settleUnstoredEdit())
         return;
-    if (!anyHebrewChar(word)) {
-        m_lookupView->showEntries(m_dictionary->findByMeaning(word, 20));
-        m_tabs->setCurrentWidget(m_lookupView);
-        return;
-    }
-    const QList<Entry> found = m_dictionary->findExact(word, 20);
-    if (found.size() == 1) {
-        showInEditor(found.first());
-    } else if (found.size() > 1) {
-        m_lookupView->inputChanged(word);
-        m_tabs->setCurrentWidget(m_lookupView);
-    } else {
-        learnInflectedWord(word);
-    }
+    showInEditor(entry);
 }
 
-// A word with prefixes or endings is no key of the store; the gloss knows
-// which entries it belongs to.
-void MainWindow::learnInflectedWord(const QString &word)
+void MainWindow::showFound(const QList<Entry> &entries)
 {
-    const QList<int> ids = m_translateView->entriesOfWord(word);
-    if (ids.size() == 1) {
-        showInEditor(m_dictionary->entryById(ids.first()));
-    } else if (ids.size() > 1) {
-        QList<Entry> entries;
-        for (int id : ids)
-            entries.append(m_dictionary->entryById(id));
-        m_lookupView->showEntries(entries);
-        m_tabs->setCurrentWidget(m_lookupView);
-    } else {
-        showInEditor(Entry(word, QString(), 0));
-    }
+    if (!settleUnstoredEdit())
+        return;
+    m_lookupView->showEntries(entries);
+    m_tabs->setCurrentWidget(m_lookupView);
 }
 
 void MainWindow::runExchange(TransferDialog::Kind kind)
@@ -487,7 +458,6 @@ void MainWindow::updateLanguageSelector()
     m_loadedIndex = -1;
     m_currentEntrySet = false;
     m_userLanguageSelector->clear();
-    m_lookupView->dictionaryChanged(QString());
     m_wordWidget->newEntry();
     statusBar()->clearMessage();
     updateActions();

@@ -52,7 +52,10 @@ public slots:
     void listIncompleteWords();
     void editEntry(const Entry &entry);
     void wordCompleted(const QString &word);
-    void learnWord(const QString &word);
+    // A word of the translate page to learn: its entry in the editor, or
+    // the entries it may name on the lookup page.
+    void learnEntry(const Entry &entry);
+    void showFound(const QList<Entry> &entries);
     void updateLanguageSelector();
     void languageSelected(int index);
     void userLanguageSelected(int index);
@@ -88,7 +91,6 @@ private:
     // when nothing was stored.
     bool storeEditedEntry(const QString &word);
     void showInEditor(const Entry &entry);
-    void learnInflectedWord(const QString &word);
     void reportLoad(const QString &file);
     // Runs a dialog that may replace dictionary files: unsaved changes are
     // settled before, and a changed file is loaded again after.

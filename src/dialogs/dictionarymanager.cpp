@@ -9,7 +9,7 @@
 #include "dict/dictionarylist.h"
 #include "lang/languageinfo.h"
 #include "views/prompt.h"
-#include "views/style.h"
+#include "input/style.h"
 
 #include <QComboBox>
 #include <QDir>

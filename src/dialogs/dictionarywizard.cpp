@@ -6,7 +6,7 @@
 #include "dict/filenames.h"
 #include "lang/languageinfo.h"
 #include "views/prompt.h"
-#include "views/style.h"
+#include "input/style.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "softkeyboard.h"
 
-#include "views/style.h"
+#include "style.h"
 
 #include <QApplication>
 #include <QKeyEvent>

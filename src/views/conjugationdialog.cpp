@@ -1,7 +1,7 @@
 #include "conjugationdialog.h"
 
 #include "conjugationview.h"
-#include "style.h"
+#include "input/style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "conjugationview.h"
 
-#include "style.h"
+#include "input/style.h"
 
 #include "dict/entry.h"
 #include "lang/conjugation.h"

@@ -1,6 +1,6 @@
 #include "dictionarymodel.h"
 
-#include "style.h"
+#include "input/style.h"
 
 #include "dict/dictionary.h"
 #include "lang/languageinfo.h"

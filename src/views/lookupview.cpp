@@ -2,10 +2,10 @@
 
 #include "dictionarymodel.h"
 #include "lookupmodel.h"
-#include "style.h"
+#include "input/style.h"
 
 #include "dict/dictionary.h"
-#include "input/rtllineedit.h"
+#include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 #include "lang/hebrewtext.h"
 #include "lang/languageinfo.h"
@@ -25,7 +25,7 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     , m_lookupModel(new LookupModel(m_tableModel, this))
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, false))
     , m_table(new QTableView)
-    , m_input(new RTLLineEdit(false, m_keyboard))
+    , m_input(new KeyMappingLineEdit(false, m_keyboard))
     , m_clearButton(new QToolButton)
 {
     setFont(Style::pageFont());
@@ -67,6 +67,10 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     m_input->setFocus(Qt::OtherFocusReason);
     m_input->setKeyboardMapping(true);
     m_keyboard->setKeyHintsVisible(true);
+    if (m_dictionary) {
+        connect(m_dictionary, &Dictionary::resetDone, this, &LookupView::storeReset);
+        storeReset();
+    }
 }
 
 void LookupView::fitColumns()
@@ -77,10 +81,10 @@ void LookupView::fitColumns()
         header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
-void LookupView::dictionaryChanged(const QString &type)
+void LookupView::storeReset()
 {
     m_lookupModel->setMode(LookupModel::AllRows);
-    m_keyboard->setLanguage(type, false);
+    m_keyboard->setLanguage(m_dictionary->type(), false);
     m_input->clear();
     m_table->scrollToTop();
 }

@@ -11,7 +11,7 @@ class LookupModel;
 class QModelIndex;
 class QTableView;
 class QToolButton;
-class RTLLineEdit;
+class KeyMappingLineEdit;
 class SoftKeyboard;
 
 // The lookup page: one input line for both directions. Text with a letter
@@ -26,9 +26,6 @@ class LookupView : public QWidget
 public:
     LookupView(const QString &iconPath, Dictionary *dictionary, QWidget *parent = nullptr);
 
-    // Another dictionary was loaded into the store: the table shows all of
-    // it again and the keyboard follows its language.
-    void dictionaryChanged(const QString &type);
     void setUserLanguages(const QList<int> &languages);
     // Shows just these entries (typing again returns to the normal lookup).
     void showEntries(const QList<Entry> &entries);
@@ -43,9 +40,13 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Another dictionary in the store, or none: the table shows all of it
+    // again and the keyboard follows its language.
+    void storeReset();
+    void keyPressEvent(QKeyEvent *event) override;
+
     void fitColumns();
     bool isForeignText(const QString &text) const;
     int findForeign(const QString &pattern, int &matchLength, QString &text) const;
@@ -56,6 +57,6 @@ private:
     LookupModel *m_lookupModel;
     SoftKeyboard *m_keyboard;
     QTableView *m_table;
-    RTLLineEdit *m_input;
+    KeyMappingLineEdit *m_input;
     QToolButton *m_clearButton;
 };

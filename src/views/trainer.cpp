@@ -1,11 +1,11 @@
 #include "trainer.h"
 
 #include "prompt.h"
-#include "style.h"
+#include "input/style.h"
 #include "viewslog.h"
 
 #include "dict/dictionary.h"
-#include "input/rtllineedit.h"
+#include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 #include "lang/hebrewtext.h"
 #include "lang/languageinfo.h"
@@ -46,7 +46,7 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     , m_answerLabel(new QLabel(tr("UserLang:")))
     , m_questionEdit(new QLineEdit)
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, true))
-    , m_answerEdit(new RTLLineEdit(false, m_keyboard))
+    , m_answerEdit(new KeyMappingLineEdit(false, m_keyboard))
 {
     setFont(Style::pageFont());
     m_resetButton->setObjectName(QStringLiteral("resetButton"));
@@ -88,6 +88,10 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     connect(m_resetButton, &QPushButton::clicked, this, &Trainer::resetWordList);
     connect(m_randomButton, &QPushButton::clicked, this, &Trainer::setRandomMode);
     connect(m_answerEdit, &QLineEdit::returnPressed, this, &Trainer::inputFinished);
+    if (m_dictionary) {
+        connect(m_dictionary, &Dictionary::resetDone, this, &Trainer::storeReset);
+        storeReset();
+    }
 }
 
 QString Trainer::typeName(int type) const
@@ -96,11 +100,10 @@ QString Trainer::typeName(int type) const
     return name.isEmpty() ? Entry::typeName(Entry::TypeUnset) : name;
 }
 
-void Trainer::dictionaryChanged(const QString &type, const QString &name)
+void Trainer::storeReset()
 {
-    m_languageName = name;
     setDirectionLabels(m_hebrewAsked);
-    m_keyboard->setLanguage(type, true);
+    m_keyboard->setLanguage(m_dictionary->type(), true);
     m_questionEdit->clear();
     m_answerEdit->clear();
     // the ids of the old dictionary mean nothing in the new one
@@ -203,7 +206,7 @@ void Trainer::showQuestion()
 
 void Trainer::setDirectionLabels(bool hebrewAsked)
 {
-    const QString foreign = m_languageName + u':';
+    const QString foreign = (m_dictionary ? m_dictionary->name() : QString()) + u':';
     const QString user
         = (m_dictionary ? LanguageInfo::userLanguageName(m_dictionary->userLanguageCodes().value(m_userLanguage))
                         : QString())

@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRandomGenerator;
-class RTLLineEdit;
+class KeyMappingLineEdit;
 class SoftKeyboard;
 
 // The trainer page: drills the entries marked for learning, one at a time,
@@ -27,7 +27,6 @@ class Trainer : public QWidget
 public:
     Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerator *random, QWidget *parent = nullptr);
 
-    void dictionaryChanged(const QString &type, const QString &name);
     void setUserLanguage(int index);
     QString typeName(int type) const;
 
@@ -47,6 +46,9 @@ public slots:
     void inputFinished();
 
 private:
+    // Another dictionary in the store, or none: the ids asked so far mean
+    // nothing in it.
+    void storeReset();
     void buildWordList();
     QList<int> sortByKnowledge(const QList<int> &ids);
     void showWord();
@@ -58,7 +60,6 @@ private:
 
     Dictionary *m_dictionary;
     QRandomGenerator *m_random;
-    QString m_languageName;
     int m_userLanguage = 0;
     bool m_randomMode = false;
     QList<int> m_wordList;
@@ -77,5 +78,5 @@ private:
     QLabel *m_answerLabel;
     QLineEdit *m_questionEdit;
     SoftKeyboard *m_keyboard;
-    RTLLineEdit *m_answerEdit;
+    KeyMappingLineEdit *m_answerEdit;
 };

@@ -1,9 +1,10 @@
 #include "translateview.h"
 
-#include "style.h"
+#include "input/style.h"
 
 #include "dict/dictionary.h"
 #include "input/softkeyboard.h"
+#include "lang/hebrewtext.h"
 #include "lang/phrasetranslator.h"
 
 #include <QHBoxLayout>
@@ -46,20 +47,22 @@ TranslateView::TranslateView(const QString &iconPath, const English *english, Di
     layout->addWidget(m_keyboard);
     m_keyboard->hide();
 
-    if (m_dictionary)
+    if (m_dictionary) {
         connect(m_dictionary, &Dictionary::contentsChanged, this, [this] { m_translator.reset(); });
+        connect(m_dictionary, &Dictionary::resetDone, this, &TranslateView::storeReset);
+        storeReset();
+    }
     connect(m_clearButton, &QPushButton::clicked, this, &TranslateView::clearInput);
     connect(m_translateButton, &QPushButton::clicked, this, &TranslateView::translate);
-    connect(m_lookupButton, &QPushButton::clicked, this, qOverload<>(&TranslateView::learnWord));
+    connect(m_lookupButton, &QPushButton::clicked, this, &TranslateView::learnSelection);
     connect(m_keyboardButton, &QPushButton::clicked, this, &TranslateView::toggleKeyboard);
 }
 
 TranslateView::~TranslateView() = default;
 
-void TranslateView::dictionaryChanged(const QString &type, const QString &name)
+void TranslateView::storeReset()
 {
-    Q_UNUSED(name);
-    m_keyboard->setLanguage(type, false);
+    m_keyboard->setLanguage(m_dictionary->type(), false);
     m_input->clear();
     m_output->clear();
 }
@@ -71,11 +74,6 @@ const PhraseTranslator &TranslateView::translator()
         ++m_indexBuilds;
     }
     return *m_translator;
-}
-
-QList<int> TranslateView::entriesOfWord(const QString &word)
-{
-    return translator().entriesOfWord(word);
 }
 
 void TranslateView::translate()
@@ -92,13 +90,32 @@ void TranslateView::clearInput()
     m_input->setFocus(Qt::OtherFocusReason);
 }
 
-void TranslateView::learnWord()
+void TranslateView::learnSelection()
 {
     QString word = m_input->textCursor().selectedText();
     if (word.isEmpty())
         word = m_output->textCursor().selectedText();
     if (!word.isEmpty())
-        emit learnWord(word);
+        learnWord(word);
+}
+
+void TranslateView::learnWord(const QString &word)
+{
+    if (!m_dictionary)
+        return;
+    if (!anyHebrewChar(word)) {
+        emit showEntries(m_dictionary->findByMeaning(word, 20));
+        return;
+    }
+    QList<Entry> entries = m_dictionary->findExact(word, 20);
+    if (entries.isEmpty()) {
+        for (int id : translator().entriesOfWord(word))
+            entries.append(m_dictionary->entryById(id));
+    }
+    if (entries.size() > 1)
+        emit showEntries(entries);
+    else
+        emit editEntry(entries.isEmpty() ? Entry(word, QString(), 0) : entries.first());
 }
 
 void TranslateView::toggleKeyboard()

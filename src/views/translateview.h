@@ -1,5 +1,8 @@
 #pragma once
 
+#include "dict/entry.h"
+
+#include <QList>
 #include <QWidget>
 
 #include <memory>
@@ -24,25 +27,31 @@ public:
     TranslateView(const QString &iconPath, const English *english, Dictionary *dictionary, QWidget *parent = nullptr);
     ~TranslateView() override;
 
-    void dictionaryChanged(const QString &type, const QString &name);
     // How often the form index was built, for tests.
     int indexBuilds() const { return m_indexBuilds; }
-    // The entries an inflected or prefixed word belongs to, as the gloss
-    // reads it.
-    QList<int> entriesOfWord(const QString &word);
 
 signals:
-    void learnWord(const QString &word);
+    // A word to learn names this entry (a new one, with id 0, when it
+    // names none): for the editor.
+    void editEntry(const Entry &entry);
+    // It may name several: for the lookup page.
+    void showEntries(const QList<Entry> &entries);
 
 public slots:
     void translate();
     void clearInput();
-    // Hands the selected text (input first, else output) on to learnWord.
-    void learnWord();
+    // Learns the selected text (of the input first, else of the gloss).
+    void learnSelection();
+    // A word without Hebrew letters is looked up by meaning; a Hebrew word
+    // names the entries of exactly that word, else those the gloss reads
+    // it as (prefixed and inflected forms).
+    void learnWord(const QString &word);
     void toggleKeyboard();
 
 private:
     const PhraseTranslator &translator();
+    // Another dictionary, or none: its keyboard, an empty page.
+    void storeReset();
 
     Dictionary *m_dictionary;
     const English *m_english;

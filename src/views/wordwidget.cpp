@@ -2,10 +2,10 @@
 
 #include "conjugationdialog.h"
 #include "prompt.h"
-#include "style.h"
+#include "input/style.h"
 
 #include "dict/dictionary.h"
-#include "input/rtllineedit.h"
+#include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 #include "lang/languageinfo.h"
 
@@ -33,7 +33,7 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     : QWidget(parent)
     , m_dictionary(dictionary)
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), true, true))
-    , m_wordEdit(new RTLLineEdit(true, m_keyboard))
+    , m_wordEdit(new KeyMappingLineEdit(true, m_keyboard))
     , m_typeCombo(new QComboBox)
     , m_subCombo(new QComboBox)
     , m_incompleteBox(new QCheckBox(tr("Incomplete!")))
@@ -42,7 +42,7 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     , m_learnButton(new QPushButton(tr("Learn...")))
     , m_wordLabel(new QLabel)
     , m_extraLabel(new QLabel(tr("Extra:")))
-    , m_extraEdit(new RTLLineEdit(true, m_keyboard))
+    , m_extraEdit(new KeyMappingLineEdit(true, m_keyboard))
 {
     m_verbKinds = {QString(), tr("trans."), tr("intr.")};
     setFont(Style::pageFont());
@@ -118,8 +118,10 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     connect(m_typeCombo, &QComboBox::currentIndexChanged, this, &WordWidget::wordTypeChanged);
     connect(m_moreButton, &QPushButton::clicked, this, &WordWidget::clickedMore);
     connect(m_learnButton, &QPushButton::clicked, this, &WordWidget::editLearn);
-    if (m_dictionary)
-        updateLanguageRows();
+    if (m_dictionary) {
+        connect(m_dictionary, &Dictionary::resetDone, this, &WordWidget::storeReset);
+        storeReset();
+    }
 }
 
 bool WordWidget::hasNeuter() const
@@ -159,9 +161,8 @@ quint32 WordWidget::genderFlags(int index, bool withNeuter)
     return number | genders[index % 3];
 }
 
-void WordWidget::setDictionary(Dictionary *dictionary)
+void WordWidget::storeReset()
 {
-    m_dictionary = dictionary;
     updateLanguageRows();
     m_wordLabel->setText(m_dictionary->name() + u':');
     m_keyboard->setLanguage(m_dictionary->type(), true);

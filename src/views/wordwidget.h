@@ -11,7 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class RTLLineEdit;
+class KeyMappingLineEdit;
 class SoftKeyboard;
 
 // The entry editor: the foreign word, the word type with gender and number
@@ -27,7 +27,6 @@ class WordWidget : public QWidget
 public:
     explicit WordWidget(Dictionary *dictionary, QWidget *parent = nullptr);
 
-    void setDictionary(Dictionary *dictionary);
     void setEntry(const Entry &entry);
     void newEntry();
     // Shows the entry again as it was before the user's edits.
@@ -54,6 +53,9 @@ public slots:
     void clickedMore();
 
 private:
+    // Another dictionary in the store, or none: its languages, its keyboard,
+    // an empty form.
+    void storeReset();
     void updateLanguageRows();
     void markEdited() { m_edited = true; }
     void updateLearnButton();
@@ -64,7 +66,7 @@ private:
     Entry m_current;
     bool m_edited = false;
     SoftKeyboard *m_keyboard;
-    RTLLineEdit *m_wordEdit;
+    KeyMappingLineEdit *m_wordEdit;
     QComboBox *m_typeCombo;
     QComboBox *m_subCombo;
     QCheckBox *m_incompleteBox;
@@ -74,7 +76,7 @@ private:
     QLabel *m_wordLabel;
     QLabel *m_extraLabel;
     quint32 m_extraKey = 0;
-    RTLLineEdit *m_extraEdit;
+    KeyMappingLineEdit *m_extraEdit;
     QLabel *m_translationLabels[4];
     QLineEdit *m_translationEdits[4];
     QStringList m_verbKinds;

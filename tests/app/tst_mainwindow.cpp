@@ -1,9 +1,10 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
-#include "views/style.h"
+#include "input/style.h"
 
-#include "input/rtllineedit.h"
+#include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
+#include "views/translateview.h"
 
 #include "../guihelpers.h"
 #include "../testfiles.h"
@@ -37,6 +38,12 @@ void writeDictionary(
     for (const Entry &e : entries)
         dict.insertEntry(e);
     QVERIFY(DictionaryFile(path).save(dict));
+}
+
+// The translate page, whose "Lookup / Learn" hands a word to the window.
+TranslateView *translatePage(MainWindow &window)
+{
+    return window.findChild<TranslateView *>();
 }
 
 } // namespace
@@ -207,7 +214,7 @@ void TestMainWindow::selectingAnotherDictionary()
     QCOMPARE(window->dictionary()->name(), QStringLiteral("Russian"));
     QVERIFY(window->windowTitle().contains("Russian"));
     // a word typed with a capital finds its entry: keys are lower case
-    auto *lookup = child<RTLLineEdit>(*window, "lookupEdit");
+    auto *lookup = child<KeyMappingLineEdit>(*window, "lookupEdit");
     lookup->setText(QString::fromUtf8("Дом"));
     QCOMPARE(lookup->palette().color(QPalette::Text), Style::foundColor());
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 1 words."));
@@ -221,7 +228,7 @@ void TestMainWindow::selectingAnotherDictionary()
 void TestMainWindow::editFlowEndToEnd()
 {
     auto window = open();
-    auto *lookup = child<RTLLineEdit>(*window, "lookupEdit");
+    auto *lookup = child<KeyMappingLineEdit>(*window, "lookupEdit");
     auto *tabs = child<QTabWidget>(*window, "tabs");
     lookup->setFocus();
     // typed on the physical keyboard: x c -> ס ב ... "xu" gives ס ו
@@ -341,13 +348,13 @@ void TestMainWindow::unstoredEdit()
     QTest::keyClicks(meaning, "to jot");
     m_prompts->answers = {answer, 1};
     if (action == "lookup") {
-        auto *lookup = child<RTLLineEdit>(*window, "lookupEdit");
+        auto *lookup = child<KeyMappingLineEdit>(*window, "lookupEdit");
         lookup->setText(QString::fromUtf8("סוס"));
         QTest::keyClick(lookup, Qt::Key_Return);
     } else if (action == "new word") {
         window->addWord();
     } else if (action == "learn") {
-        window->learnWord(QString::fromUtf8("סוס"));
+        translatePage(*window)->learnWord(QString::fromUtf8("סוס"));
     } else if (action == "list incomplete") {
         window->listIncompleteWords();
     } else if (action == "other dictionary") {
@@ -372,31 +379,31 @@ void TestMainWindow::learnWord()
     auto *word = child<QLineEdit>(*window, "wordEdit");
     auto *table = child<QTableView>(*window, "lookupTable");
 
-    window->learnWord(QString::fromUtf8("ספר"));
+    translatePage(*window)->learnWord(QString::fromUtf8("ספר"));
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(word->text(), Book);
 
-    window->learnWord(QString::fromUtf8("מורה"));
+    translatePage(*window)->learnWord(QString::fromUtf8("מורה"));
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(child<QLineEdit>(*window, "lookupEdit")->text(), QString());
 
-    window->learnWord(QString::fromUtf8("עַכְבָּר"));
+    translatePage(*window)->learnWord(QString::fromUtf8("עַכְבָּר"));
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(word->text(), QString::fromUtf8("עַכְבָּר"));
     QCOMPARE(child<QLineEdit>(*window, "translationEdit0")->text(), QStringLiteral("???"));
     QVERIFY(window->findChild<QCheckBox *>(QStringLiteral("incompleteBox"))->isChecked());
 
-    window->learnWord("teacher");
+    translatePage(*window)->learnWord("teacher");
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(table->model()->rowCount(), 2);
 
     // inflected and prefixed words find their entry as the gloss reads them
-    window->learnWord(QString::fromUtf8("בַּסֵּפֶר"));
+    translatePage(*window)->learnWord(QString::fromUtf8("בַּסֵּפֶר"));
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(word->text(), Book);
-    window->learnWord(QString::fromUtf8("כתבתי"));
+    translatePage(*window)->learnWord(QString::fromUtf8("כתבתי"));
     QCOMPARE(word->text(), QString::fromUtf8("כָּתַב"));
-    window->learnWord(QString::fromUtf8("המורה"));
+    translatePage(*window)->learnWord(QString::fromUtf8("המורה"));
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(table->model()->rowCount(), 2);
 

@@ -1,6 +1,6 @@
 #include "views/conjugationdialog.h"
 #include "views/conjugationview.h"
-#include "views/style.h"
+#include "input/style.h"
 
 #include "dict/entry.h"
 

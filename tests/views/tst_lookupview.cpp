@@ -1,7 +1,7 @@
 #include "views/lookupview.h"
-#include "views/style.h"
+#include "input/style.h"
 
-#include "input/rtllineedit.h"
+#include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 
 #include "../guihelpers.h"
@@ -41,7 +41,7 @@ private:
 
     Dictionary m_dictionary;
     std::unique_ptr<LookupView> m_view;
-    RTLLineEdit *m_input = nullptr;
+    KeyMappingLineEdit *m_input = nullptr;
     QTableView *m_table = nullptr;
 };
 
@@ -55,11 +55,10 @@ void TestLookupView::initTestCase()
 void TestLookupView::init()
 {
     m_view = std::make_unique<LookupView>(QStringLiteral(":icons/"), &m_dictionary);
-    m_view->dictionaryChanged(m_dictionary.type());
     m_view->resize(800, 600);
     m_view->show();
     QApplication::setActiveWindow(m_view.get());
-    m_input = m_view->findChild<RTLLineEdit *>(QStringLiteral("lookupEdit"));
+    m_input = m_view->findChild<KeyMappingLineEdit *>(QStringLiteral("lookupEdit"));
     m_table = m_view->findChild<QTableView *>(QStringLiteral("lookupTable"));
     QVERIFY(m_input && m_table);
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));

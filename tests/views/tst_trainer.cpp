@@ -1,7 +1,7 @@
-#include "views/style.h"
+#include "input/style.h"
 #include "views/trainer.h"
 
-#include "input/rtllineedit.h"
+#include "input/keymappinglineedit.h"
 
 #include "../guihelpers.h"
 
@@ -61,7 +61,6 @@ void TestTrainer::init()
     add(8, "מוֹרָה", Entry::Noun, "teacher", 2, 2);
     add(9, "שָׁמַר", Entry::Noun, "to keep", 0, 0);
     m_trainer = std::make_unique<Trainer>(QStringLiteral(":icons/"), &m_dictionary, &m_random);
-    m_trainer->dictionaryChanged("he_IL", "Hebrew");
     m_trainer->show();
     QApplication::setActiveWindow(m_trainer.get());
 }

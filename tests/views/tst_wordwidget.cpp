@@ -1,6 +1,6 @@
 #include "views/wordwidget.h"
 
-#include "input/rtllineedit.h"
+#include "input/keymappinglineedit.h"
 
 #include "../guihelpers.h"
 
@@ -14,23 +14,19 @@
 namespace {
 
 // A store of that language with a noun and a verb.
+// A store with a noun and a verb, filled in one reset as a file loads.
 void makeStore(Dictionary &dict, const QString &type, const QString &user)
 {
-    Dictionary &source = dict;
-    source.clear();
-    source.setAttribute("NAME", "Test");
-    source.setAttribute("TYPE", type);
-    source.setAttribute("USER", user);
+    dict.clear();
     Entry noun = makeEntry(5, QString::fromUtf8("מִילָּה"), Entry::Noun, 10 | Entry::FlagIsName, "word");
     noun.setText(Entry::TextPlural, QString::fromUtf8("מִילִּים"));
     noun.setText(Entry::TextUserBase + 1, "Wort");
     noun.setText(Entry::TextUserBase + 2, "mot");
     noun.setText(Entry::TextLegacy, "legacy");
-    source.insertEntry(noun);
     Entry verb = makeEntry(6, QString::fromUtf8("כָּתַב"), Entry::Verb, 0, "to write");
     verb.setText(Entry::TextInfinitive, QString::fromUtf8("לִכְתּוֹב"));
     verb.setLearnCounters(3, 4);
-    source.insertEntry(verb);
+    dict.fill({{"NAME", "Test"}, {"TYPE", type}, {"USER", user}}, {noun, verb});
 }
 
 } // namespace
@@ -61,7 +57,6 @@ void TestWordWidget::init()
 {
     makeStore(m_dictionary, "he_IL", "en,de,fr");
     m_widget = std::make_unique<WordWidget>(&m_dictionary);
-    m_widget->setDictionary(&m_dictionary);
     m_widget->show();
     QApplication::setActiveWindow(m_widget.get());
 }
@@ -107,7 +102,6 @@ void TestWordWidget::entryFromTheForm()
     QFETCH(QList<quint32>, keys);
     if (language != m_dictionary.type()) {
         makeStore(m_dictionary, language, "en");
-        m_widget->setDictionary(&m_dictionary);
     }
     m_widget->newEntry();
     child<QLineEdit>("wordEdit")->setText(QString::fromUtf8("אָב"));

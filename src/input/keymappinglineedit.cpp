@@ -1,43 +1,36 @@
-#include "rtllineedit.h"
+#include "keymappinglineedit.h"
 
 #include "softkeyboard.h"
 
 #include <QKeyEvent>
 
-RTLLineEdit::RTLLineEdit(bool mapping, SoftKeyboard *keyboard, QWidget *parent)
+KeyMappingLineEdit::KeyMappingLineEdit(bool mapping, SoftKeyboard *keyboard, QWidget *parent)
     : QLineEdit(parent)
     , m_mapping(mapping)
     , m_keyboard(keyboard)
-{
-    connect(this, &QLineEdit::textChanged, this, &RTLLineEdit::adjustDirection);
-}
+{ }
 
-bool RTLLineEdit::toggleKeyboardMapping()
+bool KeyMappingLineEdit::toggleKeyboardMapping()
 {
     m_mapping = !m_mapping;
     return m_mapping;
 }
 
-void RTLLineEdit::adjustDirection(const QString &text)
-{
-    Q_UNUSED(text);
-}
-
-void RTLLineEdit::focusInEvent(QFocusEvent *event)
+void KeyMappingLineEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     if (mapping())
         m_keyboard->setKeyHintsVisible(true);
 }
 
-void RTLLineEdit::focusOutEvent(QFocusEvent *event)
+void KeyMappingLineEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
     if (mapping())
         m_keyboard->setKeyHintsVisible(false);
 }
 
-void RTLLineEdit::keyPressEvent(QKeyEvent *event)
+void KeyMappingLineEdit::keyPressEvent(QKeyEvent *event)
 {
     if (mapping() && m_keyboard->pressPhysicalKey(event->text())) {
         event->accept();
@@ -46,7 +39,7 @@ void RTLLineEdit::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
-void RTLLineEdit::keyReleaseEvent(QKeyEvent *event)
+void KeyMappingLineEdit::keyReleaseEvent(QKeyEvent *event)
 {
     if (mapping() && m_keyboard->hasPhysicalKey(event->text())) {
         event->accept();

@@ -10,21 +10,16 @@ class SoftKeyboard;
 // keyboard types Hebrew, Farsi or Russian letters; keys the layout does not
 // map reach the line unchanged. Gaining or losing the focus switches the
 // keyboard's physical-key hints on or off.
-class RTLLineEdit : public QLineEdit
+class KeyMappingLineEdit : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    RTLLineEdit(bool mapping, SoftKeyboard *keyboard, QWidget *parent = nullptr);
+    KeyMappingLineEdit(bool mapping, SoftKeyboard *keyboard, QWidget *parent = nullptr);
 
     void setKeyboardMapping(bool on) { m_mapping = on; }
     bool keyboardMapping() const { return m_mapping; }
     bool toggleKeyboardMapping();
-
-public slots:
-    // Leaves the text and its alignment as they are; the line follows the
-    // direction of the text by itself.
-    void adjustDirection(const QString &text);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

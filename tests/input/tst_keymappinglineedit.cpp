@@ -1,11 +1,11 @@
-#include "input/rtllineedit.h"
+#include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 
 #include "../guihelpers.h"
 
 #include <QTest>
 
-class TestRTLLineEdit : public QObject
+class TestKeyMappingLineEdit : public QObject
 {
     Q_OBJECT
 
@@ -17,18 +17,18 @@ private slots:
     void focusShowsHintsOnlyWithMapping();
 };
 
-void TestRTLLineEdit::initTestCase()
+void TestKeyMappingLineEdit::initTestCase()
 {
     SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
 }
 
-void TestRTLLineEdit::cleanupTestCase()
+void TestKeyMappingLineEdit::cleanupTestCase()
 {
     SoftKeyboard::setKeyboardLocale(QString());
 }
 
 // clang-format off
-void TestRTLLineEdit::typing_data()
+void TestKeyMappingLineEdit::typing_data()
 {
     QTest::addColumn<bool>("mapping");
     QTest::addColumn<QString>("keys");
@@ -41,13 +41,13 @@ void TestRTLLineEdit::typing_data()
 }
 // clang-format on
 
-void TestRTLLineEdit::typing()
+void TestKeyMappingLineEdit::typing()
 {
     QFETCH(bool, mapping);
     QFETCH(QString, keys);
     QFETCH(QString, text);
     SoftKeyboard keyboard(QStringLiteral("he_IL"), false, false);
-    RTLLineEdit edit(mapping, &keyboard);
+    KeyMappingLineEdit edit(mapping, &keyboard);
     edit.show();
     edit.setFocus();
     QApplication::setActiveWindow(&edit);
@@ -57,10 +57,10 @@ void TestRTLLineEdit::typing()
     QCOMPARE(edit.text(), text);
 }
 
-void TestRTLLineEdit::focusShowsHintsOnlyWithMapping()
+void TestKeyMappingLineEdit::focusShowsHintsOnlyWithMapping()
 {
     SoftKeyboard keyboard(QStringLiteral("he_IL"), false, false);
-    RTLLineEdit mapped(true, &keyboard);
+    KeyMappingLineEdit mapped(true, &keyboard);
     QFocusEvent in(QEvent::FocusIn);
     QApplication::sendEvent(&mapped, &in);
     QVERIFY(keyboard.keyHintsVisible());
@@ -68,7 +68,7 @@ void TestRTLLineEdit::focusShowsHintsOnlyWithMapping()
     QApplication::sendEvent(&mapped, &out);
     QVERIFY(!keyboard.keyHintsVisible());
 
-    RTLLineEdit plain(false, &keyboard);
+    KeyMappingLineEdit plain(false, &keyboard);
     QApplication::sendEvent(&plain, &in);
     QVERIFY(!keyboard.keyHintsVisible());
     keyboard.setKeyHintsVisible(true);
@@ -76,5 +76,5 @@ void TestRTLLineEdit::focusShowsHintsOnlyWithMapping()
     QVERIFY(keyboard.keyHintsVisible());
 }
 
-QTEST_MAIN(TestRTLLineEdit)
-#include "tst_rtllineedit.moc"
+QTEST_MAIN(TestKeyMappingLineEdit)
+#include "tst_keymappinglineedit.moc"
