@@ -379,30 +379,10 @@ void TestMainWindow::learnWord()
     auto *word = child<QLineEdit>(*window, "wordEdit");
     auto *table = child<QTableView>(*window, "lookupTable");
 
-    translatePage(*window)->learnWord(QString::fromUtf8("ספר"));
-    QCOMPARE(tabs->currentIndex(), 1);
-    QCOMPARE(word->text(), Book);
-
-    translatePage(*window)->learnWord(QString::fromUtf8("מורה"));
-    QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(child<QLineEdit>(*window, "lookupEdit")->text(), QString());
-
-    translatePage(*window)->learnWord(QString::fromUtf8("עַכְבָּר"));
-    QCOMPARE(tabs->currentIndex(), 1);
-    QCOMPARE(word->text(), QString::fromUtf8("עַכְבָּר"));
-    QCOMPARE(child<QLineEdit>(*window, "translationEdit0")->text(), QStringLiteral("???"));
-    QVERIFY(window->findChild<QCheckBox *>(QStringLiteral("incompleteBox"))->isChecked());
-
-    translatePage(*window)->learnWord("teacher");
-    QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(table->model()->rowCount(), 2);
-
-    // inflected and prefixed words find their entry as the gloss reads them
+    // a word of the translate page goes to the editor, or its entries to the lookup page
     translatePage(*window)->learnWord(QString::fromUtf8("בַּסֵּפֶר"));
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(word->text(), Book);
-    translatePage(*window)->learnWord(QString::fromUtf8("כתבתי"));
-    QCOMPARE(word->text(), QString::fromUtf8("כָּתַב"));
     translatePage(*window)->learnWord(QString::fromUtf8("המורה"));
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(table->model()->rowCount(), 2);

@@ -4,6 +4,7 @@
 #include "lang/english.h"
 
 #include "../guihelpers.h"
+#include "../testfiles.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -20,6 +21,8 @@ private slots:
     void cleanup();
     void indexIsBuiltOncePerChangeOfTheStore();
     void lookupOrLearnTakesTheSelection();
+    void wordToLearn_data();
+    void wordToLearn();
 
 private:
     QString translate(const QString &text);
@@ -103,6 +106,35 @@ void TestTranslateView::lookupOrLearnTakesTheSelection()
     input()->setTextCursor(inputCursor);
     lookup->click();
     QCOMPARE(edit.takeFirst().at(0).value<Entry>().word(), QString::fromUtf8("בּוֹקֶר"));
+}
+
+// A word to learn names one entry (for the editor, a new one when none),
+// or several (for the lookup page): by meaning, exactly, or as the gloss
+// reads its prefixes and endings.
+void TestTranslateView::wordToLearn_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("learnt"); // "edit WORD ID" or "show COUNT"
+    QTest::newRow("exact") << u8("ספר") << u8("edit סֵפֶר 8");
+    QTest::newRow("exact, two") << u8("מורה") << "show 2";
+    QTest::newRow("unknown: a new entry") << u8("עַכְבָּר") << u8("edit עַכְבָּר 0");
+    QTest::newRow("by meaning") << "teacher"
+                                << "show 2";
+    QTest::newRow("prefixed") << u8("בַּסֵּפֶר") << u8("edit סֵפֶר 8");
+    QTest::newRow("inflected verb") << u8("כתבתי") << u8("edit כָּתַב 223");
+    QTest::newRow("definite, two") << u8("המורה") << "show 2";
+}
+
+void TestTranslateView::wordToLearn()
+{
+    QFETCH(QString, word);
+    QString learnt;
+    connect(m_view.get(), &TranslateView::editEntry, this,
+        [&learnt](const Entry &e) { learnt = QStringLiteral("edit %1 %2").arg(e.word()).arg(e.id()); });
+    connect(m_view.get(), &TranslateView::showEntries, this,
+        [&learnt](const QList<Entry> &entries) { learnt = QStringLiteral("show %1").arg(entries.size()); });
+    m_view->learnWord(word);
+    QTEST(learnt, "learnt");
 }
 
 QTEST_MAIN(TestTranslateView)
