@@ -1,3 +1,4 @@
+#include "app/appsettings.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "dict/datadirectory.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
         Prompt::inform(nullptr, QStringLiteral("Verbalon"), error);
         return 1;
     }
+    AppSettings::setUp(dataDirectory, dataDirectory == QCoreApplication::applicationDirPath());
     MainWindow window(dataDirectory);
     // the window comes back where the user left it
     QSettings settings;

@@ -135,6 +135,11 @@ void MainWindow::createToolBar()
     newWord->setObjectName(QStringLiteral("newWordAction"));
     QAction *deleteAction = tools->addAction(m_icons.eraser, tr("Delete Word"), this, &MainWindow::deleteWord);
     deleteAction->setObjectName(QStringLiteral("deleteWordAction"));
+    m_undoDeleteAction = tools->addAction(QIcon::fromTheme(QStringLiteral("edit-undo")), tr("Undo Delete"), this,
+        &MainWindow::undoDelete);
+    m_undoDeleteAction->setObjectName(QStringLiteral("undoDeleteAction"));
+    m_undoDeleteAction->setShortcut(QKeySequence::Undo);
+    m_undoDeleteAction->setEnabled(false);
     m_dictionaryActions = {newWord, deleteAction};
     tools->addSeparator();
     QAction *incomplete
@@ -233,6 +238,7 @@ void MainWindow::languageSelected(int index)
     const QString file = m_dataDirectory + m_dictionaryList->file(index);
     qCDebug(lcApp) << "SELECTED LANGUAGE #" << index << ":" << m_dictionaryList->name(index);
     m_dictionary->clear();
+    setDeletedEntry(Entry(0));
     m_dictionaryFile.setPath(file);
     const DictionaryFile::Status status = m_dictionaryFile.load(*m_dictionary);
     m_loadedIndex = index;
@@ -328,6 +334,8 @@ bool MainWindow::storeEditedEntry(const QString &word)
         return false;
     }
     statusBar()->showMessage(tr("Now %1 words.").arg(m_dictionary->count()));
+    if (id == m_deletedEntry.id())
+        setDeletedEntry(Entry(0));
     m_wordWidget->newEntry();
     m_currentEntrySet = false;
     return true;
@@ -347,9 +355,29 @@ void MainWindow::deleteWord()
     if (!m_currentEntrySet)
         return;
     qCDebug(lcApp) << "current entry:" << m_currentEntry.id();
-    if (m_dictionary->deleteEntry(m_currentEntry))
-        statusBar()->showMessage(
-            tr("Deleted \"%1\"; %2 words left.").arg(m_currentEntry.word()).arg(m_dictionary->count()));
+    const Entry stored = m_dictionary->entryById(m_currentEntry.id());
+    if (stored.id() == 0 || !m_dictionary->deleteEntry(stored))
+        return;
+    setDeletedEntry(stored);
+    statusBar()->showMessage(tr("Deleted \"%1\"; %2 words left. %3 brings it back.")
+                                 .arg(stored.word())
+                                 .arg(m_dictionary->count())
+                                 .arg(m_undoDeleteAction->shortcut().toString(QKeySequence::NativeText)));
+}
+
+void MainWindow::undoDelete()
+{
+    if (m_deletedEntry.id() == 0 || m_dictionary->entryById(m_deletedEntry.id()).id() != 0)
+        return;
+    m_dictionary->insertEntry(m_deletedEntry);
+    statusBar()->showMessage(tr("\"%1\" is back; %2 words.").arg(m_deletedEntry.word()).arg(m_dictionary->count()));
+    setDeletedEntry(Entry(0));
+}
+
+void MainWindow::setDeletedEntry(const Entry &entry)
+{
+    m_deletedEntry = entry;
+    m_undoDeleteAction->setEnabled(entry.id() != 0);
 }
 
 void MainWindow::saveDictionary()
@@ -450,6 +478,7 @@ void MainWindow::updateLanguageSelector()
     // what the store held was settled before; it is read afresh
     m_dictionary->clear();
     m_dictionaryFile.setPath(QString());
+    setDeletedEntry(Entry(0));
     if (index >= 0) {
         languageSelected(index);
         return;

@@ -48,6 +48,8 @@ signals:
 public slots:
     void addWord();
     void deleteWord();
+    // Brings the last deleted entry back under its id, with its counters.
+    void undoDelete();
     void saveDictionary();
     void listIncompleteWords();
     void editEntry(const Entry &entry);
@@ -92,6 +94,7 @@ private:
     bool storeEditedEntry(const QString &word);
     void showInEditor(const Entry &entry);
     void reportLoad(const QString &file);
+    void setDeletedEntry(const Entry &entry);
     // Runs a dialog that may replace dictionary files: unsaved changes are
     // settled before, and a changed file is loaded again after.
     void runExchange(TransferDialog::Kind kind);
@@ -112,6 +115,10 @@ private:
     DictionaryFile m_dictionaryFile;
     Entry m_currentEntry;
     bool m_currentEntrySet = false;
+    // the last entry deleted, as it was, until it is back or another
+    // dictionary is loaded
+    Entry m_deletedEntry{0};
+    QAction *m_undoDeleteAction = nullptr;
     QString m_iconPath = QStringLiteral(":icons/");
     struct Icons
     {

@@ -2,10 +2,42 @@
 
 #include "dialogslog.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+
+namespace {
+
+const QString HostKey = QStringLiteral("proxy/host");
+const QString PortKey = QStringLiteral("proxy/port");
+const QString UserKey = QStringLiteral("proxy/user");
+const QString PasswordKey = QStringLiteral("proxy/password");
+
+// what the user typed this session, when not remembered
+QString &sessionPassword()
+{
+    static QString password;
+    return password;
+}
+
+} // namespace
+
+ProxyConfig ProxySettings::current()
+{
+    const QSettings settings;
+    if (!settings.contains(HostKey))
+        return ProxyConfig::fromEnvironment();
+    ProxyConfig proxy;
+    proxy.host = settings.value(HostKey).toString();
+    proxy.port = settings.value(PortKey, -1).toInt();
+    proxy.user = settings.value(UserKey).toString();
+    proxy.password = settings.value(PasswordKey, sessionPassword()).toString();
+    return proxy;
+}
 
 ProxySettings::ProxySettings(QWidget *parent, ProxyConfig *proxy)
     : QDialog(parent)
@@ -14,8 +46,12 @@ ProxySettings::ProxySettings(QWidget *parent, ProxyConfig *proxy)
     , m_portEdit(new QLineEdit)
     , m_userEdit(new QLineEdit)
     , m_passwordEdit(new QLineEdit)
+    , m_rememberBox(new QCheckBox(tr("Remember password")))
 {
-    setWindowTitle(tr("ProxySettings"));
+    setWindowTitle(tr("Proxy Settings"));
+    m_rememberBox->setObjectName(QStringLiteral("rememberBox"));
+    m_rememberBox->setChecked(QSettings().contains(PasswordKey));
+    m_portEdit->setValidator(new QIntValidator(1, 65535, m_portEdit));
     m_hostEdit->setObjectName(QStringLiteral("hostEdit"));
     m_portEdit->setObjectName(QStringLiteral("portEdit"));
     m_userEdit->setObjectName(QStringLiteral("userEdit"));
@@ -28,6 +64,7 @@ ProxySettings::ProxySettings(QWidget *parent, ProxyConfig *proxy)
         grid->addWidget(new QLabel(rows[i].first), i, 0);
         grid->addWidget(rows[i].second, i, 1);
     }
+    grid->addWidget(m_rememberBox, int(rows.size()), 1);
     auto *set = new QPushButton(tr("Set Proxy"));
     auto *cancel = new QPushButton(tr("Cancel"));
     auto *buttons = new QHBoxLayout;
@@ -40,10 +77,10 @@ ProxySettings::ProxySettings(QWidget *parent, ProxyConfig *proxy)
     connect(set, &QPushButton::clicked, this, &ProxySettings::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    const ProxyConfig shown = m_proxy->host.isEmpty() ? ProxyConfig::fromEnvironment() : *m_proxy;
+    const ProxyConfig &shown = *m_proxy;
     if (!shown.host.isEmpty()) {
         m_hostEdit->setText(shown.host);
-        m_portEdit->setText(QString::number(shown.port));
+        m_portEdit->setText(shown.port > 0 ? QString::number(shown.port) : QString());
         m_userEdit->setText(shown.user);
         m_passwordEdit->setText(shown.password);
         m_userEdit->setFocus();
@@ -54,8 +91,17 @@ void ProxySettings::accept()
 {
     qCDebug(lcDialogs) << "SET DEFAULT PROXY";
     m_proxy->host = m_hostEdit->text().trimmed();
-    m_proxy->port = m_portEdit->text().toInt();
+    m_proxy->port = m_portEdit->text().isEmpty() ? -1 : m_portEdit->text().toInt();
     m_proxy->user = m_userEdit->text();
     m_proxy->password = m_passwordEdit->text();
+    QSettings settings;
+    settings.setValue(HostKey, m_proxy->host);
+    settings.setValue(PortKey, m_proxy->port);
+    settings.setValue(UserKey, m_proxy->user);
+    sessionPassword() = m_proxy->password;
+    if (m_rememberBox->isChecked())
+        settings.setValue(PasswordKey, m_proxy->password);
+    else
+        settings.remove(PasswordKey);
     QDialog::accept();
 }

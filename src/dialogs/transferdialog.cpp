@@ -27,7 +27,7 @@ TransferDialog::TransferDialog(Kind kind, QWidget *parent, DictionaryList *dicti
     , m_dictionaryList(dictionaryList)
     , m_dataDirectory(dataDirectory)
     , m_prompts(std::make_unique<LoginPrompts>(this))
-    , m_proxy(ProxyConfig::fromEnvironment())
+    , m_proxy(ProxySettings::current())
 {
     createUi();
 }

@@ -16,7 +16,8 @@ const QString ListName = QStringLiteral("dicts.dic");
 QString DataDirectory::locate(QString *error, QStringList *notes)
 {
     return locate(QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), installedData(), error, notes);
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("verbalon")),
+        installedData(), error, notes);
 }
 
 QString DataDirectory::locate(const QString &programFolder, const QString &userFolder, const QString &installedFolder,

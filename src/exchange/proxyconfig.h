@@ -5,7 +5,7 @@
 class QNetworkProxy;
 
 // An HTTP proxy for the transfers: host, port, user and password. An empty
-// host means no proxy. Nothing of it is ever stored.
+// host means no proxy.
 struct ProxyConfig
 {
     QString host;

@@ -62,6 +62,7 @@ private slots:
     void unreadableDictionaryFile();
     void selectingAnotherDictionary();
     void editFlowEndToEnd();
+    void deleteWord_data();
     void deleteWord();
     void unsavedChanges_data();
     void unsavedChanges();
@@ -262,24 +263,43 @@ void TestMainWindow::editFlowEndToEnd()
     QVERIFY(dict->isModified());
 }
 
+// A deleted word comes back whole: stored again from the editor that still
+// shows it, or by Undo Delete; either way under its id, with its counters.
+void TestMainWindow::deleteWord_data()
+{
+    QTest::addColumn<bool>("byUndo");
+    QTest::newRow("stored again") << false;
+    QTest::newRow("undo") << true;
+}
+
 void TestMainWindow::deleteWord()
 {
+    QFETCH(bool, byUndo);
     auto window = open();
     Dictionary *dict = window->dictionary();
+    auto *undo = child<QAction>(*window, "undoDeleteAction");
     window->deleteWord();
     QCOMPARE(dict->count(), 6);
+    dict->setLearnCounters(2, 4, 9);
     window->editEntry(dict->entryById(2));
-    QVERIFY(!window->isWindowModified());
     window->deleteWord();
     QCOMPARE(dict->count(), 5);
     QVERIFY(window->isWindowModified());
-    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Deleted \"%1\"; 5 words left.").arg(Horse));
-
+    QVERIFY(window->statusBar()->currentMessage().startsWith(QStringLiteral("Deleted \"%1\"; 5 words left.").arg(Horse)));
     QCOMPARE(dict->entryById(2).id(), 0);
     QCOMPARE(child<QLineEdit>(*window, "wordEdit")->text(), Horse);
     QCOMPARE(child<QTableView>(*window, "lookupTable")->model()->rowCount(), 5);
-    window->addWord();
-    QCOMPARE(child<QTabWidget>(*window, "tabs")->currentIndex(), 1);
+    QVERIFY(undo->isEnabled());
+    if (byUndo)
+        undo->trigger();
+    else
+        QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
+    QCOMPARE(dict->count(), 6);
+    const Entry back = dict->entryById(2);
+    QCOMPARE(back.word(), Horse);
+    QCOMPARE(back.learnedForward(), qint8(4));
+    QCOMPARE(back.learnedBackward(), qint8(9));
+    QVERIFY(!undo->isEnabled());
 }
 
 void TestMainWindow::unsavedChanges_data()

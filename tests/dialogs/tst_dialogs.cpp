@@ -10,7 +10,9 @@
 #include "dialogs/synctable.h"
 #include "dialogs/transferdialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QSettings>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -68,6 +70,7 @@ private slots:
     void wizard();
     void proxyFromEnvironment_data();
     void proxyFromEnvironment();
+    void proxyIsRemembered();
     void windowSettlesAndReloads_data();
     void windowSettlesAndReloads();
     void windowAfterDeletingTheOpenDictionary();
@@ -310,7 +313,7 @@ void TestDialogs::proxyFromEnvironment_data()
     QTest::addColumn<QString>("host");
     QTest::addColumn<QString>("port");
     QTest::newRow("host and port") << QByteArray("http_proxy") << QByteArray("http://proxy.lan:3128/") << "proxy.lan" << "3128";
-    QTest::newRow("no port") << QByteArray("http_proxy") << QByteArray("http://proxy.lan") << "proxy.lan" << "-1";
+    QTest::newRow("no port") << QByteArray("http_proxy") << QByteArray("http://proxy.lan") << "proxy.lan" << "";
     QTest::newRow("another variable") << QByteArray("my_http_proxy") << QByteArray("http://proxy.lan:3128") << "" << "";
     QTest::newRow("upper case is not read") << QByteArray("HTTP_PROXY") << QByteArray("http://proxy.lan:3128") << "" << "";
 }
@@ -320,18 +323,44 @@ void TestDialogs::proxyFromEnvironment()
 {
     QFETCH(QByteArray, variable);
     QFETCH(QByteArray, value);
+    QSettings().remove("proxy");
     qunsetenv("http_proxy");
     qputenv(variable, value);
-    ProxyConfig proxy;
-    ProxySettings settings(nullptr, &proxy);
+    ProxyConfig proxy = ProxySettings::current();
     qunsetenv(variable);
+    ProxySettings settings(nullptr, &proxy);
     QTEST(child<QLineEdit>(&settings, "hostEdit")->text(), "host");
     QTEST(child<QLineEdit>(&settings, "portEdit")->text(), "port");
     QCOMPARE(child<QLineEdit>(&settings, "passwordEdit")->echoMode(), QLineEdit::Password);
-    // accepted with an empty host: no proxy
+    QVERIFY(child<QLineEdit>(&settings, "portEdit")->validator());
+}
+
+// What the user sets is kept, the password only for the session unless
+// remembered; an empty host means no proxy, whatever "http_proxy" says.
+void TestDialogs::proxyIsRemembered()
+{
+    qputenv("http_proxy", "http://env.lan:8080");
+    for (bool remember : {false, true}) {
+        ProxyConfig proxy;
+        ProxySettings settings(nullptr, &proxy);
+        child<QLineEdit>(&settings, "hostEdit")->setText(" proxy.lan ");
+        child<QLineEdit>(&settings, "portEdit")->setText("3128");
+        child<QLineEdit>(&settings, "userEdit")->setText("me");
+        child<QLineEdit>(&settings, "passwordEdit")->setText("pw");
+        child<QCheckBox>(&settings, "rememberBox")->setChecked(remember);
+        settings.accept();
+        const ProxyConfig kept = ProxySettings::current();
+        QCOMPARE(QStringList({kept.host, QString::number(kept.port), kept.user, kept.password}),
+            QStringList({"proxy.lan", "3128", "me", "pw"}));
+        QCOMPARE(QSettings().contains("proxy/password"), remember);
+    }
+    ProxyConfig none;
+    ProxySettings settings(nullptr, &none);
     child<QLineEdit>(&settings, "hostEdit")->clear();
     settings.accept();
-    QVERIFY(proxy.host.isEmpty());
+    QVERIFY(ProxySettings::current().host.isEmpty());
+    qunsetenv("http_proxy");
+    QSettings().remove("proxy");
 }
 
 void TestDialogs::windowSettlesAndReloads_data()
