@@ -135,8 +135,8 @@ void MainWindow::createToolBar()
     newWord->setObjectName(QStringLiteral("newWordAction"));
     QAction *deleteAction = tools->addAction(m_icons.eraser, tr("Delete Word"), this, &MainWindow::deleteWord);
     deleteAction->setObjectName(QStringLiteral("deleteWordAction"));
-    m_undoDeleteAction = tools->addAction(QIcon::fromTheme(QStringLiteral("edit-undo")), tr("Undo Delete"), this,
-        &MainWindow::undoDelete);
+    m_undoDeleteAction = tools->addAction(
+        QIcon::fromTheme(QStringLiteral("edit-undo")), tr("Undo Delete"), this, &MainWindow::undoDelete);
     m_undoDeleteAction->setObjectName(QStringLiteral("undoDeleteAction"));
     m_undoDeleteAction->setShortcut(QKeySequence::Undo);
     m_undoDeleteAction->setEnabled(false);

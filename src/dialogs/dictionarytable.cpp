@@ -3,14 +3,41 @@
 #include "dialogslog.h"
 
 #include "dict/dictionarylist.h"
+#include "dict/filenames.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QLocale>
+
+namespace {
+
+constexpr int FileColumn = 3;
+
+// Size and date of the record, else of the file in the folder, else "???".
+QStringList sizeAndDate(const DictionaryList::Record &record, const QString &folder)
+{
+    QString size = record.value(QStringLiteral("SIZE"));
+    QString date = record.value(QStringLiteral("DATE"));
+    const QFileInfo file(QDir(folder).filePath(record.value(QStringLiteral("FILE"))));
+    const bool plain = FileNames::whyNotPlain(file.fileName()).isEmpty();
+    if (!folder.isEmpty() && plain && file.isFile()) {
+        if (size.isEmpty())
+            size = QString::number(file.size());
+        if (date.isEmpty())
+            date = file.lastModified().date().toString(QStringLiteral("yyyy-MM-dd"));
+    }
+    return {date, size.isEmpty() ? QStringLiteral("???") : size};
+}
+
+} // namespace
 
 DictionaryTable::DictionaryTable(QWidget *parent)
     : QTableWidget(parent)
 { }
 
-void DictionaryTable::showRecords(const DictionaryList &rows, const DictionaryList *checkAgainst)
+void DictionaryTable::showRecords(
+    const DictionaryList &rows, const DictionaryList *checkAgainst, const QString &filesFolder)
 {
     qCDebug(lcDialogs) << "SHOW" << rows.count() << "dictionaries";
     clear();
@@ -19,21 +46,35 @@ void DictionaryTable::showRecords(const DictionaryList &rows, const DictionaryLi
     setHorizontalHeaderLabels({tr("Name"), tr("Date"), tr("Size"), tr("Filename"), tr("Description")});
     for (int i = 0; i < rows.count(); ++i) {
         const DictionaryList::Record record = rows.record(i);
-        const QStringList texts = {record.value(QStringLiteral("NAME")), record.value(QStringLiteral("DATE")),
-            record.value(QStringLiteral("SIZE"), QStringLiteral("???")), record.value(QStringLiteral("FILE")),
-            record.value(QStringLiteral("DESC"))};
+        const QStringList known = sizeAndDate(record, filesFolder);
+        const QStringList texts = {record.value(QStringLiteral("NAME")), known[0], known[1],
+            record.value(QStringLiteral("FILE")), record.value(QStringLiteral("DESC"))};
         for (int column = 0; column < 5; ++column) {
             auto *item = new QTableWidgetItem(texts[column]);
             item->setFlags(Qt::ItemIsEnabled);
             setItem(i, column, item);
         }
-        if (checkAgainst) {
-            QTableWidgetItem *first = item(i, 0);
-            first->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-            first->setCheckState(checkAgainst->containsFile(texts[3]) ? Qt::Checked : Qt::Unchecked);
-        }
+        if (checkAgainst)
+            addCheckBox(i, texts[FileColumn], checkAgainst->containsFile(texts[FileColumn]));
     }
     horizontalHeader()->setMinimumSectionSize(100);
     resizeColumnsToContents();
     horizontalHeader()->setStretchLastSection(true);
+}
+
+void DictionaryTable::addCheckBox(int row, const QString &file, bool checked)
+{
+    const QString whyNot = FileNames::whyNotPlain(file);
+    QTableWidgetItem *first = item(row, 0);
+    if (whyNot.isEmpty()) {
+        first->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        first->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        return;
+    }
+    // a name no dictionary of ours can have is shown, never taken
+    for (int column = 0; column < columnCount(); ++column) {
+        item(row, column)->setFlags(Qt::NoItemFlags);
+        item(row, column)->setToolTip(tr("This file cannot be taken: %1").arg(whyNot));
+    }
+    first->setCheckState(Qt::Unchecked);
 }

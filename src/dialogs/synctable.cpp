@@ -27,7 +27,7 @@ void SyncTable::setOutcome(const QString &file, bool ok, const QString &detail)
     for (int row = 0; row < rowCount(); ++row) {
         if (item(row, FileColumn)->text() != file)
             continue;
-        auto *result = new QTableWidgetItem(ok ? tr("done") : detail);
+        auto *result = new QTableWidgetItem(!ok ? detail : detail.isEmpty() ? tr("done") : tr("done: %1").arg(detail));
         result->setFlags(Qt::ItemIsEnabled);
         result->setToolTip(result->text());
         if (!ok)

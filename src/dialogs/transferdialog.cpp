@@ -163,16 +163,41 @@ void TransferDialog::showList()
     unsetCursor();
     if (m_sourceEdit)
         QSettings().setValue(settingsKey(), m_sourceEdit->text().trimmed());
-    if (m_kind == Kind::DeviceSync) {
-        m_table->showRecords(*m_dictionaryList, &m_run->remoteList());
-        m_infoLabel->setText(tr("Select dictionaries to sync."));
+    switch (m_kind) {
+    case Kind::DeviceSync:
+        m_table->showRecords(*m_dictionaryList, &m_run->remoteList(), m_dataDirectory);
+        m_infoLabel->setText(m_run->remoteList().count() == 0
+                ? tr("The phone holds no dictionaries of Verbalon yet: the ones you tick are copied onto it.")
+                : tr("Select dictionaries to sync; one the phone lacks is copied onto it."));
         setStepButton(tr("Sync. Data"), true);
-    } else {
+        break;
+    case Kind::Update:
         m_table->showRecords(m_run->remoteList(), m_dictionaryList);
         m_infoLabel->setText(tr("Select dictionaries for update."));
-        setStepButton(m_kind == Kind::Update ? tr("Update") : tr("Export"), true);
+        setStepButton(tr("Update"), true);
+        break;
+    case Kind::MasterExport: showExportChoice(); break;
     }
     m_stage = Stage::Transfer;
+}
+
+// The server's dictionaries, ticked where this computer has them too, then
+// those only this computer has, unticked: a new one can be published.
+void TransferDialog::showExportChoice()
+{
+    const DictionaryList &remote = m_run->remoteList();
+    DictionaryList rows = remote;
+    DictionaryList both;
+    for (int i = 0; i < m_dictionaryList->count(); ++i) {
+        const DictionaryList::Record record = m_dictionaryList->record(i);
+        if (remote.containsFile(m_dictionaryList->file(i)))
+            both.updateRecord(record);
+        else
+            rows.updateRecord(record);
+    }
+    m_table->showRecords(rows, &both, m_dataDirectory);
+    m_infoLabel->setText(tr("Select dictionaries to export; the ones the server lacks are added to its list."));
+    setStepButton(tr("Export"), true);
 }
 
 // The address can be corrected and the list read again.
@@ -189,7 +214,8 @@ void TransferDialog::listFailed(const QString &reason)
 
 void TransferDialog::showOutcome(const FileOutcome &outcome)
 {
-    m_table->setOutcome(outcome.file, outcome.ok, outcome.detail);
+    const QString changes = TransferRun::changesText(outcome.report);
+    m_table->setOutcome(outcome.file, outcome.ok, outcome.ok ? changes : outcome.detail);
 }
 
 void TransferDialog::runFinished(bool complete)

@@ -44,6 +44,7 @@ private:
     void createUi();
     void bindRun();
     void showList();
+    void showExportChoice();
     void showOutcome(const FileOutcome &outcome);
     void runFinished(bool complete);
     void listFailed(const QString &reason);

@@ -16,7 +16,8 @@ const QString ListName = QStringLiteral("dicts.dic");
 QString DataDirectory::locate(QString *error, QStringList *notes)
 {
     return locate(QCoreApplication::applicationDirPath(),
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("verbalon")),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+            .filePath(QStringLiteral("verbalon")),
         installedData(), error, notes);
 }
 

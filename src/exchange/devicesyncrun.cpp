@@ -25,9 +25,11 @@ void DeviceSyncRun::startList(const QString &)
         listNotRead(tr("no temporary folder for the sync"));
         return;
     }
+    m_copied.clear();
+    // a phone without a list is set up: it starts with none
     pull(FileNames::listName(), DictionaryList::MaxRemoteSize,
-        [this](bool ok, const QByteArray &data, const QString &error) {
-            if (ok)
+        [this](bool ok, bool missing, const QByteArray &data, const QString &error) {
+            if (ok || missing)
                 takeList(data);
             else
                 listNotRead(error);
@@ -46,30 +48,33 @@ void DeviceSyncRun::pull(const QString &name, qint64 maxBytes, const Pulled &don
         QStringList{QStringLiteral("pull"), deviceDirectory() + name, target}, limits, target);
     runJob(std::move(job), [target, maxBytes, done](TransferJob &job) {
         if (!job.succeeded()) {
-            done(false, QByteArray(), job.errorString());
+            done(false, job.notFound(), QByteArray(), job.errorString());
             return;
         }
         QFile pulled(target);
         if (QFileInfo(target).size() > maxBytes) {
-            done(false, QByteArray(), tr("the file is larger than %1 MiB").arg(maxBytes / (1024 * 1024)));
+            done(false, false, QByteArray(), tr("the file is larger than %1 MiB").arg(maxBytes / (1024 * 1024)));
             return;
         }
         if (!pulled.open(QIODevice::ReadOnly)) {
-            done(false, QByteArray(), tr("the copy from the device cannot be read"));
+            done(false, false, QByteArray(), tr("the copy from the device cannot be read"));
             return;
         }
-        done(true, pulled.readAll(), QString());
+        done(true, false, pulled.readAll(), QString());
     });
 }
 
 void DeviceSyncRun::startFile(const QString &file)
 {
-    pull(file, TransferLimits::MaxDictionary, [this, file](bool ok, const QByteArray &data, const QString &error) {
-        if (ok)
-            merge(file, data);
-        else
-            fileFinished(FileOutcome{file, false, error, {}});
-    });
+    pull(file, TransferLimits::MaxDictionary,
+        [this, file](bool ok, bool missing, const QByteArray &data, const QString &error) {
+            if (ok)
+                merge(file, data);
+            else if (missing && QFileInfo::exists(localPath(file)))
+                copyOnto(file);
+            else
+                fileFinished(FileOutcome{file, false, error, {}});
+        });
 }
 
 // The phone's file is the base; the local file is merged into it.
@@ -81,10 +86,49 @@ void DeviceSyncRun::merge(const QString &file, const QByteArray &data)
         fileFinished(outcome);
         return;
     }
-    emit info(tr("Writing '%1' to USB...").arg(file));
+    push(local, [this, file, outcome](TransferJob &job) { pushed(file, outcome, job); });
+}
+
+void DeviceSyncRun::push(const QString &path, const std::function<void(TransferJob &)> &done)
+{
+    emit info(tr("Writing '%1' to USB...").arg(QFileInfo(path).fileName()));
     const TransferLimits limits{TransferLimits::MaxDictionary, settings().stallSeconds};
-    runJob(std::make_unique<AdbJob>(QStringList{QStringLiteral("push"), local, deviceDirectory()}, limits),
-        [this, file, outcome](TransferJob &job) { pushed(file, outcome, job); });
+    runJob(std::make_unique<AdbJob>(QStringList{QStringLiteral("push"), path, deviceDirectory()}, limits), done);
+}
+
+// The phone lacks the dictionary: it gets the learner's file as it is.
+void DeviceSyncRun::copyOnto(const QString &file)
+{
+    push(localPath(file), [this, file](TransferJob &job) {
+        if (job.succeeded())
+            m_copied.append(file);
+        pushed(file, FileOutcome{file, job.succeeded(), job.succeeded() ? tr("copied onto the phone") : QString(), {}},
+            job);
+    });
+}
+
+// The phone's list names what was copied onto it, once the files are there.
+void DeviceSyncRun::finishFiles()
+{
+    const DictionaryList *local = settings().localList;
+    if (m_copied.isEmpty() || isCancelled() || !local) {
+        endRun();
+        return;
+    }
+    for (const QString &file : std::as_const(m_copied)) {
+        if (local->containsFile(file))
+            m_remoteList.updateRecord(DictionaryList::bounded(local->record(local->indexOfFile(file))));
+    }
+    m_copied.clear();
+    const QString listPath = m_temporary.filePath(FileNames::listName());
+    QString error;
+    if (!writeFileAtomically(listPath, m_remoteList.toBytes(), &error)) {
+        fileFinished(FileOutcome{FileNames::listName(), false, error, {}});
+        return;
+    }
+    push(listPath, [this](TransferJob &job) {
+        fileFinished(FileOutcome{FileNames::listName(), job.succeeded(), job.errorString(), {}});
+    });
 }
 
 // Both sides now hold the merged file: it is the base of the next sync.
@@ -100,4 +144,9 @@ void DeviceSyncRun::pushed(const QString &file, const FileOutcome &merged, Trans
     if (!copy.open(QIODevice::ReadOnly) || !writeFileAtomically(basePath(local), copy.readAll(), &error))
         qCWarning(lcExchange) << "ERROR: cannot keep the sync base of" << local << error;
     fileFinished(merged);
+}
+
+QString DeviceSyncRun::completedText() const
+{
+    return tr("Sync completed.");
 }

@@ -10,7 +10,9 @@
 // it (content from the phone, counters by what changed on each side since
 // the last sync), saves the result locally with backups and copies it back
 // onto the phone. The copy a sync produced is kept beside the local file as
-// FILE.synced, the base of the next merge. The lists are not changed.
+// FILE.synced, the base of the next merge. A chosen dictionary the phone
+// lacks is copied onto it, and the phone's list (a new one on a phone that
+// had none) gets its record; otherwise the lists are not changed.
 class DeviceSyncRun : public TransferRun
 {
     Q_OBJECT
@@ -24,12 +26,18 @@ public:
     static QString basePath(const QString &localPath) { return localPath + QStringLiteral(".synced"); }
 
 private:
+    QString completedText() const override;
     void startList(const QString &source) override;
     void startFile(const QString &file) override;
-    using Pulled = std::function<void(bool ok, const QByteArray &data, const QString &error)>;
+    using Pulled = std::function<void(bool ok, bool missing, const QByteArray &data, const QString &error)>;
     void pull(const QString &name, qint64 maxBytes, const Pulled &done);
     void merge(const QString &file, const QByteArray &data);
+    void push(const QString &path, const std::function<void(TransferJob &)> &done);
     void pushed(const QString &file, const FileOutcome &outcome, TransferJob &job);
+    void copyOnto(const QString &file);
+    void finishFiles() override;
 
     QTemporaryDir m_temporary;
+    // dictionaries copied onto the phone this run, whose records its list needs
+    QStringList m_copied;
 };

@@ -85,3 +85,8 @@ void MasterExportRun::finishFiles()
     m_listSent = true;
     send(FileNames::listName(), m_remoteList.toBytes());
 }
+
+QString MasterExportRun::completedText() const
+{
+    return tr("Export completed.");
+}

@@ -21,6 +21,7 @@ public:
     static QByteArray masterBytes(const QString &path);
 
 private:
+    QString completedText() const override;
     void startList(const QString &source) override;
     void startFile(const QString &file) override;
     void finishFiles() override;

@@ -139,9 +139,35 @@ void TransferRun::endRun()
         if (!outcome.ok)
             failed.append(FileNames::printable(outcome.file));
     }
-    emit info(failed.isEmpty() ? tr("Update completed.")
-                               : tr("Finished; these could not be transferred: %1").arg(failed.join(u", ")));
+    QString text = failed.isEmpty()
+        ? completedText()
+        : tr("Finished; these could not be transferred (the Result column says why): %1").arg(failed.join(u", "));
+    for (const FileOutcome &outcome : std::as_const(m_outcomes)) {
+        const QString changes = changesText(outcome.report);
+        if (outcome.ok && !changes.isEmpty())
+            text += u'\n' + FileNames::printable(outcome.file) + QStringLiteral(": ") + changes;
+    }
+    emit info(text);
     emit finished(!m_cancelled);
+}
+
+QString TransferRun::changesText(const MergeReport &report)
+{
+    QStringList parts;
+    const auto words = [](const QList<Entry> &entries) {
+        QStringList shown;
+        for (const Entry &e : entries.mid(0, 5))
+            shown.append(FileNames::printable(e.word()));
+        return shown.join(QStringLiteral(", ")) + (entries.size() > 5 ? QStringLiteral(", ...") : QString());
+    };
+    const QList<Entry> replaced = report.entriesOf(MergeChange::Kind::Replaced);
+    const QList<Entry> deleted = report.entriesOf(MergeChange::Kind::Deleted);
+    if (!replaced.isEmpty())
+        parts.append(
+            tr("%n entries now as the other side has them (%1)", nullptr, int(replaced.size())).arg(words(replaced)));
+    if (!deleted.isEmpty())
+        parts.append(tr("%n entries deleted (%1)", nullptr, int(deleted.size())).arg(words(deleted)));
+    return parts.join(QStringLiteral("; "));
 }
 
 void TransferRun::cancel()

@@ -70,6 +70,10 @@ public:
     QStringList changedFiles() const;
     bool isRunning() const { return m_job != nullptr; }
     bool isCancelled() const { return m_cancelled; }
+    // What a merge changed in the learner's copy, in a line: the entries
+    // that now read as the other side has them and those deleted, a few of
+    // each named; empty when nothing of the learner's changed.
+    static QString changesText(const MergeReport &report);
 
 signals:
     void info(const QString &text);
@@ -87,6 +91,8 @@ protected:
     virtual void startFile(const QString &file) = 0;
     // after the last file
     virtual void finishFiles() { endRun(); }
+    // what the end says when every file went through
+    virtual QString completedText() const = 0;
 
     const TransferSettings &settings() const { return m_settings; }
     QString localPath(const QString &file) const;

@@ -61,3 +61,8 @@ bool UpdateRun::enterRecord(const QString &file)
     }
     return !local->updateRecord(record) || local->save();
 }
+
+QString UpdateRun::completedText() const
+{
+    return tr("Update completed.");
+}

@@ -17,6 +17,7 @@ public:
     using TransferRun::TransferRun;
 
 private:
+    QString completedText() const override;
     void startList(const QString &source) override;
     void startFile(const QString &file) override;
     void fileArrived(const QString &file, TransferJob &job);

@@ -136,6 +136,14 @@
         <source>Writing &apos;%1&apos; to USB...</source>
         <translation>Schreibe &apos;%1&apos; über USB...</translation>
     </message>
+    <message>
+        <source>copied onto the phone</source>
+        <translation>auf das Telefon kopiert</translation>
+    </message>
+    <message>
+        <source>Sync completed.</source>
+        <translation>Abgleich abgeschlossen.</translation>
+    </message>
 </context>
 <context>
     <name>Dictionary</name>
@@ -332,6 +340,10 @@
     <message>
         <source>Description</source>
         <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>This file cannot be taken: %1</source>
+        <translation>Diese Datei kann nicht übernommen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -873,16 +885,24 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>&lt;b&gt;Keine Wörterbücher gefunden!&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Mit „Wörterbücher -&gt; Aktualisieren aus dem Netz“ laden Sie Wörterbücher herunter, mit „Wörterbücher -&gt; Verwalten...“ legen Sie ein neues Wörterbuch an.</translation>
     </message>
     <message>
-        <source>Deleted &quot;%1&quot;; %2 words left.</source>
-        <translation>„%1“ gelöscht; noch %2 Wörter.</translation>
-    </message>
-    <message>
         <source>The Hebrew dictionary is built from:</source>
         <translation>Das hebräische Wörterbuch ist erstellt aus:</translation>
     </message>
     <message>
         <source>Its data is licensed under CC BY-SA 4.0 and the GNU AGPL version 3 or later; see the CREDITS file of the data.</source>
         <translation>Seine Daten stehen unter CC BY-SA 4.0 und der GNU AGPL Version 3 oder später; siehe die Datei CREDITS der Daten.</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Löschen rückgängig</translation>
+    </message>
+    <message>
+        <source>Deleted &quot;%1&quot;; %2 words left. %3 brings it back.</source>
+        <translation>„%1“ gelöscht; %2 Wörter übrig. %3 holt es zurück.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is back; %2 words.</source>
+        <translation>„%1“ ist zurück; %2 Wörter.</translation>
     </message>
 </context>
 <context>
@@ -899,13 +919,13 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <source>Writing %1...</source>
         <translation>Schreibe %1...</translation>
     </message>
+    <message>
+        <source>Export completed.</source>
+        <translation>Export abgeschlossen.</translation>
+    </message>
 </context>
 <context>
     <name>ProxySettings</name>
-    <message>
-        <source>ProxySettings</source>
-        <translation>Proxy-Einstellungen</translation>
-    </message>
     <message>
         <source>Proxy Host:</source>
         <translation>Proxy-Server:</translation>
@@ -929,6 +949,14 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Remember password</source>
+        <translation>Passwort merken</translation>
+    </message>
+    <message>
+        <source>Proxy Settings</source>
+        <translation>Proxy-Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1001,10 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>done</source>
         <translation>erledigt</translation>
+    </message>
+    <message>
+        <source>done: %1</source>
+        <translation>erledigt: %1</translation>
     </message>
 </context>
 <context>
@@ -1093,10 +1125,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <source>Select dictionaries to sync.</source>
-        <translation>Wählen Sie die abzugleichenden Wörterbücher.</translation>
-    </message>
-    <message>
         <source>Sync. Data</source>
         <translation>Abgleichen</translation>
     </message>
@@ -1123,6 +1151,18 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Finish</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The phone holds no dictionaries of Verbalon yet: the ones you tick are copied onto it.</source>
+        <translation>Auf dem Telefon sind noch keine Wörterbücher von Verbalon: die angehakten werden darauf kopiert.</translation>
+    </message>
+    <message>
+        <source>Select dictionaries to sync; one the phone lacks is copied onto it.</source>
+        <translation>Wählen Sie die abzugleichenden Wörterbücher; eines, das dem Telefon fehlt, wird darauf kopiert.</translation>
+    </message>
+    <message>
+        <source>Select dictionaries to export; the ones the server lacks are added to its list.</source>
+        <translation>Wählen Sie die zu exportierenden Wörterbücher; die dem Server fehlenden kommen in seine Liste.</translation>
     </message>
 </context>
 <context>
@@ -1154,20 +1194,30 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Die Liste ließ sich nicht lesen: %1</translation>
     </message>
     <message>
-        <source>Update completed.</source>
-        <translation>Aktualisierung abgeschlossen.</translation>
-    </message>
-    <message>
-        <source>Finished; these could not be transferred: %1</source>
-        <translation>Fertig; diese ließen sich nicht übertragen: %1</translation>
-    </message>
-    <message>
         <source>not an address of HTTP, HTTPS or FTP: %1</source>
         <translation>keine HTTP-, HTTPS- oder FTP-Adresse: %1</translation>
     </message>
     <message>
         <source>not changed: the update would delete %1 of its %2 entries (%3 of them learned) and was not confirmed</source>
         <translation>nicht geändert: die Aktualisierung würde %1 der %2 Einträge löschen (%3 davon gelernt) und wurde nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>Finished; these could not be transferred (the Result column says why): %1</source>
+        <translation>Fertig; diese konnten nicht übertragen werden (die Spalte „Ergebnis“ sagt, warum): %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries now as the other side has them (%1)</source>
+        <translation>
+            <numerusform>%n Eintrag jetzt wie auf der anderen Seite (%1)</numerusform>
+            <numerusform>%n Einträge jetzt wie auf der anderen Seite (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries deleted (%1)</source>
+        <translation>
+            <numerusform>%n Eintrag gelöscht (%1)</numerusform>
+            <numerusform>%n Einträge gelöscht (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1248,10 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>the list of dictionaries could not be saved</source>
         <translation>die Liste der Wörterbücher ließ sich nicht speichern</translation>
+    </message>
+    <message>
+        <source>Update completed.</source>
+        <translation>Aktualisierung abgeschlossen.</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,8 @@ private slots:
 void TestAppSettings::installedThenPortable()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("Unknown Organization"), QStringLiteral("verbalon")).setValue("exchange/updateSource", "x");
+    QSettings(QStringLiteral("Unknown Organization"), QStringLiteral("verbalon"))
+        .setValue("exchange/updateSource", "x");
     QTemporaryDir folder;
     AppSettings::setUp(folder.path(), false);
     QCOMPARE(QSettings().value("exchange/updateSource").toString(), QStringLiteral("x"));

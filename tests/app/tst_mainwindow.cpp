@@ -285,7 +285,8 @@ void TestMainWindow::deleteWord()
     window->deleteWord();
     QCOMPARE(dict->count(), 5);
     QVERIFY(window->isWindowModified());
-    QVERIFY(window->statusBar()->currentMessage().startsWith(QStringLiteral("Deleted \"%1\"; 5 words left.").arg(Horse)));
+    QVERIFY(
+        window->statusBar()->currentMessage().startsWith(QStringLiteral("Deleted \"%1\"; 5 words left.").arg(Horse)));
     QCOMPARE(dict->entryById(2).id(), 0);
     QCOMPARE(child<QLineEdit>(*window, "wordEdit")->text(), Horse);
     QCOMPARE(child<QTableView>(*window, "lookupTable")->model()->rowCount(), 5);

@@ -59,7 +59,6 @@ private slots:
     void init();
     void cleanup();
     void updateThreeFilesTheSecondMissing();
-    void updateWithNothingTicked();
     void failedListCanBeTriedAgain();
     void exportWithLogin();
     void androidSync();
@@ -131,6 +130,11 @@ void TestDialogs::answerLogins(const QString &password)
 void TestDialogs::updateThreeFilesTheSecondMissing()
 {
     QFile::remove(path("server/farsi.dic"));
+    // a name no dictionary may have is shown, greyed, and cannot be ticked
+    QFile list(path("server/dicts.dic"));
+    QVERIFY(list.open(QIODevice::Append));
+    list.write("\nFILE: q?x=1.dic\nNAME: Tricky\n");
+    list.close();
     fillFolder(local(), {"hebrew.dic", "farsi.dic", "arabic.dic"});
     QVERIFY(m_list.load(local() + "/dicts.dic"));
     TransferDialog dialog(TransferDialog::Kind::Update, nullptr, &m_list, local());
@@ -138,6 +142,8 @@ void TestDialogs::updateThreeFilesTheSecondMissing()
     QVERIFY(getList(&dialog, http()));
     auto *table = child<SyncTable>(&dialog, "dictionaryTable");
     QCOMPARE(table->checkedFiles(), QStringList({"hebrew.dic", "farsi.dic", "arabic.dic"}));
+    QCOMPARE(table->item(3, 0)->flags(), Qt::NoItemFlags);
+    QVERIFY(table->item(3, 0)->toolTip().contains("not a plain file name"));
     QCOMPARE(stepButton(&dialog)->text(), QStringLiteral("Update"));
     QVERIFY(transfer(&dialog));
     QCOMPARE(stepButton(&dialog)->text(), QStringLiteral("Finish"));
@@ -151,18 +157,6 @@ void TestDialogs::updateThreeFilesTheSecondMissing()
     QVERIFY(child<QLabel>(&dialog, "infoLabel")->text().contains("farsi.dic"));
     stepButton(&dialog)->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
-
-void TestDialogs::updateWithNothingTicked()
-{
-    TransferDialog dialog(TransferDialog::Kind::Update, nullptr, &m_list, local());
-    QVERIFY(getList(&dialog, http()));
-    auto *table = child<SyncTable>(&dialog, "dictionaryTable");
-    for (int row = 0; row < table->rowCount(); ++row)
-        table->item(row, 0)->setCheckState(Qt::Unchecked);
-    QVERIFY(transfer(&dialog));
-    QCOMPARE(child<QLabel>(&dialog, "infoLabel")->text(), QStringLiteral("Update completed."));
-    QVERIFY(dialog.changedFiles().isEmpty());
 }
 
 void TestDialogs::failedListCanBeTriedAgain()
@@ -186,10 +180,13 @@ void TestDialogs::exportWithLogin()
     TransferDialog dialog(TransferDialog::Kind::MasterExport, nullptr, &m_list, local());
     QVERIFY(child<QPushButton>(&dialog, "proxyButton")->isEnabled());
     QVERIFY(getList(&dialog, QStringLiteral("ftp://127.0.0.1:%1/data").arg(m_ftp.port())));
-    QCOMPARE(child<SyncTable>(&dialog, "dictionaryTable")->checkedFiles(), QStringList({"hebrew.dic", "russian.dic"}));
+    // the server's dictionaries ticked, one it lacks offered unticked
+    auto *table = child<SyncTable>(&dialog, "dictionaryTable");
+    QCOMPARE(table->checkedFiles(), QStringList({"hebrew.dic", "russian.dic"}));
+    QCOMPARE(table->item(2, 3)->text(), QStringLiteral("arabic.dic"));
     QFile::remove(path("ftp/data/hebrew.dic"));
     QVERIFY(transfer(&dialog));
-    QCOMPARE(child<QLabel>(&dialog, "infoLabel")->text(), QStringLiteral("Update completed."));
+    QCOMPARE(child<QLabel>(&dialog, "infoLabel")->text(), QStringLiteral("Export completed."));
     QVERIFY(QFile::exists(path("ftp/data/hebrew.dic")));
 }
 

@@ -452,9 +452,12 @@ void TestTransferRuns::deviceSync_data()
     QTest::addColumn<QString>("data");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("results");
-    QTest::newRow("synced both ways") << "local" << QStringList() << QStringList{"hebrew.dic ok", "farsi.dic ok"};
-    QTest::newRow("a data folder with blanks") << "my data" << QStringList() << QStringList{"hebrew.dic ok", "farsi.dic ok"};
-    QTest::newRow("a missing file does not stop the next") << "local" << QStringList{"russian.dic", "hebrew.dic"} << QStringList{"russian.dic: adb: error: failed to stat remote object '/sdcard/Verbalon/russian.dic': No such file or directory", "hebrew.dic ok"};
+    QTest::addColumn<bool>("newPhone"); // no list on the phone
+    QTest::newRow("synced both ways") << "local" << QStringList() << QStringList{"hebrew.dic ok", "farsi.dic ok"} << false;
+    QTest::newRow("a data folder with blanks") << "my data" << QStringList() << QStringList{"hebrew.dic ok", "farsi.dic ok"} << false;
+    QTest::newRow("one the phone lacks is copied, its list told") << "local" << QStringList{"russian.dic", "hebrew.dic"} << QStringList{"russian.dic ok", "hebrew.dic ok", "dicts.dic ok"} << false;
+    QTest::newRow("a new phone is set up") << "local" << QStringList{"hebrew.dic", "russian.dic"} << QStringList{"hebrew.dic ok", "russian.dic ok", "dicts.dic ok"} << true;
+    QTest::newRow("one missing on both sides") << "local" << QStringList{"nowhere.dic", "hebrew.dic"} << QStringList{"nowhere.dic: adb: error: failed to stat remote object '/sdcard/Verbalon/nowhere.dic': No such file or directory", "hebrew.dic ok"} << false;
 }
 // clang-format on
 
@@ -464,10 +467,13 @@ void TestTransferRuns::deviceSync()
 {
     QFETCH(QString, data);
     QFETCH(QStringList, files);
+    QFETCH(bool, newPhone);
     const QString folder = path(data);
     fillFolder(folder, {"hebrew.dic", "farsi.dic", "russian.dic"});
     QDir(path("device")).removeRecursively();
-    fillFolder(path("device"), {"hebrew.dic", "farsi.dic"});
+    fillFolder(path("device"), newPhone ? QStringList() : QStringList{"hebrew.dic", "farsi.dic"});
+    if (newPhone)
+        QFile::remove(path("device/dicts.dic"));
     qputenv("VERBALON_ADB", QFile::encodeName(Here + "/fake-adb.sh"));
     qputenv("FAKE_ADB_DEVICE", QFile::encodeName(path("device")));
     DictionaryList list;
@@ -482,6 +488,10 @@ void TestTransferRuns::deviceSync()
     QTEST(runToEnd(run, QString(), chosen).results, "results");
     QCOMPARE(readAll(path("device/hebrew.dic")), readAll(folder + "/hebrew.dic"));
     QCOMPARE(readAll(folder + "/hebrew.dic.synced"), readAll(folder + "/hebrew.dic"));
+    DictionaryList phone;
+    QVERIFY(phone.load(path("device/dicts.dic")));
+    for (const QString &file : chosen)
+        QCOMPARE(phone.containsFile(file), QFile::exists(path("device/") + file));
 }
 
 // Training done on the phone since the last sync comes to the computer.
