@@ -4,6 +4,7 @@
 #include "dictionarytable.h"
 #include "dictionarywizard.h"
 
+#include "dict/backupfiles.h"
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
@@ -18,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
 
 DictionaryManager::DictionaryManager(QWidget *parent, DictionaryList *dictionaryList, const QString &dataDirectory)
@@ -71,7 +73,8 @@ DictionaryManager::DictionaryManager(QWidget *parent, DictionaryList *dictionary
     layout->addWidget(m_table);
     layout->addWidget(m_settingsBox);
     layout->addLayout(buttons);
-    m_table->showRecords(*m_dictionaryList, nullptr);
+    m_table->showRecords(*m_dictionaryList, nullptr, m_dataDirectory);
+    m_settingsBox->setEnabled(false);
     connect(m_table, &QTableWidget::currentCellChanged, this, &DictionaryManager::tableCellChanged);
     connect(newButton, &QPushButton::clicked, this, &DictionaryManager::dictNew);
     connect(deleteButton, &QPushButton::clicked, this, &DictionaryManager::dictDelete);
@@ -83,6 +86,7 @@ void DictionaryManager::tableCellChanged(int row, int column, int oldRow, int ol
     Q_UNUSED(column);
     Q_UNUSED(oldColumn);
     qCDebug(lcDialogs) << "ROW" << row << "(was" << oldRow;
+    m_settingsBox->setEnabled(row >= 0);
     if (row < 0) {
         m_settingsBox->setTitle(tr("Settings"));
         for (QComboBox *box : m_userLanguageBoxes)
@@ -129,6 +133,12 @@ void DictionaryManager::updateUserLanguages(int row)
     qCDebug(lcDialogs) << "UPDATE" << row << languages;
     if (languages == current)
         return;
+    if (QSet<QString>(languages.cbegin(), languages.cend()).size() != languages.size()) {
+        showNote(tr("Each user language can be chosen once; '%1' keeps %2.")
+                     .arg(m_dictionaryList->name(row), current.join(QStringLiteral(", "))));
+        showRowLanguages(row);
+        return;
+    }
     const QString path = QDir(m_dataDirectory).filePath(m_dictionaryList->file(row));
     qCDebug(lcDialogs) << "NEED TO UPDATE LANGS for" << path;
     Dictionary dictionary;
@@ -166,11 +176,18 @@ void DictionaryManager::dictDelete()
         return;
     const int answer = Prompt::ask(this,
         Prompt::Request{QMessageBox::Question, tr("Delete Dictionary"),
-            tr("Delete dictionary '%1' ?").arg(m_dictionaryList->name(row)), {tr("&Yes"), tr("&No")}, 0, 1});
+            tr("Delete the dictionary '%1' (file %2)? The file is kept as %2.bak.")
+                .arg(m_dictionaryList->name(row), m_dictionaryList->file(row)),
+            {tr("&Yes"), tr("&No")}, 0, 1});
     if (answer != 0)
         return;
-    const QString file = m_dictionaryList->file(row);
-    QFile::remove(QDir(m_dataDirectory).filePath(file));
+    const QString path = QDir(m_dataDirectory).filePath(m_dictionaryList->file(row));
+    QString error;
+    if (!BackupFiles::keep(path, &error)) {
+        showNote(error);
+        return;
+    }
+    QFile::remove(path);
     m_dictionaryList->removeAt(row);
     if (!m_dictionaryList->save())
         showNote(tr("The list of dictionaries could not be saved."));
@@ -190,7 +207,14 @@ void DictionaryManager::dictNew()
         showNote(tr("The list of dictionaries could not be saved."));
     {
         const QSignalBlocker blocker(m_table);
-        m_table->showRecords(*m_dictionaryList, nullptr);
+        m_table->showRecords(*m_dictionaryList, nullptr, m_dataDirectory);
     }
     tableCellChanged(m_table->currentRow(), 0, -1, 0);
+}
+
+// a change not yet written when the manager closes is not lost
+void DictionaryManager::done(int result)
+{
+    updateUserLanguages(m_table->currentRow());
+    QDialog::done(result);
 }

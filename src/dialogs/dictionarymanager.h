@@ -10,9 +10,11 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// "Dictionary Manager": the local dictionaries, the user languages of the
-// selected one (written when another row is selected; languages can only be
-// appended), deleting a dictionary and creating one with the wizard.
+// "Dictionary Manager": the local dictionaries with their files' size and
+// date, the user languages of the selected one (written when another row is
+// selected or the manager closes; languages can only be appended, each
+// once), deleting a dictionary (its file kept as FILE.bak) and creating one
+// with the wizard.
 class DictionaryManager : public QDialog
 {
     Q_OBJECT
@@ -21,6 +23,7 @@ public:
     DictionaryManager(QWidget *parent, DictionaryList *dictionaryList, const QString &dataDirectory);
 
 public slots:
+    void done(int result) override;
     void dictNew();
     void dictDelete();
     void tableCellChanged(int row, int column, int oldRow, int oldColumn);

@@ -14,17 +14,41 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
 
-// The language codes offered; the code is the text before the first blank.
-const char *const LanguageCodes[] = {"ar_AE (Arabic / United Arab Emirates)", "ar_BH (Arabic / Bahrain)",
-    "ar_DZ (Arabic / Algeria)", "ar_EG (Arabic / Egypt)", "ar_IQ (Arabic / Iraq)", "ar_JO (Arabic / Jordan)",
-    "ar_KW (Arabic / Kuwait)", "ar_LB (Arabic / Lebanon)", "ar_LY (Arabic / Libya)", "ar_MA (Arabic / Morocco)",
-    "ar_OM (Arabic / Oman)", "ar_QA (Arabic / Qatar)", "ar_SA (Arabic / Saudi Arabia)", "ar_SD (Arabic / Sudan)",
-    "ar_SY (Arabic / Syria)", "ar_TN (Arabic / Tunisia)", "ar_YE (Arabic / Yemen)", "fa_AF (Farsi / Afghanistan) ",
-    "fa_IR (Farsi / Iran) ", "he_IL (Hebrew / Israel) ", "ru_RU (Russian / Russia)"};
+// The code of each language a dictionary can be written in with its letters,
+// keyboard and labels; the code is the text before the first blank, and any
+// other code of the same language (ar_AE) becomes this one.
+const char *const LanguageCodes[] = {"he_IL", "ar_EG", "fa_IR", "ru_RU", "en_US"};
+
+QString supportedCode(const QString &code)
+{
+    const LanguageInfo *language = LanguageInfo::ofDictionary(code);
+    for (const char *known : LanguageCodes) {
+        if (language && LanguageInfo::ofDictionary(QString::fromLatin1(known)) == language)
+            return QString::fromLatin1(known);
+    }
+    return code;
+}
+
+// A file name made of the dictionary's name: "Biblical Hebrew" -> "biblical_hebrew.dic".
+QString fileNameFor(const QString &name)
+{
+    QString file;
+    for (QChar c : name.toLower()) {
+        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+        if (plain)
+            file += c;
+        else if (!file.isEmpty() && !file.endsWith(u'_'))
+            file += u'_';
+    }
+    while (file.endsWith(u'_'))
+        file.chop(1);
+    return file.isEmpty() ? QString() : file + QStringLiteral(".dic");
+}
 
 } // namespace
 
@@ -50,12 +74,16 @@ DictionaryWizard::DictionaryWizard(QWidget *parent, DictionaryList *dictionaryLi
     m_createButton->setObjectName(QStringLiteral("createButton"));
     m_codeBox->setEditable(true);
     for (const char *code : LanguageCodes)
-        m_codeBox->addItem(QString::fromLatin1(code));
+        m_codeBox->addItem(
+            QStringLiteral("%1 (%2)").arg(QLatin1String(code), LanguageInfo::ofDictionary(QString::fromLatin1(code))->name()));
     m_userLanguageBox->setEditable(true);
     for (const LanguageInfo *language : LanguageInfo::userLanguages()) {
         m_codes.append(QString::fromLatin1(language->code));
         m_userLanguageBox->addItem(language->name());
     }
+    // the learner's first user language is likely the one the program speaks
+    const qsizetype spoken = m_codes.indexOf(QLocale().name().left(2));
+    m_userLanguageBox->setCurrentIndex(int(spoken >= 0 ? spoken : m_codes.indexOf(QStringLiteral("en"))));
     Style::setTextColor(m_reason, Style::notFoundColor());
 
     auto *grid = new QGridLayout;
@@ -75,6 +103,11 @@ DictionaryWizard::DictionaryWizard(QWidget *parent, DictionaryList *dictionaryLi
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    connect(m_nameEdit, &QLineEdit::textEdited, this, [this](const QString &name) {
+        if (!m_fileEdited)
+            m_fileEdit->setText(fileNameFor(name));
+    });
+    connect(m_fileEdit, &QLineEdit::textEdited, this, [this] { m_fileEdited = true; });
     connect(m_nameEdit, &QLineEdit::textChanged, this, &DictionaryWizard::changed);
     connect(m_fileEdit, &QLineEdit::textChanged, this, &DictionaryWizard::changed);
     connect(m_userLanguageBox, &QComboBox::currentTextChanged, this, &DictionaryWizard::changed);
@@ -86,8 +119,11 @@ DictionaryWizard::DictionaryWizard(QWidget *parent, DictionaryList *dictionaryLi
 QString DictionaryWizard::problem() const
 {
     const QString file = m_fileEdit->text();
-    if (m_nameEdit->text().isEmpty())
+    const QString name = m_nameEdit->text().trimmed();
+    if (name.isEmpty())
         return tr("Give the dictionary a name.");
+    if (m_dictionaryList->names().contains(name, Qt::CaseInsensitive))
+        return tr("The list has a dictionary named \"%1\" already.").arg(name);
     if (!FileNames::isPlainDictionaryName(file))
         return tr("The file name must be a plain name ending in \".dic\".");
     if (QFileInfo::exists(QDir(m_dataDirectory).filePath(file)))
@@ -110,8 +146,8 @@ void DictionaryWizard::createLanguage()
 {
     if (!problem().isEmpty())
         return;
-    const QString name = m_nameEdit->text();
-    const QString code = m_codeBox->currentText().section(u' ', 0, 0);
+    const QString name = m_nameEdit->text().trimmed();
+    const QString code = supportedCode(m_codeBox->currentText().section(u' ', 0, 0));
     const QString file = m_fileEdit->text();
     const QString user = m_codes.value(m_userLanguageBox->findText(m_userLanguageBox->currentText()));
     Dictionary dictionary;

@@ -9,9 +9,13 @@ class QLineEdit;
 class QPushButton;
 
 // "New Dictionary": name, language code, file name, description and the
-// first user language of an empty dictionary. It never overwrites: "Create"
-// stays disabled, with the reason shown, while the file name is not a plain
-// new ".dic" name; the file is written before the list gets its record.
+// first user language of an empty dictionary. It offers the languages the
+// program has letters, a keyboard and labels for (another code of one of
+// them is taken as its code), suggests a file name from the name and the
+// first user language from the program's own. It never overwrites:
+// "Create" stays disabled, with the reason shown, while the name is blank or
+// taken or the file name is not a plain new ".dic" name; the file is written
+// before the list gets its record.
 class DictionaryWizard : public QDialog
 {
     Q_OBJECT
@@ -37,4 +41,6 @@ private:
     QLabel *m_reason;
     QPushButton *m_createButton;
     QStringList m_codes;
+    // the user typed a file name: the name no longer suggests one
+    bool m_fileEdited = false;
 };

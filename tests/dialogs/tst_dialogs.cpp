@@ -211,6 +211,9 @@ void TestDialogs::managerShowsAndAppendsLanguages()
 {
     DictionaryManager manager(nullptr, &m_list, local());
     auto *table = child<QTableWidget>(&manager, "dictionaryTable");
+    // nothing to set before a dictionary is chosen; its file's size is shown
+    QVERIFY(!child<QComboBox>(&manager, "userLanguageBox1")->isEnabled());
+    QCOMPARE(table->item(0, 2)->text(), QString::number(QFileInfo(local() + "/hebrew.dic").size()));
     QComboBox *boxes[4];
     for (int k = 0; k < 4; ++k)
         boxes[k] = child<QComboBox>(&manager, qPrintable(QStringLiteral("userLanguageBox%1").arg(k + 1)));
@@ -232,6 +235,15 @@ void TestDialogs::managerShowsAndAppendsLanguages()
     table->setCurrentCell(row == 0 ? 1 : 0, 0);
     QCOMPARE(m_list.userLanguages(row), QStringList({"en", "fr", "it"}));
     QVERIFY(!child<QLabel>(&manager, "noteLabel")->text().isEmpty());
+    // a language twice is refused too; a change still open is written on closing
+    table->setCurrentCell(row, 0);
+    boxes[3]->setCurrentText("English");
+    table->setCurrentCell(row == 0 ? 1 : 0, 0);
+    QCOMPARE(m_list.userLanguages(row), QStringList({"en", "fr", "it"}));
+    table->setCurrentCell(row, 0);
+    boxes[3]->setCurrentText("German");
+    manager.accept();
+    QCOMPARE(m_list.userLanguages(row), QStringList({"en", "fr", "it", "de"}));
 }
 
 void TestDialogs::managerDeletes_data()
@@ -259,47 +271,57 @@ void TestDialogs::managerDeletes()
     QCOMPARE(onDisk.count(), m_list.count());
 }
 
+// clang-format off
 void TestDialogs::wizard_data()
 {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("creates");
-    QTest::newRow("a new file") << "new.dic" << true;
-    QTest::newRow("not ending in .dic") << "new.txt" << false;
-    QTest::newRow("not a plain name") << "../new.dic" << false;
-    QTest::newRow("the file exists") << "stray.dic" << false;
-    QTest::newRow("the list has it") << "hebrew.dic" << false;
-    QTest::newRow("the save fails") << "missing/new.dic" << false;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("file"); // empty: the one suggested by the name
+    QTest::addColumn<QString>("type"); // of the dictionary made, empty when none is
+    QTest::newRow("a new file") << "Test" << "xx_YY more text" << "new.dic" << "xx_YY";
+    QTest::newRow("the file named after the name") << " My Words " << "he_IL (Hebrew)" << "" << "he_IL";
+    QTest::newRow("a regional code, the supported one") << "Gulf" << "ar_AE" << "new.dic" << "ar_EG";
+    QTest::newRow("a blank name") << "  " << "he_IL" << "new.dic" << "";
+    QTest::newRow("a name the list has") << "hebrew" << "he_IL" << "new.dic" << "";
+    QTest::newRow("not ending in .dic") << "Test" << "he_IL" << "new.txt" << "";
+    QTest::newRow("not a plain name") << "Test" << "he_IL" << "../new.dic" << "";
+    QTest::newRow("the file exists") << "Test" << "he_IL" << "stray.dic" << "";
+    QTest::newRow("the list has it") << "Test" << "he_IL" << "hebrew.dic" << "";
+    QTest::newRow("the save fails") << "Test" << "he_IL" << "missing/new.dic" << "";
 }
+// clang-format on
 
 // The wizard never overwrites: "Create" waits, with its reason, for a plain
 // new name; the list gets its record only once the file is written.
 void TestDialogs::wizard()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, code);
     QFETCH(QString, file);
-    QFETCH(bool, creates);
-    QFile stray(local() + "/stray.dic");
-    QVERIFY(stray.open(QIODevice::WriteOnly));
-    stray.close();
-    const QString directory = file.startsWith("missing") ? local() + "/missing" : local();
-    DictionaryWizard wizard(nullptr, &m_list, directory);
-    child<QLineEdit>(&wizard, "nameEdit")->setText("Test");
-    child<QComboBox>(&wizard, "codeBox")->setCurrentText("xx_YY more text");
-    child<QLineEdit>(&wizard, "fileEdit")->setText(file.section(u'/', file.startsWith("missing") ? 1 : 0));
+    QFETCH(QString, type);
+    writeFile(local() + "/stray.dic", "");
+    const bool missingFolder = file.startsWith("missing");
+    DictionaryWizard wizard(nullptr, &m_list, missingFolder ? local() + "/missing" : local());
+    QTest::keyClicks(child<QLineEdit>(&wizard, "nameEdit"), name);
+    child<QComboBox>(&wizard, "codeBox")->setCurrentText(code);
+    if (!file.isEmpty())
+        child<QLineEdit>(&wizard, "fileEdit")->setText(missingFolder ? file.section(u'/', -1) : file);
+    const QString made = child<QLineEdit>(&wizard, "fileEdit")->text();
     auto *create = child<QPushButton>(&wizard, "createButton");
-    QCOMPARE(create->isEnabled(), wizard.problem().isEmpty());
     QCOMPARE(child<QLabel>(&wizard, "reasonLabel")->text().isEmpty(), create->isEnabled());
     create->click();
-    QCOMPARE(wizard.result() == QDialog::Accepted, creates);
-    const QString name = file.section(u'/', -1);
-    QCOMPARE(m_list.containsFile(name), creates || name == "hebrew.dic");
-    if (file.startsWith("missing"))
+    QCOMPARE(wizard.result() == QDialog::Accepted, !type.isEmpty());
+    if (missingFolder)
         QCOMPARE(m_prompts->titles(), QStringList{"New Dictionary"});
-    if (!creates)
+    if (type.isEmpty())
         return;
+    QVERIFY(m_list.containsFile(made));
     Dictionary created;
-    QCOMPARE(DictionaryFile(local() + "/new.dic").load(created), DictionaryFile::Status::Ok);
-    QCOMPARE(created.type(), QStringLiteral("xx_YY"));
-    QCOMPARE(created.count(), 0);
+    QCOMPARE(DictionaryFile(local() + u'/' + made).load(created), DictionaryFile::Status::Ok);
+    QCOMPARE(created.type(), type);
+    QCOMPARE(created.name(), name.trimmed());
+    if (file.isEmpty())
+        QCOMPARE(made, QStringLiteral("my_words.dic"));
 }
 
 // clang-format off
