@@ -47,10 +47,38 @@ void SoftKey::sendText()
 void SoftKey::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
-    if (!m_keyboard->keyHintsVisible() || m_physicalKey.isEmpty())
+    if (!m_keyboard->keyHintsVisible() || !hintFits())
         return;
     QPainter painter(this);
-    painter.setFont(Style::keyHintFont());
+    painter.setFont(hintFont());
     painter.setPen(QColor(0, 0, 160));
-    painter.drawText(QPoint(5, 16), m_physicalKey);
+    painter.drawText(hintRect(), Qt::AlignLeft | Qt::AlignTop, m_physicalKey);
+}
+
+// Small enough to stay in the corner, above the letter, on the small keys
+// of the editor's keyboard too.
+QFont SoftKey::hintFont() const
+{
+    QFont font = Style::keyHintFont();
+    font.setPixelSize(qBound(7, height() / 4, 13));
+    return font;
+}
+
+// On a key too small for both, the letter wins.
+bool SoftKey::hintFits() const
+{
+    return !m_physicalKey.isEmpty() && !hintRect().intersects(labelRect());
+}
+
+QRect SoftKey::hintRect() const
+{
+    const QFontMetrics metrics(hintFont());
+    return QRect(3, 2, metrics.horizontalAdvance(m_physicalKey) + 1, metrics.height());
+}
+
+QRect SoftKey::labelRect() const
+{
+    const QFontMetrics metrics(font());
+    const QSize size(metrics.horizontalAdvance(QPushButton::text()), metrics.ascent());
+    return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
 }

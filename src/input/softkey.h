@@ -20,6 +20,11 @@ public:
     QString physicalKey() const { return m_physicalKey; }
     // Shows the key pressed for a moment, as a click would.
     void flash();
+    // Where the physical key's label is drawn, and where the key's own; the
+    // hint is drawn only where it leaves the key's label clear.
+    QRect hintRect() const;
+    QRect labelRect() const;
+    bool hintFits() const;
 
 public slots:
     void sendText();
@@ -29,6 +34,8 @@ protected:
     SoftKeyboard *keyboard() const { return m_keyboard; }
 
 private:
+    QFont hintFont() const;
+
     SoftKeyboard *m_keyboard;
     QString m_text;
     QString m_physicalKey;

@@ -62,6 +62,8 @@ private:
     void addShiftKey(int x, int y, int width, int height);
     void addRow(const char16_t *letters, int x, int y, int physicalStart);
     SoftKey *addSpecialKey(const QString &label, const QString &text, int x, int y);
+    SoftKey *addReturnKey(int x, int y);
+    SoftKey *addBackspaceKey(int x, int y);
     void buildHebrew(bool withPoints);
     void buildFarsi();
     void buildRussian();

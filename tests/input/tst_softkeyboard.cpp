@@ -100,7 +100,7 @@ void TestSoftKeyboard::layouts_data()
 }
 
 // The keys take no focus, and shrink with the keyboard down to its minimum,
-// staying inside it.
+// staying inside it, their letters readable beside the hints.
 void TestSoftKeyboard::layouts()
 {
     QFETCH(QString, type);
@@ -114,6 +114,9 @@ void TestSoftKeyboard::layouts()
             QCOMPARE(key->focusPolicy(), Qt::NoFocus);
             QVERIFY(keyboard.rect().contains(key->geometry().translated(key->parentWidget()->pos())));
             QVERIFY(key->width() <= size.width() / 10);
+            // at its natural size every key shows its physical key beside its letter
+            if (size == keyboard.sizeHint())
+                QCOMPARE(key->hintFits(), !key->physicalKey().isEmpty());
         }
     }
 }
