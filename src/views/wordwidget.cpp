@@ -85,6 +85,9 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     extraRow->addWidget(m_moreButton);
     grid->addLayout(extraRow, 2, 1);
     grid->addWidget(horizontalLine(), 3, 0, 1, 3);
+    // the four translations two by two: the page fits a 600-pixel screen
+    auto *translations = new QGridLayout;
+    translations->setVerticalSpacing(4);
     for (int i = 0; i < 4; ++i) {
         m_translationLabels[i] = new QLabel;
         m_translationEdits[i] = new QLineEdit;
@@ -92,11 +95,12 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
         m_translationEdits[i]->setAlignment(Qt::AlignLeft);
         m_translationEdits[i]->setEnabled(i == 0);
         m_translationLabels[i]->setBuddy(m_translationEdits[i]);
-        grid->addWidget(m_translationLabels[i], 4 + i, 0);
-        grid->addWidget(m_translationEdits[i], 4 + i, 1);
+        translations->addWidget(m_translationLabels[i], i / 2, 2 * (i % 2));
+        translations->addWidget(m_translationEdits[i], i / 2, 2 * (i % 2) + 1);
     }
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addLayout(translations);
     layout->addWidget(horizontalLine());
     layout->addWidget(m_keyboard);
 
