@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -31,7 +32,9 @@
 
 namespace {
 const QString WebAddress = QStringLiteral("https://verbalon.org");
-}
+// the file of the dictionary shown last
+const QString LastDictionaryKey = QStringLiteral("window/dictionary");
+} // namespace
 
 MainWindow::MainWindow(const QString &dataDirectory, QWidget *parent)
     : QMainWindow(parent)
@@ -92,8 +95,15 @@ void MainWindow::createUi()
     createToolBar();
     connect(m_languageSelector, &QComboBox::currentIndexChanged, this, &MainWindow::languageSelected);
     connect(m_userLanguageSelector, &QComboBox::currentIndexChanged, this, &MainWindow::userLanguageSelected);
-    // filling the selector makes item 0 current and so loads the first dictionary
-    m_languageSelector->addItems(m_dictionaryList->names());
+    // the dictionary used last opens again, else the first
+    const int last = m_dictionaryList->indexOfFile(QSettings().value(LastDictionaryKey).toString());
+    {
+        const QSignalBlocker blocker(m_languageSelector);
+        m_languageSelector->addItems(m_dictionaryList->names());
+        m_languageSelector->setCurrentIndex(qMax(last, 0));
+    }
+    if (m_languageSelector->currentIndex() >= 0)
+        languageSelected(m_languageSelector->currentIndex());
 }
 
 QAction *MainWindow::addAction(QMenu *menu, const QIcon &icon, const QString &text, const char *name)
@@ -243,6 +253,7 @@ void MainWindow::languageSelected(int index)
     const DictionaryFile::Status status = m_dictionaryFile.load(*m_dictionary);
     m_loadedIndex = index;
     m_currentEntrySet = false;
+    QSettings().setValue(LastDictionaryKey, m_dictionaryList->file(index));
 
     m_userLanguageSelector->clear();
     for (const QString &code : m_dictionary->userLanguageCodes())
@@ -251,7 +262,7 @@ void MainWindow::languageSelected(int index)
     updateActions();
     updateTitle();
     if (status == DictionaryFile::Status::Ok)
-        statusBar()->showMessage(tr("Loaded %1 words.").arg(m_dictionary->count()));
+        statusBar()->showMessage(tr("Loaded %n words.", nullptr, m_dictionary->count()));
     else
         reportLoad(file);
 }
@@ -323,8 +334,8 @@ bool MainWindow::storeEditedEntry(const QString &word)
         qCDebug(lcApp) << "CURRENT ENTRY SET! -> replace it";
     } else if (m_dictionary->indexOfWord(word) >= 0) {
         const int answer = Prompt::ask(this,
-            Prompt::Request{QMessageBox::Question, tr("Word Exists"), tr("Word already in data base. Any anyway?"),
-                {tr("&Yes"), tr("&No")}, 0, 1});
+            Prompt::Request{QMessageBox::Question, tr("Word Exists"),
+                tr("The dictionary has this word already. Add it anyway?"), {tr("&Yes"), tr("&No")}, 0, 1});
         if (answer != 0)
             return false;
     }
@@ -333,7 +344,7 @@ bool MainWindow::storeEditedEntry(const QString &word)
         Prompt::inform(this, tr("Store Word"), m_dictionary->errorString());
         return false;
     }
-    statusBar()->showMessage(tr("Now %1 words.").arg(m_dictionary->count()));
+    statusBar()->showMessage(tr("Now %n words.", nullptr, m_dictionary->count()));
     if (id == m_deletedEntry.id())
         setDeletedEntry(Entry(0));
     m_wordWidget->newEntry();
@@ -359,10 +370,9 @@ void MainWindow::deleteWord()
     if (stored.id() == 0 || !m_dictionary->deleteEntry(stored))
         return;
     setDeletedEntry(stored);
-    statusBar()->showMessage(tr("Deleted \"%1\"; %2 words left. %3 brings it back.")
-                                 .arg(stored.word())
-                                 .arg(m_dictionary->count())
-                                 .arg(m_undoDeleteAction->shortcut().toString(QKeySequence::NativeText)));
+    statusBar()->showMessage(
+        tr("Deleted \"%1\"; %n words left. %2 brings it back.", nullptr, m_dictionary->count())
+            .arg(stored.word(), m_undoDeleteAction->shortcut().toString(QKeySequence::NativeText)));
 }
 
 void MainWindow::undoDelete()
@@ -370,7 +380,8 @@ void MainWindow::undoDelete()
     if (m_deletedEntry.id() == 0 || m_dictionary->entryById(m_deletedEntry.id()).id() != 0)
         return;
     m_dictionary->insertEntry(m_deletedEntry);
-    statusBar()->showMessage(tr("\"%1\" is back; %2 words.").arg(m_deletedEntry.word()).arg(m_dictionary->count()));
+    statusBar()->showMessage(
+        tr("\"%1\" is back; %n words.", nullptr, m_dictionary->count()).arg(m_deletedEntry.word()));
     setDeletedEntry(Entry(0));
 }
 
@@ -383,8 +394,11 @@ void MainWindow::setDeletedEntry(const Entry &entry)
 void MainWindow::saveDictionary()
 {
     qCDebug(lcApp) << "SAVE";
-    if (m_dictionaryFile.save(*m_dictionary))
+    if (m_dictionaryFile.save(*m_dictionary)) {
+        statusBar()->showMessage(tr("Saved %n words to %1.", nullptr, m_dictionary->count())
+                                     .arg(QDir::toNativeSeparators(m_dictionaryFile.path())));
         return;
+    }
     // the user must know that the changes are not on disk yet
     Prompt::inform(this, tr("Save Dictionary"),
         tr("The dictionary could not be saved to \"%1\": %2")
@@ -395,8 +409,12 @@ void MainWindow::listIncompleteWords()
 {
     if (!settleUnstoredEdit())
         return;
-    m_lookupView->showEntries(m_dictionary->entriesWithFlags(Entry::FlagIncomplete, Entry::FlagIncomplete));
+    const QList<Entry> incomplete = m_dictionary->entriesWithFlags(Entry::FlagIncomplete, Entry::FlagIncomplete);
+    m_lookupView->showEntries(incomplete);
     m_tabs->setCurrentWidget(m_lookupView);
+    statusBar()->showMessage(incomplete.isEmpty()
+            ? tr("No entry is marked incomplete.")
+            : tr("%n entries are marked incomplete.", nullptr, int(incomplete.size())));
 }
 
 void MainWindow::learnEntry(const Entry &entry)

@@ -10,7 +10,10 @@
 void installTranslations(QCoreApplication *application, const QLocale &locale)
 {
     auto *own = new QTranslator(application);
-    if (own->load(locale, QStringLiteral("verbalon"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    // without a catalogue of its own language the program speaks English,
+    // with English plural forms
+    if (own->load(locale, QStringLiteral("verbalon"), QStringLiteral("_"), QStringLiteral(":/i18n"))
+        || own->load(QStringLiteral("verbalon_en"), QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(own);
     else
         qCDebug(lcApp) << "NOTE: no catalogue for" << locale.name();

@@ -74,8 +74,8 @@ DictionaryWizard::DictionaryWizard(QWidget *parent, DictionaryList *dictionaryLi
     m_createButton->setObjectName(QStringLiteral("createButton"));
     m_codeBox->setEditable(true);
     for (const char *code : LanguageCodes)
-        m_codeBox->addItem(
-            QStringLiteral("%1 (%2)").arg(QLatin1String(code), LanguageInfo::ofDictionary(QString::fromLatin1(code))->name()));
+        m_codeBox->addItem(QStringLiteral("%1 (%2)").arg(
+            QLatin1String(code), LanguageInfo::ofDictionary(QString::fromLatin1(code))->name()));
     m_userLanguageBox->setEditable(true);
     for (const LanguageInfo *language : LanguageInfo::userLanguages()) {
         m_codes.append(QString::fromLatin1(language->code));

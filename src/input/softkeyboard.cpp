@@ -251,12 +251,12 @@ void SoftKeyboard::buildHebrew(bool withPoints)
     addCharKey(u'~', 10, top, physicalKeyAt(0));
     addCharKey(u'\'', 80, top, physicalKeyAt(1));
     addRow(u"\u05E7\u05E8\u05D0\u05D8\u05D5\u05DF\u05DD\u05E4", 150, top, 2);
-    m_returnKey = addReturnKey( 710, top);
+    m_returnKey = addReturnKey(710, top);
     addRow(u"\u05E9\u05D3\u05D2\u05DB\u05E2\u05D9\u05D7\u05DC\u05DA\u05E3", 45, top + RowStep, 12);
     const int bottom = top + 2 * RowStep;
     addSpecialKey(QStringLiteral(" "), QStringLiteral(" "), 10, bottom);
     addRow(u"\u05D6\u05E1\u05D1\u05D4\u05E0\u05DE\u05E6\u05EA\u05E5", 80, bottom, 24);
-    m_backspaceKey = addBackspaceKey( 710, bottom);
+    m_backspaceKey = addBackspaceKey(710, bottom);
 }
 
 void SoftKeyboard::buildFarsi()
@@ -266,8 +266,8 @@ void SoftKeyboard::buildFarsi()
     addRow(u"\u0634\u0633\u0649\u0628\u0644\u0627\u062A\u0646\u0645\u06A9\u06AF", 45, 80, 12);
     addSpecialKey(QStringLiteral(" "), QStringLiteral(" "), 10, 150);
     addRow(u"\u0638\u0637\u0632\u0631\u0630\u062F\u067E\u0648", 80, 150, 24);
-    m_returnKey = addReturnKey( 710, 150);
-    m_backspaceKey = addBackspaceKey( 780, 150);
+    m_returnKey = addReturnKey(710, 150);
+    m_backspaceKey = addBackspaceKey(780, 150);
 }
 
 void SoftKeyboard::buildRussian()
@@ -277,6 +277,6 @@ void SoftKeyboard::buildRussian()
     addRow(u"\u0424\u042B\u0412\u0410\u041F\u0420\u041E\u041B\u0414\u0416\u042D", 45, 80, 12);
     addShiftKey(10, 150, KeySize, KeySize);
     addRow(u"\u042F\u0427\u0421\u041C\u0418\u0422\u042C\u0411\u042E", 80, 150, 24);
-    m_returnKey = addReturnKey( 710, 150);
-    m_backspaceKey = addBackspaceKey( 780, 150);
+    m_returnKey = addReturnKey(710, 150);
+    m_backspaceKey = addBackspaceKey(780, 150);
 }

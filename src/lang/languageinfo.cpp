@@ -34,7 +34,7 @@ using Keyboard = LanguageInfo::Keyboard;
 constexpr LanguageInfo Table[] = {
     {"de", QT_TRANSLATE_NOOP("LanguageInfo", "German"), "Deutsch", nullptr, false, true, Keyboard::None, true},
     {"en", QT_TRANSLATE_NOOP("LanguageInfo", "English"), "English", isLatinLetter, false, true, Keyboard::None, true},
-    {"fr", QT_TRANSLATE_NOOP("LanguageInfo", "French"), "Francais", nullptr, false, false, Keyboard::None, true},
+    {"fr", QT_TRANSLATE_NOOP("LanguageInfo", "French"), "Fran\u00e7ais", nullptr, false, false, Keyboard::None, true},
     {"it", QT_TRANSLATE_NOOP("LanguageInfo", "Italian"), "Italiano", nullptr, false, false, Keyboard::None, true},
     {"ru", QT_TRANSLATE_NOOP("LanguageInfo", "Russian"), nullptr, isCyrillicLetter, false, true, Keyboard::Russian,
         true},
@@ -65,7 +65,7 @@ const LanguageInfo *LanguageInfo::ofDictionary(QStringView type)
 QString LanguageInfo::userLanguageName(const QString &code)
 {
     const LanguageInfo *row = find(code);
-    return row && row->displayName ? QString::fromLatin1(row->displayName) : code;
+    return row && row->displayName ? QString::fromUtf8(row->displayName) : code;
 }
 
 const LanguageInfo *LanguageInfo::find(QStringView code)

@@ -79,6 +79,10 @@
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>Conjugation of %1</source>
+        <translation>Konjugation von %1</translation>
+    </message>
 </context>
 <context>
     <name>ConjugationView</name>
@@ -261,16 +265,20 @@
         <translation>Wörterbuch löschen</translation>
     </message>
     <message>
-        <source>Delete dictionary &apos;%1&apos; ?</source>
-        <translation>Wörterbuch „%1“ löschen?</translation>
-    </message>
-    <message>
         <source>&amp;Yes</source>
         <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Each user language can be chosen once; &apos;%1&apos; keeps %2.</source>
+        <translation>Jede Benutzersprache kann nur einmal gewählt werden; &apos;%1&apos; behält %2.</translation>
+    </message>
+    <message>
+        <source>Delete the dictionary &apos;%1&apos; (file %2)? The file is kept as %2.bak.</source>
+        <translation>Das Wörterbuch &apos;%1&apos; (Datei %2) löschen? Die Datei bleibt als %2.bak erhalten.</translation>
     </message>
 </context>
 <context>
@@ -422,6 +430,10 @@
     <message>
         <source>The dictionary could not be written to &quot;%1&quot;: %2</source>
         <translation>Das Wörterbuch konnte nicht nach „%1“ geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The list has a dictionary named &quot;%1&quot; already.</source>
+        <translation>Die Liste hat schon ein Wörterbuch namens „%1“.</translation>
     </message>
 </context>
 <context>
@@ -814,10 +826,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Über&amp;nehmen</translation>
     </message>
     <message>
-        <source>Loaded %1 words.</source>
-        <translation>%1 Wörter geladen.</translation>
-    </message>
-    <message>
         <source>The dictionary file &quot;%1&quot; does not exist. It will be created when you save.</source>
         <translation>Die Wörterbuchdatei „%1“ existiert nicht. Sie wird beim Speichern angelegt.</translation>
     </message>
@@ -845,10 +853,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Wort vorhanden</translation>
     </message>
     <message>
-        <source>Word already in data base. Any anyway?</source>
-        <translation>Das Wort ist schon im Wörterbuch. Trotzdem hinzufügen?</translation>
-    </message>
-    <message>
         <source>&amp;Yes</source>
         <translation>&amp;Ja</translation>
     </message>
@@ -859,10 +863,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Store Word</source>
         <translation>Wort übernehmen</translation>
-    </message>
-    <message>
-        <source>Now %1 words.</source>
-        <translation>Jetzt %1 Wörter.</translation>
     </message>
     <message>
         <source>The dictionary could not be saved to &quot;%1&quot;: %2</source>
@@ -896,13 +896,55 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <source>Undo Delete</source>
         <translation>Löschen rückgängig</translation>
     </message>
-    <message>
-        <source>Deleted &quot;%1&quot;; %2 words left. %3 brings it back.</source>
-        <translation>„%1“ gelöscht; %2 Wörter übrig. %3 holt es zurück.</translation>
+    <message numerus="yes">
+        <source>Loaded %n words.</source>
+        <translation>
+            <numerusform>%n Wort geladen.</numerusform>
+            <numerusform>%n Wörter geladen.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is back; %2 words.</source>
-        <translation>„%1“ ist zurück; %2 Wörter.</translation>
+        <source>The dictionary has this word already. Add it anyway?</source>
+        <translation>Das Wörterbuch hat dieses Wort schon. Trotzdem hinzufügen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Now %n words.</source>
+        <translation>
+            <numerusform>Jetzt %n Wort.</numerusform>
+            <numerusform>Jetzt %n Wörter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted &quot;%1&quot;; %n words left. %2 brings it back.</source>
+        <translation>
+            <numerusform>„%1“ gelöscht; %n Wort übrig. %2 holt es zurück.</numerusform>
+            <numerusform>„%1“ gelöscht; %n Wörter übrig. %2 holt es zurück.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is back; %n words.</source>
+        <translation>
+            <numerusform>„%1“ ist zurück; %n Wort.</numerusform>
+            <numerusform>„%1“ ist zurück; %n Wörter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n words to %1.</source>
+        <translation>
+            <numerusform>%n Wort in %1 gespeichert.</numerusform>
+            <numerusform>%n Wörter in %1 gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry is marked incomplete.</source>
+        <translation>Kein Eintrag ist als unvollständig markiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are marked incomplete.</source>
+        <translation>
+            <numerusform>%n Eintrag ist als unvollständig markiert.</numerusform>
+            <numerusform>%n Einträge sind als unvollständig markiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -991,6 +1033,14 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <source>Vowel point %1</source>
         <translation>Vokalzeichen %1</translation>
     </message>
+    <message>
+        <source>Return: takes what was typed</source>
+        <translation>Eingabe: übernimmt das Getippte</translation>
+    </message>
+    <message>
+        <source>Backspace: deletes the letter before the cursor</source>
+        <translation>Rücktaste: löscht den Buchstaben vor dem Cursor</translation>
+    </message>
 </context>
 <context>
     <name>SyncTable</name>
@@ -1046,16 +1096,24 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Keine Wörter mehr</translation>
     </message>
     <message>
-        <source>No more word in list.</source>
-        <translation>Keine Wörter mehr in der Liste.</translation>
-    </message>
-    <message>
         <source>How well this word is known: H-&gt;E when the foreign word is asked, E-&gt;H when its meaning is asked (right answers raise it, -1: never asked)</source>
         <translation>Wie gut das Wort sitzt: F-&gt;B, wenn das fremde Wort gefragt wird, B-&gt;F, wenn seine Bedeutung gefragt wird (richtige Antworten erhöhen den Wert, -1: nie gefragt)</translation>
     </message>
     <message>
         <source>%1 asked, %2 right</source>
         <translation>%1 gefragt, %2 richtig</translation>
+    </message>
+    <message>
+        <source>No Words to Learn</source>
+        <translation>Keine Wörter zum Lernen</translation>
+    </message>
+    <message>
+        <source>No word of this dictionary is marked for learning yet. Open a word on the Edit page and press &quot;Learn...&quot; to mark it.</source>
+        <translation>In diesem Wörterbuch ist noch kein Wort zum Lernen markiert. Öffnen Sie ein Wort auf der Seite „Bearbeiten“ und drücken Sie „Lernen...“, um es zu markieren.</translation>
+    </message>
+    <message>
+        <source>No more words in the list.</source>
+        <translation>Keine Wörter mehr in der Liste.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "conjugationdialog.h"
 
+#include "dict/entry.h"
+
 #include "conjugationview.h"
 #include "input/style.h"
 
@@ -32,5 +34,6 @@ ConjugationDialog::ConjugationDialog(QWidget *parent)
 
 void ConjugationDialog::setEntry(const Entry &verb)
 {
+    setWindowTitle(tr("Conjugation of %1").arg(verb.word()));
     m_view->setEntry(verb);
 }

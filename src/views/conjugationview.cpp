@@ -123,58 +123,58 @@ void ConjugationView::setEntry(const Entry &verb)
             ? tr("%1 or %2").arg(Conjugation::binyanName(read.binyan), Conjugation::binyanName(read.otherBinyan))
             : Conjugation::binyanName(read.binyan));
     for (const Paradigm::Form &form : Conjugation::verbForms(verb))
-        placeForm(form.code, form.text, true);
+        placeForm(form.code, form.text);
 }
 
-void ConjugationView::setCell(QLineEdit *cell, const QString &text, bool grey)
+void ConjugationView::setCell(QLineEdit *cell, const QString &text)
 {
     if (!cell)
         return;
     cell->setText(text);
     cell->setAlignment(Qt::AlignLeft);
-    Style::setTextColor(cell, grey ? Style::greyColor() : Style::textColor());
+    Style::setTextColor(cell, Style::textColor());
 }
 
-void ConjugationView::placePerson(QList<QLineEdit *> &cells, int grammar, const QString &form, bool grey)
+void ConjugationView::placePerson(QList<QLineEdit *> &cells, int grammar, const QString &form)
 {
     const bool plural = grammar & Plural;
     // a form without gender fills both gender cells of its person
     auto placeGendered = [&](int masculineCell, int feminineCell) {
         if (!isFeminine(grammar))
-            setCell(cells[masculineCell], form, grey);
+            setCell(cells[masculineCell], form);
         if (!isMasculine(grammar))
-            setCell(cells[feminineCell], form, grey);
+            setCell(cells[feminineCell], form);
     };
     if (grammar & FirstPerson)
-        setCell(cells[plural ? FirstPlural : FirstSingular], form, grey);
+        setCell(cells[plural ? FirstPlural : FirstSingular], form);
     else if ((grammar & SecondPerson) && plural)
         placeGendered(SecondPluralMasculine, SecondPluralFeminine);
     else if (grammar & SecondPerson)
         placeGendered(SecondMasculine, SecondFeminine);
     else if (plural)
-        setCell(cells[ThirdPlural], form, grey);
+        setCell(cells[ThirdPlural], form);
     else
         placeGendered(ThirdMasculine, ThirdFeminine);
 }
 
-void ConjugationView::placeForm(int grammar, const QString &form, bool grey)
+void ConjugationView::placeForm(int grammar, const QString &form)
 {
     if (grammar & Future) {
-        placePerson(m_future, grammar, form, grey);
+        placePerson(m_future, grammar, form);
     } else if (grammar & Past) {
-        placePerson(m_past, grammar, form, grey);
+        placePerson(m_past, grammar, form);
     } else if (grammar & Present) {
         const bool masculine = isMasculine(grammar);
         if (grammar & Plural)
-            setCell(m_present[masculine ? PresentMasculinePlural : PresentFemininePlural], form, grey);
+            setCell(m_present[masculine ? PresentMasculinePlural : PresentFemininePlural], form);
         else
-            setCell(m_present[masculine ? PresentMasculine : PresentFeminine], form, grey);
+            setCell(m_present[masculine ? PresentMasculine : PresentFeminine], form);
     } else if (grammar & Imperative) {
         if (isMasculine(grammar))
-            setCell(m_imperative[ImperativeMasculine], form, grey);
+            setCell(m_imperative[ImperativeMasculine], form);
         else if (isFeminine(grammar))
-            setCell(m_imperative[ImperativeFeminine], form, grey);
+            setCell(m_imperative[ImperativeFeminine], form);
         else if (grammar & Plural)
-            setCell(m_imperative[ImperativePlural], form, grey);
+            setCell(m_imperative[ImperativePlural], form);
     }
 }

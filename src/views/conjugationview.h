@@ -9,7 +9,8 @@ class QLineEdit;
 
 // The generated conjugation of one Hebrew verb as a read-only grid: the
 // detected binyan, then future and past by person, present by gender and
-// number, and the imperative. Every generated form is shown in grey.
+// number, and the imperative, in full contrast; the dialog warns that the
+// forms are generated.
 class ConjugationView : public QWidget
 {
     Q_OBJECT
@@ -19,7 +20,7 @@ public:
 
     void setEntry(const Entry &verb);
     // Puts a form into the cell or cells its grammar code selects.
-    void placeForm(int grammar, const QString &form, bool grey);
+    void placeForm(int grammar, const QString &form);
 
     QString binyan() const;
     // The cells in their order: future and past 1sg, 2sg m, 2sg f, 3sg m,
@@ -31,8 +32,8 @@ public:
     const QList<QLineEdit *> &imperativeCells() const { return m_imperative; }
 
 private:
-    static void setCell(QLineEdit *cell, const QString &text, bool grey);
-    void placePerson(QList<QLineEdit *> &cells, int grammar, const QString &form, bool grey);
+    static void setCell(QLineEdit *cell, const QString &text);
+    void placePerson(QList<QLineEdit *> &cells, int grammar, const QString &form);
 
     QLabel *m_binyan;
     QList<QLineEdit *> m_future;

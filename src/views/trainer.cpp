@@ -151,8 +151,10 @@ void Trainer::resetWordList()
     qCDebug(lcViews) << "RESET";
     m_randomMode = false;
     buildWordList();
-    if (m_wordList.isEmpty())
+    if (m_wordList.isEmpty()) {
+        tellHowToMark();
         return;
+    }
     m_index = 0;
     showWord();
 }
@@ -163,10 +165,18 @@ void Trainer::setRandomMode()
     buildWordList();
     if (m_wordList.isEmpty()) {
         m_currentId = -1;
+        tellHowToMark();
         return;
     }
     m_index = int(m_random->bounded(quint32(m_wordList.size())));
     showWord();
+}
+
+void Trainer::tellHowToMark()
+{
+    Prompt::inform(this, tr("No Words to Learn"),
+        tr("No word of this dictionary is marked for learning yet. Open a word on the Edit page and press "
+           "\"Learn...\" to mark it."));
 }
 
 bool Trainer::asksForeignWord(quint32 draw, qint8 forward, qint8 backward)
@@ -300,5 +310,5 @@ void Trainer::inputFinished()
         return;
     }
     Prompt::inform(this, tr("No more words"),
-        tr("No more word in list.") + u'\n' + tr("%1 asked, %2 right").arg(m_asked).arg(m_right));
+        tr("No more words in the list.") + u'\n' + tr("%1 asked, %2 right").arg(m_asked).arg(m_right));
 }

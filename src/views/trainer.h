@@ -50,6 +50,7 @@ private:
     // nothing in it.
     void storeReset();
     void buildWordList();
+    void tellHowToMark();
     QList<int> sortByKnowledge(const QList<int> &ids);
     void showWord();
     void showQuestion();

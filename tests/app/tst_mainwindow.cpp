@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -86,12 +88,14 @@ private:
 
 void TestMainWindow::initTestCase()
 {
+    QStandardPaths::setTestModeEnabled(true);
     SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
 }
 
 void TestMainWindow::init()
 {
     QVERIFY(m_dir.isValid());
+    QSettings().clear();
     m_prompts = std::make_unique<PromptScript>();
     Entry book = makeEntry(1, Book, Entry::Noun, 5, "book");
     book.setText(Entry::TextUserBase + 1, "Buch");
@@ -206,8 +210,10 @@ void TestMainWindow::unreadableDictionaryFile()
     QCOMPARE(onDisk.count(), loaded + 1);
 }
 
+// The dictionary chosen opens again on the next start; counts read as English.
 void TestMainWindow::selectingAnotherDictionary()
 {
+    installTranslations(qApp, QLocale(QLocale::English));
     auto window = open();
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 6 words."));
     QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->itemText(1), QStringLiteral("Deutsch"));
@@ -218,12 +224,17 @@ void TestMainWindow::selectingAnotherDictionary()
     auto *lookup = child<KeyMappingLineEdit>(*window, "lookupEdit");
     lookup->setText(QString::fromUtf8("Дом"));
     QCOMPARE(lookup->palette().color(QPalette::Text), Style::foundColor());
-    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 1 words."));
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 1 word."));
     QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->count(), 1);
     auto *table = child<QTableView>(*window, "lookupTable");
     QCOMPARE(table->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Russian"));
     QCOMPARE(table->model()->rowCount(), 1);
     QVERIFY(m_prompts->asked.isEmpty());
+    window->saveDictionary();
+    QCOMPARE(window->statusBar()->currentMessage(),
+        QStringLiteral("Saved 1 word to %1.").arg(QDir::toNativeSeparators(path("ru.dic"))));
+    window.reset();
+    QCOMPARE(open()->dictionary()->name(), QStringLiteral("Russian"));
 }
 
 void TestMainWindow::editFlowEndToEnd()

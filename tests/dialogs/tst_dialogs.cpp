@@ -99,6 +99,7 @@ void TestDialogs::initTestCase()
 
 void TestDialogs::init()
 {
+    QSettings().clear();
     QDir(local()).removeRecursively();
     fillFolder(local(), {"hebrew.dic", "russian.dic", "arabic.dic", "verbs_en.dat"});
     fillFolder(path("server"), {"hebrew.dic", "farsi.dic", "arabic.dic"});

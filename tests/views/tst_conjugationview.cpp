@@ -1,6 +1,5 @@
 #include "views/conjugationdialog.h"
 #include "views/conjugationview.h"
-#include "input/style.h"
 
 #include "dict/entry.h"
 
@@ -58,7 +57,6 @@ void TestConjugationView::paalFillsEveryCell()
     QCOMPARE(all.size(), 25);
     for (QLineEdit *cell : all) {
         QVERIFY(cell->isReadOnly());
-        QCOMPARE(cell->palette().color(QPalette::Text), Style::greyColor());
         QVERIFY(cell->text() != QString::fromUtf8("לכתב")); // the infinitive has no cell
     }
 }

@@ -1,0 +1,103 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>AdbJob</name>
+    <message numerus="yes">
+        <source>adb did not finish within %n seconds</source>
+        <translation>
+            <numerusform>adb did not finish within %n second</numerusform>
+            <numerusform>adb did not finish within %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>InstalledUpgrade</name>
+    <message numerus="yes">
+        <source>%1 took in the installed version (now %n entries); your own words and training are kept, the previous file is %2.</source>
+        <translation>
+            <numerusform>%1 took in the installed version (now %n entry); your own words and training are kept, the previous file is %2.</numerusform>
+            <numerusform>%1 took in the installed version (now %n entries); your own words and training are kept, the previous file is %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message numerus="yes">
+        <source>Loaded %n words.</source>
+        <translation>
+            <numerusform>Loaded %n word.</numerusform>
+            <numerusform>Loaded %n words.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The dictionary file &quot;%1&quot; is damaged: only %n entries could be read. When you save, the damaged file is kept beside it as &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>The dictionary file &quot;%1&quot; is damaged: only %n entry could be read. When you save, the damaged file is kept beside it as &quot;%2&quot;.</numerusform>
+            <numerusform>The dictionary file &quot;%1&quot; is damaged: only %n entries could be read. When you save, the damaged file is kept beside it as &quot;%2&quot;.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Now %n words.</source>
+        <translation>
+            <numerusform>Now %n word.</numerusform>
+            <numerusform>Now %n words.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted &quot;%1&quot;; %n words left. %2 brings it back.</source>
+        <translation>
+            <numerusform>Deleted &quot;%1&quot;; %n word left. %2 brings it back.</numerusform>
+            <numerusform>Deleted &quot;%1&quot;; %n words left. %2 brings it back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is back; %n words.</source>
+        <translation>
+            <numerusform>&quot;%1&quot; is back; %n word.</numerusform>
+            <numerusform>&quot;%1&quot; is back; %n words.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n words to %1.</source>
+        <translation>
+            <numerusform>Saved %n word to %1.</numerusform>
+            <numerusform>Saved %n words to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are marked incomplete.</source>
+        <translation>
+            <numerusform>%n entry is marked incomplete.</numerusform>
+            <numerusform>%n entries are marked incomplete.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TransferJob</name>
+    <message numerus="yes">
+        <source>no data came for %n seconds</source>
+        <translation>
+            <numerusform>no data came for %n second</numerusform>
+            <numerusform>no data came for %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TransferRun</name>
+    <message numerus="yes">
+        <source>%n entries now as the other side has them (%1)</source>
+        <translation>
+            <numerusform>%n entry now as the other side has it (%1)</numerusform>
+            <numerusform>%n entries now as the other side has them (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries deleted (%1)</source>
+        <translation>
+            <numerusform>%n entry deleted (%1)</numerusform>
+            <numerusform>%n entries deleted (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
