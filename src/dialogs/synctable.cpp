@@ -33,5 +33,8 @@ void SyncTable::setOutcome(const QString &file, bool ok, const QString &detail)
         if (!ok)
             result->setForeground(Qt::red);
         setItem(row, ResultColumn, result);
+        // a reason far to the right is still seen
+        if (!ok)
+            scrollToItem(result);
     }
 }
