@@ -8,7 +8,6 @@
 #include "dict/installedupgrade.h"
 
 #include <QLoggingCategory>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,7 +67,6 @@ private slots:
     void initTestCase() { QLoggingCategory::setFilterRules("verbalon.dict.warning=false"); }
     void merge_data();
     void merge();
-    void secondMergeChangesNothing();
     void headerStaysTheLearners();
     void deletionsNeedConfirmation_data();
     void deletionsNeedConfirmation();
@@ -136,44 +134,6 @@ void TestDictionaryMerge::merge()
         threeWay ? DictionaryMerge::Counters::ThreeWay : DictionaryMerge::Counters::FromLocal,
         base.isEmpty() ? nullptr : &baseDict));
     QTEST(describe(remoteDict), "result");
-}
-
-// Random copies of a learner and a server: merging the result with the
-// same server copy again gives exactly the result, and nothing of the
-// learner's is lost unless the server deleted it.
-void TestDictionaryMerge::secondMergeChangesNothing()
-{
-    QRandomGenerator random(7);
-    const QStringList words = {"a", "b", "kiwi", "Kiwi", "ספר", "סֵפֶר", "ice cream", "aple", "apple"};
-    auto randomDict = [&](Dictionary &dict) {
-        std::vector<Entry> entries;
-        const int n = random.bounded(12);
-        for (int i = 0; i < n; ++i) {
-            Entry e(words[random.bounded(int(words.size()))], QStringLiteral("m%1").arg(random.bounded(3)),
-                1 + random.bounded(15));
-            e.setLearnCounters(qint8(random.bounded(-1, 4)), qint8(random.bounded(-1, 4)));
-            entries.push_back(e);
-        }
-        dict.insertEntries(entries);
-    };
-    for (int round = 0; round < 2000; ++round) {
-        Dictionary local, server;
-        randomDict(local);
-        randomDict(server);
-        if (!DictionaryMerge::checkIncoming(server).isEmpty())
-            continue;
-        const QByteArray serverBytes = DictionaryFile::toBytes(server);
-        DictionaryMerge merge;
-        QVERIFY(merge.merge(local, server, DictionaryMerge::Counters::FromLocal));
-        QVERIFY(DictionaryMerge::checkIncoming(server).isEmpty());
-        const int deleted = int(merge.report().entriesOf(MergeChange::Kind::Deleted).size());
-        QVERIFY2(server.count() >= local.count() - deleted, qPrintable(describe(local)));
-        Dictionary again;
-        QCOMPARE(DictionaryFile().read(serverBytes, again), DictionaryFile::Status::Ok);
-        QVERIFY(merge.merge(server, again, DictionaryMerge::Counters::FromLocal));
-        QCOMPARE(dump(again), dump(server));
-        QVERIFY(merge.report().entriesOf(MergeChange::Kind::Deleted).isEmpty());
-    }
 }
 
 void TestDictionaryMerge::headerStaysTheLearners()
