@@ -2,6 +2,7 @@
 
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
+#include "dict/filelookup.h"
 #include "dict/recordwriter.h"
 #include "dict/tsvformat.h"
 
@@ -205,7 +206,32 @@ void BM_FindByMeaning(benchmark::State &state)
         benchmark::DoNotOptimize(dict.findByMeaning(meanings[i++ & 1023], 20));
 }
 
+// The command-line tool's one-shot lookup: a word (keys only) or a meaning,
+// straight from the mapped file, no store.
+void BM_LookUpWithoutLoading(benchmark::State &state)
+{
+    QFile file(fileOfSize(int(state.range(0))));
+    if (!file.open(QIODevice::ReadOnly))
+        state.SkipWithError("cannot open");
+    const uchar *mapped = file.map(0, file.size());
+    FileLookup lookup(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), file.size()));
+    const Dictionary &dict = dictionaryOfSize(int(state.range(0)));
+    const QString word = dict.entryAt(dict.count() / 2)->word();
+    const QString meaning = splitMeanings(dict.entryAt(dict.count() / 2)->translation()).value(0);
+    const bool meanings = state.range(1) != 0;
+    FileLookup::Result result;
+    for (auto _ : state) {
+        if (!lookup.lookUp(meanings ? meaning : word, meanings, result))
+            state.SkipWithError("not walkable");
+    }
+}
+
 } // namespace
+
+BENCHMARK(BM_LookUpWithoutLoading)
+    ->ArgsProduct({{100000, 1000000}, {0, 1}})
+    ->ArgNames({"entries", "meaning"})
+    ->Unit(benchmark::kMillisecond);
 
 // Several rounds even for a million entries: the first load in a process
 // also pays for fresh memory from the system, later ones reuse it (as a

@@ -7,7 +7,11 @@
 
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
+#include "dict/filelookup.h"
+#include "lang/languageinfo.h"
 #include "dict/dictionarylist.h"
+
+#include <QFile>
 
 using namespace Cli;
 
@@ -52,20 +56,55 @@ int runDump(const QStringList &args)
     });
 }
 
+// Text in the dictionary's own letters is looked up among the words only;
+// any other text among the meanings too.
+bool asksForMeanings(const QString &type, const QString &text)
+{
+    const LanguageInfo *language = LanguageInfo::ofDictionary(type);
+    return !language || !language->containsLanguageChars(text);
+}
+
+// The same answers from the loaded store, for a file that cannot be walked.
+bool lookUpLoaded(const QString &path, const QString &text, FileLookup::Result &result, QString &error)
+{
+    Dictionary dictionary;
+    DictionaryFile file(path);
+    if (!loadDictionary(file, dictionary, error))
+        return false;
+    result.prefixPosition = dictionary.findLongestPrefix(text, result.matchLength);
+    result.exact = dictionary.findExact(text, 0);
+    if (asksForMeanings(dictionary.type(), text))
+        result.meaning = dictionary.findByMeaning(text, 0);
+    return true;
+}
+
 int runLookup(const QStringList &args)
 {
-    return runOnDictionary(QStringLiteral("lookup"), args, 2, {}, [](const Arguments &parsed, Dictionary &dictionary) {
-        const QString text = parsed.positional()[1];
-        int matchLength = 0;
-        const int position = dictionary.findLongestPrefix(text, matchLength);
-        QStringList lines = {QStringLiteral("prefix\t%1\t%2").arg(position).arg(matchLength)};
-        for (const Entry &e : dictionary.findExact(text, 0))
-            lines.append(QStringLiteral("exact\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
-        for (const Entry &e : dictionary.findByMeaning(text, 0))
-            lines.append(QStringLiteral("meaning\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
-        Console::write(lines.join(u'\n').toUtf8() + '\n');
-        return 0;
-    });
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("lookup"), args, 2, {}, code);
+    if (!parsed)
+        return code;
+    const QString path = parsed->positional()[0];
+    const QString text = parsed->positional()[1];
+    QFile file(path);
+    QString error;
+    if (!openForReading(file, error))
+        return Console::fail(error, Failure);
+    // the file is read where it lies and only as far as the answer needs
+    const qint64 size = file.size();
+    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    FileLookup lookup(mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size) : file.readAll());
+    FileLookup::Result result;
+    const bool walked = lookup.open() && lookup.lookUp(text, asksForMeanings(lookup.type(), text), result);
+    if (!walked && !lookUpLoaded(path, text, result, error))
+        return Console::fail(error, Failure);
+    QStringList lines = {QStringLiteral("prefix\t%1\t%2").arg(result.prefixPosition).arg(result.matchLength)};
+    for (const Entry &e : std::as_const(result.exact))
+        lines.append(QStringLiteral("exact\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
+    for (const Entry &e : std::as_const(result.meaning))
+        lines.append(QStringLiteral("meaning\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
+    Console::write(lines.join(u'\n').toUtf8() + '\n');
+    return 0;
 }
 
 int runList(const QStringList &args)

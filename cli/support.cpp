@@ -25,6 +25,8 @@ int usageError(const QString &command, const QString &problem)
     return Console::fail(problem, BadArguments);
 }
 
+} // namespace
+
 // Opens the file, or tells why it cannot be read. Devices, pipes and
 // folders are refused: reading /dev/zero whole never ends.
 bool openForReading(QFile &file, QString &error)
@@ -43,8 +45,6 @@ bool openForReading(QFile &file, QString &error)
     }
     return true;
 }
-
-} // namespace
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 class Dictionary;
+class QFile;
 class DictionaryFile;
 
 // What the commands of verbalon-cli share: exit codes, argument checks and
@@ -35,6 +36,8 @@ using DictionaryCommand = std::function<int(const Arguments &args, Dictionary &d
 int runOnDictionary(const QString &command, const QStringList &args, int count, const QSet<QString> &options,
     const DictionaryCommand &body);
 
+// Opens a regular file for reading, or tells why it cannot be read.
+bool openForReading(QFile &file, QString &error);
 // Reads a regular file whole.
 bool readFile(const QString &path, QByteArray &data, QString &error);
 // Loads a dictionary file; a damaged one loads what could be read, with a

@@ -45,7 +45,12 @@ qsizetype appendCompact(QByteArray &out, QStringView text)
 QString decodeCompact(const char *data, qsizetype size)
 {
     QString text(size, Qt::Uninitialized);
-    QChar *out = text.data();
+    text.truncate(decodeCompactUnits(data, size, reinterpret_cast<char16_t *>(text.data())));
+    return text;
+}
+
+qsizetype decodeCompactUnits(const char *data, qsizetype size, char16_t *units)
+{
     qsizetype n = 0;
     ushort high = 0;
     for (qsizetype i = 0; i < size; ++i) {
@@ -57,10 +62,9 @@ QString decodeCompact(const char *data, qsizetype size)
             b = uchar(data[i + 2]);
             i += 2;
         }
-        out[n++] = QChar(ushort((high << 8) | b));
+        units[n++] = char16_t((high << 8) | b);
     }
-    text.truncate(n);
-    return text;
+    return n;
 }
 
 qsizetype compactPrefixLength(QStringView text, qsizetype maxBytes)

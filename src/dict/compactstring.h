@@ -15,6 +15,8 @@ qsizetype appendCompact(QByteArray &out, QStringView text);
 
 // Decodes compact bytes; an escape cut off by the end of the data ends the text.
 QString decodeCompact(const char *data, qsizetype size);
+// The same into units (room for size of them); returns how many.
+qsizetype decodeCompactUnits(const char *data, qsizetype size, char16_t *units);
 
 // Length (in code units) of the longest prefix of text that ends on a
 // character boundary and encodes in at most maxBytes bytes.

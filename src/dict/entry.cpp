@@ -145,19 +145,49 @@ int Entry::typeOfLabel(const QString &label)
     return typeLabels().indexOf(label);
 }
 
+namespace {
+
+// The key unit of a text's unit: a letter lower-cased, nothing (false) for
+// any other unit. Hebrew letters and points and ASCII are told apart by
+// their ranges, the rest by Unicode's tables.
+bool keyUnit(char16_t u, char16_t &unit)
+{
+    if (u >= 0x05D0 && u <= 0x05EA) {
+        unit = u;
+        return true;
+    }
+    // points, cantillation and punctuation of Hebrew: no letter among them
+    if (u >= 0x0591 && u <= 0x05C7)
+        return false;
+    if (u < 0x80) {
+        if (u >= u'A' && u <= u'Z')
+            u += u'a' - u'A';
+        unit = u;
+        return u >= u'a' && u <= u'z';
+    }
+    const QChar c(u);
+    if (!c.isLetter())
+        return false;
+    unit = c.toLower().unicode();
+    return true;
+}
+
+} // namespace
+
 QString makeSearchKey(const QString &text)
 {
+    char16_t unit = 0;
     // a text that is its own key (unpointed Hebrew, lower-case words) is
     // shared rather than copied
-    const bool ownKey
-        = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter() && c.toLower() == c; });
+    const bool ownKey = std::all_of(
+        text.cbegin(), text.cend(), [&unit](QChar c) { return keyUnit(c.unicode(), unit) && unit == c.unicode(); });
     if (ownKey)
         return text;
     QString key;
     key.reserve(text.size());
     for (QChar c : text) {
-        if (c.isLetter())
-            key.append(c.toLower());
+        if (keyUnit(c.unicode(), unit))
+            key.append(QChar(unit));
     }
     return key;
 }
@@ -175,11 +205,8 @@ public:
     bool next(char16_t &unit)
     {
         while (m_at < m_word.size()) {
-            const QChar c = m_word[m_at++];
-            if (c.isLetter()) {
-                unit = c.toLower().unicode();
+            if (keyUnit(m_word[m_at++].unicode(), unit))
                 return true;
-            }
         }
         return false;
     }

@@ -76,6 +76,29 @@ bool RecordReader::readString(QString &value)
     return true;
 }
 
+bool RecordReader::readCompactUnits(char16_t *units, QStringView &value)
+{
+    quint16 size = 0;
+    if (!readU16(size))
+        return false;
+    if (!has(size))
+        return fail();
+    value = QStringView(units, decodeCompactUnits(reinterpret_cast<const char *>(cursor()), size, units));
+    m_pos += size;
+    return true;
+}
+
+bool RecordReader::skipCompact()
+{
+    quint16 size = 0;
+    if (!readU16(size))
+        return false;
+    if (!has(size))
+        return fail();
+    m_pos += size;
+    return true;
+}
+
 bool RecordReader::readCompact(QString &value)
 {
     quint16 size = 0;

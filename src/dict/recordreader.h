@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // Reads the big-endian values of a dictionary file from a byte buffer. Every
 // read checks the bytes left, so a damaged file can neither overrun the
@@ -26,6 +27,12 @@ public:
     bool readString(QString &value);
     // A 16-bit byte count and compact-encoded bytes.
     bool readCompact(QString &value);
+    // The same into units (room for 65535 of them), seen through value.
+    bool readCompactUnits(char16_t *units, QStringView &value);
+    // Passes over a compact text without decoding it.
+    bool skipCompact();
+    // Goes to a byte offset within the data.
+    void seek(qsizetype position) { m_pos = qBound<qsizetype>(0, position, m_data.size()); }
 
 private:
     bool fail();

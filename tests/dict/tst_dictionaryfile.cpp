@@ -3,11 +3,14 @@
 #include "dict/compactstring.h"
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
+#include "dict/filelookup.h"
+#include "dict/recordwriter.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +51,15 @@ Entry sampleEntry()
     return e;
 }
 
+// The ids and words of entries, in their order.
+QStringList dumpOf(const QList<Entry> &entries)
+{
+    QStringList out;
+    for (const Entry &e : entries)
+        out.append(QString::number(e.id()) + u' ' + e.word());
+    return out;
+}
+
 } // namespace
 
 class TestDictionaryFile : public QObject
@@ -71,6 +83,7 @@ private slots:
     void hostileBytesNeverCrash_data();
     void hostileBytesNeverCrash();
     void failedSaveLeavesOldFileIntact();
+    void lookupWithoutLoadingAgreesWithTheStore();
 
 private:
     QTemporaryDir m_dir;
@@ -385,6 +398,47 @@ void TestDictionaryFile::failedSaveLeavesOldFileIntact()
     QCOMPARE(file.errorString(), QString::fromLocal8Bit(std::strerror(EFBIG)));
     QVERIFY(bigger.isModified());
     QCOMPARE(readAll(path), before);
+}
+
+// Random files of words with shared keys, points and prefixes: a lookup
+// that walks the file answers as the loaded store does; a file out of key
+// order is left to the store.
+void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
+{
+    QRandomGenerator random(11);
+    const QStringList pieces = {u8("ס"), u8("סֵ"), u8("פ"), u8("ר"), "a", "B", "b"};
+    const auto randomText = [&](int maxPieces) {
+        QString text;
+        for (int n = 1 + random.bounded(maxPieces); n > 0; --n)
+            text += pieces[random.bounded(int(pieces.size()))];
+        return text;
+    };
+    for (int round = 0; round < 40; ++round) {
+        Dictionary store;
+        for (int id = 1; id <= 30; ++id)
+            store.insertEntry(Entry(randomText(4), randomText(1) + ", " + randomText(1), id));
+        const QByteArray bytes = DictionaryFile::toBytes(store);
+        Dictionary loaded;
+        QCOMPARE(DictionaryFile().read(bytes, loaded), DictionaryFile::Status::Ok);
+        FileLookup lookup(bytes);
+        for (int query = 0; query < 20; ++query) {
+            const QString text = randomText(4);
+            FileLookup::Result result;
+            QVERIFY(lookup.lookUp(text, true, result));
+            int matchLength = 0;
+            QCOMPARE(result.prefixPosition, loaded.findLongestPrefix(text, matchLength));
+            QCOMPARE(result.matchLength, matchLength);
+            QCOMPARE(dumpOf(result.exact), dumpOf(loaded.findExact(text)));
+            QCOMPARE(dumpOf(result.meaning), dumpOf(loaded.findByMeaning(text)));
+        }
+    }
+    Dictionary header;
+    QByteArray reversed = DictionaryFile::toBytes(header);
+    RecordWriter writer(reversed);
+    Entry(QStringLiteral("b"), QStringLiteral("x"), 1).write(writer);
+    Entry(QStringLiteral("a"), QStringLiteral("x"), 2).write(writer);
+    FileLookup::Result result;
+    QVERIFY(!FileLookup(reversed).lookUp(QStringLiteral("a"), false, result));
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryFile)

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "entry.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Looks a text up in the bytes of a dictionary file without loading it: the
+// records are read one after the other, only their words unless meanings
+// are asked for, and whole only when they are an answer. The answers are those
+// of a loaded store: findLongestPrefix, findExact and findByMeaning (newest
+// first). A file it cannot walk this way (another version, records out of
+// key order, damage) is reported so, and the caller loads it.
+class FileLookup
+{
+public:
+    struct Result
+    {
+        int prefixPosition = -1;
+        int matchLength = 0;
+        QList<Entry> exact;
+        QList<Entry> meaning;
+    };
+
+    explicit FileLookup(const QByteArray &file);
+
+    // Reads the header: false for a file of another version or damaged.
+    bool open();
+    // The TYPE of the file, once open.
+    QString type() const { return m_type; }
+    // False when the file must be loaded instead.
+    bool lookUp(const QString &text, bool meanings, Result &result);
+
+private:
+
+    QByteArray m_file;
+    qsizetype m_recordsStart = -1;
+    QString m_type;
+};
