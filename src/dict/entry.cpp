@@ -244,6 +244,16 @@ int compareSearchKey(QStringView word, QStringView text)
     });
 }
 
+int compareUnits(QStringView a, QStringView b)
+{
+    const qsizetype n = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        if (a[i] != b[i])
+            return a[i].unicode() < b[i].unicode() ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
 int compareSearchKeys(QStringView a, QStringView b)
 {
     KeyUnits units(b);

@@ -16,6 +16,9 @@ QString makeSearchKey(const QString &text);
 int compareSearchKey(QStringView word, QStringView text);
 // How the search keys of two words compare.
 int compareSearchKeys(QStringView a, QStringView b);
+// Two keys (or any texts) unit by unit, as QString orders them; quicker than
+// the general comparison on the short words of a dictionary.
+int compareUnits(QStringView a, QStringView b);
 
 // One dictionary entry: a foreign word with its search key, its meanings in up
 // to four user languages, word type, grammatical flags, keyed extra texts and

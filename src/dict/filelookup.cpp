@@ -33,18 +33,6 @@ bool isOwnKey(QStringView word)
     return true;
 }
 
-// UTF-16 units in order, for the short words of a dictionary quicker than
-// the general comparison.
-int compareUnits(QStringView a, QStringView b)
-{
-    const qsizetype n = qMin(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        if (a[i] != b[i])
-            return a[i].unicode() < b[i].unicode() ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
-
 // As compareSearchKey, a word that is its own key compared as it stands.
 int compareKey(QStringView word, bool ownKey, QStringView text)
 {
