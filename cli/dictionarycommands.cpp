@@ -19,41 +19,37 @@ namespace {
 
 int runInfo(const QStringList &args)
 {
-    int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("info"), args, 1, {}, code);
-    if (!parsed)
-        return code;
-    Dictionary dictionary;
-    DictionaryFile file(parsed->positional()[0]);
-    QString error;
-    if (!loadDictionary(file, dictionary, error))
-        return Console::fail(error, Failure);
-    QByteArray out = "version: " + file.version().toUtf8() + '\n';
-    const auto &attributes = dictionary.attributes();
-    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
-        out += (it.key() + QStringLiteral(": ") + it.value()).toUtf8() + '\n';
-    out += "entries: " + QByteArray::number(dictionary.count()) + '\n';
-    out += "maxId: " + QByteArray::number(dictionary.maxId()) + '\n';
-    Console::write(out);
-    return 0;
+    return runOnDictionary(
+        QStringLiteral("info"), args, 1, {}, [](const Arguments &, Dictionary &dictionary, const DictionaryFile &file) {
+            QByteArray out = "version: " + file.version().toUtf8() + '\n';
+            const auto &attributes = dictionary.attributes();
+            for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
+                out += (it.key() + QStringLiteral(": ") + it.value()).toUtf8() + '\n';
+            out += "entries: " + QByteArray::number(dictionary.count()) + '\n';
+            out += "maxId: " + QByteArray::number(dictionary.maxId()) + '\n';
+            Console::write(out);
+            return 0;
+        });
 }
 
 int runDump(const QStringList &args)
 {
-    return runOnDictionary(QStringLiteral("dump"), args, 1, {}, [](const Arguments &, Dictionary &dictionary) {
-        QByteArray out;
-        for (int i = 0; i < dictionary.count(); ++i) {
-            const Entry &e = *dictionary.entryAt(i);
-            QStringList fields = {QString::number(e.id()), QString::number(e.wordType()), QString::number(e.flags()),
-                QString::number(e.learnedForward()), QString::number(e.learnedBackward()), escapeField(e.word()),
-                escapeField(e.searchKey()), escapeField(e.translation())};
-            for (const Entry::KeyedText &t : e.texts())
-                fields.append(QString::number(t.key) + u'=' + escapeField(t.text));
-            out += fields.join(u'\t').toUtf8() + '\n';
-        }
-        Console::write(out);
-        return 0;
-    });
+    return runOnDictionary(
+        QStringLiteral("dump"), args, 1, {}, [](const Arguments &, Dictionary &dictionary, const DictionaryFile &) {
+            QByteArray out;
+            for (int i = 0; i < dictionary.count(); ++i) {
+                const Entry &e = *dictionary.entryAt(i);
+                QStringList fields
+                    = {QString::number(e.id()), QString::number(e.wordType()), QString::number(e.flags()),
+                        QString::number(e.learnedForward()), QString::number(e.learnedBackward()),
+                        escapeField(e.word()), escapeField(e.searchKey()), escapeField(e.translation())};
+                for (const Entry::KeyedText &t : e.texts())
+                    fields.append(QString::number(t.key) + u'=' + escapeField(t.text));
+                out += fields.join(u'\t').toUtf8() + '\n';
+            }
+            Console::write(out);
+            return 0;
+        });
 }
 
 // Text in the dictionary's own letters is looked up among the words only;
@@ -149,13 +145,14 @@ int runCheck(const QStringList &args)
 
 int runExport(const QStringList &args)
 {
-    return runOnDictionary(QStringLiteral("export"), args, 2, {}, [](const Arguments &parsed, Dictionary &dictionary) {
-        QString error;
-        if (!checkDistinct(parsed.positional()[0], parsed.positional()[1], error)
-            || !writeFile(parsed.positional()[1], TsvFormat::write(dictionary), error))
-            return Console::fail(error, Failure);
-        return 0;
-    });
+    return runOnDictionary(QStringLiteral("export"), args, 2, {},
+        [](const Arguments &parsed, Dictionary &dictionary, const DictionaryFile &) {
+            QString error;
+            if (!checkDistinct(parsed.positional()[0], parsed.positional()[1], error)
+                || !writeFile(parsed.positional()[1], TsvFormat::write(dictionary), error))
+                return Console::fail(error, Failure);
+            return 0;
+        });
 }
 
 int runImport(const QStringList &args)

@@ -5,6 +5,7 @@
 
 #include "dict/datadirectory.h"
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "lang/english.h"
 #include "lang/conjugation.h"
 #include "lang/hebrewanalyser.h"
@@ -77,7 +78,7 @@ int runAnalyse(const QStringList &args)
 {
     const bool batch = Arguments(args, {QStringLiteral("flags")}).positional().size() == 1;
     return runOnDictionary(QStringLiteral("analyse"), args, batch ? 1 : 2, {QStringLiteral("flags")},
-        [batch](const Arguments &parsed, Dictionary &dictionary) {
+        [batch](const Arguments &parsed, Dictionary &dictionary, const DictionaryFile &) {
             const QString flagsText = parsed.option(QStringLiteral("flags"));
             bool ok = true;
             const int flags = flagsText.isEmpty() ? 0 : flagsText.toInt(&ok, 0);
@@ -109,25 +110,26 @@ int runAnalyse(const QStringList &args)
 
 int runIndex(const QStringList &args)
 {
-    return runOnDictionary(QStringLiteral("index"), args, 1, {}, [](const Arguments &, Dictionary &dictionary) {
-        const HebrewAnalyser hebrew(&dictionary);
-        QList<QByteArray> lines;
-        hebrew.forms().forEach([&lines](QStringView form, const WordMatch &m) {
-            lines.append((form.toString() + u'\t' + describe(m)).toUtf8());
+    return runOnDictionary(
+        QStringLiteral("index"), args, 1, {}, [](const Arguments &, Dictionary &dictionary, const DictionaryFile &) {
+            const HebrewAnalyser hebrew(&dictionary);
+            QList<QByteArray> lines;
+            hebrew.forms().forEach([&lines](QStringView form, const WordMatch &m) {
+                lines.append((form.toString() + u'\t' + describe(m)).toUtf8());
+            });
+            std::sort(lines.begin(), lines.end()); // as UTF-8 bytes, whatever the locale
+            for (const PhraseMatch &phrase : hebrew.phrases())
+                lines.append(
+                    QStringLiteral("phrase\t%1\t%2").arg(phrase.phrase.entryId).arg(describe(phrase.words)).toUtf8());
+            Console::write(joinLines(lines));
+            return 0;
         });
-        std::sort(lines.begin(), lines.end()); // as UTF-8 bytes, whatever the locale
-        for (const PhraseMatch &phrase : hebrew.phrases())
-            lines.append(
-                QStringLiteral("phrase\t%1\t%2").arg(phrase.phrase.entryId).arg(describe(phrase.words)).toUtf8());
-        Console::write(joinLines(lines));
-        return 0;
-    });
 }
 
 int runTranslate(const QStringList &args)
 {
     return runOnDictionary(QStringLiteral("translate"), args, 1, {QStringLiteral("verbs")},
-        [](const Arguments &parsed, Dictionary &dictionary) {
+        [](const Arguments &parsed, Dictionary &dictionary, const DictionaryFile &) {
             English english;
             if (parsed.hasOption(QStringLiteral("verbs"))) {
                 const QString verbs = parsed.option(QStringLiteral("verbs"));

@@ -92,7 +92,7 @@ int runOnDictionary(const QString &command, const QStringList &args, int count, 
     QString error;
     if (!loadDictionary(file, dictionary, error))
         return Console::fail(error, Failure);
-    return body(*parsed, dictionary);
+    return body(*parsed, dictionary, file);
 }
 
 bool readFile(const QString &path, QByteArray &data, QString &error)

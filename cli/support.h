@@ -32,7 +32,7 @@ std::optional<Arguments> parseArgumentsFrom(const QString &command, const QStrin
 // A command on the dictionary named by its first argument: the arguments
 // are checked and the dictionary loaded before body runs; a failure on the
 // way ends the command with its message and exit code.
-using DictionaryCommand = std::function<int(const Arguments &args, Dictionary &dictionary)>;
+using DictionaryCommand = std::function<int(const Arguments &args, Dictionary &dictionary, const DictionaryFile &file)>;
 int runOnDictionary(const QString &command, const QStringList &args, int count, const QSet<QString> &options,
     const DictionaryCommand &body);
 

@@ -189,8 +189,7 @@ bool FileLookup::lookUp(const QString &text, bool meanings, Result &result)
         if (!readRest(in, meanings ? &translation : nullptr))
             return false;
         // most translations do not hold the text at all
-        if (meanings && translation.text.contains(text)
-            && splitMeanings(translation.text.toString()).contains(text))
+        if (meanings && translation.text.contains(text) && splitMeanings(translation.text.toString()).contains(text))
             result.meaning.prepend(entryAt(m_file, start));
     }
     // a run of equal keys stands in the store as its one-by-one insertion

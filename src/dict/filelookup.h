@@ -33,7 +33,6 @@ public:
     bool lookUp(const QString &text, bool meanings, Result &result);
 
 private:
-
     QByteArray m_file;
     qsizetype m_recordsStart = -1;
     QString m_type;
