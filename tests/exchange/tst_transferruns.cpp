@@ -105,6 +105,7 @@ private slots:
     void failures_data();
     void failures();
     void proxyWithItsLogin();
+    void progressFollowsTheBytes();
     void ftpServerTextIsEscaped();
     void ftpUploadsUnderATemporaryName();
     void ftpServerThatDropsItsConnections();
@@ -333,6 +334,20 @@ void TestTransferRuns::failures()
     // a file that failed does not stop the ones after it
     if (!file.isEmpty() && !device)
         QCOMPARE(end.results.size(), 2);
+}
+
+// Half of a file's bytes, then nothing: the progress stood at half before
+// the stall ended the file.
+void TestTransferRuns::progressFollowsTheBytes()
+{
+    writeFile(path("server/half/x/dicts.dic"), listOf({"hebrew.dic"}).toUtf8());
+    UpdateRun run(settings(1));
+    QSignalSpy progress(&run, &TransferRun::progressValue);
+    QVERIFY(runToEnd(run, http() + "/half/x/", {"hebrew.dic"}).result(0).contains("no data came"));
+    bool halfway = false;
+    for (const QList<QVariant> &value : std::as_const(progress))
+        halfway = halfway || value.at(0).toInt() == 50;
+    QVERIFY(halfway);
 }
 
 void TestTransferRuns::proxyWithItsLogin()
