@@ -170,13 +170,13 @@ int runImport(const QStringList &args)
         return Console::fail(error, Failure);
     const TsvFormat::ImportOptions options{parsed->option(QStringLiteral("name")),
         parsed->option(QStringLiteral("type")), parsed->option(QStringLiteral("user"))};
-    Dictionary dictionary;
     QStringList warnings;
-    if (!TsvFormat::read(data, options, dictionary, error, warnings))
+    const QByteArray file = TsvFormat::toDictionaryFile(std::move(data), options, error, warnings);
+    if (file.isEmpty())
         return Console::fail(QStringLiteral("%1: %2").arg(input, error), Failure);
     for (const QString &warning : std::as_const(warnings))
         Console::warn(QStringLiteral("%1: %2").arg(input, warning));
-    if (!writeFile(output, DictionaryFile::toBytes(dictionary), error))
+    if (!writeFile(output, file, error))
         return Console::fail(error, Failure);
     return 0;
 }

@@ -3,25 +3,20 @@
 #include "textfields.h"
 
 #include "dictionary.h"
+#include "dictionaryfile.h"
+#include "entry.h"
+#include "recordwriter.h"
+#include "tsvreader.h"
 
 #include <QHash>
 #include <QSet>
+#include <QtEndian>
 
 #include <algorithm>
-#include <climits>
+
+using namespace TsvColumns;
 
 namespace {
-
-const QString ColId = QStringLiteral("id");
-const QString ColWord = QStringLiteral("word");
-const QString ColType = QStringLiteral("type");
-const QString ColFlags = QStringLiteral("flags");
-const QString ColTranslation = QStringLiteral("translation");
-const QString ColPlural = QStringLiteral("plural");
-const QString ColInfinitive = QStringLiteral("infinitive");
-const QString ColForward = QStringLiteral("learnedForward");
-const QString ColBackward = QStringLiteral("learnedBackward");
-const QString TextPrefix = QStringLiteral("text:");
 
 struct TextColumn
 {
@@ -32,8 +27,8 @@ struct TextColumn
 // The keyed-text columns of a dictionary, in column order.
 QList<TextColumn> textColumns(const Dictionary &dictionary)
 {
-    QList<TextColumn> columns = {{ColPlural, Entry::TextPlural}, {ColInfinitive, Entry::TextInfinitive}};
-    QSet<QString> names = {ColPlural, ColInfinitive};
+    QList<TextColumn> columns = {{Plural, Entry::TextPlural}, {Infinitive, Entry::TextInfinitive}};
+    QSet<QString> names = {Plural, Infinitive};
     const QStringList codes = dictionary.userLanguageCodes();
     for (int k = 1; k < qMin<int>(int(codes.size()), 4); ++k) {
         if (!names.contains(codes[k]) && !codes[k].isEmpty()) {
@@ -57,15 +52,6 @@ QList<TextColumn> textColumns(const Dictionary &dictionary)
     return columns;
 }
 
-// A user-language code as the USER attribute lists them: it must survive
-// being joined with commas and split again.
-bool isPlainCode(const QString &code)
-{
-    return !code.isEmpty() && std::all_of(code.cbegin(), code.cend(), [](QChar c) {
-        return c.isLetterOrNumber() || c == u'_' || c == u'-';
-    });
-}
-
 QString typeField(int type)
 {
     const QString label = Entry::typeLabel(type);
@@ -77,8 +63,8 @@ QString typeField(int type)
 QByteArray TsvFormat::write(const Dictionary &dictionary)
 {
     const QList<TextColumn> texts = textColumns(dictionary);
-    QStringList header = {ColId, ColWord, ColType, ColFlags, ColTranslation};
-    QStringList trailing = {ColForward, ColBackward};
+    QStringList header = {Id, Word, Type, Flags, Translation};
+    QStringList trailing = {Forward, Backward};
     for (const TextColumn &c : texts) {
         if (c.name.startsWith(TextPrefix))
             trailing.append(c.name);
@@ -102,255 +88,183 @@ QByteArray TsvFormat::write(const Dictionary &dictionary)
     return out;
 }
 
-namespace {
-
-// Reads the rows of an import; collects the first error.
-class TsvReader
-{
-public:
-    TsvReader(const TsvFormat::ImportOptions &options)
-        : m_userCodes(options.user.isEmpty() ? QStringList() : options.user.split(u','))
-        , m_explicitUser(!options.user.isEmpty())
-    { }
-
-    bool checkUserCodes();
-    bool readHeader(QStringView line);
-    bool readRow(const QList<QStringView> &fields, int lineNumber, Entry &e);
-    QString userAttribute() const;
-    const QString &error() const { return m_error; }
-
-private:
-    bool fail(const QString &message)
-    {
-        m_error = message;
-        return false;
-    }
-    bool addTextColumn(const QString &name, int column);
-    static QStringView field(const QList<QStringView> &fields, int column)
-    {
-        return column >= 0 && column < fields.size() ? fields[column] : QStringView();
-    }
-    bool readInt(QStringView text, qint64 low, qint64 high, qint64 &value) const;
-
-    QHash<QString, int> m_columns;
-    // the columns of the fixed fields, -1 where the header has none
-    int m_id = -1, m_word = -1, m_type = -1, m_flags = -1, m_translation = -1;
-    int m_counters[2] = {-1, -1};
-    QList<QPair<int, quint32>> m_textColumns;
-    // text key -> the column that holds it
-    QHash<quint32, QString> m_textKeyColumns;
-    QStringList m_userCodes;
-    bool m_explicitUser;
-    QString m_error;
-};
-
-bool TsvReader::checkUserCodes()
-{
-    for (const QString &code : std::as_const(m_userCodes)) {
-        if (!isPlainCode(code))
-            return fail(QStringLiteral("'%1' is not a language code").arg(code));
-    }
-    return true;
-}
-
-bool TsvReader::readHeader(QStringView line)
-{
-    static const QSet<QString> fixed = {ColId, ColWord, ColType, ColFlags, ColTranslation, ColForward, ColBackward};
-    const QList<QStringView> names = line.split(u'\t');
-    for (int i = 0; i < names.size(); ++i) {
-        const QString name = names[i].trimmed().toString();
-        if (m_columns.contains(name))
-            return fail(QStringLiteral("column '%1' appears twice").arg(name));
-        m_columns.insert(name, i);
-        if (!fixed.contains(name) && !addTextColumn(name, i))
-            return false;
-    }
-    if (!m_columns.contains(ColWord) || !m_columns.contains(ColTranslation))
-        return fail(QStringLiteral("the header needs the columns 'word' and 'translation'"));
-    m_id = m_columns.value(ColId, -1);
-    m_word = m_columns.value(ColWord);
-    m_type = m_columns.value(ColType, -1);
-    m_flags = m_columns.value(ColFlags, -1);
-    m_translation = m_columns.value(ColTranslation);
-    m_counters[0] = m_columns.value(ColForward, -1);
-    m_counters[1] = m_columns.value(ColBackward, -1);
-    // texts go into entries in key order, as the editor and older files have them
-    std::stable_sort(
-        m_textColumns.begin(), m_textColumns.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
-    return true;
-}
-
-bool TsvReader::addTextColumn(const QString &name, int column)
-{
-    quint32 key = 0;
-    if (name == ColPlural) {
-        key = Entry::TextPlural;
-    } else if (name == ColInfinitive) {
-        key = Entry::TextInfinitive;
-    } else if (name.startsWith(TextPrefix)) {
-        bool ok = false;
-        key = name.mid(TextPrefix.size()).toUInt(&ok);
-        if (!ok || key > 0xFFFF)
-            return fail(QStringLiteral("bad text column '%1'").arg(name));
-    } else if (name.isEmpty()) {
-        return fail(QStringLiteral("column %1 has no name").arg(column + 1));
-    } else if (!isPlainCode(name)) {
-        return fail(QStringLiteral("column '%1' is not a language code").arg(name));
-    } else {
-        if (!m_explicitUser && !m_userCodes.contains(name)) {
-            if (m_userCodes.isEmpty())
-                m_userCodes.append(QStringLiteral("en"));
-            m_userCodes.append(name);
-        }
-        const qsizetype k = m_userCodes.indexOf(name);
-        if (k < 1 || k > 3)
-            return fail(QStringLiteral("column '%1' is not one of the further user languages").arg(name));
-        key = Entry::TextUserBase + quint32(k);
-    }
-    // one text per key: export could keep only one of two such columns
-    if (m_textKeyColumns.contains(key))
-        return fail(
-            QStringLiteral("columns '%1' and '%2' both hold text %3").arg(m_textKeyColumns[key], name).arg(key));
-    m_textKeyColumns.insert(key, name);
-    m_textColumns.append({column, key});
-    return true;
-}
-
-QString TsvReader::userAttribute() const
-{
-    return m_userCodes.join(u',');
-}
-
-bool TsvReader::readInt(QStringView text, qint64 low, qint64 high, qint64 &value) const
-{
-    bool ok = false;
-    value = text.trimmed().toLongLong(&ok);
-    return ok && value >= low && value <= high;
-}
-
-bool TsvReader::readRow(const QList<QStringView> &fields, int lineNumber, Entry &e)
-{
-    // the line is named only when something is wrong with it
-    const auto failAt = [this, lineNumber](const QString &message) {
-        return fail(QStringLiteral("line %1: ").arg(lineNumber) + message);
-    };
-    for (qsizetype i = m_columns.size(); i < fields.size(); ++i) {
-        if (!fields[i].isEmpty())
-            return failAt(QStringLiteral("more fields than the header names"));
-    }
-    // only the texts are unescaped; numbers hold no escapes
-    const QString word = unescapeField(field(fields, m_word));
-    if (word.isEmpty())
-        return failAt(QStringLiteral("empty word"));
-    const QString translation = unescapeField(field(fields, m_translation));
-    const QStringView flags = field(fields, m_flags);
-    qint64 value = 0;
-    if (flags.isEmpty()) {
-        e = Entry(word, translation, 0);
-    } else {
-        if (!readInt(flags, 0, 0xFFFFFFFFLL, value))
-            return failAt(QStringLiteral("bad flags '%1'").arg(flags));
-        e = Entry(0);
-        e.setWord(word);
-        e.setTranslation(translation);
-        e.setFlags(quint32(value));
-    }
-
-    const QStringView id = field(fields, m_id);
-    if (!id.isEmpty()) {
-        if (!readInt(id, INT_MIN, INT_MAX, value))
-            return failAt(QStringLiteral("bad id '%1'").arg(id));
-        e.setId(int(value));
-    }
-    const QStringView type = field(fields, m_type).trimmed();
-    if (!type.isEmpty()) {
-        const int labelled = Entry::typeOfLabel(type.toString());
-        if (labelled >= 0)
-            value = labelled;
-        else if (!readInt(type, 0, 0xFFFF, value))
-            return failAt(QStringLiteral("unknown word type '%1'").arg(type));
-        e.setWordType(int(value));
-    }
-    qint8 counters[2] = {-1, -1};
-    for (int i = 0; i < 2; ++i) {
-        const QStringView text = field(fields, m_counters[i]);
-        if (text.isEmpty())
-            continue;
-        if (!readInt(text, -128, 127, value))
-            return failAt(QStringLiteral("bad %1 '%2'").arg(i == 0 ? ColForward : ColBackward, text));
-        counters[i] = qint8(value);
-    }
-    e.setLearnCounters(counters[0], counters[1]);
-    for (const auto &[column, key] : m_textColumns) {
-        const QStringView text = field(fields, column);
-        if (!text.isEmpty())
-            e.appendText(key, unescapeField(text));
-    }
-    return true;
-}
-
-} // namespace
-
 bool TsvFormat::read(
     const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error, QStringList &warnings)
 {
     TsvReader reader(options);
-    if (!reader.checkUserCodes()) {
+    std::vector<Entry> entries;
+    const bool read = reader.read(data, [&entries](Entry &e) { entries.push_back(std::move(e)); });
+    warnings += reader.warnings();
+    for (auto e = entries.begin(); read && e != entries.end(); ++e) {
+        int id = e->id();
+        if (id == 0 && !reader.nextFreeId(id))
+            break;
+        e->setId(id);
+    }
+    if (!reader.error().isEmpty()) {
         error = reader.error();
         return false;
-    }
-    std::vector<Entry> entries;
-    bool haveHeader = false;
-    const QString text = QString::fromUtf8(data);
-    const QList<QStringView> lines = QStringView(text).split(u'\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        QStringView line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (line.trimmed().isEmpty())
-            continue;
-        if (!haveHeader) {
-            if (!reader.readHeader(line)) {
-                error = reader.error();
-                return false;
-            }
-            haveHeader = true;
-            continue;
-        }
-        Entry e;
-        if (!reader.readRow(line.split(u'\t'), i + 1, e)) {
-            error = reader.error();
-            return false;
-        }
-        entries.push_back(std::move(e));
-    }
-    if (!haveHeader) {
-        error = QStringLiteral("no header line; the columns 'word' and 'translation' are needed");
-        return false;
-    }
-
-    QSet<int> ids;
-    int maxId = 0;
-    for (Entry &e : entries) {
-        if (e.id() != 0 && ids.contains(e.id())) {
-            warnings.append(QStringLiteral("id %1 is used twice; '%2' gets a new one").arg(e.id()).arg(e.word()));
-            e.setId(0);
-        }
-        ids.insert(e.id());
-        maxId = qMax(maxId, e.id());
-    }
-    for (Entry &e : entries) {
-        if (e.id() != 0)
-            continue;
-        if (maxId == INT_MAX) {
-            error = QStringLiteral("no free id left for new entries");
-            return false;
-        }
-        e.setId(++maxId);
     }
     dictionary.insertEntries(std::move(entries));
     dictionary.setAttribute(QStringLiteral("NAME"), options.name);
     dictionary.setAttribute(QStringLiteral("TYPE"), options.type);
     dictionary.setAttribute(QStringLiteral("USER"), reader.userAttribute());
     return true;
+}
+
+namespace {
+
+// The search keys of the rows, one after the other.
+class KeyColumn
+{
+public:
+    explicit KeyColumn(qsizetype rows)
+    {
+        m_starts.reserve(size_t(rows) + 1);
+        m_units.reserve(size_t(rows) * 8);
+        m_starts.push_back(0);
+    }
+    void append(const QString &key)
+    {
+        m_units.insert(m_units.end(), key.utf16(), key.utf16() + key.size());
+        m_starts.push_back(m_units.size());
+    }
+    quint32 count() const { return quint32(m_starts.size() - 1); }
+    QStringView operator[](quint32 row) const
+    {
+        return QStringView(m_units.data() + m_starts[row], qsizetype(m_starts[row + 1] - m_starts[row]));
+    }
+    // Four units from the given one on, packed so that they compare as the
+    // key does; two of them spare most comparisons of a sort the whole key.
+    quint64 prefix(quint32 row, qsizetype from) const
+    {
+        const QStringView key = (*this)[row];
+        quint64 packed = 0;
+        for (qsizetype i = from; i < from + 4; ++i)
+            packed = packed << 16 | (i < key.size() ? key[i].unicode() : 0);
+        return packed;
+    }
+
+private:
+    std::vector<char16_t> m_units;
+    std::vector<size_t> m_starts;
+};
+
+// The rows sorted by key, the earlier row first among equal keys.
+std::vector<quint32> sortedByKey(const KeyColumn &keys)
+{
+    struct Item
+    {
+        quint64 head;
+        quint64 next;
+        quint32 row;
+    };
+    std::vector<Item> items(keys.count());
+    for (quint32 row = 0; row < keys.count(); ++row)
+        items[row] = Item{keys.prefix(row, 0), keys.prefix(row, 4), row};
+    std::sort(items.begin(), items.end(), [&keys](const Item &a, const Item &b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        if (a.next != b.next)
+            return a.next < b.next;
+        const int order = keys[a.row].compare(keys[b.row]);
+        return order < 0 || (order == 0 && a.row < b.row);
+    });
+    std::vector<quint32> order(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        order[i] = items[i].row;
+    return order;
+}
+
+// The order in which the store keeps entries inserted in one go into an
+// empty store: by search key, and within a run of equal keys as one-by-one
+// insertion would leave them.
+std::vector<quint32> storeOrder(const KeyColumn &keys)
+{
+    const quint32 count = keys.count();
+    std::vector<bool> beforeLast(count);
+    bool sorted = true;
+    qint64 largest = -1;
+    for (quint32 i = 0; i < count; ++i) {
+        const int compared = largest < 0 ? 1 : compareUnits(keys[i], keys[quint32(largest)]);
+        sorted = sorted && compared >= 0;
+        beforeLast[i] = compared == 0;
+        if (compared > 0)
+            largest = i;
+    }
+    std::vector<quint32> order;
+    if (sorted) {
+        order.resize(count);
+        for (quint32 i = 0; i < count; ++i)
+            order[i] = i;
+    } else {
+        order = sortedByKey(keys);
+    }
+    // the first of a run stays last unless a later one joins it behind
+    std::vector<quint32> stored;
+    stored.reserve(count);
+    for (size_t run = 0; run < count;) {
+        size_t end = run + 1;
+        while (end < count && keys[order[end]] == keys[order[run]])
+            ++end;
+        quint32 tail = order[run];
+        for (size_t i = run + 1; i < end; ++i) {
+            if (beforeLast[order[i]]) {
+                stored.push_back(order[i]);
+            } else {
+                stored.push_back(tail);
+                tail = order[i];
+            }
+        }
+        stored.push_back(tail);
+        run = end;
+    }
+    return stored;
+}
+
+} // namespace
+
+QByteArray TsvFormat::toDictionaryFile(
+    QByteArray data, const ImportOptions &options, QString &error, QStringList &warnings)
+{
+    TsvReader reader(options);
+    const qsizetype lines = data.count('\n') + 1;
+    // every record one after the other, where each row's start is kept; the
+    // space reserved generously is only address space until it is written
+    QByteArray records;
+    records.reserve(data.size() * 2 + 64);
+    std::vector<qsizetype> recordStarts;
+    recordStarts.reserve(size_t(lines) + 1);
+    KeyColumn keys(lines);
+    RecordWriter writer(records);
+    const bool read = reader.read(data, [&](Entry &e) {
+        recordStarts.push_back(records.size());
+        e.write(writer);
+        keys.append(e.searchKey());
+    });
+    data = QByteArray();
+    warnings += reader.warnings();
+    recordStarts.push_back(records.size());
+    // rows without an id of their own get theirs in the order of the rows
+    for (size_t row = 0; read && row < keys.count(); ++row) {
+        char *id = records.data() + recordStarts[row];
+        int fresh = 0;
+        if (qFromBigEndian<qint32>(id) == 0 && !reader.nextFreeId(fresh))
+            break;
+        if (fresh != 0)
+            qToBigEndian(qint32(fresh), id);
+    }
+    if (!reader.error().isEmpty()) {
+        error = reader.error();
+        return QByteArray();
+    }
+    Dictionary header;
+    header.setAttribute(QStringLiteral("NAME"), options.name);
+    header.setAttribute(QStringLiteral("TYPE"), options.type);
+    header.setAttribute(QStringLiteral("USER"), reader.userAttribute());
+    QByteArray file = DictionaryFile::toBytes(header);
+    file.reserve(file.size() + records.size());
+    for (quint32 row : storeOrder(keys))
+        file.append(records.constData() + recordStarts[row], recordStarts[row + 1] - recordStarts[row]);
+    return file;
 }

@@ -5,6 +5,20 @@
 
 class Dictionary;
 
+// The names of the columns in the header line.
+namespace TsvColumns {
+inline const QString Id = QStringLiteral("id");
+inline const QString Word = QStringLiteral("word");
+inline const QString Type = QStringLiteral("type");
+inline const QString Flags = QStringLiteral("flags");
+inline const QString Translation = QStringLiteral("translation");
+inline const QString Plural = QStringLiteral("plural");
+inline const QString Infinitive = QStringLiteral("infinitive");
+inline const QString Forward = QStringLiteral("learnedForward");
+inline const QString Backward = QStringLiteral("learnedBackward");
+inline const QString TextPrefix = QStringLiteral("text:");
+} // namespace TsvColumns
+
 // The tab-separated exchange format of dictionaries (UTF-8, one header line
 // naming the columns, one line per entry) that spreadsheets and flashcard
 // programs read. Columns: id, word, type (the label, "Noun", ...), flags,
@@ -30,4 +44,11 @@ public:
     // message (naming the line) and the store must be discarded.
     static bool read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error,
         QStringList &warnings);
+    // The bytes of the dictionary file that read() and saving would give,
+    // made without a store: each row is encoded as it is read and only the
+    // order of the records is sorted, so a large import costs little more
+    // memory than its file; the text is let go once read. Empty, with the
+    // error set, on bad input.
+    static QByteArray toDictionaryFile(
+        QByteArray data, const ImportOptions &options, QString &error, QStringList &warnings);
 };

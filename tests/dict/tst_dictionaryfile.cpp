@@ -5,6 +5,7 @@
 #include "dict/dictionaryfile.h"
 #include "dict/filelookup.h"
 #include "dict/recordwriter.h"
+#include "dict/tsvformat.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -84,6 +85,7 @@ private slots:
     void hostileBytesNeverCrash();
     void failedSaveLeavesOldFileIntact();
     void lookupWithoutLoadingAgreesWithTheStore();
+    void importWithoutTheStoreAgreesWithTheStore();
 
 private:
     QTemporaryDir m_dir;
@@ -439,6 +441,34 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
     Entry(QStringLiteral("a"), QStringLiteral("x"), 2).write(writer);
     FileLookup::Result result;
     QVERIFY(!FileLookup(reversed).lookUp(QStringLiteral("a"), false, result));
+}
+
+// Rows in any order, with keys shared by pointed and plain words, repeated
+// and missing ids: the file made without a store is the one the store saves.
+void TestDictionaryFile::importWithoutTheStoreAgreesWithTheStore()
+{
+    QRandomGenerator random(5);
+    const QStringList words = {u8("סֵפֶר"), u8("ספר"), u8("סַפָּר"), "Kiwi", "kiwi", "a b", "ab", "z"};
+    for (int round = 0; round < 60; ++round) {
+        QByteArray tsv = round % 2 ? "id\tword\ttranslation\n" : "word\ttranslation\tid\n";
+        for (int row = random.bounded(12); row > 0; --row) {
+            const QByteArray word = words[random.bounded(int(words.size()))].toUtf8();
+            const QByteArray id = random.bounded(3) ? QByteArray::number(random.bounded(-2, 6)) : QByteArray();
+            tsv += round % 2 ? id + '\t' + word + "\tm" : word + "\tm\t" + id;
+            tsv += '\n';
+        }
+        Dictionary store;
+        QString error;
+        QStringList warnings;
+        QVERIFY(TsvFormat::read(tsv, {"N", "he_IL", "en"}, store, error, warnings));
+        QStringList direct;
+        QCOMPARE(TsvFormat::toDictionaryFile(tsv, {"N", "he_IL", "en"}, error, direct), DictionaryFile::toBytes(store));
+        QCOMPARE(direct, warnings);
+    }
+    QString error;
+    QStringList warnings;
+    QVERIFY(TsvFormat::toDictionaryFile("word\ttranslation\n\tx\n", {}, error, warnings).isEmpty());
+    QCOMPARE(error, QStringLiteral("line 2: empty word"));
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryFile)

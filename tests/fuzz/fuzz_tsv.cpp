@@ -1,16 +1,25 @@
 #include "fuzzsupport.h"
 
 #include "dict/dictionary.h"
+#include "dict/dictionaryfile.h"
 #include "dict/tsvformat.h"
 
-// TSV text: every import that succeeds is exported and imported again to
-// the very same entries.
+// TSV text: the file made without a store is the one the store saves, and
+// every import that succeeds is exported and imported again to the very
+// same entries.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Dictionary dict;
     QString error;
     QStringList warnings;
-    if (!TsvFormat::read(fuzzBytes(data, size), {}, dict, error, warnings))
+    const QByteArray text = fuzzBytes(data, size);
+    const bool imported = TsvFormat::read(text, {}, dict, error, warnings);
+    QString directError;
+    QStringList directWarnings;
+    const QByteArray file = TsvFormat::toDictionaryFile(text, {}, directError, directWarnings);
+    FUZZ_CHECK(imported ? file == DictionaryFile::toBytes(dict) && directWarnings == warnings
+                        : file.isEmpty() && directError == error);
+    if (!imported)
         return 0;
     const QByteArray exported = TsvFormat::write(dict);
     const TsvFormat::ImportOptions options{dict.name(), dict.type(), dict.attribute(QStringLiteral("USER"))};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "entry.h"
+#include "tsvformat.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+
+#include <functional>
+
+// Reads the rows of a tab-separated import (see tsvformat.h) one entry at a
+// time, in the order of the lines; the first error ends the reading and is
+// kept. An id used by an earlier row is dropped with a warning, so the row
+// gets a fresh one from nextFreeId() once all rows are read.
+class TsvReader
+{
+public:
+    explicit TsvReader(const TsvFormat::ImportOptions &options);
+
+    bool read(const QByteArray &data, const std::function<void(Entry &)> &row);
+    // The next id above every id read; false when none is left.
+    bool nextFreeId(int &id);
+    QString userAttribute() const;
+    const QString &error() const { return m_error; }
+    const QStringList &warnings() const { return m_warnings; }
+
+private:
+    bool fail(const QString &message)
+    {
+        m_error = message;
+        return false;
+    }
+    bool checkUserCodes();
+    bool readHeader(QStringView line);
+    bool addTextColumn(const QString &name, int column);
+    bool readRow(const QList<QStringView> &fields, int lineNumber, Entry &e);
+    void takeId(Entry &e);
+    static QStringView field(const QList<QStringView> &fields, int column)
+    {
+        return column >= 0 && column < fields.size() ? fields[column] : QStringView();
+    }
+    bool readInt(QStringView text, qint64 low, qint64 high, qint64 &value) const;
+
+    QHash<QString, int> m_columns;
+    // the columns of the fixed fields, -1 where the header has none
+    int m_id = -1, m_word = -1, m_type = -1, m_flags = -1, m_translation = -1;
+    int m_counters[2] = {-1, -1};
+    QList<QPair<int, quint32>> m_textColumns;
+    // text key -> the column that holds it
+    QHash<quint32, QString> m_textKeyColumns;
+    QStringList m_userCodes;
+    bool m_explicitUser;
+    QSet<int> m_ids;
+    int m_maxId = 0;
+    QString m_error;
+    QStringList m_warnings;
+};
