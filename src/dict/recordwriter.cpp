@@ -13,6 +13,15 @@ RecordWriter::RecordWriter(QByteArray &out)
     : m_out(out)
 { }
 
+// Growing by resize is far cheaper than an append of a few bytes, which
+// goes through a general insertion.
+template <typename T> void RecordWriter::writeBigEndian(T value)
+{
+    const qsizetype at = m_out.size();
+    m_out.resize(at + qsizetype(sizeof(T)));
+    qToBigEndian(value, m_out.data() + at);
+}
+
 void RecordWriter::writeU8(quint8 value)
 {
     m_out.append(char(value));
@@ -20,16 +29,12 @@ void RecordWriter::writeU8(quint8 value)
 
 void RecordWriter::writeU16(quint16 value)
 {
-    char buf[2];
-    qToBigEndian(value, buf);
-    m_out.append(buf, 2);
+    writeBigEndian(value);
 }
 
 void RecordWriter::writeU32(quint32 value)
 {
-    char buf[4];
-    qToBigEndian(value, buf);
-    m_out.append(buf, 4);
+    writeBigEndian(value);
 }
 
 void RecordWriter::writeBytes(const QByteArray &value)

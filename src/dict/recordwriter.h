@@ -19,5 +19,7 @@ public:
     void writeCompact(const QString &value);
 
 private:
+    template <typename T> void writeBigEndian(T value);
+
     QByteArray &m_out;
 };

@@ -13,6 +13,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstring>
 
 using namespace TsvColumns;
 
@@ -263,8 +264,13 @@ QByteArray TsvFormat::toDictionaryFile(
     header.setAttribute(QStringLiteral("TYPE"), options.type);
     header.setAttribute(QStringLiteral("USER"), reader.userAttribute());
     QByteArray file = DictionaryFile::toBytes(header);
-    file.reserve(file.size() + records.size());
-    for (quint32 row : storeOrder(keys))
-        file.append(records.constData() + recordStarts[row], recordStarts[row + 1] - recordStarts[row]);
+    const qsizetype headerSize = file.size();
+    file.resize(headerSize + records.size());
+    char *out = file.data() + headerSize;
+    for (quint32 row : storeOrder(keys)) {
+        const qsizetype size = recordStarts[row + 1] - recordStarts[row];
+        std::memcpy(out, records.constData() + recordStarts[row], size_t(size));
+        out += size;
+    }
     return file;
 }

@@ -50,8 +50,9 @@ bool TsvReader::read(const QByteArray &data, const std::function<void(Entry &)> 
             haveHeader = true;
             continue;
         }
+        splitFields(line);
         Entry e;
-        if (!readRow(QStringView(line).split(u'\t'), lineNumber, e))
+        if (!readRow(m_fields, lineNumber, e))
             return false;
         takeId(e);
         row(e);
@@ -59,6 +60,18 @@ bool TsvReader::read(const QByteArray &data, const std::function<void(Entry &)> 
     if (!haveHeader)
         return fail(QStringLiteral("no header line; the columns 'word' and 'translation' are needed"));
     return true;
+}
+
+// Into the same list each time: a large import makes no list per row.
+void TsvReader::splitFields(QStringView line)
+{
+    m_fields.clear();
+    qsizetype from = 0;
+    for (qsizetype tab = line.indexOf(u'\t'); tab >= 0; tab = line.indexOf(u'\t', from)) {
+        m_fields.append(line.sliced(from, tab - from));
+        from = tab + 1;
+    }
+    m_fields.append(line.sliced(from));
 }
 
 void TsvReader::takeId(Entry &e)

@@ -34,6 +34,7 @@ private:
     bool checkUserCodes();
     bool readHeader(QStringView line);
     bool addTextColumn(const QString &name, int column);
+    void splitFields(QStringView line);
     bool readRow(const QList<QStringView> &fields, int lineNumber, Entry &e);
     void takeId(Entry &e);
     static QStringView field(const QList<QStringView> &fields, int column)
@@ -42,6 +43,7 @@ private:
     }
     bool readInt(QStringView text, qint64 low, qint64 high, qint64 &value) const;
 
+    QList<QStringView> m_fields;
     QHash<QString, int> m_columns;
     // the columns of the fixed fields, -1 where the header has none
     int m_id = -1, m_word = -1, m_type = -1, m_flags = -1, m_translation = -1;
