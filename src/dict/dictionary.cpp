@@ -24,11 +24,11 @@ Dictionary::Dictionary(QObject *parent)
 
 Dictionary::~Dictionary() = default;
 
-void Dictionary::fill(QMap<QString, QString> attributes, std::vector<Entry> entries)
+void Dictionary::fill(QMap<QString, QString> attributes, EntryList entries)
 {
     beginReset();
     m_attributes = std::move(attributes);
-    insertEntries(std::move(entries));
+    insertStored(std::move(entries));
     endReset(false);
     markSaved();
 }

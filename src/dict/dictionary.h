@@ -31,9 +31,11 @@ public:
     explicit Dictionary(QObject *parent = nullptr);
     ~Dictionary() override;
 
+    using EntryList = std::vector<std::unique_ptr<Entry>>;
+
     // Fills the store with what a file held, in one reset; it then counts
-    // as unchanged.
-    void fill(QMap<QString, QString> attributes, std::vector<Entry> entries);
+    // as unchanged. The entries are taken over as they are, not copied.
+    void fill(QMap<QString, QString> attributes, EntryList entries);
     void clear();
     // What went wrong when an entry could not be added, for the user.
     QString errorString() const { return m_errorString; }
@@ -113,8 +115,6 @@ signals:
     void modificationChanged(bool modified);
 
 private:
-    using EntryList = std::vector<std::unique_ptr<Entry>>;
-
     // where one-by-one insertion puts an entry with this word
     int insertPosition(const QString &word) const;
     // the first entry whose search key is not less than text

@@ -59,19 +59,21 @@ bool readAttributes(RecordReader &in, QMap<QString, QString> &attributes)
 // The records up to the end, or up to the first that cannot be read whole
 // (its offset goes to *damage); a record cut after its word still holds
 // something of the user's and is kept.
-std::vector<Entry> readRecords(RecordReader &in, Entry::Format format, qint64 *damage)
+Dictionary::EntryList readRecords(RecordReader &in, Entry::Format format, qint64 *damage)
 {
-    std::vector<Entry> entries;
+    Dictionary::EntryList entries;
+    // a record takes at least 13 bytes; most take about 40
+    entries.reserve(size_t(in.remaining() / 40));
     int maxId = 0;
     while (!in.atEnd() && *damage < 0) {
         const qsizetype start = in.position();
-        Entry e(0);
-        const Entry::ReadResult result = e.read(in, format);
+        auto e = std::make_unique<Entry>(0);
+        const Entry::ReadResult result = e->read(in, format);
         // V3.0 records carry no id; without one the entry would never be saved
         if (format == Entry::Format::V30)
-            e.setId(maxId + 1);
-        if (result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e.word().isEmpty())) {
-            maxId = qMax(maxId, e.id());
+            e->setId(maxId + 1);
+        if (result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e->word().isEmpty())) {
+            maxId = qMax(maxId, e->id());
             entries.push_back(std::move(e));
         }
         if (result != Entry::ReadResult::Complete) {

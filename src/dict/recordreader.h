@@ -14,6 +14,7 @@ public:
     explicit RecordReader(const QByteArray &data);
 
     bool atEnd() const { return m_pos >= m_data.size(); }
+    qsizetype remaining() const { return m_data.size() - m_pos; }
     qsizetype position() const { return m_pos; }
     // A read ran past the end of the data.
     bool failed() const { return m_failed; }

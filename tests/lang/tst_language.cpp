@@ -17,38 +17,22 @@ private slots:
     void stripPointsKeepsShinDot();
 };
 
-// clang-format off
+// Only the codes of dictionary languages are found, exactly as written.
 void TestLanguage::ofDictionary_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("found");
-    QTest::addColumn<bool>("rightToLeft");
-    QTest::addColumn<bool>("neuter");
-    QTest::addColumn<int>("keyboard");
-    using K = LanguageInfo::Keyboard;
-    QTest::newRow("he_IL") << "he_IL" << true << true << false << int(K::Hebrew);
-    QTest::newRow("ru") << "ru_RU" << true << false << true << int(K::Russian);
-    QTest::newRow("fa") << "fa_IR" << true << true << false << int(K::Farsi);
-    QTest::newRow("ar") << "ar_EG" << true << true << false << int(K::None);
-    QTest::newRow("english") << "english" << true << false << true << int(K::None);
+    for (const char *code : {"he_IL", "ru_RU", "fa_IR", "ar_EG", "english"})
+        QTest::newRow(code) << code << true;
     // user languages only: no dictionary is written in them
-    QTest::newRow("de") << "de_DE" << false << false << false << 0;
-    QTest::newRow("upper case") << "HE_IL" << false << false << false << 0;
-    QTest::newRow("iw") << "iw" << false << false << false << 0;
-    QTest::newRow("empty") << "" << false << false << false << 0;
+    for (const char *code : {"de_DE", "HE_IL", "iw", ""})
+        QTest::newRow(code) << code << false;
 }
-// clang-format on
 
 void TestLanguage::ofDictionary()
 {
     QFETCH(QString, code);
-    const LanguageInfo *language = LanguageInfo::ofDictionary(code);
-    QTEST(language != nullptr, "found");
-    if (!language)
-        return;
-    QTEST(language->rightToLeft, "rightToLeft");
-    QTEST(language->neuterGender, "neuter");
-    QTEST(int(language->keyboard), "keyboard");
+    QTEST(LanguageInfo::ofDictionary(code) != nullptr, "found");
 }
 
 // clang-format off
