@@ -78,7 +78,7 @@ QString reverseFileOfSize(int count)
         QByteArray bytes = DictionaryFile::toBytes(header);
         RecordWriter writer(bytes);
         for (int i = dict.count() - 1; i >= 0; --i)
-            dict.entryAt(i)->write(writer);
+            dict.entryAt(i).write(writer);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write the reversed dictionary");
@@ -168,7 +168,7 @@ QStringList queries(const Dictionary &dict, int count)
 {
     QStringList out;
     for (int i = 0; i < count; ++i)
-        out.append(dict.entryAt(int((qint64(i) * 7919) % dict.count()))->word());
+        out.append(dict.entryAt(int((qint64(i) * 7919) % dict.count())).word());
     return out;
 }
 
@@ -200,7 +200,7 @@ void BM_FindByMeaning(benchmark::State &state)
     const Dictionary &dict = dictionaryOfSize(int(state.range(0)));
     QStringList meanings;
     for (int i = 0; i < 1024; ++i)
-        meanings.append(splitMeanings(dict.entryAt((i * 7919) % dict.count())->translation()).value(0));
+        meanings.append(splitMeanings(dict.entryAt((i * 7919) % dict.count()).translation()).value(0));
     dict.findByMeaning(meanings[0]); // the index is completed on first use
     qsizetype i = 0;
     for (auto _ : state)
@@ -217,8 +217,8 @@ void BM_LookUpWithoutLoading(benchmark::State &state)
     const uchar *mapped = file.map(0, file.size());
     FileLookup lookup(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), file.size()));
     const Dictionary &dict = dictionaryOfSize(int(state.range(0)));
-    const QString word = dict.entryAt(dict.count() / 2)->word();
-    const QString meaning = splitMeanings(dict.entryAt(dict.count() / 2)->translation()).value(0);
+    const QString word = dict.entryAt(dict.count() / 2).word();
+    const QString meaning = splitMeanings(dict.entryAt(dict.count() / 2).translation()).value(0);
     const bool meanings = state.range(1) != 0;
     FileLookup::Result result;
     for (auto _ : state) {

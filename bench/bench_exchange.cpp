@@ -36,7 +36,7 @@ void writePair(const QString &serverDir, const QString &localDir, int count)
     if (!serverFile.save(server) || DictionaryFile(serverFile.path()).load(local) != DictionaryFile::Status::Ok)
         qFatal("cannot write the dictionaries");
     for (int i = 0; i < count; i += 100) {
-        Entry e = *local.entryAt(i);
+        Entry e = local.entryAt(i);
         switch ((i / 100) % 3) {
         case 0: local.setLearnCounters(e.id(), 3, 4); break;
         case 1:

@@ -81,7 +81,7 @@ void keystrokes(benchmark::State &state, const QString &first, const QString &se
 
 void BM_HebrewPrefixKeystroke(benchmark::State &state)
 {
-    const QString key = store().entryAt(Entries / 2)->searchKey();
+    const QString key = store().entryAt(Entries / 2).searchKey();
     keystrokes(state, key.left(3), key.left(4));
 }
 
@@ -115,7 +115,7 @@ void BM_TranslateFirstAndRepeat(benchmark::State &state)
     for (auto _ : state) {
         if (!repeat) {
             state.PauseTiming();
-            store().setLearnCounters(store().entryAt(0)->id(), 0, 0); // the store changed
+            store().setLearnCounters(store().entryAt(0).id(), 0, 0); // the store changed
             state.ResumeTiming();
         }
         button->click();

@@ -74,7 +74,7 @@ QString generateText(const Dictionary &dictionary, int words, quint32 seed)
     QRandomGenerator random(seed);
     QString text;
     for (int i = 0; i < words; ++i) {
-        const Entry &e = *dictionary.entryAt(int(random.bounded(dictionary.count())));
+        const Entry e = dictionary.entryAt(int(random.bounded(dictionary.count())));
         QString word = HebrewText::unpointed(e.word());
         if (e.wordType() == Entry::Verb) {
             const QList<Paradigm::Form> forms = Paradigm::generate(Conjugation::readVerb(e));

@@ -38,7 +38,7 @@ int runDump(const QStringList &args)
         QStringLiteral("dump"), args, 1, {}, [](const Arguments &, Dictionary &dictionary, const DictionaryFile &) {
             QByteArray out;
             for (int i = 0; i < dictionary.count(); ++i) {
-                const Entry &e = *dictionary.entryAt(i);
+                const Entry e = dictionary.entryAt(i);
                 QStringList fields
                     = {QString::number(e.id()), QString::number(e.wordType()), QString::number(e.flags()),
                         QString::number(e.learnedForward()), QString::number(e.learnedBackward()),

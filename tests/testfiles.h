@@ -88,7 +88,7 @@ inline QStringList dump(const Dictionary &dict)
 {
     QStringList out;
     for (int i = 0; i < dict.count(); ++i) {
-        const Entry &e = *dict.entryAt(i);
+        const Entry e = dict.entryAt(i);
         QString line = QStringLiteral("%1 %2 %3 %4 %5 ")
                            .arg(e.id())
                            .arg(e.wordType())

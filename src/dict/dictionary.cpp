@@ -24,11 +24,21 @@ Dictionary::Dictionary(QObject *parent)
 
 Dictionary::~Dictionary() = default;
 
-void Dictionary::fill(QMap<QString, QString> attributes, EntryList entries)
+void Dictionary::fill(QMap<QString, QString> attributes, EntryArena entries)
 {
     beginReset();
     m_attributes = std::move(attributes);
-    insertStored(std::move(entries));
+    std::vector<Handle> handles;
+    if (m_order.empty()) {
+        m_arena = std::move(entries);
+        handles.resize(size_t(m_arena.count()));
+        for (Handle h = 0; h < handles.size(); ++h)
+            handles[h] = h;
+    } else {
+        for (Handle h = 0; h < Handle(entries.count()); ++h)
+            handles.push_back(m_arena.add(entries.entry(h)));
+    }
+    insertAll(handles);
     endReset(false);
     markSaved();
 }
@@ -37,7 +47,8 @@ void Dictionary::clear()
 {
     beginReset();
     m_errorString.clear();
-    m_entries.clear();
+    m_arena.clear();
+    m_order.clear();
     m_meaningIndex.clear();
     m_unindexed.clear();
     m_attributes.clear();
@@ -118,48 +129,48 @@ int Dictionary::addOrReplace(Entry e)
 bool Dictionary::replaceEntry(const Entry &e)
 {
     qCDebug(lcDict) << "DICT: replace entry" << e.word();
-    Entry *stored = storedEntry(e.id());
-    if (!stored) {
+    Handle stored = 0;
+    if (!find(e.id(), stored)) {
         qCDebug(lcDict) << "-- no such entry, inserting";
         insertEntry(e);
         return true;
     }
     completeMeaningIndex();
-    unindexMeanings(*stored);
+    unindexMeanings(stored);
     const int from = positionOf(stored);
-    if (compareSearchKeys(stored->word(), e.word()) == 0) {
-        *stored = e;
+    if (compareSearchKeys(m_arena.word(stored), e.word()) == 0) {
+        m_arena.replace(stored, e);
         announceChange(from);
     } else {
         // keep the list sorted, or binary searches would miss entries
-        std::unique_ptr<Entry> moved = takeStored(from);
-        *moved = e;
-        insertStored(std::move(moved), insertPosition(e.word()));
+        takeAt(from);
+        m_arena.replace(stored, e);
+        insertAt(stored, insertPosition(e.word()));
     }
-    indexMeanings(e);
+    indexMeanings(stored);
     qCDebug(lcDict) << "- replaced!";
     return true;
 }
 
 void Dictionary::insertEntry(const Entry &e)
 {
-    auto stored = std::make_unique<Entry>(e);
-    m_unindexed.push_back(stored.get());
+    const Handle stored = m_arena.add(e);
+    m_unindexed.push_back(stored);
     m_maxId = qMax(m_maxId, e.id());
-    insertStored(std::move(stored), insertPosition(e.word()));
+    insertAt(stored, insertPosition(e.word()));
 }
 
-void Dictionary::insertStored(std::unique_ptr<Entry> stored, int position)
+void Dictionary::insertAt(Handle handle, int position)
 {
     if (m_byIdValid) {
-        if (m_byId.contains(stored->id()))
+        if (m_byId.contains(m_arena.id(handle)))
             m_byIdValid = false;
         else
-            m_byId.insert(stored->id(), stored.get());
+            m_byId.insert(m_arena.id(handle), handle);
     }
     if (announcing())
         emit entryAboutToBeInserted(position);
-    m_entries.insert(m_entries.begin() + position, std::move(stored));
+    m_order.insert(m_order.begin() + position, handle);
     touch();
     if (announcing()) {
         emit entryInserted(position);
@@ -167,12 +178,11 @@ void Dictionary::insertStored(std::unique_ptr<Entry> stored, int position)
     }
 }
 
-std::unique_ptr<Entry> Dictionary::takeStored(int position)
+void Dictionary::takeAt(int position)
 {
     if (announcing())
         emit entryAboutToBeRemoved(position);
-    std::unique_ptr<Entry> taken = std::move(m_entries[size_t(position)]);
-    m_entries.erase(m_entries.begin() + position);
+    m_order.erase(m_order.begin() + position);
     m_byId.clear();
     m_byIdValid = false;
     touch();
@@ -180,7 +190,6 @@ std::unique_ptr<Entry> Dictionary::takeStored(int position)
         emit entryRemoved(position);
         emit contentsChanged();
     }
-    return taken;
 }
 
 // One-by-one insertion puts an entry after the entries with an equal key,
@@ -190,73 +199,90 @@ std::unique_ptr<Entry> Dictionary::takeStored(int position)
 // keys is then arranged as those single insertions would have left it.
 void Dictionary::insertEntries(std::vector<Entry> entries)
 {
-    EntryList stored;
-    stored.reserve(entries.size());
-    for (Entry &e : entries)
-        stored.push_back(std::make_unique<Entry>(std::move(e)));
+    std::vector<Handle> handles;
+    handles.reserve(entries.size());
+    for (const Entry &e : entries)
+        handles.push_back(m_arena.add(e));
     entries = {};
-    insertStored(std::move(stored));
+    insertAll(handles);
 }
 
-void Dictionary::insertStored(EntryList entries)
+void Dictionary::insertAll(const std::vector<Handle> &handles)
 {
-    if (entries.size() <= 1) {
-        if (!entries.empty())
-            insertEntry(*entries.front());
+    if (handles.size() <= 1) {
+        if (!handles.empty()) {
+            m_unindexed.push_back(handles.front());
+            m_maxId = qMax(m_maxId, m_arena.id(handles.front()));
+            insertAt(handles.front(), insertPosition(m_arena.word(handles.front())));
+        }
         return;
     }
     struct Item
     {
-        std::unique_ptr<Entry> entry;
+        Handle handle;
         bool isNew;
         bool beforeLast;
     };
     beginReset();
     std::vector<Item> items;
-    items.reserve(m_entries.size() + entries.size());
-    for (auto &stored : m_entries)
-        items.push_back(Item{std::move(stored), false, false});
-    m_entries.clear();
-    m_unindexed.reserve(m_unindexed.size() + entries.size());
+    items.reserve(m_order.size() + handles.size());
+    for (Handle stored : m_order)
+        items.push_back(Item{stored, false, false});
+    m_order.clear();
+    m_unindexed.reserve(m_unindexed.size() + handles.size());
     // the largest key so far is that of the last entry in one-by-one order
-    const Entry *largest = items.empty() ? nullptr : items.back().entry.get();
+    qint64 largest = items.empty() ? -1 : qint64(items.back().handle);
     bool sorted = true;
-    for (auto &e : entries) {
-        const int order = largest ? compareSearchKeys(e->word(), largest->word()) : 1;
+    for (Handle h : handles) {
+        const int order = largest >= 0 ? compareSearchKeys(m_arena.word(h), m_arena.word(Handle(largest))) : 1;
         sorted = sorted && order >= 0;
-        m_maxId = qMax(m_maxId, e->id());
-        m_unindexed.push_back(e.get());
-        items.push_back(Item{std::move(e), true, order == 0});
+        m_maxId = qMax(m_maxId, m_arena.id(h));
+        m_unindexed.push_back(h);
+        items.push_back(Item{h, true, order == 0});
         if (order > 0)
-            largest = items.back().entry.get();
+            largest = h;
     }
     // keys made for the sort are kept to find the runs of equal keys
     std::vector<QString> keys;
-    if (!sorted)
-        keys = sortByKey(items);
-    auto sameKey = [&items, &keys](size_t a, size_t b) {
-        return keys.empty() ? compareSearchKeys(items[a].entry->word(), items[b].entry->word()) == 0
+    if (!sorted) {
+        std::vector<std::pair<QString, size_t>> keyed;
+        keyed.reserve(items.size());
+        for (size_t i = 0; i < items.size(); ++i)
+            keyed.emplace_back(searchKeyOf(items[i].handle), i);
+        // QString's own order, with the earlier entry first among equal keys
+        std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+            const int order = QStringView(a.first).compare(QStringView(b.first));
+            return order < 0 || (order == 0 && a.second < b.second);
+        });
+        std::vector<Item> byKey;
+        byKey.reserve(items.size());
+        keys.reserve(items.size());
+        for (auto &[key, at] : keyed) {
+            byKey.push_back(items[at]);
+            keys.push_back(std::move(key));
+        }
+        items = std::move(byKey);
+    }
+    auto sameKey = [this, &items, &keys](size_t a, size_t b) {
+        return keys.empty() ? compareSearchKeys(m_arena.word(items[a].handle), m_arena.word(items[b].handle)) == 0
                             : keys[a] == keys[b];
     };
-    m_entries.reserve(items.size());
-    std::vector<std::unique_ptr<Entry>> body;
+    m_order.reserve(items.size());
     for (size_t run = 0; run < items.size();) {
         size_t end = run + 1;
         while (end < items.size() && sameKey(end, run))
             ++end;
-        std::unique_ptr<Entry> tail;
-        for (size_t i = run; i < end; ++i) {
-            if (tail && !(items[i].isNew && items[i].beforeLast))
-                body.push_back(std::move(tail));
-            if (tail)
-                body.push_back(std::move(items[i].entry));
-            else
-                tail = std::move(items[i].entry);
+        // the first of a run stays last unless a later one joins it behind
+        Handle tail = items[run].handle;
+        for (size_t i = run + 1; i < end; ++i) {
+            if (items[i].isNew && items[i].beforeLast) {
+                m_order.push_back(items[i].handle);
+            } else {
+                m_order.push_back(tail);
+                tail = items[i].handle;
+            }
         }
-        for (auto &e : body)
-            m_entries.push_back(std::move(e));
-        m_entries.push_back(std::move(tail));
-        body.clear();
+        m_order.push_back(tail);
         run = end;
     }
     m_byId.clear();
@@ -264,115 +290,100 @@ void Dictionary::insertStored(EntryList entries)
     endReset(true);
 }
 
-// A stable sort on the search keys, each made once; returns the keys in
-// their new order.
-template <typename Item> std::vector<QString> Dictionary::sortByKey(std::vector<Item> &items)
-{
-    std::vector<std::pair<QString, size_t>> keyed;
-    keyed.reserve(items.size());
-    for (size_t i = 0; i < items.size(); ++i)
-        keyed.emplace_back(items[i].entry->searchKey(), i);
-    // QString's own order, with the earlier entry first among equal keys
-    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
-        const int order = QStringView(a.first).compare(QStringView(b.first));
-        return order < 0 || (order == 0 && a.second < b.second);
-    });
-    std::vector<Item> sorted;
-    std::vector<QString> keys;
-    sorted.reserve(items.size());
-    keys.reserve(items.size());
-    for (auto &[key, at] : keyed) {
-        sorted.push_back(std::move(items[at]));
-        keys.push_back(std::move(key));
-    }
-    items = std::move(sorted);
-    return keys;
-}
-
 bool Dictionary::deleteEntry(const Entry &e)
 {
     qCDebug(lcDict) << "DICT: delete entry" << e.word();
-    Entry *stored = storedEntry(e.id());
-    if (!stored)
+    Handle stored = 0;
+    if (!find(e.id(), stored))
         return false;
     completeMeaningIndex();
-    unindexMeanings(*stored);
-    takeStored(positionOf(stored));
+    unindexMeanings(stored);
+    takeAt(positionOf(stored));
+    m_arena.remove(stored);
     return true;
 }
 
 Entry Dictionary::entryById(int id) const
 {
-    const Entry *stored = storedEntry(id);
-    return stored ? *stored : Entry(0);
+    Handle stored = 0;
+    return find(id, stored) ? m_arena.entry(stored) : Entry(0);
 }
 
-Entry *Dictionary::storedEntry(int id) const
+bool Dictionary::find(int id, Handle &handle) const
 {
     if (!m_byIdValid) {
         m_byId.clear();
-        m_byId.reserve(qsizetype(m_entries.size()));
-        for (const auto &e : m_entries) {
-            if (!m_byId.contains(e->id()))
-                m_byId.insert(e->id(), e.get());
+        m_byId.reserve(qsizetype(m_order.size()));
+        for (Handle stored : m_order) {
+            if (!m_byId.contains(m_arena.id(stored)))
+                m_byId.insert(m_arena.id(stored), stored);
         }
         m_byIdValid = true;
     }
-    return m_byId.value(id, nullptr);
+    const auto it = m_byId.constFind(id);
+    if (it == m_byId.cend())
+        return false;
+    handle = it.value();
+    return true;
 }
 
-int Dictionary::insertPosition(const QString &word) const
+int Dictionary::insertPosition(QStringView word) const
 {
-    if (m_entries.empty() || compareSearchKeys(m_entries.back()->word(), word) < 0)
+    if (m_order.empty() || compareSearchKeys(m_arena.word(m_order.back()), word) < 0)
         return count();
     // the first key greater than the new one among all but the last entry:
     // a key equal to the last entry's lands just before it
-    const auto it = std::upper_bound(m_entries.begin(), m_entries.end() - 1, word,
-        [](const QString &w, const std::unique_ptr<Entry> &e) { return compareSearchKeys(w, e->word()) < 0; });
-    return int(it - m_entries.begin());
+    const auto it = std::upper_bound(m_order.begin(), m_order.end() - 1, word,
+        [this](QStringView w, Handle h) { return compareSearchKeys(w, m_arena.word(h)) < 0; });
+    return int(it - m_order.begin());
 }
 
-Dictionary::EntryList::const_iterator Dictionary::lowerBound(const QString &text) const
+Dictionary::Order::const_iterator Dictionary::lowerBound(const QString &text) const
 {
-    return std::lower_bound(m_entries.begin(), m_entries.end(), text,
-        [](const std::unique_ptr<Entry> &e, const QString &t) { return compareSearchKey(e->word(), t) < 0; });
+    return std::lower_bound(m_order.begin(), m_order.end(), text,
+        [this](Handle h, const QString &t) { return compareSearchKey(m_arena.word(h), t) < 0; });
 }
 
-bool Dictionary::hasKey(EntryList::const_iterator it, const QString &key) const
+bool Dictionary::hasKey(Order::const_iterator it, const QString &key) const
 {
-    return it != m_entries.end() && compareSearchKey((*it)->word(), key) == 0;
+    return it != m_order.end() && compareSearchKey(m_arena.word(*it), key) == 0;
 }
 
-int Dictionary::positionOf(const Entry *entry) const
+QString Dictionary::searchKeyOf(Handle handle) const
 {
-    for (auto it = lowerBound(entry->searchKey()); it != m_entries.end(); ++it) {
-        if (it->get() == entry)
-            return int(it - m_entries.begin());
+    return makeSearchKey(m_arena.word(handle).toString());
+}
+
+int Dictionary::positionOf(Handle handle) const
+{
+    for (auto it = lowerBound(searchKeyOf(handle)); it != m_order.end(); ++it) {
+        if (*it == handle)
+            return int(it - m_order.begin());
     }
     return -1;
 }
 
-void Dictionary::indexMeanings(const Entry &e) const
+void Dictionary::indexMeanings(Handle handle) const
 {
     // a meaning written twice ("big, big") still finds the entry once
-    QStringList meanings = splitMeanings(e.translation());
+    QStringList meanings = splitMeanings(m_arena.translation(handle).toString());
     meanings.removeDuplicates();
     for (const QString &meaning : meanings)
-        m_meaningIndex.insert(meaning, e.id());
+        m_meaningIndex.insert(meaning, m_arena.id(handle));
 }
 
 void Dictionary::completeMeaningIndex() const
 {
-    for (const Entry *e : m_unindexed)
-        indexMeanings(*e);
+    for (Handle handle : m_unindexed)
+        indexMeanings(handle);
     m_unindexed.clear();
 }
 
-void Dictionary::unindexMeanings(const Entry &e)
+void Dictionary::unindexMeanings(Handle handle)
 {
-    const QStringList meanings = splitMeanings(e.translation());
+    const QStringList meanings = splitMeanings(m_arena.translation(handle).toString());
     for (const QString &meaning : meanings)
-        m_meaningIndex.remove(meaning, e.id());
+        m_meaningIndex.remove(meaning, m_arena.id(handle));
 }
 
 int Dictionary::indexOfWord(const QString &word) const
@@ -380,8 +391,8 @@ int Dictionary::indexOfWord(const QString &word) const
     // equal words have equal keys, so only that run of keys needs a look
     const QString key = makeSearchKey(word);
     for (auto it = lowerBound(key); hasKey(it, key); ++it) {
-        if ((*it)->word() == word)
-            return int(it - m_entries.begin());
+        if (m_arena.word(*it) == word)
+            return int(it - m_order.begin());
     }
     return -1;
 }
@@ -393,7 +404,7 @@ QList<Entry> Dictionary::findExact(const QString &text, int max) const
     if (key.isEmpty())
         return found;
     for (auto it = lowerBound(key); hasKey(it, key); ++it) {
-        found.append(**it);
+        found.append(m_arena.entry(*it));
         if (max > 0 && found.size() >= max)
             break;
     }
@@ -411,8 +422,9 @@ QList<Entry> Dictionary::findByMeaning(const QString &meaning, int max) const
     completeMeaningIndex();
     QList<Entry> found;
     for (auto it = m_meaningIndex.constFind(meaning); it != m_meaningIndex.cend() && it.key() == meaning; ++it) {
-        if (const Entry *e = storedEntry(it.value()))
-            found.append(*e);
+        Handle stored = 0;
+        if (find(it.value(), stored))
+            found.append(m_arena.entry(stored));
         if (max > 0 && found.size() >= max)
             break;
     }
@@ -426,29 +438,29 @@ int Dictionary::findLongestPrefix(const QString &text, int &matchLength) const
     // walk from the start would stop at is found by binary search.
     matchLength = 0;
     const auto lb = lowerBound(text);
-    if (lb != m_entries.end()) {
-        const QString key = (*lb)->searchKey();
+    if (lb != m_order.end()) {
+        const QString key = searchKeyOf(*lb);
         if (key.startsWith(text)) {
             matchLength = int(key.size());
-            return int(lb - m_entries.begin());
+            return int(lb - m_order.begin());
         }
     }
     int best = 0;
-    if (lb != m_entries.begin())
-        best = commonPrefixLength(text, (*(lb - 1))->searchKey());
-    if (lb != m_entries.end())
-        best = qMax(best, commonPrefixLength(text, (*lb)->searchKey()));
+    if (lb != m_order.begin())
+        best = commonPrefixLength(text, searchKeyOf(*(lb - 1)));
+    if (lb != m_order.end())
+        best = qMax(best, commonPrefixLength(text, searchKeyOf(*lb)));
     if (best > 0)
-        matchLength = int((*lowerBound(text.left(best)))->searchKey().size());
+        matchLength = int(searchKeyOf(*lowerBound(text.left(best))).size());
     return -1;
 }
 
 QList<Entry> Dictionary::entriesWithFlags(Entry::Flags mask, Entry::Flags value) const
 {
     QList<Entry> found;
-    for (const auto &e : m_entries) {
-        if ((e->flags() & mask.toInt()) == value.toInt())
-            found.append(*e);
+    for (Handle stored : m_order) {
+        if ((m_arena.flags(stored) & mask.toInt()) == value.toInt())
+            found.append(m_arena.entry(stored));
     }
     return found;
 }
@@ -457,41 +469,41 @@ QHash<int, Entry> Dictionary::entriesById() const
 {
     QHash<int, Entry> byId;
     byId.reserve(count());
-    for (const auto &e : m_entries)
-        byId.insert(e->id(), *e);
+    for (Handle stored : m_order)
+        byId.insert(m_arena.id(stored), m_arena.entry(stored));
     return byId;
 }
 
 bool Dictionary::setLearnCounters(int id, qint8 forward, qint8 backward)
 {
-    Entry *stored = storedEntry(id);
-    if (!stored)
+    Handle stored = 0;
+    if (!find(id, stored))
         return false;
-    stored->setLearnCounters(forward, backward);
+    m_arena.setLearnCounters(stored, forward, backward);
     announceChange(positionOf(stored));
     return true;
 }
 
 void Dictionary::setLearnCountersAt(int position, qint8 forward, qint8 backward)
 {
-    m_entries[size_t(position)]->setLearnCounters(forward, backward);
+    m_arena.setLearnCounters(m_order[size_t(position)], forward, backward);
     announceChange(position);
 }
 
 void Dictionary::resetLearnCounters()
 {
     beginReset();
-    for (const auto &e : m_entries)
-        e->setLearnCounters(-1, -1);
+    for (Handle stored : m_order)
+        m_arena.setLearnCounters(stored, -1, -1);
     endReset(true);
 }
 
 QList<int> Dictionary::learnedIds() const
 {
     QList<int> ids;
-    for (const auto &e : m_entries) {
-        if (e->learnedForward() >= 0 || e->learnedBackward() >= 0)
-            ids.append(e->id());
+    for (Handle stored : m_order) {
+        if (m_arena.learnedForward(stored) >= 0 || m_arena.learnedBackward(stored) >= 0)
+            ids.append(m_arena.id(stored));
     }
     return ids;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry.h"
+#include "entryarena.h"
 
 #include <QHash>
 #include <QList>
@@ -10,13 +11,14 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <vector>
 
 // The in-memory store of one dictionary: entries sorted by search key, an
 // index from meanings to entry ids, and the header attributes (NAME, TYPE,
 // USER). Its file is read and written by DictionaryFile, its TSV form by
-// TsvFormat; the store itself does no I/O.
+// TsvFormat; the store itself does no I/O. The entries are packed in an
+// EntryArena and handed out as values: a million of them cost about a
+// hundred bytes each and no allocation each.
 //
 // Lookups that find nothing return an empty list, -1, or an entry with id 0.
 //
@@ -31,11 +33,9 @@ public:
     explicit Dictionary(QObject *parent = nullptr);
     ~Dictionary() override;
 
-    using EntryList = std::vector<std::unique_ptr<Entry>>;
-
-    // Fills the store with what a file held, in one reset; it then counts
-    // as unchanged. The entries are taken over as they are, not copied.
-    void fill(QMap<QString, QString> attributes, EntryList entries);
+    // Fills the store with what a file held (every entry of the arena, in
+    // the file's order), in one reset; it then counts as unchanged.
+    void fill(QMap<QString, QString> attributes, EntryArena entries);
     void clear();
     // What went wrong when an entry could not be added, for the user.
     QString errorString() const { return m_errorString; }
@@ -45,9 +45,13 @@ public:
     // The store's contents are what its file holds now.
     void markSaved();
 
-    int count() const { return int(m_entries.size()); }
+    int count() const { return int(m_order.size()); }
     // The entry at a sorted position (0 <= i < count()).
-    const Entry *entryAt(int i) const { return m_entries[size_t(i)].get(); }
+    Entry entryAt(int i) const { return m_arena.entry(m_order[size_t(i)]); }
+    // Its id alone, without making the whole entry.
+    int idAt(int i) const { return m_arena.id(m_order[size_t(i)]); }
+    // Its fields, valid until the store changes: for walks over every entry.
+    EntryArena::View viewAt(int i) const { return m_arena.view(m_order[size_t(i)]); }
 
     // A new entry (id 0) gets the next id; another id replaces the stored
     // entry with that id (moving it to the place of its search key) or is
@@ -115,19 +119,23 @@ signals:
     void modificationChanged(bool modified);
 
 private:
+    using Handle = EntryArena::Handle;
+    using Order = std::vector<Handle>;
+
     // where one-by-one insertion puts an entry with this word
-    int insertPosition(const QString &word) const;
+    int insertPosition(QStringView word) const;
     // the first entry whose search key is not less than text
-    EntryList::const_iterator lowerBound(const QString &text) const;
-    bool hasKey(EntryList::const_iterator it, const QString &key) const;
-    template <typename Item> static std::vector<QString> sortByKey(std::vector<Item> &items);
-    int positionOf(const Entry *entry) const;
-    Entry *storedEntry(int id) const;
-    void insertStored(std::unique_ptr<Entry> stored, int position);
-    void insertStored(EntryList entries);
-    std::unique_ptr<Entry> takeStored(int position);
-    void indexMeanings(const Entry &e) const;
-    void unindexMeanings(const Entry &e);
+    Order::const_iterator lowerBound(const QString &text) const;
+    bool hasKey(Order::const_iterator it, const QString &key) const;
+    QString searchKeyOf(Handle handle) const;
+    int positionOf(Handle handle) const;
+    // the stored entry with that id
+    bool find(int id, Handle &handle) const;
+    void insertAt(Handle handle, int position);
+    void insertAll(const std::vector<Handle> &handles);
+    void takeAt(int position);
+    void indexMeanings(Handle handle) const;
+    void unindexMeanings(Handle handle);
     void completeMeaningIndex() const;
     // A reset replaces every row; the changes made within it are announced
     // by its end alone.
@@ -139,16 +147,18 @@ private:
 
     QString m_errorString;
     int m_maxId = 0;
-    EntryList m_entries;
+    EntryArena m_arena;
+    // the handles of the entries in sorted order
+    Order m_order;
     // Filled on the first meaning lookup: entries inserted since then wait in
     // m_unindexed, in insertion order, so loading pays nothing for it. Any
     // change but an insertion completes the index first, which keeps the
     // order of its values exactly that of insertion.
     mutable QMultiHash<QString, int> m_meaningIndex;
-    mutable std::vector<const Entry *> m_unindexed;
+    mutable std::vector<Handle> m_unindexed;
     QMap<QString, QString> m_attributes;
     // id -> first stored entry with it; rebuilt on demand after changes
-    mutable QHash<int, Entry *> m_byId;
+    mutable QHash<int, Handle> m_byId;
     mutable bool m_byIdValid = false;
     quint64 m_revision = 0;
     quint64 m_savedRevision = 0;

@@ -59,30 +59,54 @@ bool readAttributes(RecordReader &in, QMap<QString, QString> &attributes)
 // The records up to the end, or up to the first that cannot be read whole
 // (its offset goes to *damage); a record cut after its word still holds
 // something of the user's and is kept.
-Dictionary::EntryList readRecords(RecordReader &in, Entry::Format format, qint64 *damage)
+EntryArena readRecords(RecordReader &in, Entry::Format format, qint64 *damage)
 {
-    Dictionary::EntryList entries;
-    // a record takes at least 13 bytes; most take about 40
-    entries.reserve(size_t(in.remaining() / 40));
+    EntryArena entries;
+    // a record takes at least 13 bytes, most about 40, and a unit of text
+    // about one byte
+    entries.reserve(size_t(in.remaining() / 40), size_t(in.remaining()));
     int maxId = 0;
+    Entry e;
     while (!in.atEnd() && *damage < 0) {
         const qsizetype start = in.position();
-        auto e = std::make_unique<Entry>(0);
-        const Entry::ReadResult result = e->read(in, format);
+        e = Entry(0);
+        const Entry::ReadResult result = e.read(in, format);
         // V3.0 records carry no id; without one the entry would never be saved
         if (format == Entry::Format::V30)
-            e->setId(maxId + 1);
-        if (result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e->word().isEmpty())) {
-            maxId = qMax(maxId, e->id());
-            entries.push_back(std::move(e));
+            e.setId(maxId + 1);
+        if (result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e.word().isEmpty())) {
+            maxId = qMax(maxId, e.id());
+            entries.add(e);
         }
         if (result != Entry::ReadResult::Complete) {
             *damage = start;
-            qCWarning(lcDict) << "ERROR: dictionary file damaged at byte" << start << "after"
-                              << qsizetype(entries.size()) << "entries";
+            qCWarning(lcDict) << "ERROR: dictionary file damaged at byte" << start << "after" << entries.count()
+                              << "entries";
         }
     }
+    entries.squeeze();
     return entries;
+}
+
+// A V3.3 record, as Entry::write writes one, from the fields the store keeps.
+void writeRecord(RecordWriter &out, const EntryArena::View &e)
+{
+    out.writeU32(quint32(e.id));
+    out.writeU16(quint16(e.wordType));
+    out.writeU32(e.flags);
+    out.writeCompact(e.word);
+    out.writeCompact(e.translation);
+    const quint32 textCount = qMin<quint32>(e.textCount, 0xFFFF);
+    out.writeU16(quint16(textCount));
+    quint32 written = 0;
+    e.forEachText([&out, &written, textCount](quint32 key, QStringView text) {
+        if (written++ >= textCount)
+            return;
+        out.writeU16(quint16(key));
+        out.writeCompact(text);
+    });
+    out.writeU8(quint8(e.learnedForward));
+    out.writeU8(quint8(e.learnedBackward));
 }
 
 } // namespace
@@ -209,8 +233,8 @@ QByteArray DictionaryFile::toBytes(const Dictionary &store)
         writer.writeBytes((it.key() + QStringLiteral(": ") + it.value()).toUtf8());
     writer.writeBytes(QByteArray(""));
     for (int i = 0; i < store.count(); ++i) {
-        if (store.entryAt(i)->id() != 0)
-            store.entryAt(i)->write(writer);
+        if (store.idAt(i) != 0)
+            writeRecord(writer, store.viewAt(i));
     }
     return out;
 }

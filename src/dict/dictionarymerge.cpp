@@ -37,7 +37,7 @@ public:
     {
         if (base) {
             for (int i = 0; i < base->count(); ++i)
-                m_base.insert(base->entryAt(i)->id(), base->entryAt(i));
+                m_base.insert(base->idAt(i), base->entryAt(i));
         }
     }
 
@@ -62,7 +62,7 @@ public:
     }
 
 private:
-    const Entry &local(int i) const { return *m_local.entryAt(i); }
+    Entry local(int i) const { return m_local.entryAt(i); }
 
     // The first local entry of each id meets the remote entry of that id;
     // a second local entry with an id is the learner's own and never lost.
@@ -70,13 +70,13 @@ private:
     {
         std::vector<int> duplicates;
         for (int i = 0; i < m_local.count(); ++i) {
-            if (m_firstById.contains(local(i).id()))
+            if (m_firstById.contains(m_local.idAt(i)))
                 duplicates.push_back(i);
             else
-                m_firstById.insert(local(i).id(), i);
+                m_firstById.insert(m_local.idAt(i), i);
         }
         for (int j = 0; j < m_remote.count(); ++j) {
-            const auto it = m_firstById.constFind(m_remote.entryAt(j)->id());
+            const auto it = m_firstById.constFind(m_remote.idAt(j));
             if (it != m_firstById.cend())
                 meet(*it, j);
         }
@@ -85,8 +85,8 @@ private:
 
     void meet(int i, int j)
     {
-        const Entry &l = local(i);
-        const Entry &e = *m_remote.entryAt(j);
+        const Entry l = local(i);
+        const Entry e = m_remote.entryAt(j);
         m_used.insert(i);
         if (l.word() == e.word()) {
             m_maxSynced = qMax(m_maxSynced, e.id());
@@ -126,7 +126,9 @@ private:
             }
         }
         std::sort(additions.begin(), additions.end(), [this](int a, int b) {
-            return local(a).id() < local(b).id() || (local(a).id() == local(b).id() && a < b);
+            const int idA = m_local.idAt(a);
+            const int idB = m_local.idAt(b);
+            return idA < idB || (idA == idB && a < b);
         });
         std::stable_sort(m_report.changes.begin(), m_report.changes.end(),
             [](const MergeChange &a, const MergeChange &b) { return a.entry.id() < b.entry.id(); });
@@ -136,7 +138,7 @@ private:
     {
         for (int j = m_remote.count() - 1; j >= 0; --j) {
             if (!m_claimed[size_t(j)])
-                m_unclaimed.insert(m_remote.entryAt(j)->word(), j);
+                m_unclaimed.insert(m_remote.entryAt(j).word(), j);
         }
     }
 
@@ -146,7 +148,7 @@ private:
     {
         int found = -1;
         for (auto it = m_unclaimed.constFind(l.word()); it != m_unclaimed.cend() && it.key() == l.word(); ++it) {
-            if (found < 0 || m_remote.entryAt(*it)->translation() == l.translation())
+            if (found < 0 || m_remote.entryAt(*it).translation() == l.translation())
                 found = *it;
         }
         if (found >= 0)
@@ -156,7 +158,7 @@ private:
 
     bool place(int i, MergeChange::Kind kind)
     {
-        const Entry &l = local(i);
+        const Entry l = local(i);
         const int j = unclaimedEntry(l);
         if (j >= 0) {
             qCDebug(lcDict) << "-- JOINED:" << l.word();
@@ -178,7 +180,7 @@ private:
 
     void takeCounters(int j, const Entry &l)
     {
-        const Entry &e = *m_remote.entryAt(j);
+        const Entry e = m_remote.entryAt(j);
         if (m_counters == DictionaryMerge::Counters::FromLocal) {
             if (l.learnedForward() >= 0 || l.learnedBackward() >= 0)
                 m_remote.setLearnCountersAt(j, l.learnedForward(), l.learnedBackward());
@@ -186,8 +188,8 @@ private:
         }
         std::optional<qint8> baseForward;
         std::optional<qint8> baseBackward;
-        const Entry *b = m_base.value(e.id());
-        if (b && b->word() == e.word()) {
+        const auto b = m_base.constFind(e.id());
+        if (b != m_base.cend() && b->word() == e.word()) {
             baseForward = b->learnedForward();
             baseBackward = b->learnedBackward();
         }
@@ -201,7 +203,7 @@ private:
     Dictionary &m_remote;
     DictionaryMerge::Counters m_counters;
     MergeReport &m_report;
-    QHash<int, const Entry *> m_base;
+    QHash<int, Entry> m_base;
     QHash<int, int> m_firstById;
     QSet<int> m_used;
     std::vector<bool> m_claimed;
@@ -259,7 +261,7 @@ QString DictionaryMerge::checkIncoming(const Dictionary &incoming)
     QSet<int> seen;
     seen.reserve(incoming.count());
     for (int i = 0; i < incoming.count(); ++i) {
-        const int id = incoming.entryAt(i)->id();
+        const int id = incoming.idAt(i);
         if (id <= 0 || id == INT_MAX)
             return tr("it holds an entry number that cannot be used (%1)").arg(id);
         if (seen.contains(id))

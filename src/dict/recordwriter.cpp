@@ -43,14 +43,14 @@ void RecordWriter::writeBytes(const QByteArray &value)
     m_out.append(value);
 }
 
-void RecordWriter::writeCompact(const QString &value)
+void RecordWriter::writeCompact(QStringView value)
 {
     // the size goes before the bytes: written once they are known
     const qsizetype sizeAt = m_out.size();
     writeU16(0);
     qsizetype size = appendCompact(m_out, value);
     if (size > MaxCompactBytes) {
-        const QStringView text = QStringView(value).left(compactPrefixLength(value, MaxCompactBytes));
+        const QStringView text = value.left(compactPrefixLength(value, MaxCompactBytes));
         qCWarning(lcDict) << "DICT: text too long for the file, shortened from" << value.size() << "to" << text.size()
                           << "characters";
         m_out.resize(sizeAt + 2);

@@ -16,7 +16,7 @@ public:
     // A 16-bit byte count and the compact encoding. A text whose encoding
     // does not fit in 65,535 bytes is shortened at a character boundary
     // (with a warning), so the record stays readable.
-    void writeCompact(const QString &value);
+    void writeCompact(QStringView value);
 
 private:
     template <typename T> void writeBigEndian(T value);

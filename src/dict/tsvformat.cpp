@@ -42,7 +42,8 @@ QList<TextColumn> textColumns(const Dictionary &dictionary)
         known.insert(c.key);
     QList<quint32> others;
     for (int i = 0; i < dictionary.count(); ++i) {
-        for (const Entry::KeyedText &t : dictionary.entryAt(i)->texts()) {
+        const Entry e = dictionary.entryAt(i);
+        for (const Entry::KeyedText &t : e.texts()) {
             if (!known.contains(t.key) && !others.contains(t.key))
                 others.append(t.key);
         }
@@ -74,7 +75,7 @@ QByteArray TsvFormat::write(const Dictionary &dictionary)
     }
     QByteArray out = (header + trailing).join(u'\t').toUtf8() + '\n';
     for (int i = 0; i < dictionary.count(); ++i) {
-        const Entry &e = *dictionary.entryAt(i);
+        const Entry e = dictionary.entryAt(i);
         if (e.id() == 0)
             continue;
         QStringList fields = {QString::number(e.id()), escapeField(e.word()), typeField(e.wordType()),

@@ -67,11 +67,11 @@ void HebrewAnalyser::buildIndex()
     }
     // about six forms an entry in a dictionary with a fifth verbs
     m_forms.reserve(6 * m_dictionary->count());
-    QList<const Entry *> phrases;
+    QList<Entry> phrases;
     for (int i = 0; i < m_dictionary->count(); ++i) {
-        const Entry &e = *m_dictionary->entryAt(i);
+        const Entry e = m_dictionary->entryAt(i);
         if (e.word().contains(u' ')) {
-            phrases.append(&e);
+            phrases.append(e);
             continue;
         }
         switch (e.wordType()) {
@@ -83,8 +83,8 @@ void HebrewAnalyser::buildIndex()
     }
     // phrases are analysed on the finished index of the single words
     m_forms.finish();
-    for (const Entry *phrase : std::as_const(phrases))
-        indexPhrase(*phrase);
+    for (const Entry &phrase : std::as_const(phrases))
+        indexPhrase(phrase);
 }
 
 void HebrewAnalyser::indexVerb(const Entry &entry)

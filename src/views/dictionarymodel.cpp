@@ -39,11 +39,18 @@ void DictionaryModel::setUserLanguages(const QList<int> &languages)
     endResetModel();
 }
 
-const Entry *DictionaryModel::entryAt(int row) const
+std::optional<Entry> DictionaryModel::entryAt(int row) const
 {
     if (!m_dictionary || row < 0 || row >= m_dictionary->count())
-        return nullptr;
+        return std::nullopt;
     return m_dictionary->entryAt(row);
+}
+
+int DictionaryModel::idAt(int row) const
+{
+    if (!m_dictionary || row < 0 || row >= m_dictionary->count())
+        return 0;
+    return m_dictionary->idAt(row);
 }
 
 int DictionaryModel::rowCount(const QModelIndex &parent) const
@@ -77,7 +84,7 @@ QString DictionaryModel::infoText(const Entry &entry) const
 
 QVariant DictionaryModel::data(const QModelIndex &index, int role) const
 {
-    const Entry *e = index.isValid() ? entryAt(index.row()) : nullptr;
+    const std::optional<Entry> e = index.isValid() ? entryAt(index.row()) : std::nullopt;
     if (!e || role >= 10)
         return QVariant();
     const int n = int(m_languages.size());

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 class Dictionary;
 class Entry;
 
@@ -23,8 +25,10 @@ public:
     // User-language indices of the translation columns, in column order.
     void setUserLanguages(const QList<int> &languages);
     const QList<int> &userLanguages() const { return m_languages; }
-    // The entry at a row, null outside the store.
-    const Entry *entryAt(int row) const;
+    // The entry at a row, none outside the store.
+    std::optional<Entry> entryAt(int row) const;
+    // Its id alone, 0 outside the store.
+    int idAt(int row) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

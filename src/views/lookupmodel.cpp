@@ -116,6 +116,5 @@ bool LookupModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParen
         return true;
     if (m_mode == Pattern)
         return size_t(sourceRow) < m_matches.size() && m_matches[size_t(sourceRow)];
-    const Entry *e = m_source ? m_source->entryAt(sourceRow) : nullptr;
-    return e && m_chosen.contains(e->id());
+    return m_source && m_chosen.contains(m_source->idAt(sourceRow));
 }

@@ -174,14 +174,14 @@ void LookupView::returnPressed()
         position = m_lookupModel->rowCount() > 0 ? m_lookupModel->mapToSource(m_lookupModel->index(0, 0)).row() : -1;
     }
     if (position >= 0)
-        emit editEntry(*m_dictionary->entryAt(position));
+        emit editEntry(m_dictionary->entryAt(position));
 }
 
 void LookupView::itemDoubleClicked(const QModelIndex &viewIndex)
 {
     const int row = m_lookupModel->mapToSource(viewIndex).row();
     if (m_dictionary && row >= 0 && row < m_dictionary->count())
-        emit editEntry(*m_dictionary->entryAt(row));
+        emit editEntry(m_dictionary->entryAt(row));
 }
 
 void LookupView::showEvent(QShowEvent *event)

@@ -265,7 +265,7 @@ void TestMainWindow::editFlowEndToEnd()
     const Entry stored = dict->entryById(2);
     QCOMPARE(stored.word(), QString::fromUtf8("תַּיִשׁ"));
     QCOMPARE(stored.translation(), QStringLiteral("billy goat"));
-    QCOMPARE(dict->entryAt(dict->count() - 1)->id(), 2);
+    QCOMPARE(dict->entryAt(dict->count() - 1).id(), 2);
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Now 6 words."));
     QCOMPARE(word->text(), QString()); // the editor is ready for a new entry
     auto *table = child<QTableView>(*window, "lookupTable");

@@ -399,7 +399,7 @@ void TestDialogs::windowSettlesAndReloads()
     QFETCH(int, answer);
     QFETCH(bool, opened);
     MainWindow window(local());
-    window.dictionary()->setLearnCounters(window.dictionary()->entryAt(0)->id(), 3, 3);
+    window.dictionary()->setLearnCounters(window.dictionary()->entryAt(0).id(), 3, 3);
     m_prompts->answers = {answer};
     bool ran = false;
     Prompt::setDialogHandler([this, &ran](QDialog *dialog) -> int {

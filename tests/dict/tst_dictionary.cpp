@@ -33,7 +33,7 @@ QList<int> idsOf(const QList<Entry> &entries)
 int placeOf(const Dictionary &dict, int id)
 {
     for (int i = 0; i < dict.count(); ++i) {
-        if (dict.entryAt(i)->id() == id)
+        if (dict.entryAt(i).id() == id)
             return i;
     }
     return -1;
@@ -43,7 +43,7 @@ QStringList storedKeys(const Dictionary &dict)
 {
     QStringList keys;
     for (int i = 0; i < dict.count(); ++i)
-        keys.append(dict.entryAt(i)->searchKey());
+        keys.append(dict.entryAt(i).searchKey());
     return keys;
 }
 
@@ -53,7 +53,7 @@ int walkLongestPrefix(const Dictionary &dict, const QString &text, int &matchLen
     int best = 0;
     matchLength = 0;
     for (int i = 0; i < dict.count(); ++i) {
-        const QString &key = dict.entryAt(i)->searchKey();
+        const QString &key = dict.entryAt(i).searchKey();
         int n = 0;
         while (n < qMin(text.size(), key.size()) && text[n] == key[n])
             ++n;
@@ -109,10 +109,10 @@ void TestDictionary::keepsKeyOrderAndPlacesEqualKeys()
 
     // an equal key lands after its equals, except next to the last entry
     dict.insertEntry(entry("B", "5", 5));
-    QCOMPARE(dict.entryAt(2)->id(), 5);
+    QCOMPARE(dict.entryAt(2).id(), 5);
     dict.insertEntry(entry("D", "6", 6));
-    QCOMPARE(dict.entryAt(4)->id(), 6);
-    QCOMPARE(dict.entryAt(5)->id(), 2);
+    QCOMPARE(dict.entryAt(4).id(), 6);
+    QCOMPARE(dict.entryAt(5).id(), 2);
 }
 
 // Loading, importing and merging insert many entries at once; the store
@@ -123,7 +123,7 @@ void TestDictionary::bulkInsertionEqualsOneByOne()
     auto ids = [](const Dictionary &dict) {
         QList<int> out;
         for (int i = 0; i < dict.count(); ++i)
-            out.append(dict.entryAt(i)->id());
+            out.append(dict.entryAt(i).id());
         return out;
     };
     for (quint32 seed = 1; seed <= 40; ++seed) {

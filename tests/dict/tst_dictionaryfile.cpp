@@ -335,7 +335,7 @@ void TestDictionaryFile::truncatedFileKeepsWhatWasReadable()
             QCOMPARE(part.entryById(12).word(), sampleEntry().word()); // partly filled, as far as read
         } else if (cut >= firstRecordEnd) {
             QCOMPARE(part.count(), 1);
-            QCOMPARE(part.entryAt(0)->translation(), QStringLiteral("first"));
+            QCOMPARE(part.entryAt(0).translation(), QStringLiteral("first"));
             QCOMPARE(file.damageOffset(), cut == firstRecordEnd ? -1 : firstRecordEnd);
         } else {
             // the first record, cut, is kept once its word was read

@@ -36,7 +36,7 @@ QString describe(const Dictionary &dict)
 {
     QMultiMap<int, QString> byId;
     for (int i = 0; i < dict.count(); ++i) {
-        const Entry &e = *dict.entryAt(i);
+        const Entry e = dict.entryAt(i);
         QString word = e.word();
         QString item = QStringLiteral("%1:%2:%3:%4")
                            .arg(e.id())

@@ -1,6 +1,23 @@
 #include "dict/entry.h"
+#include "dict/entryarena.h"
 
+#include <QMap>
+#include <QRandomGenerator>
 #include <QTest>
+
+namespace {
+
+// Every field of an entry, for comparing whole entries.
+QString fields(const Entry &e)
+{
+    QStringList out = {QString::number(e.id()), QString::number(e.wordType()), QString::number(e.flags()),
+        QString::number(e.learnedForward()), QString::number(e.learnedBackward()), e.word(), e.translation()};
+    for (const Entry::KeyedText &t : e.texts())
+        out << QString::number(t.key) + u'=' + t.text;
+    return out.join(u'|');
+}
+
+} // namespace
 
 class TestEntry : public QObject
 {
@@ -12,6 +29,7 @@ private slots:
     void splitMeanings_data();
     void splitMeanings();
     void userTranslationFallsBack();
+    void arenaGivesBackWhatWasStored();
 };
 
 // clang-format off
@@ -67,6 +85,57 @@ void TestEntry::userTranslationFallsBack()
     for (int k : {1, 3}) {
         const QString text = e.userTranslation(k);
         QCOMPARE(text + QString::number(k), k == 1 ? QStringLiteral("Haus1") : QStringLiteral("house0"));
+    }
+}
+
+// Random additions, replacements (enough to pack the texts several times)
+// and removals: every stored entry reads back whole, as value and as view.
+void TestEntry::arenaGivesBackWhatWasStored()
+{
+    QRandomGenerator random(3);
+    const auto text = [&random](int maxLength) {
+        QString t;
+        for (int n = int(random.bounded(maxLength + 1)); n > 0; --n)
+            t += QChar(random.bounded(2) ? u'a' + random.bounded(26) : 0x05D0 + random.bounded(27));
+        return t;
+    };
+    const auto randomEntry = [&] {
+        Entry e(int(random.bounded(-5, 100000)));
+        e.setWord(text(12));
+        e.setTranslation(text(60));
+        e.setWordType(int(random.bounded(0x10000)));
+        e.setFlags(random.generate());
+        e.setLearnCounters(qint8(random.bounded(-128, 128)), qint8(random.bounded(-128, 128)));
+        for (int n = int(random.bounded(4)); n > 0; --n)
+            e.appendText(random.generate(), text(20));
+        return e;
+    };
+    EntryArena arena;
+    QMap<EntryArena::Handle, Entry> stored;
+    for (int step = 0; step < 3000; ++step) {
+        const int action = stored.size() < 20 ? 0 : int(random.bounded(3));
+        const EntryArena::Handle some = stored.keys().value(int(random.bounded(int(stored.size()) + 1)));
+        if (action == 0) {
+            const Entry e = randomEntry();
+            stored.insert(arena.add(e), e);
+        } else if (action == 1 && stored.contains(some)) {
+            const Entry e = randomEntry();
+            arena.replace(some, e);
+            stored[some] = e;
+        } else if (stored.contains(some)) {
+            arena.remove(some);
+            stored.remove(some);
+        }
+    }
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
+        QCOMPARE(fields(arena.entry(it.key())), fields(*it));
+        const EntryArena::View view = arena.view(it.key());
+        QCOMPARE(view.word, it->word());
+        QCOMPARE(view.learnedBackward, it->learnedBackward());
+        QStringList texts;
+        view.forEachText([&texts](quint32 key, QStringView t) { texts << QString::number(key) + u'=' + t.toString(); });
+        QCOMPARE(texts.size(), it->texts().size());
+        QVERIFY(fields(*it).endsWith(texts.join(u'|')));
     }
 }
 

@@ -520,7 +520,7 @@ void TestTransferRuns::phoneTrainingSurvivesTheSync()
     QCOMPARE(runToEnd(first, QString(), {"hebrew.dic"}).results, QStringList{"hebrew.dic ok"});
     Dictionary phone;
     QCOMPARE(DictionaryFile(path("device/hebrew.dic")).load(phone), DictionaryFile::Status::Ok);
-    const int id = phone.entryAt(5)->id();
+    const int id = phone.entryAt(5).id();
     phone.setLearnCounters(id, 5, 4);
     QVERIFY(DictionaryFile(path("device/hebrew.dic")).save(phone));
     DeviceSyncRun second(settings());

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const HebrewAnalyser analyser(&dict);
     for (int i = 0; i < dict.count() && i < 64; ++i) {
-        const Entry &e = *dict.entryAt(i);
+        const Entry e = dict.entryAt(i);
         const QString form = HebrewText::unpointed(e.word());
         if (form.size() < 2 || std::any_of(form.cbegin(), form.cend(), [](QChar c) { return c.isSpace(); }))
             continue;

@@ -40,7 +40,7 @@ QHash<QString, int> wordCounts(const Dictionary &dict)
 {
     QHash<QString, int> counts;
     for (int i = 0; i < dict.count(); ++i)
-        ++counts[dict.entryAt(i)->word()];
+        ++counts[dict.entryAt(i).word()];
     return counts;
 }
 
@@ -51,10 +51,10 @@ QHash<QString, int> localWordCounts(const Dictionary &local, const Dictionary &r
 {
     QHash<int, QString> remoteWords;
     for (int i = 0; i < remote.count(); ++i)
-        remoteWords.insert(remote.entryAt(i)->id(), remote.entryAt(i)->word());
+        remoteWords.insert(remote.entryAt(i).id(), remote.entryAt(i).word());
     QHash<QString, int> counts;
     for (int i = 0; i < local.count(); ++i) {
-        const Entry &e = *local.entryAt(i);
+        const Entry e = local.entryAt(i);
         const QString corrected = remoteWords.take(e.id());
         const bool similar = !corrected.isEmpty() && DictionaryMerge::similar(e.searchKey(), makeSearchKey(corrected));
         ++counts[similar ? corrected : e.word()];
@@ -65,7 +65,7 @@ QHash<QString, int> localWordCounts(const Dictionary &local, const Dictionary &r
 bool holds(const Dictionary &dict, const Entry &e)
 {
     for (int i = 0; i < dict.count(); ++i) {
-        const Entry &r = *dict.entryAt(i);
+        const Entry r = dict.entryAt(i);
         if (r.word() == e.word() && r.learnedForward() == e.learnedForward()
             && r.learnedBackward() == e.learnedBackward())
             return true;
@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             gone.append(e);
     }
     for (int i = 0; i < local.count(); ++i) {
-        const Entry &e = *local.entryAt(i);
+        const Entry e = local.entryAt(i);
         const bool reported = std::any_of(
             gone.cbegin(), gone.cend(), [&e](const Entry &g) { return g.id() == e.id() && g.word() == e.word(); });
         FUZZ_CHECK(reported || holds(remote, e));

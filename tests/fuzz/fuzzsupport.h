@@ -41,7 +41,7 @@ inline QList<QByteArray> sortedDump(const Dictionary &dict)
     for (int i = 0; i < dict.count(); ++i) {
         QByteArray record;
         RecordWriter writer(record);
-        dict.entryAt(i)->write(writer);
+        dict.entryAt(i).write(writer);
         records.append(record);
     }
     std::sort(records.begin(), records.end());

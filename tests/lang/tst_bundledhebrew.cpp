@@ -103,7 +103,7 @@ void TestBundledHebrew::rules()
     int applies = 0;
     QStringList broken;
     for (int i = 0; i < m_dictionary.count(); ++i) {
-        const Entry &e = *m_dictionary.entryAt(i);
+        const Entry e = m_dictionary.entryAt(i);
         if (!appliesTo(e))
             continue;
         ++applies;
@@ -121,7 +121,7 @@ void TestBundledHebrew::oneEntryPerWordAndMeaning()
 {
     QSet<QString> seen;
     for (int i = 0; i < m_dictionary.count(); ++i) {
-        const Entry &e = *m_dictionary.entryAt(i);
+        const Entry e = m_dictionary.entryAt(i);
         for (const QString &meaning : meaningsOf(e)) {
             const QString key = e.word() + u'\t' + meaning;
             QVERIFY2(!seen.contains(key), qPrintable(e.word() + u' ' + meaning));

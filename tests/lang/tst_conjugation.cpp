@@ -181,7 +181,7 @@ void TestConjugation::verbsHaveTheirBinyanAndSlots()
     QSet<int> found;
     int count = 0;
     for (int i = 0; i < verbs.count(); ++i) {
-        const Entry &e = *verbs.entryAt(i);
+        const Entry e = verbs.entryAt(i);
         if (e.wordType() != Entry::Verb)
             continue;
         ++count;

@@ -148,7 +148,7 @@ void TestLookupView::returnOrDoubleClickOpensAnEntry()
     QSignalSpy opened(m_view.get(), &LookupView::editEntry);
     QTest::keyClick(m_input, Qt::Key_Return);
     QCOMPARE(opened.count(), 1);
-    QCOMPARE(opened.takeFirst().at(0).value<Entry>().id(), m_dictionary.entryAt(0)->id());
+    QCOMPARE(opened.takeFirst().at(0).value<Entry>().id(), m_dictionary.entryAt(0).id());
 
     type(QString::fromUtf8("כת"));
     QTest::keyClick(m_input, Qt::Key_Return);

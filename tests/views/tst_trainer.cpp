@@ -152,9 +152,8 @@ QString TestTrainer::ask(int id, bool hebrewAsked)
     // ask exactly this word in this direction: the only one in the list,
     // with counters 0 for the asked direction and 10 for the other
     for (int i = 0; i < m_dictionary.count(); ++i) {
-        const Entry *e = m_dictionary.entryAt(i);
-        if (e->id() != id)
-            m_dictionary.setLearnCounters(e->id(), -1, -1);
+        if (m_dictionary.idAt(i) != id)
+            m_dictionary.setLearnCounters(m_dictionary.idAt(i), -1, -1);
     }
     m_dictionary.setLearnCounters(id, hebrewAsked ? 0 : 10, hebrewAsked ? 10 : 0);
     child<QPushButton>("resetButton")->click();

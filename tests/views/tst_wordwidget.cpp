@@ -26,9 +26,9 @@ void makeStore(Dictionary &dict, const QString &type, const QString &user)
     Entry verb = makeEntry(6, QString::fromUtf8("כָּתַב"), Entry::Verb, 0, "to write");
     verb.setText(Entry::TextInfinitive, QString::fromUtf8("לִכְתּוֹב"));
     verb.setLearnCounters(3, 4);
-    Dictionary::EntryList entries;
-    for (const Entry &e : {noun, verb})
-        entries.push_back(std::make_unique<Entry>(e));
+    EntryArena entries;
+    entries.add(noun);
+    entries.add(verb);
     dict.fill({{"NAME", "Test"}, {"TYPE", type}, {"USER", user}}, std::move(entries));
 }
 

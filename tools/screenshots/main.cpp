@@ -174,7 +174,7 @@ int main(int argc, char *argv[])
     // mark a few words for learning, then drill them
     Dictionary *dictionary = window.dictionary();
     for (int i = 0; i < dictionary->count(); i += 37)
-        dictionary->setLearnCounters(dictionary->entryAt(i)->id(), 0, 0);
+        dictionary->setLearnCounters(dictionary->entryAt(i).id(), 0, 0);
     tabs->setCurrentIndex(2);
     window.random().seed(7);
     window.findChild<QPushButton *>(QStringLiteral("resetButton"))->click();
