@@ -4,6 +4,7 @@
 #include "backupfiles.h"
 #include "dictionary.h"
 #include "dictlog.h"
+#include "recordfields.h"
 #include "recordreader.h"
 #include "recordwriter.h"
 
@@ -59,25 +60,47 @@ bool readAttributes(RecordReader &in, QMap<QString, QString> &attributes)
 // The records up to the end, or up to the first that cannot be read whole
 // (its offset goes to *damage); a record cut after its word still holds
 // something of the user's and is kept.
+// One record into the arena: straight from the bytes, or through an Entry
+// for V3.0, whose fields come in another order and which carries no id.
+Entry::ReadResult readRecord(
+    RecordReader &in, Entry::Format format, EntryArena &entries, int maxId, std::vector<char16_t> &scratch, bool &kept)
+{
+    if (format == Entry::Format::V30) {
+        Entry e(0);
+        const Entry::ReadResult result = e.read(in, format);
+        e.setId(maxId + 1);
+        kept = result == Entry::ReadResult::Complete || !e.word().isEmpty();
+        if (kept)
+            entries.add(e);
+        return result;
+    }
+    entries.begin();
+    const Entry::ReadResult result = readRecordFields(in, format, entries, scratch);
+    kept = result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && entries.pendingHasWord());
+    if (kept)
+        entries.commit();
+    else
+        entries.discard();
+    return result;
+}
+
+// The records up to the end, or up to the first that cannot be read whole
+// (its offset goes to *damage); a record cut after its word still holds
+// something of the user's and is kept.
 EntryArena readRecords(RecordReader &in, Entry::Format format, qint64 *damage)
 {
     EntryArena entries;
     // a record takes at least 13 bytes, most about 40, and a unit of text
     // about one byte
     entries.reserve(size_t(in.remaining() / 40), size_t(in.remaining()));
+    std::vector<char16_t> scratch;
     int maxId = 0;
-    Entry e;
     while (!in.atEnd() && *damage < 0) {
         const qsizetype start = in.position();
-        e = Entry(0);
-        const Entry::ReadResult result = e.read(in, format);
-        // V3.0 records carry no id; without one the entry would never be saved
-        if (format == Entry::Format::V30)
-            e.setId(maxId + 1);
-        if (result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e.word().isEmpty())) {
-            maxId = qMax(maxId, e.id());
-            entries.add(e);
-        }
+        bool kept = false;
+        const Entry::ReadResult result = readRecord(in, format, entries, maxId, scratch, kept);
+        if (kept)
+            maxId = qMax(maxId, entries.id(EntryArena::Handle(entries.count() - 1)));
         if (result != Entry::ReadResult::Complete) {
             *damage = start;
             qCWarning(lcDict) << "ERROR: dictionary file damaged at byte" << start << "after" << entries.count()

@@ -1,5 +1,6 @@
 #include "entry.h"
 
+#include "recordfields.h"
 #include "recordreader.h"
 #include "recordwriter.h"
 
@@ -304,43 +305,22 @@ Entry::ReadResult Entry::read(RecordReader &in, Format format)
         return ReadResult::Complete;
     }
 
-    const bool compact = format != Format::V31;
-    auto readText = [&in, compact](QString &text) { return compact ? in.readCompact(text) : in.readString(text); };
-    quint32 id = 0;
-    quint16 type = 0;
-    quint32 flags = 0;
-    if (!in.readU32(id) || !in.readU16(type) || !in.readU32(flags))
-        return ReadResult::Cut;
-    // no writer stores id 0: such a record is the sign of bytes out of step
-    if (id == 0)
-        return ReadResult::Implausible;
-    m_id = int(id);
-    m_wordType = type;
-    m_flags = flags;
-    if (!readText(word))
-        return ReadResult::Cut;
-    setWord(word);
-    if (!readText(translation))
-        return ReadResult::Cut;
-    m_translation = translation;
-    quint16 textCount = 0;
-    if (!in.readU16(textCount))
-        return ReadResult::Cut;
-    for (int i = 0; i < textCount; ++i) {
-        quint16 key = 0;
-        QString text;
-        if (!in.readU16(key) || !readText(text))
-            return ReadResult::Cut;
-        appendText(key, text);
-    }
-    if (!compact)
-        return ReadResult::Complete;
-    quint8 forward = 0;
-    quint8 backward = 0;
-    if (!in.readU8(forward) || !in.readU8(backward))
-        return ReadResult::Cut;
-    setLearnCounters(qint8(forward), qint8(backward));
-    return ReadResult::Complete;
+    // the fields as they are read, each text made a string of its own
+    struct Fields
+    {
+        Entry &e;
+        void setId(int id) { e.m_id = id; }
+        void setWordType(int type) { e.m_wordType = type; }
+        void setFlags(quint32 flags) { e.m_flags = flags; }
+        void setWord(QStringView text) { e.setWord(text.toString()); }
+        void setTranslation(QStringView text) { e.m_translation = text.toString(); }
+        void appendText(quint32 key, QStringView text) { e.appendText(key, text.toString()); }
+        void setLearnCounters(qint8 forward, qint8 backward) { e.setLearnCounters(forward, backward); }
+    };
+    Fields fields{*this};
+    // one buffer for every record read on this thread
+    static thread_local std::vector<char16_t> scratch;
+    return readRecordFields(in, format, fields, scratch);
 }
 
 void Entry::write(RecordWriter &out) const

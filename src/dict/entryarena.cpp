@@ -43,16 +43,63 @@ void EntryArena::appendTexts(Record &record, const Entry &entry)
     record.wordLength = quint32(entry.word().size());
     record.translationLength = quint32(entry.translation().size());
     record.textCount = quint32(entry.texts().size());
-    const auto append = [this](const QString &text) {
-        m_units.append(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
-    };
-    append(entry.word());
-    append(entry.translation());
+    appendUnits(entry.word());
+    appendUnits(entry.translation());
     for (const Entry::KeyedText &text : entry.texts()) {
         appendNumber(text.key);
         appendNumber(quint32(text.text.size()));
-        append(text.text);
+        appendUnits(text.text);
     }
+}
+
+void EntryArena::appendUnits(QStringView text)
+{
+    m_units.append(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
+}
+
+void EntryArena::begin()
+{
+    m_pending = Record{};
+    m_pending.forward = -1;
+    m_pending.backward = -1;
+    m_pending.at = quint64(m_units.size());
+}
+
+void EntryArena::setWord(QStringView text)
+{
+    m_pending.wordLength = quint32(text.size());
+    appendUnits(text);
+}
+
+void EntryArena::setTranslation(QStringView text)
+{
+    m_pending.translationLength = quint32(text.size());
+    appendUnits(text);
+}
+
+void EntryArena::appendText(quint32 key, QStringView text)
+{
+    appendNumber(key);
+    appendNumber(quint32(text.size()));
+    appendUnits(text);
+    ++m_pending.textCount;
+}
+
+void EntryArena::setLearnCounters(qint8 forward, qint8 backward)
+{
+    m_pending.forward = forward;
+    m_pending.backward = backward;
+}
+
+EntryArena::Handle EntryArena::commit()
+{
+    m_records.append(m_pending);
+    return Handle(m_records.size() - 1);
+}
+
+void EntryArena::discard()
+{
+    m_units.truncate(qsizetype(m_pending.at));
 }
 
 size_t EntryArena::unitsOf(const Record &record) const

@@ -53,6 +53,21 @@ public:
     // The handle is not used again until clear().
     void remove(Handle handle);
 
+    // An entry field by field, in the order of a file's record (the word,
+    // then the translation, then the texts): begin(), the fields, then
+    // commit() to keep it or discard(). No Entry is made on the way.
+    void begin();
+    void setId(int id) { m_pending.id = id; }
+    void setWordType(int type) { m_pending.wordType = quint16(type); }
+    void setFlags(quint32 flags) { m_pending.flags = flags; }
+    void setWord(QStringView text);
+    void setTranslation(QStringView text);
+    void appendText(quint32 key, QStringView text);
+    void setLearnCounters(qint8 forward, qint8 backward);
+    bool pendingHasWord() const { return m_pending.wordLength > 0; }
+    Handle commit();
+    void discard();
+
     // The whole entry, as a value.
     Entry entry(Handle handle) const;
     View view(Handle handle) const;
@@ -80,6 +95,7 @@ private:
     };
 
     void setFields(Record &record, const Entry &entry);
+    void appendUnits(QStringView text);
     void appendTexts(Record &record, const Entry &entry);
     void appendNumber(quint32 value);
     quint32 numberAt(size_t at) const;
@@ -88,6 +104,7 @@ private:
     void packIfWasteful();
 
     ReallocBuffer<Record> m_records;
+    Record m_pending{};
     ReallocBuffer<char16_t> m_units;
     // units no stored entry uses any more
     size_t m_garbage = 0;

@@ -45,6 +45,12 @@ public:
         if (n > 0)
             std::memcpy(grow(n), values, size_t(n) * sizeof(T));
     }
+    // Drops the values from size on; the room stays.
+    void truncate(qsizetype size)
+    {
+        if (size < m_size)
+            m_size = size;
+    }
     void squeeze()
     {
         if (m_size < m_capacity)
