@@ -4,6 +4,7 @@
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
 #include "dict/filelookup.h"
+#include "dict/recordreader.h"
 #include "dict/recordwriter.h"
 #include "dict/tsvformat.h"
 
@@ -86,6 +87,7 @@ private slots:
     void failedSaveLeavesOldFileIntact();
     void lookupWithoutLoadingAgreesWithTheStore();
     void importWithoutTheStoreAgreesWithTheStore();
+    void openingReadsWhatEachRecordHolds();
 
 private:
     QTemporaryDir m_dir;
@@ -469,6 +471,45 @@ void TestDictionaryFile::importWithoutTheStoreAgreesWithTheStore()
     QStringList warnings;
     QVERIFY(TsvFormat::toDictionaryFile("word\ttranslation\n\tx\n", {}, error, warnings).isEmpty());
     QCOMPARE(error, QStringLiteral("line 2: empty word"));
+}
+
+// Opening fills the store's arena straight from the bytes; reading the
+// records one by one into entries must give the same, on whole files, cut
+// ones and ones with bytes changed.
+void TestDictionaryFile::openingReadsWhatEachRecordHolds()
+{
+    QRandomGenerator random(9);
+    for (int round = 0; round < 300; ++round) {
+        Dictionary source;
+        source.setAttribute("NAME", "N");
+        const qsizetype headerSize = DictionaryFile::toBytes(source).size();
+        for (int id = 1; id <= 6; ++id) {
+            Entry e = sampleEntry();
+            e.setId(id);
+            e.setWord(e.word().left(int(random.bounded(8))) + QString::number(id));
+            e.setLearnCounters(qint8(random.bounded(-1, 9)), -1);
+            if (random.bounded(2))
+                e.appendText(Entry::TextUserBase + 2, u8("mot ") + QString::number(id));
+            source.insertEntry(e);
+        }
+        QByteArray bytes = DictionaryFile::toBytes(source);
+        if (round % 3 == 1)
+            bytes.truncate(headerSize + qsizetype(random.bounded(int(bytes.size() - headerSize))));
+        for (int flips = round % 3 == 2 ? 3 : 0; flips > 0; --flips)
+            bytes[headerSize + qsizetype(random.bounded(int(bytes.size() - headerSize)))] = char(random.bounded(256));
+        Dictionary opened;
+        (void)DictionaryFile().read(bytes, opened);
+        Dictionary oneByOne;
+        RecordReader in(bytes.mid(headerSize));
+        for (Entry::ReadResult result = Entry::ReadResult::Complete;
+             !in.atEnd() && result == Entry::ReadResult::Complete;) {
+            Entry e(0);
+            result = e.read(in, Entry::Format::V33);
+            if (result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e.word().isEmpty()))
+                oneByOne.insertEntry(e);
+        }
+        QCOMPARE(dump(opened), dump(oneByOne));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryFile)
