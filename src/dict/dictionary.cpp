@@ -263,14 +263,19 @@ void Dictionary::insertAll(const std::vector<Handle> &handles)
         }
         items = std::move(byKey);
     }
-    auto sameKey = [this, &items, &keys](size_t a, size_t b) {
-        return keys.empty() ? compareSearchKeys(m_arena.word(items[a].handle), m_arena.word(items[b].handle)) == 0
-                            : keys[a] == keys[b];
+    // whether an item's key is that of the one before it: in sorted order a
+    // new item was already compared with an equal key or the one before it
+    auto sameKeyAsPrevious = [this, &items, &keys](size_t i) {
+        if (!keys.empty())
+            return keys[i] == keys[i - 1];
+        if (items[i].isNew)
+            return items[i].beforeLast;
+        return compareSearchKeys(m_arena.word(items[i].handle), m_arena.word(items[i - 1].handle)) == 0;
     };
     m_order.reserve(items.size());
     for (size_t run = 0; run < items.size();) {
         size_t end = run + 1;
-        while (end < items.size() && sameKey(end, run))
+        while (end < items.size() && sameKeyAsPrevious(end))
             ++end;
         // the first of a run stays last unless a later one joins it behind
         Handle tail = items[run].handle;

@@ -37,19 +37,18 @@ quint32 EntryArena::numberAt(size_t at) const
     return quint32(m_units[at]) << 16 | m_units[at + 1];
 }
 
-void EntryArena::appendTexts(Record &record, const Entry &entry)
+// The whole entry as the pending record, its texts appended.
+void EntryArena::stage(const Entry &entry)
 {
-    record.at = quint64(m_units.size());
-    record.wordLength = quint32(entry.word().size());
-    record.translationLength = quint32(entry.translation().size());
-    record.textCount = quint32(entry.texts().size());
-    appendUnits(entry.word());
-    appendUnits(entry.translation());
-    for (const Entry::KeyedText &text : entry.texts()) {
-        appendNumber(text.key);
-        appendNumber(quint32(text.text.size()));
-        appendUnits(text.text);
-    }
+    begin();
+    setId(entry.id());
+    setWordType(entry.wordType());
+    setFlags(entry.flags());
+    setWord(entry.word());
+    setTranslation(entry.translation());
+    for (const Entry::KeyedText &text : entry.texts())
+        appendText(text.key, text.text);
+    setLearnCounters(entry.learnedForward(), entry.learnedBackward());
 }
 
 void EntryArena::appendUnits(QStringView text)
@@ -112,30 +111,17 @@ size_t EntryArena::unitsOf(const Record &record) const
     return at - record.at;
 }
 
-void EntryArena::setFields(Record &record, const Entry &entry)
-{
-    record.id = entry.id();
-    record.flags = entry.flags();
-    record.wordType = quint16(entry.wordType());
-    record.forward = entry.learnedForward();
-    record.backward = entry.learnedBackward();
-}
-
 EntryArena::Handle EntryArena::add(const Entry &entry)
 {
-    Record record{};
-    setFields(record, entry);
-    appendTexts(record, entry);
-    m_records.append(record);
-    return Handle(m_records.size() - 1);
+    stage(entry);
+    return commit();
 }
 
 void EntryArena::replace(Handle handle, const Entry &entry)
 {
-    Record &record = m_records[handle];
-    m_garbage += unitsOf(record);
-    setFields(record, entry);
-    appendTexts(record, entry);
+    m_garbage += unitsOf(m_records[handle]);
+    stage(entry);
+    m_records[handle] = m_pending;
     packIfWasteful();
 }
 

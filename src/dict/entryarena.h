@@ -94,9 +94,8 @@ private:
         qint8 backward;
     };
 
-    void setFields(Record &record, const Entry &entry);
+    void stage(const Entry &entry);
     void appendUnits(QStringView text);
-    void appendTexts(Record &record, const Entry &entry);
     void appendNumber(quint32 value);
     quint32 numberAt(size_t at) const;
     // How many units the entry's texts take.
