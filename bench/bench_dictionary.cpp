@@ -207,6 +207,28 @@ void BM_FindByMeaning(benchmark::State &state)
         benchmark::DoNotOptimize(dict.findByMeaning(meanings[i++ & 1023], 20));
 }
 
+// The first meaning lookup after loading builds the meaning index: its
+// time and the heap it takes per entry.
+void BM_BuildMeaningIndex(benchmark::State &state)
+{
+    const QString file = fileOfSize(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        Dictionary dict;
+        if (DictionaryFile(file).load(dict) != DictionaryFile::Status::Ok)
+            state.SkipWithError("load failed");
+        const QString meaning = splitMeanings(dict.entryAt(0).translation()).value(0);
+        malloc_trim(0);
+        const size_t heapBefore = mallinfo2().uordblks + mallinfo2().hblkhd;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(dict.findByMeaning(meaning, 20));
+        state.PauseTiming();
+        state.counters["heap_per_entry"]
+            = double(mallinfo2().uordblks + mallinfo2().hblkhd - heapBefore) / double(dict.count());
+        state.ResumeTiming();
+    }
+}
+
 // The command-line tool's one-shot lookup: a word (keys only) or a meaning,
 // straight from the mapped file, no store.
 void BM_LookUpWithoutLoading(benchmark::State &state)
@@ -248,5 +270,6 @@ BENCHMARK(BM_Save)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindExact)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindLongestPrefix)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindByMeaning)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildMeaningIndex)->Arg(100000)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

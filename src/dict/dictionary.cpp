@@ -31,6 +31,7 @@ void Dictionary::fill(QMap<QString, QString> attributes, EntryArena entries)
     std::vector<Handle> handles;
     if (m_order.empty()) {
         m_arena = std::move(entries);
+        m_meanings.clear();
         handles.resize(size_t(m_arena.count()));
         for (Handle h = 0; h < handles.size(); ++h)
             handles[h] = h;
@@ -49,8 +50,7 @@ void Dictionary::clear()
     m_errorString.clear();
     m_arena.clear();
     m_order.clear();
-    m_meaningIndex.clear();
-    m_unindexed.clear();
+    m_meanings.clear();
     m_attributes.clear();
     m_maxId = 0;
     m_byId.clear();
@@ -135,8 +135,6 @@ bool Dictionary::replaceEntry(const Entry &e)
         insertEntry(e);
         return true;
     }
-    completeMeaningIndex();
-    unindexMeanings(stored);
     const int from = positionOf(stored);
     if (compareSearchKeys(m_arena.word(stored), e.word()) == 0) {
         m_arena.replace(stored, e);
@@ -147,7 +145,7 @@ bool Dictionary::replaceEntry(const Entry &e)
         m_arena.replace(stored, e);
         insertAt(stored, insertPosition(e.word()));
     }
-    indexMeanings(stored);
+    m_meanings.stored(stored);
     qCDebug(lcDict) << "- replaced!";
     return true;
 }
@@ -155,7 +153,7 @@ bool Dictionary::replaceEntry(const Entry &e)
 void Dictionary::insertEntry(const Entry &e)
 {
     const Handle stored = m_arena.add(e);
-    m_unindexed.push_back(stored);
+    m_meanings.stored(stored);
     m_maxId = qMax(m_maxId, e.id());
     insertAt(stored, insertPosition(e.word()));
 }
@@ -211,7 +209,7 @@ void Dictionary::insertAll(const std::vector<Handle> &handles)
 {
     if (handles.size() <= 1) {
         if (!handles.empty()) {
-            m_unindexed.push_back(handles.front());
+            m_meanings.stored(handles.front());
             m_maxId = qMax(m_maxId, m_arena.id(handles.front()));
             insertAt(handles.front(), insertPosition(m_arena.word(handles.front())));
         }
@@ -229,7 +227,6 @@ void Dictionary::insertAll(const std::vector<Handle> &handles)
     for (Handle stored : m_order)
         items.push_back(Item{stored, false, false});
     m_order.clear();
-    m_unindexed.reserve(m_unindexed.size() + handles.size());
     // the largest key so far is that of the last entry in one-by-one order
     qint64 largest = items.empty() ? -1 : qint64(items.back().handle);
     bool sorted = true;
@@ -237,7 +234,7 @@ void Dictionary::insertAll(const std::vector<Handle> &handles)
         const int order = largest >= 0 ? compareSearchKeys(m_arena.word(h), m_arena.word(Handle(largest))) : 1;
         sorted = sorted && order >= 0;
         m_maxId = qMax(m_maxId, m_arena.id(h));
-        m_unindexed.push_back(h);
+        m_meanings.stored(h);
         items.push_back(Item{h, true, order == 0});
         if (order > 0)
             largest = h;
@@ -301,8 +298,7 @@ bool Dictionary::deleteEntry(const Entry &e)
     Handle stored = 0;
     if (!find(e.id(), stored))
         return false;
-    completeMeaningIndex();
-    unindexMeanings(stored);
+    m_meanings.removed(stored);
     takeAt(positionOf(stored));
     m_arena.remove(stored);
     return true;
@@ -368,29 +364,6 @@ int Dictionary::positionOf(Handle handle) const
     return -1;
 }
 
-void Dictionary::indexMeanings(Handle handle) const
-{
-    // a meaning written twice ("big, big") still finds the entry once
-    QStringList meanings = splitMeanings(m_arena.translation(handle).toString());
-    meanings.removeDuplicates();
-    for (const QString &meaning : meanings)
-        m_meaningIndex.insert(meaning, m_arena.id(handle));
-}
-
-void Dictionary::completeMeaningIndex() const
-{
-    for (Handle handle : m_unindexed)
-        indexMeanings(handle);
-    m_unindexed.clear();
-}
-
-void Dictionary::unindexMeanings(Handle handle)
-{
-    const QStringList meanings = splitMeanings(m_arena.translation(handle).toString());
-    for (const QString &meaning : meanings)
-        m_meaningIndex.remove(meaning, m_arena.id(handle));
-}
-
 int Dictionary::indexOfWord(const QString &word) const
 {
     // equal words have equal keys, so only that run of keys needs a look
@@ -424,15 +397,9 @@ Entry Dictionary::entryForChar(QChar ch) const
 
 QList<Entry> Dictionary::findByMeaning(const QString &meaning, int max) const
 {
-    completeMeaningIndex();
     QList<Entry> found;
-    for (auto it = m_meaningIndex.constFind(meaning); it != m_meaningIndex.cend() && it.key() == meaning; ++it) {
-        Handle stored = 0;
-        if (find(it.value(), stored))
-            found.append(m_arena.entry(stored));
-        if (max > 0 && found.size() >= max)
-            break;
-    }
+    for (Handle handle : m_meanings.find(m_arena, meaning, max))
+        found.append(m_arena.entry(handle));
     return found;
 }
 

@@ -2,11 +2,11 @@
 
 #include "entry.h"
 #include "entryarena.h"
+#include "meaningindex.h"
 
 #include <QHash>
 #include <QList>
 #include <QMap>
-#include <QMultiHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -134,9 +134,6 @@ private:
     void insertAt(Handle handle, int position);
     void insertAll(const std::vector<Handle> &handles);
     void takeAt(int position);
-    void indexMeanings(Handle handle) const;
-    void unindexMeanings(Handle handle);
-    void completeMeaningIndex() const;
     // A reset replaces every row; the changes made within it are announced
     // by its end alone.
     void beginReset();
@@ -150,12 +147,7 @@ private:
     EntryArena m_arena;
     // the handles of the entries in sorted order
     Order m_order;
-    // Filled on the first meaning lookup: entries inserted since then wait in
-    // m_unindexed, in insertion order, so loading pays nothing for it. Any
-    // change but an insertion completes the index first, which keeps the
-    // order of its values exactly that of insertion.
-    mutable QMultiHash<QString, int> m_meaningIndex;
-    mutable std::vector<Handle> m_unindexed;
+    MeaningIndex m_meanings;
     QMap<QString, QString> m_attributes;
     // id -> first stored entry with it; rebuilt on demand after changes
     mutable QHash<int, Handle> m_byId;

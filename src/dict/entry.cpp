@@ -264,25 +264,7 @@ int compareSearchKeys(QStringView a, QStringView b)
 QStringList splitMeanings(const QString &translation)
 {
     QStringList meanings;
-    QString piece;
-    bool inParentheses = false;
-    for (QChar c : translation) {
-        if (inParentheses) {
-            if (c == u')')
-                inParentheses = false;
-        } else if (c == u'(') {
-            inParentheses = true;
-        } else if (c == u',' || c == u';') {
-            if (!piece.isEmpty()) {
-                meanings.append(piece.trimmed());
-                piece.clear();
-            }
-        } else {
-            piece.append(c);
-        }
-    }
-    if (!piece.isEmpty())
-        meanings.append(piece.trimmed());
+    forEachMeaning(translation, [&meanings](QStringView meaning) { meanings.append(meaning.toString()); });
     return meanings;
 }
 

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
 
 class RecordReader;
 class RecordWriter;
@@ -154,3 +156,27 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Entry::Flags)
 // Splits a translation into meanings at "," and ";" outside parentheses;
 // parenthesised text is dropped.
 QStringList splitMeanings(const QString &translation);
+
+// The same meanings, each handed to f as a view valid during the call,
+// for walks over many entries without a list per entry.
+template <typename F> void forEachMeaning(QStringView translation, F &&f)
+{
+    QVarLengthArray<QChar, 128> piece;
+    const auto flush = [&piece, &f] {
+        if (!piece.isEmpty())
+            f(QStringView(piece.constData(), piece.size()).trimmed());
+        piece.clear();
+    };
+    bool inParentheses = false;
+    for (QChar c : translation) {
+        if (inParentheses)
+            inParentheses = c != u')';
+        else if (c == u'(')
+            inParentheses = true;
+        else if (c == u',' || c == u';')
+            flush();
+        else
+            piece.append(c);
+    }
+    flush();
+}

@@ -163,7 +163,8 @@ void TestDictionary::addingRefusesWhenNoIdIsLeft()
 // Random additions, edits and deletions, checked after each step against a
 // plain map of what the store should hold: keys stay sorted, an edit keeps
 // its id (and its place while the key is unchanged), new ids follow the
-// largest, and every entry is found by its word and by each of its meanings.
+// largest, and every entry is found by its word and by each of its meanings,
+// the most recently stored first.
 void TestDictionary::editsKeepTheStoreConsistent()
 {
     Dictionary loaded;
@@ -173,6 +174,7 @@ void TestDictionary::editsKeepTheStoreConsistent()
     QCOMPARE(DictionaryFile().read(DictionaryFile::toBytes(loaded), dict), DictionaryFile::Status::Ok);
     int next = 42;
     QMap<int, Entry> expected{{41, entry("x", "a", 41)}, {3, entry("y", "b", 3)}};
+    QList<int> storedOrder{41, 3};
     QRandomGenerator random(12);
     auto meaning = [&random] {
         return QStringLiteral("%1, %2").arg(QChar(u'a' + random.bounded(3)), QChar(u'a' + random.bounded(3)));
@@ -188,14 +190,19 @@ void TestDictionary::editsKeepTheStoreConsistent()
             const int stored = op == 2 && random.bounded(2) ? (dict.replaceEntry(e) ? id : -1) : dict.addOrReplace(e);
             QCOMPARE(stored, id == 0 ? next++ : id);
             expected.insert(stored, entry(e.word(), e.translation(), stored));
+            storedOrder.removeOne(stored);
+            storedOrder.append(stored);
         } else if (op == 3) {
             const int place = placeOf(dict, id);
             expected[id].setTranslation(meaning());
             QVERIFY(dict.replaceEntry(expected[id]));
             QCOMPARE(placeOf(dict, id), place);
+            storedOrder.removeOne(id);
+            storedOrder.append(id);
         } else {
             QVERIFY(dict.deleteEntry(Entry(id)));
             expected.remove(id);
+            storedOrder.removeOne(id);
         }
         QCOMPARE(dict.count(), expected.size());
         const QStringList keys = storedKeys(dict);
@@ -205,13 +212,19 @@ void TestDictionary::editsKeepTheStoreConsistent()
             QCOMPARE(dict.entryById(e.id()).translation(), e.translation());
             QVERIFY(idsOf(dict.findExact(e.word())).contains(e.id()));
         }
+        // now and then only, so that entries stored in between wait together
         for (const QString m : {"a", "b", "c"}) {
+            if (step % 3 != 0)
+                break;
             QList<int> withMeaning;
-            for (const Entry &e : expected) {
-                if (splitMeanings(e.translation()).contains(m))
-                    withMeaning.append(e.id());
+            for (auto it = storedOrder.crbegin(); it != storedOrder.crend(); ++it) {
+                if (splitMeanings(expected[*it].translation()).contains(m))
+                    withMeaning.append(*it);
             }
-            QCOMPARE(idsOf(dict.findByMeaning(m)), withMeaning);
+            QList<int> found;
+            for (const Entry &e : dict.findByMeaning(m))
+                found.append(e.id());
+            QCOMPARE(found, withMeaning);
         }
     }
 }
