@@ -7,45 +7,90 @@
 #include <algorithm>
 
 LookupModel::LookupModel(DictionaryModel *source, QObject *parent)
-    : QSortFilterProxyModel(parent)
+    : QAbstractProxyModel(parent)
     , m_source(source)
 {
     if (!source)
         return;
-    setSourceModel(source);
-    connect(source, &QAbstractItemModel::modelReset, this, &LookupModel::rowsChanged);
-    connect(source, &QAbstractItemModel::rowsInserted, this, &LookupModel::rowsChanged);
-    connect(source, &QAbstractItemModel::rowsRemoved, this, &LookupModel::rowsChanged);
-    connect(source, &QAbstractItemModel::dataChanged, this,
-        [this](const QModelIndex &from, const QModelIndex &to) { rowDataChanged(from.row(), to.row()); });
+    QAbstractProxyModel::setSourceModel(source);
+    followSource();
 }
 
-void LookupModel::rowsChanged()
+void LookupModel::followSource()
+{
+    connect(m_source, &QAbstractItemModel::modelAboutToBeReset, this, &LookupModel::beginResetModel);
+    connect(m_source, &QAbstractItemModel::modelReset, this, [this] {
+        m_meanings.clear();
+        m_rowStarts.clear();
+        if (filters())
+            filter();
+        endResetModel();
+    });
+    // Showing every row, the source's rows are these rows; filtering, the
+    // rows are found again (a single change on a large dictionary).
+    connect(
+        m_source, &QAbstractItemModel::rowsAboutToBeInserted, this, [this](const QModelIndex &, int first, int last) {
+            if (filters())
+                beginResetModel();
+            else
+                beginInsertRows(QModelIndex(), first, last);
+        });
+    connect(m_source, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (filters())
+            endRowsChange();
+        else
+            endInsertRows();
+    });
+    connect(
+        m_source, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex &, int first, int last) {
+            if (filters())
+                beginResetModel();
+            else
+                beginRemoveRows(QModelIndex(), first, last);
+        });
+    connect(m_source, &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (filters())
+            endRowsChange();
+        else
+            endRemoveRows();
+    });
+    connect(m_source, &QAbstractItemModel::dataChanged, this, &LookupModel::sourceDataChanged);
+    connect(m_source, &QAbstractItemModel::headerDataChanged, this, &QAbstractItemModel::headerDataChanged);
+}
+
+void LookupModel::endRowsChange()
 {
     m_meanings.clear();
     m_rowStarts.clear();
-    if (m_mode != Pattern)
-        return;
-    matchPattern();
-    invalidateFilter();
+    filter();
+    endResetModel();
 }
 
-// An entry changed in place: only its own row needs matching again.
-void LookupModel::rowDataChanged(int first, int last)
+// An entry changed in place: the pattern may now match it or not.
+void LookupModel::sourceDataChanged(const QModelIndex &from, const QModelIndex &to)
 {
-    if (m_mode != Pattern)
-        return;
     m_meanings.clear();
     m_rowStarts.clear();
-    const QString pattern = m_pattern.toCaseFolded();
-    bool changed = false;
-    for (int row = first; row <= last && size_t(row) < m_matches.size(); ++row) {
-        const bool match = foldedMeaning(row).contains(pattern);
-        changed = changed || match != m_matches[size_t(row)];
-        m_matches[size_t(row)] = match;
+    if (m_mode == Pattern) {
+        const QString pattern = m_pattern.toCaseFolded();
+        for (int row = from.row(); row <= to.row(); ++row) {
+            const bool shown = std::binary_search(m_rows.begin(), m_rows.end(), row);
+            if (foldedMeaning(row).contains(pattern) != shown) {
+                beginResetModel();
+                filter();
+                endResetModel();
+                return;
+            }
+        }
     }
-    if (changed)
-        invalidateFilter();
+    int first = from.row();
+    int last = to.row();
+    if (filters()) {
+        first = int(std::lower_bound(m_rows.begin(), m_rows.end(), from.row()) - m_rows.begin());
+        last = int(std::upper_bound(m_rows.begin(), m_rows.end(), to.row()) - m_rows.begin()) - 1;
+    }
+    if (first <= last)
+        emit dataChanged(index(first, from.column()), index(last, to.column()));
 }
 
 QString LookupModel::foldedMeaning(int row) const
@@ -54,28 +99,55 @@ QString LookupModel::foldedMeaning(int row) const
     return m_source->entryAt(row)->userTranslation(language, true).toCaseFolded();
 }
 
-// Each change filters all rows anew in one layout change: removing the
-// unwanted rows range by range costs the view a pass per range, which is
-// far too slow on a large dictionary.
+// Each change filters all rows anew in one reset: removing the unwanted
+// rows range by range costs the view a pass per range, which is far too
+// slow on a large dictionary.
 void LookupModel::setMode(int mode)
 {
     if (mode == m_mode)
         return;
+    beginResetModel();
     m_mode = mode;
-    invalidate();
+    filter();
+    endResetModel();
 }
 
 void LookupModel::setPattern(const QString &text)
 {
+    beginResetModel();
     m_pattern = text;
     m_mode = Pattern;
-    matchPattern();
-    invalidate();
+    filter();
+    endResetModel();
+}
+
+void LookupModel::setChosenEntries(const QSet<int> &ids)
+{
+    beginResetModel();
+    m_chosen = ids;
+    m_mode = ChosenEntries;
+    filter();
+    endResetModel();
+}
+
+void LookupModel::filter()
+{
+    m_rows.clear();
+    if (!m_source || m_mode == AllRows)
+        return;
+    if (m_mode == Pattern) {
+        matchPattern();
+        return;
+    }
+    for (int row = 0; row < m_source->rowCount(); ++row) {
+        if (m_chosen.contains(m_source->idAt(row)))
+            m_rows.push_back(row);
+    }
 }
 
 void LookupModel::prepareMeanings()
 {
-    if (!m_rowStarts.empty() || !m_source)
+    if (!m_rowStarts.empty())
         return;
     const int rows = m_source->rowCount();
     m_rowStarts.reserve(size_t(rows) + 1);
@@ -90,31 +162,61 @@ void LookupModel::prepareMeanings()
 void LookupModel::matchPattern()
 {
     prepareMeanings();
-    const size_t rows = m_rowStarts.empty() ? 0 : m_rowStarts.size() - 1;
+    const int rows = int(m_rowStarts.size()) - 1;
     const QString pattern = m_pattern.toCaseFolded();
-    m_matches.assign(rows, pattern.isEmpty());
-    qsizetype at = pattern.isEmpty() ? -1 : m_meanings.indexOf(pattern);
+    if (pattern.isEmpty()) {
+        for (int row = 0; row < rows; ++row)
+            m_rows.push_back(row);
+        return;
+    }
+    qsizetype at = m_meanings.indexOf(pattern);
     while (at >= 0) {
-        const size_t row
-            = size_t(std::upper_bound(m_rowStarts.begin(), m_rowStarts.end(), at) - m_rowStarts.begin()) - 1;
-        m_matches[row] = true;
-        at = m_meanings.indexOf(pattern, m_rowStarts[row + 1]);
+        const auto row = int(std::upper_bound(m_rowStarts.begin(), m_rowStarts.end(), at) - m_rowStarts.begin()) - 1;
+        m_rows.push_back(row);
+        at = m_meanings.indexOf(pattern, m_rowStarts[size_t(row) + 1]);
     }
 }
 
-void LookupModel::setChosenEntries(const QSet<int> &ids)
+QModelIndex LookupModel::index(int row, int column, const QModelIndex &parent) const
 {
-    m_chosen = ids;
-    m_mode = ChosenEntries;
-    invalidate();
+    if (parent.isValid() || row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return QModelIndex();
+    return createIndex(row, column);
 }
 
-bool LookupModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
+QModelIndex LookupModel::parent(const QModelIndex &) const
 {
-    Q_UNUSED(sourceParent);
-    if (m_mode == AllRows)
-        return true;
-    if (m_mode == Pattern)
-        return size_t(sourceRow) < m_matches.size() && m_matches[size_t(sourceRow)];
-    return m_source && m_chosen.contains(m_source->idAt(sourceRow));
+    return QModelIndex();
+}
+
+int LookupModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !m_source)
+        return 0;
+    return filters() ? int(m_rows.size()) : m_source->rowCount();
+}
+
+int LookupModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() || !m_source ? 0 : m_source->columnCount();
+}
+
+QModelIndex LookupModel::mapToSource(const QModelIndex &proxyIndex) const
+{
+    if (!proxyIndex.isValid() || !m_source)
+        return QModelIndex();
+    const int row = filters() ? m_rows[size_t(proxyIndex.row())] : proxyIndex.row();
+    return m_source->index(row, proxyIndex.column());
+}
+
+QModelIndex LookupModel::mapFromSource(const QModelIndex &sourceIndex) const
+{
+    if (!sourceIndex.isValid())
+        return QModelIndex();
+    if (!filters())
+        return index(sourceIndex.row(), sourceIndex.column());
+    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), sourceIndex.row());
+    if (it == m_rows.end() || *it != sourceIndex.row())
+        return QModelIndex();
+    return index(int(it - m_rows.begin()), sourceIndex.column());
 }

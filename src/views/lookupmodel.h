@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QAbstractProxyModel>
 #include <QSet>
-#include <QSortFilterProxyModel>
 
 #include <vector>
 
@@ -11,8 +11,10 @@ class DictionaryModel;
 // shows every row (lookup in the dictionary's language), mode 1 the rows
 // whose first column (the meaning shown) contains the pattern in any case
 // (lookup by meaning), mode 2 a chosen set of entries (such as the
-// incomplete ones). Rows keep the store's order.
-class LookupModel : public QSortFilterProxyModel
+// incomplete ones). Rows keep the store's order. Showing every row maps
+// nothing, so a million rows cost nothing to show; a filter keeps the list
+// of the rows it lets through.
+class LookupModel : public QAbstractProxyModel
 {
     Q_OBJECT
 
@@ -27,26 +29,35 @@ public:
     // Shows just the entries with these ids.
     void setChosenEntries(const QSet<int> &ids);
 
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QModelIndex mapToSource(const QModelIndex &proxyIndex) const override;
+    QModelIndex mapFromSource(const QModelIndex &sourceIndex) const override;
 
 private:
+    bool filters() const { return m_mode != AllRows; }
+    void followSource();
+    // The rows the filter lets through, anew.
+    void filter();
     void prepareMeanings();
     void matchPattern();
     QString foldedMeaning(int row) const;
-    // The source's rows moved or changed: the meaning buffer no longer fits.
-    void rowsChanged();
-    void rowDataChanged(int first, int last);
+    // after the source's rows changed while filtering
+    void endRowsChange();
+    void sourceDataChanged(const QModelIndex &from, const QModelIndex &to);
 
     DictionaryModel *m_source;
     int m_mode = AllRows;
     QString m_pattern;
     QSet<int> m_chosen;
+    // the source rows shown while filtering, ascending
+    std::vector<int> m_rows;
     // The meanings shown in the first column, case-folded, one after the
     // other in one buffer with the start of each row: a keystroke searches
     // one block of memory instead of a hundred thousand strings. Built on
     // the first pattern, dropped whenever the rows change.
     QString m_meanings;
     std::vector<qsizetype> m_rowStarts;
-    std::vector<bool> m_matches;
 };

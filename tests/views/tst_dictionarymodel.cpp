@@ -60,6 +60,13 @@ void TestDictionaryModel::followsTheStore()
     m_dictionary.setUserLanguages({"en", "de"});
     model.setUserLanguages({0, 1});
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Deutsch"));
+    // showing every row, the lookup's rows are the store's
+    lookup.setMode(LookupModel::AllRows);
+    m_dictionary.addOrReplace(makeEntry(0, QString::fromUtf8("אֹכֶל"), Entry::Noun, 5, "food"));
+    m_dictionary.deleteEntry(Entry(3));
+    QCOMPARE(lookup.rowCount(), model.rowCount());
+    for (int row = 0; row < model.rowCount(); ++row)
+        QCOMPARE(lookup.index(row, 2).data(), model.index(row, 2).data());
     m_dictionary.clear();
     QCOMPARE(model.rowCount(), 0);
     QCOMPARE(lookup.rowCount(), 0);
