@@ -13,6 +13,11 @@
 #include <QFileInfo>
 #include <QHash>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 const QByteArray CurrentVersion = QByteArrayLiteral("DICT V3.3");
@@ -87,8 +92,11 @@ Entry::ReadResult readRecord(
 // The records up to the end, or up to the first that cannot be read whole
 // (its offset goes to *damage); a record cut after its word still holds
 // something of the user's and is kept.
-EntryArena readRecords(RecordReader &in, Entry::Format format, qint64 *damage)
+EntryArena readRecords(
+    RecordReader &in, Entry::Format format, qint64 *damage, const DictionaryFile::ReadBytes &readBytes)
 {
+    constexpr qsizetype Step = qsizetype(1) << 20;
+    qsizetype told = 0;
     EntryArena entries;
     // a record takes at least 13 bytes, most about 40, and a unit of text
     // about one byte
@@ -101,6 +109,8 @@ EntryArena readRecords(RecordReader &in, Entry::Format format, qint64 *damage)
         const Entry::ReadResult result = readRecord(in, format, entries, maxId, scratch, kept);
         if (kept)
             maxId = qMax(maxId, entries.id(EntryArena::Handle(entries.count() - 1)));
+        if (readBytes && in.position() - told >= Step)
+            readBytes(told = in.position());
         if (result != Entry::ReadResult::Complete) {
             *damage = start;
             qCWarning(lcDict) << "ERROR: dictionary file damaged at byte" << start << "after" << entries.count()
@@ -130,6 +140,20 @@ void writeRecord(RecordWriter &out, const EntryArena::View &e)
     });
     out.writeU8(quint8(e.learnedForward));
     out.writeU8(quint8(e.learnedBackward));
+}
+
+// The mapped pages of a file read this far leave the process's memory, so a
+// large dictionary's file and its decoded entries are not held both at once.
+void releasePages(uchar *mapped, qsizetype bytes)
+{
+#if defined(__linux__)
+    const auto page = qsizetype(sysconf(_SC_PAGESIZE));
+    if (page > 0 && bytes >= page)
+        madvise(mapped, size_t(bytes / page * page), MADV_DONTNEED);
+#else
+    Q_UNUSED(mapped);
+    Q_UNUSED(bytes);
+#endif
 }
 
 } // namespace
@@ -171,13 +195,14 @@ DictionaryFile::Status DictionaryFile::load(Dictionary &store)
     qCDebug(lcDict) << "set filename:" << m_path;
     // read through a mapping where the system offers one: no copy of the file
     const qint64 size = file.size();
-    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
     if (mapped)
-        return read(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size), store);
+        return read(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size), store,
+            [mapped](qsizetype bytes) { releasePages(mapped, bytes); });
     return read(file.readAll(), store);
 }
 
-DictionaryFile::Status DictionaryFile::read(const QByteArray &data, Dictionary &store)
+DictionaryFile::Status DictionaryFile::read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes)
 {
     QElapsedTimer timer;
     timer.start();
@@ -206,7 +231,7 @@ DictionaryFile::Status DictionaryFile::read(const QByteArray &data, Dictionary &
     } else if (!readAttributes(in, attributes)) {
         m_damageOffset = in.position();
     }
-    store.fill(std::move(attributes), readRecords(in, *format, &m_damageOffset));
+    store.fill(std::move(attributes), readRecords(in, *format, &m_damageOffset, readBytes));
     qCDebug(lcDict) << "loaded" << store.count() << "words in" << timer.elapsed() << "ms";
     return m_status = m_damageOffset < 0 ? Status::Ok : Status::Damaged;
 }

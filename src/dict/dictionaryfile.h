@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
+
 class Dictionary;
 
 // The binary dictionary file of one store: reads "DICT V3.0" to "DICT V3.3"
@@ -36,8 +38,10 @@ public:
     [[nodiscard]] Status load(Dictionary &store);
     // Reads version, attributes and records from the bytes of a file into
     // an empty store. A damaged or cut-off file keeps every record read up
-    // to the damage.
-    Status read(const QByteArray &data, Dictionary &store);
+    // to the damage. readBytes, when given, is told now and then how many
+    // bytes were read.
+    using ReadBytes = std::function<void(qsizetype bytes)>;
+    Status read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes = {});
     Status status() const { return m_status; }
     // Where reading stopped in a damaged file (byte offset), -1 otherwise.
     qint64 damageOffset() const { return m_damageOffset; }
