@@ -257,8 +257,14 @@ int compareUnits(QStringView a, QStringView b)
 
 int compareSearchKeys(QStringView a, QStringView b)
 {
-    KeyUnits units(b);
-    return compareUnits(KeyUnits(a), [&units](char16_t &unit) { return units.next(unit); });
+    // Each unit gives its key unit alone, so a prefix the words share gives
+    // the same keys; neighbours in a sorted dictionary share long ones.
+    const qsizetype shortest = qMin(a.size(), b.size());
+    qsizetype same = 0;
+    while (same < shortest && a[same] == b[same])
+        ++same;
+    KeyUnits units(b.mid(same));
+    return compareUnits(KeyUnits(a.mid(same)), [&units](char16_t &unit) { return units.next(unit); });
 }
 
 QStringList splitMeanings(const QString &translation)

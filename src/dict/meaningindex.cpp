@@ -11,8 +11,8 @@ void MeaningIndex::clear()
 
 void MeaningIndex::stored(Handle handle)
 {
-    if (handle >= m_stamps.size())
-        m_stamps.resize(size_t(handle) + 1, 0);
+    while (handle >= m_stamps.size())
+        m_stamps.push_back(0);
     if (m_stamps[handle] == 0)
         ++m_live;
     else if (m_built)
