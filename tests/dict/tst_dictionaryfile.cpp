@@ -81,7 +81,6 @@ private slots:
     void loadStatus_data();
     void loadStatus();
     void damagedFileIsKeptOnFirstSave();
-    void truncatedFileKeepsWhatWasReadable();
     void hostileBytesNeverCrash_data();
     void hostileBytesNeverCrash();
     void failedSaveLeavesOldFileIntact();
@@ -315,37 +314,6 @@ void TestDictionaryFile::damagedFileIsKeptOnFirstSave()
     QCOMPARE(back.count(), dict.count());
 }
 
-void TestDictionaryFile::truncatedFileKeepsWhatWasReadable()
-{
-    Dictionary dict;
-    dict.setAttribute(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
-    const qsizetype headerEnd = DictionaryFile::toBytes(dict).size();
-    dict.insertEntry(Entry(QStringLiteral("aaa"), QStringLiteral("first"), 20));
-    const qsizetype firstRecordEnd = DictionaryFile::toBytes(dict).size();
-    dict.insertEntry(sampleEntry());
-    const QByteArray full = DictionaryFile::toBytes(dict);
-    // id, type and flags, then the word's length and bytes
-    const qsizetype wordEnd = firstRecordEnd + 10 + 2 + encodeCompact(sampleEntry().word()).size();
-
-    for (qsizetype cut = headerEnd; cut < full.size(); ++cut) {
-        Dictionary part;
-        DictionaryFile file;
-        const bool whole = cut == headerEnd || cut == firstRecordEnd;
-        QCOMPARE(file.read(full.left(cut), part), whole ? DictionaryFile::Status::Ok : DictionaryFile::Status::Damaged);
-        if (cut >= wordEnd) {
-            QCOMPARE(part.count(), 2);
-            QCOMPARE(part.entryById(12).word(), sampleEntry().word()); // partly filled, as far as read
-        } else if (cut >= firstRecordEnd) {
-            QCOMPARE(part.count(), 1);
-            QCOMPARE(part.entryAt(0).translation(), QStringLiteral("first"));
-            QCOMPARE(file.damageOffset(), cut == firstRecordEnd ? -1 : firstRecordEnd);
-        } else {
-            // the first record, cut, is kept once its word was read
-            QCOMPARE(part.count(), cut >= headerEnd + 15 ? 1 : 0);
-        }
-    }
-}
-
 void TestDictionaryFile::hostileBytesNeverCrash_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -498,17 +466,22 @@ void TestDictionaryFile::openingReadsWhatEachRecordHolds()
         for (int flips = round % 3 == 2 ? 3 : 0; flips > 0; --flips)
             bytes[headerSize + qsizetype(random.bounded(int(bytes.size() - headerSize)))] = char(random.bounded(256));
         Dictionary opened;
-        (void)DictionaryFile().read(bytes, opened);
+        DictionaryFile file;
+        const DictionaryFile::Status status = file.read(bytes, opened);
         Dictionary oneByOne;
         RecordReader in(bytes.mid(headerSize));
-        for (Entry::ReadResult result = Entry::ReadResult::Complete;
-             !in.atEnd() && result == Entry::ReadResult::Complete;) {
+        qint64 damage = -1;
+        while (!in.atEnd() && damage < 0) {
+            const qint64 start = headerSize + in.position();
             Entry e(0);
-            result = e.read(in, Entry::Format::V33);
+            const Entry::ReadResult result = e.read(in, Entry::Format::V33);
             if (result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e.word().isEmpty()))
                 oneByOne.insertEntry(e);
+            damage = result == Entry::ReadResult::Complete ? -1 : start;
         }
         QCOMPARE(dump(opened), dump(oneByOne));
+        QCOMPARE(file.damageOffset(), damage);
+        QCOMPARE(status, damage < 0 ? DictionaryFile::Status::Ok : DictionaryFile::Status::Damaged);
     }
 }
 
