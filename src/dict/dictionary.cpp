@@ -215,13 +215,23 @@ void Dictionary::insertAll(const std::vector<Handle> &handles)
         }
         return;
     }
+    beginReset();
+    if (m_order.empty() && placeSorted(handles)) {
+        for (Handle h : handles) {
+            m_maxId = qMax(m_maxId, m_arena.id(h));
+            m_meanings.stored(h);
+        }
+        m_byId.clear();
+        m_byIdValid = false;
+        endReset(true);
+        return;
+    }
     struct Item
     {
         Handle handle;
         bool isNew;
         bool beforeLast;
     };
-    beginReset();
     std::vector<Item> items;
     items.reserve(m_order.size() + handles.size());
     for (Handle stored : m_order)
@@ -290,6 +300,30 @@ void Dictionary::insertAll(const std::vector<Handle> &handles)
     m_byId.clear();
     m_byIdValid = false;
     endReset(true);
+}
+
+// Entries in key order (a saved file) go into an empty store in one pass,
+// each run of equal keys as one-by-one insertion leaves it: the first of
+// the run last. False, and nothing placed, at the first out of order.
+bool Dictionary::placeSorted(const std::vector<Handle> &handles)
+{
+    Order order;
+    order.reserve(handles.size());
+    Handle first = handles.front();
+    for (size_t i = 1; i < handles.size(); ++i) {
+        const int comparison = compareSearchKeys(m_arena.word(handles[i]), m_arena.word(first));
+        if (comparison < 0)
+            return false;
+        if (comparison > 0) {
+            order.push_back(first);
+            first = handles[i];
+        } else {
+            order.push_back(handles[i]);
+        }
+    }
+    order.push_back(first);
+    m_order = std::move(order);
+    return true;
 }
 
 bool Dictionary::deleteEntry(const Entry &e)

@@ -53,7 +53,18 @@ void EntryArena::stage(const Entry &entry)
 
 void EntryArena::appendUnits(QStringView text)
 {
+    // decoded into textRoom() already: the room only needs taking
+    if (text.utf16() == m_units.end()) {
+        m_units.grow(text.size());
+        return;
+    }
     m_units.append(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
+}
+
+char16_t *EntryArena::textRoom(qsizetype header)
+{
+    m_units.reserve(m_units.size() + header + 0xFFFF);
+    return m_units.end() + header;
 }
 
 void EntryArena::begin()

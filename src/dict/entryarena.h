@@ -5,6 +5,8 @@
 
 #include <QStringView>
 
+#include <vector>
+
 // The entries of a store, packed: their fixed fields as small records and
 // all their texts one after the other in one block of UTF-16 units, so that
 // a large dictionary costs no allocation per entry. An entry is reached by
@@ -65,6 +67,10 @@ public:
     void appendText(quint32 key, QStringView text);
     void setLearnCounters(qint8 forward, qint8 backward);
     bool pendingHasWord() const { return m_pending.wordLength > 0; }
+    // Room for the next text (after `header` units, the key and length of a
+    // keyed text) where a reader may decode it, so that setting it copies
+    // nothing; up to 65,535 units.
+    char16_t *textRoom(qsizetype header);
     Handle commit();
     void discard();
 
@@ -108,3 +114,9 @@ private:
     // units no stored entry uses any more
     size_t m_garbage = 0;
 };
+
+// The arena's own room, found by the record reader for an arena sink.
+inline char16_t *textRoom(EntryArena &arena, std::vector<char16_t> &, qsizetype header)
+{
+    return arena.textRoom(header);
+}

@@ -7,11 +7,18 @@
 
 #include <vector>
 
+// Where a compact text is decoded before the sink takes it: the scratch
+// buffer (the arena offers room of its own, see EntryArena::textRoom).
+template <typename Sink> char16_t *textRoom(Sink &, std::vector<char16_t> &scratch, qsizetype)
+{
+    return scratch.data();
+}
+
 // Reads the fields of one record of the formats since V3.1 in their order
 // (id, type, flags, word, translation, keyed texts, then the counters of the
 // compact formats) into a sink: an Entry, or the store's arena, which takes
-// them without making an Entry. Texts reach the sink as views of a scratch
-// buffer, valid until the next field.
+// them without making an Entry. Texts reach the sink as views, valid until
+// the next field, of the room the sink offers.
 template <typename Sink>
 Entry::ReadResult readRecordFields(RecordReader &in, Entry::Format format, Sink &sink, std::vector<char16_t> &scratch)
 {
@@ -19,9 +26,10 @@ Entry::ReadResult readRecordFields(RecordReader &in, Entry::Format format, Sink 
     QString wide;
     if (compact && scratch.size() < 0x10000)
         scratch.resize(0x10000);
-    auto readText = [&](QStringView &text) {
+    // header: the units a keyed text's key and length take before it
+    auto readText = [&](QStringView &text, qsizetype header = 0) {
         if (compact)
-            return in.readCompactUnits(scratch.data(), text);
+            return in.readCompactUnits(textRoom(sink, scratch, header), text);
         if (!in.readString(wide))
             return false;
         text = wide;
@@ -50,7 +58,7 @@ Entry::ReadResult readRecordFields(RecordReader &in, Entry::Format format, Sink 
         return Entry::ReadResult::Cut;
     for (int i = 0; i < textCount; ++i) {
         quint16 key = 0;
-        if (!in.readU16(key) || !readText(text))
+        if (!in.readU16(key) || !readText(text, 4))
             return Entry::ReadResult::Cut;
         sink.appendText(key, text);
     }

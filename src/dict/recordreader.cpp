@@ -15,33 +15,6 @@ bool RecordReader::fail()
     return false;
 }
 
-bool RecordReader::readU8(quint8 &value)
-{
-    if (!has(1))
-        return fail();
-    value = *cursor();
-    m_pos += 1;
-    return true;
-}
-
-bool RecordReader::readU16(quint16 &value)
-{
-    if (!has(2))
-        return fail();
-    value = qFromBigEndian<quint16>(cursor());
-    m_pos += 2;
-    return true;
-}
-
-bool RecordReader::readU32(quint32 &value)
-{
-    if (!has(4))
-        return fail();
-    value = qFromBigEndian<quint32>(cursor());
-    m_pos += 4;
-    return true;
-}
-
 bool RecordReader::readBytes(QByteArray &value)
 {
     quint32 size = 0;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+#include <QtEndian>
 
 // Reads the big-endian values of a dictionary file from a byte buffer. Every
 // read checks the bytes left, so a damaged file can neither overrun the
@@ -19,9 +20,31 @@ public:
     // A read ran past the end of the data.
     bool failed() const { return m_failed; }
 
-    bool readU8(quint8 &value);
-    bool readU16(quint16 &value);
-    bool readU32(quint32 &value);
+    // inline: opening a file reads a few of these for each of its records
+    bool readU8(quint8 &value)
+    {
+        if (!has(1))
+            return fail();
+        value = *cursor();
+        m_pos += 1;
+        return true;
+    }
+    bool readU16(quint16 &value)
+    {
+        if (!has(2))
+            return fail();
+        value = qFromBigEndian<quint16>(cursor());
+        m_pos += 2;
+        return true;
+    }
+    bool readU32(quint32 &value)
+    {
+        if (!has(4))
+            return fail();
+        value = qFromBigEndian<quint32>(cursor());
+        m_pos += 4;
+        return true;
+    }
     // A 32-bit byte count and the bytes; 0xFFFFFFFF gives a null array.
     bool readBytes(QByteArray &value);
     // A 32-bit byte count and UTF-16 big-endian units; 0xFFFFFFFF is null.

@@ -138,10 +138,15 @@ void TestDictionary::bulkInsertionEqualsOneByOne()
             bulk.insertEntry(e);
         }
         std::vector<Entry> batch;
-        for (int i = int(random.bounded(1, 60)); i > 0; --i) {
+        for (int i = int(random.bounded(1, 60)); i > 0; --i)
             batch.push_back(entry(randomWord(random, 3), randomWord(random, 1), ++id));
-            single.insertEntry(batch.back());
+        // sometimes in key order, as a saved file holds them
+        if (seed % 2 == 0) {
+            std::stable_sort(batch.begin(), batch.end(),
+                [](const Entry &a, const Entry &b) { return compareSearchKeys(a.word(), b.word()) < 0; });
         }
+        for (const Entry &e : batch)
+            single.insertEntry(e);
         bulk.insertEntries(batch);
         QCOMPARE(ids(bulk), ids(single));
         for (const QString meaning : {"", "a", "b"})
