@@ -18,52 +18,43 @@ LookupModel::LookupModel(DictionaryModel *source, QObject *parent)
 
 void LookupModel::followSource()
 {
-    connect(m_source, &QAbstractItemModel::modelAboutToBeReset, this, &LookupModel::beginResetModel);
-    connect(m_source, &QAbstractItemModel::modelReset, this, [this] {
-        m_meanings.clear();
-        m_rowStarts.clear();
-        if (filters())
-            filter();
-        endResetModel();
-    });
-    // Showing every row, the source's rows are these rows; filtering, the
-    // rows are found again (a single change on a large dictionary).
-    connect(
-        m_source, &QAbstractItemModel::rowsAboutToBeInserted, this, [this](const QModelIndex &, int first, int last) {
-            if (filters())
-                beginResetModel();
-            else
-                beginInsertRows(QModelIndex(), first, last);
-        });
-    connect(m_source, &QAbstractItemModel::rowsInserted, this, [this] {
-        if (filters())
-            endRowsChange();
-        else
-            endInsertRows();
-    });
-    connect(
-        m_source, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex &, int first, int last) {
-            if (filters())
-                beginResetModel();
-            else
-                beginRemoveRows(QModelIndex(), first, last);
-        });
-    connect(m_source, &QAbstractItemModel::rowsRemoved, this, [this] {
-        if (filters())
-            endRowsChange();
-        else
-            endRemoveRows();
-    });
+    connect(m_source, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginSourceChange(Change::Reset); });
+    connect(m_source, &QAbstractItemModel::modelReset, this, [this] { endSourceChange(Change::Reset); });
+    connect(m_source, &QAbstractItemModel::rowsAboutToBeInserted, this,
+        [this](const QModelIndex &, int first, int last) { beginSourceChange(Change::Insert, first, last); });
+    connect(m_source, &QAbstractItemModel::rowsInserted, this, [this] { endSourceChange(Change::Insert); });
+    connect(m_source, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+        [this](const QModelIndex &, int first, int last) { beginSourceChange(Change::Remove, first, last); });
+    connect(m_source, &QAbstractItemModel::rowsRemoved, this, [this] { endSourceChange(Change::Remove); });
     connect(m_source, &QAbstractItemModel::dataChanged, this, &LookupModel::sourceDataChanged);
     connect(m_source, &QAbstractItemModel::headerDataChanged, this, &QAbstractItemModel::headerDataChanged);
 }
 
-void LookupModel::endRowsChange()
+// The meanings buffer no longer fits the rows. Showing every row, an
+// insertion or removal is passed on as it is; filtering, the rows are found
+// again in one reset (a single change on a large dictionary).
+void LookupModel::beginSourceChange(Change change, int first, int last)
 {
     m_meanings.clear();
     m_rowStarts.clear();
-    filter();
-    endResetModel();
+    if (change == Change::Reset || filters())
+        beginResetModel();
+    else if (change == Change::Insert)
+        beginInsertRows(QModelIndex(), first, last);
+    else
+        beginRemoveRows(QModelIndex(), first, last);
+}
+
+void LookupModel::endSourceChange(Change change)
+{
+    if (change == Change::Reset || filters()) {
+        filter();
+        endResetModel();
+    } else if (change == Change::Insert) {
+        endInsertRows();
+    } else {
+        endRemoveRows();
+    }
 }
 
 // An entry changed in place: the pattern may now match it or not.

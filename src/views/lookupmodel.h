@@ -44,8 +44,9 @@ private:
     void prepareMeanings();
     void matchPattern();
     QString foldedMeaning(int row) const;
-    // after the source's rows changed while filtering
-    void endRowsChange();
+    enum class Change { Reset, Insert, Remove };
+    void beginSourceChange(Change change, int first = 0, int last = 0);
+    void endSourceChange(Change change);
     void sourceDataChanged(const QModelIndex &from, const QModelIndex &to);
 
     DictionaryModel *m_source;

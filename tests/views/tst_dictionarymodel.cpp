@@ -67,6 +67,9 @@ void TestDictionaryModel::followsTheStore()
     QCOMPARE(lookup.rowCount(), model.rowCount());
     for (int row = 0; row < model.rowCount(); ++row)
         QCOMPARE(lookup.index(row, 2).data(), model.index(row, 2).data());
+    lookup.setPattern("food");
+    QCOMPARE(lookup.rowCount(), 1);
+    QCOMPARE(lookup.index(0, 0).data().toString(), QStringLiteral("food"));
     m_dictionary.clear();
     QCOMPARE(model.rowCount(), 0);
     QCOMPARE(lookup.rowCount(), 0);
