@@ -21,30 +21,9 @@ public:
     bool failed() const { return m_failed; }
 
     // inline: opening a file reads a few of these for each of its records
-    bool readU8(quint8 &value)
-    {
-        if (!has(1))
-            return fail();
-        value = *cursor();
-        m_pos += 1;
-        return true;
-    }
-    bool readU16(quint16 &value)
-    {
-        if (!has(2))
-            return fail();
-        value = qFromBigEndian<quint16>(cursor());
-        m_pos += 2;
-        return true;
-    }
-    bool readU32(quint32 &value)
-    {
-        if (!has(4))
-            return fail();
-        value = qFromBigEndian<quint32>(cursor());
-        m_pos += 4;
-        return true;
-    }
+    bool readU8(quint8 &value) { return readNumber(value); }
+    bool readU16(quint16 &value) { return readNumber(value); }
+    bool readU32(quint32 &value) { return readNumber(value); }
     // A 32-bit byte count and the bytes; 0xFFFFFFFF gives a null array.
     bool readBytes(QByteArray &value);
     // A 32-bit byte count and UTF-16 big-endian units; 0xFFFFFFFF is null.
@@ -59,6 +38,14 @@ public:
     void seek(qsizetype position) { m_pos = qBound<qsizetype>(0, position, m_data.size()); }
 
 private:
+    template <typename T> bool readNumber(T &value)
+    {
+        if (!has(qsizetype(sizeof(T))))
+            return fail();
+        value = qFromBigEndian<T>(cursor());
+        m_pos += qsizetype(sizeof(T));
+        return true;
+    }
     bool fail();
     bool has(qsizetype bytes) const { return m_data.size() - m_pos >= bytes; }
     const uchar *cursor() const { return reinterpret_cast<const uchar *>(m_data.constData()) + m_pos; }
