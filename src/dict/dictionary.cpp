@@ -207,25 +207,27 @@ void Dictionary::insertEntries(std::vector<Entry> entries)
 
 void Dictionary::insertAll(const std::vector<Handle> &handles)
 {
+    for (Handle h : handles) {
+        m_maxId = qMax(m_maxId, m_arena.id(h));
+        m_meanings.stored(h);
+    }
     if (handles.size() <= 1) {
-        if (!handles.empty()) {
-            m_meanings.stored(handles.front());
-            m_maxId = qMax(m_maxId, m_arena.id(handles.front()));
+        if (!handles.empty())
             insertAt(handles.front(), insertPosition(m_arena.word(handles.front())));
-        }
         return;
     }
     beginReset();
-    if (m_order.empty() && placeSorted(handles)) {
-        for (Handle h : handles) {
-            m_maxId = qMax(m_maxId, m_arena.id(h));
-            m_meanings.stored(h);
-        }
-        m_byId.clear();
-        m_byIdValid = false;
-        endReset(true);
-        return;
-    }
+    if (!m_order.empty() || !placeSorted(handles))
+        sortIn(handles);
+    m_byId.clear();
+    m_byIdValid = false;
+    endReset(true);
+}
+
+// The general case of insertAll: the stored entries and the new ones sorted
+// together, each run of equal keys arranged as one-by-one insertion would.
+void Dictionary::sortIn(const std::vector<Handle> &handles)
+{
     struct Item
     {
         Handle handle;
@@ -243,8 +245,6 @@ void Dictionary::insertAll(const std::vector<Handle> &handles)
     for (Handle h : handles) {
         const int order = largest >= 0 ? compareSearchKeys(m_arena.word(h), m_arena.word(Handle(largest))) : 1;
         sorted = sorted && order >= 0;
-        m_maxId = qMax(m_maxId, m_arena.id(h));
-        m_meanings.stored(h);
         items.push_back(Item{h, true, order == 0});
         if (order > 0)
             largest = h;
@@ -297,9 +297,6 @@ void Dictionary::insertAll(const std::vector<Handle> &handles)
         m_order.push_back(tail);
         run = end;
     }
-    m_byId.clear();
-    m_byIdValid = false;
-    endReset(true);
 }
 
 // Entries in key order (a saved file) go into an empty store in one pass,

@@ -134,6 +134,7 @@ private:
     void insertAt(Handle handle, int position);
     void insertAll(const std::vector<Handle> &handles);
     bool placeSorted(const std::vector<Handle> &handles);
+    void sortIn(const std::vector<Handle> &handles);
     void takeAt(int position);
     // A reset replaces every row; the changes made within it are announced
     // by its end alone.
