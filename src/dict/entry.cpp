@@ -184,13 +184,19 @@ QString makeSearchKey(const QString &text)
         text.cbegin(), text.cend(), [&unit](QChar c) { return keyUnit(c.unicode(), unit) && unit == c.unicode(); });
     if (ownKey)
         return text;
-    QString key;
-    key.reserve(text.size());
-    for (QChar c : text) {
-        if (keyUnit(c.unicode(), unit))
-            key.append(QChar(unit));
-    }
+    QString key(text.size(), Qt::Uninitialized);
+    key.truncate(writeSearchKey(text, reinterpret_cast<char16_t *>(key.data())));
     return key;
+}
+
+qsizetype writeSearchKey(QStringView text, char16_t *out)
+{
+    char16_t *at = out;
+    for (QChar c : text) {
+        if (keyUnit(c.unicode(), *at))
+            ++at;
+    }
+    return at - out;
 }
 
 namespace {

@@ -13,6 +13,9 @@ class RecordWriter;
 // The letters of a text, lower-cased; it orders the store and decides exact
 // and prefix lookups, so pointed and unpointed Hebrew give the same key.
 QString makeSearchKey(const QString &text);
+// Writes the search key of a text to out (room for text.size() units) and
+// returns its length: the key without a QString, for walking many words.
+qsizetype writeSearchKey(QStringView text, char16_t *out);
 // How the search key of a word compares with a text (<0, 0, >0), unit by
 // unit, without making the key.
 int compareSearchKey(QStringView word, QStringView text);

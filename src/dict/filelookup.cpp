@@ -19,32 +19,15 @@ int commonPrefixLength(QStringView a, QStringView b)
     return int(i);
 }
 
-// A word whose key is the word itself (unpointed Hebrew, lower-case Latin),
-// told at the cost of a range check on the common letters.
-bool isOwnKey(QStringView word)
-{
-    for (QChar c : word) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x05D0 && u <= 0x05EA) || (u >= u'a' && u <= u'z'))
-            continue;
-        if (!c.isLetter() || c.toLower() != c)
-            return false;
-    }
-    return true;
-}
-
-// As compareSearchKey, a word that is its own key compared as it stands.
-int compareKey(QStringView word, bool ownKey, QStringView text)
-{
-    return ownKey ? compareUnits(word, text) : compareSearchKey(word, text);
-}
-
-// One record's word, decoded into a buffer of its own.
+// One record's word and its search key, decoded into buffers of their own.
 struct Word
 {
     std::vector<char16_t> units = std::vector<char16_t>(MaxUnits);
+    std::vector<char16_t> keyUnits = std::vector<char16_t>(MaxUnits);
     QStringView text;
-    bool ownKey = false;
+    QStringView key;
+
+    void makeKey() { key = QStringView(keyUnits.data(), writeSearchKey(text, keyUnits.data())); }
 };
 
 // What the words of the file, met in key order, tell about one text: where
@@ -63,33 +46,32 @@ public:
     // Returns true when the record is one of the text's key.
     bool visit(int index, const Word &word, const Word &previous)
     {
-        if (m_lowerBound < 0 && compareKey(word.text, word.ownKey, m_text) >= 0) {
+        if (m_lowerBound < 0 && compareUnits(word.key, m_text) >= 0) {
             m_lowerBound = index;
-            m_atBound = word.text.toString();
-            m_beforeBound = index > 0 ? previous.text.toString() : QString();
+            m_atBound = word.key.toString();
+            m_beforeBound = index > 0 ? previous.key.toString() : QString();
         }
-        while (m_nextPrefix <= m_text.size()
-            && compareKey(word.text, word.ownKey, QStringView(m_text).left(m_nextPrefix)) >= 0)
-            m_boundLength[m_nextPrefix++] = int(makeSearchKey(word.text.toString()).size());
+        while (m_nextPrefix <= m_text.size() && compareUnits(word.key, QStringView(m_text).left(m_nextPrefix)) >= 0)
+            m_boundLength[m_nextPrefix++] = int(word.key.size());
         if (m_exactDone)
             return false;
-        const int order = compareKey(word.text, word.ownKey, m_key);
+        const int order = compareUnits(word.key, m_key);
         m_exactDone = order > 0;
         return order == 0;
     }
 
-    // As findLongestPrefix; last is the file's last word.
-    void prefix(const QString &last, FileLookup::Result &result) const
+    // As findLongestPrefix; lastKey is the key of the file's last word.
+    void prefix(const QString &lastKey, FileLookup::Result &result) const
     {
-        const QString before = m_lowerBound < 0 ? last : m_beforeBound;
-        if (m_lowerBound >= 0 && makeSearchKey(m_atBound).startsWith(m_text)) {
+        const QString before = m_lowerBound < 0 ? lastKey : m_beforeBound;
+        if (m_lowerBound >= 0 && m_atBound.startsWith(m_text)) {
             result.prefixPosition = m_lowerBound;
-            result.matchLength = int(makeSearchKey(m_atBound).size());
+            result.matchLength = int(m_atBound.size());
             return;
         }
-        int best = before.isNull() ? 0 : commonPrefixLength(m_text, makeSearchKey(before));
+        int best = before.isNull() ? 0 : commonPrefixLength(m_text, before);
         if (m_lowerBound >= 0)
-            best = qMax(best, commonPrefixLength(m_text, makeSearchKey(m_atBound)));
+            best = qMax(best, commonPrefixLength(m_text, m_atBound));
         if (best > 0)
             result.matchLength = m_boundLength[best];
     }
@@ -100,6 +82,7 @@ private:
     QList<int> m_boundLength;
     int m_nextPrefix = 1;
     int m_lowerBound = -1;
+    // the keys of the first word not below the text and of the one before
     QString m_atBound;
     QString m_beforeBound;
     bool m_exactDone;
@@ -178,11 +161,9 @@ bool FileLookup::lookUp(const QString &text, bool meanings, Result &result)
         if (!in.readU32(id) || !in.readU16(type) || !in.readU32(flags) || id == 0
             || !in.readCompactUnits(word.units.data(), word.text))
             return false;
-        word.ownKey = isOwnKey(word.text);
+        word.makeKey();
         // a file out of key order is sorted when loaded: it cannot be walked
-        const bool ownKeys = previous.ownKey && word.ownKey;
-        if (index > 0
-            && (ownKeys ? compareUnits(previous.text, word.text) : compareSearchKeys(previous.text, word.text)) > 0)
+        if (index > 0 && compareUnits(previous.key, word.key) > 0)
             return false;
         if (walk.visit(index, word, previous))
             exactRun.append(entryAt(m_file, start));
@@ -197,6 +178,6 @@ bool FileLookup::lookUp(const QString &text, bool meanings, Result &result)
     if (exactRun.size() > 1)
         exactRun.append(exactRun.takeFirst());
     result.exact = exactRun;
-    walk.prefix(index > 0 ? words[(index + 1) % 2].text.toString() : QString(), result);
+    walk.prefix(index > 0 ? words[(index + 1) % 2].key.toString() : QString(), result);
     return true;
 }
