@@ -1,6 +1,7 @@
 #include "dictionary.h"
 
 #include "dictlog.h"
+#include "searchkeybuffer.h"
 
 #include <algorithm>
 #include <climits>
@@ -307,13 +308,19 @@ bool Dictionary::placeSorted(const std::vector<Handle> &handles)
     Order order;
     order.reserve(handles.size());
     Handle first = handles.front();
+    // each word's key is made once; the run's first stays to compare with
+    SearchKeyBuffer keys[2];
+    int firstKey = 0;
+    keys[firstKey].make(m_arena.word(first));
     for (size_t i = 1; i < handles.size(); ++i) {
-        const int comparison = compareSearchKeys(m_arena.word(handles[i]), m_arena.word(first));
+        const QStringView key = keys[1 - firstKey].make(m_arena.word(handles[i]));
+        const int comparison = compareUnits(key, keys[firstKey].key());
         if (comparison < 0)
             return false;
         if (comparison > 0) {
             order.push_back(first);
             first = handles[i];
+            firstKey = 1 - firstKey;
         } else {
             order.push_back(handles[i]);
         }

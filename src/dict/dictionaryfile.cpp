@@ -62,9 +62,6 @@ bool readAttributes(RecordReader &in, QMap<QString, QString> &attributes)
     return !in.failed();
 }
 
-// The records up to the end, or up to the first that cannot be read whole
-// (its offset goes to *damage); a record cut after its word still holds
-// something of the user's and is kept.
 // One record into the arena: straight from the bytes, or through an Entry
 // for V3.0, whose fields come in another order and which carries no id.
 Entry::ReadResult readRecord(

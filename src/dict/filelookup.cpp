@@ -1,6 +1,7 @@
 #include "filelookup.h"
 
 #include "recordreader.h"
+#include "searchkeybuffer.h"
 
 #include <vector>
 
@@ -23,11 +24,9 @@ int commonPrefixLength(QStringView a, QStringView b)
 struct Word
 {
     std::vector<char16_t> units = std::vector<char16_t>(MaxUnits);
-    std::vector<char16_t> keyUnits = std::vector<char16_t>(MaxUnits);
     QStringView text;
+    SearchKeyBuffer keyBuffer;
     QStringView key;
-
-    void makeKey() { key = QStringView(keyUnits.data(), writeSearchKey(text, keyUnits.data())); }
 };
 
 // What the words of the file, met in key order, tell about one text: where
@@ -161,7 +160,7 @@ bool FileLookup::lookUp(const QString &text, bool meanings, Result &result)
         if (!in.readU32(id) || !in.readU16(type) || !in.readU32(flags) || id == 0
             || !in.readCompactUnits(word.units.data(), word.text))
             return false;
-        word.makeKey();
+        word.key = word.keyBuffer.make(word.text);
         // a file out of key order is sorted when loaded: it cannot be walked
         if (index > 0 && compareUnits(previous.key, word.key) > 0)
             return false;

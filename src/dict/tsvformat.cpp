@@ -160,16 +160,18 @@ std::vector<quint32> sortedByKey(const KeyColumn &keys)
         quint64 head;
         quint64 next;
         quint32 row;
+        // a key of at most eight units is all in head and next
+        bool whole;
     };
     std::vector<Item> items(keys.count());
     for (quint32 row = 0; row < keys.count(); ++row)
-        items[row] = Item{keys.prefix(row, 0), keys.prefix(row, 4), row};
+        items[row] = Item{keys.prefix(row, 0), keys.prefix(row, 4), row, keys[row].size() <= 8};
     std::sort(items.begin(), items.end(), [&keys](const Item &a, const Item &b) {
         if (a.head != b.head)
             return a.head < b.head;
         if (a.next != b.next)
             return a.next < b.next;
-        const int order = keys[a.row].compare(keys[b.row]);
+        const int order = a.whole && b.whole ? 0 : compareUnits(keys[a.row], keys[b.row]);
         return order < 0 || (order == 0 && a.row < b.row);
     });
     std::vector<quint32> order(items.size());
@@ -207,7 +209,7 @@ std::vector<quint32> storeOrder(const KeyColumn &keys)
     stored.reserve(count);
     for (size_t run = 0; run < count;) {
         size_t end = run + 1;
-        while (end < count && keys[order[end]] == keys[order[run]])
+        while (end < count && compareUnits(keys[order[end]], keys[order[run]]) == 0)
             ++end;
         quint32 tail = order[run];
         for (size_t i = run + 1; i < end; ++i) {

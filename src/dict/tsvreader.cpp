@@ -2,6 +2,8 @@
 
 #include "textfields.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <climits>
 
@@ -76,11 +78,10 @@ void TsvReader::splitFields(QStringView line)
 
 void TsvReader::takeId(Entry &e)
 {
-    if (e.id() != 0 && m_ids.contains(e.id())) {
+    if (e.id() != 0 && !m_ids.insert(e.id())) {
         m_warnings.append(QStringLiteral("id %1 is used twice; '%2' gets a new one").arg(e.id()).arg(e.word()));
         e.setId(0);
     }
-    m_ids.insert(e.id());
     m_maxId = qMax(m_maxId, e.id());
 }
 

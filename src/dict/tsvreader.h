@@ -1,10 +1,10 @@
 #pragma once
 
 #include "entry.h"
+#include "idset.h"
 #include "tsvformat.h"
 
 #include <QHash>
-#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -53,7 +53,7 @@ private:
     QHash<quint32, QString> m_textKeyColumns;
     QStringList m_userCodes;
     bool m_explicitUser;
-    QSet<int> m_ids;
+    IdSet m_ids;
     int m_maxId = 0;
     QString m_error;
     QStringList m_warnings;

@@ -4,6 +4,7 @@
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
 #include "dict/filelookup.h"
+#include "dict/idset.h"
 #include "dict/recordreader.h"
 #include "dict/recordwriter.h"
 #include "dict/tsvformat.h"
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+#include <climits>
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
@@ -86,6 +89,7 @@ private slots:
     void failedSaveLeavesOldFileIntact();
     void lookupWithoutLoadingAgreesWithTheStore();
     void importWithoutTheStoreAgreesWithTheStore();
+    void idSetAgreesWithAPlainSet();
     void openingReadsWhatEachRecordHolds();
 
 private:
@@ -418,7 +422,8 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
 void TestDictionaryFile::importWithoutTheStoreAgreesWithTheStore()
 {
     QRandomGenerator random(5);
-    const QStringList words = {u8("סֵפֶר"), u8("ספר"), u8("סַפָּר"), "Kiwi", "kiwi", "a b", "ab", "z"};
+    const QStringList words
+        = {u8("סֵפֶר"), u8("ספר"), u8("סַפָּר"), "Kiwi", "kiwi", "a b", "ab", "z", "kiwifruitsb", "kiwifruitsa"};
     for (int round = 0; round < 60; ++round) {
         QByteArray tsv = round % 2 ? "id\tword\ttranslation\n" : "word\ttranslation\tid\n";
         for (int row = random.bounded(12); row > 0; --row) {
@@ -439,6 +444,20 @@ void TestDictionaryFile::importWithoutTheStoreAgreesWithTheStore()
     QStringList warnings;
     QVERIFY(TsvFormat::toDictionaryFile("word\ttranslation\n\tx\n", {}, error, warnings).isEmpty());
     QCOMPARE(error, QStringLiteral("line 2: empty word"));
+}
+
+// Ids on both sides of where the set stops keeping a bit for each.
+void TestDictionaryFile::idSetAgreesWithAPlainSet()
+{
+    QRandomGenerator random(3);
+    IdSet ids;
+    QSet<int> plain;
+    for (int i = 0; i < 20000; ++i) {
+        const int base = std::array{0, 1 << 20, (1 << 26) - 64, INT_MAX - 127, INT_MIN}[random.bounded(5)];
+        const int id = base + random.bounded(128);
+        QCOMPARE(ids.insert(id), !plain.contains(id));
+        plain.insert(id);
+    }
 }
 
 // Opening fills the store's arena straight from the bytes; reading the
