@@ -152,32 +152,31 @@ private:
     std::vector<size_t> m_starts;
 };
 
-// The rows sorted by key, the earlier row first among equal keys.
-std::vector<quint32> sortedByKey(const KeyColumn &keys)
+// A row's key as a sort sees it first: its first eight units packed.
+struct KeyItem
 {
-    struct Item
-    {
-        quint64 head;
-        quint64 next;
-        quint32 row;
-        // a key of at most eight units is all in head and next
-        bool whole;
-    };
-    std::vector<Item> items(keys.count());
+    quint64 head;
+    quint64 next;
+    quint32 row;
+    // a key of at most eight units is all in head and next
+    bool whole;
+};
+
+std::vector<KeyItem> keyItems(const KeyColumn &keys)
+{
+    std::vector<KeyItem> items(keys.count());
     for (quint32 row = 0; row < keys.count(); ++row)
-        items[row] = Item{keys.prefix(row, 0), keys.prefix(row, 4), row, keys[row].size() <= 8};
-    std::sort(items.begin(), items.end(), [&keys](const Item &a, const Item &b) {
-        if (a.head != b.head)
-            return a.head < b.head;
-        if (a.next != b.next)
-            return a.next < b.next;
-        const int order = a.whole && b.whole ? 0 : compareUnits(keys[a.row], keys[b.row]);
-        return order < 0 || (order == 0 && a.row < b.row);
-    });
-    std::vector<quint32> order(items.size());
-    for (size_t i = 0; i < items.size(); ++i)
-        order[i] = items[i].row;
-    return order;
+        items[row] = KeyItem{keys.prefix(row, 0), keys.prefix(row, 4), row, keys[row].size() <= 8};
+    return items;
+}
+
+int compareKeys(const KeyItem &a, const KeyItem &b, const KeyColumn &keys)
+{
+    if (a.head != b.head)
+        return a.head < b.head ? -1 : 1;
+    if (a.next != b.next)
+        return a.next < b.next ? -1 : 1;
+    return a.whole && b.whole ? 0 : compareUnits(keys[a.row], keys[b.row]);
 }
 
 // The order in which the store keeps entries inserted in one go into an
@@ -196,28 +195,28 @@ std::vector<quint32> storeOrder(const KeyColumn &keys)
         if (compared > 0)
             largest = i;
     }
-    std::vector<quint32> order;
-    if (sorted) {
-        order.resize(count);
-        for (quint32 i = 0; i < count; ++i)
-            order[i] = i;
-    } else {
-        order = sortedByKey(keys);
+    std::vector<KeyItem> items = keyItems(keys);
+    // the earlier row first among equal keys
+    if (!sorted) {
+        std::sort(items.begin(), items.end(), [&keys](const KeyItem &a, const KeyItem &b) {
+            const int order = compareKeys(a, b, keys);
+            return order < 0 || (order == 0 && a.row < b.row);
+        });
     }
     // the first of a run stays last unless a later one joins it behind
     std::vector<quint32> stored;
     stored.reserve(count);
     for (size_t run = 0; run < count;) {
         size_t end = run + 1;
-        while (end < count && compareUnits(keys[order[end]], keys[order[run]]) == 0)
+        while (end < count && compareKeys(items[end], items[run], keys) == 0)
             ++end;
-        quint32 tail = order[run];
+        quint32 tail = items[run].row;
         for (size_t i = run + 1; i < end; ++i) {
-            if (beforeLast[order[i]]) {
-                stored.push_back(order[i]);
+            if (beforeLast[items[i].row]) {
+                stored.push_back(items[i].row);
             } else {
                 stored.push_back(tail);
-                tail = order[i];
+                tail = items[i].row;
             }
         }
         stored.push_back(tail);
