@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "dict/datadirectory.h"
+#include "dict/dictionaryfile.h"
 #include "views/prompt.h"
 
 #include "verbalonconfig.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -39,6 +41,9 @@ int main(int argc, char *argv[])
         return 1;
     }
     AppSettings::setUp(dataDirectory, dataDirectory == QCoreApplication::applicationDirPath());
+    // a large dictionary opens from a copy of its decoded entries while unchanged
+    DictionaryFile::setCacheFolder(
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/stores"));
     MainWindow window(dataDirectory);
     // the window comes back where the user left it
     QSettings settings;

@@ -45,6 +45,24 @@ void Dictionary::fill(QMap<QString, QString> attributes, EntryArena entries)
     markSaved();
 }
 
+void Dictionary::fill(QMap<QString, QString> attributes, EntryArena entries, Order order)
+{
+    Q_ASSERT(m_order.empty() && order.size() == size_t(entries.count()));
+    beginReset();
+    m_attributes = std::move(attributes);
+    m_arena = std::move(entries);
+    m_meanings.clear();
+    for (Handle h = 0; h < Handle(m_arena.count()); ++h) {
+        m_maxId = qMax(m_maxId, m_arena.id(h));
+        m_meanings.stored(h);
+    }
+    m_order = std::move(order);
+    m_byId.clear();
+    m_byIdValid = false;
+    endReset(false);
+    markSaved();
+}
+
 void Dictionary::clear()
 {
     beginReset();

@@ -36,6 +36,13 @@ public:
     // Fills the store with what a file held (every entry of the arena, in
     // the file's order), in one reset; it then counts as unchanged.
     void fill(QMap<QString, QString> attributes, EntryArena entries);
+    // The same into an empty store, with the sorted order fill() gave the
+    // same entries before (a permutation of the arena's handles).
+    void fill(QMap<QString, QString> attributes, EntryArena entries, std::vector<EntryArena::Handle> order);
+    // A freshly filled store's arena and order, to be kept and given back
+    // to fill() when the same file is opened again.
+    const EntryArena &arena() const { return m_arena; }
+    const std::vector<EntryArena::Handle> &order() const { return m_order; }
     void clear();
     // What went wrong when an entry could not be added, for the user.
     QString errorString() const { return m_errorString; }

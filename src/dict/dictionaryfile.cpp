@@ -7,11 +7,14 @@
 #include "recordfields.h"
 #include "recordreader.h"
 #include "recordwriter.h"
+#include "storecache.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+
+#include <optional>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -21,6 +24,9 @@
 namespace {
 
 const QByteArray CurrentVersion = QByteArrayLiteral("DICT V3.3");
+QString cacheFolder;
+qint64 cacheMinimumSize = 0;
+
 // Longer version fields cannot be one of ours; reading them would only waste memory.
 constexpr quint32 MaxVersionLength = 64;
 
@@ -193,14 +199,32 @@ DictionaryFile::Status DictionaryFile::load(Dictionary &store)
     // read through a mapping where the system offers one: no copy of the file
     const qint64 size = file.size();
     uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray bytes
+        = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size) : file.readAll();
+    ReadBytes release;
     if (mapped)
-        return read(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size), store,
-            [mapped](qsizetype bytes) { releasePages(mapped, bytes); });
-    return read(file.readAll(), store);
+        release = [mapped](qsizetype read) { releasePages(mapped, read); };
+    std::optional<StoreCache> cache;
+    if (!cacheFolder.isEmpty() && size >= cacheMinimumSize)
+        cache.emplace(cacheFolder, m_path, bytes, release);
+    return read(bytes, store, release, cache ? &*cache : nullptr);
+}
+
+void DictionaryFile::setCacheFolder(const QString &folder, qint64 minimumSize)
+{
+    cacheFolder = folder;
+    cacheMinimumSize = minimumSize;
 }
 
 DictionaryFile::Status DictionaryFile::read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes)
 {
+    return read(data, store, readBytes, nullptr);
+}
+
+DictionaryFile::Status DictionaryFile::read(
+    const QByteArray &data, Dictionary &store, const ReadBytes &readBytes, const StoreCache *cache)
+{
+    m_readFromCache = false;
     QElapsedTimer timer;
     timer.start();
     RecordReader in(data);
@@ -228,8 +252,16 @@ DictionaryFile::Status DictionaryFile::read(const QByteArray &data, Dictionary &
     } else if (!readAttributes(in, attributes)) {
         m_damageOffset = in.position();
     }
+    // a cache only ever stands for a file read whole into an empty store
+    const bool cached = cache && m_damageOffset < 0 && store.count() == 0;
+    if (cached && cache->read(attributes, store)) {
+        m_readFromCache = true;
+        return m_status = Status::Ok;
+    }
     store.fill(std::move(attributes), readRecords(in, *format, &m_damageOffset, readBytes));
     qCDebug(lcDict) << "loaded" << store.count() << "words in" << timer.elapsed() << "ms";
+    if (cached && m_damageOffset < 0)
+        cache->write(store);
     return m_status = m_damageOffset < 0 ? Status::Ok : Status::Damaged;
 }
 
@@ -243,14 +275,28 @@ bool DictionaryFile::save(Dictionary &store)
     if (!keepDamagedOriginal())
         return false;
     QString error;
-    if (!writeFileAtomically(m_path, toBytes(store), &error)) {
+    const QByteArray bytes = toBytes(store);
+    if (!writeFileAtomically(m_path, bytes, &error)) {
         qCWarning(lcDict) << "ERROR: cannot write dictionary" << m_path << error;
         m_errorString = error;
         return false;
     }
     m_errorString.clear();
     store.markSaved();
+    cacheSaved(bytes);
     return true;
+}
+
+// The next opening of a large file saved now reads its store from the cache:
+// the store is made as opening the file's bytes makes it, so that the copy
+// holds exactly what the file does.
+void DictionaryFile::cacheSaved(const QByteArray &bytes) const
+{
+    if (cacheFolder.isEmpty() || bytes.size() < cacheMinimumSize)
+        return;
+    Dictionary reopened;
+    if (DictionaryFile().read(bytes, reopened) == Status::Ok)
+        StoreCache(cacheFolder, m_path, bytes).write(reopened);
 }
 
 // The first save over a file that could not be read whole keeps the file's

@@ -6,6 +6,7 @@
 #include <functional>
 
 class Dictionary;
+class StoreCache;
 
 // The binary dictionary file of one store: reads "DICT V3.0" to "DICT V3.3"
 // and writes "DICT V3.3".
@@ -42,6 +43,12 @@ public:
     // bytes were read.
     using ReadBytes = std::function<void(qsizetype bytes)>;
     Status read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes = {});
+    // True when the last load took the entries from the store cache.
+    bool readFromCache() const { return m_readFromCache; }
+    // From now on load() keeps a copy of the store of each file of at least
+    // minimumSize bytes in folder, and reads that copy instead of the records
+    // the next time the file holds the same bytes. An empty folder: none.
+    static void setCacheFolder(const QString &folder, qint64 minimumSize = qint64(8) << 20);
     Status status() const { return m_status; }
     // Where reading stopped in a damaged file (byte offset), -1 otherwise.
     qint64 damageOffset() const { return m_damageOffset; }
@@ -58,7 +65,9 @@ public:
     static QByteArray toBytes(const Dictionary &store);
 
 private:
+    Status read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes, const StoreCache *cache);
     bool keepDamagedOriginal();
+    void cacheSaved(const QByteArray &bytes) const;
 
     QString m_path;
     QString m_version;
@@ -67,4 +76,5 @@ private:
     qint64 m_damageOffset = -1;
     // the damaged file's bytes were kept beside it since it was loaded
     bool m_damagedOriginalKept = false;
+    bool m_readFromCache = false;
 };

@@ -91,6 +91,8 @@ private slots:
     void importWithoutTheStoreAgreesWithTheStore();
     void idSetAgreesWithAPlainSet();
     void openingReadsWhatEachRecordHolds();
+    void storeCache_data();
+    void storeCache();
 
 private:
     QTemporaryDir m_dir;
@@ -502,6 +504,79 @@ void TestDictionaryFile::openingReadsWhatEachRecordHolds()
         QCOMPARE(file.damageOffset(), damage);
         QCOMPARE(status, damage < 0 ? DictionaryFile::Status::Ok : DictionaryFile::Status::Damaged);
     }
+}
+
+void TestDictionaryFile::storeCache_data()
+{
+    QTest::addColumn<QString>("change"); // what happens between the two openings
+    QTest::addColumn<bool>("fromCache");
+    QTest::newRow("nothing") << "" << true;
+    QTest::newRow("saved again") << "save" << true;
+    QTest::newRow("file changed, same size") << "flip file" << false;
+    for (const char *change :
+        {"cut cache", "flip cache header", "flip cache records", "flip cache end", "other file's cache"})
+        QTest::newRow(change) << change << false;
+}
+
+// A file opened again reads its store from the cache, which must be the
+// store reading its records gives (order, fields, the order of meaning
+// results, the next id); any cache that is not of exactly these bytes, or
+// not whole, is passed over.
+void TestDictionaryFile::storeCache()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, fromCache);
+    const QString cache = m_dir.filePath("cache"), path = m_dir.filePath("big.dic"), other = m_dir.filePath("o.dic");
+    QDir(cache).removeRecursively();
+    DictionaryFile::setCacheFolder(cache, 0);
+    QRandomGenerator random(QTest::currentDataTag()[0]);
+    Dictionary source;
+    for (int id = 1; id <= 200; ++id) {
+        Entry e = sampleEntry();
+        e.setId(id % 50 == 0 ? 7 : id);
+        e.setWord(e.word().left(int(random.bounded(3, 8))));
+        e.setTranslation(QStringList{"a", "b", "c"}[random.bounded(3)] + ", x");
+        source.insertEntry(e);
+    }
+    QVERIFY(DictionaryFile(other).save(source));
+    source.setLearnCounters(3, 1, 2);
+    QVERIFY(DictionaryFile(path).save(source));
+    Dictionary first;
+    QCOMPARE(DictionaryFile(path).load(first), DictionaryFile::Status::Ok);
+    const QStringList cached = QDir(cache).entryList(QDir::Files);
+    QCOMPARE(cached.size(), 2);
+    if (change == "save")
+        QVERIFY(DictionaryFile(path).save(first));
+    QByteArray bytes = readAll(path);
+    if (change == "flip file")
+        bytes[bytes.size() - 9] = char(bytes[bytes.size() - 9] ^ 1);
+    writeFile(path, bytes);
+    for (const QString &name : cached) {
+        QByteArray copy = readAll(cache + '/' + name);
+        if (change == "cut cache")
+            copy.chop(1);
+        // the header, the first block (after the header's room), the last
+        const int flipAt = change.endsWith("header") ? random.bounded(64)
+            : change.endsWith("records")             ? (1 << 16) + random.bounded(200 * 32)
+                                                     : int(copy.size()) - 1 - random.bounded(1000);
+        if (change.startsWith("flip cache"))
+            copy[flipAt] = char(copy[flipAt] ^ (1 << random.bounded(8)));
+        if (change == "other file's cache")
+            copy = readAll(cache + '/' + cached[0] == name ? cached[1] : cached[0]);
+        writeFile(cache + '/' + name, copy);
+    }
+    Dictionary again;
+    DictionaryFile file(path);
+    QCOMPARE(file.load(again), DictionaryFile::Status::Ok);
+    DictionaryFile::setCacheFolder(QString());
+    Dictionary records;
+    QCOMPARE(DictionaryFile().read(bytes, records), DictionaryFile::Status::Ok);
+    QCOMPARE(file.readFromCache(), fromCache);
+    QCOMPARE(dump(again), dump(records));
+    for (const char *meaning : {"a", "b", "x"})
+        QCOMPARE(dumpOf(again.findByMeaning(meaning)), dumpOf(records.findByMeaning(meaning)));
+    QCOMPARE(again.nextId(), records.nextId());
+    QVERIFY(!again.isModified());
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryFile)
