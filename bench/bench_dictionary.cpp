@@ -96,6 +96,39 @@ void BM_LoadReverseSorted(benchmark::State &state)
     loadRepeatedly(state, reverseFileOfSize(int(state.range(0))));
 }
 
+void BM_Save(benchmark::State &state)
+{
+    Dictionary dict;
+    if (DictionaryFile(fileOfSize(int(state.range(0)))).load(dict) != DictionaryFile::Status::Ok)
+        state.SkipWithError("load failed");
+    DictionaryFile file(scratch().filePath(QStringLiteral("save.dic")));
+    for (auto _ : state) {
+        if (!file.save(dict))
+            state.SkipWithError("save failed");
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// Opening an unchanged file again, its store read from the cache that the
+// first opening made; and saving, which makes the cache of what it wrote.
+void BM_LoadFromCache(benchmark::State &state)
+{
+    const QString file = fileOfSize(int(state.range(0)));
+    DictionaryFile::setCacheFolder(scratch().filePath(QStringLiteral("cache")), 0);
+    Dictionary first;
+    if (DictionaryFile(file).load(first) != DictionaryFile::Status::Ok)
+        state.SkipWithError("load failed");
+    loadRepeatedly(state, file);
+    DictionaryFile::setCacheFolder(QString());
+}
+
+void BM_SaveMakingTheCache(benchmark::State &state)
+{
+    DictionaryFile::setCacheFolder(scratch().filePath(QStringLiteral("cache")), 0);
+    BM_Save(state);
+    DictionaryFile::setCacheFolder(QString());
+}
+
 // A spreadsheet export: the rows of a generated dictionary in random order.
 QByteArray unsortedTsv(int count)
 {
@@ -148,19 +181,6 @@ void BM_MemoryPerEntry(benchmark::State &state)
         state.counters["heap_per_entry"] = double(mallinfo2().uordblks + mallinfo2().hblkhd - heapBefore) / entries;
         state.counters["file_per_entry"] = double(QFile(file).size()) / entries;
     }
-}
-
-void BM_Save(benchmark::State &state)
-{
-    Dictionary dict;
-    if (DictionaryFile(fileOfSize(int(state.range(0)))).load(dict) != DictionaryFile::Status::Ok)
-        state.SkipWithError("load failed");
-    DictionaryFile file(scratch().filePath(QStringLiteral("save.dic")));
-    for (auto _ : state) {
-        if (!file.save(dict))
-            state.SkipWithError("save failed");
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 // Queries: pointed words of the dictionary, so every lookup has to fold keys.
@@ -265,6 +285,8 @@ BENCHMARK(BM_LoadReverseSorted)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportUnsortedTsv)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportUnsortedTsv)->Arg(1000000)->Iterations(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(1000000)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFromCache)->Arg(100000)->Arg(1000000)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveMakingTheCache)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindExact)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);

@@ -159,6 +159,40 @@ void releasePages(uchar *mapped, qsizetype bytes)
 #endif
 }
 
+// The arena reading a saved store's file gives, made from the store's
+// fields without reading; false where writing changes a field (a text too
+// long for a record, a key beyond 16 bits), which only reading can tell.
+bool arenaAsSaved(const Dictionary &store, EntryArena &arena)
+{
+    // three bytes a unit at most: no text this short is shortened
+    constexpr qsizetype SafeUnits = 0xFFFF / 3;
+    bool fits = true;
+    const auto fitting = [&fits](QStringView text) {
+        fits = fits && text.size() <= SafeUnits;
+        return text;
+    };
+    arena.reserve(size_t(store.count()), store.arena().unitBytes().size() / 2);
+    for (int i = 0; i < store.count() && fits; ++i) {
+        const EntryArena::View e = store.viewAt(i);
+        if (e.id == 0)
+            continue;
+        arena.begin();
+        arena.setId(e.id);
+        arena.setWordType(e.wordType);
+        arena.setFlags(e.flags);
+        arena.setWord(fitting(e.word));
+        arena.setTranslation(fitting(e.translation));
+        fits = fits && e.textCount <= 0xFFFF;
+        e.forEachText([&](quint32 key, QStringView text) {
+            fits = fits && key <= 0xFFFF;
+            arena.appendText(key, fitting(text));
+        });
+        arena.setLearnCounters(e.learnedForward, e.learnedBackward);
+        arena.commit();
+    }
+    return fits;
+}
+
 } // namespace
 
 DictionaryFile::DictionaryFile(const QString &path)
@@ -283,20 +317,24 @@ bool DictionaryFile::save(Dictionary &store)
     }
     m_errorString.clear();
     store.markSaved();
-    cacheSaved(bytes);
+    cacheSaved(store, bytes);
     return true;
 }
 
 // The next opening of a large file saved now reads its store from the cache:
 // the store is made as opening the file's bytes makes it, so that the copy
 // holds exactly what the file does.
-void DictionaryFile::cacheSaved(const QByteArray &bytes) const
+void DictionaryFile::cacheSaved(const Dictionary &store, const QByteArray &bytes) const
 {
     if (cacheFolder.isEmpty() || bytes.size() < cacheMinimumSize)
         return;
     Dictionary reopened;
-    if (DictionaryFile().read(bytes, reopened) == Status::Ok)
-        StoreCache(cacheFolder, m_path, bytes).write(reopened);
+    EntryArena saved;
+    if (arenaAsSaved(store, saved))
+        reopened.fill({}, std::move(saved));
+    else if (DictionaryFile().read(bytes, reopened) != Status::Ok)
+        return;
+    StoreCache(cacheFolder, m_path, bytes).write(reopened);
 }
 
 // The first save over a file that could not be read whole keeps the file's

@@ -67,7 +67,7 @@ public:
 private:
     Status read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes, const StoreCache *cache);
     bool keepDamagedOriginal();
-    void cacheSaved(const QByteArray &bytes) const;
+    void cacheSaved(const Dictionary &store, const QByteArray &bytes) const;
 
     QString m_path;
     QString m_version;

@@ -512,6 +512,7 @@ void TestDictionaryFile::storeCache_data()
     QTest::addColumn<bool>("fromCache");
     QTest::newRow("nothing") << "" << true;
     QTest::newRow("saved again") << "save" << true;
+    QTest::newRow("saved, a text shortened") << "save long" << true;
     QTest::newRow("file changed, same size") << "flip file" << false;
     for (const char *change :
         {"cut cache", "flip cache header", "flip cache records", "flip cache end", "other file's cache"})
@@ -545,7 +546,9 @@ void TestDictionaryFile::storeCache()
     QCOMPARE(DictionaryFile(path).load(first), DictionaryFile::Status::Ok);
     const QStringList cached = QDir(cache).entryList(QDir::Files);
     QCOMPARE(cached.size(), 2);
-    if (change == "save")
+    if (change == "save long") // each unit escaped: too long for a record
+        first.addOrReplace(Entry(u8("aא").repeated(20000), "b", 3));
+    if (change.startsWith("save"))
         QVERIFY(DictionaryFile(path).save(first));
     QByteArray bytes = readAll(path);
     if (change == "flip file")
