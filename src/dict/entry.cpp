@@ -148,10 +148,19 @@ int Entry::typeOfLabel(const QString &label)
 
 namespace {
 
+bool keyUnitByTables(char16_t u, char16_t &unit)
+{
+    const QChar c(u);
+    if (!c.isLetter())
+        return false;
+    unit = c.toLower().unicode();
+    return true;
+}
+
 // The key unit of a text's unit: a letter lower-cased, nothing (false) for
 // any other unit. Hebrew letters and points and ASCII are told apart by
 // their ranges, the rest by Unicode's tables.
-bool keyUnit(char16_t u, char16_t &unit)
+inline bool keyUnit(char16_t u, char16_t &unit)
 {
     if (u >= 0x05D0 && u <= 0x05EA) {
         unit = u;
@@ -166,11 +175,7 @@ bool keyUnit(char16_t u, char16_t &unit)
         unit = u;
         return u >= u'a' && u <= u'z';
     }
-    const QChar c(u);
-    if (!c.isLetter())
-        return false;
-    unit = c.toLower().unicode();
-    return true;
+    return keyUnitByTables(u, unit);
 }
 
 } // namespace
@@ -223,14 +228,68 @@ private:
     qsizetype m_at = 0;
 };
 
-// Compares the key units of a with the units b gives, as strings compare.
-template <typename Units> int compareUnits(KeyUnits a, Units &&nextOfB)
+// The units of a text taken as they are.
+class TextUnits
+{
+public:
+    explicit TextUnits(QStringView text)
+        : m_text(text)
+    { }
+    bool next(char16_t &unit)
+    {
+        if (m_at >= m_text.size())
+            return false;
+        unit = m_text[m_at++].unicode();
+        return true;
+    }
+
+private:
+    QStringView m_text;
+    qsizetype m_at = 0;
+};
+
+// The key units of a compact-encoded word, decoded one at a time from a
+// token boundary whose high byte is known (as decodeCompactUnits reads).
+class CompactKeyUnits
+{
+public:
+    CompactKeyUnits(QByteArrayView bytes, qsizetype at, uchar high)
+        : m_bytes(bytes)
+        , m_at(at)
+        , m_high(high)
+    { }
+    bool next(char16_t &unit)
+    {
+        while (m_at < m_bytes.size()) {
+            uchar low = uchar(m_bytes[m_at]);
+            if (low == 0) {
+                if (m_at + 2 >= m_bytes.size())
+                    return false;
+                m_high = uchar(m_bytes[m_at + 1]);
+                low = uchar(m_bytes[m_at + 2]);
+                m_at += 2;
+            }
+            ++m_at;
+            if (keyUnit(char16_t((m_high << 8) | low), unit))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_at;
+    uchar m_high;
+};
+
+// Compares the units a gives with those b gives, as strings compare.
+template <typename A, typename B> int compareUnitStreams(A a, B b)
 {
     char16_t ua = 0;
     char16_t ub = 0;
     for (;;) {
         const bool hasA = a.next(ua);
-        const bool hasB = nextOfB(ub);
+        const bool hasB = b.next(ub);
         if (!hasA || !hasB)
             return int(hasA) - int(hasB);
         if (ua != ub)
@@ -242,13 +301,7 @@ template <typename Units> int compareUnits(KeyUnits a, Units &&nextOfB)
 
 int compareSearchKey(QStringView word, QStringView text)
 {
-    qsizetype at = 0;
-    return compareUnits(KeyUnits(word), [text, &at](char16_t &unit) {
-        if (at >= text.size())
-            return false;
-        unit = text[at++].unicode();
-        return true;
-    });
+    return compareUnitStreams(KeyUnits(word), TextUnits(text));
 }
 
 int compareUnits(QStringView a, QStringView b)
@@ -269,8 +322,32 @@ int compareSearchKeys(QStringView a, QStringView b)
     qsizetype same = 0;
     while (same < shortest && a[same] == b[same])
         ++same;
-    KeyUnits units(b.mid(same));
-    return compareUnits(KeyUnits(a.mid(same)), [&units](char16_t &unit) { return units.next(unit); });
+    return compareUnitStreams(KeyUnits(a.mid(same)), KeyUnits(b.mid(same)));
+}
+
+int compareCompactSearchKey(QByteArrayView word, QStringView text)
+{
+    return compareUnitStreams(CompactKeyUnits(word, 0, 0), TextUnits(text));
+}
+
+int compareCompactSearchKeys(QByteArrayView a, QByteArrayView b)
+{
+    // the tokens the words share (one byte, or a zero byte with two more
+    // that change the high byte) decode to the same units and keys
+    const qsizetype shortest = qMin(a.size(), b.size());
+    qsizetype same = 0;
+    uchar high = 0;
+    while (same < shortest && a[same] == b[same]) {
+        if (a[same] != 0) {
+            ++same;
+            continue;
+        }
+        if (same + 3 > shortest || a[same + 1] != b[same + 1] || a[same + 2] != b[same + 2])
+            break;
+        high = uchar(a[same + 1]);
+        same += 3;
+    }
+    return compareUnitStreams(CompactKeyUnits(a, same, high), CompactKeyUnits(b, same, high));
 }
 
 QStringList splitMeanings(const QString &translation)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QFlags>
 #include <QList>
 #include <QString>
@@ -21,6 +22,10 @@ qsizetype writeSearchKey(QStringView text, char16_t *out);
 int compareSearchKey(QStringView word, QStringView text);
 // How the search keys of two words compare.
 int compareSearchKeys(QStringView a, QStringView b);
+// The same two for a word still compact-encoded (as a file's record holds
+// it), decoded only as far as the comparison needs.
+int compareCompactSearchKey(QByteArrayView word, QStringView text);
+int compareCompactSearchKeys(QByteArrayView a, QByteArrayView b);
 // Two keys (or any texts) unit by unit, as QString orders them; quicker than
 // the general comparison on the short words of a dictionary.
 int compareUnits(QStringView a, QStringView b);

@@ -1,8 +1,9 @@
 #include "filelookup.h"
 
+#include "compactstring.h"
 #include "recordreader.h"
-#include "searchkeybuffer.h"
 
+#include <thread>
 #include <vector>
 
 namespace {
@@ -20,14 +21,17 @@ int commonPrefixLength(QStringView a, QStringView b)
     return int(i);
 }
 
-// One record's word and its search key, decoded into buffers of their own.
-struct Word
+// A record's translation, decoded into a buffer of its own.
+struct Translation
 {
     std::vector<char16_t> units = std::vector<char16_t>(MaxUnits);
     QStringView text;
-    SearchKeyBuffer keyBuffer;
-    QStringView key;
 };
+
+QString keyOf(QByteArrayView word)
+{
+    return makeSearchKey(decodeCompact(word.data(), word.size()));
+}
 
 // What the words of the file, met in key order, tell about one text: where
 // it would stand, the key lengths of the first words not below each of its
@@ -42,21 +46,35 @@ public:
         , m_exactDone(m_key.isEmpty())
     { }
 
-    // Returns true when the record is one of the text's key.
-    bool visit(int index, const Word &word, const Word &previous)
+    // Returns true when the record is one of the text's key. The words are
+    // compared still encoded: most records are passed after a unit or two.
+    bool visit(int index, QByteArrayView word, QByteArrayView previous)
     {
-        if (m_lowerBound < 0 && compareUnits(word.key, m_text) >= 0) {
+        if (m_lowerBound < 0 && compareCompactSearchKey(word, m_text) >= 0) {
             m_lowerBound = index;
-            m_atBound = word.key.toString();
-            m_beforeBound = index > 0 ? previous.key.toString() : QString();
+            m_atBound = keyOf(word);
+            m_beforeBound = index > 0 ? keyOf(previous) : QString();
         }
-        while (m_nextPrefix <= m_text.size() && compareUnits(word.key, QStringView(m_text).left(m_nextPrefix)) >= 0)
-            m_boundLength[m_nextPrefix++] = int(word.key.size());
+        while (
+            m_nextPrefix <= m_text.size() && compareCompactSearchKey(word, QStringView(m_text).left(m_nextPrefix)) >= 0)
+            m_boundLength[m_nextPrefix++] = int(keyOf(word).size());
         if (m_exactDone)
             return false;
-        const int order = compareUnits(word.key, m_key);
+        const int order = compareCompactSearchKey(word, m_key);
         m_exactDone = order > 0;
         return order == 0;
+    }
+
+    // Takes what a walk over the records after these found and this did not.
+    void follow(const KeyWalk &later)
+    {
+        if (m_lowerBound < 0) {
+            m_lowerBound = later.m_lowerBound;
+            m_atBound = later.m_atBound;
+            m_beforeBound = later.m_beforeBound;
+        }
+        for (; m_nextPrefix < later.m_nextPrefix; ++m_nextPrefix)
+            m_boundLength[m_nextPrefix] = later.m_boundLength[m_nextPrefix];
     }
 
     // As findLongestPrefix; lastKey is the key of the file's last word.
@@ -89,7 +107,7 @@ private:
 
 // The texts, counters and (when asked for) the translation of a record
 // whose word was read.
-bool readRest(RecordReader &in, Word *translation)
+bool readRest(RecordReader &in, Translation *translation)
 {
     if (!(translation ? in.readCompactUnits(translation->units.data(), translation->text) : in.skipCompact()))
         return false;
@@ -114,10 +132,76 @@ Entry entryAt(const QByteArray &file, qsizetype offset)
     return e;
 }
 
+// Reads a record's word and passes over the rest.
+bool readRecord(RecordReader &in, QByteArrayView &word, Translation *translation)
+{
+    quint32 id = 0;
+    quint16 type = 0;
+    quint32 flags = 0;
+    return in.readU32(id) && in.readU16(type) && in.readU32(flags) && id != 0 && in.readCompactBytes(word)
+        && readRest(in, translation);
+}
+
+// What the records from one offset to the first that starts at or after
+// another tell: their order, the text's place among their keys, its exact
+// records and (when asked for) those that hold it as a meaning, newest first.
+struct Stretch
+{
+    explicit Stretch(const QString &text)
+        : walk(text)
+    { }
+    KeyWalk walk;
+    // the records before the stretch, then the records up to its end
+    int count = 0;
+    // the word of the record before the stretch, then of its last
+    QByteArrayView last;
+    QList<Entry> exact;
+    QList<Entry> meaning;
+};
+
+bool walkStretch(
+    const QByteArray &file, qsizetype from, qsizetype to, const QString &text, bool meanings, Stretch &stretch)
+{
+    RecordReader in(file);
+    in.seek(from);
+    Translation translation;
+    while (!in.atEnd() && in.position() < to) {
+        const qsizetype start = in.position();
+        QByteArrayView word;
+        if (!readRecord(in, word, meanings ? &translation : nullptr))
+            return false;
+        // a file out of key order is sorted when loaded: it cannot be walked
+        if (stretch.count > 0 && compareCompactSearchKeys(stretch.last, word) > 0)
+            return false;
+        if (stretch.walk.visit(stretch.count, word, stretch.last))
+            stretch.exact.append(entryAt(file, start));
+        // most translations do not hold the text at all
+        if (meanings && translation.text.contains(text) && splitMeanings(translation.text.toString()).contains(text))
+            stretch.meaning.prepend(entryAt(file, start));
+        stretch.last = word;
+        ++stretch.count;
+    }
+    return true;
+}
+
+// Passes over the records from one offset to the first that starts at or
+// after another, and returns that one's offset (-1 for a damaged file).
+qsizetype passRecords(const QByteArray &file, qsizetype from, qsizetype to, Stretch &stretch)
+{
+    RecordReader in(file);
+    in.seek(from);
+    for (; !in.atEnd() && in.position() < to; ++stretch.count) {
+        if (!readRecord(in, stretch.last, nullptr))
+            return -1;
+    }
+    return in.position();
+}
+
 } // namespace
 
-FileLookup::FileLookup(const QByteArray &file)
+FileLookup::FileLookup(const QByteArray &file, qsizetype twoWalksFrom)
     : m_file(file)
+    , m_twoWalksFrom(twoWalksFrom)
 { }
 
 bool FileLookup::open()
@@ -138,45 +222,40 @@ bool FileLookup::open()
 }
 
 // Every record is read, its word at least, to be sure of the file's order.
+// A large file is walked in two halves at once: the later half passes over
+// the records before it to find where it starts, a fraction of walking them.
 bool FileLookup::lookUp(const QString &text, bool meanings, Result &result)
 {
     result = Result{};
     if (m_recordsStart < 0 && !open())
         return false;
-    RecordReader in(m_file);
-    in.seek(m_recordsStart);
-    KeyWalk walk(text);
-    Word words[2];
-    Word translation;
-    QList<Entry> exactRun;
-    int index = 0;
-    for (; !in.atEnd(); ++index) {
-        const qsizetype start = in.position();
-        Word &word = words[index % 2];
-        const Word &previous = words[(index + 1) % 2];
-        quint32 id = 0;
-        quint16 type = 0;
-        quint32 flags = 0;
-        if (!in.readU32(id) || !in.readU16(type) || !in.readU32(flags) || id == 0
-            || !in.readCompactUnits(word.units.data(), word.text))
-            return false;
-        word.key = word.keyBuffer.make(word.text);
-        // a file out of key order is sorted when loaded: it cannot be walked
-        if (index > 0 && compareUnits(previous.key, word.key) > 0)
-            return false;
-        if (walk.visit(index, word, previous))
-            exactRun.append(entryAt(m_file, start));
-        if (!readRest(in, meanings ? &translation : nullptr))
-            return false;
-        // most translations do not hold the text at all
-        if (meanings && translation.text.contains(text) && splitMeanings(translation.text.toString()).contains(text))
-            result.meaning.prepend(entryAt(m_file, start));
+    const qsizetype end = m_file.size();
+    const bool twoWalks = end - m_recordsStart >= m_twoWalksFrom;
+    const qsizetype middle = twoWalks ? m_recordsStart + (end - m_recordsStart) / 2 : end;
+    Stretch earlier(text);
+    Stretch later(text);
+    bool laterWalked = true;
+    std::thread second;
+    if (twoWalks) {
+        second = std::thread([&] {
+            const qsizetype from = passRecords(m_file, m_recordsStart, middle, later);
+            laterWalked = from >= 0 && walkStretch(m_file, from, end, text, meanings, later);
+        });
     }
+    const bool earlierWalked = walkStretch(m_file, m_recordsStart, middle, text, meanings, earlier);
+    if (second.joinable())
+        second.join();
+    if (!earlierWalked || !laterWalked)
+        return false;
+    const Stretch &last = twoWalks ? later : earlier;
+    earlier.walk.follow(later.walk);
+    QList<Entry> exactRun = earlier.exact + later.exact;
     // a run of equal keys stands in the store as its one-by-one insertion
     // leaves it: the first of the run last
     if (exactRun.size() > 1)
         exactRun.append(exactRun.takeFirst());
     result.exact = exactRun;
-    walk.prefix(index > 0 ? words[(index + 1) % 2].key.toString() : QString(), result);
+    result.meaning = later.meaning + earlier.meaning;
+    earlier.walk.prefix(last.count > 0 ? keyOf(last.last) : QString(), result);
     return true;
 }

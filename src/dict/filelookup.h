@@ -23,7 +23,9 @@ public:
         QList<Entry> meaning;
     };
 
-    explicit FileLookup(const QByteArray &file);
+    // A file of at least twoWalksFrom bytes of records is walked in two
+    // halves on two threads.
+    explicit FileLookup(const QByteArray &file, qsizetype twoWalksFrom = qsizetype(1) << 22);
 
     // Reads the header: false for a file of another version or damaged.
     bool open();
@@ -34,6 +36,7 @@ public:
 
 private:
     QByteArray m_file;
+    qsizetype m_twoWalksFrom;
     qsizetype m_recordsStart = -1;
     QString m_type;
 };

@@ -61,15 +61,22 @@ bool RecordReader::readCompactUnits(char16_t *units, QStringView &value)
     return true;
 }
 
-bool RecordReader::skipCompact()
+bool RecordReader::readCompactBytes(QByteArrayView &bytes)
 {
     quint16 size = 0;
     if (!readU16(size))
         return false;
     if (!has(size))
         return fail();
+    bytes = QByteArrayView(m_data.constData() + m_pos, size);
     m_pos += size;
     return true;
+}
+
+bool RecordReader::skipCompact()
+{
+    QByteArrayView bytes;
+    return readCompactBytes(bytes);
 }
 
 bool RecordReader::readCompact(QString &value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <QtEndian>
@@ -32,6 +33,8 @@ public:
     bool readCompact(QString &value);
     // The same into units (room for 65535 of them), seen through value.
     bool readCompactUnits(char16_t *units, QStringView &value);
+    // The encoded bytes of a compact text, still in the data.
+    bool readCompactBytes(QByteArrayView &bytes);
     // Passes over a compact text without decoding it.
     bool skipCompact();
     // Goes to a byte offset within the data.

@@ -398,7 +398,8 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
         const QByteArray bytes = DictionaryFile::toBytes(store);
         Dictionary loaded;
         QCOMPARE(DictionaryFile().read(bytes, loaded), DictionaryFile::Status::Ok);
-        FileLookup lookup(bytes);
+        // every other file walked in two halves
+        FileLookup lookup(bytes, round % 2 ? 0 : bytes.size());
         for (int query = 0; query < 20; ++query) {
             const QString text = randomText(4);
             FileLookup::Result result;
@@ -410,13 +411,21 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
             QCOMPARE(dumpOf(result.meaning), dumpOf(loaded.findByMeaning(text)));
         }
     }
-    Dictionary header;
-    QByteArray reversed = DictionaryFile::toBytes(header);
-    RecordWriter writer(reversed);
-    Entry(QStringLiteral("b"), QStringLiteral("x"), 1).write(writer);
-    Entry(QStringLiteral("a"), QStringLiteral("x"), 2).write(writer);
-    FileLookup::Result result;
-    QVERIFY(!FileLookup(reversed).lookUp(QStringLiteral("a"), false, result));
+    // records out of key order, first, later, at either side of the middle
+    // or among pointed words: the file must be loaded instead
+    const QList<QStringList> disordered
+        = {{"b", "a"}, {"a", "c", "b", "d"}, {"a", "b", "c", "e", "d"}, {"a", u8("סֵפ"), u8("סֵב"), u8("ת")}};
+    for (const QStringList &words : disordered) {
+        Dictionary header;
+        QByteArray bytes = DictionaryFile::toBytes(header);
+        RecordWriter writer(bytes);
+        for (int i = 0; i < words.size(); ++i)
+            Entry(words[i], QStringLiteral("x"), i + 1).write(writer);
+        for (const qsizetype twoWalksFrom : {qsizetype(0), bytes.size()}) {
+            FileLookup::Result result;
+            QVERIFY(!FileLookup(bytes, twoWalksFrom).lookUp(QStringLiteral("a"), false, result));
+        }
+    }
 }
 
 // Rows in any order, with keys shared by pointed and plain words, repeated

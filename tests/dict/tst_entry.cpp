@@ -1,3 +1,4 @@
+#include "dict/compactstring.h"
 #include "dict/entry.h"
 #include "dict/entryarena.h"
 
@@ -26,6 +27,7 @@ class TestEntry : public QObject
 private slots:
     void searchKey_data();
     void searchKey();
+    void keyComparisonsAgreeWithTheKeys();
     void splitMeanings_data();
     void splitMeanings();
     void userTranslationFallsBack();
@@ -50,6 +52,33 @@ void TestEntry::searchKey()
     QFETCH(QString, text);
     QFETCH(QString, key);
     QCOMPARE(makeSearchKey(text), key);
+}
+
+// Every way of comparing keys, on plain and on compact-encoded words, says
+// what comparing the keys made whole says: the encodings' escapes (another
+// high byte, a low byte 00) among letters, points and other units.
+void TestEntry::keyComparisonsAgreeWithTheKeys()
+{
+    const QStringList pieces
+        = {"a", "B", "1", QString::fromUtf8("ס"), QString::fromUtf8("סֵ"), QString::fromUtf16(u"\u0400"),
+            QString::fromUtf16(u"\u0401"), QString::fromUtf16(u"\u0100"), QString::fromUtf16(u"\u0600")};
+    QRandomGenerator random(3);
+    const auto randomText = [&] {
+        QString text;
+        for (int n = random.bounded(5); n > 0; --n)
+            text += pieces[random.bounded(int(pieces.size()))];
+        return text;
+    };
+    const auto sign = [](int n) { return (n > 0) - (n < 0); };
+    for (int i = 0; i < 3000; ++i) {
+        const QString a = randomText();
+        const QString b = i % 3 ? a.left(random.bounded(int(a.size()) + 1)) + randomText() : randomText();
+        const int expected = sign(makeSearchKey(a).compare(makeSearchKey(b)));
+        QCOMPARE(sign(compareSearchKeys(a, b)), expected);
+        QCOMPARE(sign(compareCompactSearchKeys(encodeCompact(a), encodeCompact(b))), expected);
+        QCOMPARE(sign(compareSearchKey(a, makeSearchKey(b))), expected);
+        QCOMPARE(sign(compareCompactSearchKey(encodeCompact(a), makeSearchKey(b))), expected);
+    }
 }
 
 // clang-format off
