@@ -7,11 +7,14 @@
 
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
+#include "dict/dictionaryupdate.h"
+#include "dict/filenames.h"
 #include "dict/filelookup.h"
 #include "lang/languageinfo.h"
 #include "dict/dictionarylist.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace Cli;
 
@@ -181,6 +184,42 @@ int runImport(const QStringList &args)
     return 0;
 }
 
+int runMerge(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("merge"), args, 3, {}, code, {AllowDeletions});
+    if (!parsed)
+        return code;
+    const QString local = parsed->positional()[0];
+    const QString incoming = parsed->positional()[1];
+    const QString out = parsed->positional()[2];
+    QByteArray data;
+    QString error;
+    const QFileInfo localFile(local);
+    if (!localFile.isFile())
+        return Console::fail(
+            QStringLiteral("%1: %2").arg(local, localFile.exists() ? "not a regular file" : "no such file"));
+    if (!readFile(incoming, data, error) || !checkDistinct(local, out, error))
+        return Console::fail(error);
+    DictionaryUpdate update(localFile.absoluteFilePath());
+    const DictionaryUpdate::Status status = update.merge(data);
+    if (status != DictionaryUpdate::Status::Ok)
+        return Console::fail(QStringLiteral("%1: %2").arg(
+            status == DictionaryUpdate::Status::LocalUnreadable ? local : incoming, update.errorString()));
+    if (update.report().needsConfirmation() && !parsed->hasOption(AllowDeletions))
+        return Console::fail(
+            QStringLiteral("%1: the merge would delete %2 of its %3 entries; --allow-deletions lets it")
+                .arg(local)
+                .arg(update.report().entriesOf(MergeChange::Kind::Deleted).size())
+                .arg(update.report().localCount));
+    if (!writeFile(out, DictionaryFile::toBytes(update.result()), error))
+        return Console::fail(error);
+    const QString name = FileNames::printable(QFileInfo(local).fileName());
+    for (const Entry &e : update.report().entriesOf(MergeChange::Kind::Deleted))
+        Console::writeLine(QStringLiteral("deleted\t%1\t%2").arg(name, FileNames::printable(e.word())));
+    return 0;
+}
+
 } // namespace
 
 QList<Command> dictionaryCommands()
@@ -195,5 +234,6 @@ QList<Command> dictionaryCommands()
         {QStringLiteral("export"), QStringLiteral("export FILE.dic OUT.tsv"), runExport},
         {QStringLiteral("import"), QStringLiteral("import [--name NAME] [--type TYPE] [--user CODES] IN.tsv OUT.dic"),
             runImport},
+        {QStringLiteral("merge"), QStringLiteral("merge [--allow-deletions] LOCAL.dic INCOMING.dic OUT.dic"), runMerge},
     };
 }

@@ -8,7 +8,6 @@
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
 #include "dict/dictionarylist.h"
-#include "dict/dictionaryupdate.h"
 #include "exchange/devicesyncrun.h"
 #include "dict/filenames.h"
 #include "exchange/masterexportrun.h"
@@ -21,8 +20,6 @@
 using namespace Cli;
 
 namespace {
-
-const QString AllowDeletions = QStringLiteral("allow-deletions");
 
 // The options answer what a run asks: the server login from --user and
 // the first line of --password-file (a password is never an argument,
@@ -177,42 +174,6 @@ int runToEnd(TransferRun &run, const QString &source, const QString &verb, const
     return loop.exec();
 }
 
-int runMerge(const QStringList &args)
-{
-    int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("merge"), args, 3, {}, code, {AllowDeletions});
-    if (!parsed)
-        return code;
-    const QString local = parsed->positional()[0];
-    const QString incoming = parsed->positional()[1];
-    const QString out = parsed->positional()[2];
-    QByteArray data;
-    QString error;
-    const QFileInfo localFile(local);
-    if (!localFile.isFile())
-        return Console::fail(
-            QStringLiteral("%1: %2").arg(local, localFile.exists() ? "not a regular file" : "no such file"));
-    if (!readFile(incoming, data, error) || !checkDistinct(local, out, error))
-        return Console::fail(error);
-    DictionaryUpdate update(localFile.absoluteFilePath());
-    const DictionaryUpdate::Status status = update.merge(data);
-    if (status != DictionaryUpdate::Status::Ok)
-        return Console::fail(QStringLiteral("%1: %2").arg(
-            status == DictionaryUpdate::Status::LocalUnreadable ? local : incoming, update.errorString()));
-    if (update.report().needsConfirmation() && !parsed->hasOption(AllowDeletions))
-        return Console::fail(
-            QStringLiteral("%1: the merge would delete %2 of its %3 entries; --allow-deletions lets it")
-                .arg(local)
-                .arg(update.report().entriesOf(MergeChange::Kind::Deleted).size())
-                .arg(update.report().localCount));
-    if (!writeFile(out, DictionaryFile::toBytes(update.result()), error))
-        return Console::fail(error);
-    const QString name = FileNames::printable(QFileInfo(local).fileName());
-    for (const Entry &e : update.report().entriesOf(MergeChange::Kind::Deleted))
-        Console::writeLine(QStringLiteral("deleted\t%1\t%2").arg(name, FileNames::printable(e.word())));
-    return 0;
-}
-
 int runUpdate(const QStringList &args)
 {
     int code = 0;
@@ -252,17 +213,7 @@ int runDeviceSync(const QStringList &args)
 
 } // namespace
 
-QList<Command> exchangeCommands()
+QList<Command> exchangeCommandRuns()
 {
-    const QString login = QStringLiteral("[--user NAME] [--password-file PATH]");
-    const QString common = QStringLiteral("[--data DIR] [--timeout SECONDS]");
-    return {
-        {QStringLiteral("merge"), QStringLiteral("merge [--allow-deletions] LOCAL.dic INCOMING.dic OUT.dic"), runMerge},
-        {QStringLiteral("update"), QStringLiteral("update %1 %2 [--allow-deletions] URL [FILE...]").arg(common, login),
-            runUpdate},
-        {QStringLiteral("export-masters"), QStringLiteral("export-masters %1 %2 URL [FILE...]").arg(common, login),
-            runExportMasters},
-        {QStringLiteral("device-sync"), QStringLiteral("device-sync %1 [--allow-deletions] [FILE...]").arg(common),
-            runDeviceSync},
-    };
+    return exchangeCommands(runUpdate, runExportMasters, runDeviceSync);
 }

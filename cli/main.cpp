@@ -1,10 +1,40 @@
 #include "commands.h"
 #include "console.h"
+#include "support.h"
 
 #include "verbalonconfig.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+char **toolArguments = nullptr;
+
+// Becomes the exchange tool, with the same arguments; returns only when it
+// cannot be started.
+int runInExchangeTool(const QStringList &)
+{
+    const QString tool = QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VERBALON_EXCHANGE_TOOL)));
+    ::execv(QFile::encodeName(tool).constData(), toolArguments);
+    return Console::fail(
+        QStringLiteral("cannot start %1: %2").arg(tool, QString::fromLocal8Bit(std::strerror(errno))), Cli::Failure);
+}
+
+} // namespace
+
+const QList<Command> &commands()
+{
+    static const QList<Command> all = dictionaryCommands() + hebrewCommands()
+        + exchangeCommands(runInExchangeTool, runInExchangeTool, runInExchangeTool);
+    return all;
+}
 
 namespace {
 
@@ -23,12 +53,9 @@ QString usage()
 
 int main(int argc, char *argv[])
 {
+    toolArguments = argv;
     QCoreApplication app(argc, argv);
-    // the same name as the program, so both find the same data folder
-    QCoreApplication::setApplicationName(QStringLiteral("verbalon"));
-    // the tool reports failures itself, in one line; QT_LOGGING_RULES still
-    // turns the library's messages on
-    QLoggingCategory::setFilterRules(QStringLiteral("verbalon.*.warning=false"));
+    Cli::setUpApplication();
 
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty())

@@ -7,12 +7,21 @@
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <sys/stat.h>
 
 namespace Cli {
+
+void setUpApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("verbalon"));
+    // QT_LOGGING_RULES still turns the library's messages on
+    QLoggingCategory::setFilterRules(QStringLiteral("verbalon.*.warning=false"));
+}
 
 namespace {
 

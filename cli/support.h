@@ -19,6 +19,12 @@ namespace Cli {
 
 constexpr int Failure = 1;
 constexpr int BadArguments = 2;
+// The flag that lets a merge delete the learner's entries.
+inline const QString AllowDeletions = QStringLiteral("allow-deletions");
+
+// The application's name (the program's, so that both find the same data
+// folder) and its messages: the tool reports failures itself, in one line.
+void setUpApplication();
 
 // The command's arguments with exactly `count` positional ones and the
 // given value options; otherwise nothing, after a usage message, with

@@ -25,7 +25,7 @@ public:
 
     // A file of at least twoWalksFrom bytes of records is walked in two
     // halves on two threads.
-    explicit FileLookup(const QByteArray &file, qsizetype twoWalksFrom = qsizetype(1) << 22);
+    explicit FileLookup(const QByteArray &file, qsizetype twoWalksFrom = qsizetype(1) << 20);
 
     // Reads the header: false for a file of another version or damaged.
     bool open();
