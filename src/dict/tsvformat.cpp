@@ -5,6 +5,7 @@
 #include "dictionary.h"
 #include "dictionaryfile.h"
 #include "entry.h"
+#include "recordreader.h"
 #include "recordwriter.h"
 #include "tsvreader.h"
 
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 using namespace TsvColumns;
 
@@ -131,6 +133,14 @@ public:
         m_units.insert(m_units.end(), key.utf16(), key.utf16() + key.size());
         m_starts.push_back(m_units.size());
     }
+    // The other's keys after these.
+    void append(const KeyColumn &other)
+    {
+        const size_t shift = m_units.size();
+        m_units.insert(m_units.end(), other.m_units.begin(), other.m_units.end());
+        for (auto start = other.m_starts.begin() + 1; start != other.m_starts.end(); ++start)
+            m_starts.push_back(*start + shift);
+    }
     quint32 count() const { return quint32(m_starts.size() - 1); }
     QStringView operator[](quint32 row) const
     {
@@ -227,52 +237,133 @@ std::vector<quint32> storeOrder(const KeyColumn &keys)
 
 } // namespace
 
+namespace {
+
+// Some rows' records, each encoded as it is read, one after the other, and
+// their keys.
+struct RowRecords
+{
+    RowRecords(qsizetype bytes, qsizetype lines)
+        : keys(lines)
+    {
+        // reserved generously: only address space until it is written
+        records.reserve(bytes * 2 + 64);
+        starts.reserve(size_t(lines) + 1);
+        starts.push_back(0);
+    }
+    bool read(TsvReader &reader, const QByteArray &data, qsizetype from, qsizetype to, int lineNumber)
+    {
+        RecordWriter writer(records);
+        return reader.readRows(data, from, to, lineNumber, [&](Entry &e) {
+            e.write(writer);
+            starts.push_back(records.size());
+            keys.append(e.searchKey());
+        });
+    }
+    quint32 count() const { return keys.count(); }
+    char *record(quint32 row) { return records.data() + starts[row]; }
+    QByteArrayView bytes(quint32 row) const
+    {
+        return QByteArrayView(records.constData() + starts[row], starts[row + 1] - starts[row]);
+    }
+    QString word(quint32 row) const
+    {
+        RecordReader in(QByteArray::fromRawData(records.constData() + starts[row], starts[row + 1] - starts[row]));
+        in.seek(10);
+        QString word;
+        in.readCompact(word);
+        return word;
+    }
+
+    QByteArray records;
+    std::vector<qsizetype> starts;
+    KeyColumn keys;
+};
+
+// Where the second of two readers starts: the line after the middle.
+qsizetype secondHalf(const QByteArray &data, qsizetype from, qsizetype twoReadersFrom)
+{
+    if (data.size() - from < twoReadersFrom)
+        return data.size();
+    const qsizetype end = data.indexOf('\n', from + (data.size() - from) / 2);
+    return end < 0 ? data.size() : end + 1;
+}
+
+} // namespace
+
+// A large text is read in two halves at once, by two readers that share
+// what the header said; the ids are taken afterwards, in the order of the
+// rows, as one reader would have.
 QByteArray TsvFormat::toDictionaryFile(
     QByteArray data, const ImportOptions &options, QString &error, QStringList &warnings)
 {
     TsvReader reader(options);
-    const qsizetype lines = data.count('\n') + 1;
-    // every record one after the other, where each row's start is kept; the
-    // space reserved generously is only address space until it is written
-    QByteArray records;
-    records.reserve(data.size() * 2 + 64);
-    std::vector<qsizetype> recordStarts;
-    recordStarts.reserve(size_t(lines) + 1);
-    KeyColumn keys(lines);
-    RecordWriter writer(records);
-    const bool read = reader.read(data, [&](Entry &e) {
-        recordStarts.push_back(records.size());
-        e.write(writer);
-        keys.append(e.searchKey());
-    });
-    data = QByteArray();
-    warnings += reader.warnings();
-    recordStarts.push_back(records.size());
-    // rows without an id of their own get theirs in the order of the rows
-    for (size_t row = 0; read && row < keys.count(); ++row) {
-        char *id = records.data() + recordStarts[row];
-        int fresh = 0;
-        if (qFromBigEndian<qint32>(id) == 0 && !reader.nextFreeId(fresh))
-            break;
-        if (fresh != 0)
-            qToBigEndian(qint32(fresh), id);
-    }
-    if (!reader.error().isEmpty()) {
+    qsizetype at = 0;
+    int lineNumber = 0;
+    if (!reader.readHeader(data, at, lineNumber)) {
         error = reader.error();
         return QByteArray();
     }
+    const qsizetype middle = secondHalf(data, at, options.twoReadersFrom);
+    const qsizetype firstLines = QByteArrayView(data).sliced(at, middle - at).count('\n');
+    RowRecords first(middle - at, firstLines + 1);
+    RowRecords second(data.size() - middle, middle < data.size() ? data.count('\n') - firstLines + 1 : 0);
+    TsvReader secondReader = reader;
+    bool secondRead = true;
+    std::thread secondThread;
+    if (middle < data.size()) {
+        secondThread = std::thread(
+            [&] { secondRead = second.read(secondReader, data, middle, data.size(), lineNumber + int(firstLines)); });
+    }
+    const bool firstRead = first.read(reader, data, at, middle, lineNumber);
+    if (secondThread.joinable())
+        secondThread.join();
+    data = QByteArray();
+    // the rows a single reader would have read, up to its first error
+    std::vector<RowRecords *> parts = {&first};
+    if (firstRead)
+        parts.push_back(&second);
+    for (RowRecords *part : parts) {
+        for (quint32 row = 0; row < part->count(); ++row) {
+            char *id = part->record(row);
+            const int own = qFromBigEndian<qint32>(id);
+            const int kept = reader.takeId(own, [part, row] { return part->word(row); });
+            if (kept != own)
+                qToBigEndian(qint32(kept), id);
+        }
+    }
+    warnings += reader.warnings();
+    error = firstRead ? secondReader.error() : reader.error();
+    // rows without an id of their own get theirs in the order of the rows
+    for (auto part = parts.begin(); error.isEmpty() && part != parts.end(); ++part) {
+        for (quint32 row = 0; row < (*part)->count(); ++row) {
+            char *id = (*part)->record(row);
+            int fresh = 0;
+            if (qFromBigEndian<qint32>(id) == 0 && !reader.nextFreeId(fresh)) {
+                error = reader.error();
+                break;
+            }
+            if (fresh != 0)
+                qToBigEndian(qint32(fresh), id);
+        }
+    }
+    if (!error.isEmpty())
+        return QByteArray();
     Dictionary header;
     header.setAttribute(QStringLiteral("NAME"), options.name);
     header.setAttribute(QStringLiteral("TYPE"), options.type);
     header.setAttribute(QStringLiteral("USER"), reader.userAttribute());
     QByteArray file = DictionaryFile::toBytes(header);
     const qsizetype headerSize = file.size();
-    file.resize(headerSize + records.size());
+    file.resize(headerSize + first.records.size() + second.records.size());
     char *out = file.data() + headerSize;
-    for (quint32 row : storeOrder(keys)) {
-        const qsizetype size = recordStarts[row + 1] - recordStarts[row];
-        std::memcpy(out, records.constData() + recordStarts[row], size_t(size));
-        out += size;
+    const quint32 firstRows = first.count();
+    first.keys.append(second.keys);
+    second.keys = KeyColumn(0);
+    for (quint32 row : storeOrder(first.keys)) {
+        const QByteArrayView record = row < firstRows ? first.bytes(row) : second.bytes(row - firstRows);
+        std::memcpy(out, record.data(), size_t(record.size()));
+        out += record.size();
     }
     return file;
 }

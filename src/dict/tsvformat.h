@@ -35,6 +35,8 @@ public:
         // comma-separated codes; without them the first user language is
         // taken as "en", followed by the codes of the further columns
         QString user;
+        // a text of at least this many bytes is read in two halves at once
+        qsizetype twoReadersFrom = qsizetype(1) << 20;
     };
 
     static QByteArray write(const Dictionary &dictionary);

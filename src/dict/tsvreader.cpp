@@ -27,40 +27,61 @@ TsvReader::TsvReader(const TsvFormat::ImportOptions &options)
     , m_explicitUser(!options.user.isEmpty())
 { }
 
-bool TsvReader::read(const QByteArray &data, const std::function<void(Entry &)> &row)
+namespace {
+
+// The line from at up to its end (without a carriage return), and at
+// moved past it.
+QString nextLine(const QByteArray &data, qsizetype &at)
+{
+    qsizetype end = data.indexOf('\n', at);
+    if (end < 0)
+        end = data.size();
+    QString line = QString::fromUtf8(data.constData() + at, end - at);
+    at = end + 1;
+    if (line.endsWith(u'\r'))
+        line.chop(1);
+    return line;
+}
+
+} // namespace
+
+bool TsvReader::read(const QByteArray &data, const Row &row)
+{
+    qsizetype at = 0;
+    int lineNumber = 0;
+    return readHeader(data, at, lineNumber) && readRows(data, at, data.size(), lineNumber, [&](Entry &e) {
+        e.setId(takeId(e.id(), [&e] { return e.word(); }));
+        row(e);
+    });
+}
+
+bool TsvReader::readHeader(const QByteArray &data, qsizetype &at, int &lineNumber)
 {
     if (!checkUserCodes())
         return false;
-    bool haveHeader = false;
-    QString line;
-    int lineNumber = 0;
-    // line by line, so the text of a large file is never held twice
-    for (qsizetype at = 0; at < data.size();) {
-        qsizetype end = data.indexOf('\n', at);
-        if (end < 0)
-            end = data.size();
-        line = QString::fromUtf8(data.constData() + at, end - at);
-        at = end + 1;
+    while (at < data.size()) {
+        const QString line = nextLine(data, at);
         ++lineNumber;
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+        if (!QStringView(line).trimmed().isEmpty())
+            return readHeaderLine(line);
+    }
+    return fail(QStringLiteral("no header line; the columns 'word' and 'translation' are needed"));
+}
+
+// Line by line, so the text of a large file is never held twice.
+bool TsvReader::readRows(const QByteArray &data, qsizetype from, qsizetype to, int lineNumber, const Row &row)
+{
+    for (qsizetype at = from; at < to;) {
+        const QString line = nextLine(data, at);
+        ++lineNumber;
         if (QStringView(line).trimmed().isEmpty())
             continue;
-        if (!haveHeader) {
-            if (!readHeader(line))
-                return false;
-            haveHeader = true;
-            continue;
-        }
         splitFields(line);
         Entry e;
         if (!readRow(m_fields, lineNumber, e))
             return false;
-        takeId(e);
         row(e);
     }
-    if (!haveHeader)
-        return fail(QStringLiteral("no header line; the columns 'word' and 'translation' are needed"));
     return true;
 }
 
@@ -76,13 +97,14 @@ void TsvReader::splitFields(QStringView line)
     m_fields.append(line.sliced(from));
 }
 
-void TsvReader::takeId(Entry &e)
+int TsvReader::takeId(int id, const std::function<QString()> &word)
 {
-    if (e.id() != 0 && !m_ids.insert(e.id())) {
-        m_warnings.append(QStringLiteral("id %1 is used twice; '%2' gets a new one").arg(e.id()).arg(e.word()));
-        e.setId(0);
+    if (id != 0 && !m_ids.insert(id)) {
+        m_warnings.append(QStringLiteral("id %1 is used twice; '%2' gets a new one").arg(id).arg(word()));
+        return 0;
     }
-    m_maxId = qMax(m_maxId, e.id());
+    m_maxId = qMax(m_maxId, id);
+    return id;
 }
 
 bool TsvReader::nextFreeId(int &id)
@@ -102,7 +124,7 @@ bool TsvReader::checkUserCodes()
     return true;
 }
 
-bool TsvReader::readHeader(QStringView line)
+bool TsvReader::readHeaderLine(QStringView line)
 {
     static const QSet<QString> fixed = {Id, Word, Type, Flags, Translation, Forward, Backward};
     const QList<QStringView> names = line.split(u'\t');

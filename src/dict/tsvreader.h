@@ -18,8 +18,21 @@ class TsvReader
 public:
     explicit TsvReader(const TsvFormat::ImportOptions &options);
 
-    bool read(const QByteArray &data, const std::function<void(Entry &)> &row);
-    // The next id above every id read; false when none is left.
+    using Row = std::function<void(Entry &)>;
+
+    // The header, then every row with its id taken.
+    bool read(const QByteArray &data, const Row &row);
+    // The header line, from the start of the data; at and lineNumber are
+    // left after it.
+    bool readHeader(const QByteArray &data, qsizetype &at, int &lineNumber);
+    // The rows of the lines from one offset (a line's start, whose number
+    // is given) up to another, each as it stands: ids are taken apart, so
+    // that two readers (copies after the header) may read two parts at once.
+    bool readRows(const QByteArray &data, qsizetype from, qsizetype to, int lineNumber, const Row &row);
+    // The id a row keeps: its own, or 0 with a warning when an earlier row
+    // took it (word gives the row's word for the warning).
+    int takeId(int id, const std::function<QString()> &word);
+    // The next id above every id taken; false when none is left.
     bool nextFreeId(int &id);
     QString userAttribute() const;
     const QString &error() const { return m_error; }
@@ -32,11 +45,10 @@ private:
         return false;
     }
     bool checkUserCodes();
-    bool readHeader(QStringView line);
+    bool readHeaderLine(QStringView line);
     bool addTextColumn(const QString &name, int column);
     void splitFields(QStringView line);
     bool readRow(const QList<QStringView> &fields, int lineNumber, Entry &e);
-    void takeId(Entry &e);
     static QStringView field(const QList<QStringView> &fields, int column)
     {
         return column >= 0 && column < fields.size() ? fields[column] : QStringView();

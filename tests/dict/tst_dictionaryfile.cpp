@@ -435,21 +435,31 @@ void TestDictionaryFile::importWithoutTheStoreAgreesWithTheStore()
     QRandomGenerator random(5);
     const QStringList words
         = {u8("סֵפֶר"), u8("ספר"), u8("סַפָּר"), "Kiwi", "kiwi", "a b", "ab", "z", "kiwifruitsb", "kiwifruitsa"};
-    for (int round = 0; round < 60; ++round) {
-        QByteArray tsv = round % 2 ? "id\tword\ttranslation\n" : "word\ttranslation\tid\n";
+    for (int round = 0; round < 90; ++round) {
+        QByteArrayList rows = {round % 2 ? "id\tword\ttranslation" : "word\ttranslation\tid"};
         for (int row = random.bounded(12); row > 0; --row) {
             const QByteArray word = words[random.bounded(int(words.size()))].toUtf8();
             const QByteArray id = random.bounded(3) ? QByteArray::number(random.bounded(-2, 6)) : QByteArray();
-            tsv += round % 2 ? id + '\t' + word + "\tm" : word + "\tm\t" + id;
-            tsv += '\n';
+            rows.append(round % 2 ? id + '\t' + word + "\tm" : word + "\tm\t" + id);
         }
+        // every third text has two rows without a word: the first ends the reading
+        for (int bad = round % 3 == 2 ? 2 : 0; bad > 0; --bad)
+            rows.insert(1 + random.bounded(int(rows.size())), "\t\tm");
+        const QByteArray tsv = rows.join('\n') + '\n';
         Dictionary store;
         QString error;
         QStringList warnings;
-        QVERIFY(TsvFormat::read(tsv, {"N", "he_IL", "en"}, store, error, warnings));
-        QStringList direct;
-        QCOMPARE(TsvFormat::toDictionaryFile(tsv, {"N", "he_IL", "en"}, error, direct), DictionaryFile::toBytes(store));
-        QCOMPARE(direct, warnings);
+        const bool read = TsvFormat::read(tsv, {"N", "he_IL", "en"}, store, error, warnings);
+        QCOMPARE(read, round % 3 != 2);
+        // read by one reader, and in two halves by two
+        for (const qsizetype twoReadersFrom : {tsv.size() + 1, qsizetype(0)}) {
+            QString directError;
+            QStringList direct;
+            QCOMPARE(TsvFormat::toDictionaryFile(tsv, {"N", "he_IL", "en", twoReadersFrom}, directError, direct),
+                read ? DictionaryFile::toBytes(store) : QByteArray());
+            QCOMPARE(directError, error);
+            QCOMPARE(direct, warnings);
+        }
     }
     QString error;
     QStringList warnings;
