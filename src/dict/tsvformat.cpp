@@ -289,6 +289,60 @@ qsizetype secondHalf(const QByteArray &data, qsizetype from, qsizetype twoReader
     return end < 0 ? data.size() : end + 1;
 }
 
+// Calls take with each row's id bytes, in the order of the rows, while it
+// returns true.
+template <typename Take> bool forEachId(const std::vector<RowRecords *> &parts, Take take)
+{
+    for (RowRecords *part : parts) {
+        for (quint32 row = 0; row < part->count(); ++row) {
+            if (!take(part->record(row), *part, row))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Each row keeps its own id unless an earlier row took it.
+void takeOwnIds(TsvReader &reader, const std::vector<RowRecords *> &parts)
+{
+    forEachId(parts, [&reader](char *id, const RowRecords &part, quint32 row) {
+        const int own = qFromBigEndian<qint32>(id);
+        qToBigEndian(qint32(reader.takeId(own, [&part, row] { return part.word(row); })), id);
+        return true;
+    });
+}
+
+// The rows without an id get theirs, in the order of the rows.
+bool giveFreshIds(TsvReader &reader, const std::vector<RowRecords *> &parts)
+{
+    return forEachId(parts, [&reader](char *id, const RowRecords &, quint32) {
+        int next = 0;
+        if (qFromBigEndian<qint32>(id) != 0)
+            return true;
+        if (!reader.nextFreeId(next))
+            return false;
+        qToBigEndian(qint32(next), id);
+        return true;
+    });
+}
+
+// The header's bytes, then the records of both parts in the store's order.
+QByteArray joinInStoreOrder(QByteArray file, RowRecords &first, RowRecords &second)
+{
+    const qsizetype headerSize = file.size();
+    file.resize(headerSize + first.records.size() + second.records.size());
+    char *out = file.data() + headerSize;
+    const quint32 firstRows = first.count();
+    first.keys.append(second.keys);
+    second.keys = KeyColumn(0);
+    for (quint32 row : storeOrder(first.keys)) {
+        const QByteArrayView record = row < firstRows ? first.bytes(row) : second.bytes(row - firstRows);
+        std::memcpy(out, record.data(), size_t(record.size()));
+        out += record.size();
+    }
+    return file;
+}
+
 } // namespace
 
 // A large text is read in two halves at once, by two readers that share
@@ -323,47 +377,16 @@ QByteArray TsvFormat::toDictionaryFile(
     std::vector<RowRecords *> parts = {&first};
     if (firstRead)
         parts.push_back(&second);
-    for (RowRecords *part : parts) {
-        for (quint32 row = 0; row < part->count(); ++row) {
-            char *id = part->record(row);
-            const int own = qFromBigEndian<qint32>(id);
-            const int kept = reader.takeId(own, [part, row] { return part->word(row); });
-            if (kept != own)
-                qToBigEndian(qint32(kept), id);
-        }
-    }
+    takeOwnIds(reader, parts);
     warnings += reader.warnings();
     error = firstRead ? secondReader.error() : reader.error();
-    // rows without an id of their own get theirs in the order of the rows
-    for (auto part = parts.begin(); error.isEmpty() && part != parts.end(); ++part) {
-        for (quint32 row = 0; row < (*part)->count(); ++row) {
-            char *id = (*part)->record(row);
-            int fresh = 0;
-            if (qFromBigEndian<qint32>(id) == 0 && !reader.nextFreeId(fresh)) {
-                error = reader.error();
-                break;
-            }
-            if (fresh != 0)
-                qToBigEndian(qint32(fresh), id);
-        }
-    }
+    if (error.isEmpty() && !giveFreshIds(reader, parts))
+        error = reader.error();
     if (!error.isEmpty())
         return QByteArray();
     Dictionary header;
     header.setAttribute(QStringLiteral("NAME"), options.name);
     header.setAttribute(QStringLiteral("TYPE"), options.type);
     header.setAttribute(QStringLiteral("USER"), reader.userAttribute());
-    QByteArray file = DictionaryFile::toBytes(header);
-    const qsizetype headerSize = file.size();
-    file.resize(headerSize + first.records.size() + second.records.size());
-    char *out = file.data() + headerSize;
-    const quint32 firstRows = first.count();
-    first.keys.append(second.keys);
-    second.keys = KeyColumn(0);
-    for (quint32 row : storeOrder(first.keys)) {
-        const QByteArrayView record = row < firstRows ? first.bytes(row) : second.bytes(row - firstRows);
-        std::memcpy(out, record.data(), size_t(record.size()));
-        out += record.size();
-    }
-    return file;
+    return joinInStoreOrder(DictionaryFile::toBytes(header), first, second);
 }
