@@ -4,6 +4,7 @@
 #include "dictlog.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,6 +79,18 @@ bool isPermutation(const std::vector<Handle> &order)
     return true;
 }
 
+// Copies kept at most: those of dictionaries moved, deleted or opened
+// from another place (a stick mounted elsewhere) go, the least used first.
+constexpr int KeptCopies = 8;
+
+void removeLeastUsed(const QString &folder)
+{
+    const QFileInfoList copies
+        = QDir(folder).entryInfoList({QStringLiteral("*.store")}, QDir::Files, QDir::Time | QDir::Reversed);
+    for (qsizetype i = 0; i + KeptCopies < copies.size(); ++i)
+        QFile::remove(copies[i].filePath());
+}
+
 } // namespace
 
 StoreCache::StoreCache(const QString &folder, const QString &dictionaryPath, QByteArrayView dictionaryBytes,
@@ -127,6 +140,8 @@ bool StoreCache::read(const QMap<QString, QString> &attributes, Dictionary &stor
         return false;
     }
     store.fill(attributes, std::move(arena), std::move(order));
+    // its time tells which copies are used
+    file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
     qCDebug(lcDict) << "read" << store.count() << "entries from the store cache" << m_path;
     return true;
 }
@@ -161,5 +176,6 @@ bool StoreCache::write(const Dictionary &store) const
         return false;
     }
     file.setAutoRemove(false);
+    removeLeastUsed(m_folder);
     return true;
 }

@@ -13,7 +13,7 @@
 // of the same file reads it instead of decoding every record. It is used only
 // for exactly the bytes it was made from (their length and hash), and only
 // when whole (its own hash) and consistent; anything else is a miss, and the
-// file is read as always.
+// file is read as always. The folder keeps the copies used last.
 class StoreCache
 {
 public:

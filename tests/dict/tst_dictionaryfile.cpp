@@ -93,6 +93,7 @@ private slots:
     void openingReadsWhatEachRecordHolds();
     void storeCache_data();
     void storeCache();
+    void storeCacheKeepsTheCopiesUsedLast();
 
 private:
     QTemporaryDir m_dir;
@@ -599,6 +600,40 @@ void TestDictionaryFile::storeCache()
         QCOMPARE(dumpOf(again.findByMeaning(meaning)), dumpOf(records.findByMeaning(meaning)));
     QCOMPARE(again.nextId(), records.nextId());
     QVERIFY(!again.isModified());
+}
+
+// Other copies, each used an hour before the next: opening a dictionary
+// keeps its own copy and the seven used last; a copy read is used now.
+void TestDictionaryFile::storeCacheKeepsTheCopiesUsedLast()
+{
+    const QString cache = m_dir.filePath("kept");
+    const QString path = m_dir.filePath("kept.dic");
+    DictionaryFile::setCacheFolder(cache, 0);
+    Dictionary source;
+    source.insertEntry(sampleEntry());
+    QVERIFY(DictionaryFile(path).save(source));
+    const QString own = QDir(cache).entryList(QDir::Files).value(0);
+    for (int hours = 1; hours <= 9; ++hours) {
+        QFile copy(cache + QStringLiteral("/%1.store").arg(hours));
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * hours), QFileDevice::FileModificationTime);
+    }
+    QFile ownCopy(cache + '/' + own);
+    QVERIFY(ownCopy.open(QIODevice::ReadOnly));
+    ownCopy.setFileTime(QDateTime::currentDateTime().addSecs(-36000), QFileDevice::FileModificationTime);
+    Dictionary read;
+    DictionaryFile file(path);
+    QCOMPARE(file.load(read), DictionaryFile::Status::Ok);
+    QVERIFY(file.readFromCache());
+    QVERIFY(QFileInfo(cache + '/' + own).lastModified() > QDateTime::currentDateTime().addSecs(-600));
+    QVERIFY(DictionaryFile(m_dir.filePath("other.dic")).save(source));
+    QStringList kept = QDir(cache).entryList(QDir::Files);
+    kept.sort();
+    QCOMPARE(kept.size(), 8);
+    QVERIFY(kept.contains(own));
+    QCOMPARE(kept.filter(QRegularExpression("^[1-9].store$")),
+        QStringList({"1.store", "2.store", "3.store", "4.store", "5.store", "6.store"}));
+    DictionaryFile::setCacheFolder(QString());
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryFile)
