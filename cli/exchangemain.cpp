@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     Cli::setUpApplication();
     const QStringList args = app.arguments().mid(1);
     for (const Command &c : commands()) {
-        if (!args.isEmpty() && c.name == args[0])
+        if (c.name == args.value(0))
             return c.run(args.mid(1));
     }
     return Console::fail(QStringLiteral("this tool runs the exchange commands of verbalon-cli"), Cli::BadArguments);

@@ -27,17 +27,6 @@ int runInExchangeTool(const QStringList &)
         QStringLiteral("cannot start %1: %2").arg(tool, QString::fromLocal8Bit(std::strerror(errno))), Cli::Failure);
 }
 
-} // namespace
-
-const QList<Command> &commands()
-{
-    static const QList<Command> all = dictionaryCommands() + hebrewCommands()
-        + exchangeCommands(runInExchangeTool, runInExchangeTool, runInExchangeTool);
-    return all;
-}
-
-namespace {
-
 QString usage()
 {
     QStringList lines
@@ -50,6 +39,13 @@ QString usage()
 }
 
 } // namespace
+
+const QList<Command> &commands()
+{
+    static const QList<Command> all = dictionaryCommands() + hebrewCommands()
+        + exchangeCommands(runInExchangeTool, runInExchangeTool, runInExchangeTool);
+    return all;
+}
 
 int main(int argc, char *argv[])
 {

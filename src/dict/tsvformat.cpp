@@ -268,11 +268,11 @@ struct RowRecords
     }
     QString word(quint32 row) const
     {
-        RecordReader in(QByteArray::fromRawData(records.constData() + starts[row], starts[row + 1] - starts[row]));
-        in.seek(10);
-        QString word;
-        in.readCompact(word);
-        return word;
+        const QByteArrayView record = bytes(row);
+        RecordReader in(QByteArray::fromRawData(record.data(), record.size()));
+        Entry e(0);
+        e.read(in, Entry::Format::V33);
+        return e.word();
     }
 
     QByteArray records;
@@ -361,13 +361,13 @@ QByteArray TsvFormat::toDictionaryFile(
     const qsizetype middle = secondHalf(data, at, options.twoReadersFrom);
     const qsizetype firstLines = QByteArrayView(data).sliced(at, middle - at).count('\n');
     RowRecords first(middle - at, firstLines + 1);
-    RowRecords second(data.size() - middle, middle < data.size() ? data.count('\n') - firstLines + 1 : 0);
+    RowRecords second(data.size() - middle, QByteArrayView(data).sliced(middle).count('\n') + 1);
+    // its error, if any, stays with it
     TsvReader secondReader = reader;
-    bool secondRead = true;
     std::thread secondThread;
     if (middle < data.size()) {
-        secondThread = std::thread(
-            [&] { secondRead = second.read(secondReader, data, middle, data.size(), lineNumber + int(firstLines)); });
+        secondThread
+            = std::thread([&] { second.read(secondReader, data, middle, data.size(), lineNumber + int(firstLines)); });
     }
     const bool firstRead = first.read(reader, data, at, middle, lineNumber);
     if (secondThread.joinable())
