@@ -11,6 +11,10 @@
 #include <QProcess>
 #include <QTest>
 
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
 // Reading and writing the files of a test.
 inline QByteArray readAll(const QString &path)
 {
@@ -57,7 +61,7 @@ inline Entry makeEntry(int id, const QString &word, int type, quint32 flags, con
     return e;
 }
 
-// One run of the command-line tool, without a proxy unless one is given.
+// One run of the command-line tool, without a proxy.
 struct CliRun
 {
     int exitCode = -1;
@@ -66,13 +70,10 @@ struct CliRun
     QStringList lines() const { return QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts); }
 };
 
-inline CliRun runCli(
-    const QStringList &args, const QByteArray &input = QByteArray(), const QStringList &environment = {})
+inline CliRun runCli(const QStringList &args, const QByteArray &input = QByteArray())
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("http_proxy"));
-    for (const QString &entry : environment)
-        env.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(VERBALON_BIN_DIR "/verbalon-cli"), args);
@@ -104,11 +105,18 @@ inline QStringList dump(const Dictionary &dict)
     return out;
 }
 
-// The dump of a dictionary file, or a line saying it could not be loaded.
-inline QStringList dumpFile(const QString &path)
+// Runs `write` on a disk that fills up after `bytes`: writes beyond them
+// fail, even for root, instead of stopping the process.
+inline bool onAFullDisk(rlim_t bytes, const std::function<bool()> &write)
 {
-    Dictionary dict;
-    if (DictionaryFile(path).load(dict) != DictionaryFile::Status::Ok)
-        return {QStringLiteral("cannot load ") + path};
-    return dump(dict);
+    struct rlimit saved;
+    if (getrlimit(RLIMIT_FSIZE, &saved) != 0)
+        return true;
+    struct rlimit small = saved;
+    small.rlim_cur = bytes;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const bool written = setrlimit(RLIMIT_FSIZE, &small) != 0 || write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    return written;
 }

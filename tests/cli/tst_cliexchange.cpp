@@ -26,7 +26,7 @@ private slots:
     void interruptedSyncLeavesNothingBehind();
 
 private:
-    CliRun cli(QStringList args, QStringList environment = {}) const;
+    CliRun cli(QStringList args) const;
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
@@ -62,15 +62,13 @@ void TestCliExchange::init()
     QFile::copy(path("server/dicts.dic"), path("server/few/dicts.dic"));
 }
 
-CliRun TestCliExchange::cli(QStringList args, QStringList environment) const
+CliRun TestCliExchange::cli(QStringList args) const
 {
-    for (QStringList *list : {&args, &environment}) {
-        for (QString &text : *list)
-            text.replace("{http}", QStringLiteral("http://127.0.0.1:%1").arg(m_http.port()))
-                .replace("{ftp}", QStringLiteral("ftp://127.0.0.1:%1").arg(m_ftp.port()))
-                .replace("{dir}", m_dir.path());
-    }
-    return runCli(args, QByteArray(), environment);
+    for (QString &text : args)
+        text.replace("{http}", QStringLiteral("http://127.0.0.1:%1").arg(m_http.port()))
+            .replace("{ftp}", QStringLiteral("ftp://127.0.0.1:%1").arg(m_ftp.port()))
+            .replace("{dir}", m_dir.path());
+    return runCli(args);
 }
 
 // clang-format off

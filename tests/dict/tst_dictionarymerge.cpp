@@ -12,8 +12,6 @@
 #include <QTest>
 
 #include <climits>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -281,17 +279,8 @@ void TestDictionaryMerge::backupOnAFullDiskLeavesEverything()
     writeFile(path, "old");
     QVERIFY(BackupFiles::keep(path, nullptr));
     writeFile(path, QByteArray(5000, 'x'));
-    struct rlimit saved;
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 2000;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
     QString error;
-    const bool kept = BackupFiles::keep(path, &error);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    QVERIFY(!kept);
+    QVERIFY(!onAFullDisk(2000, [&] { return BackupFiles::keep(path, &error); }));
     QVERIFY(!error.isEmpty());
     QCOMPARE(readAll(path).size(), 5000);
     QCOMPARE(readAll(path + ".bak"), QByteArray("old"));

@@ -4,9 +4,9 @@ for Basic authentication below /private/, and misbehaves below these paths:
 http://localhost:PORT/REST (another host name); /loop redirects to itself;
 /tofile redirects to a file: URL; /silent never answers; /trickle sends a
 byte every two seconds; /half sends half its body, then nothing; /endless
-sends without end; /html answers with a web page; /huge with more than
-64 MiB. A file that exists is served below any of these paths. Every request is logged to the file given second, as
-"HOST PATH AUTHORIZATION". Prints its port."""
+sends without end; /html answers with a web page. A file that exists is
+served below any of these paths. Every request is logged to the file given
+second, as "HOST PATH AUTHORIZATION". Prints its port."""
 import base64, http.server, os, sys, time
 
 ROOT = sys.argv[1]
@@ -73,8 +73,6 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         elif mode == "html":
             page = b"<!DOCTYPE html>\n<html><head><title>Not here</title></head>\n<body>Moved</body></html>\n"
             self.body(len(page), [page], 0)
-        elif mode == "huge":
-            self.body(None, (b"x" * (1 << 20) for _ in range(65)), 0)
         elif self.allowed():
             super().do_GET()
 
