@@ -61,7 +61,10 @@ public:
         FlagTransitive = 64,
         FlagIntransitive = 128,
         FlagIncomplete = 256,
-        FlagIsName = 512
+        FlagIsName = 512,
+        // a verb's aspect, where the language has aspect pairs (Russian)
+        FlagPerfective = 1024,
+        FlagImperfective = 2048
     };
     Q_DECLARE_FLAGS(Flags, Flag)
 
@@ -69,6 +72,21 @@ public:
         TextLegacy = 1,
         TextInfinitive = 2,
         TextPlural = 3,
+        // how the word is said, in Latin letters with the stress marked
+        TextPronunciation = 4,
+        // a noun's genitive singular (Russian)
+        TextGenitive = 5,
+        // a verb's aspect partner (Russian)
+        TextPartner = 6,
+        TextRoot = 7,
+        // a verb's present tense form or stem (Arabic, Persian)
+        TextPresent = 8,
+        // a verb's verbal noun (Arabic)
+        TextVerbalNoun = 9,
+        // a verb's past stem (Persian)
+        TextPast = 10,
+        // how often the word is met, per million words of running text
+        TextFrequency = 11,
         // user language k (1..3) is stored under TextUserBase + k
         TextUserBase = 16
     };

@@ -31,7 +31,9 @@ struct TextColumn
 QList<TextColumn> textColumns(const Dictionary &dictionary)
 {
     QList<TextColumn> columns = {{Plural, Entry::TextPlural}, {Infinitive, Entry::TextInfinitive}};
-    QSet<QString> names = {Plural, Infinitive};
+    QSet<QString> names;
+    for (const NamedText &t : namedTexts())
+        names.insert(t.name);
     const QStringList codes = dictionary.userLanguageCodes();
     for (int k = 1; k < qMin<int>(int(codes.size()), 4); ++k) {
         if (!names.contains(codes[k]) && !codes[k].isEmpty()) {
@@ -51,8 +53,11 @@ QList<TextColumn> textColumns(const Dictionary &dictionary)
         }
     }
     std::sort(others.begin(), others.end());
-    for (quint32 key : others)
-        columns.append({TextPrefix + QString::number(key), key});
+    for (quint32 key : others) {
+        const auto named = std::find_if(
+            namedTexts().cbegin(), namedTexts().cend(), [key](const NamedText &t) { return t.key == key; });
+        columns.append({named != namedTexts().cend() ? named->name : TextPrefix + QString::number(key), key});
+    }
     return columns;
 }
 
@@ -63,6 +68,16 @@ QString typeField(int type)
 }
 
 } // namespace
+
+const QList<NamedText> &TsvColumns::namedTexts()
+{
+    static const QList<NamedText> texts = {{Plural, Entry::TextPlural}, {Infinitive, Entry::TextInfinitive},
+        {QStringLiteral("pronunciation"), Entry::TextPronunciation}, {QStringLiteral("genitive"), Entry::TextGenitive},
+        {QStringLiteral("partner"), Entry::TextPartner}, {QStringLiteral("root"), Entry::TextRoot},
+        {QStringLiteral("present"), Entry::TextPresent}, {QStringLiteral("verbalnoun"), Entry::TextVerbalNoun},
+        {QStringLiteral("past"), Entry::TextPast}, {QStringLiteral("frequency"), Entry::TextFrequency}};
+    return texts;
+}
 
 QByteArray TsvFormat::write(const Dictionary &dictionary)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class Dictionary;
@@ -17,6 +18,14 @@ inline const QString Infinitive = QStringLiteral("infinitive");
 inline const QString Forward = QStringLiteral("learnedForward");
 inline const QString Backward = QStringLiteral("learnedBackward");
 inline const QString TextPrefix = QStringLiteral("text:");
+
+struct NamedText
+{
+    QString name;
+    quint32 key;
+};
+// The keyed texts with a column name of their own, plural and infinitive first.
+const QList<NamedText> &namedTexts();
 } // namespace TsvColumns
 
 // The tab-separated exchange format of dictionaries (UTF-8, one header line

@@ -154,10 +154,10 @@ bool TsvReader::readHeaderLine(QStringView line)
 bool TsvReader::addTextColumn(const QString &name, int column)
 {
     quint32 key = 0;
-    if (name == Plural) {
-        key = Entry::TextPlural;
-    } else if (name == Infinitive) {
-        key = Entry::TextInfinitive;
+    const auto named = std::find_if(
+        namedTexts().cbegin(), namedTexts().cend(), [&name](const NamedText &t) { return t.name == name; });
+    if (named != namedTexts().cend()) {
+        key = named->key;
     } else if (name.startsWith(TextPrefix)) {
         bool ok = false;
         key = name.mid(TextPrefix.size()).toUInt(&ok);

@@ -124,8 +124,8 @@ void TestCli::exportImportRoundTrip()
 void TestCli::importNamesColumnsByHeader()
 {
     writeFile(path("in.tsv"),
-        QString::fromUtf8("translation\tde\tword\ttype\n"
-                          "to write\tschreiben\tכָּתַב\tVerb\n"
+        QString::fromUtf8("translation\tde\tword\ttype\tpronunciation\n"
+                          "to write\tschreiben\tכָּתַב\tVerb\tkatáv\n"
                           "\n"
                           "\t\tחָדָשׁ\t3\r\n")
             .toUtf8());
@@ -135,7 +135,7 @@ void TestCli::importNamesColumnsByHeader()
     const CliRun dump = runCli({"dump", path("out.dic")});
     QCOMPARE(QString::fromUtf8(dump.out),
         QString::fromUtf8("2\t3\t256\t-1\t-1\tחָדָשׁ\tחדש\t???\n"
-                          "1\t2\t0\t-1\t-1\tכָּתַב\tכתב\tto write\t17=schreiben\n"));
+                          "1\t2\t0\t-1\t-1\tכָּתַב\tכתב\tto write\t4=katáv\t17=schreiben\n"));
 }
 
 // clang-format off
