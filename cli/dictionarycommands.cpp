@@ -187,7 +187,8 @@ int runImport(const QStringList &args)
 int runMerge(const QStringList &args)
 {
     int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("merge"), args, 3, {}, code, {AllowDeletions});
+    const QString baseOption = QStringLiteral("base");
+    const auto parsed = parseArguments(QStringLiteral("merge"), args, 3, {baseOption}, code, {AllowDeletions});
     if (!parsed)
         return code;
     const QString local = parsed->positional()[0];
@@ -202,21 +203,24 @@ int runMerge(const QStringList &args)
     if (!readFile(incoming, data, error) || !checkDistinct(local, out, error))
         return Console::fail(error);
     DictionaryUpdate update(localFile.absoluteFilePath());
+    if (parsed->hasOption(baseOption)) {
+        // a base that is no dictionary would silently make the merge two-way
+        DictionaryFile base(parsed->option(baseOption));
+        Dictionary read;
+        if (!loadDictionary(base, read, error))
+            return Console::fail(error);
+        update.setBase(base.path());
+    }
     const DictionaryUpdate::Status status = update.merge(data);
     if (status != DictionaryUpdate::Status::Ok)
         return Console::fail(QStringLiteral("%1: %2").arg(
             status == DictionaryUpdate::Status::LocalUnreadable ? local : incoming, update.errorString()));
     if (update.report().needsConfirmation() && !parsed->hasOption(AllowDeletions))
         return Console::fail(
-            QStringLiteral("%1: the merge would delete %2 of its %3 entries; --allow-deletions lets it")
-                .arg(local)
-                .arg(update.report().entriesOf(MergeChange::Kind::Deleted).size())
-                .arg(update.report().localCount));
+            QStringLiteral("%1: the merge would %2; --allow-deletions lets it").arg(local, update.report().lossText()));
     if (!writeFile(out, DictionaryFile::toBytes(update.result()), error))
         return Console::fail(error);
-    const QString name = FileNames::printable(QFileInfo(local).fileName());
-    for (const Entry &e : update.report().entriesOf(MergeChange::Kind::Deleted))
-        Console::writeLine(QStringLiteral("deleted\t%1\t%2").arg(name, FileNames::printable(e.word())));
+    printChanges(QFileInfo(local).fileName(), update.report());
     return 0;
 }
 
@@ -234,6 +238,7 @@ QList<Command> dictionaryCommands()
         {QStringLiteral("export"), QStringLiteral("export FILE.dic OUT.tsv"), runExport},
         {QStringLiteral("import"), QStringLiteral("import [--name NAME] [--type TYPE] [--user CODES] IN.tsv OUT.dic"),
             runImport},
-        {QStringLiteral("merge"), QStringLiteral("merge [--allow-deletions] LOCAL.dic INCOMING.dic OUT.dic"), runMerge},
+        {QStringLiteral("merge"),
+            QStringLiteral("merge [--base BASE.dic] [--allow-deletions] LOCAL.dic INCOMING.dic OUT.dic"), runMerge},
     };
 }

@@ -128,15 +128,11 @@ QStringList chosenFiles(const Setup &setup, const DictionaryList &rows, const Di
 
 void printOutcome(const FileOutcome &outcome, const QString &verb)
 {
-    const QString file = FileNames::printable(outcome.file);
-    Console::writeLine(
-        QStringLiteral("%1\t%2\t%3")
-            .arg(outcome.ok ? verb : QStringLiteral("failed"), file, FileNames::printable(outcome.detail)));
-    if (!outcome.ok)
-        return;
-    const QList<Entry> deleted = outcome.report.entriesOf(MergeChange::Kind::Deleted);
-    for (const Entry &e : deleted)
-        Console::writeLine(QStringLiteral("deleted\t%1\t%2").arg(file, FileNames::printable(e.word())));
+    Console::writeLine(QStringLiteral("%1\t%2\t%3")
+                           .arg(outcome.ok ? verb : QStringLiteral("failed"), FileNames::printable(outcome.file),
+                               FileNames::printable(outcome.detail)));
+    if (outcome.ok)
+        printChanges(outcome.file, outcome.report);
 }
 
 // Runs an exchange to its end: one line per file, exit 0 when all went

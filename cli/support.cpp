@@ -6,8 +6,11 @@
 #include "dict/atomicfile.h"
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
+#include "dict/dictionarymerge.h"
+#include "dict/filenames.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -158,6 +161,20 @@ bool checkDistinct(const QString &input, const QString &output, QString &error)
     if (same)
         error = QStringLiteral("%1: the output is the input file; it would be destroyed").arg(output);
     return !same;
+}
+
+void printChanges(const QString &file, const MergeReport &report)
+{
+    static const QHash<MergeChange::Kind, QString> names = {{MergeChange::Kind::Added, QStringLiteral("added")},
+        {MergeChange::Kind::Replaced, QStringLiteral("replaced")},
+        {MergeChange::Kind::Deleted, QStringLiteral("deleted")}, {MergeChange::Kind::Reset, QStringLiteral("reset")}};
+    const QString name = FileNames::printable(file);
+    for (const MergeChange &change : report.changes) {
+        const auto kind = names.constFind(change.kind);
+        if (kind != names.cend())
+            Console::writeLine(
+                QStringLiteral("%1\t%2\t%3").arg(*kind, name, FileNames::printable(change.entry.word())));
+    }
 }
 
 } // namespace Cli

@@ -12,6 +12,7 @@
 class Dictionary;
 class QFile;
 class DictionaryFile;
+struct MergeReport;
 
 // What the commands of verbalon-cli share: exit codes, argument checks and
 // file access with messages that name the file and the reason.
@@ -54,5 +55,9 @@ bool writeFile(const QString &path, const QByteArray &data, QString &error);
 // False (with the reason) when output is the file input or another name for
 // it: writing it would destroy the input.
 bool checkDistinct(const QString &input, const QString &output, QString &error);
+
+// Every change a merge made to the learner's copy of file, a line each:
+// added, replaced, deleted or reset, the file, the word.
+void printChanges(const QString &file, const MergeReport &report);
 
 } // namespace Cli

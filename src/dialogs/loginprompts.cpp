@@ -19,17 +19,15 @@ bool LoginPrompts::askLogin(const LoginRequest &request, QString &user, QString 
 
 bool LoginPrompts::confirmDeletions(const QString &file, const MergeReport &report)
 {
-    const QList<Entry> deleted = report.entriesOf(MergeChange::Kind::Deleted);
     QStringList words;
-    for (const Entry &e : deleted.mid(0, 10))
-        words.append(e.word());
+    for (const MergeChange &change : report.changes) {
+        if ((change.kind == MergeChange::Kind::Deleted || change.kind == MergeChange::Kind::Reset) && words.size() < 10)
+            words.append(change.entry.word());
+    }
     const QString text = QCoreApplication::translate("LoginPrompts",
-        "The update of \"%1\" would delete %2 of its %3 entries, among them: %4\n\n"
+        "The update of \"%1\" would %2, among them: %3\n\n"
         "Your file is kept as a backup either way. Update anyway?")
-                             .arg(file)
-                             .arg(deleted.size())
-                             .arg(report.localCount)
-                             .arg(words.join(QStringLiteral(", ")));
+                             .arg(file, report.lossText(), words.join(QStringLiteral(", ")));
     const int answer = Prompt::ask(m_parent,
         Prompt::Request{QMessageBox::Warning, QCoreApplication::translate("LoginPrompts", "Delete Entries?"), text,
             {QCoreApplication::translate("LoginPrompts", "&Update"),

@@ -8,9 +8,84 @@
 
 #include <algorithm>
 #include <climits>
+#include <map>
 #include <optional>
 
 namespace {
+
+using Kind = MergeChange::Kind;
+
+bool isLearned(const Entry &e)
+{
+    return e.learnedForward() >= 0 || e.learnedBackward() >= 0;
+}
+
+// Two entries say the same thing when they share a meaning; an entry that
+// has none yet ("???") says nothing against it.
+bool meaningsMeet(const Entry &a, const Entry &b)
+{
+    if (a.translation() == b.translation() || a.hasFlag(Entry::FlagIncomplete) || b.hasFlag(Entry::FlagIncomplete))
+        return true;
+    const QStringList mine = splitMeanings(a.translation());
+    const QStringList theirs = splitMeanings(b.translation());
+    return std::any_of(mine.cbegin(), mine.cend(),
+        [&theirs](const QString &m) { return !m.isEmpty() && theirs.contains(m, Qt::CaseInsensitive); });
+}
+
+// The other side's entry under an id is a new text or a new spelling of the
+// entry the learner has under it, not another word: the same letters, or
+// letters a respelling gives with a meaning in common.
+bool sameEntry(const Entry &a, const Entry &b)
+{
+    const QString key = a.searchKey();
+    const QString other = b.searchKey();
+    return key == other || (DictionaryMerge::similar(key, other) && meaningsMeet(a, b));
+}
+
+// One field: the side that changed it since the base; changed on both
+// sides, the other side's unless mineWins (conflict set).
+template <typename T> T threeWay(const T &mine, const T &base, const T &theirs, bool mineWins, bool &conflict)
+{
+    if (mine == base || mine == theirs)
+        return theirs;
+    if (theirs == base)
+        return mine;
+    conflict = true;
+    return mineWins ? mine : theirs;
+}
+
+std::optional<QString> textOf(const Entry &e, quint32 key)
+{
+    return e.hasText(key) ? std::optional<QString>(e.text(key)) : std::nullopt;
+}
+
+// The other side's entry with what the learner changed since the base.
+Entry mergeFields(const Entry &mine, const Entry &base, const Entry &theirs, bool mineWins, bool &conflict)
+{
+    Entry e = theirs;
+    e.setWord(threeWay(mine.word(), base.word(), theirs.word(), mineWins, conflict));
+    e.setTranslation(threeWay(mine.translation(), base.translation(), theirs.translation(), mineWins, conflict));
+    e.setWordType(threeWay(mine.wordType(), base.wordType(), theirs.wordType(), mineWins, conflict));
+    // flag by flag: a flag the learner turned is the learner's
+    const quint32 turned = mine.flags() ^ base.flags();
+    e.setFlags((theirs.flags() & ~turned) | (mine.flags() & turned));
+    QList<quint32> keys;
+    for (const Entry *side : {&theirs, &mine, &base}) {
+        for (const Entry::KeyedText &t : side->texts()) {
+            if (!keys.contains(t.key))
+                keys.append(t.key);
+        }
+    }
+    for (quint32 key : std::as_const(keys)) {
+        const std::optional<QString> text
+            = threeWay(textOf(mine, key), textOf(base, key), textOf(theirs, key), mineWins, conflict);
+        if (text)
+            e.setText(key, *text);
+        else
+            e.removeText(key);
+    }
+    return e;
+}
 
 qint8 pickCounter(qint8 remote, qint8 local, std::optional<qint8> base)
 {
@@ -24,131 +99,227 @@ qint8 pickCounter(qint8 remote, qint8 local, std::optional<qint8> base)
     return local >= 0 ? local : remote;
 }
 
-// The merge of one local copy into one remote copy.
+// The merge of one local copy into one remote copy. The result is built as
+// a list: the remote entries in their order, changed where the learner's
+// side says so, then the learner's entries the remote lacks.
 class Merger
 {
 public:
-    Merger(const Dictionary &local, Dictionary &remote, DictionaryMerge::Counters counters, const Dictionary *base,
-        MergeReport &report)
+    Merger(const Dictionary &local, const Dictionary &remote, DictionaryMerge::Counters counters,
+        const Dictionary *base, DictionaryMerge::Priority priority, MergeReport &report)
         : m_local(local)
-        , m_remote(remote)
         , m_counters(counters)
+        , m_priority(priority)
+        , m_hasBase(base != nullptr)
         , m_report(report)
     {
-        if (base) {
-            for (int i = 0; i < base->count(); ++i)
-                m_base.insert(base->idAt(i), base->entryAt(i));
+        if (base)
+            m_base = base->entriesById();
+        m_result.reserve(size_t(remote.count()));
+        for (int j = 0; j < remote.count(); ++j) {
+            Entry e = remote.entryAt(j);
+            if (counters == DictionaryMerge::Counters::FromLocal)
+                e.setLearnCounters(-1, -1);
+            m_resultIndex.insert(e.id(), int(m_result.size()));
+            m_nextId = qMax(m_nextId, qint64(e.id()) + 1);
+            m_result.push_back(std::move(e));
         }
+        m_nextId = qMax(m_nextId, qint64(remote.maxId()) + 1);
+        // with a base the learner's additions keep their ids, and an id the base
+        // had means an entry deleted since: new ones go above all three
+        if (base)
+            m_nextId = qMax(m_nextId, qint64(qMax(local.maxId(), base->maxId())) + 1);
+        m_claimed.assign(m_result.size(), false);
+        m_dropped.assign(m_result.size(), false);
     }
 
     bool run()
     {
-        if (m_counters == DictionaryMerge::Counters::FromLocal)
-            m_remote.resetLearnCounters();
-        m_claimed.assign(size_t(m_remote.count()), false);
-        std::vector<int> additions = matchById();
-        collectUnmatched(additions);
+        std::vector<int> extra = matchById();
+        std::vector<int> additions = collectUnmatched();
         indexUnclaimedWords();
-        for (int i : m_unsynced) {
-            if (!place(i, MergeChange::Kind::Renumbered))
-                return false;
+        for (const std::vector<int> *list : {&m_renumbered, &additions, &extra}) {
+            for (int i : *list) {
+                if (!place(i))
+                    return false;
+            }
         }
-        for (int i : additions) {
-            if (!place(i, MergeChange::Kind::Added))
-                return false;
-        }
-        m_remote.insertEntries(std::move(m_added));
+        foldTwins();
+        std::stable_sort(m_report.changes.begin(), m_report.changes.end(),
+            [](const MergeChange &a, const MergeChange &b) { return a.entry.id() < b.entry.id(); });
         return true;
+    }
+
+    // The merged entries; the dropped ones left out.
+    std::vector<Entry> takeResult()
+    {
+        std::vector<Entry> kept;
+        kept.reserve(m_result.size());
+        for (size_t j = 0; j < m_result.size(); ++j) {
+            if (!m_dropped[j])
+                kept.push_back(std::move(m_result[j]));
+        }
+        return kept;
     }
 
 private:
     Entry local(int i) const { return m_local.entryAt(i); }
+    const Entry *baseOf(int id) const
+    {
+        const auto b = m_base.constFind(id);
+        return b == m_base.cend() ? nullptr : &*b;
+    }
+    void report(Kind kind, const Entry &e, bool learnersOwn = false, int newId = 0)
+    {
+        m_report.changes.append({kind, e, learnersOwn, newId});
+    }
 
-    // The first local entry of each id meets the remote entry of that id;
-    // a second local entry with an id is the learner's own and never lost.
+    // The first local entry of each id meets the entry of that id on the
+    // other side; a second local entry with an id, or one without, is the
+    // learner's own and never lost.
     std::vector<int> matchById()
     {
-        std::vector<int> duplicates;
+        std::vector<int> extra;
+        std::map<int, int> firstById;
         for (int i = 0; i < m_local.count(); ++i) {
-            if (m_firstById.contains(m_local.idAt(i)))
-                duplicates.push_back(i);
+            const int id = m_local.idAt(i);
+            if (id <= 0 || !firstById.emplace(id, i).second)
+                extra.push_back(i);
+        }
+        for (const auto &[id, i] : firstById) {
+            const auto j = m_resultIndex.constFind(id);
+            if (j == m_resultIndex.cend())
+                m_unmatched.push_back(i);
             else
-                m_firstById.insert(m_local.idAt(i), i);
+                meet(i, *j);
         }
-        for (int j = 0; j < m_remote.count(); ++j) {
-            const auto it = m_firstById.constFind(m_remote.idAt(j));
-            if (it != m_firstById.cend())
-                meet(*it, j);
-        }
-        return duplicates;
+        m_localIds.reserve(qsizetype(firstById.size()));
+        for (const auto &[id, i] : firstById)
+            m_localIds.insert(id);
+        return extra;
     }
 
     void meet(int i, int j)
     {
         const Entry l = local(i);
-        const Entry e = m_remote.entryAt(j);
-        m_used.insert(i);
-        if (l.word() == e.word()) {
-            m_maxSynced = qMax(m_maxSynced, e.id());
-            m_claimed[size_t(j)] = true;
-            takeCounters(j, l);
-            if (!DictionaryMerge::sameContent(l, e))
-                m_report.changes.append({MergeChange::Kind::Replaced, l});
-        } else if (DictionaryMerge::similar(l.searchKey(), e.searchKey())) {
-            qCDebug(lcDict) << "-- CORRECTED:" << l.word() << "->" << e.word();
-            m_claimed[size_t(j)] = true;
-            // a corrected spelling of a server's word is learned anew; the
-            // same letters with other points are the same word
-            if (m_counters == DictionaryMerge::Counters::FromLocal && l.searchKey() != e.searchKey()) {
-                if (l.learnedForward() >= 0 || l.learnedBackward() >= 0)
-                    m_remote.setLearnCountersAt(j, 0, 0);
-            } else {
-                takeCounters(j, l);
-            }
-            m_report.changes.append({MergeChange::Kind::Replaced, l});
+        const Entry &r = m_result[size_t(j)];
+        if (DictionaryMerge::sameContent(l, r)) {
+            const Entry *b = baseOf(l.id());
+            if (!m_hasBase)
+                m_maxSynced = qMax(m_maxSynced, r.id());
+            claim(j, l, b && sameEntry(*b, r) ? b : nullptr);
+            return;
+        }
+        if (m_hasBase)
+            meetWithBase(i, j);
+        else
+            meetWithoutBase(i, j);
+    }
+
+    void meetWithBase(int i, int j)
+    {
+        const Entry l = local(i);
+        const Entry *b = baseOf(l.id());
+        const Entry r = m_result[size_t(j)];
+        if (b && sameEntry(*b, r)) {
+            bool conflict = false;
+            m_result[size_t(j)] = mergeFields(l, *b, r, m_priority == DictionaryMerge::Priority::Learner, conflict);
+            claim(j, l, b);
+            if (!DictionaryMerge::sameContent(l, m_result[size_t(j)]))
+                report(Kind::Replaced, l, conflict);
+        } else if (b && DictionaryMerge::sameContent(l, *b) && !isLearned(l)) {
+            // the other side put another word under the id: the learner's entry,
+            // untouched and untrained, went with the old one
+            report(Kind::Deleted, l);
+        } else if (!b && l.searchKey() == r.searchKey() && meaningsMeet(l, r)) {
+            // added on both sides under one id
+            claim(j, l, nullptr);
+            report(Kind::Replaced, l, true);
         } else {
-            m_unsynced.push_back(i);
+            m_renumbered.push_back(i);
         }
     }
 
-    // Local entries the other side does not have: deleted there when below
-    // the highest id both agree on, else added here since.
-    void collectUnmatched(std::vector<int> &additions)
+    // Without a base the other side's entry wins; a respelling of the word
+    // restarts the learner's counters (they learned another spelling).
+    void meetWithoutBase(int i, int j)
     {
-        for (auto it = m_firstById.cbegin(); it != m_firstById.cend(); ++it) {
-            if (m_used.contains(*it))
-                continue;
-            if (it.key() <= m_maxSynced) {
-                qCDebug(lcDict) << "-- REMOVE" << it.key() << local(*it).word();
-                m_report.changes.append({MergeChange::Kind::Deleted, local(*it)});
+        const Entry l = local(i);
+        const Entry r = m_result[size_t(j)];
+        if (l.word() == r.word()) {
+            m_maxSynced = qMax(m_maxSynced, r.id());
+            claim(j, l, nullptr);
+            report(Kind::Replaced, l, true);
+        } else if (sameEntry(l, r)) {
+            qCDebug(lcDict) << "-- corrected:" << l.word() << "->" << r.word();
+            const bool restart
+                = m_counters == DictionaryMerge::Counters::FromLocal && l.searchKey() != r.searchKey() && isLearned(l);
+            if (restart) {
+                m_claimed[size_t(j)] = true;
+                m_result[size_t(j)].setLearnCounters(0, 0);
+                report(Kind::Reset, l, true);
             } else {
-                additions.push_back(*it);
+                claim(j, l, nullptr);
+                report(Kind::Replaced, l, true);
+            }
+        } else {
+            m_renumbered.push_back(i);
+        }
+    }
+
+    // Local entries whose id the other side lacks: deleted there, or added
+    // by the learner since.
+    std::vector<int> collectUnmatched()
+    {
+        std::vector<int> additions;
+        for (int i : m_unmatched) {
+            const Entry l = local(i);
+            const Entry *b = baseOf(l.id());
+            const bool deletedThere = m_hasBase ? b != nullptr : l.id() <= m_maxSynced;
+            if (!deletedThere) {
+                additions.push_back(i);
+                continue;
+            }
+            const bool learnersOwn = isLearned(l) || (b && !DictionaryMerge::sameContent(l, *b)) || !b;
+            if (m_priority == DictionaryMerge::Priority::Learner && learnersOwn) {
+                qCDebug(lcDict) << "-- kept" << l.id() << l.word();
+                keep(l);
+            } else {
+                qCDebug(lcDict) << "-- deleted" << l.id() << l.word();
+                report(Kind::Deleted, l, b && !DictionaryMerge::sameContent(l, *b));
             }
         }
-        std::sort(additions.begin(), additions.end(), [this](int a, int b) {
-            const int idA = m_local.idAt(a);
-            const int idB = m_local.idAt(b);
-            return idA < idB || (idA == idB && a < b);
-        });
-        std::stable_sort(m_report.changes.begin(), m_report.changes.end(),
-            [](const MergeChange &a, const MergeChange &b) { return a.entry.id() < b.entry.id(); });
+        // what the learner deleted since the base stays deleted, unless the other side changed it
+        for (size_t j = 0; j < m_result.size(); ++j) {
+            const Entry &r = m_result[j];
+            if (m_claimed[j] || m_localIds.contains(r.id()))
+                continue;
+            const Entry *b = baseOf(r.id());
+            if (b && DictionaryMerge::sameContent(*b, r))
+                m_dropped[j] = true;
+            else
+                report(Kind::Added, r);
+        }
+        return additions;
     }
 
     void indexUnclaimedWords()
     {
-        for (int j = m_remote.count() - 1; j >= 0; --j) {
-            if (!m_claimed[size_t(j)])
-                m_unclaimed.insert(m_remote.entryAt(j).word(), j);
+        for (int j = int(m_result.size()) - 1; j >= 0; --j) {
+            if (!m_claimed[size_t(j)] && !m_dropped[size_t(j)])
+                m_unclaimed.insert(m_result[size_t(j)].word(), j);
         }
     }
 
-    // The other side's entry of exactly this word that no local entry took
-    // yet, one with the same meaning first; -1 when there is none.
+    // The other side's entry of exactly this word and a meaning in common
+    // that no local entry took yet, one with the same meaning first; -1
+    // when there is none.
     int unclaimedEntry(const Entry &l)
     {
         int found = -1;
         for (auto it = m_unclaimed.constFind(l.word()); it != m_unclaimed.cend() && it.key() == l.word(); ++it) {
-            if (found < 0 || m_remote.entryAt(*it).translation() == l.translation())
+            const Entry &r = m_result[size_t(*it)];
+            if (meaningsMeet(l, r) && (found < 0 || r.translation() == l.translation()))
                 found = *it;
         }
         if (found >= 0)
@@ -156,60 +327,125 @@ private:
         return found;
     }
 
-    bool place(int i, MergeChange::Kind kind)
+    // An entry the learner added: one with the other side's addition of the
+    // same word, else kept (under its own id where the base shows it free).
+    bool place(int i)
     {
         const Entry l = local(i);
         const int j = unclaimedEntry(l);
         if (j >= 0) {
-            qCDebug(lcDict) << "-- JOINED:" << l.word();
-            m_claimed[size_t(j)] = true;
-            takeCounters(j, l);
-            m_report.changes.append({MergeChange::Kind::Joined, l});
+            qCDebug(lcDict) << "-- joined:" << l.word();
+            claim(j, l, nullptr);
+            removeAdded(m_result[size_t(j)].id());
+            const bool same = DictionaryMerge::sameContent(l, m_result[size_t(j)]);
+            report(same ? Kind::Joined : Kind::Replaced, l, true, m_result[size_t(j)].id());
             return true;
         }
-        const int id = m_remote.nextId();
-        if (id == 0)
+        if (m_hasBase && l.id() > 0 && !m_resultIndex.contains(l.id()) && !m_taken.contains(l.id())) {
+            keep(l);
+            return true;
+        }
+        return addAnew(l);
+    }
+
+    void append(const Entry &e)
+    {
+        m_result.push_back(e);
+        m_claimed.push_back(true);
+        m_dropped.push_back(false);
+    }
+
+    void keep(const Entry &l)
+    {
+        m_taken.insert(l.id());
+        m_nextId = qMax(m_nextId, qint64(l.id()) + 1);
+        append(l);
+    }
+
+    // Under the next free id; false when there is none.
+    bool addAnew(const Entry &l)
+    {
+        if (m_nextId >= INT_MAX)
             return false;
-        qCDebug(lcDict) << "-- COPY AS NEW" << l.word() << id;
         Entry copy = l;
-        copy.setId(id);
-        m_added.push_back(std::move(copy));
-        m_report.changes.append({kind, l});
+        copy.setId(int(m_nextId++));
+        qCDebug(lcDict) << "-- copy as new" << l.word() << copy.id();
+        append(copy);
+        if (l.id() > 0)
+            report(Kind::Renumbered, l, true, copy.id());
         return true;
     }
 
-    void takeCounters(int j, const Entry &l)
+    // A learner's entry met its counterpart: the counters of both sides by
+    // the rule of the merge.
+    void claim(int j, const Entry &l, const Entry *base)
     {
-        const Entry e = m_remote.entryAt(j);
+        m_claimed[size_t(j)] = true;
+        Entry &e = m_result[size_t(j)];
         if (m_counters == DictionaryMerge::Counters::FromLocal) {
-            if (l.learnedForward() >= 0 || l.learnedBackward() >= 0)
-                m_remote.setLearnCountersAt(j, l.learnedForward(), l.learnedBackward());
+            if (isLearned(l))
+                e.setLearnCounters(
+                    qMax(e.learnedForward(), l.learnedForward()), qMax(e.learnedBackward(), l.learnedBackward()));
             return;
         }
         std::optional<qint8> baseForward;
         std::optional<qint8> baseBackward;
-        const auto b = m_base.constFind(e.id());
-        if (b != m_base.cend() && b->word() == e.word()) {
-            baseForward = b->learnedForward();
-            baseBackward = b->learnedBackward();
+        if (base) {
+            baseForward = base->learnedForward();
+            baseBackward = base->learnedBackward();
         }
-        const qint8 forward = pickCounter(e.learnedForward(), l.learnedForward(), baseForward);
-        const qint8 backward = pickCounter(e.learnedBackward(), l.learnedBackward(), baseBackward);
-        if (forward != e.learnedForward() || backward != e.learnedBackward())
-            m_remote.setLearnCountersAt(j, forward, backward);
+        e.setLearnCounters(pickCounter(e.learnedForward(), l.learnedForward(), baseForward),
+            pickCounter(e.learnedBackward(), l.learnedBackward(), baseBackward));
+    }
+
+    void removeAdded(int id)
+    {
+        m_report.changes.erase(std::remove_if(m_report.changes.begin(), m_report.changes.end(),
+                                   [id](const MergeChange &c) { return c.kind == Kind::Added && c.entry.id() == id; }),
+            m_report.changes.end());
+    }
+
+    // A word the learner held twice, one of them deleted by the other side:
+    // its training goes to the one left, each direction's higher counter.
+    void foldTwins()
+    {
+        QMultiHash<QString, size_t> byKey;
+        for (size_t j = 0; j < m_result.size(); ++j) {
+            if (!m_dropped[j])
+                byKey.insert(m_result[j].searchKey(), j);
+        }
+        for (const MergeChange &change : std::as_const(m_report.changes)) {
+            if (change.kind != Kind::Deleted || !change.isLearned())
+                continue;
+            const Entry &gone = change.entry;
+            for (auto it = byKey.constFind(gone.searchKey()); it != byKey.cend() && it.key() == gone.searchKey();
+                 ++it) {
+                Entry &twin = m_result[*it];
+                if (!meaningsMeet(gone, twin))
+                    continue;
+                twin.setLearnCounters(qMax(twin.learnedForward(), gone.learnedForward()),
+                    qMax(twin.learnedBackward(), gone.learnedBackward()));
+                break;
+            }
+        }
     }
 
     const Dictionary &m_local;
-    Dictionary &m_remote;
     DictionaryMerge::Counters m_counters;
+    DictionaryMerge::Priority m_priority;
+    bool m_hasBase;
     MergeReport &m_report;
     QHash<int, Entry> m_base;
-    QHash<int, int> m_firstById;
-    QSet<int> m_used;
+    std::vector<Entry> m_result;
+    QHash<int, int> m_resultIndex;
     std::vector<bool> m_claimed;
+    std::vector<bool> m_dropped;
+    QSet<int> m_localIds;
+    QSet<int> m_taken;
     QMultiHash<QString, int> m_unclaimed;
-    std::vector<int> m_unsynced;
-    std::vector<Entry> m_added;
+    std::vector<int> m_unmatched;
+    std::vector<int> m_renumbered;
+    qint64 m_nextId = 1;
     int m_maxSynced = 0;
 };
 
@@ -229,24 +465,57 @@ bool MergeReport::needsConfirmation() const
 {
     int deleted = 0;
     for (const MergeChange &change : changes) {
-        if (change.kind != MergeChange::Kind::Deleted)
+        if (change.kind == Kind::Reset && change.isLearned())
+            return true;
+        if (change.kind != Kind::Deleted)
             continue;
-        if (change.isLearned())
+        if (change.isLearned() || change.learnersOwn)
             return true;
         ++deleted;
     }
     return deleted * 2 > localCount;
 }
 
-bool DictionaryMerge::merge(const Dictionary &local, Dictionary &remote, Counters counters, const Dictionary *base)
+QString MergeReport::lossText() const
+{
+    int deleted = 0;
+    int own = 0;
+    int reset = 0;
+    for (const MergeChange &change : changes) {
+        if (change.kind == Kind::Deleted) {
+            ++deleted;
+            own += change.isLearned() || change.learnersOwn ? 1 : 0;
+        } else if (change.kind == Kind::Reset && change.isLearned()) {
+            ++reset;
+        }
+    }
+    QStringList parts;
+    if (deleted > 0)
+        parts.append(DictionaryMerge::tr("delete %1 of its %2 entries (%3 of them trained or edited by you)")
+                         .arg(deleted)
+                         .arg(localCount)
+                         .arg(own));
+    if (reset > 0)
+        parts.append(DictionaryMerge::tr("start the training of %n respelled words again", nullptr, reset));
+    return parts.join(DictionaryMerge::tr(" and "));
+}
+
+bool DictionaryMerge::merge(
+    const Dictionary &local, Dictionary &remote, Counters counters, const Dictionary *base, Priority priority)
 {
     m_report = MergeReport{};
     m_report.localCount = local.count();
     m_errorString.clear();
-    if (!Merger(local, remote, counters, base, m_report).run()) {
+    Merger merger(local, remote, counters, base, priority, m_report);
+    if (!merger.run()) {
         m_errorString = tr("no free entry number left for the local entries");
         return false;
     }
+    const QMap<QString, QString> attributes = remote.attributes();
+    remote.clear();
+    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
+        remote.setAttribute(it.key(), it.value());
+    remote.insertEntries(merger.takeResult());
     // the learner's language and user languages are theirs to choose
     for (const QString &key : {QStringLiteral("TYPE"), QStringLiteral("USER")}) {
         if (!local.attribute(key).isEmpty())

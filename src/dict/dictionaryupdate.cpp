@@ -39,7 +39,7 @@ DictionaryUpdate::Status DictionaryUpdate::merge(const QByteArray &incoming)
         return readLocally;
     Dictionary base;
     const bool haveBase = !m_basePath.isEmpty() && DictionaryFile(m_basePath).load(base) == DictionaryFile::Status::Ok;
-    if (!m_merge.merge(local, *m_result, m_counters, haveBase ? &base : nullptr))
+    if (!m_merge.merge(local, *m_result, m_counters, haveBase ? &base : nullptr, m_priority))
         return fail(Status::NoIdLeft, m_merge.errorString());
     return Status::Ok;
 }

@@ -34,9 +34,10 @@ public:
         const QString &localPath, DictionaryMerge::Counters counters = DictionaryMerge::Counters::FromLocal);
     ~DictionaryUpdate();
 
-    // The copy the last exchange produced, the base of a three-way merge of
-    // the counters; a missing file means none.
+    // The copy last received from the same place (or the last sync's
+    // result), the base of a three-way merge; a missing file means none.
     void setBase(const QString &basePath) { m_basePath = basePath; }
+    void setPriority(DictionaryMerge::Priority priority) { m_priority = priority; }
 
     // Reads both sides and merges them; the result waits for save().
     Status merge(const QByteArray &incoming);
@@ -57,6 +58,7 @@ private:
     QString m_path;
     QString m_basePath;
     DictionaryMerge::Counters m_counters;
+    DictionaryMerge::Priority m_priority = DictionaryMerge::Priority::OtherSide;
     DictionaryMerge m_merge;
     std::unique_ptr<Dictionary> m_result;
     bool m_hadLocal = false;

@@ -25,11 +25,6 @@ bool readFile(const QString &path, QByteArray *data)
     return true;
 }
 
-bool isLearned(const Entry &e)
-{
-    return e.learnedForward() >= 0 || e.learnedBackward() >= 0;
-}
-
 } // namespace
 
 QString InstalledUpgrade::recordPath(const QString &localPath)
@@ -67,12 +62,12 @@ InstalledUpgrade::Status InstalledUpgrade::upgrade(const QString &installedPath,
         return Status::Unchanged;
     }
     qCDebug(lcDict) << "UPGRADE" << localPath << "from" << installedPath;
+    // what the learner trained or made their own since the recorded version stays
     DictionaryUpdate update(localPath);
+    update.setBase(haveRecord ? recordPath(localPath) : QString());
+    update.setPriority(DictionaryMerge::Priority::Learner);
     if (update.merge(installed) != DictionaryUpdate::Status::Ok)
         return fail(localPath, update.errorString());
-    Dictionary record;
-    const bool recordRead = haveRecord && DictionaryFile().read(recorded, record) == DictionaryFile::Status::Ok;
-    keepLearnersWork(update.result(), update.report(), recordRead ? &record : nullptr);
     if (update.save() != DictionaryUpdate::Status::Ok)
         return fail(localPath, update.errorString());
     QString error;
@@ -84,24 +79,6 @@ InstalledUpgrade::Status InstalledUpgrade::upgrade(const QString &installedPath,
         nullptr, update.result().count())
                     .arg(name, name + QStringLiteral(".bak"));
     return Status::Upgraded;
-}
-
-// The merge takes the new version's content; what the learner made their
-// own since the recorded version goes back in.
-void InstalledUpgrade::keepLearnersWork(Dictionary &result, const MergeReport &report, const Dictionary *record)
-{
-    const QHash<int, Entry> before = record ? record->entriesById() : QHash<int, Entry>();
-    for (const MergeChange &change : report.changes) {
-        const Entry &mine = change.entry;
-        const auto was = before.constFind(mine.id());
-        const bool changedByLearner = record && (was == before.cend() || !DictionaryMerge::sameContent(*was, mine));
-        if (change.kind == MergeChange::Kind::Replaced && changedByLearner) {
-            result.replaceEntry(mine);
-        } else if (change.kind == MergeChange::Kind::Deleted && (!record || changedByLearner || isLearned(mine))) {
-            qCDebug(lcDict) << "-- KEPT" << mine.id() << mine.word();
-            result.insertEntry(mine);
-        }
-    }
 }
 
 QStringList InstalledUpgrade::upgradeAll(const QString &installedFolder, const QString &dataFolder)

@@ -4,9 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class Dictionary;
-struct MergeReport;
-
 // Brings a newer installed version of a bundled dictionary (a package
 // upgrade) into the learner's copy of it, with the merge of a network
 // update: the new version's words and meanings, the learner's additions and
@@ -42,7 +39,6 @@ public:
 
 private:
     Status fail(const QString &localPath, const QString &reason);
-    static void keepLearnersWork(Dictionary &result, const MergeReport &report, const Dictionary *record);
 
     QString m_message;
 };

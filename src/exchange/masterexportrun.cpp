@@ -3,6 +3,7 @@
 #include "exchangelog.h"
 #include "dict/filenames.h"
 
+#include "dict/atomicfile.h"
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
 
@@ -54,11 +55,10 @@ void MasterExportRun::send(const QString &file, const QByteArray &bytes)
     emit info(tr("Writing %1...").arg(FileNames::display(url)));
     QString error;
     std::unique_ptr<TransferJob> job = makeJob(url, TransferLimits::MaxDictionary, &bytes, &error);
-    const qint64 size = bytes.size();
-    runJob(std::move(job), [this, file, size](TransferJob &done) { sent(file, size, done); });
+    runJob(std::move(job), [this, file, bytes](TransferJob &done) { sent(file, bytes, done); });
 }
 
-void MasterExportRun::sent(const QString &file, qint64 bytes, TransferJob &job)
+void MasterExportRun::sent(const QString &file, const QByteArray &bytes, TransferJob &job)
 {
     if (!job.succeeded()) {
         fileFinished(FileOutcome{file, false, job.errorString(), {}});
@@ -70,9 +70,13 @@ void MasterExportRun::sent(const QString &file, qint64 bytes, TransferJob &job)
         DictionaryList *local = settings().localList;
         if (!m_remoteList.containsFile(file) && local && local->containsFile(file))
             m_remoteList.updateRecord(DictionaryList::bounded(local->record(local->indexOfFile(file))));
-        m_remoteList.setSizeAndDate(file, bytes);
+        m_remoteList.setSizeAndDate(file, bytes.size());
+        // what the server holds now is the base of the next update from it
+        QString error;
+        if (!writeFileAtomically(receivedPath(file), bytes, &error))
+            qCWarning(lcExchange) << "cannot keep the copy sent as" << receivedPath(file) << error;
     }
-    fileFinished(FileOutcome{file, true, QString::number(bytes), {}});
+    fileFinished(FileOutcome{file, true, QString::number(bytes.size()), {}});
 }
 
 // The list goes last, once, and only when a dictionary arrived.

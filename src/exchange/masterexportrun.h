@@ -25,7 +25,7 @@ private:
     void startList(const QString &source) override;
     void startFile(const QString &file) override;
     void finishFiles() override;
-    void sent(const QString &file, qint64 bytes, TransferJob &job);
+    void sent(const QString &file, const QByteArray &bytes, TransferJob &job);
     void send(const QString &file, const QByteArray &bytes);
 
     QUrl m_base;

@@ -8,6 +8,7 @@
 #include "dict/dictionary.h"
 #include "dict/dictionaryupdate.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -248,6 +249,14 @@ std::unique_ptr<TransferJob> TransferRun::makeJob(
     return upload ? std::make_unique<HttpJob>(context, url, *upload) : std::make_unique<HttpJob>(context, url);
 }
 
+QString TransferRun::receivedPath(const QString &file) const
+{
+    // one copy per source: a name from the address, never the address itself
+    const QByteArray source = m_origin.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveFilename).toEncoded();
+    const QByteArray hash = QCryptographicHash::hash(source, QCryptographicHash::Sha256).toHex().left(12);
+    return localPath(file) + QStringLiteral(".from-") + QString::fromLatin1(hash);
+}
+
 FileOutcome TransferRun::mergeIntoLocal(
     const QString &file, const QByteArray &data, DictionaryMerge::Counters counters, const QString &basePath)
 {
@@ -261,14 +270,8 @@ FileOutcome TransferRun::mergeIntoLocal(
     outcome.report = update.report();
     if (update.hadLocalCopy() && outcome.report.needsConfirmation()
         && !(m_settings.prompts && m_settings.prompts->confirmDeletions(file, outcome.report))) {
-        const QList<Entry> deleted = outcome.report.entriesOf(MergeChange::Kind::Deleted);
-        const auto learned = std::count_if(deleted.cbegin(), deleted.cend(),
-            [](const Entry &e) { return e.learnedForward() >= 0 || e.learnedBackward() >= 0; });
-        outcome.detail = tr("not changed: the update would delete %1 of its %2 entries (%3 of them learned) "
-                            "and was not confirmed")
-                             .arg(deleted.size())
-                             .arg(outcome.report.localCount)
-                             .arg(learned);
+        outcome.detail
+            = tr("not changed: the update would %1, and that was not confirmed").arg(outcome.report.lossText());
         return outcome;
     }
     if (update.save() != DictionaryUpdate::Status::Ok) {

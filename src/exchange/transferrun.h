@@ -111,9 +111,14 @@ protected:
     // reason in *error, unless HTTP, HTTPS or FTP.
     QUrl takeSource(const QString &source, QString *error);
     // Merges the bytes into the learner's file and saves it, after asking
-    // when the merge would delete much; the outcome says how it went.
-    FileOutcome mergeIntoLocal(const QString &file, const QByteArray &data, DictionaryMerge::Counters counters,
-        const QString &basePath = QString());
+    // when the merge would cost the learner entries or training; basePath
+    // is the copy last received from the same place. The outcome says how
+    // it went.
+    FileOutcome mergeIntoLocal(
+        const QString &file, const QByteArray &data, DictionaryMerge::Counters counters, const QString &basePath);
+    // Where the copy of a file last received from (or sent to) this run's
+    // source is kept beside the learner's: the base of the next merge with it.
+    QString receivedPath(const QString &file) const;
 
     DictionaryList m_remoteList;
 

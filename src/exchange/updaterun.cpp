@@ -1,6 +1,7 @@
 #include "updaterun.h"
 
 #include "exchangelog.h"
+#include "dict/atomicfile.h"
 #include "dict/filenames.h"
 
 void UpdateRun::startList(const QString &source)
@@ -37,7 +38,13 @@ void UpdateRun::fileArrived(const QString &file, TransferJob &job)
         fileFinished(FileOutcome{file, false, job.errorString(), {}});
         return;
     }
-    FileOutcome outcome = mergeIntoLocal(file, job.takeData(), DictionaryMerge::Counters::FromLocal);
+    const QByteArray data = job.takeData();
+    const QString base = receivedPath(file);
+    FileOutcome outcome = mergeIntoLocal(file, data, DictionaryMerge::Counters::FromLocal, base);
+    QString error;
+    // the server's copy is the base of the next update from it
+    if (outcome.ok && !writeFileAtomically(base, data, &error))
+        qCWarning(lcExchange) << "cannot keep the copy received as" << base << error;
     if (outcome.ok && !enterRecord(file)) {
         outcome.ok = false;
         outcome.detail = tr("the list of dictionaries could not be saved");

@@ -295,6 +295,21 @@
         <source>it holds entry number %1 twice</source>
         <translation>sie enthält die Eintragsnummer %1 zweimal</translation>
     </message>
+    <message>
+        <source>delete %1 of its %2 entries (%3 of them trained or edited by you)</source>
+        <translation>%1 seiner %2 Einträge löschen (%3 davon von Ihnen geübt oder bearbeitet)</translation>
+    </message>
+    <message numerus="yes">
+        <source>start the training of %n respelled words again</source>
+        <translation>
+            <numerusform>das Üben von %n neu geschriebenen Wort neu beginnen</numerusform>
+            <numerusform>das Üben von %n neu geschriebenen Wörtern neu beginnen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
 </context>
 <context>
     <name>DictionaryModel</name>
@@ -680,14 +695,6 @@
 <context>
     <name>LoginPrompts</name>
     <message>
-        <source>The update of &quot;%1&quot; would delete %2 of its %3 entries, among them: %4
-
-Your file is kept as a backup either way. Update anyway?</source>
-        <translation>Die Aktualisierung von „%1“ würde %2 seiner %3 Einträge löschen, darunter: %4
-
-Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?</translation>
-    </message>
-    <message>
         <source>Delete Entries?</source>
         <translation>Einträge löschen?</translation>
     </message>
@@ -698,6 +705,14 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>&amp;Keep My File</source>
         <translation>Meine Datei &amp;behalten</translation>
+    </message>
+    <message>
+        <source>The update of &quot;%1&quot; would %2, among them: %3
+
+Your file is kept as a backup either way. Update anyway?</source>
+        <translation>Die Aktualisierung von „%1“ würde %2, darunter: %3
+
+Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?</translation>
     </message>
 </context>
 <context>
@@ -1256,10 +1271,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>keine HTTP-, HTTPS- oder FTP-Adresse: %1</translation>
     </message>
     <message>
-        <source>not changed: the update would delete %1 of its %2 entries (%3 of them learned) and was not confirmed</source>
-        <translation>nicht geändert: die Aktualisierung würde %1 der %2 Einträge löschen (%3 davon gelernt) und wurde nicht bestätigt</translation>
-    </message>
-    <message>
         <source>Finished; these could not be transferred (the Result column says why): %1</source>
         <translation>Fertig; diese konnten nicht übertragen werden (die Spalte „Ergebnis“ sagt, warum): %1</translation>
     </message>
@@ -1276,6 +1287,10 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
             <numerusform>%n Eintrag gelöscht (%1)</numerusform>
             <numerusform>%n Einträge gelöscht (%1)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>not changed: the update would %1, and that was not confirmed</source>
+        <translation>nicht geändert: die Aktualisierung würde %1, und das wurde nicht bestätigt</translation>
     </message>
 </context>
 <context>

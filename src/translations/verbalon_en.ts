@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>DictionaryMerge</name>
+    <message numerus="yes">
+        <source>start the training of %n respelled words again</source>
+        <translation>
+            <numerusform>start the training of %n respelled word again</numerusform>
+            <numerusform>start the training of %n respelled words again</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InstalledUpgrade</name>
     <message numerus="yes">
         <source>%1 took in the installed version (now %n entries); your own words and training are kept, the previous file is %2.</source>

@@ -91,7 +91,7 @@ void TestDictionaryMerge::merge_data()
     // from a server: counters only ever come from the learner
     QTest::newRow("same word keeps the local counters") << false << "" << "7:apple:2:3" << "7:apple:9:9" << "7:apple:2:3";
     QTest::newRow("unlearned locally: counters from nowhere") << false << "" << "7:apple" << "7:apple:9:9" << "7:apple:-1:-1";
-    QTest::newRow("corrected spelling restarts learning") << false << "" << "7:aple:4:0" << "7:apple" << "7:apple:0:0";
+    QTest::newRow("corrected spelling restarts learning") << false << "" << "7:aple:4:0:fruit" << "7:apple:-1:-1:fruit" << "7:apple:0:0:fruit";
     QTest::newRow("other points on the same letters keep learning") << false << "" << "7:סֵפֶר:4:2" << "7:ספר" << "7:ספר:4:2";
     QTest::newRow("unrelated word: the local one comes back new") << false << "" << "7:pear:1:1" << "7:apple" << "7:apple:-1:-1 8:pear:1:1";
     QTest::newRow("deleted on the other side, added locally after") << false << "" << "1:a 2:b 3:c 4:d 5:e 6:f 7:g 8:h 9:i 10:j:3:3" << "1:a 2:b 3:c 4:d 6:f 7:g 8:h" << "1:a:-1:-1 2:b:-1:-1 3:c:-1:-1 4:d:-1:-1 6:f:-1:-1 7:g:-1:-1 8:h:-1:-1 9:i:-1:-1 10:j:3:3";
@@ -114,6 +114,23 @@ void TestDictionaryMerge::merge_data()
     QTest::newRow("no base, each direction its own") << true << "" << "1:father:2:-1" << "1:father:-1:7" << "1:father:2:7";
     QTest::newRow("a base of another word is none") << true << "1:mother:5:5" << "1:father:0:1" << "1:father:5:4" << "1:father:0:1";
     QTest::newRow("added on the phone keeps its training") << true << "" << "1:a" << "1:a 2:b:3:3" << "1:a:-1:-1 2:b:3:3";
+    // from a server, with the copy last received from it
+    QTest::newRow("a respelling of an unrelated addition is no respelling") << false << "" << "2:cat:3:3:pet" << "2:car:-1:-1:vehicle" << "2:car:-1:-1:vehicle 3:cat:3:3:pet";
+    QTest::newRow("the learner's addition beside the server's under its id") << false << "1:a" << "1:a 2:cat:3:3" << "1:a 2:car" << "1:a:-1:-1 2:car:-1:-1 3:cat:3:3";
+    QTest::newRow("a homograph the learner added stays apart") << false << "1:a" << "1:a 2:bank:2:1:riverside" << "1:a 3:bank:-1:-1:money" << "1:a:-1:-1 2:bank:2:1:riverside 3:bank:-1:-1:money";
+    QTest::newRow("an addition keeps its id") << false << "1:a" << "1:a 5:kiwi:1:1" << "1:a 2:fig" << "1:a:-1:-1 2:fig:-1:-1 5:kiwi:1:1";
+    QTest::newRow("added on both sides, other ids") << false << "1:a" << "1:a 5:kiwi:1:1" << "1:a 2:kiwi" << "1:a:-1:-1 2:kiwi:1:1";
+    QTest::newRow("the same entry respelled keeps its counters") << false << "1:cat:-1:-1:pet" << "1:cat:5:4:pet" << "1:catt:-1:-1:pet" << "1:catt:5:4:pet";
+    QTest::newRow("the learner's edit the server left") << false << "1:bayit:-1:-1:house" << "1:bayit:2:2:home" << "1:bayit:-1:-1:house" << "1:bayit:2:2:home";
+    QTest::newRow("the server's edit the learner left") << false << "1:bayit:-1:-1:house" << "1:bayit:2:2:house" << "1:bayit:-1:-1:dwelling" << "1:bayit:2:2:dwelling";
+    QTest::newRow("both edited: the server's text") << false << "1:bayit:-1:-1:house" << "1:bayit:2:2:home" << "1:bayit:-1:-1:dwelling" << "1:bayit:2:2:dwelling";
+    QTest::newRow("the learner respelled, the server changed the meaning") << false << "1:bait:-1:-1:house" << "1:bayit:2:2:house" << "1:bait:-1:-1:home" << "1:bayit:2:2:home";
+    QTest::newRow("a word held twice, one deleted: the higher counters") << false << "18:boker 40:boker" << "18:boker:3:3 40:boker:40:8" << "18:boker" << "18:boker:40:8";
+    QTest::newRow("each direction its higher counter") << false << "5:x 9:x" << "5:x:3:3 9:x:-1:27" << "5:x" << "5:x:3:27";
+    QTest::newRow("deleted by the learner, left by the server") << false << "1:a 2:b" << "1:a" << "1:a 2:b" << "1:a:-1:-1";
+    QTest::newRow("deleted by the learner, changed by the server") << false << "1:a 2:b" << "1:a" << "1:a 2:b:-1:-1:bee" << "1:a:-1:-1 2:b:-1:-1:bee";
+    QTest::newRow("deleted by the server after the base") << false << "1:a 2:b" << "1:a 2:b:1:1" << "1:a" << "1:a:-1:-1";
+    QTest::newRow("an id the server gave another word") << false << "1:a 7:pear" << "1:a 7:pear:1:1" << "1:a 7:apple" << "1:a:-1:-1 7:apple:-1:-1 8:pear:1:1";
 }
 // clang-format on
 
@@ -127,11 +144,16 @@ void TestDictionaryMerge::merge()
     fill(baseDict, base);
     fill(localDict, local);
     fill(remoteDict, remote);
+    const auto counters = threeWay ? DictionaryMerge::Counters::ThreeWay : DictionaryMerge::Counters::FromLocal;
+    const Dictionary *baseCopy = base.isEmpty() ? nullptr : &baseDict;
     DictionaryMerge merge;
-    QVERIFY(merge.merge(localDict, remoteDict,
-        threeWay ? DictionaryMerge::Counters::ThreeWay : DictionaryMerge::Counters::FromLocal,
-        base.isEmpty() ? nullptr : &baseDict));
+    QVERIFY(merge.merge(localDict, remoteDict, counters, baseCopy));
     QTEST(describe(remoteDict), "result");
+    // the same copy from the same place again changes nothing
+    Dictionary again;
+    fill(again, remote);
+    QVERIFY(merge.merge(remoteDict, again, counters, baseCopy));
+    QTEST(describe(again), "result");
 }
 
 void TestDictionaryMerge::headerStaysTheLearners()
@@ -150,25 +172,33 @@ void TestDictionaryMerge::headerStaysTheLearners()
 // clang-format off
 void TestDictionaryMerge::deletionsNeedConfirmation_data()
 {
+    QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("local");
     QTest::addColumn<QString>("remote");
     QTest::addColumn<bool>("confirm");
-    QTest::newRow("one of four, unlearned") << "1:a 2:b 3:c 4:d" << "1:a 3:c 4:d" << false;
-    QTest::newRow("a learned one") << "1:a 2:b:0:0 3:c 4:d" << "1:a 3:c 4:d" << true;
-    QTest::newRow("more than half") << "1:a 2:b 3:c 4:d 5:e" << "5:e" << true;
-    QTest::newRow("none") << "1:a 2:b" << "1:a 2:b 3:c" << false;
+    QTest::newRow("one of four, unlearned") << "" << "1:a 2:b 3:c 4:d" << "1:a 3:c 4:d" << false;
+    QTest::newRow("a learned one") << "" << "1:a 2:b:0:0 3:c 4:d" << "1:a 3:c 4:d" << true;
+    QTest::newRow("more than half") << "" << "1:a 2:b 3:c 4:d 5:e" << "5:e" << true;
+    QTest::newRow("none") << "" << "1:a 2:b" << "1:a 2:b 3:c" << false;
+    QTest::newRow("a trained word respelled") << "" << "1:cat:2:2:pet 2:b" << "1:catt:-1:-1:pet 2:b" << true;
+    QTest::newRow("an untrained word respelled") << "" << "1:cat:-1:-1:pet 2:b" << "1:catt:-1:-1:pet 2:b" << false;
+    QTest::newRow("one the learner edited") << "1:a 2:b 3:c" << "1:a 2:b:-1:-1:mine 3:c" << "1:a 3:c" << true;
+    QTest::newRow("one the learner left") << "1:a 2:b 3:c" << "1:a 2:b 3:c" << "1:a 3:c" << false;
 }
 // clang-format on
 
 void TestDictionaryMerge::deletionsNeedConfirmation()
 {
+    QFETCH(QString, base);
     QFETCH(QString, local);
     QFETCH(QString, remote);
-    Dictionary localDict, remoteDict;
+    Dictionary baseDict, localDict, remoteDict;
+    fill(baseDict, base);
     fill(localDict, local);
     fill(remoteDict, remote);
     DictionaryMerge merge;
-    QVERIFY(merge.merge(localDict, remoteDict, DictionaryMerge::Counters::FromLocal));
+    QVERIFY(
+        merge.merge(localDict, remoteDict, DictionaryMerge::Counters::FromLocal, base.isEmpty() ? nullptr : &baseDict));
     QTEST(merge.report().needsConfirmation(), "confirm");
 }
 

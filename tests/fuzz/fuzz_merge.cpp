@@ -5,69 +5,126 @@
 
 #include <QHash>
 
-#include <climits>
+#include <map>
 
 namespace {
 
-// Three bytes an entry: id (now and then a hostile one), word from a small
-// set that shares keys and letters, counters. A zero byte ends a copy.
-const char *const Words[] = {"a", "b", "kiwi", "Kiwi", "ice cream", "aple", "apple", "ספר", "סֵפֶר", "סַפָּר"};
+// A history: a common base, what the learner did since, what the server did
+// since. Two bytes an operation; words and meanings from small sets that
+// share keys, letters and meanings, so respellings, homographs and
+// collisions of new ids happen often.
+const char *const Words[] = {"a", "b", "kiwi", "Kiwi", "ice cream", "aple", "apple", "ספר", "סֵפֶר", "סַפָּר", "cat", "car"};
+const char *const Meanings[] = {"pet", "fruit", "book, story", "story", "vehicle"};
 
-int idOf(quint8 b)
+using Copy = std::map<int, Entry>;
+
+struct Reader
 {
-    switch (b) {
-    case 0xff: return INT_MAX;
-    case 0xfe: return 0;
-    default: return 1 + b % 24;
-    }
+    const QByteArray &bytes;
+    qsizetype at = 0;
+    bool more() const { return at + 1 < bytes.size() && bytes[at] != 0; }
+    quint8 next() { return quint8(bytes[at++]); }
+};
+
+QString wordOf(quint8 b)
+{
+    return QString::fromUtf8(Words[b % std::size(Words)]);
 }
 
-qsizetype fill(Dictionary &dict, const QByteArray &bytes, qsizetype at)
+QString meaningOf(quint8 b)
+{
+    return QString::fromUtf8(Meanings[b % std::size(Meanings)]);
+}
+
+Entry *pick(Copy &copy, quint8 b)
+{
+    if (copy.empty())
+        return nullptr;
+    auto it = copy.begin();
+    std::advance(it, b % copy.size());
+    return &it->second;
+}
+
+// Operations until a zero byte: add (the next id after the base's, as both
+// sides number their additions alike), edit a meaning, respell, delete,
+// train (the learner) or renumber (the server).
+void edit(Copy &copy, Reader &in, int firstNewId, bool learner)
+{
+    int nextId = firstNewId;
+    while (in.more()) {
+        const quint8 op = in.next();
+        const quint8 arg = in.next();
+        Entry *e = pick(copy, arg >> 3);
+        switch (op % 5) {
+        case 0: copy[nextId] = Entry(wordOf(arg), meaningOf(op >> 3), nextId), ++nextId; break;
+        case 1:
+            if (e)
+                e->setTranslation(meaningOf(arg));
+            break;
+        case 2:
+            if (e)
+                e->setWord(wordOf(arg));
+            break;
+        case 3:
+            if (e)
+                copy.erase(e->id());
+            break;
+        default:
+            if (e && learner)
+                e->setLearnCounters(qint8(arg % 7 - 1), qint8(op % 5));
+            else if (e && !copy.count(nextId))
+                copy[nextId] = *e, copy[nextId].setId(nextId), copy.erase(e->id()), ++nextId;
+            break;
+        }
+    }
+    ++in.at;
+}
+
+void fill(Dictionary &dict, const Copy &copy)
 {
     std::vector<Entry> entries;
-    for (; at + 2 < bytes.size() && bytes[at] != 0; at += 3) {
-        const quint8 c = quint8(bytes[at + 2]);
-        const QString word = QString::fromUtf8(Words[quint8(bytes[at + 1]) % std::size(Words)]);
-        Entry e(word, QStringLiteral("m%1").arg(c % 3), idOf(quint8(bytes[at])));
-        e.setLearnCounters(qint8(int(c >> 4) % 5 - 1), qint8(int(c & 0xf) % 5 - 1));
+    for (const auto &[id, e] : copy)
         entries.push_back(e);
-    }
     dict.insertEntries(entries);
-    return at + 1;
 }
 
-QHash<QString, int> wordCounts(const Dictionary &dict)
+bool reported(const MergeReport &report, const Entry &e, std::initializer_list<MergeChange::Kind> kinds)
 {
-    QHash<QString, int> counts;
-    for (int i = 0; i < dict.count(); ++i)
-        ++counts[dict.entryAt(i).word()];
-    return counts;
+    return std::any_of(report.changes.cbegin(), report.changes.cend(), [&](const MergeChange &c) {
+        return std::find(kinds.begin(), kinds.end(), c.kind) != kinds.end() && c.entry.id() == e.id()
+            && c.entry.word() == e.word();
+    });
 }
 
-// The learner's words as the server spells them: a spelling the server
-// corrected (on the first entry of an id, the one that meets the server's)
-// counts under its new spelling.
-QHash<QString, int> localWordCounts(const Dictionary &local, const Dictionary &remote)
+// Where the learner's entry is now: its id, or the id a renumbering gave it.
+int idNow(const MergeReport &report, const Entry &e)
 {
-    QHash<int, QString> remoteWords;
-    for (int i = 0; i < remote.count(); ++i)
-        remoteWords.insert(remote.entryAt(i).id(), remote.entryAt(i).word());
-    QHash<QString, int> counts;
-    for (int i = 0; i < local.count(); ++i) {
-        const Entry e = local.entryAt(i);
-        const QString corrected = remoteWords.take(e.id());
-        const bool similar = !corrected.isEmpty() && DictionaryMerge::similar(e.searchKey(), makeSearchKey(corrected));
-        ++counts[similar ? corrected : e.word()];
+    for (const MergeChange &c : report.changes) {
+        if (c.newId != 0 && c.entry.id() == e.id() && c.entry.word() == e.word())
+            return c.newId;
     }
-    return counts;
+    return e.id();
 }
 
-bool holds(const Dictionary &dict, const Entry &e)
+bool holdsText(const Dictionary &dict, const Entry &e)
 {
     for (int i = 0; i < dict.count(); ++i) {
         const Entry r = dict.entryAt(i);
-        if (r.word() == e.word() && r.learnedForward() == e.learnedForward()
-            && r.learnedBackward() == e.learnedBackward())
+        if (r.word() == e.word() && r.translation() == e.translation())
+            return true;
+    }
+    return false;
+}
+
+// Some entry where the learner's is now, or of the same letters, carries at
+// least its counters.
+bool keepsCounters(const Dictionary &dict, const MergeReport &report, const Entry &e)
+{
+    const int id = idNow(report, e);
+    for (int i = 0; i < dict.count(); ++i) {
+        const Entry r = dict.entryAt(i);
+        if ((r.id() == id || r.searchKey() == e.searchKey()) && r.learnedForward() >= e.learnedForward()
+            && r.learnedBackward() >= e.learnedBackward())
             return true;
     }
     return false;
@@ -75,41 +132,51 @@ bool holds(const Dictionary &dict, const Entry &e)
 
 } // namespace
 
-// A learner's copy and a server's copy: the merge loses nothing of the
-// learner's but what the server deleted, adds no word twice, carries the
-// learner's counters, leaves no id twice, and a second update from the same
-// server copy changes nothing.
+// What the learner added or edited since the base is never lost unless the
+// server deleted it, and then it is reported; a counter is never lowered
+// without a report; no id twice; the same update again changes nothing.
+// Without a base (the first update) what the learner trained is never lost
+// without a report either.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = fuzzBytes(data, size);
-    Dictionary local, remote;
-    fill(remote, bytes, fill(local, bytes, 0));
-    if (!DictionaryMerge::checkIncoming(remote).isEmpty())
+    if (bytes.isEmpty())
         return 0;
-    const QByteArray remoteBytes = DictionaryFile::toBytes(remote);
-    const QHash<QString, int> localWords = localWordCounts(local, remote);
-    const QHash<QString, int> remoteWords = wordCounts(remote);
+    Reader in{bytes, 1};
+    const bool withBase = (bytes[0] & 1) != 0;
+    Copy base;
+    for (int id = 1; id <= (quint8(bytes[0]) >> 1) % 8; ++id)
+        base[id] = Entry(wordOf(quint8(bytes[0]) + id), meaningOf(id), id);
+    Copy local = base;
+    Copy server = base;
+    const int firstNewId = int(base.size()) + 1;
+    edit(local, in, firstNewId, true);
+    edit(server, in, firstNewId, false);
+    Dictionary baseDict, localDict, serverDict;
+    fill(baseDict, base);
+    fill(localDict, local);
+    fill(serverDict, server);
+    const QByteArray serverBytes = DictionaryFile::toBytes(serverDict);
     DictionaryMerge merge;
-    FUZZ_CHECK(merge.merge(local, remote, DictionaryMerge::Counters::FromLocal));
-    FUZZ_CHECK(DictionaryMerge::checkIncoming(remote).isEmpty());
-    const QHash<QString, int> resultWords = wordCounts(remote);
-    for (auto it = resultWords.cbegin(); it != resultWords.cend(); ++it)
-        FUZZ_CHECK(it.value() <= qMax(localWords.value(it.key()), remoteWords.value(it.key())));
-    QList<Entry> gone = merge.report().entriesOf(MergeChange::Kind::Deleted);
-    for (const Entry &e : merge.report().entriesOf(MergeChange::Kind::Replaced)) {
-        if (!holds(remote, e))
-            gone.append(e);
-    }
-    for (int i = 0; i < local.count(); ++i) {
-        const Entry e = local.entryAt(i);
-        const bool reported = std::any_of(
-            gone.cbegin(), gone.cend(), [&e](const Entry &g) { return g.id() == e.id() && g.word() == e.word(); });
-        FUZZ_CHECK(reported || holds(remote, e));
+    FUZZ_CHECK(
+        merge.merge(localDict, serverDict, DictionaryMerge::Counters::FromLocal, withBase ? &baseDict : nullptr));
+    const MergeReport &report = merge.report();
+    FUZZ_CHECK(DictionaryMerge::checkIncoming(serverDict).isEmpty());
+    for (const auto &[id, l] : local) {
+        const auto b = base.find(id);
+        const bool own = b == base.end() || !DictionaryMerge::sameContent(b->second, l);
+        const bool deletedByServer = b != base.end() && !server.count(id);
+        if (withBase && own && !deletedByServer)
+            FUZZ_CHECK(holdsText(serverDict, l) || reported(report, l, {MergeChange::Kind::Replaced}));
+        const bool trained = l.learnedForward() >= 0 || l.learnedBackward() >= 0;
+        if (trained && !keepsCounters(serverDict, report, l))
+            FUZZ_CHECK(reported(report, l, {MergeChange::Kind::Deleted, MergeChange::Kind::Reset}));
     }
     Dictionary again;
-    FUZZ_CHECK(DictionaryFile().read(remoteBytes, again) == DictionaryFile::Status::Ok);
-    FUZZ_CHECK(merge.merge(remote, again, DictionaryMerge::Counters::FromLocal));
-    FUZZ_CHECK(sortedDump(again) == sortedDump(remote));
+    FUZZ_CHECK(DictionaryFile().read(serverBytes, again) == DictionaryFile::Status::Ok);
+    const QList<QByteArray> merged = sortedDump(serverDict);
+    FUZZ_CHECK(merge.merge(serverDict, again, DictionaryMerge::Counters::FromLocal, withBase ? &baseDict : nullptr));
+    FUZZ_CHECK(sortedDump(again) == merged);
     FUZZ_CHECK(merge.report().entriesOf(MergeChange::Kind::Deleted).isEmpty());
     return 0;
 }
