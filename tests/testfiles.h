@@ -70,10 +70,13 @@ struct CliRun
     QStringList lines() const { return QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts); }
 };
 
-inline CliRun runCli(const QStringList &args, const QByteArray &input = QByteArray())
+inline CliRun runCli(
+    const QStringList &args, const QByteArray &input = QByteArray(), const QStringList &environment = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("http_proxy"));
+    for (const QString &variable : environment)
+        env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(VERBALON_BIN_DIR "/verbalon-cli"), args);

@@ -25,6 +25,7 @@ struct CurlState
     qint64 maxBytes = 0;
     long stallSeconds = 30;
     bool tooLarge = false;
+    long refusal = 0; // the code of a refusal curl let pass
     QByteArray lastReply; // the server's last reply line
     std::atomic<bool> aborting{false};
     std::atomic<qint64> done{0};
@@ -92,6 +93,9 @@ void perform(const std::shared_ptr<CurlState> &s)
         commands = curl_slist_append(commands, command.constData());
     curl_easy_setopt(curl, CURLOPT_URL, s->url.constData());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
+    // never a proxy from the environment (ftp_proxy, all_proxy): the login
+    // would go to it, and an HTTP proxy's error page would pass for the file
+    curl_easy_setopt(curl, CURLOPT_PROXY, "");
     if (!s->user.isEmpty()) {
         curl_easy_setopt(curl, CURLOPT_USERNAME, s->user.constData());
         curl_easy_setopt(curl, CURLOPT_PASSWORD, s->password.constData());
@@ -122,8 +126,23 @@ void perform(const std::shared_ptr<CurlState> &s)
         curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(s->maxBytes));
     }
     s->result = curl_easy_perform(curl);
+    long reply = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
+    // a transfer that ended on a refusal is no success, whatever curl made of it
+    if (s->result == CURLE_OK && reply >= 400)
+        s->refusal = reply;
     curl_easy_cleanup(curl);
     curl_slist_free_all(commands);
+}
+
+// Only an answer that the file is not there means so: a 550 may as well
+// refuse access, and an export must not take a list it may not read for none.
+bool saysNoSuchFile(const CurlState &s)
+{
+    const QByteArray reply = s.lastReply.toLower();
+    return (s.result == CURLE_REMOTE_FILE_NOT_FOUND || reply.startsWith("550"))
+        && (reply.contains("no such file") || reply.contains("not found") || reply.contains("does not exist")
+            || reply.contains("doesn't exist"));
 }
 
 // The URL curl is given: the folder absolute from the server's root (a
@@ -240,7 +259,7 @@ void FtpJob::attemptDone()
     const CurlState &s = *m_state;
     emit progress(s.done, s.total);
     qCDebug(lcExchange) << "FTP: done" << int(s.result) << FileNames::printable(QString::fromUtf8(s.lastReply));
-    if (s.result == CURLE_OK) {
+    if (s.result == CURLE_OK && s.refusal == 0) {
         succeed(m_upload ? QByteArray() : m_state->received);
         return;
     }
@@ -248,7 +267,7 @@ void FtpJob::attemptDone()
         perform();
         return;
     }
-    fail(errorText(), s.result == CURLE_REMOTE_FILE_NOT_FOUND || s.lastReply.startsWith("550"));
+    fail(errorText(), saysNoSuchFile(s));
 }
 
 QString FtpJob::errorText() const
@@ -258,6 +277,8 @@ QString FtpJob::errorText() const
         return tooLargeText(s.maxBytes);
     if (s.aborting)
         return cancelledText();
+    if (s.refusal != 0)
+        return tr("the server refused the transfer (%1)").arg(s.refusal);
     QString words;
     switch (s.result) {
     case CURLE_LOGIN_DENIED: words = tr("the server refused the login"); break;

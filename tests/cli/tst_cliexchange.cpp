@@ -24,9 +24,10 @@ private slots:
     void commands_data();
     void commands();
     void interruptedSyncLeavesNothingBehind();
+    void ftpGoesToNoProxy();
 
 private:
-    CliRun cli(QStringList args) const;
+    CliRun cli(QStringList args, const QStringList &environment = {}) const;
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
@@ -47,7 +48,7 @@ void TestCliExchange::init()
 {
     QDir(path("local")).removeRecursively();
     fillFolder(path("local"), {"hebrew.dic", "russian.dic", "farsi.dic", "arabic.dic"});
-    for (const char *folder : {"server", "server/private", "ftp/a/b"})
+    for (const char *folder : {"server", "server/private", "ftp/a/b", "ftp/denied"})
         fillFolder(path(folder), {"hebrew.dic", "arabic.dic", "farsi.dic"});
     QDir().mkpath(path("nolist"));
     writeFile(path("server/empty/dicts.dic"), "# Dictionary META File: list of languages\n");
@@ -62,13 +63,13 @@ void TestCliExchange::init()
     QFile::copy(path("server/dicts.dic"), path("server/few/dicts.dic"));
 }
 
-CliRun TestCliExchange::cli(QStringList args) const
+CliRun TestCliExchange::cli(QStringList args, const QStringList &environment) const
 {
     for (QString &text : args)
         text.replace("{http}", QStringLiteral("http://127.0.0.1:%1").arg(m_http.port()))
             .replace("{ftp}", QStringLiteral("ftp://127.0.0.1:%1").arg(m_ftp.port()))
             .replace("{dir}", m_dir.path());
-    return runCli(args);
+    return runCli(args, QByteArray(), environment);
 }
 
 // clang-format off
@@ -89,6 +90,7 @@ void TestCliExchange::commands_data()
     QTest::newRow("update: no list in the data folder") << QStringList{"update", "--data", "{dir}/nolist", "{http}"} << QStringList() << 1 << "no list of dictionaries";
     QTest::newRow("update: a bad timeout") << QStringList{"update", "--timeout", "0"} + data + QStringList{"{http}"} << QStringList() << 2 << "--timeout";
     QTest::newRow("export: the files, then the list") << QStringList{"export-masters"} + data + login + QStringList{"{ftp}/a/b", "hebrew.dic"} << QStringList{"sent\thebrew.dic", "sent\tdicts.dic"} << 0 << "";
+    QTest::newRow("export: a list the server withholds is no missing list") << QStringList{"export-masters"} + data + login + QStringList{"{ftp}/denied", "hebrew.dic"} << QStringList() << 1 << "Permission denied";
     QTest::newRow("merge: no such local file") << QStringList{"merge", "{dir}/none.dic", "{dir}/server/hebrew.dic", "{dir}/out.dic"} << QStringList() << 1 << "no such file";
     QTest::newRow("merge: a folder as the local file") << QStringList{"merge", "{dir}/server", "{dir}/server/hebrew.dic", "{dir}/out.dic"} << QStringList() << 1 << "not a regular file";
     QTest::newRow("merge: not a dictionary coming") << QStringList{"merge", "{dir}/local/hebrew.dic", "{dir}/password", "{dir}/out.dic"} << QStringList() << 1 << "not a dictionary";
@@ -137,6 +139,20 @@ void TestCliExchange::interruptedSyncLeavesNothingBehind()
     QCOMPARE(process.exitCode(), 128 + SIGTERM);
     QVERIFY(!QFileInfo::exists(QString::fromLocal8Bit("/proc/" + started[0])));
     QVERIFY(!QFileInfo::exists(QFileInfo(QString::fromLocal8Bit(started[1])).path()));
+}
+
+// An FTP proxy from the environment gets neither the login nor the files:
+// the export goes to the server itself.
+void TestCliExchange::ftpGoesToNoProxy()
+{
+    QTcpServer proxy;
+    QVERIFY(proxy.listen(QHostAddress::LocalHost));
+    const QString address = QStringLiteral("http://127.0.0.1:%1").arg(proxy.serverPort());
+    const CliRun run = cli({"export-masters", "--data", "{dir}/local", "--timeout", "3", "--user", "user",
+                               "--password-file", "{dir}/password", "{ftp}/a/b", "hebrew.dic"},
+        {"ftp_proxy=" + address, "all_proxy=" + address, "ALL_PROXY=" + address});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(!proxy.waitForNewConnection(0));
 }
 
 QTEST_GUILESS_MAIN(TestCliExchange)

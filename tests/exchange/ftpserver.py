@@ -1,8 +1,8 @@
 """An FTP server for the tests: user "user" with password "secret" on a
 folder. Misbehaves for these files: RETR garbage.dic answers "999" and
 junk; RETR escape.dic fails with terminal escapes in its reply; RETR
-stall.dic says the data comes and sends none; STOR refused.dic.uploading
-fails. User "dropper" (password "secret") is closed after every transfer.
+stall.dic says the data comes and sends none; RETR in a folder named
+denied answers "550 Permission denied"; STOR refused.dic.uploading fails. User "dropper" (password "secret") is closed after every transfer.
 Prints its port."""
 import logging, os, sys
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -18,6 +18,9 @@ class Handler(FTPHandler):
             return
         if name == "escape.dic":
             self.respond("550 \x1b]0;owned\x07\x1b[31mno such file")
+            return
+        if os.path.basename(os.path.dirname(file)) == "denied":
+            self.respond("550 Permission denied.")
             return
         if name == "stall.dic":
             self.respond("150 File status okay. About to open data connection.")
