@@ -1,5 +1,8 @@
 #include "atomicfile.h"
 
+#include "regularfile.h"
+
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -20,6 +23,11 @@ QString writeError(const QSaveFile &file, int error)
 
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error)
 {
+    if (RegularFile::isLinkOut(path)) {
+        if (error)
+            *error = QCoreApplication::translate("RegularFile", "it is a link to a file in another folder");
+        return false;
+    }
     QSaveFile file(path);
     // unbuffered, so a short write shows in the count write() returns
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {

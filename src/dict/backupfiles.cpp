@@ -1,6 +1,7 @@
 #include "backupfiles.h"
 
 #include "dictlog.h"
+#include "regularfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -34,6 +35,13 @@ bool keep(const QString &path, QString *error)
 {
     if (!QFileInfo::exists(path))
         return true;
+    // copying a FIFO would hang, a device never end, a link out replace nothing of ours
+    if (!QFileInfo(path).isFile() || RegularFile::isLinkOut(path)) {
+        if (error)
+            *error = QCoreApplication::translate("BackupFiles", "\"%1\" is not a regular file of this folder")
+                         .arg(QFileInfo(path).fileName());
+        return false;
+    }
     const QString fresh = path + QStringLiteral(".bak.new");
     if (!copyFile(path, fresh, error)) {
         QFile::remove(fresh);

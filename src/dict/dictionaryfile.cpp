@@ -4,6 +4,7 @@
 #include "backupfiles.h"
 #include "dictionary.h"
 #include "dictlog.h"
+#include "regularfile.h"
 #include "recordfields.h"
 #include "recordreader.h"
 #include "recordwriter.h"
@@ -217,16 +218,15 @@ DictionaryFile::Status DictionaryFile::load(Dictionary &store)
         m_errorString = tr("The dictionary already holds entries.");
         return Status::NotEmpty;
     }
-    const QFileInfo info(m_path);
-    QFile file(m_path);
-    if (!info.exists()) {
-        qCWarning(lcDict) << "ERROR: cannot open dictionary" << m_path << "(no such file)";
+    QFile file;
+    RegularFile regular(m_path, MaxFileSize);
+    switch (regular.open(file)) {
+    case RegularFile::Status::Ok: break;
+    case RegularFile::Status::Missing:
         m_errorString = tr("The file does not exist.");
         return m_status = Status::Missing;
-    }
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcDict) << "ERROR: cannot open dictionary" << m_path;
-        m_errorString = info.isFile() ? file.errorString() : tr("Not a regular file.");
+    default:
+        m_errorString = tr("The file cannot be read: %1.").arg(regular.errorString());
         return m_status = Status::Unreadable;
     }
     qCDebug(lcDict) << "set filename:" << m_path;

@@ -29,6 +29,9 @@ public:
         NotEmpty, // the store already holds entries; nothing was read
     };
 
+    // Larger files are not read: no dictionary of ours comes near it.
+    static constexpr qint64 MaxFileSize = qint64(1) << 30;
+
     explicit DictionaryFile(const QString &path = QString());
 
     QString path() const { return m_path; }

@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "dictlog.h"
+#include "regularfile.h"
 
 #include <QDate>
 #include <QFile>
@@ -18,16 +19,10 @@ const QByteArray Header = QByteArrayLiteral("# Dictionary META File: list of lan
 bool DictionaryList::load(const QString &fileName)
 {
     m_fileName = fileName;
-    QFile file(fileName);
-    if (!file.exists()) {
-        qCWarning(lcDict) << "ERROR: language table not found" << fileName;
+    QByteArray data;
+    if (RegularFile(fileName, MaxRemoteSize).read(data) != RegularFile::Status::Ok)
         return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcDict) << "ERROR: cannot read language table" << fileName;
-        return false;
-    }
-    return parse(file.readAll());
+    return parse(data);
 }
 
 bool DictionaryList::parse(const QByteArray &data)

@@ -6,6 +6,7 @@
 #include "dictionarymerge.h"
 #include "dictionaryupdate.h"
 #include "dictlog.h"
+#include "regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,7 @@ constexpr qint64 MaxInstalledSize = qint64(256) << 20;
 
 bool readFile(const QString &path, QByteArray *data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxInstalledSize)
-        return false;
-    *data = file.readAll();
-    return true;
+    return RegularFile(path, MaxInstalledSize).read(*data) == RegularFile::Status::Ok;
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <csignal>
+#include <unistd.h>
+
 namespace {
 constexpr qsizetype KeptOutput = 4096;
 }
@@ -32,7 +35,7 @@ AdbJob::~AdbJob()
 {
     m_process.disconnect(this);
     if (m_process.state() != QProcess::NotRunning) {
-        m_process.kill();
+        killGroup();
         m_process.waitForFinished(3000);
     }
 }
@@ -48,6 +51,9 @@ QString AdbJob::program()
 
 void AdbJob::start()
 {
+    // a group of its own: what it starts (a copy that reads a device or waits
+    // on a FIFO) goes with it when it is stopped
+    m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
     // the paths are separate arguments, never a command line: a folder with blanks stays whole
     qCDebug(lcExchange) << "EXEC:" << program() << m_arguments;
     m_deadline.start(deadlineSeconds(m_limits.stallSeconds) * 1000);
@@ -66,6 +72,13 @@ void AdbJob::stop(const QString &reason)
     if (m_process.state() == QProcess::NotRunning)
         return;
     m_stopReason = reason;
+    killGroup();
+}
+
+void AdbJob::killGroup()
+{
+    if (m_process.processId() > 0)
+        ::kill(-pid_t(m_process.processId()), SIGKILL);
     m_process.kill();
 }
 

@@ -34,6 +34,7 @@ private:
     void ended(int exitCode, QProcess::ExitStatus status);
     void notStarted(QProcess::ProcessError error);
     void stop(const QString &reason);
+    void killGroup();
 
     QStringList m_arguments;
     TransferLimits m_limits;

@@ -5,6 +5,8 @@
 #include "dict/filenames.h"
 
 #include "dict/atomicfile.h"
+#include "dict/dictionaryfile.h"
+#include "dict/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -51,16 +53,15 @@ void DeviceSyncRun::pull(const QString &name, qint64 maxBytes, const Pulled &don
             done(false, job.notFound(), QByteArray(), job.errorString());
             return;
         }
-        QFile pulled(target);
-        if (QFileInfo(target).size() > maxBytes) {
-            done(false, false, QByteArray(), tr("the file is larger than %1 MiB").arg(maxBytes / (1024 * 1024)));
+        // what the device gave may be a link, a FIFO or a device: only a file is read
+        QByteArray data;
+        RegularFile pulled(target, maxBytes);
+        if (pulled.read(data) != RegularFile::Status::Ok) {
+            done(false, false, QByteArray(),
+                tr("the copy from the device cannot be read: %1").arg(pulled.errorString()));
             return;
         }
-        if (!pulled.open(QIODevice::ReadOnly)) {
-            done(false, false, QByteArray(), tr("the copy from the device cannot be read"));
-            return;
-        }
-        done(true, false, pulled.readAll(), QString());
+        done(true, false, data, QString());
     });
 }
 
@@ -139,10 +140,11 @@ void DeviceSyncRun::pushed(const QString &file, const FileOutcome &merged, Trans
         return;
     }
     const QString local = localPath(file);
-    QFile copy(local);
-    QString error;
-    if (!copy.open(QIODevice::ReadOnly) || !writeFileAtomically(basePath(local), copy.readAll(), &error))
-        qCWarning(lcExchange) << "ERROR: cannot keep the sync base of" << local << error;
+    QByteArray bytes;
+    RegularFile copy(local, DictionaryFile::MaxFileSize);
+    QString error = copy.read(bytes) == RegularFile::Status::Ok ? QString() : copy.errorString();
+    if (!error.isEmpty() || !writeFileAtomically(basePath(local), bytes, &error))
+        qCWarning(lcExchange) << "cannot keep the sync base of" << local << error;
     fileFinished(merged);
 }
 

@@ -20,6 +20,7 @@
 #include <array>
 #include <climits>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -85,6 +86,8 @@ private slots:
     void hostileBytesNeverCrash_data();
     void hostileBytesNeverCrash();
     void failedSaveLeavesOldFileIntact();
+    void onlyRegularFilesOfTheFolder_data();
+    void onlyRegularFilesOfTheFolder();
     void lookupWithoutLoadingAgreesWithTheStore();
     void importWithoutTheStoreAgreesWithTheStore();
     void idSetAgreesWithAPlainSet();
@@ -369,6 +372,47 @@ void TestDictionaryFile::failedSaveLeavesOldFileIntact()
 // Random files of words with shared keys, points and prefixes: a lookup
 // that walks the file answers as the loaded store does; a file out of key
 // order is left to the store.
+void TestDictionaryFile::onlyRegularFilesOfTheFolder_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a link out of the folder") << "link";
+    QTest::newRow("a link to a device that never ends") << "zero";
+    QTest::newRow("a FIFO, which would hang") << "fifo";
+}
+
+// A dictionary or list in the data folder that is no regular file of it is
+// neither read (at once, with a reason) nor written through.
+void TestDictionaryFile::onlyRegularFilesOfTheFolder()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath("data")));
+    const QString outside = dir.filePath("outside.dic");
+    Dictionary original;
+    original.insertEntry(Entry("a", "b", 1));
+    QVERIFY(DictionaryFile(outside).save(original));
+    const QByteArray before = readAll(outside);
+    for (const QString &name : {QStringLiteral("data/x.dic"), QStringLiteral("data/dicts.dic")}) {
+        const QString path = dir.filePath(name);
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(kind == "zero" ? QStringLiteral("/dev/zero") : outside, path));
+    }
+    Dictionary store;
+    DictionaryFile file(dir.filePath("data/x.dic"));
+    QCOMPARE(file.load(store), DictionaryFile::Status::Unreadable);
+    QVERIFY(!file.errorString().isEmpty());
+    QVERIFY(!DictionaryList().load(dir.filePath("data/dicts.dic")));
+    if (kind == "link") {
+        QVERIFY(!file.save(original));
+        DictionaryList list;
+        list.setFileName(dir.filePath("data/dicts.dic"));
+        QVERIFY(!list.save());
+        QCOMPARE(readAll(outside), before);
+    }
+}
+
 void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
 {
     QRandomGenerator random(11);

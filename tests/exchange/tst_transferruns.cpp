@@ -152,6 +152,7 @@ void TestTransferRuns::init()
         fillFolder(path(folder), {"hebrew.dic", "arabic.dic", "farsi.dic"});
     QVERIFY(m_list.load(local() + "/dicts.dic"));
     QFile::remove(path("log/requests.log"));
+    QFile::remove(path("adb.log"));
     m_prompts = ScriptedPrompts();
 }
 
@@ -285,6 +286,10 @@ void TestTransferRuns::failures_data()
     QTest::newRow("adb that pulls too much") << "device" << "huge" << "hebrew.dic" << "larger than 64 MiB";
     QTest::newRow("adb that says too much") << "device" << "noisy" << "hebrew.dic" << "eeee";
     QTest::newRow("random bytes as the phone's list") << "device" << "garbage" << "" << "no list of dictionaries";
+    QTest::newRow("a link to a device as the phone's list") << "device" << "link" << "" << "a link to a file in another folder";
+    QTest::newRow("a FIFO as the phone's list") << "device" << "fifo" << "" << "not a regular file";
+    QTest::newRow("adb that pulls a FIFO") << "device" << "fifo" << "hebrew.dic" << "not a regular file";
+    QTest::newRow("adb whose copy outlives it") << "device" << "endless" << "hebrew.dic" << "larger than 64 MiB";
     QTest::newRow("no phone") << "device" << "none" << "" << "no devices/emulators found";
 }
 // clang-format on
@@ -324,8 +329,15 @@ void TestTransferRuns::failures()
     } else {
         run = std::make_unique<UpdateRun>(s);
     }
+    qputenv("FAKE_ADB_LOG", QFile::encodeName(path("adb.log")));
     const RunEnd end = runToEnd(*run, base, file.isEmpty() ? QStringList() : QStringList{file, "hebrew.dic"});
     qunsetenv("FAKE_ADB_MODE");
+    qunsetenv("FAKE_ADB_LOG");
+    // what adb started goes with it
+    for (const QByteArray &line : readAll(path("adb.log")).split('\n')) {
+        if (!line.isEmpty() && !line.contains(' '))
+            QTRY_VERIFY(!QFileInfo::exists(QString::fromLatin1("/proc/" + line)));
+    }
     const QString said = file.isEmpty() ? end.listError : end.result(0);
     QVERIFY2(said.contains(reason), qPrintable(said));
     QVERIFY(said.size() < 4200);
