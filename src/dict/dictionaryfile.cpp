@@ -50,10 +50,15 @@ QString readVersion(RecordReader &in)
 }
 
 // "KEY: value" lines up to an empty one; false when the file ends first.
+// No header of ours holds more lines than this; more is damage.
+constexpr int MaxAttributeLines = 1024;
+
 bool readAttributes(RecordReader &in, QMap<QString, QString> &attributes)
 {
     QByteArray line;
-    while (in.readBytes(line) && !line.isEmpty()) {
+    for (int lines = 0; in.readBytes(line) && !line.isEmpty(); ++lines) {
+        if (lines == MaxAttributeLines)
+            return false;
         const QString text = QString::fromUtf8(line);
         const qsizetype colon = text.indexOf(u':');
         const QString key = colon >= 0 ? text.left(colon) : text;
@@ -96,18 +101,22 @@ Entry::ReadResult readRecord(
 // The records up to the end, or up to the first that cannot be read whole
 // (its offset goes to *damage); a record cut after its word still holds
 // something of the user's and is kept.
-EntryArena readRecords(
-    RecordReader &in, Entry::Format format, qint64 *damage, const DictionaryFile::ReadBytes &readBytes)
+EntryArena readRecords(RecordReader &in, Entry::Format format, qint64 *damage,
+    const DictionaryFile::ReadBytes &readBytes, qsizetype maxEntries, bool *tooMany)
 {
     constexpr qsizetype Step = qsizetype(1) << 20;
     qsizetype told = 0;
     EntryArena entries;
     // a record takes at least 13 bytes, most about 40, and a unit of text
     // about one byte
-    entries.reserve(size_t(in.remaining() / 40), size_t(in.remaining()));
+    entries.reserve(size_t(qMin(in.remaining() / 40, maxEntries)), size_t(in.remaining()));
     std::vector<char16_t> scratch;
     int maxId = 0;
     while (!in.atEnd() && *damage < 0) {
+        if (qsizetype(entries.count()) == maxEntries) {
+            *tooMany = true;
+            return EntryArena();
+        }
         const qsizetype start = in.position();
         bool kept = false;
         const Entry::ReadResult result = readRecord(in, format, entries, maxId, scratch, kept);
@@ -292,7 +301,13 @@ DictionaryFile::Status DictionaryFile::read(
         m_readFromCache = true;
         return m_status = Status::Ok;
     }
-    store.fill(std::move(attributes), readRecords(in, *format, &m_damageOffset, readBytes));
+    bool tooMany = false;
+    EntryArena records = readRecords(in, *format, &m_damageOffset, readBytes, m_maxEntries, &tooMany);
+    if (tooMany) {
+        m_errorString = tr("It holds more than %1 entries.").arg(m_maxEntries);
+        return m_status = Status::TooManyEntries;
+    }
+    store.fill(std::move(attributes), std::move(records));
     qCDebug(lcDict) << "loaded" << store.count() << "words in" << timer.elapsed() << "ms";
     if (cached && m_damageOffset < 0)
         cache->write(store);

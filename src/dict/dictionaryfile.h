@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 
 class Dictionary;
 class StoreCache;
@@ -27,6 +28,7 @@ public:
         UnknownVersion, // not a dictionary file of a known version
         Damaged, // the records stop before the end of the file; what came before is loaded
         NotEmpty, // the store already holds entries; nothing was read
+        TooManyEntries, // more entries than setMaxEntries() allows; none are kept
     };
 
     // Larger files are not read: no dictionary of ours comes near it.
@@ -46,6 +48,9 @@ public:
     // bytes were read.
     using ReadBytes = std::function<void(qsizetype bytes)>;
     Status read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes = {});
+    // A file of more entries is not read (one received from elsewhere is
+    // bounded so, the learner's own is not).
+    void setMaxEntries(qsizetype maxEntries) { m_maxEntries = maxEntries; }
     // True when the last load took the entries from the store cache.
     bool readFromCache() const { return m_readFromCache; }
     // From now on load() keeps a copy of the store of each file of at least
@@ -80,4 +85,5 @@ private:
     // the damaged file's bytes were kept beside it since it was loaded
     bool m_damagedOriginalKept = false;
     bool m_readFromCache = false;
+    qsizetype m_maxEntries = std::numeric_limits<qsizetype>::max();
 };

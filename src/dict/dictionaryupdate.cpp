@@ -25,9 +25,15 @@ DictionaryUpdate::Status DictionaryUpdate::merge(const QByteArray &incoming)
 {
     qCDebug(lcDict) << "UPDATE" << m_path << "from remote data";
     m_result = std::make_unique<Dictionary>();
-    const DictionaryFile::Status read = DictionaryFile().read(incoming, *m_result);
+    DictionaryFile received;
+    received.setMaxEntries(MaxReceivedEntries);
+    const DictionaryFile::Status read = received.read(incoming, *m_result);
     if (read == DictionaryFile::Status::UnknownVersion)
         return fail(Status::NotADictionary, tr("the received file is not a dictionary"));
+    if (read == DictionaryFile::Status::TooManyEntries)
+        return fail(Status::IncomingDamaged,
+            tr("the received dictionary holds more than %1 entries, more than any dictionary is sent with")
+                .arg(MaxReceivedEntries));
     if (read != DictionaryFile::Status::Ok)
         return fail(Status::IncomingDamaged, tr("the received dictionary is incomplete"));
     const QString unsound = DictionaryMerge::checkIncoming(*m_result);

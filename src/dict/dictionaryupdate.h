@@ -30,6 +30,10 @@ public:
         SaveFailed,
     };
 
+    // A received dictionary of more entries is refused: decoding it would
+    // take memory beyond any dictionary a server or phone has reason to send.
+    static constexpr qsizetype MaxReceivedEntries = 500000;
+
     explicit DictionaryUpdate(
         const QString &localPath, DictionaryMerge::Counters counters = DictionaryMerge::Counters::FromLocal);
     ~DictionaryUpdate();

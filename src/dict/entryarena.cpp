@@ -65,7 +65,7 @@ void EntryArena::appendUnits(QStringView text)
 
 char16_t *EntryArena::textRoom(qsizetype header)
 {
-    m_units.reserve(m_units.size() + header + 0xFFFF);
+    m_units.reserveMore(header + 0xFFFF);
     return m_units.end() + header;
 }
 

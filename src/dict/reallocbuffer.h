@@ -48,6 +48,13 @@ public:
         if (capacity > m_capacity)
             reallocate(capacity);
     }
+    // Room for n more values without taking them; grows as appending does,
+    // so room asked for again and again costs no copy each time.
+    void reserveMore(qsizetype n)
+    {
+        if (m_size + n > m_capacity)
+            reallocate(qMax(m_size + n, m_capacity + m_capacity / 2 + 16));
+    }
     // Room for n more values at the end, which the caller then writes.
     T *grow(qsizetype n)
     {

@@ -14,6 +14,11 @@ template <typename Sink> char16_t *textRoom(Sink &, std::vector<char16_t> &scrat
     return scratch.data();
 }
 
+// No entry of ours carries more keyed texts than this (a handful of user
+// languages and grammar texts); a record that says so is bytes out of step,
+// and reading its texts would cost time for nothing.
+constexpr quint16 MaxPlausibleTexts = 256;
+
 // Reads the fields of one record of the formats since V3.1 in their order
 // (id, type, flags, word, translation, keyed texts, then the counters of the
 // compact formats) into a sink: an Entry, or the store's arena, which takes
@@ -56,6 +61,8 @@ Entry::ReadResult readRecordFields(RecordReader &in, Entry::Format format, Sink 
     quint16 textCount = 0;
     if (!in.readU16(textCount))
         return Entry::ReadResult::Cut;
+    if (textCount > MaxPlausibleTexts)
+        return Entry::ReadResult::Implausible;
     for (int i = 0; i < textCount; ++i) {
         quint16 key = 0;
         if (!in.readU16(key) || !readText(text, 4))

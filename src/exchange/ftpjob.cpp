@@ -24,6 +24,8 @@ struct CurlState
     QList<QByteArray> postCommands;
     qint64 maxBytes = 0;
     long stallSeconds = 30;
+    long deadlineSeconds = 0;
+    double elapsed = 0;
     bool tooLarge = false;
     long refusal = 0; // the code of a refusal curl let pass
     QByteArray lastReply; // the server's last reply line
@@ -116,8 +118,9 @@ void perform(const std::shared_ptr<CurlState> &s)
     // a silent server, a stalled data connection: each ends after the stall time
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, s->stallSeconds);
     curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, s->stallSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, long(TransferLimits::MinBytesPerSecond));
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, s->stallSeconds);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, s->deadlineSeconds);
     if (!s->upload.isNull()) {
         curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(s->upload.size()));
@@ -128,6 +131,7 @@ void perform(const std::shared_ptr<CurlState> &s)
     s->result = curl_easy_perform(curl);
     long reply = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
+    curl_easy_getinfo(curl, CURLINFO_TOTAL_TIME, &s->elapsed);
     // a transfer that ended on a refusal is no success, whatever curl made of it
     if (s->result == CURLE_OK && reply >= 400)
         s->refusal = reply;
@@ -238,6 +242,7 @@ void FtpJob::perform()
     if (!m_upload)
         state->received.reserve(state->maxBytes + 1);
     state->stallSeconds = m_context.limits.stallSeconds;
+    state->deadlineSeconds = m_context.limits.deadlineSeconds();
     if (m_upload) {
         state->upload = m_uploadData;
         state->postCommands = {"RNFR " + target.toUtf8(), "RNTO " + name.toUtf8()};
@@ -284,7 +289,10 @@ QString FtpJob::errorText() const
     case CURLE_LOGIN_DENIED: words = tr("the server refused the login"); break;
     case CURLE_REMOTE_ACCESS_DENIED: words = tr("access denied"); break;
     case CURLE_REMOTE_FILE_NOT_FOUND: words = tr("not found"); break;
-    case CURLE_OPERATION_TIMEDOUT: return stalledText(int(s.stallSeconds));
+    case CURLE_OPERATION_TIMEDOUT:
+        if (s.elapsed >= double(s.deadlineSeconds))
+            return deadlineText(int(s.deadlineSeconds));
+        return s.done > 0 ? tooSlowText() : stalledText(int(s.stallSeconds));
     case CURLE_COULDNT_CONNECT: words = tr("the server refused the connection"); break;
     case CURLE_COULDNT_RESOLVE_HOST: words = tr("the server was not found (%1)").arg(m_url.host()); break;
     case CURLE_UPLOAD_FAILED: words = tr("the upload failed"); break;

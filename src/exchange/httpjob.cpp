@@ -27,6 +27,9 @@ HttpJob::HttpJob(const TransferContext &context, const QUrl &url)
 {
     m_stall.setSingleShot(true);
     connect(&m_stall, &QTimer::timeout, this, [this] { stop(stalledText(m_context.limits.stallSeconds)); });
+    connect(&m_rate, &QTimer::timeout, this, &HttpJob::checkRate);
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { stop(deadlineText(m_context.limits.deadlineSeconds())); });
 }
 
 HttpJob::HttpJob(const TransferContext &context, const QUrl &url, const QByteArray &data)
@@ -58,6 +61,7 @@ void HttpJob::start()
     connect(m_reply, &QNetworkReply::finished, this, &HttpJob::done);
     auto moved = [this](qint64 done, qint64 total) {
         m_stall.start();
+        m_moved = done;
         emit progress(done, total);
     };
     connect(m_reply, &QNetworkReply::downloadProgress, this, moved);
@@ -65,6 +69,17 @@ void HttpJob::start()
     connect(network, &QNetworkAccessManager::authenticationRequired, this, &HttpJob::authenticate);
     connect(network, &QNetworkAccessManager::proxyAuthenticationRequired, this, &HttpJob::authenticateProxy);
     m_stall.start(m_context.limits.stallSeconds * 1000);
+    m_rate.start(m_context.limits.stallSeconds * 1000);
+    m_deadline.start(m_context.limits.deadlineSeconds() * 1000);
+}
+
+// A byte now and then, each before the stall time, would keep a run going for hours.
+void HttpJob::checkRate()
+{
+    const qint64 least = TransferLimits::MinBytesPerSecond * m_context.limits.stallSeconds;
+    if (m_moved > m_movedBefore && m_moved - m_movedBefore < least)
+        stop(tooSlowText());
+    m_movedBefore = m_moved;
 }
 
 void HttpJob::abort()
@@ -104,6 +119,8 @@ void HttpJob::readChunk()
 void HttpJob::done()
 {
     m_stall.stop();
+    m_rate.stop();
+    m_deadline.stop();
     m_reply->deleteLater();
     // what came with the end of the reply
     if (m_stopReason.isEmpty() && m_reply->error() == QNetworkReply::NoError)

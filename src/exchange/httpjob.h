@@ -12,7 +12,7 @@ class QNetworkProxy;
 
 // One file over HTTP(S) through the run's network access manager: GET to
 // read, PUT to write. A download is read as it comes, never more than the
-// limit; a transfer that stalls ends. Server logins go only to the host the
+// limit; a transfer that stalls, crawls or outlasts its deadline ends. Server logins go only to the host the
 // user named (never to one a redirect leads to), asked for up to three
 // times; a proxy gets its configured login, then what the user types.
 class HttpJob : public TransferJob
@@ -34,6 +34,7 @@ public:
 
 private:
     void readChunk();
+    void checkRate();
     void checkLength();
     void stop(const QString &reason);
     void done();
@@ -49,6 +50,11 @@ private:
     QByteArray m_received;
     QString m_stopReason;
     QTimer m_stall;
+    // the bytes moved by the last check of the rate
+    qint64 m_moved = 0;
+    qint64 m_movedBefore = 0;
+    QTimer m_rate;
+    QTimer m_deadline;
     int m_serverAttempts = 0;
     int m_proxyAttempts = 0;
 };

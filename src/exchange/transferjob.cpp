@@ -32,6 +32,16 @@ QString TransferJob::stalledText(int seconds)
     return tr("no data came for %n seconds", nullptr, seconds);
 }
 
+QString TransferJob::tooSlowText()
+{
+    return tr("the transfer was slower than %1 bytes a second").arg(TransferLimits::MinBytesPerSecond);
+}
+
+QString TransferJob::deadlineText(int seconds)
+{
+    return tr("the transfer did not finish within %n seconds", nullptr, seconds);
+}
+
 QString TransferJob::cancelledText()
 {
     return tr("cancelled");

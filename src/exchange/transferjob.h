@@ -14,10 +14,17 @@ struct TransferLimits
 {
     static constexpr qint64 MaxDictionary = 64 * 1024 * 1024;
     static constexpr int DefaultStallSeconds = 30;
+    // slower than this over a stall period, a server only holds the run up
+    static constexpr qint64 MinBytesPerSecond = 512;
+    // the rate the whole of a file's cap must come at, at the least
+    static constexpr qint64 DeadlineBytesPerSecond = 16 * 1024;
 
     qint64 maxBytes = MaxDictionary;
     // no data for this long ends a transfer
     int stallSeconds = DefaultStallSeconds;
+
+    // The longest a file may take: its cap at the deadline rate, and a stall period.
+    int deadlineSeconds() const { return stallSeconds + int(maxBytes / DeadlineBytesPerSecond); }
 };
 
 // What the jobs of one run share: where they may send logins, whom to ask,
@@ -69,6 +76,8 @@ protected:
     void fail(const QString &reason, bool notFound = false);
     static QString tooLargeText(qint64 maxBytes);
     static QString stalledText(int seconds);
+    static QString tooSlowText();
+    static QString deadlineText(int seconds);
     static QString cancelledText();
 
 private:

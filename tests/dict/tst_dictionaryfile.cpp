@@ -266,6 +266,9 @@ void TestDictionaryFile::loadStatus_data()
     QTest::newRow("junk after the records") << "junk.dic" << DictionaryFile::Status::Damaged << 2;
     QTest::newRow("a newer version") << "v4.dic" << DictionaryFile::Status::UnknownVersion << 0;
     QTest::newRow("store not empty") << "good.dic" << DictionaryFile::Status::NotEmpty << 1;
+    QTest::newRow("more entries than allowed") << "good.dic" << DictionaryFile::Status::TooManyEntries << 0;
+    QTest::newRow("a header without end") << "lines.dic" << DictionaryFile::Status::Damaged << 0;
+    QTest::newRow("a record of 60000 texts") << "texts.dic" << DictionaryFile::Status::Damaged << 2;
 }
 
 void TestDictionaryFile::loadStatus()
@@ -279,11 +282,19 @@ void TestDictionaryFile::loadStatus()
     writeFile(m_dir.filePath("junk.dic"), DictionaryFile::toBytes(good) + hex("00000000 0001"));
     QVERIFY(QDir(m_dir.path()).mkpath("folder.dic"));
     writeFile(m_dir.filePath("v4.dic"), header("DICT V4.0") + hex("00000000"));
+    // as many header lines as a hostile file may hold, and a record claiming
+    // tens of thousands of empty texts after a good one
+    writeFile(m_dir.filePath("lines.dic"), header("DICT V3.3") + hex("00000001 41").repeated(5000) + hex("00000000"));
+    writeFile(m_dir.filePath("texts.dic"),
+        DictionaryFile::toBytes(good) + hex("00000009 0001 00000000 0001 61 0001 62 ea60")
+            + hex("0011 0000").repeated(60000) + hex("ffff"));
 
     Dictionary dict;
     if (status == DictionaryFile::Status::NotEmpty)
         dict.insertEntry(Entry(QStringLiteral("x"), QStringLiteral("y"), 5));
     DictionaryFile dictionaryFile(m_dir.filePath(file));
+    if (status == DictionaryFile::Status::TooManyEntries)
+        dictionaryFile.setMaxEntries(1);
     QCOMPARE(dictionaryFile.load(dict), status);
     QTEST(dict.count(), "count");
     QCOMPARE(dict.isModified(), status == DictionaryFile::Status::NotEmpty);

@@ -3,7 +3,7 @@ for Basic authentication below /private/, and misbehaves below these paths:
 /error/NNN answers with that status; /redirect/PORT/REST sends to
 http://localhost:PORT/REST (another host name); /loop redirects to itself;
 /tofile redirects to a file: URL; /silent never answers; /trickle sends a
-byte every two seconds; /half sends half its body, then nothing; /endless
+byte every two seconds; /drip a byte every 0.3 seconds; /half sends half its body, then nothing; /endless
 sends without end; /html answers with a web page. A file that exists is
 served below any of these paths. Every request is logged to the file given
 second, as "HOST PATH AUTHORIZATION". Prints its port."""
@@ -66,6 +66,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             time.sleep(600)
         elif mode == "trickle":
             self.body(100, (b"x" for _ in range(100)), 2)
+        elif mode == "drip":
+            self.body(100, (b"x" for _ in range(100)), 0.3)
         elif mode == "half":
             self.body(1000, [b"x" * 500], 600)
         elif mode == "endless":

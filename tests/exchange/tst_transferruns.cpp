@@ -268,6 +268,7 @@ void TestTransferRuns::failures_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("a silent server") << "{http}/silent" << "" << "" << "no data came for 1 seconds";
     QTest::newRow("a byte now and then") << "{http}/trickle" << "" << "" << "no data came for 1 seconds";
+    QTest::newRow("a byte now and then, never a stall") << "{http}/drip" << "" << "" << "slower than 512 bytes a second";
     QTest::newRow("half a body, then nothing") << "{http}/half" << "" << "" << "no data came for 1 seconds";
     QTest::newRow("an endless body") << "{http}/endless" << "" << "" << "larger than 4 MiB";
     QTest::newRow("too many redirects") << "{http}/loop" << "" << "" << "too many redirects";
