@@ -53,6 +53,8 @@ void HttpJob::start()
     qCDebug(lcExchange) << (m_upload ? "WRITE" : "READ") << FileNames::display(m_url);
     QNetworkRequest request(m_url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    // the bytes as they are: a compressed body could unpack beyond any cap
+    request.setRawHeader("Accept-Encoding", "identity");
     QNetworkAccessManager *network = m_context.network;
     m_reply = m_upload ? network->put(request, m_uploadData) : network->get(request);
     m_reply->setReadBufferSize(ReadChunk);
@@ -97,6 +99,12 @@ void HttpJob::stop(const QString &reason)
 
 void HttpJob::checkLength()
 {
+    const QByteArray encoding = m_reply->rawHeader("Content-Encoding").trimmed().toLower();
+    if (!encoding.isEmpty() && encoding != "identity") {
+        stop(tr("the server sent the file compressed (%1), which was not asked for")
+                 .arg(FileNames::printable(QString::fromLatin1(encoding.left(40)))));
+        return;
+    }
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > m_context.limits.maxBytes)
         stop(tooLargeText(m_context.limits.maxBytes));

@@ -4,10 +4,11 @@ for Basic authentication below /private/, and misbehaves below these paths:
 http://localhost:PORT/REST (another host name); /loop redirects to itself;
 /tofile redirects to a file: URL; /silent never answers; /trickle sends a
 byte every two seconds; /drip a byte every 0.3 seconds; /half sends half its body, then nothing; /endless
-sends without end; /html answers with a web page. A file that exists is
+sends without end; /bomb a gzip body that unpacks to 100 MB; /html
+answers with a web page. A file that exists is
 served below any of these paths. Every request is logged to the file given
 second, as "HOST PATH AUTHORIZATION". Prints its port."""
-import base64, http.server, os, sys, time
+import base64, gzip, http.server, os, sys, time
 
 ROOT = sys.argv[1]
 LOG = sys.argv[2] if len(sys.argv) > 2 else None
@@ -72,6 +73,13 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.body(1000, [b"x" * 500], 600)
         elif mode == "endless":
             self.body(None, iter(lambda: b"x" * 65536, None), 0)
+        elif mode == "bomb":
+            packed = gzip.compress(b"\0" * (100 << 20), 9)
+            self.send_response(200)
+            self.send_header("Content-Encoding", "gzip")
+            self.send_header("Content-Length", str(len(packed)))
+            self.end_headers()
+            self.wfile.write(packed)
         elif mode == "html":
             page = b"<!DOCTYPE html>\n<html><head><title>Not here</title></head>\n<body>Moved</body></html>\n"
             self.body(len(page), [page], 0)

@@ -271,6 +271,7 @@ void TestTransferRuns::failures_data()
     QTest::newRow("a byte now and then, never a stall") << "{http}/drip" << "" << "" << "slower than 512 bytes a second";
     QTest::newRow("half a body, then nothing") << "{http}/half" << "" << "" << "no data came for 1 seconds";
     QTest::newRow("an endless body") << "{http}/endless" << "" << "" << "larger than 4 MiB";
+    QTest::newRow("a compressed bomb") << "{http}/bomb" << "" << "" << "compressed (gzip)";
     QTest::newRow("too many redirects") << "{http}/loop" << "" << "" << "too many redirects";
     QTest::newRow("a redirect to a file") << "{http}/tofile" << "" << "" << "not one of HTTP or HTTPS";
     QTest::newRow("a server error") << "{http}/error/500" << "" << "" << "server error (HTTP 500)";
