@@ -19,7 +19,8 @@ RegularFile::RegularFile(const QString &path, qint64 maxBytes)
 
 RegularFile::Status RegularFile::fail(Status status, const QString &reason)
 {
-    qCWarning(lcDict) << "cannot read" << m_path << reason;
+    if (status != Status::Missing)
+        qCWarning(lcDict) << "cannot read" << m_path << reason;
     m_errorString = reason;
     return status;
 }

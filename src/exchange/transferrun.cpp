@@ -9,12 +9,16 @@
 #include "dict/dictionaryupdate.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 
 namespace {
 constexpr int StepsPerFile = 100;
+// no exchange takes a day
+constexpr qint64 MaxLockAgeSeconds = 24 * 60 * 60;
 }
 
 TransferRun::TransferRun(const TransferSettings &settings, QObject *parent)
@@ -42,9 +46,32 @@ QStringList TransferRun::changedFiles() const
     return m_changed;
 }
 
-bool TransferRun::lockDataFolder()
+// A lock whose program is gone (on this host), that cannot be read, or
+// that is older than any exchange takes is taken over.
+bool TransferRun::lockDataFolder(QString &why)
 {
-    return m_lock.isLocked() || m_lock.tryLock(0);
+    if (m_lock.isLocked() || m_lock.tryLock(0))
+        return true;
+    const QString lockPath = QDir(m_settings.dataDirectory).filePath(QStringLiteral(".exchange.lock"));
+    if (m_lock.error() == QLockFile::PermissionError || !QFileInfo(m_settings.dataDirectory).isWritable()) {
+        why = tr("the data folder cannot be written to (%1)").arg(FileNames::printable(m_settings.dataDirectory));
+        return false;
+    }
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    const bool readable = m_lock.getLockInfo(&pid, &host, &program);
+    const QDateTime written = QFileInfo(lockPath).lastModified();
+    if (!readable || !written.isValid() || written.secsTo(QDateTime::currentDateTime()) > MaxLockAgeSeconds) {
+        qCDebug(lcExchange) << "taking over the lock" << lockPath << pid << host;
+        m_lock.removeStaleLockFile();
+        if (m_lock.tryLock(0))
+            return true;
+    }
+    why = host.isEmpty() || host == QSysInfo::machineHostName()
+        ? tr("another exchange is running in this data folder")
+        : tr("another exchange is running in this data folder (on %1)").arg(FileNames::printable(host));
+    return false;
 }
 
 void TransferRun::readList(const QString &source)
@@ -55,8 +82,9 @@ void TransferRun::readList(const QString &source)
     QMetaObject::invokeMethod(
         this,
         [this, source] {
-            if (!lockDataFolder()) {
-                listNotRead(tr("another exchange is running in this data folder"));
+            QString why;
+            if (!lockDataFolder(why)) {
+                listNotRead(why);
                 return;
             }
             emit progressRange(0, 0);

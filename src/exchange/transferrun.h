@@ -123,7 +123,7 @@ protected:
     DictionaryList m_remoteList;
 
 private:
-    bool lockDataFolder();
+    bool lockDataFolder(QString &why);
     void next();
     void jobProgress(qint64 done, qint64 total);
 

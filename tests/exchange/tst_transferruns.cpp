@@ -111,6 +111,8 @@ private slots:
     void ftpServerThatDropsItsConnections();
     void exportAddsTheRecordTheListLacks();
     void oneRunPerDataFolder();
+    void leftLocksAreTakenOver_data();
+    void leftLocksAreTakenOver();
     void fileNamedTwiceIsTakenOnce();
     void deletionsWaitForConfirmation();
     void deviceSync_data();
@@ -443,6 +445,35 @@ void TestTransferRuns::oneRunPerDataFolder()
     first.transfer({});
     QTRY_VERIFY(!first.isRunning());
     QCOMPARE(runToEnd(second, http(), {"hebrew.dic"}).results, QStringList{"hebrew.dic ok"});
+}
+
+void TestTransferRuns::leftLocksAreTakenOver_data()
+{
+    QTest::addColumn<QByteArray>("lock");
+    QTest::addColumn<int>("ageDays");
+    QTest::addColumn<QString>("listError");
+    const QByteArray otherHost = QByteArray::number(QCoreApplication::applicationPid()) + "\nverbalon\nfar-away\n";
+    QTest::newRow("an empty lock") << QByteArray() << 0 << "";
+    QTest::newRow("a garbage lock") << QByteArray("\x01\x02 not a lock") << 0 << "";
+    QTest::newRow("another host's, a day old") << otherHost << 2 << "";
+    QTest::newRow("another host's, just made") << otherHost << 0 << "another exchange is running in this data folder (on far-away)";
+}
+
+// A lock left by a crash, cut short or from another host long gone does
+// not stop every run after it.
+void TestTransferRuns::leftLocksAreTakenOver()
+{
+    QFETCH(QByteArray, lock);
+    QFETCH(int, ageDays);
+    const QString path = QDir(local()).filePath(".exchange.lock");
+    writeFile(path, lock);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-ageDays), QFileDevice::FileModificationTime));
+    file.close();
+    UpdateRun run(settings());
+    QTEST(runToEnd(run, http(), {"hebrew.dic"}).listError, "listError");
+    QFile::remove(path);
 }
 
 // The newest backup is the file as it was before the run.
