@@ -23,6 +23,11 @@ bool copyFile(const QString &from, const QString &to, QString *error)
     return false;
 }
 
+QString preparedName(const QString &path)
+{
+    return path + QStringLiteral(".bak.new");
+}
+
 } // namespace
 
 QString backupName(const QString &path, int generation)
@@ -33,6 +38,11 @@ QString backupName(const QString &path, int generation)
 
 bool keep(const QString &path, QString *error)
 {
+    return prepare(path, error) && rotate(path, error);
+}
+
+bool prepare(const QString &path, QString *error)
+{
     if (!QFileInfo::exists(path))
         return true;
     // copying a FIFO would hang, a device never end, a link out replace nothing of ours
@@ -42,17 +52,24 @@ bool keep(const QString &path, QString *error)
                          .arg(QFileInfo(path).fileName());
         return false;
     }
-    const QString fresh = path + QStringLiteral(".bak.new");
-    if (!copyFile(path, fresh, error)) {
-        QFile::remove(fresh);
+    if (!copyFile(path, preparedName(path), error)) {
+        discard(path);
         return false;
     }
+    return true;
+}
+
+bool rotate(const QString &path, QString *error)
+{
+    const QString prepared = preparedName(path);
+    if (!QFileInfo::exists(prepared))
+        return true;
     QFile::remove(backupName(path, Generations - 1));
     for (int generation = Generations - 2; generation >= 0; --generation) {
         if (QFileInfo::exists(backupName(path, generation)))
             QFile::rename(backupName(path, generation), backupName(path, generation + 1));
     }
-    if (!QFile::rename(fresh, backupName(path, 0))) {
+    if (!QFile::rename(prepared, backupName(path, 0))) {
         if (error)
             *error = QCoreApplication::translate("BackupFiles", "cannot keep a copy as \"%1\"")
                          .arg(QFileInfo(backupName(path, 0)).fileName());
@@ -60,6 +77,11 @@ bool keep(const QString &path, QString *error)
     }
     qCDebug(lcDict) << "NOTE: kept" << path << "as" << backupName(path, 0);
     return true;
+}
+
+void discard(const QString &path)
+{
+    QFile::remove(preparedName(path));
 }
 
 bool keepDamaged(const QString &path, QString *copy, QString *error)

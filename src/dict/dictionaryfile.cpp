@@ -321,10 +321,14 @@ bool DictionaryFile::save(Dictionary &store)
         m_errorString = tr("The dictionary has no file name.");
         return false;
     }
+    return write(store, toBytes(store));
+}
+
+bool DictionaryFile::write(Dictionary &store, const QByteArray &bytes)
+{
     if (!keepDamagedOriginal())
         return false;
     QString error;
-    const QByteArray bytes = toBytes(store);
     if (!writeFileAtomically(m_path, bytes, &error)) {
         qCWarning(lcDict) << "ERROR: cannot write dictionary" << m_path << error;
         m_errorString = error;

@@ -66,6 +66,8 @@ public:
     // Writes the store to the file as V3.3. The file is replaced only when
     // the new one is complete, so a failed save leaves the old one intact.
     [[nodiscard]] bool save(Dictionary &store);
+    // The same with the bytes toBytes() made of the store already.
+    [[nodiscard]] bool write(Dictionary &store, const QByteArray &bytes);
     // What went wrong in the last load or save, for the user.
     QString errorString() const { return m_errorString; }
 

@@ -4,6 +4,7 @@
 #include "dictionary.h"
 #include "dictionaryfile.h"
 #include "dictlog.h"
+#include "regularfile.h"
 
 #include <QFileInfo>
 
@@ -72,13 +73,27 @@ DictionaryUpdate::Status DictionaryUpdate::readLocal(Dictionary &local)
     }
 }
 
+// The backups move only when the file changes, and only once the new one
+// is written: an update that brings nothing new, or a full disk, costs no
+// generation of them.
 DictionaryUpdate::Status DictionaryUpdate::save()
 {
+    const QByteArray bytes = DictionaryFile::toBytes(*m_result);
+    QByteArray current;
+    if (RegularFile(m_path, DictionaryFile::MaxFileSize).read(current) == RegularFile::Status::Ok && current == bytes) {
+        m_result->markSaved();
+        return Status::Ok;
+    }
     QString error;
-    if (!BackupFiles::keep(m_path, &error))
+    if (!BackupFiles::prepare(m_path, &error))
         return fail(Status::SaveFailed, error);
     DictionaryFile file(m_path);
-    if (!file.save(*m_result))
+    if (!file.write(*m_result, bytes)) {
+        BackupFiles::discard(m_path);
         return fail(Status::SaveFailed, file.errorString());
+    }
+    m_changedFile = true;
+    if (!BackupFiles::rotate(m_path, &error))
+        qCWarning(lcDict) << "cannot keep the backup of" << m_path << error;
     return Status::Ok;
 }

@@ -50,6 +50,8 @@ public:
     Status save();
 
     bool hadLocalCopy() const { return m_hadLocal; }
+    // save() wrote the file: the result differs from what it held.
+    bool changedFile() const { return m_changedFile; }
     const MergeReport &report() const { return m_merge.report(); }
     const Dictionary &result() const { return *m_result; }
     Dictionary &result() { return *m_result; }
@@ -66,5 +68,6 @@ private:
     DictionaryMerge m_merge;
     std::unique_ptr<Dictionary> m_result;
     bool m_hadLocal = false;
+    bool m_changedFile = false;
     QString m_errorString;
 };

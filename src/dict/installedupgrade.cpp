@@ -70,6 +70,8 @@ InstalledUpgrade::Status InstalledUpgrade::upgrade(const QString &installedPath,
     QString error;
     if (!writeFileAtomically(recordPath(localPath), installed, &error))
         return fail(localPath, error);
+    if (!update.changedFile())
+        return Status::Unchanged;
     const QString name = QFileInfo(localPath).fileName();
     m_message = tr("%1 took in the installed version (now %n entries); your own words and training are kept, the "
                    "previous file is %2.",

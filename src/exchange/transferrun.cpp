@@ -19,7 +19,7 @@ namespace {
 constexpr int StepsPerFile = 100;
 // no exchange takes a day
 constexpr qint64 MaxLockAgeSeconds = 24 * 60 * 60;
-}
+} // namespace
 
 TransferRun::TransferRun(const TransferSettings &settings, QObject *parent)
     : QObject(parent)
@@ -306,7 +306,8 @@ FileOutcome TransferRun::mergeIntoLocal(
         outcome.detail = update.errorString();
         return outcome;
     }
-    m_changed.append(file);
+    if (update.changedFile())
+        m_changed.append(file);
     outcome.ok = true;
     outcome.detail = QString::number(update.result().count());
     return outcome;

@@ -27,6 +27,15 @@ template <typename T> T *child(QWidget *parent, const char *name)
     return parent->findChild<T *>(QLatin1String(name));
 }
 
+// The other side's copy with an entry more, so a merge changes the learner's.
+void addEntry(const QString &path)
+{
+    Dictionary dict;
+    QCOMPARE(DictionaryFile(path).load(dict), DictionaryFile::Status::Ok);
+    dict.insertEntry(Entry(QStringLiteral("newword"), QStringLiteral("new"), dict.maxId() + 1));
+    QVERIFY(DictionaryFile(path).save(dict));
+}
+
 QPushButton *stepButton(QWidget *dialog)
 {
     return child<QPushButton>(dialog, "getListButton");
@@ -137,6 +146,8 @@ void TestDialogs::updateThreeFilesTheSecondMissing()
     list.write("\nFILE: q?x=1.dic\nNAME: Tricky\n");
     list.close();
     fillFolder(local(), {"hebrew.dic", "farsi.dic", "arabic.dic"});
+    addEntry(path("server/hebrew.dic"));
+    addEntry(path("server/arabic.dic"));
     QVERIFY(m_list.load(local() + "/dicts.dic"));
     TransferDialog dialog(TransferDialog::Kind::Update, nullptr, &m_list, local());
     QVERIFY(child<QPushButton>(&dialog, "proxyButton")->isEnabled());
@@ -194,6 +205,8 @@ void TestDialogs::exportWithLogin()
 void TestDialogs::androidSync()
 {
     fillFolder(path("device"), {"hebrew.dic", "arabic.dic"});
+    addEntry(path("device/hebrew.dic"));
+    addEntry(path("device/arabic.dic"));
     qputenv("VERBALON_ADB", VERBALON_SOURCE_DIR "/tests/exchange/fake-adb.sh");
     qputenv("FAKE_ADB_DEVICE", path("device").toLocal8Bit());
     TransferDialog dialog(TransferDialog::Kind::DeviceSync, nullptr, &m_list, local());

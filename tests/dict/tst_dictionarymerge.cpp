@@ -76,6 +76,7 @@ private slots:
     void localFileStates();
     void backupsKeepFiveGenerations();
     void backupOnAFullDiskLeavesEverything();
+    void backupsMoveOnlyWhenTheFileChanges();
     void installedUpgrade_data();
     void installedUpgrade();
 };
@@ -317,6 +318,32 @@ void TestDictionaryMerge::backupOnAFullDiskLeavesEverything()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"x.dic", "x.dic.bak"}));
 }
 
+// An update that brings nothing new writes nothing and moves no backup;
+// one that cannot be written (a full disk) leaves every backup as it was.
+void TestDictionaryMerge::backupsMoveOnlyWhenTheFileChanges()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.dic");
+    writeFile(path, bytesOf("1:a:2:2 2:mine:1:1"));
+    writeFile(path + ".bak", "older");
+    const QByteArray incoming = bytesOf("1:a 3:b");
+    for (int update = 0; update < 3; ++update) {
+        DictionaryUpdate again(path);
+        QCOMPARE(again.merge(incoming), DictionaryUpdate::Status::Ok);
+        QCOMPARE(again.save(), DictionaryUpdate::Status::Ok);
+    }
+    QCOMPARE(readAll(path + ".bak"), bytesOf("1:a:2:2 2:mine:1:1"));
+    QCOMPARE(readAll(path + ".bak.1"), QByteArray("older"));
+    QVERIFY(!QFile::exists(path + ".bak.2"));
+    const QByteArray merged = readAll(path);
+    DictionaryUpdate full(path);
+    QCOMPARE(full.merge(bytesOf("1:a 3:b 4:c")), DictionaryUpdate::Status::Ok);
+    QVERIFY(!onAFullDisk(merged.size() + 10, [&] { return full.save() == DictionaryUpdate::Status::Ok; }));
+    QCOMPARE(readAll(path), merged);
+    QCOMPARE(readAll(path + ".bak.1"), QByteArray("older"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"x.dic", "x.dic.bak", "x.dic.bak.1"}));
+}
+
 // clang-format off
 void TestDictionaryMerge::installedUpgrade_data()
 {
@@ -328,7 +355,7 @@ void TestDictionaryMerge::installedUpgrade_data()
     const auto Upgraded = InstalledUpgrade::Status::Upgraded;
     const auto Unchanged = InstalledUpgrade::Status::Unchanged;
     QTest::newRow("new version of a trained copy") << "1:a 2:b" << "1:a:3:3 2:b" << "1:a 2:b:-1:-1:bee 3:c" << "1:a:3:3 2:b:-1:-1:bee 3:c:-1:-1" << Upgraded;
-    QTest::newRow("the learner's change stays") << "1:a 2:b" << "1:a 2:b:-1:-1:mine" << "1:a 2:b:-1:-1:bee" << "1:a:-1:-1 2:b:-1:-1:mine" << Upgraded;
+    QTest::newRow("the learner's change stays") << "1:a 2:b" << "1:a 2:b:-1:-1:mine" << "1:a 2:b:-1:-1:bee" << "1:a:-1:-1 2:b:-1:-1:mine" << Unchanged;
     QTest::newRow("the learner's addition stays") << "1:a" << "1:a 2:kiwi:1:1" << "1:a 2:fig" << "1:a:-1:-1 2:fig:-1:-1 3:kiwi:1:1" << Upgraded;
     QTest::newRow("dropped: untouched goes, trained stays") << "1:a 2:b 3:c 4:d" << "1:a 2:b 3:c:2:2 4:d" << "1:a 4:d 5:e" << "1:a:-1:-1 3:c:2:2 4:d:-1:-1 5:e:-1:-1" << Upgraded;
     QTest::newRow("no record: nothing dropped") << "" << "1:a 2:b 3:c" << "1:a 3:c 4:d" << "1:a:-1:-1 2:b:-1:-1 3:c:-1:-1 4:d:-1:-1" << Upgraded;

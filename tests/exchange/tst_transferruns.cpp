@@ -456,7 +456,8 @@ void TestTransferRuns::leftLocksAreTakenOver_data()
     QTest::newRow("an empty lock") << QByteArray() << 0 << "";
     QTest::newRow("a garbage lock") << QByteArray("\x01\x02 not a lock") << 0 << "";
     QTest::newRow("another host's, a day old") << otherHost << 2 << "";
-    QTest::newRow("another host's, just made") << otherHost << 0 << "another exchange is running in this data folder (on far-away)";
+    QTest::newRow("another host's, just made")
+        << otherHost << 0 << "another exchange is running in this data folder (on far-away)";
 }
 
 // A lock left by a crash, cut short or from another host long gone does
