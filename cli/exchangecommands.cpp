@@ -16,10 +16,17 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
 
 using namespace Cli;
 
 namespace {
+
+// how long a cancelled transfer may take to end before it is cut off
+constexpr int CancelGraceMs = 2000;
 
 // The options answer what a run asks: the server login from --user and
 // the first line of --password-file (a password is never an argument,
@@ -133,6 +140,20 @@ void printOutcome(const FileOutcome &outcome, const QString &verb)
                                FileNames::printable(outcome.detail)));
     if (outcome.ok)
         printChanges(outcome.file, outcome.report);
+    // a file's lines are out before the next file, whatever ends the process
+    std::fflush(stdout);
+}
+
+// The files chosen that an interruption left without an outcome.
+void printUntouched(const TransferRun &run, const QStringList &chosen)
+{
+    for (const QString &file : chosen) {
+        const auto done = std::any_of(run.outcomes().cbegin(), run.outcomes().cend(),
+            [&file](const FileOutcome &o) { return o.file == file; });
+        if (!done)
+            Console::writeLine(QStringLiteral("failed\t%1\tnot transferred: interrupted").arg(FileNames::printable(file)));
+    }
+    std::fflush(stdout);
 }
 
 // Runs an exchange to its end: one line per file, exit 0 when all went
@@ -142,32 +163,46 @@ int runToEnd(TransferRun &run, const QString &source, const QString &verb, const
 {
     QEventLoop loop;
     Interruption interruption;
-    QObject::connect(&interruption, &Interruption::interrupted, &loop, [&loop, &run](int signalNumber) {
-        run.cancelNow();
-        loop.exit(128 + signalNumber);
+    int interruptedBy = 0;
+    QStringList chosen;
+    // the file under way ends as cancelled and says so; one that will not end soon is cut off
+    QObject::connect(&interruption, &Interruption::interrupted, &loop, [&](int signalNumber) {
+        if (interruptedBy != 0)
+            return;
+        interruptedBy = signalNumber;
+        run.cancel();
+        if (!run.isRunning())
+            loop.exit(128 + signalNumber);
+        QTimer::singleShot(CancelGraceMs, &loop, [&] {
+            run.cancelNow();
+            loop.exit(128 + interruptedBy);
+        });
     });
     QObject::connect(&run, &TransferRun::fileDone, &loop, [&verb](const FileOutcome &o) { printOutcome(o, verb); });
     // the address as it may be shown: no password
     const QString where = source.contains(QLatin1String("://")) ? FileNames::display(QUrl(source)) : source;
-    QObject::connect(&run, &TransferRun::listFailed, &loop, [&loop, &where](const QString &reason) {
-        loop.exit(Console::fail(QStringLiteral("%1: %2").arg(where, FileNames::printable(reason))));
+    QObject::connect(&run, &TransferRun::listFailed, &loop, [&loop, &where, &interruptedBy](const QString &reason) {
+        const int code = Console::fail(QStringLiteral("%1: %2").arg(where, FileNames::printable(reason)));
+        loop.exit(interruptedBy != 0 ? 128 + interruptedBy : code);
     });
-    QObject::connect(&run, &TransferRun::listReady, &loop, [&loop, &run, &where, &choose] {
-        const QStringList files = choose();
-        if (files.isEmpty())
+    QObject::connect(&run, &TransferRun::listReady, &loop, [&loop, &run, &where, &choose, &chosen] {
+        chosen = choose();
+        if (chosen.isEmpty())
             loop.exit(
                 Console::fail(QStringLiteral("%1: the list names none of the dictionaries to transfer").arg(where)));
         else
-            run.transfer(files);
+            run.transfer(chosen);
     });
-    QObject::connect(&run, &TransferRun::finished, &loop, [&loop, &run](bool complete) {
+    QObject::connect(&run, &TransferRun::finished, &loop, [&loop, &run, &interruptedBy](bool complete) {
         bool allWell = complete;
         for (const FileOutcome &outcome : run.outcomes())
             allWell = allWell && outcome.ok;
-        loop.exit(allWell ? 0 : Failure);
+        loop.exit(interruptedBy != 0 ? 128 + interruptedBy : allWell ? 0 : Failure);
     });
     run.readList(source);
-    return loop.exec();
+    const int code = loop.exec();
+    printUntouched(run, chosen);
+    return code;
 }
 
 int runUpdate(const QStringList &args)

@@ -35,8 +35,6 @@ Interruption::Interruption()
     ::sigaction(SIGTERM, &action, nullptr);
 }
 
-Interruption::~Interruption()
-{
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
-}
+// The handler stays: a second signal while the program winds down would
+// otherwise end it before its output and its lock are seen to.
+Interruption::~Interruption() = default;

@@ -83,6 +83,31 @@ int progress(void *context, curl_off_t downTotal, curl_off_t downDone, curl_off_
     return s->aborting ? 1 : 0;
 }
 
+// The transfer, looking every tenth of a second whether it is to stop: a
+// server that holds a reply back must not hold a cancel back with it.
+CURLcode performAbortably(CURL *curl, CurlState &s)
+{
+    CURLM *multi = curl_multi_init();
+    if (!multi)
+        return CURLE_OUT_OF_MEMORY;
+    curl_multi_add_handle(multi, curl);
+    CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+    for (int running = 1; running > 0 && !s.aborting;) {
+        if (curl_multi_perform(multi, &running) != CURLM_OK)
+            break;
+        int left = 0;
+        while (CURLMsg *message = curl_multi_info_read(multi, &left)) {
+            if (message->msg == CURLMSG_DONE)
+                result = message->data.result;
+        }
+        if (running > 0)
+            curl_multi_poll(multi, nullptr, 0, 100, nullptr);
+    }
+    curl_multi_remove_handle(multi, curl);
+    curl_multi_cleanup(multi);
+    return result;
+}
+
 void perform(const std::shared_ptr<CurlState> &s)
 {
     CURL *curl = curl_easy_init();
@@ -128,7 +153,7 @@ void perform(const std::shared_ptr<CurlState> &s)
     } else {
         curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(s->maxBytes));
     }
-    s->result = curl_easy_perform(curl);
+    s->result = performAbortably(curl, *s);
     long reply = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
     curl_easy_getinfo(curl, CURLINFO_TOTAL_TIME, &s->elapsed);

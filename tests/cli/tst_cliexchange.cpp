@@ -4,6 +4,7 @@
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -25,6 +26,7 @@ private slots:
     void commands();
     void interruptedSyncLeavesNothingBehind();
     void ftpGoesToNoProxy();
+    void interruptedUploadEndsAtOnceAndSaysSo();
 
 private:
     CliRun cli(QStringList args, const QStringList &environment = {}) const;
@@ -153,6 +155,30 @@ void TestCliExchange::ftpGoesToNoProxy()
         {"ftp_proxy=" + address, "all_proxy=" + address, "ALL_PROXY=" + address});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(!proxy.waitForNewConnection(0));
+}
+
+// Two SIGTERMs during an upload the server never acknowledges: the tool
+// ends at once (not after the stall time), says how the file went, and
+// leaves no lock.
+void TestCliExchange::interruptedUploadEndsAtOnceAndSaysSo()
+{
+    QFile::copy(path("local/hebrew.dic"), path("local/hold.dic"));
+    QProcess process;
+    process.start(QStringLiteral(VERBALON_BIN_DIR "/verbalon-cli"),
+        {"export-masters", "--data", path("local"), "--user", "user", "--password-file", path("password"),
+            QStringLiteral("ftp://127.0.0.1:%1/a/b").arg(m_ftp.port()), "hold.dic"});
+    QVERIFY(process.waitForStarted());
+    QTest::qWait(1500);
+    QElapsedTimer timer;
+    timer.start();
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QTest::qWait(5);
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(10000));
+    QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(process.exitCode(), 128 + SIGTERM);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("failed\thold.dic\tcancelled\n"));
+    QVERIFY(!QFile::exists(path("local/.exchange.lock")));
 }
 
 QTEST_GUILESS_MAIN(TestCliExchange)

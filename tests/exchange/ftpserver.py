@@ -2,7 +2,8 @@
 folder. Misbehaves for these files: RETR garbage.dic answers "999" and
 junk; RETR escape.dic fails with terminal escapes in its reply; RETR
 stall.dic says the data comes and sends none; RETR in a folder named
-denied answers "550 Permission denied"; STOR refused.dic.uploading fails. User "dropper" (password "secret") is closed after every transfer.
+denied answers "550 Permission denied"; STOR refused.dic.uploading fails;
+STOR hold.dic.uploading says the data may come and never answers. User "dropper" (password "secret") is closed after every transfer.
 Prints its port."""
 import logging, os, sys
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -28,6 +29,9 @@ class Handler(FTPHandler):
         return super().ftp_RETR(file)
 
     def ftp_STOR(self, file, mode="w"):
+        if os.path.basename(file) == "hold.dic.uploading":
+            self.respond("150 File status okay. About to open data connection.")
+            return
         if os.path.basename(file) == "refused.dic.uploading":
             self.respond("451 Local error in processing.")
             return
