@@ -148,10 +148,11 @@ void printOutcome(const FileOutcome &outcome, const QString &verb)
 void printUntouched(const TransferRun &run, const QStringList &chosen)
 {
     for (const QString &file : chosen) {
-        const auto done = std::any_of(run.outcomes().cbegin(), run.outcomes().cend(),
-            [&file](const FileOutcome &o) { return o.file == file; });
+        const auto done = std::any_of(
+            run.outcomes().cbegin(), run.outcomes().cend(), [&file](const FileOutcome &o) { return o.file == file; });
         if (!done)
-            Console::writeLine(QStringLiteral("failed\t%1\tnot transferred: interrupted").arg(FileNames::printable(file)));
+            Console::writeLine(
+                QStringLiteral("failed\t%1\tnot transferred: interrupted").arg(FileNames::printable(file)));
     }
     std::fflush(stdout);
 }

@@ -47,6 +47,15 @@ inline void fillFolder(const QString &dir, const QStringList &files)
     QVERIFY(list.save());
 }
 
+// The other side's copy with an entry more, so that a merge changes the learner's.
+inline void addEntry(const QString &path)
+{
+    Dictionary dict;
+    QCOMPARE(DictionaryFile(path).load(dict), DictionaryFile::Status::Ok);
+    dict.insertEntry(Entry(QStringLiteral("newword"), QStringLiteral("new"), dict.maxId() + 1));
+    QVERIFY(DictionaryFile(path).save(dict));
+}
+
 // Words written in the source as UTF-8.
 inline QString u8(const char *text)
 {

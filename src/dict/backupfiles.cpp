@@ -1,5 +1,6 @@
 #include "backupfiles.h"
 
+#include "atomicfile.h"
 #include "dictlog.h"
 #include "regularfile.h"
 
@@ -11,15 +12,21 @@ namespace BackupFiles {
 
 namespace {
 
+// Through our own writer, which names the system's reason (a full disk)
+// where a plain file copy says "Unknown error".
 bool copyFile(const QString &from, const QString &to, QString *error)
 {
     QFile::remove(to);
-    QFile source(from);
-    if (source.copy(to))
+    QByteArray bytes;
+    RegularFile source(from, qint64(1) << 31);
+    QString reason;
+    if (source.read(bytes) != RegularFile::Status::Ok)
+        reason = source.errorString();
+    else if (writeFileAtomically(to, bytes, &reason))
         return true;
     if (error)
         *error = QCoreApplication::translate("BackupFiles", "cannot keep a copy as \"%1\": %2")
-                     .arg(QFileInfo(to).fileName(), source.errorString());
+                     .arg(QFileInfo(to).fileName(), reason);
     return false;
 }
 
@@ -91,7 +98,7 @@ bool keepDamaged(const QString &path, QString *copy, QString *error)
     QString name = path + QStringLiteral(".damaged");
     for (int n = 2; QFileInfo::exists(name); ++n)
         name = path + QStringLiteral(".damaged.%1").arg(n);
-    if (!QFile::copy(path, name)) {
+    if (!copyFile(path, name, nullptr)) {
         qCWarning(lcDict) << "ERROR: cannot keep the damaged file as" << name;
         if (error)
             *error = QCoreApplication::translate(

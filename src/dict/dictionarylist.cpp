@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "dictlog.h"
+#include "filenames.h"
 #include "regularfile.h"
 
 #include <QDate>
@@ -84,7 +85,7 @@ bool DictionaryList::parseRemote(const QByteArray &data, QString *error)
         junk = junk || file.isEmpty();
         if (!file.isEmpty() && !files.contains(file)) {
             files.insert(file);
-            records.append(current);
+            records.append(bounded(current));
         }
         current.clear();
     };
@@ -115,9 +116,19 @@ bool DictionaryList::parseRemote(const QByteArray &data, QString *error)
 
 DictionaryList::Record DictionaryList::bounded(const Record &record)
 {
+    static const QStringList known = {QStringLiteral("NAME"), QStringLiteral("TYPE"), QStringLiteral("FILE"),
+        QStringLiteral("DESC"), QStringLiteral("USER"), QStringLiteral("SIZE"), QStringLiteral("DATE")};
     Record out;
-    for (auto it = record.cbegin(); it != record.cend(); ++it)
-        out.insert(it.key().left(MaxValueLength), it.value().left(MaxValueLength));
+    for (auto it = record.cbegin(); it != record.cend(); ++it) {
+        if (!known.contains(it.key()))
+            continue;
+        // a direction mark or a line separator in a name would scramble every
+        // list that shows it; a file name stays as it came, to be refused whole
+        QString value = it.value().left(MaxValueLength);
+        if (it.key() != QLatin1String("FILE"))
+            value.removeIf([](QChar c) { return FileNames::isUnprintable(c); });
+        out.insert(it.key(), value);
+    }
     const QString user = QStringLiteral("USER");
     if (out.contains(user))
         out.insert(user, out.value(user).split(u',').mid(0, MaxUserLanguages).join(u','));

@@ -6,7 +6,7 @@
 
 namespace FileNames {
 
-namespace {
+namespace { } // namespace
 
 bool isUnprintable(QChar c)
 {
@@ -15,12 +15,12 @@ bool isUnprintable(QChar c)
     case QChar::Other_Format:
     case QChar::Other_Surrogate:
     case QChar::Other_PrivateUse:
-    case QChar::Other_NotAssigned: return true;
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph: return true;
     default: return false;
     }
 }
-
-} // namespace
 
 QString listName()
 {

@@ -25,7 +25,11 @@ QUrl fileUrl(const QUrl &base, const QString &name);
 // A URL as it may be shown: without user and password.
 QString display(const QUrl &url);
 // Text from outside (a server's reply, a name, a program's output) as it
-// may be printed: control characters as \xNN, never raw.
+// may be printed: control, direction and line-separating characters as
+// \xNN, never raw.
 QString printable(const QString &text);
+// A character that must not reach a terminal or a list raw: a control,
+// a format (direction marks among them) or a line separator.
+bool isUnprintable(QChar c);
 
 } // namespace FileNames

@@ -288,7 +288,8 @@ void FtpJob::attemptDone()
     m_worker = nullptr;
     const CurlState &s = *m_state;
     emit progress(s.done, s.total);
-    qCDebug(lcExchange) << "FTP: done" << int(s.result) << FileNames::printable(QString::fromUtf8(s.lastReply));
+    qCDebug(lcExchange) << "FTP: done" << int(s.result) << FileNames::printable(QString::fromUtf8(s.lastReply))
+                        << FileNames::printable(QString::fromUtf8(s.error));
     if (s.result == CURLE_OK && s.refusal == 0) {
         succeed(m_upload ? QByteArray() : m_state->received);
         return;
@@ -322,8 +323,13 @@ QString FtpJob::errorText() const
     case CURLE_COULDNT_RESOLVE_HOST: words = tr("the server was not found (%1)").arg(m_url.host()); break;
     case CURLE_UPLOAD_FAILED: words = tr("the upload failed"); break;
     case CURLE_QUOTE_ERROR: words = tr("the uploaded file could not be renamed"); break;
-    case CURLE_GOT_NOTHING:
     case CURLE_RECV_ERROR:
+        // curl stops reading an answer that does not end
+        if (QByteArray(s.error).contains("Too large response"))
+            return tr("the server's answer was too long");
+        words = tr("the server closed the connection");
+        break;
+    case CURLE_GOT_NOTHING:
     case CURLE_SEND_ERROR: words = tr("the server closed the connection"); break;
     case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_FTP_WEIRD_PASV_REPLY:

@@ -218,8 +218,14 @@ QString HttpJob::errorText(QNetworkReply *reply, const QString &proxyName)
     case QNetworkReply::ProxyTimeoutError: return tr("%1 did not answer in time").arg(proxy);
     case QNetworkReply::ProxyAuthenticationRequiredError: return tr("%1 asks for a user name and password").arg(proxy);
     case QNetworkReply::AuthenticationRequiredError: return tr("the server asks for a user name and password");
-    case QNetworkReply::ProtocolUnknownError:
+    case QNetworkReply::ProtocolUnknownError: {
+        // after a redirect, the address that is no web address is the one it led to
+        const QUrl target = QUrl::fromEncoded(reply->rawHeader("Location"));
+        if (target.isValid() && !target.isEmpty())
+            return tr("the server redirected to an address that is not one of HTTP or HTTPS (%1)")
+                .arg(FileNames::printable(FileNames::display(reply->url().resolved(target))));
         return tr("the address is not one of HTTP or HTTPS (%1)").arg(FileNames::display(reply->url()));
+    }
     case QNetworkReply::ProtocolFailure: return tr("the server's answer is not valid HTTP");
     default: break;
     }

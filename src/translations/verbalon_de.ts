@@ -68,6 +68,10 @@
         <source>The damaged file could not be kept as &quot;%1&quot;, so it was not replaced.</source>
         <translation>Die beschädigte Datei konnte nicht als „%1“ aufbewahrt werden, darum wurde sie nicht ersetzt.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file of this folder</source>
+        <translation>„%1“ ist keine gewöhnliche Datei dieses Ordners</translation>
+    </message>
 </context>
 <context>
     <name>ConjugationDialog</name>
@@ -129,14 +133,6 @@
         <translation>Lese &apos;%1&apos; über USB...</translation>
     </message>
     <message>
-        <source>the file is larger than %1 MiB</source>
-        <translation>die Datei ist größer als %1 MiB</translation>
-    </message>
-    <message>
-        <source>the copy from the device cannot be read</source>
-        <translation>die Kopie vom Gerät lässt sich nicht lesen</translation>
-    </message>
-    <message>
         <source>Writing &apos;%1&apos; to USB...</source>
         <translation>Schreibe &apos;%1&apos; über USB...</translation>
     </message>
@@ -147,6 +143,10 @@
     <message>
         <source>Sync completed.</source>
         <translation>Abgleich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>the copy from the device cannot be read: %1</source>
+        <translation>die Kopie vom Gerät kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -167,16 +167,20 @@
         <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
-        <source>Not a regular file.</source>
-        <translation>Keine gewöhnliche Datei.</translation>
-    </message>
-    <message>
         <source>Not a dictionary file (version &quot;%1&quot;).</source>
         <translation>Keine Wörterbuchdatei (Version „%1“).</translation>
     </message>
     <message>
         <source>The dictionary has no file name.</source>
         <translation>Das Wörterbuch hat keinen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries.</source>
+        <translation>Sie enthält mehr als %1 Einträge.</translation>
     </message>
 </context>
 <context>
@@ -387,6 +391,10 @@
         <source>the local copy cannot be read, so it was not replaced: %1</source>
         <translation>die eigene Kopie lässt sich nicht lesen, darum wurde sie nicht ersetzt: %1</translation>
     </message>
+    <message>
+        <source>the received dictionary holds more than %1 entries, more than any dictionary is sent with</source>
+        <translation>das empfangene Wörterbuch enthält mehr als %1 Einträge, mehr als mit irgendeinem Wörterbuch gesendet wird</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryWizard</name>
@@ -547,6 +555,14 @@
         <source>the server&apos;s answer is not valid FTP</source>
         <translation>die Antwort des Servers ist kein gültiges FTP</translation>
     </message>
+    <message>
+        <source>the server refused the transfer (%1)</source>
+        <translation>der Server hat die Übertragung abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was too long</source>
+        <translation>die Antwort des Servers war zu lang</translation>
+    </message>
 </context>
 <context>
     <name>HttpJob</name>
@@ -641,6 +657,14 @@
     <message>
         <source>the transfer failed (%1)</source>
         <translation>die Übertragung ist gescheitert (%1)</translation>
+    </message>
+    <message>
+        <source>the server sent the file compressed (%1), which was not asked for</source>
+        <translation>der Server hat die Datei komprimiert gesendet (%1), ohne dass danach gefragt wurde</translation>
+    </message>
+    <message>
+        <source>the server redirected to an address that is not one of HTTP or HTTPS (%1)</source>
+        <translation>der Server hat auf eine Adresse umgeleitet, die weder HTTP noch HTTPS ist (%1)</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1048,25 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is a link to a file in another folder</source>
+        <translation>sie ist eine Verknüpfung zu einer Datei in einem anderen Ordner</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>sie ist größer als %1 MiB</translation>
+    </message>
+</context>
+<context>
     <name>ShiftKey</name>
     <message>
         <source>Shift</source>
@@ -1255,6 +1298,17 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
+    <message>
+        <source>the transfer was slower than %1 bytes a second</source>
+        <translation>die Übertragung war langsamer als %1 Bytes pro Sekunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>the transfer did not finish within %n seconds</source>
+        <translation>
+            <numerusform>die Übertragung war nicht innerhalb von %n Sekunde fertig</numerusform>
+            <numerusform>die Übertragung war nicht innerhalb von %n Sekunden fertig</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TransferRun</name>
@@ -1291,6 +1345,14 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>not changed: the update would %1, and that was not confirmed</source>
         <translation>nicht geändert: die Aktualisierung würde %1, und das wurde nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>the data folder cannot be written to (%1)</source>
+        <translation>in den Datenordner kann nicht geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <source>another exchange is running in this data folder (on %1)</source>
+        <translation>in diesem Datenordner läuft schon ein anderer Austausch (auf %1)</translation>
     </message>
 </context>
 <context>

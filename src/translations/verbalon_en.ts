@@ -92,6 +92,13 @@
             <numerusform>no data came for %n seconds</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>the transfer did not finish within %n seconds</source>
+        <translation>
+            <numerusform>the transfer did not finish within %n second</numerusform>
+            <numerusform>the transfer did not finish within %n seconds</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TransferRun</name>

@@ -27,15 +27,6 @@ template <typename T> T *child(QWidget *parent, const char *name)
     return parent->findChild<T *>(QLatin1String(name));
 }
 
-// The other side's copy with an entry more, so a merge changes the learner's.
-void addEntry(const QString &path)
-{
-    Dictionary dict;
-    QCOMPARE(DictionaryFile(path).load(dict), DictionaryFile::Status::Ok);
-    dict.insertEntry(Entry(QStringLiteral("newword"), QStringLiteral("new"), dict.maxId() + 1));
-    QVERIFY(DictionaryFile(path).save(dict));
-}
-
 QPushButton *stepButton(QWidget *dialog)
 {
     return child<QPushButton>(dialog, "getListButton");

@@ -1,4 +1,5 @@
 #include "dict/dictionarylist.h"
+#include "dict/filenames.h"
 
 #include <QTest>
 
@@ -13,6 +14,7 @@ private slots:
     void parse_data();
     void parse();
     void updateRecord();
+    void remoteRecordsKeepOnlyWhatShowsPlainly();
 };
 
 // clang-format off
@@ -57,6 +59,18 @@ void TestDictionaryList::updateRecord()
     other.insert("FILE", "b.dic");
     QVERIFY(list.updateRecord(other));
     QCOMPARE(list.count(), 2);
+}
+
+// A server's list: only the keys a list has, names and descriptions without
+// direction marks or line separators; a file name as it came, to be refused.
+void TestDictionaryList::remoteRecordsKeepOnlyWhatShowsPlainly()
+{
+    DictionaryList list;
+    QVERIFY(list.parseRemote(
+        QString::fromUtf8("FILE: a\u202e.dic\nNAME: Heb\u202erew\u2028x\nDESC: d\u2066i\nEXEC: rm\n").toUtf8(),
+        nullptr));
+    QCOMPARE(list.record(0), Record({{"FILE", QString::fromUtf8("a\u202e.dic")}, {"NAME", "Hebrewx"}, {"DESC", "di"}}));
+    QCOMPARE(FileNames::printable(QString::fromUtf8("a\u2028b")), QStringLiteral("a\\x2028b"));
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryList)

@@ -1,6 +1,6 @@
 """An FTP server for the tests: user "user" with password "secret" on a
 folder. Misbehaves for these files: RETR garbage.dic answers "999" and
-junk; RETR escape.dic fails with terminal escapes in its reply; RETR
+junk; RETR long.dic answers a line of 100,000 characters; RETR escape.dic fails with terminal escapes in its reply; RETR
 stall.dic says the data comes and sends none; RETR in a folder named
 denied answers "550 Permission denied"; STOR refused.dic.uploading fails;
 STOR hold.dic.uploading says the data may come and never answers. User "dropper" (password "secret") is closed after every transfer.
@@ -16,6 +16,9 @@ class Handler(FTPHandler):
         name = os.path.basename(file)
         if name == "garbage.dic":
             self.push("999 garbage\r\n\x01\x02\xff junk\r\n")
+            return
+        if name == "long.dic":
+            self.push("550 " + "x" * 1000000 + "\r\n")
             return
         if name == "escape.dic":
             self.respond("550 \x1b]0;owned\x07\x1b[31mno such file")

@@ -2,7 +2,7 @@
 for Basic authentication below /private/, and misbehaves below these paths:
 /error/NNN answers with that status; /redirect/PORT/REST sends to
 http://localhost:PORT/REST (another host name); /loop redirects to itself;
-/tofile redirects to a file: URL; /silent never answers; /trickle sends a
+/tofile redirects to a file: URL; /toftp to an ftp: URL; /silent never answers; /trickle sends a
 byte every two seconds; /drip a byte every 0.3 seconds; /half sends half its body, then nothing; /endless
 sends without end; /bomb a gzip body that unpacks to 100 MB; /html
 answers with a web page. A file that exists is
@@ -63,6 +63,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.redirect(self.path)
         elif mode == "tofile":
             self.redirect("file:///etc/passwd")
+        elif mode == "toftp":
+            self.redirect("ftp://127.0.0.1:1/elsewhere/dicts.dic")
         elif mode == "silent":
             time.sleep(600)
         elif mode == "trickle":

@@ -276,6 +276,7 @@ void TestTransferRuns::failures_data()
     QTest::newRow("a compressed bomb") << "{http}/bomb" << "" << "" << "compressed (gzip)";
     QTest::newRow("too many redirects") << "{http}/loop" << "" << "" << "too many redirects";
     QTest::newRow("a redirect to a file") << "{http}/tofile" << "" << "" << "not one of HTTP or HTTPS";
+    QTest::newRow("a redirect to FTP names where it led") << "{http}/toftp" << "" << "" << "redirected to an address that is not one of HTTP or HTTPS (ftp://127.0.0.1:1/elsewhere/dicts.dic)";
     QTest::newRow("a server error") << "{http}/error/500" << "" << "" << "server error (HTTP 500)";
     QTest::newRow("no such list") << "{http}/error/404" << "" << "" << "not found (HTTP 404)";
     QTest::newRow("a web page as the list") << "{http}/html" << "" << "" << "no list of dictionaries";
@@ -285,6 +286,7 @@ void TestTransferRuns::failures_data()
     QTest::newRow("FTP, a login refused") << "{ftp}/a/b" << "wrong" << "" << "the server refused the login (530";
     QTest::newRow("FTP, a data connection that stalls") << "{ftp}/a/b" << "" << "stall.dic" << "no data came for 1 seconds";
     QTest::newRow("FTP, a reply 999 and junk") << "{ftp}/a/b" << "" << "garbage.dic" << "garbage";
+    QTest::newRow("FTP, a reply without end") << "{ftp}/a/b" << "" << "long.dic" << "answer was too long";
     QTest::newRow("an endless dictionary") << "{http}/endless/x" << "" << "endless.dic" << "larger than 64 MiB";
     QTest::newRow("adb that never ends") << "device" << "hang" << "hebrew.dic" << "did not finish within 10 seconds";
     QTest::newRow("adb that pulls too much") << "device" << "huge" << "hebrew.dic" << "larger than 64 MiB";
@@ -317,8 +319,8 @@ void TestTransferRuns::failures()
     const QString base = source.replace("{http}", http()).replace("{ftp}", ftp());
     if (!file.isEmpty() && !device) {
         writeFile(path("server/endless/x/dicts.dic"), listOf({"endless.dic"}).toUtf8());
-        writeFile(path("ftp/a/b/dicts.dic"), listOf({"stall.dic", "garbage.dic", "hebrew.dic"}).toUtf8());
-        for (const char *name : {"ftp/a/b/stall.dic", "ftp/a/b/garbage.dic"})
+        writeFile(path("ftp/a/b/dicts.dic"), listOf({"stall.dic", "garbage.dic", "long.dic", "hebrew.dic"}).toUtf8());
+        for (const char *name : {"ftp/a/b/stall.dic", "ftp/a/b/garbage.dic", "ftp/a/b/long.dic"})
             writeFile(path(name), "misbehaves");
     }
     std::unique_ptr<TransferRun> run;
@@ -481,6 +483,7 @@ void TestTransferRuns::leftLocksAreTakenOver()
 void TestTransferRuns::fileNamedTwiceIsTakenOnce()
 {
     const QByteArray before = readAll(local() + "/hebrew.dic");
+    addEntry(path("server/hebrew.dic"));
     UpdateRun run(settings());
     QCOMPARE(runToEnd(run, http(), {"hebrew.dic", "hebrew.dic"}).results, QStringList{"hebrew.dic ok"});
     QCOMPARE(readAll(local() + "/hebrew.dic.bak"), before);
