@@ -17,8 +17,9 @@ QStringList SyncTable::checkedFiles() const
     return files;
 }
 
-void SyncTable::setOutcome(const QString &file, bool ok, const QString &detail)
+void SyncTable::setOutcome(const QString &file, bool ok, const QString &detail, const QStringList &changes)
 {
+    constexpr qsizetype ShownChanges = 40;
     if (columnCount() <= ResultColumn) {
         setColumnCount(ResultColumn + 1);
         setHorizontalHeaderItem(ResultColumn, new QTableWidgetItem(tr("Result")));
@@ -29,7 +30,10 @@ void SyncTable::setOutcome(const QString &file, bool ok, const QString &detail)
             continue;
         auto *result = new QTableWidgetItem(!ok ? detail : detail.isEmpty() ? tr("done") : tr("done: %1").arg(detail));
         result->setFlags(Qt::ItemIsEnabled);
-        result->setToolTip(result->text());
+        QStringList tip = changes.mid(0, ShownChanges);
+        if (changes.size() > ShownChanges)
+            tip.append(tr("... and %n more", nullptr, int(changes.size() - ShownChanges)));
+        result->setToolTip((QStringList{result->text()} + tip).join(u'\n'));
         if (!ok)
             result->setForeground(Qt::red);
         setItem(row, ResultColumn, result);

@@ -14,5 +14,6 @@ public:
     // The "Filename" of every ticked row, top to bottom.
     QStringList checkedFiles() const;
     // The outcome of a file's transfer in its row's last column.
-    void setOutcome(const QString &file, bool ok, const QString &detail);
+    // The outcome in the file's row; every change, one a line, in its tool tip.
+    void setOutcome(const QString &file, bool ok, const QString &detail, const QStringList &changes = {});
 };

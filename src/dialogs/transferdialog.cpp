@@ -215,7 +215,8 @@ void TransferDialog::listFailed(const QString &reason)
 void TransferDialog::showOutcome(const FileOutcome &outcome)
 {
     const QString changes = TransferRun::changesText(outcome.report);
-    m_table->setOutcome(outcome.file, outcome.ok, outcome.ok ? changes : outcome.detail);
+    m_table->setOutcome(outcome.file, outcome.ok, outcome.ok ? changes : outcome.detail,
+        outcome.ok ? TransferRun::changeLines(outcome.report) : QStringList());
 }
 
 void TransferDialog::runFinished(bool complete)

@@ -196,7 +196,27 @@ QString TransferRun::changesText(const MergeReport &report)
             tr("%n entries now as the other side has them (%1)", nullptr, int(replaced.size())).arg(words(replaced)));
     if (!deleted.isEmpty())
         parts.append(tr("%n entries deleted (%1)", nullptr, int(deleted.size())).arg(words(deleted)));
+    const QList<Entry> reset = report.entriesOf(MergeChange::Kind::Reset);
+    if (!reset.isEmpty())
+        parts.append(tr("%n respelled, their training begun again (%1)", nullptr, int(reset.size())).arg(words(reset)));
     return parts.join(QStringLiteral("; "));
+}
+
+QStringList TransferRun::changeLines(const MergeReport &report)
+{
+    QStringList lines;
+    for (const MergeChange &change : report.changes) {
+        const QString word = FileNames::printable(change.entry.word());
+        const QString yours = FileNames::printable(change.entry.translation());
+        switch (change.kind) {
+        case MergeChange::Kind::Added: lines.append(tr("added: %1").arg(word)); break;
+        case MergeChange::Kind::Replaced: lines.append(tr("replaced: %1 (yours: %2)").arg(word, yours)); break;
+        case MergeChange::Kind::Deleted: lines.append(tr("deleted: %1 (%2)").arg(word, yours)); break;
+        case MergeChange::Kind::Reset: lines.append(tr("training begun again: %1").arg(word)); break;
+        default: break;
+        }
+    }
+    return lines;
 }
 
 void TransferRun::cancel()

@@ -74,6 +74,9 @@ public:
     // that now read as the other side has them and those deleted, a few of
     // each named; empty when nothing of the learner's changed.
     static QString changesText(const MergeReport &report);
+    // Every change a merge made to the learner's copy, a line each, the
+    // learner's version of what was replaced or deleted with it.
+    static QStringList changeLines(const MergeReport &report);
 
 signals:
     void info(const QString &text);

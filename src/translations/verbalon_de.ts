@@ -1114,6 +1114,13 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <source>done: %1</source>
         <translation>erledigt: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... und %n weitere</numerusform>
+            <numerusform>... und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Trainer</name>
@@ -1353,6 +1360,29 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>another exchange is running in this data folder (on %1)</source>
         <translation>in diesem Datenordner läuft schon ein anderer Austausch (auf %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n respelled, their training begun again (%1)</source>
+        <translation>
+            <numerusform>%n neu geschrieben, das Üben beginnt neu (%1)</numerusform>
+            <numerusform>%n neu geschrieben, das Üben beginnt neu (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>added: %1</source>
+        <translation>hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>replaced: %1 (yours: %2)</source>
+        <translation>ersetzt: %1 (Ihres: %2)</translation>
+    </message>
+    <message>
+        <source>deleted: %1 (%2)</source>
+        <translation>gelöscht: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>training begun again: %1</source>
+        <translation>Üben beginnt neu: %1</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,16 @@
     </message>
 </context>
 <context>
+    <name>SyncTable</name>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... and %n more</numerusform>
+            <numerusform>... and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TransferJob</name>
     <message numerus="yes">
         <source>no data came for %n seconds</source>
@@ -114,6 +124,13 @@
         <translation>
             <numerusform>%n entry deleted (%1)</numerusform>
             <numerusform>%n entries deleted (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n respelled, their training begun again (%1)</source>
+        <translation>
+            <numerusform>%n respelled, its training begun again (%1)</numerusform>
+            <numerusform>%n respelled, their training begun again (%1)</numerusform>
         </translation>
     </message>
 </context>

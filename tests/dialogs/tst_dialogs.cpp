@@ -153,6 +153,7 @@ void TestDialogs::updateThreeFilesTheSecondMissing()
     QVERIFY(m_prompts->asked.isEmpty());
     QCOMPARE(table->item(1, 5)->text(), QStringLiteral("not found (HTTP 404)"));
     QCOMPARE(table->item(0, 5)->text(), QStringLiteral("done"));
+    QVERIFY(table->item(0, 5)->toolTip().contains(QStringLiteral("added: newword")));
     auto *progress = child<QProgressBar>(&dialog, "progressBar");
     QCOMPARE(progress->value(), progress->maximum());
     QCOMPARE(dialog.changedFiles(), QStringList({"hebrew.dic", "arabic.dic"}));
