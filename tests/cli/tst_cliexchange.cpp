@@ -35,6 +35,7 @@ private:
     QTemporaryDir m_dir;
     TestServer m_http;
     TestServer m_ftp;
+    QString m_changedWord;
 };
 
 void TestCliExchange::initTestCase()
@@ -63,6 +64,18 @@ void TestCliExchange::init()
     QVERIFY(DictionaryFile(path("server/few/hebrew.dic")).save(few));
     fillFolder(path("server/few"), {"farsi.dic"});
     QFile::copy(path("server/dicts.dic"), path("server/few/dicts.dic"));
+    // since the copy last received: the learner edited the first entry, the server the second
+    Dictionary edited, changed;
+    QCOMPARE(DictionaryFile(path("server/hebrew.dic")).load(edited), DictionaryFile::Status::Ok);
+    QCOMPARE(DictionaryFile(path("server/hebrew.dic")).load(changed), DictionaryFile::Status::Ok);
+    Entry mine = edited.entryAt(0);
+    mine.setTranslation("my own meaning");
+    edited.replaceEntry(mine);
+    Entry theirs = changed.entryAt(1);
+    theirs.setTranslation("the server's meaning");
+    changed.replaceEntry(theirs);
+    QVERIFY(DictionaryFile(path("edited.dic")).save(edited) && DictionaryFile(path("changed.dic")).save(changed));
+    m_changedWord = theirs.word();
 }
 
 CliRun TestCliExchange::cli(QStringList args, const QStringList &environment) const
@@ -98,6 +111,8 @@ void TestCliExchange::commands_data()
     QTest::newRow("merge: not a dictionary coming") << QStringList{"merge", "{dir}/local/hebrew.dic", "{dir}/password", "{dir}/out.dic"} << QStringList() << 1 << "not a dictionary";
     QTest::newRow("merge: deletions wait for a yes") << QStringList{"merge", "{dir}/local/hebrew.dic", "{dir}/server/few/hebrew.dic", "{dir}/out.dic"} << QStringList() << 1 << "--allow-deletions";
     QTest::newRow("merge: into a third file") << QStringList{"merge", "{dir}/local/hebrew.dic", "{dir}/server/hebrew.dic", "{dir}/out.dic"} << QStringList() << 0 << "";
+    QTest::newRow("merge: three ways, each side's edit kept, the server's said") << QStringList{"merge", "--base", "{dir}/server/hebrew.dic", "{dir}/edited.dic", "{dir}/changed.dic", "{dir}/out.dic"} << QStringList{"replaced\tedited.dic\t{changed}"} << 0 << "";
+    QTest::newRow("merge: a base that is no dictionary") << QStringList{"merge", "--base", "{dir}/password", "{dir}/edited.dic", "{dir}/changed.dic", "{dir}/out.dic"} << QStringList() << 1 << "not a dictionary";
 }
 // clang-format on
 
@@ -115,11 +130,17 @@ void TestCliExchange::commands()
         lines = lines.mid(0, deleted + 1);
     QCOMPARE(lines.size(), out.size());
     for (int i = 0; i < out.size(); ++i)
-        QVERIFY2(lines[i].startsWith(out[i]), qPrintable(lines[i]));
+        QVERIFY2(lines[i].startsWith(QString(out[i]).replace("{changed}", m_changedWord)), qPrintable(lines[i]));
     QTEST(run.exitCode, "exitCode");
     QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
     QVERIFY(!run.err.contains("secret"));
-    QCOMPARE(QFile::exists(path("out.dic")), QTest::currentDataTag() == QLatin1String("merge: into a third file"));
+    QCOMPARE(QFile::exists(path("out.dic")), run.exitCode == 0 && args.first() == "merge");
+    if (QTest::currentDataTag() == QLatin1String("merge: three ways, each side's edit kept, the server's said")) {
+        Dictionary merged;
+        QCOMPARE(DictionaryFile(path("out.dic")).load(merged), DictionaryFile::Status::Ok);
+        QCOMPARE(merged.findByMeaning("my own meaning").size(), 1);
+        QCOMPARE(merged.findByMeaning("the server's meaning").size(), 1);
+    }
 }
 
 // SIGTERM during a sync: adb is killed and the temporary folder goes.

@@ -115,6 +115,7 @@ private slots:
     void leftLocksAreTakenOver();
     void fileNamedTwiceIsTakenOnce();
     void deletionsWaitForConfirmation();
+    void learnersEditSurvivesTheNextUpdate();
     void deviceSync_data();
     void deviceSync();
     void phoneTrainingSurvivesTheSync();
@@ -489,6 +490,27 @@ void TestTransferRuns::fileNamedTwiceIsTakenOnce()
     QCOMPARE(readAll(local() + "/hebrew.dic.bak"), before);
     QVERIFY(!QFile::exists(local() + "/hebrew.dic.bak.1"));
     QCOMPARE(run.changedFiles(), QStringList{"hebrew.dic"});
+}
+
+// The copy an update received is the base of the next: an entry the learner
+// edited in between and the server left stays as the learner has it.
+void TestTransferRuns::learnersEditSurvivesTheNextUpdate()
+{
+    UpdateRun first(settings());
+    QCOMPARE(runToEnd(first, http(), {"hebrew.dic"}).results, QStringList{"hebrew.dic ok"});
+    Dictionary mine;
+    QCOMPARE(DictionaryFile(local() + "/hebrew.dic").load(mine), DictionaryFile::Status::Ok);
+    Entry edited = mine.entryAt(3);
+    edited.setTranslation("house, home, household");
+    mine.replaceEntry(edited);
+    QVERIFY(DictionaryFile(local() + "/hebrew.dic").save(mine));
+    addEntry(path("server/hebrew.dic"));
+    UpdateRun second(settings());
+    QCOMPARE(runToEnd(second, http(), {"hebrew.dic"}).results, QStringList{"hebrew.dic ok"});
+    Dictionary after;
+    QCOMPARE(DictionaryFile(local() + "/hebrew.dic").load(after), DictionaryFile::Status::Ok);
+    QCOMPARE(after.entryById(edited.id()).translation(), edited.translation());
+    QVERIFY(after.indexOfWord("newword") >= 0);
 }
 
 // A server copy with one entry would delete the rest: not without a yes.
