@@ -21,6 +21,8 @@ const QList<Command> &commands();
 
 QList<Command> dictionaryCommands();
 QList<Command> hebrewCommands();
+// The trainer's review log and schedule.
+QList<Command> trainerCommands();
 // The commands that reach servers and devices, with the given runs. They
 // run in a tool of their own, which verbalon-cli becomes for them: only it
 // loads the network libraries, which take longer to load than most

@@ -42,7 +42,7 @@ QString usage()
 
 const QList<Command> &commands()
 {
-    static const QList<Command> all = dictionaryCommands() + hebrewCommands()
+    static const QList<Command> all = dictionaryCommands() + hebrewCommands() + trainerCommands()
         + exchangeCommands(runInExchangeTool, runInExchangeTool, runInExchangeTool);
     return all;
 }

@@ -161,6 +161,11 @@ void TestCli::errors_data()
     QTest::newRow("export over a hard link of its input") << QStringList{"export", "@/fixture.dic", "@/link.dic"} << 1 << "is the input" << QByteArray();
     QTest::newRow("analyse, bad flags") << QStringList{"analyse", "@/fixture.dic", "x", "--flags", "many"} << 2 << "not 'many'" << QByteArray();
     QTest::newRow("translate, no verb table") << QStringList{"translate", "@/fixture.dic", "--verbs", "@/none.dat"} << 1 << "@/none.dat: cannot read" << QByteArray();
+    QTest::newRow("review, no such entry") << QStringList{"review", "@/fixture.dic", "6", "f", "3"} << 1 << "no entry with the id '6'" << QByteArray();
+    QTest::newRow("review, direction") << QStringList{"review", "@/fixture.dic", "7", "forward", "3"} << 1 << "not 'forward'" << QByteArray();
+    QTest::newRow("review, rating") << QStringList{"review", "@/fixture.dic", "7", "f", "5"} << 1 << "not '5'" << QByteArray();
+    QTest::newRow("review, time") << QStringList{"review", "@/fixture.dic", "7", "f", "3", "--at", "yesterday"} << 1 << "not a time in ISO 8601" << QByteArray();
+    QTest::newRow("due, time") << QStringList{"due", "@/fixture.dic", "--at", "2026-02-30T10:00:00Z"} << 1 << "not a time in ISO 8601" << QByteArray();
     const QStringList import = {"import", "--user", "en,de", "@/in.tsv", "@/out.dic"};
     QTest::newRow("no translation column") << import << 1 << "'word' and 'translation'" << QByteArray("word\tde\nx\ty\n");
     QTest::newRow("empty file") << import << 1 << "no header" << QByteArray("");
@@ -202,6 +207,7 @@ void TestCli::errors()
     QCOMPARE(readAll(path("fixture.dic")), before);
     QCOMPARE(readAll(path("in.tsv")), tsv);
     QVERIFY(!QFile::exists(path("out.dic")));
+    QVERIFY(!QFile::exists(path("fixture.dic.reviews")));
 }
 
 // A file the program loaded always survives export and import: negative

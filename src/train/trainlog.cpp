@@ -1,0 +1,3 @@
+#include "trainlog.h"
+
+Q_LOGGING_CATEGORY(lcTrain, "verbalon.train", QtWarningMsg)
