@@ -31,6 +31,7 @@ import argparse, collections, csv, os, re, sys, unicodedata
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 SOURCES = os.path.join(ROOT, "data", "sources", "russian")
 OVERRIDES = os.path.join(ROOT, "data", "russian-overrides.tsv")
+HAND_STRESS = os.path.join(ROOT, "data", "russian-stress.tsv")
 # how many dictionary forms the frequency list gives the dictionary
 SIZE = 3250
 MAX_MEANINGS = 4
@@ -334,6 +335,7 @@ class Builder:
         self.wiktionary, self.lines, self.usage = read_wiktionary()
         self.openrussian = read_openrussian()
         self.stress = self.read_stress()
+        self.hand_stress = read_hand_stress(HAND_STRESS)
         self.partners = self.aspect_pairs()
         self.entries = []
 
@@ -498,9 +500,22 @@ class Builder:
         words = []
         for w in text.split(" "):
             if stress_place(w) is None and needs_stress(w):
-                w = stressed(w, self.stress.get(plain(w), self.stress.get(plain(w).replace("ё", "е"))))
+                w = self.hand_stress.get(w) or \
+                    stressed(w, self.stress.get(plain(w), self.stress.get(plain(w).replace("ё", "е"))))
             words.append(w)
         return " ".join(words)
+
+
+def read_hand_stress(path):
+    """Word -> the word with the stress decided by hand."""
+    words = {}
+    if os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                word = line.strip()
+                if word and not word.startswith("#"):
+                    words[plain(word)] = word
+    return words
 
 
 def new_entry(word, word_type, rank):
