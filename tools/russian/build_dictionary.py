@@ -330,6 +330,7 @@ class Builder:
     def __init__(self):
         self.frequency = read_frequency()
         self.total = sum(count for _, count in self.frequency)
+        self.form_counts = dict(self.frequency)
         self.lemmas = read_lemmas()
         self.counts, self.kinds = lemma_counts(self.frequency, read_readings(), self.lemmas)
         self.wiktionary, self.lines, self.usage = read_wiktionary()
@@ -380,6 +381,10 @@ class Builder:
     def types_of(self, lemma):
         """The word types a lemma gets an entry for: those OpenCorpora reads
         it as in at least a fifth of its uses, or most, that have a meaning."""
+        found = self.corpus_types(lemma)
+        return [t for t in found if self.meanings(lemma, t)]
+
+    def corpus_types(self, lemma):
         kinds = self.kinds.get(lemma, collections.Counter())
         total = sum(kinds.values()) or 1
         found = set()
@@ -387,8 +392,15 @@ class Builder:
             if count / total >= 0.2 or count == max(kinds.values()):
                 found.add(word_type)
         if not kinds:
-            found = {s.type for s in self.senses_of(lemma)}
+            found = {s.type for s in self.senses_of(lemma) if s.type is not None}
         return sorted(found, key=lambda t: (-kinds.get(t, 0), t))
+
+    def wiktionary_types(self, lemma):
+        """The word types Wiktionary gives a lemma none of whose readings
+        has a meaning (спасибо: OpenCorpora's noun, Wiktionary's
+        exclamation), the most used first."""
+        counted = collections.Counter(s.type for s in self.senses_of(lemma) if s.type is not None)
+        return sorted(counted, key=lambda t: (-counted[t], t))
 
     def meanings(self, lemma, word_type):
         senses = self.senses_of(lemma)
@@ -411,7 +423,7 @@ class Builder:
         for lemma, count in sorted(self.counts.items(), key=lambda kv: (-kv[1], kv[0])):
             if len(chosen) >= SIZE:
                 break
-            if any(self.meanings(lemma, t) for t in self.types_of(lemma)):
+            if any(self.meanings(lemma, t) for t in self.types_of(lemma) + self.wiktionary_types(lemma)):
                 chosen.append(lemma)
         return chosen
 
@@ -427,16 +439,26 @@ class Builder:
             self.noun(e, info)
         elif word_type == VERB:
             self.verb(e, info)
+        elif word_type == ADJECTIVE:
+            e["flags"] = MASCULINE | SINGULAR  # the dictionary form
         return e
 
-    def complete(self, e):
-        """An added entry gets what the sources know of its word."""
-        e["frequency"] = self.per_million(e["word"])
-        info = self.lemmas.get((e["word"], e["type"]))
+    def complete(self, e, lemma=""):
+        """An added entry gets what the sources know of its word (or of the
+        lemma OpenCorpora files its forms under: деньги under деньга)."""
+        e["frequency"] = self.per_million(lemma or e["word"]) or self.form_per_million(e["word"])
+        info = self.lemmas.get((lemma or e["word"], e["type"]))
+        if e["type"] == ADJECTIVE:
+            e["flags"] = MASCULINE | SINGULAR
         if e["type"] == NOUN and " " not in e["word"]:
             self.noun(e, info)
         elif e["type"] == VERB:
             self.verb(e, info)
+
+    def form_per_million(self, form):
+        """A word the lemmas leave out (лю́ди, filed under челове́к) counts
+        its own form."""
+        return int(self.form_counts.get(form, 0) * 1000000 / self.total + 0.5)
 
     def per_million(self, lemma):
         return int(self.counts.get(lemma, 0) * 1000000 / self.total + 0.5)
@@ -472,7 +494,7 @@ class Builder:
     def build(self):
         for rank, lemma in enumerate(self.choose()):
             made = []
-            for word_type in self.types_of(lemma):
+            for word_type in self.types_of(lemma) or self.wiktionary_types(lemma):
                 e = self.entry(lemma, word_type, rank)
                 # a small word read two ways (что: conjunction, pronoun) with
                 # the same meanings is one entry
@@ -599,7 +621,7 @@ def apply_overrides(entries, path, complete=None):
                 e = new_entry(plain(row["word"]), key[1], 10 ** 6)
                 e["order"] = 10 ** 6 + len(entries)
                 if complete:
-                    complete(e)
+                    complete(e, row.get("lemma", ""))
                 entries.append(e)
                 by_key[key] = e
             e = by_key.get(key)
