@@ -26,7 +26,7 @@ numbers from 101 in order of frequency.
 The same sources and the same previous file give the same output, byte for
 byte. The figures go to standard error.
 """
-import argparse, collections, csv, os, re, sys, unicodedata
+import argparse, collections, csv, math, os, re, sys, unicodedata
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 SOURCES = os.path.join(ROOT, "data", "sources", "russian")
@@ -183,7 +183,7 @@ def parse_translation(item):
     return Translation(word, tags, translit[0].strip() if translit else "", notes)
 
 
-Sense = collections.namedtuple("Sense", "english type place tags translit line")
+Sense = collections.namedtuple("Sense", "english type place tags translit line sense")
 
 
 def read_wiktionary():
@@ -193,6 +193,7 @@ def read_wiktionary():
     senses = collections.defaultdict(list)
     lines = []
     usage = collections.Counter()
+    sense_numbers = collections.Counter()
     with open(os.path.join(SOURCES, "en-ru-wiktionary.tsv"), encoding="utf-8") as f:
         for row in f:
             if row.startswith("#"):
@@ -204,10 +205,14 @@ def read_wiktionary():
                 continue
             translations = [parse_translation(item) for item in split_outside(russian, ",;")]
             lines.append(translations)
+            # Wiktionary lists an English word's main sense first
+            sense = sense_numbers[(english, pos)]
+            sense_numbers[(english, pos)] += 1
             for place, t in enumerate(translations):
                 if not re.fullmatch(r"[а-яё]+(?:[ -][а-яё]+)*", t.word) or any(UNWANTED_NOTE.search(n) for n in t.notes):
                     continue
-                senses[t.word].append(Sense(english, WIKTIONARY_TYPES[pos], place, t.tags, t.translit, len(lines) - 1))
+                senses[t.word].append(Sense(english, WIKTIONARY_TYPES[pos], place, t.tags, t.translit, len(lines) - 1,
+                                             sense))
     return senses, lines, usage
 
 
@@ -273,22 +278,43 @@ def lemma_counts(frequency, readings, lemmas):
     return counts, kinds
 
 
-ENGLISH_FILLERS = {"to", "be", "a", "an", "the", "one's", "of", "something", "someone", "oneself"}
+# words an English headword may have around its point (to be able to, one's own)
+ENGLISH_FILLERS = {"to", "be", "a", "an", "the", "one's", "of", "something", "someone", "oneself", "up", "off",
+                   "out", "go", "get", "turn", "make", "take", "set", "put", "come"}
+# words the glosses use for their grammar, whatever they mean as headwords (or: heraldic gold)
+ENGLISH_FUNCTION_WORDS = {"or", "and", "in", "on", "at", "for", "with", "by", "from", "as", "that", "it", "is"}
 
 
 def english_use(english, usage):
     """How common an English headword is, by how often its words appear in
     Wiktionary's glosses (the rarest word of a phrase counts)."""
-    words = [w for w in re.findall(r"[a-z']+", english.lower()) if w not in ENGLISH_FILLERS]
+    words = [w for w in re.findall(r"[a-z']+", english.lower()) if w not in ENGLISH_FUNCTION_WORDS]
+    if len(words) > 1:
+        words = [w for w in words if w not in ENGLISH_FILLERS] or words
     return min((usage.get(w, 0) for w in words), default=0)
 
 
-def english_meanings(senses, word_type, usage):
-    """The English meanings of one word type, most likely first: those
-    whose table names this word first, the common English words before the
-    rare ones. A meaning after the first must be named first in its table
-    and be a word the glosses use, so that rare and far-fetched ones
-    (ken, jerkwater) stay out."""
+LATIN = dict(zip("абвгдеёжзийклмнопрстуфхцчшщъыьэюя",
+                 ["a", "b", "v", "g", "d", "e", "e", "zh", "z", "i", "i", "k", "l", "m", "n", "o", "p", "r", "s", "t",
+                  "u", "f", "h", "ts", "ch", "sh", "sch", "", "y", "", "e", "yu", "ya"]))
+
+
+def cognate(russian, english):
+    """The English word is the Russian one's loan or source (паспорт,
+    passport; легенда, legend): their first four sounds agree."""
+    latin = "".join(LATIN.get(c, c) for c in plain(russian).lower())
+    english = english.lower().replace("c", "k").replace("ph", "f").replace("y", "i")
+    latin = latin.replace("c", "k").replace("y", "i")
+    return len(latin) >= 4 and len(english) >= 4 and latin[:4] == english[:4]
+
+
+def english_meanings(senses, word_type, usage, russian=""):
+    """The English meanings of one word type, most likely first. A meaning
+    scores for naming this word first in its table, for being the main
+    (first) sense of its English word, for coming early in the line, and
+    for being a common English word (by the glosses); one after the first
+    must be named first and be a word the glosses use, so that rare and
+    far-fetched ones (ken, jerkwater) stay out."""
     ranked = {}
     for s in senses:
         if s.type != word_type:
@@ -296,9 +322,11 @@ def english_meanings(senses, word_type, usage):
         meaning = s.english
         if word_type == VERB and not meaning.startswith("to "):
             meaning = "to " + meaning
-        first, place = ranked.get(meaning, (1, 99))
-        ranked[meaning] = (min(first, 0 if s.place == 0 else 1), min(place, s.place))
-    ordered = sorted(ranked, key=lambda m: (ranked[m][0], -english_use(m, usage), ranked[m][1], len(m), m))
+        score = 2 * (s.place == 0) + 1.5 * (s.sense == 0) - 0.5 * min(s.place, 3) + 4 * cognate(russian, s.english)
+        first, best = ranked.get(meaning, (1, -99))
+        ranked[meaning] = (min(first, 0 if s.place == 0 else 1), max(best, score))
+    scores = {m: best + math.log(1 + english_use(m, usage)) for m, (_, best) in ranked.items()}
+    ordered = sorted(ranked, key=lambda m: (-round(scores[m], 6), len(m), m))
     kept = ordered[:1] + [m for m in ordered[1:] if ranked[m][0] == 0 and english_use(m, usage) >= 3]
     return kept[:MAX_MEANINGS]
 
@@ -404,17 +432,17 @@ class Builder:
 
     def meanings(self, lemma, word_type):
         senses = self.senses_of(lemma)
-        meanings = english_meanings(senses, word_type, self.usage)
+        meanings = english_meanings(senses, word_type, self.usage, lemma)
         if word_type in SMALL_TYPES:
             glosses = self.openrussian.get(lemma, ("", []))[1]
             if glosses:
                 meanings = list(dict.fromkeys(glosses))[:MAX_MEANINGS]
             elif not meanings:
                 for other in SMALL_TYPES:
-                    meanings = meanings or english_meanings(senses, other, self.usage)
+                    meanings = meanings or english_meanings(senses, other, self.usage, lemma)
         if not meanings and word_type in (NOUN, VERB, ADJECTIVE):
             meanings = english_meanings([s._replace(type=word_type) for s in senses if s.type is None and
-                                         " " not in s.english], word_type, self.usage)
+                                         " " not in s.english], word_type, self.usage, lemma)
         return meanings
 
     def choose(self):
