@@ -104,12 +104,14 @@ def stress_place(word):
 
 
 def needs_stress(word):
-    return any(len(vowel_places(w)) > 1 and "ё" not in w for w in re.split(r"[ -]", plain(word)))
+    """A word of more than one syllable without ё needs its stress shown;
+    a hyphenated word (что-нибудь, по-моему) is one word."""
+    return any(len(vowel_places(w)) > 1 and "ё" not in w for w in plain(word).split(" "))
 
 
 def fully_stressed(word):
     """Every word of more than one syllable shows its stress."""
-    return all(stress_place(w) is not None for w in re.split(r"[ -]", word) if needs_stress(w))
+    return all(stress_place(w) is not None for w in word.split(" ") if needs_stress(w))
 
 
 def translit_stress(word, translit):
