@@ -503,6 +503,7 @@ class Builder:
         gender = GENDERS.get(info.gender, 0) if info and info.gender else \
             {"m": MASCULINE, "f": FEMININE}.get(next((g for g in genders if g in ("m", "f", "n")), ""), 0)
         e["flags"] = gender | SINGULAR
+        e["gender_known"] = bool(info and info.gender) or any(g in ("m", "f", "n") for g in genders)
         if info:
             e["genitive"] = info.genitive
             e["plural"] = "" if info.number == "Sgtm" else info.plural
@@ -572,7 +573,8 @@ def read_hand_stress(path):
 
 def new_entry(word, word_type, rank):
     return {"word": word, "type": word_type, "flags": 0, "translation": "", "plural": "", "genitive": "",
-            "partner": "", "frequency": 0, "de": "", "rank": rank, "order": 0, "fixed": False}
+            "partner": "", "frequency": 0, "de": "", "rank": rank, "order": 0, "fixed": False,
+            "gender_known": False}
 
 
 def form_stress(e, field):
@@ -727,8 +729,10 @@ def report(entries):
         say("  %s %d" % (label, sum(TYPE_LABELS[e["type"]] == label for e in entries)))
     say("stress on every word of more than one syllable: " +
         share([e for e in entries if fully_stressed(e["word"])], entries))
-    say("noun gender: " + share([e for e in singular if e["flags"] & (MASCULINE | FEMININE)], singular) +
-        ", neuter %d, plural only %d" % (sum(not e["flags"] & 3 for e in singular), len(nouns) - len(singular)))
+    say("noun gender from the sources: " + share([e for e in singular if e["gender_known"]], singular) +
+        " (masculine %d, feminine %d, neuter %d), plural only %d" % (
+            sum(e["flags"] & 3 == MASCULINE for e in singular), sum(e["flags"] & 3 == FEMININE for e in singular),
+            sum(not e["flags"] & 3 for e in singular), len(nouns) - len(singular)))
     say("noun plural: " + share([e for e in singular if e["plural"]], singular))
     say("noun genitive: " + share([e for e in singular if e["genitive"]], singular))
     forms = [e[f] for e in singular for f in ("plural", "genitive") if e[f]]
