@@ -124,9 +124,12 @@ def translit_stress(word, translit):
         if c not in TRANSLIT_VOWELS:
             continue
         following = letters[i + 1:i + 2]
-        # y before a vowel writes й, as in "yabloko"
+        # y starting a word or after a vowel, before a vowel, writes й ("yabloko", "moyo"); after a
+        # consonant it is ы ("vyigrat'")
         nxt = letters[i + 1:].lstrip(ACUTE)[:1]
-        if c == "y" and nxt and nxt in TRANSLIT_VOWELS:
+        before = letters[:i].rstrip(ACUTE + "\u0308")[-1:]
+        if c == "y" and nxt and nxt in TRANSLIT_VOWELS and (not before or before in TRANSLIT_VOWELS or
+                                                             not before.isalpha()):
             continue
         if following == ACUTE:
             if place is not None:
@@ -177,7 +180,9 @@ def parse_translation(item):
     ([p]<m>[/p]: gender, aspect), the transliteration, the notes."""
     notes = re.findall(r"\\\[([^\]]*?)\\\]", item)
     tags = re.findall(r"\[p\]<([^>]*)>\[/p\]", item)
-    translit = re.findall(r"/([^/]*)/", item)
+    # a transliteration is /between slashes/, in grey or not; a note there ("e.g., ...") is none
+    translit = [t for t in re.findall(r"\[c gray\]/([^/]*)/\[/c\]", item) +
+                re.findall(r"/([^/]*)/", re.sub(r"\[[^\]]*\]", " ", item)) if not re.search(r"[,.;:а-яё]", t)]
     text = re.sub(r"\\\[[^\]]*?\\\]|\[p\]<[^>]*>\[/p\]|\[c gray\]/[^/]*/\[/c\]|/[^/]*/|\[i\].*?\[/i\]|\([^)]*\)",
                   " ", item)
     text = re.sub(r"\[[^\]]*\]", " ", text)
@@ -353,7 +358,7 @@ def similar_stems(a, b):
                 common = j - i
             else:
                 break
-    return common >= max(3, min(len(a), len(b)) - 3)
+    return common >= max(3, min(len(a), len(b)) - 3) and abs(len(a) - len(b)) <= 4
 
 
 class Builder:
