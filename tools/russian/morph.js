@@ -4,7 +4,8 @@
 //                           (the score is Az's share of that reading in OpenCorpora's annotated corpus)
 //   <out>/ru_lemmas_az.tsv  lemma, part of speech, gender, animacy, number (Pltm/Sgtm), indeclinable,
 //                           genitive singular, nominative plural, aspect, transitivity of each lemma read
-// Run: npm install az@0.2.3 && node tools/russian/morph.js data/sources/russian < ru_50k.txt
+// Run: npm install --prefix /tmp/az az@0.2.3 &&
+//   NODE_PATH=/tmp/az/node_modules node tools/russian/morph.js data/sources/russian < data/sources/russian/ru_50k.txt
 // The Python build reads only these two files, so it needs no Node.
 const Az = require('az');
 const fs = require('fs');
