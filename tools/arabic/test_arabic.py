@@ -223,6 +223,99 @@ class ReadingTest(unittest.TestCase):
         self.assertEqual(self.readings("سكتاب"), {})  # the future's س takes verbs only
 
 
+ELIXIR_XML = """<?xml version="1.0" encoding="UTF-8"?>
+<ElixirFM xmlns="http://ufal.mff.cuni.cz/pdt/pml/"><data><Cluster><Nest>
+  <root>k t b</root>
+  <ents>
+    <Entry><morphs>FaCaL</morphs><entity><Verb><form>I</form><imperf>FCuL</imperf>
+      <masdar><LM>FaCL</LM><LM>FiCAL |&lt; aT</LM></masdar></Verb></entity>
+      <reflex><LM>write</LM><LM>inscribe</LM></reflex></Entry>
+    <Entry><morphs>FiCAL</morphs><entity><Noun><plural>FuCuL</plural></Noun></entity>
+      <reflex>book</reflex></Entry>
+  </ents>
+</Nest></Cluster></data></ElixirFM>
+"""
+
+
+class LexiconTest(unittest.TestCase):
+    def test_patterns_only_file(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "moony-regular.elixir.xml")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(ELIXIR_XML)
+            verb, noun = elixir.read(path)
+        self.assertEqual((verb.pos, verb.form, verb.word, verb.root), ("Verb", "I", "katab", "k t b"))
+        self.assertEqual(verb.forms["imperf"], ["ktub"])
+        self.assertEqual(verb.forms["masdar"], ["katb", "kitAbaT"])
+        self.assertEqual(verb.glosses, ["write", "inscribe"])
+        self.assertEqual((noun.word, noun.forms["plural"], noun.glosses), ("kitAb", ["kutub"], ["book"]))
+
+
+class BuildTest(unittest.TestCase):
+    """The whole build on sources of a few words."""
+
+    LEXICON = [
+        ["moony-regular", "1", "k t b", "Verb", "I", "", "", "", "FaCaL", "katab", "", "", "ktub", "", "",
+         "katb;kitAbaT", "write;inscribe"],
+        ["moony-regular", "1", "k t b", "Noun", "", "", "", "", "FiCAL", "kitAb", "kutub", "", "", "", "", "",
+         "book"],
+        ["moony-regular", "1", "k t b", "Noun", "", "", "", "", "FiCAL |< aT", "kitAbaT", "kitAbAt", "", "", "", "",
+         "", "writing"],
+        ["moony-regular", "2", "b y t", "Noun", "", "", "", "", "FaCL", "bayt", "buyUt", "", "", "", "", "",
+         "house;verse"],
+    ]
+
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        root = self.folder.name
+        for sub in ("frequency", "wiktionary", "elixirfm"):
+            os.makedirs(os.path.join(root, sub))
+        with open(os.path.join(root, "frequency", "ar_50k.txt"), "w", encoding="utf-8") as f:
+            f.write("كتاب 500\nالكتاب 300\nكتبت 200\nيكتب 150\nبيت 400\nالبيوت 20\nكتابة 30\nمرحبا 90\n")
+        with open(os.path.join(root, "wiktionary", "en-arb-enwiktionary.txt"), "w", encoding="utf-8") as f:
+            f.write("book {n} (bound pages) :: كتاب {m} /kitāb/\nhouse {n} (home) :: بيت {m} /bayt/\n"
+                    "write {v} (letters) :: كتب /kátaba/\n")
+        with open(os.path.join(root, "elixirfm", "lexicon.tsv"), "w", encoding="utf-8") as f:
+            f.write("\t".join(["file", "nest", "root", "pos", "form", "voice", "limits", "except", "pattern",
+                               "word", "plural", "femini", "imperf", "pfirst", "second", "masdar", "glosses"]) + "\n")
+            for row in self.LEXICON:
+                f.write("\t".join(row) + "\n")
+        self.overrides = os.path.join(root, "overrides.tsv")
+        with open(self.overrides, "w", encoding="utf-8") as f:
+            f.write("word\ttype\taction\ttranslation\tflags\nمَرْحَبًا\t???\tadd\thello\n"
+                    "كَتَبَ\tVerb\t\t\t64\n")
+        self.previous = os.path.join(root, "previous.tsv")
+        with open(self.previous, "w", encoding="utf-8") as f:
+            f.write("word\ttype\tflags\ttranslation\tfr\nبيت\tNoun\t5\thouse\tmaison\n")
+        self.saved = build_dictionary.SOURCES, build_dictionary.OVERRIDES, build_dictionary.SIZE
+        build_dictionary.SOURCES, build_dictionary.OVERRIDES, build_dictionary.SIZE = root, self.overrides, 5
+
+    def tearDown(self):
+        build_dictionary.SOURCES, build_dictionary.OVERRIDES, build_dictionary.SIZE = self.saved
+        self.folder.cleanup()
+
+    def build(self):
+        kept = build_dictionary.build(self.previous, io.StringIO())
+        build_dictionary.write(kept, self.folder.name)
+        with open(os.path.join(self.folder.name, "arabic.tsv"), encoding="utf-8") as f:
+            return f.read()
+
+    def test_build_and_rebuild(self):
+        first = self.build()
+        rows = {r["word"]: r for r in csv.DictReader(io.StringIO(first), delimiter="\t")}
+        house = rows[script.canonical("بَيْت")]
+        self.assertEqual((house["id"], house["fr"], house["plural"], house["root"]), ("1", "maison", "بُيُوت", "ب ي ت"))
+        write = rows[script.canonical("كَتَبَ")]
+        self.assertEqual((write["flags"], write["present"], write["verbalnoun"]), ("64", "يَكْتُبُ", "كِتَابَة"))
+        self.assertEqual(rows[script.canonical("كِتَاب")]["translation"], "book")
+        self.assertEqual(rows[script.canonical("مَرْحَبًا")]["translation"], "hello")
+        self.assertEqual(sorted(int(r["id"]) for r in rows.values()), [1, 101, 102, 103, 104])
+        # the output as the previous file: the same bytes
+        with open(self.previous, "w", encoding="utf-8") as f:
+            f.write(first)
+        self.assertEqual(self.build(), first)
+
+
 class CountTest(unittest.TestCase):
     def builder(self, counts, entries):
         builder = build_dictionary.Builder.__new__(build_dictionary.Builder)
