@@ -9,6 +9,7 @@
 #include "lang/english.h"
 #include "lang/conjugation.h"
 #include "lang/hebrewanalyser.h"
+#include "lang/hebrewtransliteration.h"
 #include "lang/phrasetranslator.h"
 
 #include <QCoreApplication>
@@ -69,6 +70,31 @@ int runConjugate(const QStringList &args)
     for (const auto &[grammar, form] : std::as_const(forms))
         out += hexCode(grammar).toUtf8() + '\t' + form + '\n';
     Console::write(out);
+    return 0;
+}
+
+// A pointed word or text in Latin letters; --stress N stresses the Nth
+// syllable from the end of its last word.
+int runTransliterate(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("transliterate"), args, 1, {QStringLiteral("stress")}, code);
+    if (!parsed)
+        return code;
+    int stress = 0;
+    if (parsed->hasOption(QStringLiteral("stress"))) {
+        bool ok = false;
+        stress = parsed->option(QStringLiteral("stress")).toInt(&ok);
+        if (!ok || stress < 1)
+            return Console::fail(QStringLiteral("--stress needs a syllable number from 1 (the last), not '%1'")
+                                     .arg(parsed->option(QStringLiteral("stress"))),
+                BadArguments);
+    }
+    const QString pointed = parsed->positional()[0];
+    const HebrewTransliteration::Result result = HebrewTransliteration::transliterate(pointed, stress);
+    if (result.status != HebrewTransliteration::Status::Ok)
+        return Console::fail(QStringLiteral("%1: %2").arg(pointed, result.errorString()), Failure);
+    Console::writeLine(result.text);
     return 0;
 }
 
@@ -159,6 +185,9 @@ QList<Command> hebrewCommands()
         {QStringLiteral("analyse"),
             QStringLiteral("analyse FILE.dic [WORD] [--flags N]  (no WORD: words on standard input)"), runAnalyse},
         {QStringLiteral("index"), QStringLiteral("index FILE.dic"), runIndex},
+        {QStringLiteral("transliterate"),
+            QStringLiteral("transliterate POINTED [--stress N]  (N: stressed syllable from the end, 1 = last)"),
+            runTransliterate},
         {QStringLiteral("translate"), QStringLiteral("translate FILE.dic [--verbs FILE]  (text on standard input)"),
             runTranslate},
     };
