@@ -62,10 +62,17 @@ int runConjugate(const QStringList &args)
     verb.setWordType(Entry::Verb);
     if (parsed->hasOption(QStringLiteral("infinitive")))
         verb.setText(Entry::TextInfinitive, parsed->option(QStringLiteral("infinitive")));
+    // code, letters, and where the form has them its points and Latin letters
     QList<QPair<int, QByteArray>> forms;
-    for (const Paradigm::Form &form : Conjugation::verbForms(verb))
-        forms.append({form.code, form.text.toUtf8()});
-    std::sort(forms.begin(), forms.end());
+    for (const Paradigm::Form &form : Conjugation::pointedVerbForms(verb)) {
+        QByteArray line = form.text.toUtf8();
+        if (!form.pointed.isEmpty()) {
+            const auto latin = HebrewTransliteration::transliterate(form.pointed, form.stress);
+            line += '\t' + form.pointed.toUtf8() + '\t' + latin.text.toUtf8();
+        }
+        forms.append({form.code, line});
+    }
+    std::stable_sort(forms.begin(), forms.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     QByteArray out = "Pattern: " + Conjugation::binyanName(Conjugation::readVerb(verb).binyan).toUtf8() + '\n';
     for (const auto &[grammar, form] : std::as_const(forms))
         out += hexCode(grammar).toUtf8() + '\t' + form + '\n';

@@ -87,10 +87,20 @@ bool isBegadkefat(char16_t b)
     return b == Bet || b == Gimel || b == Dalet || b == Kaf || b == Pe || b == Tav;
 }
 
+// Letters said in the same place of the mouth: a shva between them is
+// heard (tedabér, not tdabér).
 bool sameSound(char16_t a, char16_t b)
 {
-    auto is = [a, b](char16_t x, char16_t y) { return (a == x && b == y) || (a == y && b == x); };
-    return a == b || is(Tet, Tav) || is(Kaf, Qof) || is(Samekh, Shin);
+    static const char16_t groups[][4] = {{Dalet, Tet, Tav}, {Gimel, Kaf, Qof}, {Bet, Pe}, {Zayin, Samekh, Tsadi, Shin}};
+    if (a == b)
+        return true;
+    for (const auto &group : groups) {
+        const bool hasA = std::find(std::begin(group), std::end(group), a) != std::end(group);
+        const bool hasB = std::find(std::begin(group), std::end(group), b) != std::end(group);
+        if (hasA && hasB)
+            return true;
+    }
+    return false;
 }
 
 bool isGutturalOrResh(char16_t b)
@@ -239,7 +249,7 @@ void WordReader::readSign(qsizetype i)
     case Ayin: readGuttural(i); return;
     case He:
         // a final he without mappiq only carries the vowel before it
-        if ((last && !s.dagesh && s.vowel == 0) || isBare(s))
+        if (last && !s.dagesh && s.vowel == 0)
             return;
         break;
     default: break;

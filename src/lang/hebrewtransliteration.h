@@ -30,9 +30,9 @@
 //
 // Shva: silent at the end of a word and mid-word after a vowel; read e
 // under the first letter when that letter is ו י ל מ נ ר, when the next
-// letter is א ה ע or sounds the same (ledabér, be'ayá, but ktavtém), and
-// mid-word after another shva or before a letter that sounds the same
-// (yichtevú, hitpalelú). A patach under a final ח, ע or הּ after a vowel is
+// letter is א ה ע or is said in the same place (ledabér, be'ayá, tedabér,
+// but ktavtém), and mid-word after another shva or before a letter said in
+// the same place (yichtevú, hitpalelú). A patach under a final ח, ע or הּ after a vowel is
 // furtive: it is said before the consonant and is no syllable of its own
 // (רוּחַ rúach).
 //
