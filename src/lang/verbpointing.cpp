@@ -214,6 +214,11 @@ void finish(Signs &s)
             last.furtive = true;
         }
     }
+    // a guttural cannot carry a sounded shva: שׂוֹחֲחוּ
+    for (qsizetype i = 0; i + 1 < s.size(); ++i) {
+        if (s[i].vowel == Sheva && isGuttural(s[i].letter) && !isQuietSheva(s, i))
+            s[i].vowel = HatafPatah;
+    }
     for (qsizetype i = 0; i < s.size(); ++i) {
         Sign &sign = s[i];
         if (isBegadkefat(sign.letter) && !sign.dagesh && !sign.rafe && (i == 0 || isQuietSheva(s, i - 1)))
@@ -299,9 +304,9 @@ bool isSinRoot(const QString &root, int binyan)
 {
     static const QSet<QString> roots = [] {
         QSet<QString> set;
-        for (const char16_t *r : {u"עשה", u"נשא", u"שמח", u"שנא", u"שים", u"שחק", u"שרף", u"שכר", u"שרת", u"חשף",
-                 u"בשר", u"שכל", u"נשג", u"שרד", u"שרט", u"שחה", u"שער", u"שרטט", u"עשר", u"שגשג", u"שרע", u"שרך",
-                 u"שרר", u"שיח", u"שטן", u"שגב", u"חפש"})
+        for (const char16_t *r : {u"עשה", u"נשא", u"שמח", u"שנא", u"שים", u"שחק", u"שרף", u"שכר", u"חשף", u"בשר",
+                 u"שכל", u"נשג", u"שרד", u"שרט", u"שחה", u"שער", u"שרטט", u"עשר", u"שגשג", u"שרע", u"שרך", u"שרר",
+                 u"שיח", u"שטן", u"שגב", u"חפש", u"שחח"})
             set.insert(HebrewText::medialForm(QString::fromUtf16(r)));
         return set;
     }();
@@ -362,6 +367,13 @@ void presentOn(Patterns &p, const QString &ms, const QString &fs, const QString 
 void imperativeOn(Patterns &p, const QString &ms, const QString &suffixed)
 {
     p.imperative = {ms, suffixed + u"iי"_s, suffixed + u"U"_s};
+}
+
+// ח closes its syllable with a quiet shva before a begadkefat letter
+// (יַחְתֹּם, לַחְפֹּר), and takes a chataf before the others (יַחֲשֹׁב).
+bool hetClosed(const QString &root)
+{
+    return root.at(0).unicode() == Het && isBegadkefat(root.at(1));
 }
 
 Patterns paalLamedHe(const Verb &v)
@@ -439,8 +451,11 @@ void paalPast(Patterns &p, const QString &root)
         return;
     }
     if (alefLast) {
-        pastOn(p, QStringLiteral("1A2A*3"), plural + u"A3"_s, QStringLiteral("1A2A3"), QStringLiteral("1A2:3"));
-        p.past[2] = QStringLiteral("1A2A3ת");
+        // the verbs of state say tsere: שָׂנֵאתִי, מָלֵא
+        static const QSet<QString> tsere{u"שנא"_s, u"מלא"_s, u"צמא"_s, u"ירא"_s};
+        const QString v = tsere.contains(root) ? u"e"_s : u"A"_s;
+        pastOn(p, u"1A2"_s + v + u"*3"_s, plural + v + u"3"_s, u"1A2"_s + v + u"3"_s, QStringLiteral("1A2:3"));
+        p.past[2] = u"1A2"_s + v + u"3ת"_s;
         return;
     }
     pastOn(p, QStringLiteral("1A2a*3:"), plural + u"a3:"_s, QStringLiteral("1A2a3"), g2 ? u"1A2h3"_s : u"1A2:3"_s);
@@ -506,6 +521,11 @@ void paalFuture(Patterns &p, const QString &root, quint16 traits)
         return;
     }
     const QString stem = futureStem(root, aFuture, false);
+    if (hetClosed(root)) {
+        futureOn(p, u"אE1:"_s + stem, aFuture ? u"E1:"_s : u"a1:"_s, stem, QStringLiteral("2:3"));
+        imperativeOn(p, u"1h"_s + stem, QStringLiteral("1i2:3~"));
+        return;
+    }
     if (isGuttural(r1)) {
         // יַעֲבֹד, יַעַבְדוּ; יֶאֱסֹף, יַאַסְפוּ; יַחֲשֹׁב, יַחְשְׁבוּ
         const bool het = r1.unicode() == Het;
@@ -552,6 +572,8 @@ QString paalInfinitive(const QString &root, quint16 traits)
         return u"לi1"_s + stem; // לִישׁוֹן, לִיצוֹר: the yod is quiet
     if (!isGuttural(r1))
         return u"לi1:"_s + stem;
+    if (hetClosed(root))
+        return u"לa1:"_s + stem;
     return (r1.unicode() == Alef ? u"לE1H"_s : u"לa1h"_s) + stem;
 }
 
@@ -643,7 +665,7 @@ Patterns piel(const Verb &v)
         return {};
     const Middle m = middleOf(v.root.at(1));
     if (v.root.at(2).unicode() == He) {
-        pastLamedHe(p, m.past, m.past, u'I', m.past + u":"_s);
+        pastLamedHe(p, m.past, m.past, u'I', m.past + m.reduced);
         presentOn(p, u"מ:"_s + m.other + u"Eה"_s, u"מ:"_s + m.other + u"Aה"_s, u"מ:"_s + m.other);
         futureOn(p, u"אh"_s + m.other + u"Eה"_s, QStringLiteral(":"), m.other + u"Eה"_s, m.other);
         imperativeOn(p, m.other + u"eה"_s, m.other);
@@ -748,7 +770,8 @@ Patterns hifil(const Verb &v)
     } else if (x.size() == 2) {
         p.letters = x + y;
         const bool g1 = isGuttural(x.at(0));
-        hp = g1 ? u"הE1H2"_s : QStringLiteral("הi1:2");
+        // הֶרְאָה: segol before the alef's syllable too
+        hp = g1 ? u"הE1H2"_s : lamedHe && x.at(1).unicode() == Alef ? u"הE1:2"_s : QStringLiteral("הi1:2");
         hm = g1 ? u"מa1h2"_s : QStringLiteral("מa1:2");
         hf = g1 ? u"a1h2"_s : QStringLiteral("a1:2");
         hi = g1 ? u"הa1h2"_s : QStringLiteral("הa1:2");
@@ -765,7 +788,11 @@ Patterns hifil(const Verb &v)
             u"ת"_s + hf + stem, u"נ"_s + hf + stem, u"ת"_s + hf + suffixed + u"U"_s, u"י"_s + hf + suffixed + u"U"_s};
     };
     if (lamedHe) {
-        pastLamedHe(p, hp, hp, u'Y', hp + (isGuttural(p.letters.back()) ? u"h"_s : u":"_s));
+        // הֶעֱלִיתִי, הֶרְאִיתִי with chiriq; הִפְנֵיתִי with tsere
+        const bool chiriq = hp.startsWith(u"הE"_s);
+        const QString vowelStem
+            = hp.contains(u'H') ? u"הE1E2:"_s : hp + (isGuttural(p.letters.back()) ? u"h"_s : u":"_s);
+        pastLamedHe(p, hp, hp, chiriq ? u'I' : u'Y', vowelStem);
         presentOn(p, hm + u"Eה"_s, hm + u"Aה"_s, hm);
         future(QStringLiteral("Eה"), QString());
         imperativeOn(p, hi + u"eה"_s, hi);
@@ -775,8 +802,10 @@ Patterns hifil(const Verb &v)
     const QString n = QString::number(p.letters.size());
     const bool alefLast = y.front().unicode() == Alef;
     const bool gutturalLast = y.front().unicode() == Het || y.front().unicode() == Ayin;
-    pastOn(p, hp + (alefLast ? u"e*א"_s : u"a*"_s + n + u":"_s), hp + (alefLast ? u"eא"_s : u"a"_s + n + u":"_s),
-        hp + u"I"_s + n, hp + u"I*"_s + n);
+    // before a consonant ending ח takes a quiet shva: הֶחְלַטְתִּי
+    const QString closed = x.at(0).unicode() == Het && x.size() == 2 ? u"הE1:2"_s : hp;
+    pastOn(p, closed + (alefLast ? u"e*א"_s : u"a*"_s + n + u":"_s),
+        closed + (alefLast ? u"eא"_s : u"a"_s + n + u":"_s), hp + u"I"_s + n, hp + u"I*"_s + n);
     if (alefLast)
         p.past[2] = hp + u"eאת"_s;
     else if (gutturalLast)
