@@ -20,7 +20,9 @@ using Conjugation::Verb;
 //   O U       a vav with cholam (וֹ) or shuruk (וּ);
 //   I Y       chiriq or tsere on the letter before and a yod after it (ִי, ֵי);
 //   *         the vowel before is stressed (else the last one is);
-//   ~         the letter before keeps no dagesh kal after a shva (כִּתְבִי).
+//   ~         the letter before keeps no dagesh kal after a shva (כִּתְבִי);
+//   !         the shva before is a medium one: no dagesh kal after it (נֶהֶרְגוּ);
+//   |         the next letter joins no root letter (שָׁתְתָה).
 // A root letter with shva before a suffix of the same letter (ת, נ) joins
 // it, doubled: נָתַנּוּ, שָׁבַתִּי, הִזְמַנּוּ.
 
@@ -80,6 +82,7 @@ struct Sign
     bool rafe = false;
     bool stressed = false;
     bool furtive = false;
+    bool mediumSheva = false;
 };
 using Signs = QList<Sign>;
 
@@ -114,9 +117,11 @@ bool hasVowel(const Sign &s)
 Signs parse(const QString &pattern, const QString &letters)
 {
     Signs out;
-    auto addLetter = [&out](QChar c, bool fromRoot) {
+    bool join = true;
+    auto addLetter = [&out, &join](QChar c, bool fromRoot) {
         // a root letter with shva takes a suffix of its own letter in: נָתַנּוּ
-        if (!fromRoot && !out.isEmpty() && out.last().fromRoot && out.last().letter == c && out.last().vowel == Sheva
+        const bool joins = std::exchange(join, true);
+        if (joins && !fromRoot && !out.isEmpty() && out.last().fromRoot && out.last().letter == c && out.last().vowel == Sheva
             && (c.unicode() == Tav || c.unicode() == Nun)) {
             Sign &s = out.last();
             s.vowel = 0;
@@ -144,8 +149,12 @@ Signs parse(const QString &pattern, const QString &letters)
             s.vowel = u == u'O' ? Holam : 0;
             s.dagesh = u == u'U';
             out.append(s);
+        } else if (u == u'|') {
+            join = false;
         } else if (out.isEmpty()) {
             continue;
+        } else if (u == u'!') {
+            out.last().mediumSheva = true;
         } else if (u == u'I' || u == u'Y') {
             out.last().vowel = u == u'I' ? Hiriq : Tsere;
             Sign yod;
@@ -221,7 +230,8 @@ void finish(Signs &s)
     }
     for (qsizetype i = 0; i < s.size(); ++i) {
         Sign &sign = s[i];
-        if (isBegadkefat(sign.letter) && !sign.dagesh && !sign.rafe && (i == 0 || isQuietSheva(s, i - 1)))
+        if (isBegadkefat(sign.letter) && !sign.dagesh && !sign.rafe
+            && (i == 0 || (isQuietSheva(s, i - 1) && !s[i - 1].mediumSheva)))
             sign.dagesh = true;
     }
 }
@@ -306,7 +316,7 @@ bool isSinRoot(const QString &root, int binyan)
         QSet<QString> set;
         for (const char16_t *r : {u"עשה", u"נשא", u"שמח", u"שנא", u"שים", u"שחק", u"שרף", u"שכר", u"חשף", u"בשר",
                  u"שכל", u"נשג", u"שרד", u"שרט", u"שחה", u"שער", u"שרטט", u"עשר", u"שגשג", u"שרע", u"שרך", u"שרר",
-                 u"שיח", u"שטן", u"שגב", u"חפש", u"שחח"})
+                 u"שיח", u"שטן", u"שגב", u"חפש", u"שחח", u"שוחח"})
             set.insert(HebrewText::medialForm(QString::fromUtf16(r)));
         return set;
     }();
@@ -346,7 +356,7 @@ void pastOn(Patterns &p, const QString &cons, const QString &plural, const QStri
 void pastLamedHe(Patterns &p, const QString &x, const QString &plural, QChar ending, const QString &vowelStem)
 {
     const QString e = ending == u'I' ? QStringLiteral("I") : QStringLiteral("Y");
-    p.past = {x + e + u"*תiי"_s, x + e + u"*תA"_s, x + e + u"ת"_s, x + u"Aה"_s, vowelStem + u"תAה"_s, x + e + u"*נU"_s,
+    p.past = {x + e + u"*תiי"_s, x + e + u"*תA"_s, x + e + u"ת"_s, x + u"Aה"_s, vowelStem + u"|תAה"_s, x + e + u"*נU"_s,
         plural + e + u"תEם"_s, plural + e + u"תEן"_s, x + u"U"_s};
 }
 
@@ -769,7 +779,8 @@ Patterns hifil(const Verb &v)
         hi = QStringLiteral("הO1");
     } else if (x.size() == 2) {
         p.letters = x + y;
-        const bool g1 = isGuttural(x.at(0));
+        // החליט keeps a quiet shva under its ח: הֶחְלַטְתִּי, תַּחְלִיט
+        const bool g1 = isGuttural(x.at(0)) && !(x == u"חל"_s && y == u"ט"_s);
         // הֶרְאָה: segol before the alef's syllable too
         hp = g1 ? u"הE1H2"_s : lamedHe && x.at(1).unicode() == Alef ? u"הE1:2"_s : QStringLiteral("הi1:2");
         hm = g1 ? u"מa1h2"_s : QStringLiteral("מa1:2");
@@ -802,8 +813,7 @@ Patterns hifil(const Verb &v)
     const QString n = QString::number(p.letters.size());
     const bool alefLast = y.front().unicode() == Alef;
     const bool gutturalLast = y.front().unicode() == Het || y.front().unicode() == Ayin;
-    // before a consonant ending ח takes a quiet shva: הֶחְלַטְתִּי
-    const QString closed = x.at(0).unicode() == Het && x.size() == 2 ? u"הE1:2"_s : hp;
+    const QString closed = x == u"חל"_s && y == u"ט"_s ? u"הE1:2"_s : hp;
     pastOn(p, closed + (alefLast ? u"e*א"_s : u"a*"_s + n + u":"_s),
         closed + (alefLast ? u"eא"_s : u"a"_s + n + u":"_s), hp + u"I"_s + n, hp + u"I*"_s + n);
     if (alefLast)
@@ -865,7 +875,9 @@ Patterns hitpael(const Verb &v)
     // a consonant vav or yod after the prefix is written twice: הִתְיַיחֵס
     const bool doubled
         = past.size() > 5 && past.at(2) == past.at(3) && (past.at(2).unicode() == Vav || past.at(2).unicode() == Yod);
-    const QString rest = past.mid(doubled ? 4 : 3);
+    QString rest = past.mid(doubled ? 4 : 3);
+    if (rest.size() == 3 && rest.at(0) == rest.at(1) && (rest.at(0).unicode() == Vav || rest.at(0).unicode() == Yod))
+        rest.remove(0, 1); // הִזְדַּיֵּין
     p.letters = past.mid(1, 2) + rest;
     const bool lamedHe = past.endsWith(QChar(He));
     auto build = [&p](const QString &body, const QString &stressed, const QString &plural, const QString &third,
@@ -947,7 +959,7 @@ Patterns nifal(const Verb &v)
     const QString firstHead = noDoubling ? u"אe1A2"_s : yodFirst ? u"אi1.A2"_s : QStringLiteral("אE1.A2");
     if (lamedHe) {
         p.letters.chop(1);
-        pastLamedHe(p, head, head, u'Y', head + (isGuttural(p.letters.at(1)) ? u"h"_s : u":"_s));
+        pastLamedHe(p, head, head, u'Y', g1 ? u"נE1E2:!"_s : head + (isGuttural(p.letters.at(1)) ? u"h"_s : u":"_s));
         presentOn(p, head + u"Eה"_s, head + u"Yת"_s, head);
         futureOn(p, firstHead + u"Eה"_s, futureHead.chopped(1), QStringLiteral("2Eה"), QStringLiteral("2"));
         imperativeOn(p, u"ה"_s + futureHead + u"eה"_s, u"ה"_s + futureHead);
@@ -966,7 +978,7 @@ Patterns nifal(const Verb &v)
     const Ending e = endingOf(r3, QStringLiteral("3"), true);
     const QString reduced = (isGuttural(p.letters.at(1)) ? u"h"_s : u":"_s) + QStringLiteral("3");
     // a chataf before a shva is a full vowel: נֶעֱלַם, נֶעֶלְמָה
-    pastOn(p, head + e.stressed, head + e.plural, head + e.third, g1 ? u"נE1E2:3"_s : head + reduced);
+    pastOn(p, head + e.stressed, head + e.plural, head + e.third, g1 ? u"נE1E2:!3"_s : head + reduced);
     p.past[2] = head + e.secondFs;
     const QString ms = head + (r3.unicode() == Alef ? u"Aא"_s : u"A3"_s);
     presentOn(p, ms, head + e.fs, ms);
