@@ -123,15 +123,27 @@ bool isBare(const Sign &s)
 // between letters that sound alike.
 bool shevaSpoken(const Word &w, qsizetype i)
 {
-    if (i + 1 >= w.size())
+    qsizetype n = i + 1;
+    // the full spelling's second letter of a doubled vav or yod is no letter to say
+    if (n < w.size() && w[n].base == w[i].base && isBare(w[n]) && (w[i].base == Vav || w[i].base == Yod))
+        ++n;
+    if (n >= w.size())
         return false;
-    const char16_t next = w[i + 1].base;
+    const char16_t next = w[n].base;
     if (i == 0) {
         const char16_t b = w[0].base;
+        // the future's ת before patach or qamats: tedabér, tesarév
+        const bool prefix = b == Tav && (w[n].vowel == Patah || w[n].vowel == Qamats);
         return b == Vav || b == Yod || b == Lamed || b == Mem || b == Nun || b == Resh || next == Alef || next == He
-            || next == Ayin || sameSound(b, next);
+            || next == Ayin || sameSound(b, next) || prefix;
     }
-    return w[i - 1].vowel == Sheva || sameSound(w[i].base, next);
+    return w[i - 1].vowel == Sheva || w[i].base == next;
+}
+
+// A vav that is a vowel: cholam male or shuruk.
+bool isVowelVav(const Sign &s)
+{
+    return s.base == Vav && ((s.vowel == Holam && !s.dagesh) || (s.dagesh && s.vowel == 0));
 }
 
 // A qamats in a closed unstressed syllable is a short o; the points show the
@@ -307,6 +319,10 @@ void WordReader::readYod(qsizetype i)
     const Sign &before = w[i - 1];
     if (before.base == Yod && !isBare(before) && !last)
         return; // the second yod of a doubled consonant
+    if (!last && isVowelVav(w[i + 1])) {
+        consonant(QStringLiteral("y"), i); // hayú
+        return;
+    }
     switch (before.vowel) {
     case Hiriq:
     case Segol: return;
@@ -337,8 +353,12 @@ void WordReader::readYod(qsizetype i)
 void WordReader::readGuttural(qsizetype i)
 {
     const Sign &s = w[i];
-    if (s.vowel == 0)
+    if (s.vowel == 0) {
+        // the consonant of a vowel written on the vav after it: lish'ól, ra'ú
+        if (i > 0 && i + 1 < w.size() && isVowelVav(w[i + 1]))
+            consonant(QStringLiteral("'"), i);
         return;
+    }
     const bool last = i + 1 == w.size();
     const bool heard = s.vowel != Sheva || !last;
     if (i > 0 && heard)

@@ -15,7 +15,8 @@
 // modern language does not double consonants.
 //
 // א and ע are written ' where a learner needs the break: inside the word
-// before their vowel or closing a syllable (sho'él, yish'ál, ne'lám), not at
+// before their vowel (also one written on the vav after them: lish'ól) or
+// closing a syllable (sho'él, yish'ál, ne'lám), not at
 // the start of a word nor where they are silent (matsáti, shamá).
 //
 // Vowels: patach, qamats and chataf patach a; tsere, segol and chataf segol
@@ -25,14 +26,16 @@
 // hochtáv); כָּל is kol. Matres lectionis: וֹ o, וּ u; a bare yod after
 // chiriq or segol is silent, after tsere it makes ei (but only e before a
 // guttural or resh, where the full spelling wrote it: סֵירֵב serév), after
-// patach or qamats ai, and ָיו is av; the second letter of a doubled vav or yod of
-// the full spelling (מְקַוֶּוה, הִתְיַישֵּׁב) is silent.
+// patach or qamats ai, before a vowel vav y (hayú), and ָיו is av; the
+// second letter of a doubled vav or yod of the full spelling (מְקַוֶּוה,
+// הִתְיַישֵּׁב) is silent.
 //
 // Shva: silent at the end of a word and mid-word after a vowel; read e
 // under the first letter when that letter is ו י ל מ נ ר, when the next
 // letter is א ה ע or is said in the same place (ledabér, be'ayá, tedabér,
-// but ktavtém), and mid-word after another shva or before a letter said in
-// the same place (yichtevú, hitpalelú). A patach under a final ח, ע or הּ after a vowel is
+// but ktavtém), under the future's ת before patach or qamats (tesarév),
+// and mid-word after another shva or before the same letter (yichtevú,
+// hitpalelú). A patach under a final ח, ע or הּ after a vowel is
 // furtive: it is said before the consonant and is no syllable of its own
 // (רוּחַ rúach).
 //

@@ -22,6 +22,7 @@ using Conjugation::Verb;
 //   *         the vowel before is stressed (else the last one is);
 //   ~         the letter before keeps no dagesh kal after a shva (כִּתְבִי);
 //   !         the shva before is a medium one: no dagesh kal after it (נֶהֶרְגוּ);
+//   ^         the shva before is a quiet one: dagesh kal after it (יְכוֹלְתֶּם);
 //   |         the next letter joins no root letter (שָׁתְתָה).
 // A root letter with shva before a suffix of the same letter (ת, נ) joins
 // it, doubled: נָתַנּוּ, שָׁבַתִּי, הִזְמַנּוּ.
@@ -83,6 +84,7 @@ struct Sign
     bool stressed = false;
     bool furtive = false;
     bool mediumSheva = false;
+    bool quietSheva = false;
 };
 using Signs = QList<Sign>;
 
@@ -121,8 +123,8 @@ Signs parse(const QString &pattern, const QString &letters)
     auto addLetter = [&out, &join](QChar c, bool fromRoot) {
         // a root letter with shva takes a suffix of its own letter in: נָתַנּוּ
         const bool joins = std::exchange(join, true);
-        if (joins && !fromRoot && !out.isEmpty() && out.last().fromRoot && out.last().letter == c && out.last().vowel == Sheva
-            && (c.unicode() == Tav || c.unicode() == Nun)) {
+        if (joins && !fromRoot && !out.isEmpty() && out.last().fromRoot && out.last().letter == c
+            && out.last().vowel == Sheva && (c.unicode() == Tav || c.unicode() == Nun)) {
             Sign &s = out.last();
             s.vowel = 0;
             s.dagesh = s.forte = true;
@@ -155,6 +157,8 @@ Signs parse(const QString &pattern, const QString &letters)
             continue;
         } else if (u == u'!') {
             out.last().mediumSheva = true;
+        } else if (u == u'^') {
+            out.last().quietSheva = true;
         } else if (u == u'I' || u == u'Y') {
             out.last().vowel = u == u'I' ? Hiriq : Tsere;
             Sign yod;
@@ -190,6 +194,8 @@ bool isLongVowel(const Signs &s, qsizetype i)
 // after an unstressed long vowel is sounded (na): no dagesh kal after it.
 bool isQuietSheva(const Signs &s, qsizetype i)
 {
+    if (s[i].vowel == Sheva && s[i].quietSheva)
+        return true;
     if (s[i].vowel != Sheva || i == 0 || s[i].forte)
         return false;
     if (s[i - 1].vowel == Sheva)
@@ -438,7 +444,7 @@ Patterns paalYakhol()
 {
     Patterns p;
     p.letters = QStringLiteral("יכל");
-    pastOn(p, QStringLiteral("1A2O*3:"), QStringLiteral("1:2O3:"), QStringLiteral("1A2O3"), QStringLiteral("1A2:3"));
+    pastOn(p, QStringLiteral("1A2O*3:"), QStringLiteral("1:2O3:^"), QStringLiteral("1A2O3"), QStringLiteral("1A2:3"));
     p.past[2] = QStringLiteral("1A2O*3:ת:");
     presentOn(p, u"1A2O3"_s, u"1:2O3Aה"_s, u"1:2O3"_s);
     futureOn(p, u"אU2a3"_s, QStringLiteral("U"), QStringLiteral("2a3"), QStringLiteral("2:3"));
@@ -605,6 +611,8 @@ Patterns paal(const Verb &v)
     paalPresent(p, root, traits);
     paalFuture(p, root, traits);
     p.infinitive = paalInfinitive(root, traits);
+    if ((traits & AssimilatingNun) && !hasAFuture(root.at(1), root.at(2), traits))
+        p.otherInfinitive = QStringLiteral("לi2.o3"); // לִיפּוֹל beside לִנְפֹּל
     return p;
 }
 
@@ -1100,7 +1108,15 @@ VerbPointing::Pointed VerbPointing::point(int code, const QString &written) cons
     const QString *pattern = patternFor(code);
     if (!pattern || pattern->isEmpty())
         return {};
-    Signs signs = parse(*pattern, m_patterns.letters);
+    Pointed pointed = pointWith(*pattern, written);
+    if (pointed.text.isEmpty() && code == GrammarCode::Infinitive && !m_patterns.otherInfinitive.isEmpty())
+        pointed = pointWith(m_patterns.otherInfinitive, written);
+    return pointed;
+}
+
+VerbPointing::Pointed VerbPointing::pointWith(const QString &pattern, const QString &written) const
+{
+    Signs signs = parse(pattern, m_patterns.letters);
     if (signs.isEmpty())
         return {};
     finish(signs);

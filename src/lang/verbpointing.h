@@ -37,6 +37,8 @@ public:
     {
         QString letters;
         QString infinitive;
+        // the infinitive as some write it, tried when the letters are not the first's
+        QString otherInfinitive;
         // 1sg, 2sg m, 2sg f, 3sg m, 3sg f, 1pl, 2pl m, 2pl f, 3pl
         std::array<QString, 9> past;
         // m.sg, f.sg, m.pl, f.pl
@@ -49,6 +51,7 @@ public:
 
 private:
     const QString *patternFor(int code) const;
+    Pointed pointWith(const QString &pattern, const QString &written) const;
 
     Patterns m_patterns;
     bool m_sin = false;
