@@ -31,10 +31,10 @@ enum PresentCell { PresentMasculine, PresentFeminine, PresentMasculinePlural, Pr
 enum ImperativeCell { ImperativeMasculine, ImperativeFeminine, ImperativePlural };
 
 // Fonts drawn for pointed Hebrew first (Debian's culmus), then the
-// application's; the line is made tall enough that no point is cut off
+// application's; the lines are made tall enough that no point is cut off
 // above or below.
-const char *const FormStyle = "font-family:'Taamey Frank CLM','Frank Ruehl CLM','David CLM'; font-size:17pt;"
-                              " line-height:160%";
+const char *const HebrewStyle = "font-family:'Taamey Frank CLM','Frank Ruehl CLM','David CLM'; font-size:26px";
+const char *const LatinStyle = "font-size:12px; color:#555555";
 
 QLabel *newCell()
 {
@@ -88,11 +88,12 @@ QString cellText(const ConjugationView::Cell &cell)
     if (cell.letters.isEmpty())
         return QString();
     const QString hebrew = cell.pointed.isEmpty() ? cell.letters : cell.pointed;
-    QString html = QStringLiteral("<p dir=\"rtl\" style=\"%1\">%2</p>")
-                       .arg(QLatin1String(FormStyle), hebrew.toHtmlEscaped());
+    QString html
+        = QStringLiteral("<span style=\"%1\">%2</span>").arg(QLatin1String(HebrewStyle), hebrew.toHtmlEscaped());
     if (!cell.latin.isEmpty())
-        html += QStringLiteral("<p style=\"color:#555555\">%1</p>").arg(cell.latin.toHtmlEscaped());
-    return html;
+        html += QStringLiteral("<br><span style=\"%1\">%2</span>")
+                    .arg(QLatin1String(LatinStyle), cell.latin.toHtmlEscaped());
+    return QStringLiteral("<p align=\"center\" style=\"line-height:135%\">%1</p>").arg(html);
 }
 
 // The root's letters apart: כ־ת־ב.
@@ -140,10 +141,9 @@ ConjugationView::ConjugationView(QWidget *parent)
     grid->addWidget(caption(tr("Present")), 3, 4);
     grid->addWidget(caption(tr("Imperative")), 9, 4);
 
-    static const char16_t *const persons[]
-        = {u"\u05D0\u05E0\u05D9", u"\u05D0\u05EA\u05D4", u"\u05D0\u05EA", u"\u05D4\u05D5\u05D0", u"\u05D4\u05D9\u05D0",
-            u"\u05D0\u05E0\u05D7\u05E0\u05D5", u"\u05D0\u05EA\u05DD", u"\u05D0\u05EA\u05DF",
-            u"\u05D4\u05DD / \u05D4\u05DF"};
+    static const char16_t *const persons[] = {u"\u05D0\u05E0\u05D9", u"\u05D0\u05EA\u05D4", u"\u05D0\u05EA",
+        u"\u05D4\u05D5\u05D0", u"\u05D4\u05D9\u05D0", u"\u05D0\u05E0\u05D7\u05E0\u05D5", u"\u05D0\u05EA\u05DD",
+        u"\u05D0\u05EA\u05DF", u"\u05D4\u05DD / \u05D4\u05DF"};
     const QString present[] = {tr("m. sg."), tr("f. sg."), tr("m. pl."), tr("f. pl.")};
     const QString imperative[] = {tr("sg. m."), tr("sg. f."), tr("pl.")};
     for (int i = 0; i < 9; ++i) {

@@ -56,8 +56,8 @@ void TestConjugationView::paalFillsEveryCell()
     QCOMPARE(view.root(), QString::fromUtf8("כ־ת־ב"));
     QCOMPARE(view.infinitive().pointed, QString::fromUtf8("לִכְתּוֹב"));
     QCOMPARE(letters(view.past()), u8({"כתבתי", "כתבת", "כתבת", "כתב", "כתבה", "כתבנו", "כתבתם", "כתבתן", "כתבו"}));
-    QCOMPARE(letters(view.future()),
-        u8({"אכתוב", "תכתוב", "תכתבי", "יכתוב", "תכתוב", "נכתוב", "תכתבו", "תכתבו", "יכתבו"}));
+    QCOMPARE(
+        letters(view.future()), u8({"אכתוב", "תכתוב", "תכתבי", "יכתוב", "תכתוב", "נכתוב", "תכתבו", "תכתבו", "יכתבו"}));
     QCOMPARE(letters(view.present()), u8({"כותב", "כותבת", "כותבים", "כותבות"}));
     QCOMPARE(letters(view.imperative()), u8({"כתוב", "כתבי", "כתבו"}));
     QCOMPARE(view.past()[1].pointed, QString::fromUtf8("כָּתַבְתָּ"));
