@@ -275,8 +275,7 @@ bool HebrewAnalyser::isPointedAs(const WordMatch &match, const QString &pointedW
     for (const Paradigm::Form &form : Conjugation::pointedVerbForms(entry)) {
         // the past 2sg is indexed without gender and pointed with each
         const bool slot = form.code == match.grammar || (form.code & ~GrammarCode::GenderMask) == match.grammar;
-        if (slot && !form.pointed.isEmpty()
-            && lastLetters(pointedWord, form.text.size()) == comparable(form.pointed))
+        if (slot && !form.pointed.isEmpty() && lastLetters(pointedWord, form.text.size()) == comparable(form.pointed))
             return true;
     }
     return false;

@@ -613,6 +613,10 @@ Patterns paal(const Verb &v)
     p.infinitive = paalInfinitive(root, traits);
     if ((traits & AssimilatingNun) && !hasAFuture(root.at(1), root.at(2), traits))
         p.otherInfinitive = QStringLiteral("לi2.o3"); // לִיפּוֹל beside לִנְפֹּל
+    else if (root.at(0).unicode() == Yod)
+        p.otherInfinitive = QStringLiteral("לA2E*3Eת"); // לָרֶשֶׁת
+    else if (traits & QuietAlef)
+        p.otherInfinitive = QStringLiteral("לo2a3"); // לוֹמַר
     return p;
 }
 
@@ -663,11 +667,14 @@ Patterns piel(const Verb &v)
     Patterns p;
     p.letters = v.root;
     // a consonant vav or yod of four letters is written twice: דִּמְיֵין
-    if (p.letters.size() == 5 && p.letters.at(2) == p.letters.at(3)
-        && (p.letters.at(2).unicode() == Vav || p.letters.at(2).unicode() == Yod))
-        p.letters.remove(3, 1);
+    for (int i : {2, 1}) {
+        if (p.letters.size() == 5 && p.letters.at(i) == p.letters.at(i + 1)
+            && (p.letters.at(i).unicode() == Vav || p.letters.at(i).unicode() == Yod))
+            p.letters.remove(i + 1, 1); // אִוְורֵר
+    }
     if (p.letters.size() == 4) {
-        const bool polel = p.letters.at(1).unicode() == Vav;
+        // a vav written once is a vowel (קוֹמֵם), written twice a consonant (אִוְורֵר)
+        const bool polel = v.root.size() == 4 && p.letters.at(1).unicode() == Vav;
         const QString x = polel ? u"1O3"_s : u"1i2:3"_s;
         const QString y = polel ? u"1O3"_s : u"1a2:3"_s;
         const Ending e = endingOf(p.letters.at(3), QStringLiteral("4"), false);
