@@ -8,6 +8,7 @@
 #include "lang/hebrewtext.h"
 #include "lang/hebrewtransliteration.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -131,9 +132,10 @@ ConjugationView::ConjugationView(QWidget *parent)
     grid->setVerticalSpacing(2);
     grid->addWidget(new QLabel(tr("Pattern:")), 0, 0);
     grid->addWidget(m_binyan, 0, 1);
-    grid->addWidget(new QLabel(tr("Root:")), 0, 2);
-    grid->addWidget(m_root, 0, 3, 1, 2);
-    grid->addWidget(new QLabel(tr("Infinitive:")), 1, 0);
+    // the root beside the binyan it is conjugated in; the caption the entry
+    // editor has for the infinitive
+    grid->addWidget(m_root, 0, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("WordWidget", "Infinitive:")), 1, 0);
     grid->addWidget(m_infinitiveLabel, 1, 1, 1, 2);
     grid->addWidget(sunkenLine(), 2, 0, 1, 5);
     grid->addWidget(caption(tr("Past")), 3, 1);
@@ -144,8 +146,10 @@ ConjugationView::ConjugationView(QWidget *parent)
     static const char16_t *const persons[] = {u"\u05D0\u05E0\u05D9", u"\u05D0\u05EA\u05D4", u"\u05D0\u05EA",
         u"\u05D4\u05D5\u05D0", u"\u05D4\u05D9\u05D0", u"\u05D0\u05E0\u05D7\u05E0\u05D5", u"\u05D0\u05EA\u05DD",
         u"\u05D0\u05EA\u05DF", u"\u05D4\u05DD / \u05D4\u05DF"};
-    const QString present[] = {tr("m. sg."), tr("f. sg."), tr("m. pl."), tr("f. pl.")};
-    const QString imperative[] = {tr("sg. m."), tr("sg. f."), tr("pl.")};
+    // present: m.sg, f.sg, m.pl, f.pl; imperative: sg m, sg f, pl
+    static const char16_t *const present[] = {u"\u05D9\u05D7\u05D9\u05D3", u"\u05D9\u05D7\u05D9\u05D3\u05D4",
+        u"\u05E8\u05D1\u05D9\u05DD", u"\u05E8\u05D1\u05D5\u05EA"};
+    static const char16_t *const imperative[] = {u"\u05D0\u05EA\u05D4", u"\u05D0\u05EA", u"\u05D0\u05EA\u05DD"};
     for (int i = 0; i < 9; ++i) {
         m_pastLabels.append(newCell());
         m_futureLabels.append(newCell());
@@ -155,12 +159,12 @@ ConjugationView::ConjugationView(QWidget *parent)
     }
     for (int i = 0; i < 4; ++i) {
         m_presentLabels.append(newCell());
-        grid->addWidget(caption(present[i]), 4 + i, 3);
+        grid->addWidget(caption(QString::fromUtf16(present[i])), 4 + i, 3);
         grid->addWidget(m_presentLabels.last(), 4 + i, 4);
     }
     for (int i = 0; i < 3; ++i) {
         m_imperativeLabels.append(newCell());
-        grid->addWidget(caption(imperative[i]), 10 + i, 3);
+        grid->addWidget(caption(QString::fromUtf16(imperative[i])), 10 + i, 3);
         grid->addWidget(m_imperativeLabels.last(), 10 + i, 4);
     }
     grid->addWidget(sunkenLine(), 13, 0, 1, 5);
