@@ -426,9 +426,9 @@ Patterns paalHollow(const Verb &v)
         : alefLast                                              ? u"1O*3"_s
                                                                 : QStringLiteral("1U*3");
     const QString third = dies ? u"1e3"_s : u"1A3"_s;
-    if (alefLast)
-        p.past = {
-            u"1A3תiי"_s, u"1A3תA"_s, u"1A3ת"_s, third, u"1A*3Aה"_s, u"1A3נU"_s, u"1A3תEם"_s, u"1A3תEן"_s, u"1A*3U"_s};
+    if (alefLast) // בָּאתִי, בָּאנוּ
+        p.past = {u"1A*3תiי"_s, u"1A*3תA"_s, u"1A3ת"_s, third, u"1A*3Aה"_s, u"1A*3נU"_s, u"1A3תEם"_s, u"1A3תEן"_s,
+            u"1A*3U"_s};
     else
         pastOn(p, QStringLiteral("1a*3:"), QStringLiteral("1a3:"), third, dies ? u"1e*3"_s : u"1A*3"_s);
     if (!alefLast)
