@@ -9,6 +9,7 @@
 #include "lang/english.h"
 #include "lang/conjugation.h"
 #include "lang/hebrewanalyser.h"
+#include "lang/hebrewtransliteration.h"
 #include "lang/phrasetranslator.h"
 
 #include <QCoreApplication>
@@ -61,14 +62,46 @@ int runConjugate(const QStringList &args)
     verb.setWordType(Entry::Verb);
     if (parsed->hasOption(QStringLiteral("infinitive")))
         verb.setText(Entry::TextInfinitive, parsed->option(QStringLiteral("infinitive")));
+    // code, letters, and where the form has them its points and Latin letters
     QList<QPair<int, QByteArray>> forms;
-    for (const Paradigm::Form &form : Conjugation::verbForms(verb))
-        forms.append({form.code, form.text.toUtf8()});
-    std::sort(forms.begin(), forms.end());
+    for (const Paradigm::Form &form : Conjugation::pointedVerbForms(verb)) {
+        QByteArray line = form.text.toUtf8();
+        if (!form.pointed.isEmpty()) {
+            const auto latin = HebrewTransliteration::transliterate(form.pointed, form.stress);
+            line += '\t' + form.pointed.toUtf8() + '\t' + latin.text.toUtf8();
+        }
+        forms.append({form.code, line});
+    }
+    std::stable_sort(forms.begin(), forms.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     QByteArray out = "Pattern: " + Conjugation::binyanName(Conjugation::readVerb(verb).binyan).toUtf8() + '\n';
     for (const auto &[grammar, form] : std::as_const(forms))
         out += hexCode(grammar).toUtf8() + '\t' + form + '\n';
     Console::write(out);
+    return 0;
+}
+
+// A pointed word or text in Latin letters; --stress N stresses the Nth
+// syllable from the end of its last word.
+int runTransliterate(const QStringList &args)
+{
+    int code = 0;
+    const auto parsed = parseArguments(QStringLiteral("transliterate"), args, 1, {QStringLiteral("stress")}, code);
+    if (!parsed)
+        return code;
+    int stress = 0;
+    if (parsed->hasOption(QStringLiteral("stress"))) {
+        bool ok = false;
+        stress = parsed->option(QStringLiteral("stress")).toInt(&ok);
+        if (!ok || stress < 1)
+            return Console::fail(QStringLiteral("--stress needs a syllable number from 1 (the last), not '%1'")
+                                     .arg(parsed->option(QStringLiteral("stress"))),
+                BadArguments);
+    }
+    const QString pointed = parsed->positional()[0];
+    const HebrewTransliteration::Result result = HebrewTransliteration::transliterate(pointed, stress);
+    if (result.status != HebrewTransliteration::Status::Ok)
+        return Console::fail(QStringLiteral("%1: %2").arg(pointed, result.errorString()), Failure);
+    Console::writeLine(result.text);
     return 0;
 }
 
@@ -159,6 +192,9 @@ QList<Command> hebrewCommands()
         {QStringLiteral("analyse"),
             QStringLiteral("analyse FILE.dic [WORD] [--flags N]  (no WORD: words on standard input)"), runAnalyse},
         {QStringLiteral("index"), QStringLiteral("index FILE.dic"), runIndex},
+        {QStringLiteral("transliterate"),
+            QStringLiteral("transliterate POINTED [--stress N]  (N: stressed syllable from the end, 1 = last)"),
+            runTransliterate},
         {QStringLiteral("translate"), QStringLiteral("translate FILE.dic [--verbs FILE]  (text on standard input)"),
             runTranslate},
     };

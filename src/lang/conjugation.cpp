@@ -3,7 +3,9 @@
 #include "grammarcode.h"
 #include "hebrewletters.h"
 #include "hebrewtext.h"
+#include "hebrewtransliteration.h"
 #include "langlog.h"
+#include "verbpointing.h"
 
 #include "dict/entry.h"
 
@@ -386,6 +388,37 @@ QList<Paradigm::Form> verbForms(const Entry &entry)
         return forms;
     }
     return forms + Paradigm::generate(verb);
+}
+
+QList<Paradigm::Form> pointedVerbForms(const Entry &entry)
+{
+    using namespace GrammarCode;
+    const Verb verb = readVerb(entry);
+    const QList<Paradigm::Form> written = verbForms(entry);
+    if (verb.binyan == UnknownBinyan)
+        return written;
+    const VerbPointing pointing(verb, entry.word());
+    const QString storedInfinitive = entry.text(Entry::TextInfinitive);
+    QList<Paradigm::Form> forms;
+    forms.reserve(written.size() + 1);
+    auto add = [&forms, &pointing](Paradigm::Form form) {
+        const VerbPointing::Pointed p = pointing.point(form.code, form.text);
+        form.pointed = p.text;
+        form.stress = p.stress;
+        forms.append(form);
+    };
+    for (const Paradigm::Form &form : written) {
+        if (form.code == Infinitive && std::any_of(storedInfinitive.cbegin(), storedInfinitive.cend(), isPoint)) {
+            const QString pointed = storedInfinitive.normalized(QString::NormalizationForm_C);
+            forms.append({form.code, form.text, pointed, HebrewTransliteration::defaultStress(pointed)});
+        } else if (form.code == (Past | SecondPerson | Singular)) {
+            add({form.code | Masculine, form.text});
+            add({form.code | Feminine, form.text});
+        } else {
+            add(form);
+        }
+    }
+    return forms;
 }
 
 } // namespace Conjugation

@@ -46,4 +46,11 @@ Verb readVerb(const Entry &verb);
 // binyan gets only a guessed past 3sg f besides.
 QList<Paradigm::Form> verbForms(const Entry &verb);
 
+// The same forms pointed, with their stress, as a learner reads them: the
+// past 2sg as two forms, masculine and feminine (כָּתַבְתָּ, כָּתַבְתְּ), which
+// the unpointed list gives once without gender. A stored pointed infinitive
+// and dictionary form keep their own points. A verb of unknown binyan gets
+// its forms unpointed.
+QList<Paradigm::Form> pointedVerbForms(const Entry &verb);
+
 } // namespace Conjugation

@@ -153,6 +153,8 @@ void HebrewAnalyser::indexPhrase(const Entry &entry)
 
 QList<Reading> HebrewAnalyser::analyse(const QString &word, AnalyseFlags flags) const
 {
+    if (std::any_of(word.cbegin(), word.cend(), isPoint))
+        return orderedByPoints(word, analyse(unpointed(word), flags));
     QList<Reading> readings;
     for (const WordMatch &m : m_forms.values(word)) {
         if ((flags & NominalOnly) && (m.wordType & VerbalTypeBit))
@@ -232,4 +234,57 @@ void HebrewAnalyser::addPrefixReadings(const QString &word, AnalyseFlags flags, 
         for (const Reading &r : rest)
             readings.append(Reading{m_prefixes[p.prefix]} + r);
     }
+}
+
+namespace {
+
+// A pointed text as it is compared: composed, without meteg and rafe.
+QString comparable(const QString &pointed)
+{
+    QString s = pointed.normalized(QString::NormalizationForm_C);
+    s.removeIf([](QChar c) { return c.unicode() == 0x05BD || c.unicode() == 0x05BF; });
+    return s;
+}
+
+// The last `letters` letters of a pointed word with their marks.
+QString lastLetters(const QString &pointed, qsizetype letters)
+{
+    qsizetype start = pointed.size();
+    while (start > 0 && letters > 0) {
+        --start;
+        if (isLetter(pointed.at(start)))
+            --letters;
+    }
+    return letters == 0 ? pointed.mid(start) : QString();
+}
+
+} // namespace
+
+// The pointed word ends in the match's form pointed as the engine points it
+// (or as the dictionary stores a word that is no verb); what comes before
+// are the prefix letters.
+bool HebrewAnalyser::isPointedAs(const WordMatch &match, const QString &pointedWord) const
+{
+    if (!m_dictionary || match.entryId == 0)
+        return false;
+    const Entry entry = m_dictionary->entryById(match.entryId);
+    if (entry.wordType() != Entry::Verb) {
+        const QString stored = comparable(entry.word());
+        return lastLetters(pointedWord, unpointed(stored).size()) == stored;
+    }
+    for (const Paradigm::Form &form : Conjugation::pointedVerbForms(entry)) {
+        // the past 2sg is indexed without gender and pointed with each
+        const bool slot = form.code == match.grammar || (form.code & ~GrammarCode::GenderMask) == match.grammar;
+        if (slot && !form.pointed.isEmpty() && lastLetters(pointedWord, form.text.size()) == comparable(form.pointed))
+            return true;
+    }
+    return false;
+}
+
+QList<Reading> HebrewAnalyser::orderedByPoints(const QString &pointed, QList<Reading> readings) const
+{
+    const QString word = comparable(pointed);
+    std::stable_partition(readings.begin(), readings.end(),
+        [this, &word](const Reading &reading) { return !reading.isEmpty() && isPointedAs(reading.last(), word); });
+    return readings;
 }

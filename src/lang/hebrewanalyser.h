@@ -38,9 +38,12 @@ public:
 
     explicit HebrewAnalyser(const Dictionary *dictionary);
 
-    // The readings of a written (unpointed) word, each a list of matches in
-    // reading order. With no flags the list is never empty: an unknown word
-    // comes back as one reading {100, 0, 0, word}.
+    // The readings of a written word, each a list of matches in reading
+    // order. With no flags the list is never empty: an unknown word comes
+    // back as one reading {100, 0, 0, word}. The letters alone decide what
+    // matches; a pointed word's points only order the readings: those whose
+    // form is pointed as the word is (a verb's generated form, another
+    // word's stored one) come first, the others after in their order.
     QList<Reading> analyse(const QString &word, AnalyseFlags flags = {}) const;
 
     const FormIndex &forms() const { return m_forms; }
@@ -72,6 +75,8 @@ private:
     void indexPhrase(const Entry &entry);
     void addArticleReadings(const QString &word, QList<Reading> &readings) const;
     void addPrefixReadings(const QString &word, AnalyseFlags flags, QList<Reading> &readings) const;
+    bool isPointedAs(const WordMatch &match, const QString &pointedWord) const;
+    QList<Reading> orderedByPoints(const QString &pointed, QList<Reading> readings) const;
 
     const Dictionary *m_dictionary;
     FormIndex m_forms;

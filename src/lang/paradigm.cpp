@@ -6,6 +6,7 @@
 #include "conjugation.h"
 #include "grammarcode.h"
 #include "hebrewtext.h"
+#include "paaltraits.h"
 
 #include <QSet>
 
@@ -13,6 +14,7 @@
 
 using namespace GrammarCode;
 using Conjugation::Verb;
+using namespace PaalTraits;
 
 namespace {
 
@@ -44,62 +46,6 @@ const QString Tav = QStringLiteral("\u05EA");
 bool isRoot(const QString &root, QStringView letters)
 {
     return root == letters;
-}
-
-// What the pa'al of some roots does that their letters do not tell; a root
-// the table does not name follows its letters alone.
-enum PaalTrait : quint16 {
-    // the future takes -a- though no guttural asks for it (יִגְדַּל, יִלְמַד), or
-    // -o- though one does (יִדְחֹף)
-    AFuture = 0x1,
-    OFuture = 0x2,
-    // the alef goes quiet in the future: אוֹכַל, יֹאכַל; the imperative in -o- (אֱכֹל)
-    QuietAlef = 0x4,
-    ImperativeInO = 0x8,
-    // the nun assimilates in the future: יִפֹּל, יִסַּע; the younger verbs keep it (יִנְשֹׁם)
-    AssimilatingNun = 0x10,
-    // the yod assimilates like a nun: יִצֹּר, צֹר
-    AssimilatingYod = 0x20,
-    // the yod goes in the future and imperative: יֵשֵׁב, שֵׁב, לָשֶׁבֶת (and הלך with them)
-    Yeshev = 0x40,
-    // a verb of state: the present is the past's form (גָּדֵל, יָשֵׁן)
-    Stative = 0x80,
-    // the imperative drops the yod (שַׁן), or says -a- after a future in -o- (דְּחַף)
-    ImperativeWithoutYod = 0x100,
-    ImperativeInA = 0x200,
-    // the infinitive says -a- (לִשְׁכַּב), or ends in tav without the nun (לָגַעַת)
-    InfinitiveInA = 0x400,
-    InfinitiveInTav = 0x800,
-};
-
-quint16 paalTraits(const QString &root)
-{
-    static const QHash<QString, quint16> traits = [] {
-        QHash<QString, quint16> table;
-        auto mark = [&table](std::initializer_list<const char16_t *> roots, quint16 trait) {
-            for (const char16_t *root : roots)
-                table[HebrewText::medialForm(QString::fromUtf16(root))] |= trait;
-        };
-        mark({u"גבר", u"גדל", u"גדש", u"דבק", u"זקן", u"חדל", u"חסר", u"חפץ", u"חרד", u"לבש", u"למד", u"צדק", u"קדם",
-                 u"קדר", u"קטן", u"קרב", u"רכב", u"רקב", u"שכב", u"שמן", u"בגר", u"שכך", u"חשך", u"ישן", u"יבש", u"ירש",
-                 u"ירא", u"נתן"},
-            AFuture);
-        mark({u"דחף", u"אסף", u"ארז", u"אזר", u"אגר"}, OFuture);
-        mark({u"אכל", u"אמר", u"אהב", u"אבד", u"אבה", u"אפה"}, QuietAlef);
-        mark({u"אכל", u"אמר"}, ImperativeInO);
-        mark({u"נפל", u"נסע", u"נגע", u"נשא", u"נשק", u"נשך", u"נטש", u"נטל", u"נזל", u"נטע", u"נמס", u"נקב", u"נדר",
-                 u"נפח", u"נשב", u"נכח", u"נבל", u"נגח", u"נטר", u"נתן"},
-            AssimilatingNun);
-        mark({u"יצר", u"יצק", u"יצת"}, AssimilatingYod);
-        mark({u"ישב", u"ירד", u"ידע", u"יצא", u"ילד", u"הלך"}, Yeshev);
-        mark({u"גדל", u"זקן", u"ישן", u"קטן", u"כבד", u"חסר", u"חפץ", u"שמח", u"רעב", u"צמא", u"שבע", u"יבש"}, Stative);
-        mark({u"ישן", u"ירש"}, ImperativeWithoutYod);
-        mark({u"דחף"}, ImperativeInA);
-        mark({u"שכב", u"רכב"}, InfinitiveInA);
-        mark({u"נגע", u"נשא"}, InfinitiveInTav);
-        return table;
-    }();
-    return traits.value(root);
 }
 
 bool isGuttural(QChar c)
@@ -219,13 +165,9 @@ struct Root
     { }
 };
 
-// A guttural second or third letter asks for -a- in the future: יִשְׁאַל, יִשְׁמַע.
 bool isAFuture(const Root &r, quint16 traits)
 {
-    if (traits & OFuture)
-        return false;
-    return (traits & AFuture) || isGuttural(r.r2) || r.r3 == QChar(0x05D7) || r.r3 == QChar(0x05E2)
-        || r.r3 == Alef.front();
+    return PaalTraits::hasAFuture(r.r2, r.r3, traits);
 }
 
 QString paalInfinitive(const Verb &v)

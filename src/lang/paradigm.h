@@ -22,6 +22,10 @@ public:
     {
         int code;
         QString text;
+        // the same letters pointed, and the stressed syllable counted from
+        // the end (1 = last); empty and 0 where the form has no pointing
+        QString pointed = QString();
+        int stress = 0;
     };
 
     // The forms of a verb of a known binyan; empty otherwise.

@@ -65,6 +65,10 @@ private slots:
     void verbsHaveTheirBinyanAndSlots_data();
     void verbsHaveTheirBinyanAndSlots();
     void storedInfinitiveAndUnknownBinyan();
+    void pointedForms_data();
+    void pointedForms();
+    void pointingKeepsTheLetters_data();
+    void pointingKeepsTheLetters();
 };
 
 // One table per root class (tests/lang/paradigms.txt): every cell of each
@@ -209,6 +213,108 @@ void TestConjugation::storedInfinitiveAndUnknownBinyan()
     const QMultiMap<int, QString> unknown = formsOf(u8("ק"));
     QCOMPARE(unknown.size(), 2);
     QCOMPARE(unknown.value(0x11006), u8("קה"));
+}
+
+// clang-format off
+// One form a row, from every binyan and root class: its points and its stress.
+void TestConjugation::pointedForms_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("infinitive");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("pointed");
+    QTest::addColumn<int>("stress");
+    auto row = [](const char *name, const char *word, const char *infinitive, int code, const char *pointed, int stress) {
+        QTest::newRow(name) << u8(word) << u8(infinitive) << code << u8(pointed) << stress;
+    };
+    row("strong past 1sg", "כתב", "לכתוב", 0x10404, "כָּתַבְתִּי", 2);
+    row("past 2sg m", "כתב", "לכתוב", 0x10805, "כָּתַבְתָּ", 2);
+    row("past 2sg f", "כתב", "לכתוב", 0x10806, "כָּתַבְתְּ", 1);
+    row("present f.sg", "כתב", "לכתוב", 0x20006, "כּוֹתֶבֶת", 2);
+    row("future 2sg f", "כתב", "לכתוב", 0x40806, "תִּכְתְּבִי", 1);
+    row("imperative", "כתב", "לכתוב", 0x80005, "כְּתוֹב", 1);
+    row("infinitive", "כתב", "לכתוב", 0x20, "לִכְתּוֹב", 1);
+    row("I-guttural future pl", "עבד", "לעבוד", 0x41008, "יַעַבְדוּ", 1);
+    row("quiet alef", "אכל", "לאכול", 0x40404, "אוֹכַל", 1);
+    row("III-guttural past 2sg f", "שמע", "לשמוע", 0x10806, "שָׁמַעַתְּ", 2);
+    row("furtive patach", "שמע", "לשמוע", 0x20005, "שׁוֹמֵעַ", 1);
+    row("III-aleph", "מצא", "למצוא", 0x10404, "מָצָאתִי", 2);
+    row("III-he past 3sg f", "עשה", "לעשות", 0x11006, "עָשְׂתָה", 1);
+    row("III-he future", "עשה", "לעשות", 0x40805, "תַּעֲשֶׂה", 1);
+    row("hollow past 3sg f", "קם", "לקום", 0x11006, "קָמָה", 2);
+    row("hollow present f.sg", "קם", "לקום", 0x20006, "קָמָה", 1);
+    row("hollow future 2sg f", "קם", "לקום", 0x40806, "תָּקוּמִי", 2);
+    row("yeshev infinitive", "ישב", "לשבת", 0x20, "לָשֶׁבֶת", 2);
+    row("yeshev future", "ישב", "לשבת", 0x40805, "תֵּשֵׁב", 1);
+    row("I-nun future", "נפל", "לנפול", 0x40805, "תִּיפּוֹל", 1);
+    row("nun into tav", "נתן", "לתת", 0x10404, "נָתַתִּי", 2);
+    row("Piel", "דיבר", "לדבר", 0x10404, "דִּיבַּרְתִּי", 2);
+    row("Piel before resh", "סירב", "לסרב", 0x20005, "מְסָרֵב", 1);
+    row("Piel III-he", "ניסה", "לנסות", 0x11006, "נִיסְּתָה", 1);
+    row("Piel, four letters", "תרגם", "לתרגם", 0x11006, "תִּרְגְּמָה", 1);
+    row("Pual", "סוּפַּר", "", 0x20005, "מְסוּפָּר", 1);
+    row("Hifil", "הזמין", "להזמין", 0x11006, "הִזְמִינָה", 2);
+    row("Hifil hollow", "הבין", "להבין", 0x20006, "מְבִינָה", 1);
+    row("Hifil I-nun", "הכיר", "להכיר", 0x10404, "הִכַּרְתִּי", 2);
+    row("Hifil I-yod", "הושיב", "להושיב", 0x80005, "הוֹשֵׁב", 1);
+    row("Hufal", "הוּזְמַן", "", 0x40805, "תּוּזְמַן", 1);
+    row("Hitpael", "התלבש", "להתלבש", 0x20006, "מִתְלַבֶּשֶׁת", 2);
+    row("Hitpael, sibilant first", "הסתכל", "להסתכל", 0x10404, "הִסְתַּכַּלְתִּי", 2);
+    row("Nifal future", "נכתב", "להיכתב", 0x40805, "תִּיכָּתֵב", 1);
+    row("Nifal I-yod", "נולד", "להיוולד", 0x40404, "אִיוָּולֵד", 1);
+    row("stored points kept", "שָׂכַר", "", 0x11005, "שָׂכַר", 1);
+    row("stored sin dot", "שָׂכַר", "", 0x10404, "שָׂכַרְתִּי", 2);
+}
+// clang-format on
+
+void TestConjugation::pointedForms()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, infinitive);
+    QFETCH(int, code);
+    QStringList found;
+    for (const Paradigm::Form &form : Conjugation::pointedVerbForms(verbEntry(word, infinitive))) {
+        if (form.code == code) {
+            QTEST(form.pointed, "pointed");
+            QTEST(form.stress, "stress");
+            found.append(form.pointed);
+        }
+    }
+    QCOMPARE(found.size(), 1);
+}
+
+// Every verb of the sample and of the bundled dictionary: a pointed form
+// has exactly its form's letters, the past 2sg comes once a gender, and
+// nearly every form is pointed.
+void TestConjugation::pointingKeepsTheLetters_data()
+{
+    QTest::addColumn<QString>("dictionary");
+    QTest::newRow("sample") << VERBALON_TEST_DATA_DIR "/hebrew.dic";
+    QTest::newRow("bundled") << VERBALON_BIN_DIR "/hebrew.dic";
+}
+
+void TestConjugation::pointingKeepsTheLetters()
+{
+    QFETCH(QString, dictionary);
+    Dictionary verbs;
+    QCOMPARE(DictionaryFile(dictionary).load(verbs), DictionaryFile::Status::Ok);
+    int forms = 0;
+    int pointed = 0;
+    for (int i = 0; i < verbs.count(); ++i) {
+        const Entry e = verbs.entryAt(i);
+        if (e.wordType() != Entry::Verb || Conjugation::readVerb(e).binyan == Conjugation::UnknownBinyan)
+            continue;
+        for (const Paradigm::Form &form : Conjugation::pointedVerbForms(e)) {
+            QVERIFY(form.code != 0x10804);
+            ++forms;
+            if (form.pointed.isEmpty())
+                continue;
+            ++pointed;
+            QVERIFY2(HebrewText::unpointed(form.pointed) == form.text, qPrintable(form.pointed + u' ' + form.text));
+            QVERIFY(form.stress >= 1);
+        }
+    }
+    QVERIFY2(pointed >= forms * 99 / 100, qPrintable(QStringLiteral("%1 of %2 pointed").arg(pointed).arg(forms)));
 }
 
 QTEST_GUILESS_MAIN(TestConjugation)

@@ -141,6 +141,11 @@ void TestHebrewAnalyser::analyse_data()
     // equal keys: the entry stored after its equal comes first
     QTest::newRow("two entries of one spelling") << u8("מורה") << 0 << QStringList{"1:6:17", "1:5:16"};
     QTest::newRow("unknown word at the top") << u8("אבגד") << 0 << QStringList{u8("100:0:0:אבגד")};
+    // points only order: the reading pointed as the word is comes first
+    QTest::newRow("points put their reading first") << u8("מוֹרֶה") << 0 << QStringList{"1:5:16", "1:6:17"};
+    QTest::newRow("points after a prefix") << u8("וּמוֹרֶה") << 0 << QStringList{"7:0:3 + 1:5:16", "7:0:3 + 1:6:17"};
+    QTest::newRow("a generated form's points") << u8("כָּתַבְתְּ") << 0 << QStringList{"2:10804:10", "2:11006:10"};
+    QTest::newRow("points that fit no reading keep the order") << u8("מוּרָה") << 0 << QStringList{"1:6:17", "1:5:16"};
     QTest::newRow("unknown word in a phrase") << u8("אבגד") << 0x100 << QStringList{};
 }
 

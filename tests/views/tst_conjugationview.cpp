@@ -2,8 +2,9 @@
 #include "views/conjugationview.h"
 
 #include "dict/entry.h"
+#include "lang/hebrewtext.h"
 
-#include <QLineEdit>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -15,11 +16,13 @@ Entry verb(const char *word)
     return e;
 }
 
-QStringList texts(const QList<QLineEdit *> &cells)
+using Cells = QList<ConjugationView::Cell>;
+
+QStringList letters(const Cells &cells)
 {
     QStringList out;
-    for (QLineEdit *cell : cells)
-        out.append(cell->text());
+    for (const ConjugationView::Cell &cell : cells)
+        out.append(cell.letters);
     return out;
 }
 
@@ -43,22 +46,34 @@ private slots:
     void cellsFollowTheBinyan();
 };
 
+// Every cell filled with its letters, pointed, with its transliteration;
+// the past 2sg, one string of letters, reads apart by gender.
 void TestConjugationView::paalFillsEveryCell()
 {
     ConjugationView view;
     view.setEntry(verb("כָּתַב"));
     QCOMPARE(view.binyan(), QStringLiteral("Paal"));
-    QCOMPARE(texts(view.pastCells()), u8({"כתבתי", "כתבת", "כתבת", "כתב", "כתבה", "כתבנו", "כתבתם", "כתבתן", "כתבו"}));
-    QCOMPARE(texts(view.futureCells()),
-        u8({"אכתוב", "תכתוב", "תכתבי", "יכתוב", "תכתוב", "נכתוב", "תכתבו", "תכתבו", "יכתבו"}));
-    QCOMPARE(texts(view.presentCells()), u8({"כותב", "כותבת", "כותבים", "כותבות"}));
-    QCOMPARE(texts(view.imperativeCells()), u8({"כתוב", "כתבי", "כתבו"}));
-    const QList<QLineEdit *> all = view.findChildren<QLineEdit *>();
-    QCOMPARE(all.size(), 25);
-    for (QLineEdit *cell : all) {
-        QVERIFY(cell->isReadOnly());
-        QVERIFY(cell->text() != QString::fromUtf8("לכתב")); // the infinitive has no cell
+    QCOMPARE(view.root(), QString::fromUtf8("כ־ת־ב"));
+    QCOMPARE(view.infinitive().pointed, QString::fromUtf8("לִכְתּוֹב"));
+    QCOMPARE(letters(view.past()), u8({"כתבתי", "כתבת", "כתבת", "כתב", "כתבה", "כתבנו", "כתבתם", "כתבתן", "כתבו"}));
+    QCOMPARE(
+        letters(view.future()), u8({"אכתוב", "תכתוב", "תכתבי", "יכתוב", "תכתוב", "נכתוב", "תכתבו", "תכתבו", "יכתבו"}));
+    QCOMPARE(letters(view.present()), u8({"כותב", "כותבת", "כותבים", "כותבות"}));
+    QCOMPARE(letters(view.imperative()), u8({"כתוב", "כתבי", "כתבו"}));
+    QCOMPARE(view.past()[1].pointed, QString::fromUtf8("כָּתַבְתָּ"));
+    QCOMPARE(view.past()[2].pointed, QString::fromUtf8("כָּתַבְתְּ"));
+    QCOMPARE(view.past()[2].latin, QString::fromUtf8("katávt"));
+    for (const Cells &cells : {view.past(), view.future(), view.present(), view.imperative()}) {
+        for (const ConjugationView::Cell &cell : cells) {
+            QVERIFY2(HebrewText::unpointed(cell.pointed) == cell.letters, qPrintable(cell.pointed));
+            QVERIFY(!cell.latin.isEmpty());
+        }
     }
+    // each pointed form is shown, and its transliteration
+    const QList<QLabel *> shown = view.findChildren<QLabel *>(QStringLiteral("formLabel"));
+    QVERIFY(std::any_of(shown.cbegin(), shown.cend(), [](const QLabel *l) {
+        return l->text().contains(QString::fromUtf8("כָּתַבְתְּ")) && l->text().contains(QStringLiteral("katávt"));
+    }));
 }
 
 // clang-format off
@@ -84,10 +99,9 @@ void TestConjugationView::cellsFollowTheBinyan()
     view.setEntry(e);
     QCOMPARE(view.binyan(), binyan);
     QStringList filled;
-    for (const QList<QLineEdit *> &cells :
-        {view.pastCells(), view.futureCells(), view.presentCells(), view.imperativeCells()}) {
+    for (const Cells &cells : {view.past(), view.future(), view.present(), view.imperative()}) {
         QString marks;
-        for (const QString &text : texts(cells))
+        for (const QString &text : letters(cells))
             marks += text.isEmpty() ? u'-' : u'x';
         filled.append(marks);
     }
