@@ -20,6 +20,15 @@ merges with a new version; new entries get new numbers. Writes
 data/hebrew.tsv and data/hebrew-binyanim.tsv (the binyan each verb has in
 Hspell's table, for the data check), and prints the shares of each field.
 
+An entry's frequency is how often the subtitles use its dictionary form,
+per million words of the list: the counts of the written forms hspell
+reads as that form, summed (a form of two readings counts half for each),
+or the count of the written word itself where hspell reads it as no
+dictionary form (names, בבקשה). Entries of one spelling share that count
+in proportion to how often hspell reads the word as each part of speech,
+unless the overrides give the shares. A phrase, which a list of single
+words cannot count, gets PHRASE_FREQUENCY.
+
     /usr/bin/python3 tools/hebrew/build_dictionary.py [--out DIR] [--previous TSV]
 
 The same sources and the same previous files give the same output, byte
@@ -35,6 +44,8 @@ SOURCES = os.path.join(ROOT, "data", "sources")
 # how many dictionary forms the dictionary keeps
 SIZE = 3200
 MAX_MEANINGS = 4
+# per million words: a phrase counts as a rare word unless the overrides say more
+PHRASE_FREQUENCY = 1
 
 NOUN, VERB, ADJECTIVE, ADVERB, NUMERAL, PRONOUN, CONJUNCTION, PREPOSITION = 1, 2, 3, 4, 5, 6, 7, 8
 TYPE_LABELS = {0: "???", NOUN: "Noun", VERB: "Verb", ADJECTIVE: "Adj.", ADVERB: "Adv.", NUMERAL: "Num.",
@@ -47,6 +58,7 @@ WIKTIONARY_TYPES = {"n": NOUN, "v": VERB, "adj": ADJECTIVE, "adv": ADVERB, "num"
 # hspell's parts of speech as word types (x: the small words of every other kind)
 HSPELL_TYPES = {"ע": (NOUN,), "פ": (VERB,), "ת": (ADJECTIVE,),
                 "x": (ADVERB, PRONOUN, CONJUNCTION, PREPOSITION, NUMERAL)}
+HSPELL_KIND = {t: kind for kind, types in HSPELL_TYPES.items() for t in types}
 MASCULINE, FEMININE, SINGULAR, PLURAL, TRANSITIVE = 1, 2, 4, 8, 64
 # words a learner's dictionary does without, whatever a gloss says of them
 UNWANTED_GLOSS = re.compile(r"\b(vulgar|slang|offensive|derogatory|pejorative|obscene|taboo|ethnic slur)\b", re.I)
@@ -246,6 +258,33 @@ class Builder:
                 else:
                     meanings[form].append(sense)
         return meanings
+
+    def set_frequencies(self, entries):
+        """Occurrences per million words of the list: the dictionary form's
+        count shared among the entries of its spelling as hspell's parts of
+        speech weigh them. The overrides may give an entry its share of the
+        count ("70%") or its frequency itself ("12")."""
+        total = sum(count for _, count in self.frequency) / 1e6
+        written = dict(self.frequency)
+        by_word = collections.defaultdict(list)
+        for e in entries:
+            by_word[e["word"]].append(e)
+        for word, same in by_word.items():
+            count = self.counts.get(word) or written.get(word, 0)
+            kinds = self.kinds.get(word, {})
+            per_kind = collections.Counter(HSPELL_KIND.get(e["type"]) for e in same)
+            weights = [kinds.get(HSPELL_KIND.get(e["type"]), 0) / per_kind[HSPELL_KIND.get(e["type"])] for e in same]
+            if not sum(weights):
+                weights = [1] * len(same)
+            for e, weight in zip(same, weights):
+                given = e.get("given_frequency", "")
+                if given and not given.endswith("%"):
+                    e["frequency"] = int(given)
+                elif " " in word:
+                    e["frequency"] = PHRASE_FREQUENCY
+                else:
+                    share = float(given[:-1]) / 100 if given else weight / sum(weights)
+                    e["frequency"] = int(count * share / total + 0.5)
 
     def senses_of(self, lemma):
         return self.wiktionary.get(lemma, [])
@@ -447,6 +486,8 @@ def apply_overrides(entries, path):
                     e[field] = "" if row[field] == "-" else row[field]
             if row.get("flags"):
                 e["flags"] = int(row["flags"])
+            if row.get("frequency"):
+                e["given_frequency"] = row["frequency"]
     return entries
 
 
@@ -481,10 +522,10 @@ def escape(text):
 
 def write(entries, out):
     with open(os.path.join(out, "hebrew.tsv"), "w", encoding="utf-8", newline="\n") as f:
-        f.write("id\tword\ttype\tflags\ttranslation\tplural\tinfinitive\n")
+        f.write("id\tword\ttype\tflags\ttranslation\tplural\tinfinitive\tfrequency\n")
         for e in sorted(entries, key=lambda e: e["id"]):
             f.write("\t".join([str(e["id"]), e["word"], TYPE_LABELS[e["type"]], str(e["flags"]),
-                               escape(e["translation"]), e["plural"], e["infinitive"]]) + "\n")
+                               escape(e["translation"]), e["plural"], e["infinitive"], str(e["frequency"])]) + "\n")
     with open(os.path.join(out, "hebrew-binyanim.tsv"), "w", encoding="utf-8", newline="\n") as f:
         f.write("# word\tinfinitive\tbinyan: every verb of hebrew.tsv as Hspell's table has it\n")
         for e in sorted(entries, key=lambda e: e["id"]):
@@ -524,6 +565,7 @@ def main():
     builder.build()
     entries = apply_overrides(builder.entries, os.path.join(ROOT, "data", "hebrew-overrides.tsv"))
     builder.complete_verbs(entries)
+    builder.set_frequencies(entries)
     assign_ids(entries, args.previous)
     write(entries, args.out)
     report(entries)
