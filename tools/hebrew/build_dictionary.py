@@ -22,9 +22,10 @@ Hspell's table, for the data check), and prints the shares of each field.
 
 An entry's frequency is how often the subtitles use its dictionary form,
 per million words of the list: the counts of the written forms hspell
-reads as that form, summed (a form of two readings counts half for each),
-or the count of the written word itself where hspell reads it as no
-dictionary form (names, בבקשה). Entries of one spelling share that count
+reads as that form, summed (a form of two readings counts half for each;
+a form that is an entry itself, בשביל, counts for it alone), or the count
+of the written word itself where hspell reads it as no dictionary form
+(names). Entries of one spelling share that count
 in proportion to how often hspell reads the word as each part of speech,
 unless the overrides give the shares. A phrase, which a list of single
 words cannot count, gets PHRASE_FREQUENCY.
@@ -79,11 +80,13 @@ def read_frequency():
         return [(form, int(count)) for form, count in (line.split() for line in f)]
 
 
-def lemma_counts(frequency):
+def lemma_counts(frequency, readings, entries=frozenset()):
     """Dictionary form -> (count, {hspell part of speech: count}): each written
     form's count shared among the dictionary forms hspell reads it as. A
-    small word hspell files under "misc." counts under its own letters."""
-    readings = hspell.analyse(form for form, _ in frequency)
+    small word hspell files under "misc." counts under its own letters. A
+    written form that is itself one of `entries` (בשביל, אותו) counts for
+    that entry alone, not for the words hspell may also see in it (ב +
+    שביל "path", אות "letter" + his)."""
     counts = collections.Counter()
     kinds = collections.defaultdict(collections.Counter)
     for form, count in frequency:
@@ -94,6 +97,8 @@ def lemma_counts(frequency):
             if tags[0] == "x":
                 lemma = form[len(prefix):]
             lemmas.add((lemma, tags[0]))
+        if form in entries:
+            lemmas = {(lemma, kind) for lemma, kind in lemmas if lemma == form} or {(form, "x")}
         for lemma, kind in lemmas:
             share = count / len(lemmas)
             counts[lemma] += share
@@ -228,7 +233,8 @@ def english_meanings(senses, word_type):
 class Builder:
     def __init__(self):
         self.frequency = read_frequency()
-        self.counts, self.kinds = lemma_counts(self.frequency)
+        self.form_readings = hspell.analyse(form for form, _ in self.frequency)
+        self.counts, self.kinds = lemma_counts(self.frequency, self.form_readings)
         self.verbs = read_verbs()
         self.wiktionary = self.dictionary_forms(read_wiktionary())
         self.nouns = read_nouns_adjectives()
@@ -266,12 +272,13 @@ class Builder:
         count ("70%") or its frequency itself ("12")."""
         total = sum(count for _, count in self.frequency) / 1e6
         written = dict(self.frequency)
+        counts, kinds_of = lemma_counts(self.frequency, self.form_readings, {e["word"] for e in entries})
         by_word = collections.defaultdict(list)
         for e in entries:
             by_word[e["word"]].append(e)
         for word, same in by_word.items():
-            count = self.counts.get(word) or written.get(word, 0)
-            kinds = self.kinds.get(word, {})
+            count = counts.get(word) or written.get(word, 0)
+            kinds = kinds_of.get(word, {})
             per_kind = collections.Counter(HSPELL_KIND.get(e["type"]) for e in same)
             weights = [kinds.get(HSPELL_KIND.get(e["type"]), 0) / per_kind[HSPELL_KIND.get(e["type"])] for e in same]
             if not sum(weights):
