@@ -279,19 +279,24 @@ class Builder:
         for word, same in by_word.items():
             count = counts.get(word) or written.get(word, 0)
             kinds = kinds_of.get(word, {})
-            per_kind = collections.Counter(HSPELL_KIND.get(e["type"]) for e in same)
-            weights = [kinds.get(HSPELL_KIND.get(e["type"]), 0) / per_kind[HSPELL_KIND.get(e["type"])] for e in same]
+            shares = {id(e): float(e["given_frequency"][:-1]) / 100 for e in same
+                      if e.get("given_frequency", "").endswith("%")}
+            # the entries without a given share split what the given ones leave
+            rest = [e for e in same if not e.get("given_frequency")]
+            per_kind = collections.Counter(HSPELL_KIND.get(e["type"]) for e in rest)
+            weights = [kinds.get(HSPELL_KIND.get(e["type"]), 0) / per_kind[HSPELL_KIND.get(e["type"])] for e in rest]
             if not sum(weights):
-                weights = [1] * len(same)
-            for e, weight in zip(same, weights):
+                weights = [1] * len(rest)
+            left = max(0.0, 1 - sum(shares.values()))
+            shares.update((id(e), left * weight / sum(weights)) for e, weight in zip(rest, weights))
+            for e in same:
                 given = e.get("given_frequency", "")
                 if given and not given.endswith("%"):
                     e["frequency"] = int(given)
                 elif " " in word:
                     e["frequency"] = PHRASE_FREQUENCY
                 else:
-                    share = float(given[:-1]) / 100 if given else weight / sum(weights)
-                    e["frequency"] = int(count * share / total + 0.5)
+                    e["frequency"] = int(count * shares[id(e)] / total + 0.5)
 
     def senses_of(self, lemma):
         return self.wiktionary.get(lemma, [])
