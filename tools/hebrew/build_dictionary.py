@@ -20,6 +20,16 @@ merges with a new version; new entries get new numbers. Writes
 data/hebrew.tsv and data/hebrew-binyanim.tsv (the binyan each verb has in
 Hspell's table, for the data check), and prints the shares of each field.
 
+An entry's frequency is how often the subtitles use its dictionary form,
+per million words of the list: the counts of the written forms hspell
+reads as that form, summed (a form of two readings counts half for each;
+a form that is an entry itself, בשביל, counts for it alone), or the count
+of the written word itself where hspell reads it as no dictionary form
+(names). Entries of one spelling share that count
+in proportion to how often hspell reads the word as each part of speech,
+unless the overrides give the shares. A phrase, which a list of single
+words cannot count, gets PHRASE_FREQUENCY.
+
     /usr/bin/python3 tools/hebrew/build_dictionary.py [--out DIR] [--previous TSV]
 
 The same sources and the same previous files give the same output, byte
@@ -35,6 +45,8 @@ SOURCES = os.path.join(ROOT, "data", "sources")
 # how many dictionary forms the dictionary keeps
 SIZE = 3200
 MAX_MEANINGS = 4
+# per million words: a phrase counts as a rare word unless the overrides say more
+PHRASE_FREQUENCY = 1
 
 NOUN, VERB, ADJECTIVE, ADVERB, NUMERAL, PRONOUN, CONJUNCTION, PREPOSITION = 1, 2, 3, 4, 5, 6, 7, 8
 TYPE_LABELS = {0: "???", NOUN: "Noun", VERB: "Verb", ADJECTIVE: "Adj.", ADVERB: "Adv.", NUMERAL: "Num.",
@@ -47,6 +59,7 @@ WIKTIONARY_TYPES = {"n": NOUN, "v": VERB, "adj": ADJECTIVE, "adv": ADVERB, "num"
 # hspell's parts of speech as word types (x: the small words of every other kind)
 HSPELL_TYPES = {"ע": (NOUN,), "פ": (VERB,), "ת": (ADJECTIVE,),
                 "x": (ADVERB, PRONOUN, CONJUNCTION, PREPOSITION, NUMERAL)}
+HSPELL_KIND = {t: kind for kind, types in HSPELL_TYPES.items() for t in types}
 MASCULINE, FEMININE, SINGULAR, PLURAL, TRANSITIVE = 1, 2, 4, 8, 64
 # words a learner's dictionary does without, whatever a gloss says of them
 UNWANTED_GLOSS = re.compile(r"\b(vulgar|slang|offensive|derogatory|pejorative|obscene|taboo|ethnic slur)\b", re.I)
@@ -67,11 +80,13 @@ def read_frequency():
         return [(form, int(count)) for form, count in (line.split() for line in f)]
 
 
-def lemma_counts(frequency):
+def lemma_counts(frequency, readings, entries=frozenset()):
     """Dictionary form -> (count, {hspell part of speech: count}): each written
     form's count shared among the dictionary forms hspell reads it as. A
-    small word hspell files under "misc." counts under its own letters."""
-    readings = hspell.analyse(form for form, _ in frequency)
+    small word hspell files under "misc." counts under its own letters. A
+    written form that is itself one of `entries` (בשביל, אותו) counts for
+    that entry alone, not for the words hspell may also see in it (ב +
+    שביל "path", אות "letter" + his)."""
     counts = collections.Counter()
     kinds = collections.defaultdict(collections.Counter)
     for form, count in frequency:
@@ -82,6 +97,8 @@ def lemma_counts(frequency):
             if tags[0] == "x":
                 lemma = form[len(prefix):]
             lemmas.add((lemma, tags[0]))
+        if form in entries:
+            lemmas = {(lemma, kind) for lemma, kind in lemmas if lemma == form} or {(form, "x")}
         for lemma, kind in lemmas:
             share = count / len(lemmas)
             counts[lemma] += share
@@ -216,7 +233,8 @@ def english_meanings(senses, word_type):
 class Builder:
     def __init__(self):
         self.frequency = read_frequency()
-        self.counts, self.kinds = lemma_counts(self.frequency)
+        self.form_readings = hspell.analyse(form for form, _ in self.frequency)
+        self.counts, self.kinds = lemma_counts(self.frequency, self.form_readings)
         self.verbs = read_verbs()
         self.wiktionary = self.dictionary_forms(read_wiktionary())
         self.nouns = read_nouns_adjectives()
@@ -246,6 +264,39 @@ class Builder:
                 else:
                     meanings[form].append(sense)
         return meanings
+
+    def set_frequencies(self, entries):
+        """Occurrences per million words of the list: the dictionary form's
+        count shared among the entries of its spelling as hspell's parts of
+        speech weigh them. The overrides may give an entry its share of the
+        count ("70%") or its frequency itself ("12")."""
+        total = sum(count for _, count in self.frequency) / 1e6
+        written = dict(self.frequency)
+        counts, kinds_of = lemma_counts(self.frequency, self.form_readings, {e["word"] for e in entries})
+        by_word = collections.defaultdict(list)
+        for e in entries:
+            by_word[e["word"]].append(e)
+        for word, same in by_word.items():
+            count = counts.get(word) or written.get(word, 0)
+            kinds = kinds_of.get(word, {})
+            shares = {id(e): float(e["given_frequency"][:-1]) / 100 for e in same
+                      if e.get("given_frequency", "").endswith("%")}
+            # the entries without a given share split what the given ones leave
+            rest = [e for e in same if not e.get("given_frequency")]
+            per_kind = collections.Counter(HSPELL_KIND.get(e["type"]) for e in rest)
+            weights = [kinds.get(HSPELL_KIND.get(e["type"]), 0) / per_kind[HSPELL_KIND.get(e["type"])] for e in rest]
+            if not sum(weights):
+                weights = [1] * len(rest)
+            left = max(0.0, 1 - sum(shares.values()))
+            shares.update((id(e), left * weight / sum(weights)) for e, weight in zip(rest, weights))
+            for e in same:
+                given = e.get("given_frequency", "")
+                if given and not given.endswith("%"):
+                    e["frequency"] = int(given)
+                elif " " in word:
+                    e["frequency"] = PHRASE_FREQUENCY
+                else:
+                    e["frequency"] = int(count * shares[id(e)] / total + 0.5)
 
     def senses_of(self, lemma):
         return self.wiktionary.get(lemma, [])
@@ -447,6 +498,8 @@ def apply_overrides(entries, path):
                     e[field] = "" if row[field] == "-" else row[field]
             if row.get("flags"):
                 e["flags"] = int(row["flags"])
+            if row.get("frequency"):
+                e["given_frequency"] = row["frequency"]
     return entries
 
 
@@ -481,10 +534,10 @@ def escape(text):
 
 def write(entries, out):
     with open(os.path.join(out, "hebrew.tsv"), "w", encoding="utf-8", newline="\n") as f:
-        f.write("id\tword\ttype\tflags\ttranslation\tplural\tinfinitive\n")
+        f.write("id\tword\ttype\tflags\ttranslation\tplural\tinfinitive\tfrequency\n")
         for e in sorted(entries, key=lambda e: e["id"]):
             f.write("\t".join([str(e["id"]), e["word"], TYPE_LABELS[e["type"]], str(e["flags"]),
-                               escape(e["translation"]), e["plural"], e["infinitive"]]) + "\n")
+                               escape(e["translation"]), e["plural"], e["infinitive"], str(e["frequency"])]) + "\n")
     with open(os.path.join(out, "hebrew-binyanim.tsv"), "w", encoding="utf-8", newline="\n") as f:
         f.write("# word\tinfinitive\tbinyan: every verb of hebrew.tsv as Hspell's table has it\n")
         for e in sorted(entries, key=lambda e: e["id"]):
@@ -524,6 +577,7 @@ def main():
     builder.build()
     entries = apply_overrides(builder.entries, os.path.join(ROOT, "data", "hebrew-overrides.tsv"))
     builder.complete_verbs(entries)
+    builder.set_frequencies(entries)
     assign_ids(entries, args.previous)
     write(entries, args.out)
     report(entries)
