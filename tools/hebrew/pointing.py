@@ -28,13 +28,12 @@ rúach: 2) included. It comes from the reviewed table, else from
 Wiktionary's transliteration where it marks it (/séfer/), else by rule.
 A phrase gets one number per word, separated by spaces.
 """
-import collections, csv, importlib.util, os, re, sys, unicodedata
+import collections, csv, os, re, runpy, sys, unicodedata
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-# the conjugation rules' pointing, tools/fidelity/pointing.py (a module of the same name as this one)
-_spec = importlib.util.spec_from_file_location("fidelity_pointing", os.path.join(HERE, "..", "fidelity", "pointing.py"))
-rules = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(rules)
+# the conjugation rules' pointing of a past form, from tools/fidelity/pointing.py (a module of the
+# same name as this one, so read by path)
+rules_point = runpy.run_path(os.path.join(HERE, "..", "fidelity", "pointing.py"))["point"]
 
 SHEVA, HATAF_SEGOL, HATAF_PATAH, HATAF_QAMATS, HIRIQ, TSERE, SEGOL, PATAH, QAMATS, HOLAM, HOLAM_HASER, QUBUTS = (
     "\u05b0", "\u05b1", "\u05b2", "\u05b3", "\u05b4", "\u05b5", "\u05b6", "\u05b7", "\u05b8", "\u05b9", "\u05ba",
@@ -45,7 +44,6 @@ HATAFS = HATAF_SEGOL + HATAF_PATAH + HATAF_QAMATS
 # the points the dictionary keeps: vowels, dagesh, shin and sin dots
 KEPT = set(SHEVA + HATAFS + VOWELS + DAGESH + SHIN_DOT + SIN_DOT)
 ANY_MARK = re.compile("[\u0591-\u05c7]")
-LETTER = re.compile("[\u05d0-\u05ea]")
 BEGADKEFAT = "בגדכפת"
 GUTTURALS = "אהחע"
 FINAL = {"ך": "כ", "ם": "מ", "ן": "נ", "ף": "פ", "ץ": "צ"}
@@ -74,8 +72,8 @@ def letters_of(pointed):
 
 def is_pointed(text):
     """Whether a text carries vowel points (a shin dot or dagesh alone is
-    not pointing)."""
-    return any(c in SHEVA + HATAFS + VOWELS for c in text)
+    not pointing; the dagesh of a shuruk is)."""
+    return any(c in SHEVA + HATAFS + VOWELS for c in text) or "וּ" in unicodedata.normalize("NFC", text)
 
 
 def split(pointed):
@@ -180,7 +178,7 @@ def compatible(a, b):
         if (SHIN_DOT in ma and SIN_DOT in mb) or (SIN_DOT in ma and SHIN_DOT in mb):
             return False
         ba, bb = bare(ma), bare(mb)
-        if ba == bb or {ba, bb} & {""} and (ba + bb) in (SHEVA,) + tuple(HATAFS):
+        if ba == bb or ("" in (ba, bb) and ba + bb in (SHEVA,) + tuple(HATAFS)):
             continue
         furtive = is_furtive(pa, i) or is_furtive(pb, i)
         if not (furtive and ba.replace(PATAH, "") == bb.replace(PATAH, "")):
@@ -251,10 +249,9 @@ def add_begadkefat_dagesh(pointed):
 
 def syllables(pointed):
     """The vowels a pointed word is read with, one per syllable, in order,
-    each with the place of its letter
-    (a furtive patah counts as one, a sheva or hataf does not): each
-    vowel point, and the vowel letters וֹ and וּ (a וּ followed by another
-    vowel letter vav is the consonant doubled: כִּיוּוּן)."""
+    each with the place of its letter: each vowel point (a furtive patah
+    counts, a sheva or hataf does not) and the vowel letters וֹ and וּ (a וּ
+    before another vowel letter vav is the consonant doubled: כִּיוּוּן)."""
     parts = split(pointed)
     found = []
     for i, (c, marks) in enumerate(parts):
@@ -497,13 +494,37 @@ class Strongs:
         return found
 
 
+def infinitive_fits(pointed, binyan):
+    """Whether an infinitive's pointing has its binyan's shape: the simple
+    binyan's ל takes a vowel (לִכְתּוֹב, לָקוּם, לַעֲבוֹד), the others' a
+    sheva, before הַ (hif'il), הִתְ (hitpa'el), הִי or הֵי (nif'al), or the
+    pi'el's first root letter with a patah, qamats or holam (לְדַבֵּר,
+    לְבָרֵךְ, לְעוֹדֵד)."""
+    parts = split(pointed)
+    if len(parts) < 3 or parts[0][0] != "ל":
+        return False
+    prefix, (second, marks) = bare(parts[0][1]), (parts[1][0], bare(parts[1][1]))
+    if binyan == "Paal":
+        return prefix not in ("", SHEVA)
+    if prefix != SHEVA:
+        return False
+    if binyan == "Hifil":
+        return second == "ה" and marks in (PATAH, QAMATS, SEGOL)
+    if binyan == "Hitpael":
+        return second == "ה" and marks == HIRIQ and bare(parts[2][1]) in ("", SHEVA)
+    if binyan == "Nifal":
+        return second == "ה" and marks in (HIRIQ, TSERE) and (parts[2][0] == "י" or DAGESH in parts[2][1])
+    holam_male = not marks and parts[2][0] == "ו" and bare(parts[2][1]) == HOLAM
+    return marks in (PATAH, QAMATS, HOLAM) or holam_male
+
+
 def rule_pointing(past, binyan):
     """The rules' pointing of a verb's past form, in full spelling."""
     if not binyan or " " in past:
         return None
     try:
-        pointed = rules.point(past, binyan)
-    except IndexError:
+        pointed = rules_point(past, binyan)
+    except (IndexError, ValueError):  # letters the rules do not fit
         return None
     if not is_pointed(pointed):
         return None
@@ -520,14 +541,12 @@ class Choice:
     corpus's occurrences of the letters that the pointing holds (None
     without corpus data)."""
 
-    def __init__(self, letters):
-        self.letters = letters
+    def __init__(self):
         self.pointed = None
         self.source = None
         self.candidates = {}
         self.share = None
         self.older_only = False
-        self.reviewed = False
         self.auto = None  # the pointing the sources chose, before review
 
     def conflicts(self):
@@ -557,16 +576,18 @@ class Choice:
 
 
 class Pointer:
+    """Chooses pointings and stress from the sources in data/sources."""
+
     def __init__(self, root):
         sources = os.path.join(root, "data", "sources")
         self.wiktionary = Wiktionary(os.path.join(sources, "wiktionary", "en-he-enwiktionary.txt"))
         self.corpus = Corpus(os.path.join(sources, "pointing", "pointed_forms.tsv"))
         self.strongs = Strongs(os.path.join(sources, "strongs", "verbs.tsv"))
 
-    def corpus_choice(self, letters, definite, agreeing_with=None):
+    def corpus_choice(self, letters, definite, fits=None):
         """The corpus's pointing of these letters and its share: the most
         frequent (after the article, when `definite` and it was met there),
-        among those compatible with `agreeing_with` when there are such."""
+        among those that `fits` accepts when there are such."""
         weights, older = self.corpus.counts(letters)
         if not weights:
             # a word met only after the article or "and"
@@ -579,9 +600,8 @@ class Pointer:
             pool = plain or dict(seen) or dict(weights)
         else:
             pool = dict(weights)
-        if agreeing_with:
-            fitting = {p: w for p, w in pool.items() if compatible(p, agreeing_with)}
-            pool = fitting or pool
+        if fits:
+            pool = {p: w for p, w in pool.items() if fits(p)} or pool
         if not pool:
             return None, None, older
         best = max(pool, key=lambda p: (pool[p], p))
@@ -590,35 +610,32 @@ class Pointer:
         return best, share, older
 
     def choose(self, letters, role, word_type="", binyan=""):
-        """The pointing of a field: `role` is "word", "plural",
-        "infinitive" or "part" (a word of a phrase)."""
-        choice = Choice(letters)
-        if role == "word":
-            types = {word_type}
-        elif role == "infinitive":
-            types = {"Verb"}
-        elif role == "plural":
-            types = {PLURAL}
-        else:
-            types = set()
+        """The pointing of a field: `role` is "word", "plural" or
+        "infinitive"."""
+        choice = Choice()
+        types = {"word": {word_type}, "infinitive": {"Verb"}, "plural": {PLURAL}}[role]
         rule = rule_pointing(letters, binyan) if role == "word" and word_type == "Verb" else None
         if rule:
             choice.candidates["rules"] = rule
-        if types:
-            found = self.wiktionary.pointings(letters, types)
-            if rule:
-                found = [p for p in found if compatible(p, rule)] or found
-            if found:
-                choice.candidates["wiktionary"] = found[0]
+        fits = None
+        if rule:
+            fits = lambda p: compatible(p, rule)  # noqa: E731
+        elif role == "infinitive" and binyan:
+            fits = lambda p: infinitive_fits(p, binyan)  # noqa: E731
+        found = self.wiktionary.pointings(letters, types)
+        if fits:
+            found = [p for p in found if fits(p)] or found
+        if found:
+            choice.candidates["wiktionary"] = found[0]
         definite = role == "plural" or (role == "word" and word_type in ("Noun", "Adj."))
-        best, share, older = self.corpus_choice(letters, definite, rule)
+        best, share, older = self.corpus_choice(letters, definite, fits)
         if best:
             choice.candidates["corpus"] = best
             choice.older_only = older
         if role == "word" and word_type == "Verb" and binyan == "Paal":
             found = self.strongs.pointings(letters)
-            if rule:
-                found = [p for p in found if compatible(p, rule)] or found
+            if fits:
+                found = [p for p in found if fits(p)] or found
             if found:
                 choice.candidates["strongs"] = found[0]
         # a verb's binyan tells homographs apart (סָפַר, סִיפֵּר): the first
@@ -644,7 +661,7 @@ class Pointer:
         """A phrase pointed word by word: Wiktionary's pointing of the
         whole phrase, else each word as the corpus points it (the last one
         as a noun or adjective after the article would be)."""
-        choice = Choice(phrase)
+        choice = Choice()
         words = phrase.split(" ")
         whole = self.wiktionary.pointings(phrase, {word_type})
         if whole:
@@ -686,11 +703,9 @@ class Pointer:
 
 # -- the reviewed table and the build ------------------------------------
 
-REVIEWED_COLUMNS = ("word", "type", "pointed", "plural", "infinitive", "stress", "source", "wiktionary")
-
-
 def read_reviewed(path):
-    """(letters, type label) -> row of the reviewed table."""
+    """(letters, type label) -> row of the reviewed table (columns word,
+    type, pointed, plural, infinitive, stress, source, wiktionary)."""
     rows = {}
     if not os.path.exists(path):
         return rows
@@ -739,6 +754,7 @@ def point_entries(entries, root, type_labels, out):
     stress_rows = []
     for e in entries:
         label = type_labels[e["type"]]
+        name = "%s %s" % (e["word"], label)
         row = reviewed.get((e["word"], label))
         fully_reviewed = True
         for field in FIELDS:
@@ -749,24 +765,25 @@ def point_entries(entries, root, type_labels, out):
             choice.auto = choice.pointed
             hand = reviewed_field(row, field, letters)
             if hand:
-                choice.pointed, choice.reviewed = hand, True
+                choice.pointed = hand
             else:
                 fully_reviewed = False
                 if choice.conflicts():
-                    unreviewed_conflicts.append("%s %s %s" % (e["word"], label, field))
+                    unreviewed_conflicts.append("%s %s" % (name, field))
             if choice.pointed:
                 counts[(field, credited_source(choice))] += 1
                 e[field] = choice.pointed
             else:
-                unpointed.append("%s %s %s" % (e["word"], label, field))
+                unpointed.append("%s %s" % (name, field))
             counts[(field, "all")] += 1
         if not fully_reviewed:
-            unreviewed_entries.append(e)
+            unreviewed_entries.append(name)
         if is_pointed(e["word"]):
+            stress, origin = pointer.stress(e["word"], label)
             if row and reviewed_field(row, "word", letters_of(e["word"])) and row.get("stress"):
-                stress, origin = row["stress"], "review"
-            else:
-                stress, origin = pointer.stress(e["word"], label)
+                counts[("stress", "reviewed")] += 1
+                if row["stress"] != stress:
+                    stress, origin = row["stress"], "review"
             counts[("stress", origin)] += 1
             stress_rows.append((e["id"], e["word"], stress, origin))
     write_stress(stress_rows, os.path.join(out, "hebrew-stress.tsv"))
@@ -775,12 +792,16 @@ def point_entries(entries, root, type_labels, out):
 
 def write_stress(rows, path):
     with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.write("# id\tword\tstress (syllable from the end, 1 = last; a phrase: one per word)\tfrom\n")
+        f.write("# id\tword\tstress (syllable from the end, 1 = last; a phrase: one per word)\t"
+                "from (wiktionary: its transliteration marks it; rule; review: a reviewer's own)\n")
         for row in sorted(rows):
             f.write("%d\t%s\t%s\t%s\n" % row)
 
 
 def report(counts, total, unreviewed_entries, unreviewed_conflicts, unpointed, stream=None):
+    """Prints the shares of the pointing by source and what is left for a
+    reviewer: entries without a reviewed row, conflicts among them, fields
+    no source points."""
     stream = stream or sys.stderr
     for field in FIELDS:
         whole = counts[(field, "all")]
@@ -788,9 +809,13 @@ def report(counts, total, unreviewed_entries, unreviewed_conflicts, unpointed, s
         shares = ", ".join("%s %d" % (s, counts[(field, s)]) for s in SOURCES + ("review",) if counts[(field, s)])
         print("pointed %s: %d / %d (%.1f%%): %s" % (field, pointed, whole, 100 * pointed / whole if whole else 100,
                                                    shares), file=stream)
-    print("stress: " + ", ".join("%s %d" % (s, counts[("stress", s)]) for s in ("review", "wiktionary", "rule")),
-          file=stream)
+    print("stress: " + ", ".join("%s %d" % (s, counts[("stress", s)]) for s in ("wiktionary", "rule", "review")) +
+          " (reviewed %d)" % counts[("stress", "reviewed")], file=stream)
     print("entries reviewed: %d / %d" % (total - len(unreviewed_entries), total), file=stream)
     print("conflicts left unreviewed: %d" % len(unreviewed_conflicts), file=stream)
-    for item in unreviewed_conflicts[:20] + unpointed[:20]:
-        print("  unreviewed: " + item, file=stream)
+    for name in unreviewed_entries:
+        print("  unreviewed: " + name, file=stream)
+    for item in unreviewed_conflicts:
+        print("  unreviewed conflict: " + item, file=stream)
+    for item in unpointed:
+        print("  not pointed: " + item, file=stream)
