@@ -16,9 +16,11 @@ parts of speech becomes one entry each (כן "yes" / "candid"); Wiktionary's
 phrases whose words are all kept become phrase entries. The reviewed
 corrections of data/hebrew-overrides.tsv are applied last. Entry numbers
 stay what the previous data/hebrew.tsv gave them, so a learner's copy
-merges with a new version; new entries get new numbers. Writes
-data/hebrew.tsv and data/hebrew-binyanim.tsv (the binyan each verb has in
-Hspell's table, for the data check), and prints the shares of each field.
+merges with a new version; new entries get new numbers. Words, plurals
+and infinitives are then pointed (tools/hebrew/pointing.py). Writes
+data/hebrew.tsv, data/hebrew-binyanim.tsv (the binyan each verb has in
+Hspell's table, for the data check) and data/hebrew-stress.tsv (each
+entry's stressed syllable), and prints the shares of each field.
 
 An entry's frequency is how often the subtitles use its dictionary form,
 per million words of the list: the counts of the written forms hspell
@@ -39,6 +41,7 @@ import argparse, collections, csv, os, re, sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import hspell  # noqa: E402
+import pointing  # noqa: E402
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 SOURCES = os.path.join(ROOT, "data", "sources")
@@ -579,6 +582,7 @@ def main():
     builder.complete_verbs(entries)
     builder.set_frequencies(entries)
     assign_ids(entries, args.previous)
+    pointing.point_entries(entries, ROOT, TYPE_LABELS, args.out)
     write(entries, args.out)
     report(entries)
 
