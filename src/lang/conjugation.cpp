@@ -311,6 +311,7 @@ Verb readVerb(const QString &word, const QString &infinitive)
         if (!kept.isEmpty())
             found = kept;
     };
+    const QList<Verb> byLetters = found;
     if (pointed != UnknownBinyan) {
         const bool fits
             = std::any_of(found.cbegin(), found.cend(), [pointed](const Verb &v) { return v.binyan == pointed; });
@@ -326,8 +327,14 @@ Verb readVerb(const QString &word, const QString &infinitive)
         keep([](const Verb &v) { return v.binyan != Pual && v.binyan != Hufal; });
         if (found.size() == 1 && (found.first().binyan == Pual || found.first().binyan == Hufal))
             found = {reading(Piel, p, p)};
+        // an infinitive that only a reading the points ruled out makes says more
+        // than points a pi'el and a hif'il share (הִיוָּוה, לְהַוּוֹת)
+        const auto makesStored = [&stored](const Verb &v) { return Paradigm::infinitive(v) == stored; };
+        if (std::none_of(found.cbegin(), found.cend(), makesStored)
+            && std::any_of(byLetters.cbegin(), byLetters.cend(), makesStored))
+            found = byLetters;
         const qsizetype before = found.size();
-        keep([&stored](const Verb &v) { return Paradigm::infinitive(v) == stored; });
+        keep(makesStored);
         if (found.size() == before)
             keep([&stored](const Verb &v) { return infinitiveFits(v.binyan, stored); });
     } else {
