@@ -542,10 +542,10 @@ QString MainWindow::dataCredits()
         if (line.startsWith(QLatin1String("* ")))
             credits += QStringLiteral("<li>%1</li>").arg(line.mid(2).toHtmlEscaped());
     }
-    return QStringLiteral("<br/><br/>") + tr("The Hebrew dictionary is built from:")
+    return QStringLiteral("<br/><br/>") + tr("The bundled dictionaries are built from:")
         + QStringLiteral("<ul>%1</ul>").arg(credits)
-        + tr("Its data is licensed under CC BY-SA 4.0 and the GNU AGPL "
-             "version 3 or later; see the CREDITS file of the data.");
+        + tr("Their data is licensed under CC BY-SA 4.0, the GNU AGPL and GPL version 3 or later, MIT and CC BY 4.0; "
+             "see the CREDITS file of the data.");
 }
 
 void MainWindow::helpNoDicts()

@@ -924,14 +924,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>&lt;b&gt;Keine Wörterbücher gefunden!&lt;/b&gt;&lt;br/&gt;&lt;br/&gt;Mit „Wörterbücher -&gt; Aktualisieren aus dem Netz“ laden Sie Wörterbücher herunter, mit „Wörterbücher -&gt; Verwalten...“ legen Sie ein neues Wörterbuch an.</translation>
     </message>
     <message>
-        <source>The Hebrew dictionary is built from:</source>
-        <translation>Das hebräische Wörterbuch ist erstellt aus:</translation>
-    </message>
-    <message>
-        <source>Its data is licensed under CC BY-SA 4.0 and the GNU AGPL version 3 or later; see the CREDITS file of the data.</source>
-        <translation>Seine Daten stehen unter CC BY-SA 4.0 und der GNU AGPL Version 3 oder später; siehe die Datei CREDITS der Daten.</translation>
-    </message>
-    <message>
         <source>Undo Delete</source>
         <translation>Löschen rückgängig</translation>
     </message>
@@ -984,6 +976,14 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
             <numerusform>%n Eintrag ist als unvollständig markiert.</numerusform>
             <numerusform>%n Einträge sind als unvollständig markiert.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The bundled dictionaries are built from:</source>
+        <translation>Die mitgelieferten Wörterbücher sind erstellt aus:</translation>
+    </message>
+    <message>
+        <source>Their data is licensed under CC BY-SA 4.0, the GNU AGPL and GPL version 3 or later, MIT and CC BY 4.0; see the CREDITS file of the data.</source>
+        <translation>Ihre Daten stehen unter CC BY-SA 4.0, der GNU AGPL und GPL Version 3 oder später, MIT und CC BY 4.0; siehe die Datei CREDITS der Daten.</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1064,29 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>sie ist größer als %1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewLog</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>no review of an entry: id %1, rating %2</source>
+        <translation>keine Abfrage eines Eintrags: Nummer %1, Bewertung %2</translation>
+    </message>
+    <message>
+        <source>no entry ids: %1 to %2</source>
+        <translation>keine Eintragsnummern: %1 zu %2</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
