@@ -264,7 +264,7 @@ void BM_LookUpWithoutLoading(benchmark::State &state)
     const bool meanings = state.range(1) != 0;
     FileLookup::Result result;
     for (auto _ : state) {
-        if (!lookup.lookUp(meanings ? meaning : word, meanings, result))
+        if (!lookup.lookUp(meanings ? QString() : makeSearchKey(word), meanings ? meaning : QString(), result))
             state.SkipWithError("not walkable");
     }
 }

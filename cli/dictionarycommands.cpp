@@ -10,7 +10,7 @@
 #include "dict/dictionaryupdate.h"
 #include "dict/filenames.h"
 #include "dict/filelookup.h"
-#include "lang/languageinfo.h"
+#include "lang/lookup.h"
 #include "dict/dictionarylist.h"
 
 #include <QFile>
@@ -55,27 +55,55 @@ int runDump(const QStringList &args)
         });
 }
 
-// Text in the dictionary's own letters is looked up among the words only;
-// any other text among the meanings too.
-bool asksForMeanings(const QString &type, const QString &text)
+// The file walked where it lies and only as far as the answer needs; loaded
+// when it cannot be walked, or when an inflected word needs the analysis.
+class FileSource : public Lookup::Source
 {
-    const LanguageInfo *language = LanguageInfo::ofDictionary(type);
-    return !language || !language->containsLanguageChars(text);
-}
+public:
+    FileSource(const QString &path, const QByteArray &bytes)
+        : m_path(path)
+        , m_walk(bytes)
+        , m_walkable(m_walk.open())
+    { }
+    QString type() const override { return m_walkable ? m_walk.type() : m_store.type(); }
+    QStringList userLanguageCodes() const override
+    {
+        return m_walkable ? m_walk.user().split(u',', Qt::SkipEmptyParts) : m_store.userLanguageCodes();
+    }
+    bool find(const QString &key, const QString &meaning, Lookup::Found &found) override
+    {
+        FileLookup::Result result;
+        if (m_walkable && m_walk.lookUp(key, meaning, result)) {
+            found = Lookup::Found{result.prefixPosition, result.matchLength, result.exact, result.meaning};
+            return true;
+        }
+        m_walkable = false;
+        return load() && m_storeSource->find(key, meaning, found);
+    }
+    const HebrewAnalyser *analyser() override { return load() ? m_storeSource->analyser() : nullptr; }
+    Entry entryById(int id) const override { return m_store.entryById(id); }
+    QString errorString() const override { return m_error; }
 
-// The same answers from the loaded store, for a file that cannot be walked.
-bool lookUpLoaded(const QString &path, const QString &text, FileLookup::Result &result, QString &error)
-{
-    Dictionary dictionary;
-    DictionaryFile file(path);
-    if (!loadDictionary(file, dictionary, error))
-        return false;
-    result.prefixPosition = dictionary.findLongestPrefix(text, result.matchLength);
-    result.exact = dictionary.findExact(text, 0);
-    if (asksForMeanings(dictionary.type(), text))
-        result.meaning = dictionary.findByMeaning(text, 0);
-    return true;
-}
+    // Reads the whole file, once.
+    bool load()
+    {
+        if (m_storeSource)
+            return true;
+        DictionaryFile file(m_path);
+        if (!loadDictionary(file, m_store, m_error))
+            return false;
+        m_storeSource = Lookup::storeSource(&m_store);
+        return true;
+    }
+
+private:
+    QString m_path;
+    FileLookup m_walk;
+    bool m_walkable;
+    Dictionary m_store;
+    std::unique_ptr<Lookup::Source> m_storeSource;
+    QString m_error;
+};
 
 int runLookup(const QStringList &args)
 {
@@ -89,19 +117,22 @@ int runLookup(const QStringList &args)
     QString error;
     if (!openForReading(file, error))
         return Console::fail(error, Failure);
-    // the file is read where it lies and only as far as the answer needs
     const qint64 size = file.size();
     const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    FileLookup lookup(mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size) : file.readAll());
-    FileLookup::Result result;
-    const bool walked = lookup.open() && lookup.lookUp(text, asksForMeanings(lookup.type(), text), result);
-    if (!walked && !lookUpLoaded(path, text, result, error))
-        return Console::fail(error, Failure);
-    QStringList lines = {QStringLiteral("prefix\t%1\t%2").arg(result.prefixPosition).arg(result.matchLength)};
-    for (const Entry &e : std::as_const(result.exact))
+    FileSource source(
+        path, mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size) : file.readAll());
+    Lookup lookup(source);
+    Lookup::Answer answer;
+    if (!lookup.find(text, answer))
+        return Console::fail(lookup.errorString(), Failure);
+    const Lookup::Found &found = answer.found;
+    QStringList lines = {QStringLiteral("prefix\t%1\t%2").arg(found.position).arg(found.matchLength)};
+    for (const Entry &e : found.exact)
         lines.append(QStringLiteral("exact\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
-    for (const Entry &e : std::as_const(result.meaning))
+    for (const Entry &e : found.meanings)
         lines.append(QStringLiteral("meaning\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
+    for (const Lookup::Reading &reading : answer.readings)
+        lines.append(QStringLiteral("reading\t%1\t%2").arg(reading.entryId).arg(escapeField(reading.text)));
     Console::write(lines.join(u'\n').toUtf8() + '\n');
     return 0;
 }

@@ -29,7 +29,8 @@ QString hexCode(int code)
 QString describe(const WordMatch &m)
 {
     QString out = QStringLiteral("%1:%2:%3").arg(m.wordType).arg(hexCode(m.grammar)).arg(m.entryId);
-    if (!m.text.isEmpty())
+    // a word the dictionary lacks shows itself; a prefix is known by its type
+    if (m.wordType == WordMatch::Unknown)
         out += u':' + m.text;
     return out;
 }

@@ -159,9 +159,9 @@ struct Stretch
     QList<Entry> meaning;
 };
 
-bool walkStretch(
-    const QByteArray &file, qsizetype from, qsizetype to, const QString &text, bool meanings, Stretch &stretch)
+bool walkStretch(const QByteArray &file, qsizetype from, qsizetype to, const QString &meaning, Stretch &stretch)
 {
+    const bool meanings = !meaning.isEmpty();
     RecordReader in(file);
     in.seek(from);
     Translation translation;
@@ -176,7 +176,8 @@ bool walkStretch(
         if (stretch.walk.visit(stretch.count, word, stretch.last))
             stretch.exact.append(entryAt(file, start));
         // most translations do not hold the text at all
-        if (meanings && translation.text.contains(text) && splitMeanings(translation.text.toString()).contains(text))
+        if (meanings && translation.text.contains(meaning)
+            && splitMeanings(translation.text.toString()).contains(meaning))
             stretch.meaning.prepend(entryAt(file, start));
         stretch.last = word;
         ++stretch.count;
@@ -214,6 +215,8 @@ bool FileLookup::open()
     while (in.readBytes(line) && !line.isEmpty()) {
         if (line.startsWith("TYPE:"))
             m_type = QString::fromUtf8(line.mid(5)).trimmed();
+        else if (line.startsWith("USER:"))
+            m_user = QString::fromUtf8(line.mid(5)).trimmed();
     }
     if (in.failed())
         return false;
@@ -224,7 +227,7 @@ bool FileLookup::open()
 // Every record is read, its word at least, to be sure of the file's order.
 // A large file is walked in two halves at once: the later half passes over
 // the records before it to find where it starts, a fraction of walking them.
-bool FileLookup::lookUp(const QString &text, bool meanings, Result &result)
+bool FileLookup::lookUp(const QString &key, const QString &meaning, Result &result)
 {
     result = Result{};
     if (m_recordsStart < 0 && !open())
@@ -232,17 +235,17 @@ bool FileLookup::lookUp(const QString &text, bool meanings, Result &result)
     const qsizetype end = m_file.size();
     const bool twoWalks = end - m_recordsStart >= m_twoWalksFrom;
     const qsizetype middle = twoWalks ? m_recordsStart + (end - m_recordsStart) / 2 : end;
-    Stretch earlier(text);
-    Stretch later(text);
+    Stretch earlier(key);
+    Stretch later(key);
     bool laterWalked = true;
     std::thread second;
     if (twoWalks) {
         second = std::thread([&] {
             const qsizetype from = passRecords(m_file, m_recordsStart, middle, later);
-            laterWalked = from >= 0 && walkStretch(m_file, from, end, text, meanings, later);
+            laterWalked = from >= 0 && walkStretch(m_file, from, end, meaning, later);
         });
     }
-    const bool earlierWalked = walkStretch(m_file, m_recordsStart, middle, text, meanings, earlier);
+    const bool earlierWalked = walkStretch(m_file, m_recordsStart, middle, meaning, earlier);
     if (second.joinable())
         second.join();
     if (!earlierWalked || !laterWalked)

@@ -29,14 +29,18 @@ public:
 
     // Reads the header: false for a file of another version or damaged.
     bool open();
-    // The TYPE of the file, once open.
+    // The TYPE and USER of the file, once open.
     QString type() const { return m_type; }
-    // False when the file must be loaded instead.
-    bool lookUp(const QString &text, bool meanings, Result &result);
+    QString user() const { return m_user; }
+    // The first word whose key begins with key (or the longest start of it),
+    // the entries of exactly that key, and those listed under meaning (none
+    // for an empty one). False when the file must be loaded instead.
+    bool lookUp(const QString &key, const QString &meaning, Result &result);
 
 private:
     QByteArray m_file;
     qsizetype m_twoWalksFrom;
     qsizetype m_recordsStart = -1;
     QString m_type;
+    QString m_user;
 };

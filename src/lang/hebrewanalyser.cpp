@@ -49,7 +49,8 @@ HebrewAnalyser::HebrewAnalyser(const Dictionary *dictionary)
     for (int p = 0; p < PrefixCount; ++p) {
         const QString letters = QString::fromUtf16(PrefixWords[p].letters);
         const QList<Entry> found = m_dictionary ? m_dictionary->findExact(letters, 1) : QList<Entry>();
-        m_prefixes[p] = WordMatch{PrefixWords[p].wordType, 0, found.isEmpty() ? 0 : found.first().id(), QString()};
+        // the letters go with the match: a dictionary need not hold its prefixes
+        m_prefixes[p] = WordMatch{PrefixWords[p].wordType, 0, found.isEmpty() ? 0 : found.first().id(), letters};
     }
     buildIndex();
 }

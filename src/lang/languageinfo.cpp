@@ -29,19 +29,26 @@ bool isCyrillicLetter(QChar c)
 }
 
 using Keyboard = LanguageInfo::Keyboard;
+using Script = LanguageInfo::Script;
 
 // German, English, French, Italian, Russian are the user languages, in this order.
 constexpr LanguageInfo Table[] = {
-    {"de", QT_TRANSLATE_NOOP("LanguageInfo", "German"), "Deutsch", nullptr, false, true, Keyboard::None, true},
-    {"en", QT_TRANSLATE_NOOP("LanguageInfo", "English"), "English", isLatinLetter, false, true, Keyboard::None, true},
-    {"fr", QT_TRANSLATE_NOOP("LanguageInfo", "French"), "Fran\u00e7ais", nullptr, false, false, Keyboard::None, true},
-    {"it", QT_TRANSLATE_NOOP("LanguageInfo", "Italian"), "Italiano", nullptr, false, false, Keyboard::None, true},
-    {"ru", QT_TRANSLATE_NOOP("LanguageInfo", "Russian"), nullptr, isCyrillicLetter, false, true, Keyboard::Russian,
+    {"de", QT_TRANSLATE_NOOP("LanguageInfo", "German"), "Deutsch", nullptr, Script::Latin, false, true, Keyboard::None,
         true},
-    {"ar", QT_TRANSLATE_NOOP("LanguageInfo", "Arabic"), nullptr, isArabicChar, true, false, Keyboard::None, false},
-    {"fa", QT_TRANSLATE_NOOP("LanguageInfo", "Farsi"), nullptr, isArabicChar, true, false, Keyboard::Farsi, false},
-    {"he", QT_TRANSLATE_NOOP("LanguageInfo", "Hebrew"), nullptr, HebrewText::isLetter, true, false, Keyboard::Hebrew,
-        false},
+    {"en", QT_TRANSLATE_NOOP("LanguageInfo", "English"), "English", isLatinLetter, Script::Latin, false, true,
+        Keyboard::None, true},
+    {"fr", QT_TRANSLATE_NOOP("LanguageInfo", "French"), "Fran\u00e7ais", nullptr, Script::Latin, false, false,
+        Keyboard::None, true},
+    {"it", QT_TRANSLATE_NOOP("LanguageInfo", "Italian"), "Italiano", nullptr, Script::Latin, false, false,
+        Keyboard::None, true},
+    {"ru", QT_TRANSLATE_NOOP("LanguageInfo", "Russian"), nullptr, isCyrillicLetter, Script::Cyrillic, false, true,
+        Keyboard::Russian, true},
+    {"ar", QT_TRANSLATE_NOOP("LanguageInfo", "Arabic"), nullptr, isArabicChar, Script::Arabic, true, false,
+        Keyboard::None, false},
+    {"fa", QT_TRANSLATE_NOOP("LanguageInfo", "Farsi"), nullptr, isArabicChar, Script::Arabic, true, false,
+        Keyboard::Farsi, false},
+    {"he", QT_TRANSLATE_NOOP("LanguageInfo", "Hebrew"), nullptr, HebrewText::isLetter, Script::Hebrew, true, false,
+        Keyboard::Hebrew, false},
 };
 
 } // namespace

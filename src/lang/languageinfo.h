@@ -12,6 +12,7 @@
 struct LanguageInfo
 {
     enum class Keyboard { None, Hebrew, Farsi, Russian };
+    enum class Script { Latin, Cyrillic, Arabic, Hebrew };
 
     // Two letters; a locale code such as "he_IL" names the row whose code it
     // begins with (case-sensitive).
@@ -24,6 +25,8 @@ struct LanguageInfo
     // Letters of the language's own script; null for languages no
     // dictionary is written in.
     bool (*isLanguageChar)(QChar c);
+    // the script its words and meanings are written in
+    Script script;
     bool rightToLeft;
     bool neuterGender;
     Keyboard keyboard;

@@ -213,8 +213,9 @@ Reading PhraseTranslator::withPhrases(const Reading &s) const
 
 QString PhraseTranslator::describeMatch(const WordMatch &match) const
 {
+    // a prefix the dictionary lacks adds nothing; an unknown word stays itself
     if (match.entryId == 0)
-        return match.text;
+        return match.wordType == WordMatch::Unknown ? match.text : QString();
     const Entry entry = m_dictionary->entryById(match.entryId);
     const QStringList meanings = splitMeanings(entry.userTranslation(m_userLanguage, false));
     if (meanings.isEmpty())

@@ -4,8 +4,8 @@
 #include <QString>
 
 // One reading of a Hebrew word form: the word type and grammatical bits of
-// the form, the dictionary entry it belongs to (0 for none) and, for a word
-// not in the dictionary, the word itself.
+// the form, the dictionary entry it belongs to (0 for none) and, for a
+// prefix or a word not in the dictionary, its letters.
 struct WordMatch
 {
     // wordType of a phrase or of a word that is not in the dictionary

@@ -740,6 +740,125 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     </message>
 </context>
 <context>
+    <name>Lookup</name>
+    <message>
+        <source>the</source>
+        <translation>der/die/das</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>like</source>
+        <translation>wie</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>zu</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>that</source>
+        <translation>dass</translation>
+    </message>
+    <message>
+        <source>when</source>
+        <translation>als</translation>
+    </message>
+    <message>
+        <source>since</source>
+        <translation>seit</translation>
+    </message>
+    <message>
+        <source>we</source>
+        <translation>wir</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>ich</translation>
+    </message>
+    <message>
+        <source>you, f. pl.</source>
+        <translation>ihr, f.</translation>
+    </message>
+    <message>
+        <source>you, pl.</source>
+        <translation>ihr</translation>
+    </message>
+    <message>
+        <source>you, f.</source>
+        <translation>du, f.</translation>
+    </message>
+    <message>
+        <source>you, m.</source>
+        <translation>du, m.</translation>
+    </message>
+    <message>
+        <source>they</source>
+        <translation>sie (Pl.)</translation>
+    </message>
+    <message>
+        <source>she</source>
+        <translation>sie</translation>
+    </message>
+    <message>
+        <source>he</source>
+        <translation>er</translation>
+    </message>
+    <message>
+        <source>f. pl.</source>
+        <translation>f. Pl.</translation>
+    </message>
+    <message>
+        <source>m. pl.</source>
+        <translation>m. Pl.</translation>
+    </message>
+    <message>
+        <source>f. sg.</source>
+        <translation>f. Sg.</translation>
+    </message>
+    <message>
+        <source>m. sg.</source>
+        <translation>m. Sg.</translation>
+    </message>
+    <message>
+        <source>infinitive</source>
+        <translation>Infinitiv</translation>
+    </message>
+    <message>
+        <source>past</source>
+        <translation>Vergangenheit</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>Gegenwart</translation>
+    </message>
+    <message>
+        <source>future</source>
+        <translation>Zukunft</translation>
+    </message>
+    <message>
+        <source>imperative</source>
+        <translation>Befehlsform</translation>
+    </message>
+    <message>
+        <source>plural</source>
+        <translation>Plural</translation>
+    </message>
+    <message>
+        <source>feminine</source>
+        <translation>weiblich</translation>
+    </message>
+</context>
+<context>
     <name>LookupView</name>
     <message>
         <source>Clear</source>
@@ -748,6 +867,10 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Lookup:</source>
         <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>How the word reads as a form of an entry; click to open the entry</source>
+        <translation>Wie das Wort als Form eines Eintrags gelesen wird; ein Klick öffnet den Eintrag</translation>
     </message>
 </context>
 <context>

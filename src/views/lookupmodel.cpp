@@ -62,7 +62,7 @@ void LookupModel::sourceDataChanged(const QModelIndex &from, const QModelIndex &
 {
     m_meanings.clear();
     m_rowStarts.clear();
-    if (m_mode == Pattern) {
+    if (m_mode == Mode::Pattern) {
         const QString pattern = m_pattern.toCaseFolded();
         for (int row = from.row(); row <= to.row(); ++row) {
             const bool shown = std::binary_search(m_rows.begin(), m_rows.end(), row);
@@ -93,7 +93,12 @@ QString LookupModel::foldedMeaning(int row) const
 // Each change filters all rows anew in one reset: removing the unwanted
 // rows range by range costs the view a pass per range, which is far too
 // slow on a large dictionary.
-void LookupModel::setMode(int mode)
+void LookupModel::showAllRows()
+{
+    setMode(Mode::AllRows);
+}
+
+void LookupModel::setMode(Mode mode)
 {
     if (mode == m_mode)
         return;
@@ -107,7 +112,7 @@ void LookupModel::setPattern(const QString &text)
 {
     beginResetModel();
     m_pattern = text;
-    m_mode = Pattern;
+    m_mode = Mode::Pattern;
     filter();
     endResetModel();
 }
@@ -116,7 +121,7 @@ void LookupModel::setChosenEntries(const QSet<int> &ids)
 {
     beginResetModel();
     m_chosen = ids;
-    m_mode = ChosenEntries;
+    m_mode = Mode::ChosenEntries;
     filter();
     endResetModel();
 }
@@ -124,9 +129,9 @@ void LookupModel::setChosenEntries(const QSet<int> &ids)
 void LookupModel::filter()
 {
     m_rows.clear();
-    if (!m_source || m_mode == AllRows)
+    if (!m_source || m_mode == Mode::AllRows)
         return;
-    if (m_mode == Pattern) {
+    if (m_mode == Mode::Pattern) {
         matchPattern();
         return;
     }

@@ -7,11 +7,10 @@
 
 class DictionaryModel;
 
-// The filter between the dictionary table and the lookup table. Mode 0
-// shows every row (lookup in the dictionary's language), mode 1 the rows
-// whose first column (the meaning shown) contains the pattern in any case
-// (lookup by meaning), mode 2 a chosen set of entries (such as the
-// incomplete ones). Rows keep the store's order. Showing every row maps
+// The filter between the dictionary table and the lookup table: every row
+// (lookup in the dictionary's language), the rows whose first column (the
+// meaning shown) contains a pattern in any case (lookup by meaning), or a
+// chosen set of entries (such as the incomplete ones). Rows keep the store's order. Showing every row maps
 // nothing, so a million rows cost nothing to show; a filter keeps the list
 // of the rows it lets through.
 class LookupModel : public QAbstractProxyModel
@@ -19,12 +18,10 @@ class LookupModel : public QAbstractProxyModel
     Q_OBJECT
 
 public:
-    enum Mode { AllRows = 0, Pattern = 1, ChosenEntries = 2 };
-
     explicit LookupModel(DictionaryModel *source, QObject *parent = nullptr);
 
-    int mode() const { return m_mode; }
-    void setMode(int mode);
+    bool showsAllRows() const { return m_mode == Mode::AllRows; }
+    void showAllRows();
     void setPattern(const QString &text);
     // Shows just the entries with these ids.
     void setChosenEntries(const QSet<int> &ids);
@@ -37,7 +34,10 @@ public:
     QModelIndex mapFromSource(const QModelIndex &sourceIndex) const override;
 
 private:
-    bool filters() const { return m_mode != AllRows; }
+    enum class Mode { AllRows, Pattern, ChosenEntries };
+
+    bool filters() const { return m_mode != Mode::AllRows; }
+    void setMode(Mode mode);
     void followSource();
     // The rows the filter lets through, anew.
     void filter();
@@ -50,7 +50,7 @@ private:
     void sourceDataChanged(const QModelIndex &from, const QModelIndex &to);
 
     DictionaryModel *m_source;
-    int m_mode = AllRows;
+    Mode m_mode = Mode::AllRows;
     QString m_pattern;
     QSet<int> m_chosen;
     // the source rows shown while filtering, ascending

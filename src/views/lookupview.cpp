@@ -7,12 +7,11 @@
 #include "dict/dictionary.h"
 #include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
-#include "lang/hebrewtext.h"
-#include "lang/languageinfo.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
@@ -21,11 +20,14 @@
 LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget *parent)
     : QWidget(parent)
     , m_dictionary(dictionary)
+    , m_source(Lookup::storeSource(dictionary))
+    , m_lookup(std::make_unique<Lookup>(*m_source))
     , m_tableModel(new DictionaryModel(dictionary, this))
     , m_lookupModel(new LookupModel(m_tableModel, this))
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, false))
     , m_table(new QTableView)
     , m_input(new KeyMappingLineEdit(false, m_keyboard))
+    , m_readings(new QListWidget)
     , m_clearButton(new QToolButton)
 {
     setFont(Style::pageFont());
@@ -41,6 +43,10 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     m_input->setObjectName(QStringLiteral("lookupEdit"));
     m_keyboard->setObjectName(QStringLiteral("lookupKeyboard"));
     m_clearButton->setObjectName(QStringLiteral("clearButton"));
+    m_readings->setObjectName(QStringLiteral("readingList"));
+    m_readings->setToolTip(tr("How the word reads as a form of an entry; click to open the entry"));
+    m_readings->setMaximumHeight(QFontMetrics(m_readings->font()).height() * 4);
+    m_readings->hide();
     m_clearButton->setIcon(QIcon(iconPath + QStringLiteral("editclear.svg")));
     m_clearButton->setToolTip(tr("Clear"));
     m_clearButton->setAccessibleName(tr("Clear"));
@@ -52,6 +58,7 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addLayout(row);
+    layout->addWidget(m_readings);
     layout->addWidget(m_keyboard);
 
     m_table->setModel(m_lookupModel);
@@ -64,6 +71,7 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     connect(m_table, &QTableView::doubleClicked, this, &LookupView::itemDoubleClicked);
     connect(m_input, &QLineEdit::textChanged, this, &LookupView::inputChanged);
     connect(m_input, &QLineEdit::returnPressed, this, &LookupView::returnPressed);
+    connect(m_readings, &QListWidget::itemClicked, this, &LookupView::readingChosen);
     m_input->setFocus(Qt::OtherFocusReason);
     m_input->setKeyboardMapping(true);
     m_keyboard->setKeyHintsVisible(true);
@@ -83,7 +91,7 @@ void LookupView::fitColumns()
 
 void LookupView::storeReset()
 {
-    m_lookupModel->setMode(LookupModel::AllRows);
+    m_lookupModel->showAllRows();
     m_keyboard->setLanguage(m_dictionary->type(), false);
     m_input->clear();
     m_table->scrollToTop();
@@ -103,50 +111,23 @@ void LookupView::showEntries(const QList<Entry> &entries)
     m_table->scrollToTop();
 }
 
-bool LookupView::isForeignText(const QString &text) const
-{
-    const LanguageInfo *language = m_dictionary ? LanguageInfo::ofDictionary(m_dictionary->type()) : nullptr;
-    return language && language->containsLanguageChars(text);
-}
-
-// Keys hold no capitals, so the pattern is lower-cased as they are; and a
-// Hebrew word typed with a medial last letter (הלכ) still finds its final
-// form (הלך) when nothing else begins so.
-int LookupView::findForeign(const QString &pattern, int &matchLength, QString &text) const
-{
-    text = pattern;
-    for (QChar &c : text)
-        c = c.toLower();
-    const int position = m_dictionary->findLongestPrefix(text, matchLength);
-    const QString finalText = HebrewText::finalForm(text);
-    if (position >= 0 || finalText == text)
-        return position;
-    int finalLength = 0;
-    const int finalPosition = m_dictionary->findLongestPrefix(finalText, finalLength);
-    if (finalPosition < 0)
-        return position;
-    text = finalText;
-    matchLength = finalLength;
-    return finalPosition;
-}
-
 void LookupView::inputChanged(const QString &pattern)
 {
-    if (pattern.isEmpty())
+    showReadings({});
+    if (pattern.isEmpty() || !m_dictionary)
         return;
     QColor color = Style::textColor();
     QModelIndex target;
-    if (m_dictionary && isForeignText(pattern)) {
-        m_lookupModel->setMode(LookupModel::AllRows);
-        int matchLength = 0;
-        QString text;
-        const int position = findForeign(pattern, matchLength, text);
-        target = m_lookupModel->mapFromSource(m_tableModel->index(position, 0));
-        if (position < 0)
+    m_lookup->find(pattern, m_answer);
+    if (m_answer.inWords && (m_answer.beginsWord() || !m_answer.inMeanings)) {
+        m_lookupModel->showAllRows();
+        target = m_lookupModel->mapFromSource(m_tableModel->index(m_answer.found.position, 0));
+        if (!m_answer.beginsWord())
             color = Style::notFoundColor();
-        else if (matchLength == text.size())
+        else if (m_answer.isWholeWord())
             color = Style::foundColor();
-    } else if (m_dictionary) {
+        showReadings(m_answer.readings);
+    } else {
         m_lookupModel->setPattern(pattern);
         target = m_lookupModel->index(0, 0);
         const int rows = m_lookupModel->rowCount();
@@ -160,21 +141,38 @@ void LookupView::inputChanged(const QString &pattern)
     Style::setTextColor(m_input, color);
 }
 
+void LookupView::showReadings(const QList<Lookup::Reading> &readings)
+{
+    m_readings->clear();
+    for (const Lookup::Reading &reading : readings) {
+        auto *item = new QListWidgetItem(reading.text, m_readings);
+        item->setData(Qt::UserRole, reading.entryId);
+    }
+    m_readings->setVisible(!readings.isEmpty());
+}
+
+void LookupView::readingChosen(QListWidgetItem *item)
+{
+    const Entry e = m_dictionary ? m_dictionary->entryById(item->data(Qt::UserRole).toInt()) : Entry(0);
+    if (e.id() != 0)
+        emit editEntry(e);
+}
+
+// The entry the line points at: the word the table jumped to, the first
+// reading of an inflected word, or the first row of a meaning.
 void LookupView::returnPressed()
 {
     if (!m_dictionary)
         return;
-    const QString text = m_input->text();
-    int position = -1;
-    if (isForeignText(text)) {
-        int matchLength = 0;
-        QString used;
-        position = findForeign(text, matchLength, used);
-    } else {
-        position = m_lookupModel->rowCount() > 0 ? m_lookupModel->mapToSource(m_lookupModel->index(0, 0)).row() : -1;
+    if (m_lookupModel->showsAllRows() && !m_input->text().isEmpty()) {
+        if (m_answer.beginsWord())
+            emit editEntry(m_dictionary->entryAt(m_answer.found.position));
+        else if (m_readings->count() > 0)
+            readingChosen(m_readings->item(0));
+        return;
     }
-    if (position >= 0)
-        emit editEntry(m_dictionary->entryAt(position));
+    if (m_lookupModel->rowCount() > 0)
+        emit editEntry(m_dictionary->entryAt(m_lookupModel->mapToSource(m_lookupModel->index(0, 0)).row()));
 }
 
 void LookupView::itemDoubleClicked(const QModelIndex &viewIndex)

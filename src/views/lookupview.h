@@ -1,24 +1,31 @@
 #pragma once
 
+#include "lang/lookup.h"
+
 #include <QColor>
 #include <QList>
 #include <QWidget>
+
+#include <memory>
 
 class Dictionary;
 class DictionaryModel;
 class Entry;
 class LookupModel;
+class QListWidget;
+class QListWidgetItem;
 class QModelIndex;
 class QTableView;
 class QToolButton;
 class KeyMappingLineEdit;
 class SoftKeyboard;
 
-// The lookup page: one input line for both directions. Text with a letter
-// of the dictionary's language jumps to the first entry whose search key
-// begins with it (green when the key is complete, red when none begins with
-// it); any other text filters the table to the meanings that contain it.
-// Return or a double click hands the chosen entry on for editing.
+// The lookup page: one input line for both directions, looked up as Lookup
+// says. A word jumps to the first entry whose key begins with it (green when
+// the key is complete, red when none begins with it, and then the readings
+// of an inflected word below the line); a meaning filters the table to the
+// entries whose meanings contain it. Return, a double click or a click on a
+// reading hands the chosen entry on for editing.
 class LookupView : public QWidget
 {
     Q_OBJECT
@@ -48,15 +55,19 @@ private:
     void keyPressEvent(QKeyEvent *event) override;
 
     void fitColumns();
-    bool isForeignText(const QString &text) const;
-    int findForeign(const QString &pattern, int &matchLength, QString &text) const;
+    void showReadings(const QList<Lookup::Reading> &readings);
+    void readingChosen(QListWidgetItem *item);
     void scrollBy(int rows);
 
     Dictionary *m_dictionary;
+    std::unique_ptr<Lookup::Source> m_source;
+    std::unique_ptr<Lookup> m_lookup;
+    Lookup::Answer m_answer;
     DictionaryModel *m_tableModel;
     LookupModel *m_lookupModel;
     SoftKeyboard *m_keyboard;
     QTableView *m_table;
     KeyMappingLineEdit *m_input;
+    QListWidget *m_readings;
     QToolButton *m_clearButton;
 };

@@ -73,11 +73,13 @@ void TestCli::outputFormats_data()
         "7\t1\t5\t3\t-1\tסֵפֶר\tספר\tbook\\tvolume\\\\x\\nline\\r\t3=סְפָרִים\t17=Buch\n"
         "2\t0\t0\t-1\t-1\tסַפָּר\tספר\tbarber, book\t1=old\t18=coiffeur\n");
     QTest::newRow("lookup, a prefix") << QStringList{"lookup", "@", QString::fromUtf8("ספ")} << QByteArray() << "prefix\t1\t3\n";
-    QTest::newRow("lookup, exact") << QStringList{"lookup", "@", QString::fromUtf8("סֵפֶר")} << QByteArray() << QString::fromUtf8("prefix\t-1\t3\nexact\t7\tסֵפֶר\nexact\t2\tסַפָּר\n");
+    QTest::newRow("lookup, exact") << QStringList{"lookup", "@", QString::fromUtf8("סֵפֶר")} << QByteArray() << QString::fromUtf8("prefix\t1\t3\nexact\t7\tסֵפֶר\nexact\t2\tסַפָּר\n");
     QTest::newRow("lookup, a meaning") << QStringList{"lookup", "@", "book"} << QByteArray() << QString::fromUtf8("prefix\t-1\t0\nmeaning\t2\tסַפָּר\n");
     QTest::newRow("list, parsed") << QStringList{"list", "@dir/dicts.dic"} << QByteArray() << "# Dictionary META File: list of languages\n\nFILE: b.dic\nNAME: B\n\nNAME : A\nUSER: en\n";
     // the Hebrew engine's commands on the sample; a line feed after a sentence end leaves one empty line
     QTest::newRow("conjugate") << QStringList{"conjugate", "--infinitive", QString::fromUtf8("לִקְרוֹת"), QString::fromUtf8("ק")} << QByteArray() << QString::fromUtf8("Pattern: unknown\n0x00020\tלקרות\n0x11005\tק\n0x11006\tקה\n");
+    QTest::newRow("lookup, a medial last letter as the window finds it") << QStringList{"lookup", "@sample", QString::fromUtf8("הלכ")} << QByteArray() << QString::fromUtf8("prefix\t90\t3\nexact\t225\tהָלַךְ\n");
+    QTest::newRow("lookup, an inflected word") << QStringList{"lookup", "@sample", QString::fromUtf8("הלכתי")} << QByteArray() << QString::fromUtf8("prefix\t-1\t3\nreading\t225\tהלכתי → הָלַךְ, past, I\n");
     QTest::newRow("analyse") << QStringList{"analyse", "@sample", QString::fromUtf8("וכתבתי")} << QByteArray() << "7:0x00000:3 + 2:0x10404:223\n";
     QTest::newRow("translate") << QStringList{"translate", "@sample"} << QString::fromUtf8("בּוֹקֶר טוֹב!\nכָּתַבְתִּי").toUtf8() << "Good morning !\n-------------------\n\nWrote\n-------------------\n";
 }

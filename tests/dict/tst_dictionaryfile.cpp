@@ -446,7 +446,7 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
         for (int query = 0; query < 20; ++query) {
             const QString text = randomText(4);
             FileLookup::Result result;
-            QVERIFY(lookup.lookUp(text, true, result));
+            QVERIFY(lookup.lookUp(text, text, result));
             int matchLength = 0;
             QCOMPARE(result.prefixPosition, loaded.findLongestPrefix(text, matchLength));
             QCOMPARE(result.matchLength, matchLength);
@@ -466,7 +466,7 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
             Entry(words[i], QStringLiteral("x"), i + 1).write(writer);
         for (const qsizetype twoWalksFrom : {qsizetype(0), bytes.size()}) {
             FileLookup::Result result;
-            QVERIFY(!FileLookup(bytes, twoWalksFrom).lookUp(QStringLiteral("a"), false, result));
+            QVERIFY(!FileLookup(bytes, twoWalksFrom).lookUp(QStringLiteral("a"), QString(), result));
         }
     }
 }

@@ -15,7 +15,8 @@ Entry noun(int id, const char *word, quint32 flags, const char *plural)
     return e;
 }
 
-// "type:code:id" per match, " + " between matches, one string per reading
+// "type:code:id" per match (and ":word" for one the dictionary lacks),
+// " + " between matches, one string per reading
 QStringList describe(const QList<Reading> &readings)
 {
     QStringList out;
@@ -23,7 +24,7 @@ QStringList describe(const QList<Reading> &readings)
         QStringList parts;
         for (const WordMatch &m : reading) {
             QString part = QStringLiteral("%1:%2:%3").arg(m.wordType).arg(m.grammar, 0, 16).arg(m.entryId);
-            if (!m.text.isEmpty())
+            if (m.wordType == WordMatch::Unknown)
                 part += u':' + m.text;
             parts.append(part);
         }

@@ -61,7 +61,7 @@ void TestDictionaryModel::followsTheStore()
     model.setUserLanguages({0, 1});
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Deutsch"));
     // showing every row, the lookup's rows are the store's
-    lookup.setMode(LookupModel::AllRows);
+    lookup.showAllRows();
     m_dictionary.addOrReplace(makeEntry(0, QString::fromUtf8("אֹכֶל"), Entry::Noun, 5, "food"));
     m_dictionary.deleteEntry(Entry(3));
     QCOMPARE(lookup.rowCount(), model.rowCount());

@@ -6,6 +6,7 @@
 
 #include "../guihelpers.h"
 
+#include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -34,6 +35,7 @@ private slots:
     void hebrewAfterAFilterShowsAllRows();
     void returnOrDoubleClickOpensAnEntry();
     void keysScrollWhileTyping();
+    void inflectedWordShowsItsReadings();
 
 private:
     void type(const QString &text);
@@ -193,6 +195,23 @@ void TestLookupView::keysScrollWhileTyping()
     pressKey(m_input, Qt::Key_Control);
     pressKey(m_input, Qt::Key_E, QStringLiteral("e"));
     QCOMPARE(m_input->text(), QString::fromUtf16(u"e\u05E7"));
+}
+
+// A word no entry begins with: red, and below the line how it reads as a
+// form of an entry; Return opens that entry, a word typed after hides them.
+void TestLookupView::inflectedWordShowsItsReadings()
+{
+    QSignalSpy opened(m_view.get(), &LookupView::editEntry);
+    auto *readings = m_view->findChild<QListWidget *>(QStringLiteral("readingList"));
+    type(QString::fromUtf8("בבית"));
+    QCOMPARE(textColor(m_input), Style::notFoundColor());
+    QVERIFY(readings->isVisible());
+    QCOMPARE(readings->item(0)->text(), QString::fromUtf8("בבית → ב (in) + בַּיִת"));
+    QTest::keyClick(m_input, Qt::Key_Return);
+    QCOMPARE(opened.takeFirst().at(0).value<Entry>().word(), QString::fromUtf8("בַּיִת"));
+    m_input->clear();
+    type(QString::fromUtf8("ב"));
+    QVERIFY(!readings->isVisible());
 }
 
 QTEST_MAIN(TestLookupView)
