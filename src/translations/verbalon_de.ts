@@ -460,6 +460,17 @@
     </message>
 </context>
 <context>
+    <name>Drill</name>
+    <message>
+        <source> (%1 choices)</source>
+        <translation> (%1 Möglichkeiten)</translation>
+    </message>
+    <message>
+        <source> (%1 letters)</source>
+        <translation> (%1 Buchstaben)</translation>
+    </message>
+</context>
+<context>
     <name>Entry</name>
     <message>
         <source>???</source>
@@ -1293,14 +1304,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>%1 words, H-&gt;E: %2, E-&gt;H: %3</source>
         <translation>%1 Wörter, F-&gt;B: %2, B-&gt;F: %3</translation>
-    </message>
-    <message>
-        <source> (%1 choices)</source>
-        <translation> (%1 Möglichkeiten)</translation>
-    </message>
-    <message>
-        <source> (%1 letters)</source>
-        <translation> (%1 Buchstaben)</translation>
     </message>
     <message>
         <source>No more words</source>
