@@ -30,7 +30,7 @@ inline void pressKey(
     QApplication::sendEvent(widget, &release);
 }
 
-// Answers message boxes from a script of button indices and records them.
+// Answers message boxes from a script of choices and records them.
 class PromptScript
 {
 public:
@@ -38,7 +38,7 @@ public:
     {
         Prompt::setHandler([this](const Prompt::Request &request) {
             asked.append(request);
-            return answers.isEmpty() ? -1 : answers.takeFirst();
+            return answers.isEmpty() ? Prompt::Choice::None : answers.takeFirst();
         });
     }
     ~PromptScript() { Prompt::setHandler({}); }
@@ -53,6 +53,6 @@ public:
         return out;
     }
 
-    QList<int> answers;
+    QList<Prompt::Choice> answers;
     QList<Prompt::Request> asked;
 };

@@ -45,7 +45,6 @@ MainWindow::MainWindow(const QString &dataDirectory, QWidget *parent)
         m_dataDirectory += QDir::separator();
     m_dictionaryList = std::make_unique<DictionaryList>();
     m_dictionaryList->load(m_dataDirectory + QStringLiteral("dicts.dic"));
-    m_dictionary = std::make_unique<Dictionary>();
     m_english = std::make_unique<English>();
     loadIcons();
     createUi();
@@ -72,16 +71,18 @@ void MainWindow::loadIcons()
 void MainWindow::createUi()
 {
     updateTitle();
-    connect(m_dictionary.get(), &Dictionary::modificationChanged, this, &QWidget::setWindowModified);
+    connect(m_document.store(), &Dictionary::modificationChanged, this, &QWidget::setWindowModified);
+    connect(&m_document, &DictionaryDocument::deletedEntryChanged, this,
+        [this](bool canComeBack) { m_undoDeleteAction->setEnabled(canComeBack); });
     setWindowIcon(m_icons.logo);
     createMenus();
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    m_lookupView = new LookupView(m_iconPath, m_dictionary.get());
-    m_wordWidget = new WordWidget(m_dictionary.get());
-    m_trainer = new Trainer(m_iconPath, m_dictionary.get(), &m_random);
-    m_translateView = new TranslateView(m_iconPath, m_english.get(), m_dictionary.get());
+    m_lookupView = new LookupView(m_iconPath, m_document.store());
+    m_wordWidget = new WordWidget(m_document.store());
+    m_trainer = new Trainer(m_iconPath, m_document.store(), &m_random);
+    m_translateView = new TranslateView(m_iconPath, m_english.get(), m_document.store());
     m_tabs->addTab(m_lookupView, tr("&Lookup"));
     m_tabs->addTab(m_wordWidget, tr("&Edit"));
     m_tabs->addTab(m_trainer, tr("&Trainer"));
@@ -89,6 +90,7 @@ void MainWindow::createUi()
     setCentralWidget(m_tabs);
 
     connect(m_wordWidget, &WordWidget::doneEnter, this, &MainWindow::wordCompleted);
+    connect(m_wordWidget, &WordWidget::learnCountersChosen, m_document.store(), &Dictionary::setLearnCounters);
     connect(m_lookupView, &LookupView::editEntry, this, &MainWindow::editEntry);
     connect(m_translateView, &TranslateView::editEntry, this, &MainWindow::learnEntry);
     connect(m_translateView, &TranslateView::showEntries, this, &MainWindow::showFound);
@@ -185,32 +187,36 @@ void MainWindow::updateActions()
 
 bool MainWindow::settleUnsavedChanges()
 {
-    if (!m_dictionary->isModified() || m_dictionaryFile.path().isEmpty())
+    if (!m_document.isModified() || !m_document.isOpen())
         return true;
-    const int answer = Prompt::ask(this,
+    const Prompt::Choice answer = Prompt::ask(this,
         Prompt::Request{QMessageBox::Warning, tr("Unsaved Changes"),
-            tr("The dictionary \"%1\" has changes that are not saved. Save them now?").arg(m_dictionary->name()),
-            {tr("&Save"), tr("&Discard"), tr("&Cancel")}, 0, 2});
-    if (answer == 0) {
+            tr("The dictionary \"%1\" has changes that are not saved. Save them now?").arg(m_document.store()->name()),
+            {{Prompt::Choice::Save, tr("&Save")}, {Prompt::Choice::Discard, tr("&Discard")},
+                {Prompt::Choice::Cancel, tr("&Cancel")}},
+            Prompt::Choice::Save, Prompt::Choice::Cancel});
+    if (answer == Prompt::Choice::Save) {
         saveDictionary();
-        return !m_dictionary->isModified();
+        return !m_document.isModified();
     }
-    return answer == 1;
+    return answer == Prompt::Choice::Discard;
 }
 
 bool MainWindow::settleUnstoredEdit()
 {
     if (!m_wordWidget->isEnabled() || !m_wordWidget->hasUnstoredChanges())
         return true;
-    const int answer = Prompt::ask(this,
+    const Prompt::Choice answer = Prompt::ask(this,
         Prompt::Request{QMessageBox::Warning, tr("Unstored Changes"),
             tr("The word editor holds changes that are not stored yet. Store them now?"),
-            {tr("&Store"), tr("&Discard"), tr("&Cancel")}, 0, 2});
-    if (answer == 0)
+            {{Prompt::Choice::Store, tr("&Store")}, {Prompt::Choice::Discard, tr("&Discard")},
+                {Prompt::Choice::Cancel, tr("&Cancel")}},
+            Prompt::Choice::Store, Prompt::Choice::Cancel});
+    if (answer == Prompt::Choice::Store)
         return storeEditedEntry(m_wordWidget->entry().word());
-    if (answer == 1)
+    if (answer == Prompt::Choice::Discard)
         m_wordWidget->revert();
-    return answer == 1;
+    return answer == Prompt::Choice::Discard;
 }
 
 bool MainWindow::settleChanges()
@@ -246,23 +252,20 @@ void MainWindow::languageSelected(int index)
         return;
     }
     const QString file = m_dataDirectory + m_dictionaryList->file(index);
-    qCDebug(lcApp) << "SELECTED LANGUAGE #" << index << ":" << m_dictionaryList->name(index);
-    m_dictionary->clear();
-    setDeletedEntry(Entry(0));
-    m_dictionaryFile.setPath(file);
-    const DictionaryFile::Status status = m_dictionaryFile.load(*m_dictionary);
+    qCDebug(lcApp) << "dictionary" << index << "chosen:" << m_dictionaryList->name(index);
+    const DictionaryFile::Status status = m_document.open(file);
     m_loadedIndex = index;
     m_currentEntrySet = false;
     QSettings().setValue(LastDictionaryKey, m_dictionaryList->file(index));
 
     m_userLanguageSelector->clear();
-    for (const QString &code : m_dictionary->userLanguageCodes())
+    for (const QString &code : m_document.store()->userLanguageCodes())
         m_userLanguageSelector->addItem(LanguageInfo::userLanguageName(code));
     m_userLanguageSelector->setCurrentIndex(0);
     updateActions();
     updateTitle();
     if (status == DictionaryFile::Status::Ok)
-        statusBar()->showMessage(tr("Loaded %n words.", nullptr, m_dictionary->count()));
+        statusBar()->showMessage(tr("Loaded %n words.", nullptr, m_document.store()->count()));
     else
         reportLoad(file);
 }
@@ -272,9 +275,9 @@ void MainWindow::languageSelected(int index)
 void MainWindow::reportLoad(const QString &file)
 {
     const QString name = QDir::toNativeSeparators(file);
-    const int count = m_dictionary->count();
+    const int count = m_document.store()->count();
     QString text;
-    switch (m_dictionaryFile.status()) {
+    switch (m_document.status()) {
     case DictionaryFile::Status::Missing:
         text = tr("The dictionary file \"%1\" does not exist. It will be created when you save.").arg(name);
         break;
@@ -286,14 +289,14 @@ void MainWindow::reportLoad(const QString &file)
         break;
     default:
         text = tr("The dictionary file \"%1\" cannot be read (%2). No entries were loaded.")
-                   .arg(name, m_dictionaryFile.errorString());
+                   .arg(name, m_document.errorString());
         break;
     }
     statusBar()->showMessage(text);
     if (m_reportedFiles.contains(file))
         return;
     m_reportedFiles.insert(file);
-    Prompt::ask(this, Prompt::Request{QMessageBox::Warning, tr("Dictionary File"), text, {tr("OK")}, 0, 0});
+    Prompt::warn(this, tr("Dictionary File"), text);
 }
 
 void MainWindow::userLanguageSelected(int index)
@@ -332,21 +335,20 @@ bool MainWindow::storeEditedEntry(const QString &word)
         // the entry keeps its id; the store moves it to the place of its
         // possibly changed word
         qCDebug(lcApp) << "CURRENT ENTRY SET! -> replace it";
-    } else if (m_dictionary->indexOfWord(word) >= 0) {
-        const int answer = Prompt::ask(this,
+    } else if (m_document.store()->indexOfWord(word) >= 0) {
+        const Prompt::Choice answer = Prompt::ask(this,
             Prompt::Request{QMessageBox::Question, tr("Word Exists"),
-                tr("The dictionary has this word already. Add it anyway?"), {tr("&Yes"), tr("&No")}, 0, 1});
-        if (answer != 0)
+                tr("The dictionary has this word already. Add it anyway?"),
+                {{Prompt::Choice::Yes, tr("&Yes")}, {Prompt::Choice::No, tr("&No")}}, Prompt::Choice::Yes,
+                Prompt::Choice::No});
+        if (answer != Prompt::Choice::Yes)
             return false;
     }
-    const int id = m_dictionary->addOrReplace(m_wordWidget->entry());
-    if (id == 0) {
-        Prompt::inform(this, tr("Store Word"), m_dictionary->errorString());
+    if (m_document.store(m_wordWidget->entry()) == 0) {
+        Prompt::inform(this, tr("Store Word"), m_document.storeError());
         return false;
     }
-    statusBar()->showMessage(tr("Now %n words.", nullptr, m_dictionary->count()));
-    if (id == m_deletedEntry.id())
-        setDeletedEntry(Entry(0));
+    statusBar()->showMessage(tr("Now %n words.", nullptr, m_document.store()->count()));
     m_wordWidget->newEntry();
     m_currentEntrySet = false;
     return true;
@@ -363,53 +365,39 @@ void MainWindow::addWord()
 
 void MainWindow::deleteWord()
 {
-    if (!m_currentEntrySet)
+    if (!m_currentEntrySet || !m_document.remove(m_currentEntry.id()))
         return;
-    qCDebug(lcApp) << "current entry:" << m_currentEntry.id();
-    const Entry stored = m_dictionary->entryById(m_currentEntry.id());
-    if (stored.id() == 0 || !m_dictionary->deleteEntry(stored))
-        return;
-    setDeletedEntry(stored);
     statusBar()->showMessage(
-        tr("Deleted \"%1\"; %n words left. %2 brings it back.", nullptr, m_dictionary->count())
-            .arg(stored.word(), m_undoDeleteAction->shortcut().toString(QKeySequence::NativeText)));
+        tr("Deleted \"%1\"; %n words left. %2 brings it back.", nullptr, m_document.store()->count())
+            .arg(m_document.deletedEntry().word(), m_undoDeleteAction->shortcut().toString(QKeySequence::NativeText)));
 }
 
 void MainWindow::undoDelete()
 {
-    if (m_deletedEntry.id() == 0 || m_dictionary->entryById(m_deletedEntry.id()).id() != 0)
-        return;
-    m_dictionary->insertEntry(m_deletedEntry);
-    statusBar()->showMessage(
-        tr("\"%1\" is back; %n words.", nullptr, m_dictionary->count()).arg(m_deletedEntry.word()));
-    setDeletedEntry(Entry(0));
-}
-
-void MainWindow::setDeletedEntry(const Entry &entry)
-{
-    m_deletedEntry = entry;
-    m_undoDeleteAction->setEnabled(entry.id() != 0);
+    const QString word = m_document.deletedEntry().word();
+    if (m_document.undoRemove())
+        statusBar()->showMessage(tr("\"%1\" is back; %n words.", nullptr, m_document.store()->count()).arg(word));
 }
 
 void MainWindow::saveDictionary()
 {
-    qCDebug(lcApp) << "SAVE";
-    if (m_dictionaryFile.save(*m_dictionary)) {
-        statusBar()->showMessage(tr("Saved %n words to %1.", nullptr, m_dictionary->count())
-                                     .arg(QDir::toNativeSeparators(m_dictionaryFile.path())));
+    qCDebug(lcApp) << "saving";
+    if (m_document.save()) {
+        statusBar()->showMessage(tr("Saved %n words to %1.", nullptr, m_document.store()->count())
+                                     .arg(QDir::toNativeSeparators(m_document.path())));
         return;
     }
     // the user must know that the changes are not on disk yet
     Prompt::inform(this, tr("Save Dictionary"),
         tr("The dictionary could not be saved to \"%1\": %2")
-            .arg(QDir::toNativeSeparators(m_dictionaryFile.path()), m_dictionaryFile.errorString()));
+            .arg(QDir::toNativeSeparators(m_document.path()), m_document.errorString()));
 }
 
 void MainWindow::listIncompleteWords()
 {
     if (!settleUnstoredEdit())
         return;
-    const QList<Entry> incomplete = m_dictionary->entriesWithFlags(Entry::FlagIncomplete, Entry::FlagIncomplete);
+    const QList<Entry> incomplete = m_document.store()->entriesWithFlags(Entry::FlagIncomplete, Entry::FlagIncomplete);
     m_lookupView->showEntries(incomplete);
     m_tabs->setCurrentWidget(m_lookupView);
     statusBar()->showMessage(incomplete.isEmpty()
@@ -446,7 +434,7 @@ void MainWindow::runExchange(TransferDialog::Kind kind)
 void MainWindow::reloadIfChanged(const QStringList &changedFiles)
 {
     const bool changed = m_loadedIndex >= 0
-        && (changedFiles.contains(m_dictionaryList->file(m_loadedIndex)) || m_dictionary->isModified());
+        && (changedFiles.contains(m_dictionaryList->file(m_loadedIndex)) || m_document.isModified());
     if (changed)
         m_loadedIndex = -1;
     if (changed || m_languageSelector->count() != m_dictionaryList->count())
@@ -494,9 +482,7 @@ void MainWindow::updateLanguageSelector()
     if (index >= 0 && index == m_loadedIndex)
         return;
     // what the store held was settled before; it is read afresh
-    m_dictionary->clear();
-    m_dictionaryFile.setPath(QString());
-    setDeletedEntry(Entry(0));
+    m_document.close();
     if (index >= 0) {
         languageSelected(index);
         return;
@@ -517,7 +503,7 @@ void MainWindow::updateTitle()
     const QString title = tr("Verbalon %1").arg(QStringLiteral(VERBALON_VERSION));
     setWindowTitle(
         m_loadedIndex < 0 ? title : title + QStringLiteral(" - %1[*]").arg(m_dictionaryList->name(m_loadedIndex)));
-    setWindowModified(m_dictionary->isModified());
+    setWindowModified(m_document.isModified());
 }
 
 void MainWindow::helpAbout()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/transferdialog.h"
-#include "dict/dictionaryfile.h"
+#include "dict/dictionarydocument.h"
 #include "dict/entry.h"
 
 #include <QIcon>
@@ -22,8 +22,9 @@ class Trainer;
 class TranslateView;
 class WordWidget;
 
-// The program's single window. It owns the dictionary store, the list of
-// dictionaries read from the data directory and the English verb table;
+// The program's single window. It owns the open dictionary (a document of
+// the store and its file), the list of dictionaries read from the data
+// directory and the English verb table;
 // builds the menus, the tool bar with the dictionary and user-language
 // selectors, and the pages; and routes the pages' requests to the store.
 // Unsaved changes are never dropped without asking.
@@ -36,7 +37,7 @@ public:
     ~MainWindow() override;
 
     QString dataDirectory() const { return m_dataDirectory; }
-    Dictionary *dictionary() const { return m_dictionary.get(); }
+    Dictionary *dictionary() { return m_document.store(); }
     DictionaryList *dictionaryList() const { return m_dictionaryList.get(); }
     // The generator behind every random choice of the pages, seeded with
     // the time at start; tests seed it themselves.
@@ -94,7 +95,6 @@ private:
     bool storeEditedEntry(const QString &word);
     void showInEditor(const Entry &entry);
     void reportLoad(const QString &file);
-    void setDeletedEntry(const Entry &entry);
     // Runs a dialog that may replace dictionary files: unsaved changes are
     // settled before, and a changed file is loaded again after.
     void runExchange(TransferDialog::Kind kind);
@@ -111,13 +111,9 @@ private:
     QComboBox *m_languageSelector = nullptr;
     QComboBox *m_userLanguageSelector = nullptr;
     QString m_dataDirectory;
-    std::unique_ptr<Dictionary> m_dictionary;
-    DictionaryFile m_dictionaryFile;
+    DictionaryDocument m_document;
     Entry m_currentEntry;
     bool m_currentEntrySet = false;
-    // the last entry deleted, as it was, until it is back or another
-    // dictionary is loaded
-    Entry m_deletedEntry{0};
     QAction *m_undoDeleteAction = nullptr;
     QString m_iconPath = QStringLiteral(":icons/");
     struct Icons

@@ -174,12 +174,13 @@ void DictionaryManager::dictDelete()
     const int row = m_table->currentRow();
     if (row < 0)
         return;
-    const int answer = Prompt::ask(this,
+    const Prompt::Choice answer = Prompt::ask(this,
         Prompt::Request{QMessageBox::Question, tr("Delete Dictionary"),
             tr("Delete the dictionary '%1' (file %2)? The file is kept as %2.bak.")
                 .arg(m_dictionaryList->name(row), m_dictionaryList->file(row)),
-            {tr("&Yes"), tr("&No")}, 0, 1});
-    if (answer != 0)
+            {{Prompt::Choice::Yes, tr("&Yes")}, {Prompt::Choice::No, tr("&No")}}, Prompt::Choice::Yes,
+            Prompt::Choice::No});
+    if (answer != Prompt::Choice::Yes)
         return;
     const QString path = QDir(m_dataDirectory).filePath(m_dictionaryList->file(row));
     QString error;

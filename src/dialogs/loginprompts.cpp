@@ -28,10 +28,10 @@ bool LoginPrompts::confirmDeletions(const QString &file, const MergeReport &repo
         "The update of \"%1\" would %2, among them: %3\n\n"
         "Your file is kept as a backup either way. Update anyway?")
                              .arg(file, report.lossText(), words.join(QStringLiteral(", ")));
-    const int answer = Prompt::ask(m_parent,
+    const Prompt::Choice answer = Prompt::ask(m_parent,
         Prompt::Request{QMessageBox::Warning, QCoreApplication::translate("LoginPrompts", "Delete Entries?"), text,
-            {QCoreApplication::translate("LoginPrompts", "&Update"),
-                QCoreApplication::translate("LoginPrompts", "&Keep My File")},
-            1, 1});
-    return answer == 0;
+            {{Prompt::Choice::Update, QCoreApplication::translate("LoginPrompts", "&Update")},
+                {Prompt::Choice::KeepMine, QCoreApplication::translate("LoginPrompts", "&Keep My File")}},
+            Prompt::Choice::KeepMine, Prompt::Choice::KeepMine});
+    return answer == Prompt::Choice::Update;
 }

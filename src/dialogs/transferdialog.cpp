@@ -204,9 +204,7 @@ void TransferDialog::showExportChoice()
 void TransferDialog::listFailed(const QString &reason)
 {
     unsetCursor();
-    Prompt::ask(this,
-        Prompt::Request{
-            QMessageBox::Warning, errorTitle(), tr("The list could not be read: %1").arg(reason), {tr("OK")}, 0, 0});
+    Prompt::warn(this, errorTitle(), tr("The list could not be read: %1").arg(reason));
     if (m_sourceEdit)
         m_sourceEdit->setEnabled(true);
     m_getListButton->setEnabled(true);

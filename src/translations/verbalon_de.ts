@@ -1018,10 +1018,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Wörterbuchdatei</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Word Exists</source>
         <translation>Wort vorhanden</translation>
     </message>
@@ -1417,10 +1413,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Die Liste ließ sich nicht lesen: %1</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Finish</source>
         <translation>Fertig</translation>
     </message>
@@ -1639,22 +1631,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Eigenname</translation>
     </message>
     <message>
-        <source>Learn</source>
-        <translation>Lernen</translation>
-    </message>
-    <message>
-        <source>Set learn counters?</source>
-        <translation>Lernzähler setzen?</translation>
-    </message>
-    <message>
-        <source>&amp;Learn</source>
-        <translation>&amp;Lernen</translation>
-    </message>
-    <message>
-        <source>&amp;Ignore</source>
-        <translation>&amp;Ignorieren</translation>
-    </message>
-    <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -1665,6 +1641,22 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Learn: %1 / %2</source>
         <translation>Lernen: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Practise this word in the trainer?</source>
+        <translation>Dieses Wort im Trainer üben?</translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation>&amp;Üben</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Practise</source>
+        <translation>&amp;Nicht üben</translation>
     </message>
 </context>
 </TS>

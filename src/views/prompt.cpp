@@ -29,25 +29,34 @@ void Prompt::setDialogHandler(DialogHandler h)
     dialogHandler() = std::move(h);
 }
 
-int Prompt::ask(QWidget *parent, const Request &request)
+Prompt::Choice Prompt::ask(QWidget *parent, const Request &request)
 {
     if (handler())
         return handler()(request);
     QMessageBox box(request.icon, request.title, request.text, QMessageBox::NoButton, parent);
     QList<QPushButton *> buttons;
-    for (const QString &label : request.buttons)
-        buttons.append(box.addButton(label, QMessageBox::ActionRole));
-    if (request.defaultButton >= 0 && request.defaultButton < buttons.size())
-        box.setDefaultButton(buttons[request.defaultButton]);
-    if (request.escapeButton >= 0 && request.escapeButton < buttons.size())
-        box.setEscapeButton(buttons[request.escapeButton]);
+    for (const Button &button : request.buttons) {
+        buttons.append(box.addButton(button.label, QMessageBox::ActionRole));
+        if (button.choice == request.defaultChoice)
+            box.setDefaultButton(buttons.last());
+        if (button.choice == request.escapeChoice)
+            box.setEscapeButton(buttons.last());
+    }
     box.exec();
-    return int(buttons.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
+    const qsizetype pressed = buttons.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
+    return pressed < 0 ? Choice::None : request.buttons[pressed].choice;
 }
 
 void Prompt::inform(QWidget *parent, const QString &title, const QString &text)
 {
-    ask(parent, Request{QMessageBox::Information, title, text, {QMessageBox::tr("OK")}, 0, 0});
+    ask(parent,
+        Request{QMessageBox::Information, title, text, {{Choice::Ok, QMessageBox::tr("OK")}}, Choice::Ok, Choice::Ok});
+}
+
+void Prompt::warn(QWidget *parent, const QString &title, const QString &text)
+{
+    ask(parent,
+        Request{QMessageBox::Warning, title, text, {{Choice::Ok, QMessageBox::tr("OK")}}, Choice::Ok, Choice::Ok});
 }
 
 void Prompt::setHandler(Handler h)

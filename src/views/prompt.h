@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QList>
+#include <QMetaType>
 #include <QStringList>
 
 #include <functional>
@@ -13,21 +15,34 @@ class QDialog;
 class Prompt
 {
 public:
+    // What a button of a box stands for; None when the box was closed
+    // without one.
+    enum class Choice { None, Ok, Yes, No, Save, Store, Discard, Cancel, Update, KeepMine, Practise, DontPractise };
+
+    struct Button
+    {
+        Choice choice;
+        QString label;
+    };
+
     struct Request
     {
         QMessageBox::Icon icon = QMessageBox::Question;
         QString title;
         QString text;
-        QStringList buttons;
-        int defaultButton = 0;
-        int escapeButton = -1; // -1: closing the box gives -1
+        QList<Button> buttons;
+        Choice defaultChoice = Choice::None;
+        // the choice Escape gives; None closes the box without one
+        Choice escapeChoice = Choice::None;
     };
-    using Handler = std::function<int(const Request &)>;
+    using Handler = std::function<Choice(const Request &)>;
 
-    // Index of the chosen button; -1 when the box was closed without one.
-    static int ask(QWidget *parent, const Request &request);
+    // The choice of the button pressed.
+    static Choice ask(QWidget *parent, const Request &request);
     // An information box with one "OK" button.
     static void inform(QWidget *parent, const QString &title, const QString &text);
+    // The same as a warning.
+    static void warn(QWidget *parent, const QString &title, const QString &text);
 
     // Answers every box from now on instead of showing it; an empty
     // handler shows boxes again.
@@ -39,3 +54,5 @@ public:
     static int runDialog(QDialog *dialog);
     static void setDialogHandler(DialogHandler handler);
 };
+
+Q_DECLARE_METATYPE(Prompt::Choice)

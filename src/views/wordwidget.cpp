@@ -297,14 +297,17 @@ Entry WordWidget::entry() const
 
 void WordWidget::editLearn()
 {
-    const int answer = Prompt::ask(this,
-        Prompt::Request{QMessageBox::Question, tr("Learn"), tr("Set learn counters?"),
-            {tr("&Learn"), tr("&Ignore"), tr("&Cancel")}, 0, -1});
-    if (answer == 0 || answer == 1) {
-        const qint8 value = answer == 0 ? 0 : -1;
+    const Prompt::Choice answer = Prompt::ask(this,
+        Prompt::Request{QMessageBox::Question, tr("Practise"), tr("Practise this word in the trainer?"),
+            {{Prompt::Choice::Practise, tr("&Practise")}, {Prompt::Choice::DontPractise, tr("&Don't Practise")},
+                {Prompt::Choice::Cancel, tr("&Cancel")}},
+            Prompt::Choice::Practise, Prompt::Choice::Cancel});
+    if (answer == Prompt::Choice::Practise || answer == Prompt::Choice::DontPractise) {
+        // marked: asked from the first counter on; not: never asked
+        const qint8 value = answer == Prompt::Choice::Practise ? 0 : -1;
         m_current.setLearnCounters(value, value);
-        if (m_current.id() >= 1 && m_dictionary)
-            m_dictionary->setLearnCounters(m_current.id(), value, value);
+        if (m_current.id() >= 1)
+            emit learnCountersChosen(m_current.id(), value, value);
     }
     updateLearnButton();
 }
@@ -323,7 +326,7 @@ void WordWidget::clickedMore()
         return;
     ConjugationDialog dialog(this);
     dialog.setEntry(m_current);
-    dialog.exec();
+    Prompt::runDialog(&dialog);
 }
 
 void WordWidget::returnBottom()

@@ -45,6 +45,8 @@ public:
 signals:
     void wordEdited(const QString &word);
     void doneEnter(const QString &word);
+    // The learner marked a stored entry for the trainer, or unmarked it.
+    void learnCountersChosen(int id, qint8 forward, qint8 backward);
 
 public slots:
     void returnBottom();

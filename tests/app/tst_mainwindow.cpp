@@ -317,22 +317,22 @@ void TestMainWindow::deleteWord()
 void TestMainWindow::unsavedChanges_data()
 {
     QTest::addColumn<bool>("closing"); // else switching to another dictionary
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Prompt::Choice>("answer");
     QTest::addColumn<bool>("goesAhead");
     QTest::addColumn<bool>("saved");
     for (bool closing : {true, false}) {
         const char *what = closing ? "close" : "switch";
-        QTest::addRow("%s, save", what) << closing << 0 << true << true;
-        QTest::addRow("%s, discard", what) << closing << 1 << true << false;
-        QTest::addRow("%s, cancel", what) << closing << 2 << false << false;
-        QTest::addRow("%s, box closed", what) << closing << -1 << false << false;
+        QTest::addRow("%s, save", what) << closing << Prompt::Choice::Save << true << true;
+        QTest::addRow("%s, discard", what) << closing << Prompt::Choice::Discard << true << false;
+        QTest::addRow("%s, cancel", what) << closing << Prompt::Choice::Cancel << false << false;
+        QTest::addRow("%s, box closed", what) << closing << Prompt::Choice::None << false << false;
     }
 }
 
 void TestMainWindow::unsavedChanges()
 {
     QFETCH(bool, closing);
-    QFETCH(int, answer);
+    QFETCH(Prompt::Choice, answer);
     QFETCH(bool, goesAhead);
     QFETCH(bool, saved);
     auto window = open();
@@ -358,11 +358,11 @@ void TestMainWindow::unsavedChanges()
 void TestMainWindow::unstoredEdit_data()
 {
     QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Prompt::Choice>("answer");
     for (const char *action : {"lookup", "new word", "learn", "list incomplete", "other dictionary", "quit"}) {
-        QTest::addRow("%s, store", action) << action << 0;
-        QTest::addRow("%s, discard", action) << action << 1;
-        QTest::addRow("%s, cancel", action) << action << 2;
+        QTest::addRow("%s, store", action) << action << Prompt::Choice::Store;
+        QTest::addRow("%s, discard", action) << action << Prompt::Choice::Discard;
+        QTest::addRow("%s, cancel", action) << action << Prompt::Choice::Cancel;
     }
 }
 
@@ -371,14 +371,14 @@ void TestMainWindow::unstoredEdit_data()
 void TestMainWindow::unstoredEdit()
 {
     QFETCH(QString, action);
-    QFETCH(int, answer);
+    QFETCH(Prompt::Choice, answer);
     auto window = open();
     Dictionary *dict = window->dictionary();
     window->editEntry(dict->entryById(3));
     auto *meaning = child<QLineEdit>(*window, "translationEdit0");
     meaning->selectAll();
     QTest::keyClicks(meaning, "to jot");
-    m_prompts->answers = {answer, 1};
+    m_prompts->answers = {answer, Prompt::Choice::Discard};
     if (action == "lookup") {
         auto *lookup = child<KeyMappingLineEdit>(*window, "lookupEdit");
         lookup->setText(QString::fromUtf8("סוס"));
@@ -395,8 +395,8 @@ void TestMainWindow::unstoredEdit()
         window->close();
     }
     QCOMPARE(m_prompts->titles().value(0), QStringLiteral("Unstored Changes"));
-    const bool stored = answer == 0;
-    const bool stayed = answer == 2;
+    const bool stored = answer == Prompt::Choice::Store;
+    const bool stayed = answer == Prompt::Choice::Cancel;
     if (action != "other dictionary" && action != "quit")
         QCOMPARE(dict->entryById(3).translation(), stored ? QStringLiteral("to jot") : QStringLiteral("to write"));
     else if (stored)
@@ -429,7 +429,7 @@ void TestMainWindow::learnWord()
     // a new entry of a word the store has: asked whether to add it anyway
     window->addWord();
     word->setText(Book);
-    m_prompts->answers = {1, 0};
+    m_prompts->answers = {Prompt::Choice::No, Prompt::Choice::Yes};
     for (int count : {6, 7}) {
         QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
         QCOMPARE(m_prompts->titles().last(), QStringLiteral("Word Exists"));

@@ -254,21 +254,21 @@ void TestDialogs::managerShowsAndAppendsLanguages()
 
 void TestDialogs::managerDeletes_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::newRow("declined") << 1;
-    QTest::newRow("accepted") << 0;
+    QTest::addColumn<Prompt::Choice>("answer");
+    QTest::newRow("declined") << Prompt::Choice::No;
+    QTest::newRow("accepted") << Prompt::Choice::Yes;
 }
 
 void TestDialogs::managerDeletes()
 {
-    QFETCH(int, answer);
+    QFETCH(Prompt::Choice, answer);
     DictionaryManager manager(nullptr, &m_list, local());
     auto *table = child<QTableWidget>(&manager, "dictionaryTable");
     table->setCurrentCell(1, 0);
     m_prompts->answers = {answer};
     child<QPushButton>(&manager, "deleteButton")->click();
     QCOMPARE(m_prompts->titles(), QStringList{"Delete Dictionary"});
-    const bool deleted = answer == 0;
+    const bool deleted = answer == Prompt::Choice::Yes;
     QCOMPARE(m_list.containsFile("russian.dic"), !deleted);
     QCOMPARE(QFile::exists(local() + "/russian.dic"), !deleted);
     QCOMPARE(table->rowCount(), deleted ? 2 : 3);
@@ -390,18 +390,18 @@ void TestDialogs::proxyIsRemembered()
 
 void TestDialogs::windowSettlesAndReloads_data()
 {
-    QTest::addColumn<int>("answer"); // to "Unsaved Changes"
+    QTest::addColumn<Prompt::Choice>("answer"); // to "Unsaved Changes"
     QTest::addColumn<bool>("opened");
-    QTest::newRow("save") << 0 << true;
-    QTest::newRow("discard") << 1 << true;
-    QTest::newRow("cancel: the dialog does not open") << 2 << false;
+    QTest::newRow("save") << Prompt::Choice::Save << true;
+    QTest::newRow("discard") << Prompt::Choice::Discard << true;
+    QTest::newRow("cancel: the dialog does not open") << Prompt::Choice::Cancel << false;
 }
 
 // Before a dialog may replace the open dictionary's file, unsaved changes
 // are settled; after it, a replaced file is loaded again.
 void TestDialogs::windowSettlesAndReloads()
 {
-    QFETCH(int, answer);
+    QFETCH(Prompt::Choice, answer);
     QFETCH(bool, opened);
     MainWindow window(local());
     window.dictionary()->setLearnCounters(window.dictionary()->entryAt(0).id(), 3, 3);
@@ -419,7 +419,7 @@ void TestDialogs::windowSettlesAndReloads()
     QCOMPARE(window.dictionary()->isModified(), !opened);
     if (opened)
         QCOMPARE(window.dictionary()->learnedIds(), onDisk.learnedIds());
-    QCOMPARE(onDisk.learnedIds().isEmpty(), answer != 0);
+    QCOMPARE(onDisk.learnedIds().isEmpty(), answer != Prompt::Choice::Save);
 }
 
 void TestDialogs::windowAfterDeletingTheOpenDictionary()
@@ -427,7 +427,7 @@ void TestDialogs::windowAfterDeletingTheOpenDictionary()
     MainWindow window(local());
     auto *selector = child<QComboBox>(&window, "languageSelector");
     for (int left = 2; left >= 0; --left) {
-        m_prompts->answers = {0};
+        m_prompts->answers = {Prompt::Choice::Yes};
         Prompt::setDialogHandler([](QDialog *dialog) {
             child<QTableWidget>(dialog, "dictionaryTable")->setCurrentCell(0, 0);
             child<QPushButton>(dialog, "deleteButton")->click();

@@ -193,33 +193,37 @@ void TestWordWidget::typingMarksUnstoredChanges()
 void TestWordWidget::learnQuestion_data()
 {
     QTest::addColumn<int>("id");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Prompt::Choice>("answer");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("stored");
-    QTest::newRow("learn") << 5 << 0 << "Learn: 0 / 0" << 0;
-    QTest::newRow("ignore") << 6 << 1 << "Learn: NO" << -1;
-    QTest::newRow("cancel") << 6 << 2 << "Learn: 3 / 4" << 3;
-    QTest::newRow("new entry: form only") << 0 << 0 << "Learn: 0 / 0" << -1;
+    QTest::addColumn<int>("chosen"); // the counters asked for the stored entry, -2 for none
+    QTest::newRow("practise") << 5 << Prompt::Choice::Practise << "Learn: 0 / 0" << 0;
+    QTest::newRow("don't practise") << 6 << Prompt::Choice::DontPractise << "Learn: NO" << -1;
+    QTest::newRow("cancel") << 6 << Prompt::Choice::Cancel << "Learn: 3 / 4" << -2;
+    QTest::newRow("new entry: form only") << 0 << Prompt::Choice::Practise << "Learn: 0 / 0" << -2;
 }
 
+// The editor asks for the counters it wants; it writes no store itself.
 void TestWordWidget::learnQuestion()
 {
     QFETCH(int, id);
-    QFETCH(int, answer);
+    QFETCH(Prompt::Choice, answer);
     QFETCH(QString, button);
-    QFETCH(int, stored);
+    QFETCH(int, chosen);
     PromptScript script;
     script.answers = {answer};
     if (id == 0)
         m_widget->newEntry();
     else
         m_widget->setEntry(m_dictionary.entryById(id));
+    QSignalSpy asked(m_widget.get(), &WordWidget::learnCountersChosen);
     child<QPushButton>("learnButton")->click();
-    QCOMPARE(script.titles(), QStringList{"Learn"});
+    QCOMPARE(script.titles(), QStringList{"Practise"});
     QCOMPARE(child<QPushButton>("learnButton")->text(), button);
-    if (id != 0)
-        QCOMPARE(int(m_dictionary.entryById(id).learnedForward()), stored);
-    else
+    QCOMPARE(asked.size(), chosen == -2 ? 0 : 1);
+    if (chosen != -2)
+        QCOMPARE(
+            asked.first(), QVariantList({id, QVariant::fromValue(qint8(chosen)), QVariant::fromValue(qint8(chosen))}));
+    if (id == 0)
         QCOMPARE(m_widget->entry().learnedForward(), qint8(0));
 }
 

@@ -135,7 +135,7 @@ int main(int argc, char *argv[])
         qFatal("usage: verbalon-screenshots OUTPUT-DIRECTORY");
     const QString output = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(output);
-    Prompt::setHandler([](const Prompt::Request &) { return 0; });
+    Prompt::setHandler([](const Prompt::Request &request) { return request.defaultChoice; });
 
     // the physical keys shown on the soft keyboards are those of a US keyboard
     SoftKeyboard::setKeyboardLocale(QStringLiteral("en_US"));
