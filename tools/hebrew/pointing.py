@@ -61,9 +61,28 @@ PLURAL = "plural"  # a Wiktionary form marked plural ({m-p}, {f-p})
 
 def clean(text):
     """A pointed text with only the points the dictionary keeps (no
-    cantillation, meteg or rafe), in canonical order."""
+    cantillation, meteg or rafe), in canonical order, a hiriq before a
+    doubled yod written one way (see hiriq_yod_first)."""
     text = unicodedata.normalize("NFC", text)
-    return "".join(c for c in text if not ANY_MARK.match(c) or c in KEPT or c == QAMATS_QATAN)
+    text = "".join(c for c in text if not ANY_MARK.match(c) or c in KEPT or c == QAMATS_QATAN)
+    return " ".join(hiriq_yod_first(word) for word in text.split(" "))
+
+
+def hiriq_yod_first(word):
+    """A hiriq before a consonantal yod that full spelling writes twice:
+    the first yod is the hiriq's and bare, the second is the consonant and
+    carries its points (סִייֵּם, עֲלִייָּה), as the conjugation writes
+    verbs. A yod read with a hiriq of its own before the yod of that hiriq
+    (טִבְעִיִּים) is another thing and stays."""
+    parts = split(word)
+    found = False
+    for i in range(1, len(parts) - 1):
+        marks = parts[i][1]
+        if parts[i][0] == "י" and parts[i + 1] == ["י", ""] and HIRIQ in parts[i - 1][1] and \
+                bare(marks) and HIRIQ not in marks:
+            parts[i][1], parts[i + 1][1] = "", marks
+            found = True
+    return join(parts) if found else word
 
 
 def letters_of(pointed):

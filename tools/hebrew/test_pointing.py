@@ -37,6 +37,13 @@ class FullSpelling(unittest.TestCase):
             with self.subTest(pointed=pointed, letters=letters):
                 self.assertEqual(pointing.to_full(pointed, letters), expected)
 
+    def test_a_hiriq_before_a_doubled_yod_is_written_one_way(self):
+        cases = [("עֲלִיָּיה", "עֲלִייָּה"), ("חֲנִיַּית", "חֲנִייַּת"), ("רְאִיָּיה עֵד", "רְאִייָּה עֵד"),
+                 ("סִייֵּם", "סִייֵּם"), ("טִבְעִיִּים", "טִבְעִיִּים")]  # the last: a yod with its own hiriq
+        for pointed, expected in cases:
+            with self.subTest(pointed=pointed):
+                self.assertEqual(pointing.clean(pointed), expected)
+
     def test_cantillation_and_meteg_are_dropped(self):
         self.assertEqual(pointing.clean("בְּרֵאשִׁ֖ית"), "בְּרֵאשִׁית")
         self.assertEqual(pointing.clean("הָֽאָרֶץ"), "הָאָרֶץ")
@@ -176,6 +183,8 @@ class ReviewedTable(unittest.TestCase):
         for row in rows:
             with self.subTest(word=row["word"], type=row["type"]):
                 self.assertEqual(pointing.letters_of(row["pointed"]), row["word"])
+                for column in ("pointed", "plural", "infinitive"):
+                    self.assertEqual(pointing.clean(row[column]), row[column])
                 self.assertTrue(pointing.is_pointed(row["pointed"]))
                 words = row["pointed"].split(" ")
                 self.assertEqual(len(row["stress"].split(" ")), len(words))
