@@ -7,7 +7,7 @@ table does not know; and the reviewed table itself.
 
     /usr/bin/python3 tools/hebrew/test_pointing.py
 """
-import csv, os, sys, tempfile, unittest
+import csv, os, stat, sys, tempfile, unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_pointing  # noqa: E402
@@ -172,6 +172,24 @@ class Sources(unittest.TestCase):
         self.assertNotIn("unreviewed: כתב Verb", text)
         self.assertEqual([row[0] for row in stress], ["2", "3"])
         self.assertEqual(stress[1][1:3], ["בֵּית סֵפֶר", "1 2"])
+
+
+class EngineComparison(unittest.TestCase):
+    def test_verbs_are_compared_with_the_engines_pointing_given_letters_and_points(self):
+        output = "Pattern: Paal\n0x00020\tלכתוב\tלִכְתּוֹב\tlichtóv\n0x11005\tכתב\tכָּתַב\tkatáv\n"
+        entries = [{"id": "1", "type": "Verb", "word": "כָּתַב", "infinitive": "לִכְתּוֹב"},
+                   {"id": "2", "type": "Verb", "word": "כִּתֵּב", "infinitive": "לְכַתֵּב"},
+                   {"id": "3", "type": "Noun", "word": "כְּתָב", "infinitive": ""}]
+        with tempfile.TemporaryDirectory() as folder:
+            cli = os.path.join(folder, "cli")  # points every verb as כָּתַב
+            with open(cli, "w", encoding="utf-8") as f:
+                f.write("#!/bin/sh\nprintf '%s'\n" % output)
+            os.chmod(cli, os.stat(cli).st_mode | stat.S_IEXEC)
+            count, found = check_pointing.compare_verbs(cli, entries)
+        self.assertEqual(count, 2)
+        self.assertEqual(found["letters"], ["2 word letters: כִּתֵּב, engine כָּתַב",
+                                            "2 infinitive letters: לְכַתֵּב, engine לִכְתּוֹב"])
+        self.assertEqual(len(found["points"]), 2)
 
 
 class ReviewedTable(unittest.TestCase):
