@@ -174,6 +174,30 @@ class Sources(unittest.TestCase):
         self.assertEqual(stress[1][1:3], ["בֵּית סֵפֶר", "1 2"])
 
 
+class Pronunciation(unittest.TestCase):
+    def fake_cli(self, folder, body):
+        cli = os.path.join(folder, "cli")
+        with open(cli, "w", encoding="utf-8") as f:
+            f.write("#!/bin/sh\n" + body + "\n")
+        os.chmod(cli, os.stat(cli).st_mode | stat.S_IEXEC)
+        return cli
+
+    def test_words_go_to_the_tool_with_its_count_of_the_stress_and_phrases_come_back_whole(self):
+        entries = [{"word": "בֵּית סֵפֶר", "stress": "1 2"}, {"word": "רוּחַ", "stress": "2"},
+                   {"word": "מַפְתֵּחַ", "stress": "2"}, {"word": "ספר"}]
+        with tempfile.TemporaryDirectory() as folder:
+            # a stand-in that writes back each word and the stress it was given
+            pointing.transliterate(entries, self.fake_cli(folder, "sed 's/\\t/:/'"))
+        self.assertEqual([e.get("pronunciation") for e in entries],
+                         ["בֵּית:1 סֵפֶר:2", "רוּחַ:1", "מַפְתֵּחַ:1", None])
+
+    def test_a_tool_that_fails_or_is_missing_stops_the_build(self):
+        with tempfile.TemporaryDirectory() as folder:
+            for cli in (self.fake_cli(folder, "echo 'line 1: no points' >&2; exit 1"), os.path.join(folder, "none")):
+                with self.subTest(cli=cli), self.assertRaises(pointing.TransliterationError):
+                    pointing.transliterate([{"word": "סֵפֶר", "stress": "2"}], cli)
+
+
 class EngineComparison(unittest.TestCase):
     def test_verbs_are_compared_with_the_engines_pointing_given_letters_and_points(self):
         output = "Pattern: Paal\n0x00020\tלכתוב\tלִכְתּוֹב\tlichtóv\n0x11005\tכתב\tכָּתַב\tkatáv\n"
