@@ -232,6 +232,9 @@ class ReviewedTable(unittest.TestCase):
                 self.assertEqual(len(row["stress"].split(" ")), len(words))
                 for number, word in zip(row["stress"].split(" "), words):
                     self.assertTrue(1 <= int(number) <= max(1, pointing.count_syllables(word)))
+                    parts = pointing.split(word)
+                    if pointing.is_furtive(parts, len(parts) - 1):  # the furtive patah is never stressed
+                        self.assertGreater(int(number), 1)
 
 
 if __name__ == "__main__":
