@@ -81,19 +81,65 @@ int runConjugate(const QStringList &args)
     return 0;
 }
 
+// A stress number from 1 (the last syllable); 0 when the text is no such number.
+int stressNumber(const QString &text)
+{
+    bool ok = false;
+    const int stress = text.toInt(&ok);
+    return ok && stress >= 1 ? stress : 0;
+}
+
+// Standard input's texts in Latin letters, a line each; a line may give its
+// stress after a tab. The data builds read a whole dictionary this way in
+// one run. A line that cannot be read fails the whole run, naming it, so
+// that no output is taken with a gap in it.
+int transliterateLines()
+{
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return Console::fail(QStringLiteral("cannot read standard input"), Failure);
+    const QStringList lines = QString::fromUtf8(in.readAll()).split(u'\n');
+    QByteArray out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i + 1 == lines.size() && lines[i].isEmpty())
+            break; // the line feed that ends the last line
+        const QStringList fields = lines[i].split(u'\t');
+        const int stress = fields.size() > 1 ? stressNumber(fields[1]) : 0;
+        if (fields.size() > 2 || (fields.size() == 2 && stress == 0))
+            return Console::fail(
+                QStringLiteral("line %1: expected a text and a stress from 1, not '%2'").arg(i + 1).arg(lines[i]),
+                Failure);
+        const HebrewTransliteration::Result result = HebrewTransliteration::transliterate(fields[0], stress);
+        if (result.status != HebrewTransliteration::Status::Ok)
+            return Console::fail(
+                QStringLiteral("line %1: %2: %3").arg(i + 1).arg(fields[0], result.errorString()), Failure);
+        out += result.text.toUtf8() + '\n';
+    }
+    Console::write(out);
+    return 0;
+}
+
 // A pointed word or text in Latin letters; --stress N stresses the Nth
-// syllable from the end of its last word.
+// syllable from the end of its last word. --batch reads the texts from
+// standard input instead.
 int runTransliterate(const QStringList &args)
 {
     int code = 0;
-    const auto parsed = parseArguments(QStringLiteral("transliterate"), args, 1, {QStringLiteral("stress")}, code);
+    const bool batch
+        = Arguments(args, {QStringLiteral("stress")}, {QStringLiteral("batch")}).hasOption(QStringLiteral("batch"));
+    const auto parsed = parseArguments(QStringLiteral("transliterate"), args, batch ? 0 : 1, {QStringLiteral("stress")},
+        code, {QStringLiteral("batch")});
     if (!parsed)
         return code;
+    if (batch) {
+        if (parsed->hasOption(QStringLiteral("stress")))
+            return Console::fail(QStringLiteral("--batch takes each line's stress from the line"), BadArguments);
+        return transliterateLines();
+    }
     int stress = 0;
     if (parsed->hasOption(QStringLiteral("stress"))) {
-        bool ok = false;
-        stress = parsed->option(QStringLiteral("stress")).toInt(&ok);
-        if (!ok || stress < 1)
+        stress = stressNumber(parsed->option(QStringLiteral("stress")));
+        if (stress == 0)
             return Console::fail(QStringLiteral("--stress needs a syllable number from 1 (the last), not '%1'")
                                      .arg(parsed->option(QStringLiteral("stress"))),
                 BadArguments);
@@ -194,7 +240,9 @@ QList<Command> hebrewCommands()
             QStringLiteral("analyse FILE.dic [WORD] [--flags N]  (no WORD: words on standard input)"), runAnalyse},
         {QStringLiteral("index"), QStringLiteral("index FILE.dic"), runIndex},
         {QStringLiteral("transliterate"),
-            QStringLiteral("transliterate POINTED [--stress N]  (N: stressed syllable from the end, 1 = last)"),
+            QStringLiteral(
+                "transliterate POINTED [--stress N] | --batch  (N: stressed syllable from the end, 1 = last; "
+                "--batch: a text a line on standard input, a tab and N after it if given)"),
             runTransliterate},
         {QStringLiteral("translate"), QStringLiteral("translate FILE.dic [--verbs FILE]  (text on standard input)"),
             runTranslate},

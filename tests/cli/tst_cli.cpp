@@ -80,6 +80,8 @@ void TestCli::outputFormats_data()
     QTest::newRow("conjugate") << QStringList{"conjugate", "--infinitive", QString::fromUtf8("לִקְרוֹת"), QString::fromUtf8("ק")} << QByteArray() << QString::fromUtf8("Pattern: unknown\n0x00020\tלקרות\n0x11005\tק\n0x11006\tקה\n");
     QTest::newRow("lookup, a medial last letter as the window finds it") << QStringList{"lookup", "@sample", QString::fromUtf8("הלכ")} << QByteArray() << QString::fromUtf8("prefix\t90\t3\nexact\t225\tהָלַךְ\n");
     QTest::newRow("lookup, an inflected word") << QStringList{"lookup", "@sample", QString::fromUtf8("הלכתי")} << QByteArray() << QString::fromUtf8("prefix\t-1\t3\nreading\t225\tהלכתי → הָלַךְ, past, I\n");
+    // a line's own stress, the rules' where it gives none, a phrase stressed on its last word
+    QTest::newRow("transliterate, batch") << QStringList{"transliterate", "--batch"} << QString::fromUtf8("סֵפֶר\nבַּיִת\t1\nרוּחַ\t1\nבֵּית סֵפֶר\t2\n").toUtf8() << QString::fromUtf8("séfer\nbayít\nrúach\nbeit séfer\n");
     QTest::newRow("analyse") << QStringList{"analyse", "@sample", QString::fromUtf8("וכתבתי")} << QByteArray() << "7:0x00000:3 + 2:0x10404:223\n";
     QTest::newRow("translate") << QStringList{"translate", "@sample"} << QString::fromUtf8("בּוֹקֶר טוֹב!\nכָּתַבְתִּי").toUtf8() << "Good morning !\n-------------------\n\nWrote\n-------------------\n";
 }
@@ -168,6 +170,7 @@ void TestCli::errors_data()
     QTest::newRow("review, rating") << QStringList{"review", "@/fixture.dic", "7", "f", "5"} << 1 << "not '5'" << QByteArray();
     QTest::newRow("review, time") << QStringList{"review", "@/fixture.dic", "7", "f", "3", "--at", "yesterday"} << 1 << "not a time in ISO 8601" << QByteArray();
     QTest::newRow("due, time") << QStringList{"due", "@/fixture.dic", "--at", "2026-02-30T10:00:00Z"} << 1 << "not a time in ISO 8601" << QByteArray();
+    QTest::newRow("transliterate, batch and stress") << QStringList{"transliterate", "--batch", "--stress", "2"} << 2 << "each line's stress" << QByteArray();
     const QStringList import = {"import", "--user", "en,de", "@/in.tsv", "@/out.dic"};
     QTest::newRow("no translation column") << import << 1 << "'word' and 'translation'" << QByteArray("word\tde\nx\ty\n");
     QTest::newRow("empty file") << import << 1 << "no header" << QByteArray("");

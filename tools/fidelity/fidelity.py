@@ -12,7 +12,8 @@ before (--keep FILE, written by --write-right) changed.
 """
 import argparse, collections, os, subprocess, sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "hebrew"))
+# after this folder: tools/hebrew has a pointing module of its own
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "hebrew"))
 import hspell  # noqa: E402
 import pointing  # noqa: E402
 

@@ -17,7 +17,9 @@ phrases whose words are all kept become phrase entries. The reviewed
 corrections of data/hebrew-overrides.tsv are applied last. Entry numbers
 stay what the previous data/hebrew.tsv gave them, so a learner's copy
 merges with a new version; new entries get new numbers. Words, plurals
-and infinitives are then pointed (tools/hebrew/pointing.py). Writes
+and infinitives are then pointed (tools/hebrew/pointing.py), and each word
+transliterated with its stress by verbalon-cli (its `pronunciation`; the
+program derives a plural's and an infinitive's itself). Writes
 data/hebrew.tsv, data/hebrew-binyanim.tsv (the binyan each verb has in
 Hspell's table, for the data check) and data/hebrew-stress.tsv (each
 entry's stressed syllable), and prints the shares of each field.
@@ -32,10 +34,10 @@ in proportion to how often hspell reads the word as each part of speech,
 unless the overrides give the shares. A phrase, which a list of single
 words cannot count, gets PHRASE_FREQUENCY.
 
-    /usr/bin/python3 tools/hebrew/build_dictionary.py [--out DIR] [--previous TSV]
+    /usr/bin/python3 tools/hebrew/build_dictionary.py [--out DIR] [--previous TSV] [--cli PATH]
 
-The same sources and the same previous files give the same output, byte
-for byte.
+The same sources, the same previous files and the same verbalon-cli give
+the same output, byte for byte.
 """
 import argparse, collections, csv, os, re, sys
 
@@ -537,10 +539,11 @@ def escape(text):
 
 def write(entries, out):
     with open(os.path.join(out, "hebrew.tsv"), "w", encoding="utf-8", newline="\n") as f:
-        f.write("id\tword\ttype\tflags\ttranslation\tplural\tinfinitive\tfrequency\n")
+        f.write("id\tword\ttype\tflags\ttranslation\tplural\tinfinitive\tpronunciation\tfrequency\n")
         for e in sorted(entries, key=lambda e: e["id"]):
             f.write("\t".join([str(e["id"]), e["word"], TYPE_LABELS[e["type"]], str(e["flags"]),
-                               escape(e["translation"]), e["plural"], e["infinitive"], str(e["frequency"])]) + "\n")
+                               escape(e["translation"]), e["plural"], e["infinitive"], e.get("pronunciation", ""),
+                               str(e["frequency"])]) + "\n")
     with open(os.path.join(out, "hebrew-binyanim.tsv"), "w", encoding="utf-8", newline="\n") as f:
         f.write("# word\tinfinitive\tbinyan: every verb of hebrew.tsv as Hspell's table has it\n")
         for e in sorted(entries, key=lambda e: e["id"]):
@@ -575,14 +578,21 @@ def main():
     parser.add_argument("--out", default=os.path.join(ROOT, "data"))
     parser.add_argument("--previous", default=os.path.join(ROOT, "data", "hebrew.tsv"),
                         help="the TSV whose entry numbers to keep")
+    parser.add_argument("--cli", default=os.path.join(ROOT, "build", "bin", "verbalon-cli"),
+                        help="the verbalon-cli that transliterates the words")
     args = parser.parse_args()
-    builder = Builder()
-    builder.build()
-    entries = apply_overrides(builder.entries, os.path.join(ROOT, "data", "hebrew-overrides.tsv"))
-    builder.complete_verbs(entries)
-    builder.set_frequencies(entries)
-    assign_ids(entries, args.previous)
-    pointing.point_entries(entries, ROOT, TYPE_LABELS, args.out)
+    try:
+        pointing.require_cli(args.cli)  # before the long part of the build
+        builder = Builder()
+        builder.build()
+        entries = apply_overrides(builder.entries, os.path.join(ROOT, "data", "hebrew-overrides.tsv"))
+        builder.complete_verbs(entries)
+        builder.set_frequencies(entries)
+        assign_ids(entries, args.previous)
+        pointing.point_entries(entries, ROOT, TYPE_LABELS, args.out)
+        pointing.transliterate(entries, args.cli)
+    except pointing.TransliterationError as e:
+        sys.exit("build_dictionary.py: %s" % e)
     write(entries, args.out)
     report(entries)
 

@@ -9,11 +9,14 @@ reviewed exception. Prints the agreement by the source each pointing came
 from, and, for information, the agreement with the corpus's most frequent
 pointing of the same letters and with the stress Wiktionary's
 transliterations mark. Fails when agreement and reviewed exceptions
-together fall below FLOOR.
+together fall below FLOOR. With --cli, also compares each verb's word
+(past 3sg m) and infinitive with the pointing verbalon-cli's conjugation
+gives them, made from the letters alone and from the stored points (for
+information: where they differ, either may be wrong).
 
-    /usr/bin/python3 tools/hebrew/check_pointing.py [--tsv FILE] [--list]
+    /usr/bin/python3 tools/hebrew/check_pointing.py [--tsv FILE] [--list] [--cli PATH]
 """
-import argparse, collections, csv, os, sys
+import argparse, collections, concurrent.futures, csv, os, subprocess, sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import pointing  # noqa: E402
@@ -52,6 +55,43 @@ def agrees(ours, theirs):
     return pointing.compatible(pointing.join(where_pointed), theirs)
 
 
+# verbalon-cli conjugate's codes of the infinitive and the past 3sg m
+INFINITIVE, PAST_3MS = "0x00020", "0x11005"
+
+
+def engine_forms(cli, word, infinitive):
+    """The engine's pointing of a verb's past 3sg m and infinitive (None
+    where it gives none)."""
+    out = subprocess.run([cli, "conjugate", "--infinitive", infinitive, word], capture_output=True, text=True,
+                         check=True).stdout
+    pointed = {}
+    for line in out.splitlines()[1:]:
+        fields = line.split("\t")
+        if len(fields) >= 3:
+            pointed.setdefault(fields[0], fields[2])
+    return pointed.get(PAST_3MS), pointed.get(INFINITIVE)
+
+
+def compare_verbs(cli, entries):
+    """For each way the engine is given a verb ("letters": unpointed,
+    "points": as stored), the verbs compared and the differences, a line
+    each."""
+    verbs = [e for e in entries if e["type"] == "Verb"]
+    inputs = {"letters": lambda e: (pointing.letters_of(e["word"]), pointing.letters_of(e["infinitive"])),
+              "points": lambda e: (e["word"], e["infinitive"])}
+    found = {}
+    with concurrent.futures.ThreadPoolExecutor(4) as pool:
+        for way, given in inputs.items():
+            results = pool.map(lambda e: engine_forms(cli, *given(e)), verbs)
+            differences = []
+            for e, (word, infinitive) in zip(verbs, results):
+                for field, theirs in (("word", word), ("infinitive", infinitive)):
+                    if theirs != e[field]:
+                        differences.append("%s %s %s: %s, engine %s" % (e["id"], field, way, e[field], theirs))
+            found[way] = differences
+    return len(verbs), found
+
+
 def share(part, whole):
     return "%d / %d (%.1f%%)" % (part, whole, 100 * part / whole if whole else 100)
 
@@ -60,6 +100,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--tsv", default=os.path.join(ROOT, "data", "hebrew.tsv"))
     parser.add_argument("--list", action="store_true", help="list the disagreements")
+    parser.add_argument("--cli", help="verbalon-cli, to compare the verbs with the engine's conjugation")
     args = parser.parse_args()
     sources = os.path.join(ROOT, "data", "sources")
     wiktionary = pointing.Wiktionary(os.path.join(sources, "wiktionary", "en-he-enwiktionary.txt"))
@@ -118,6 +159,15 @@ def main():
     if args.list:
         for line in disagreements:
             print("  " + line)
+    if args.cli:
+        count, found = compare_verbs(args.cli, read_entries(args.tsv))
+        for way, differences in found.items():
+            fields = collections.Counter(line.split(" ")[1] for line in differences)
+            print("verbs as the engine points them from their %s (information): word %s, infinitive %s"
+                  % (way, share(count - fields["word"], count), share(count - fields["infinitive"], count)))
+            if args.list:
+                for line in differences:
+                    print("  " + line)
     passed = (agreed + excused) / compared if compared else 1
     if passed < FLOOR:
         print("FAIL: agreement with Wiktionary and reviewed exceptions %.1f%% < %.0f%%" % (100 * passed, 100 * FLOOR))

@@ -28,7 +28,7 @@ rúach: 2) included. It comes from the reviewed table, else from
 Wiktionary's transliteration where it marks it (/séfer/), else by rule.
 A phrase gets one number per word, separated by spaces.
 """
-import collections, csv, os, re, runpy, sys, unicodedata
+import collections, csv, os, re, runpy, subprocess, sys, unicodedata
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 # the conjugation rules' pointing of a past form, from tools/fidelity/pointing.py (a module of the
@@ -61,9 +61,28 @@ PLURAL = "plural"  # a Wiktionary form marked plural ({m-p}, {f-p})
 
 def clean(text):
     """A pointed text with only the points the dictionary keeps (no
-    cantillation, meteg or rafe), in canonical order."""
+    cantillation, meteg or rafe), in canonical order, a hiriq before a
+    doubled yod written one way (see hiriq_yod_first)."""
     text = unicodedata.normalize("NFC", text)
-    return "".join(c for c in text if not ANY_MARK.match(c) or c in KEPT or c == QAMATS_QATAN)
+    text = "".join(c for c in text if not ANY_MARK.match(c) or c in KEPT or c == QAMATS_QATAN)
+    return " ".join(hiriq_yod_first(word) for word in text.split(" "))
+
+
+def hiriq_yod_first(word):
+    """A hiriq before a consonantal yod that full spelling writes twice:
+    the first yod is the hiriq's and bare, the second is the consonant and
+    carries its points (סִייֵּם, עֲלִייָּה), as the conjugation writes
+    verbs. A yod read with a hiriq of its own before the yod of that hiriq
+    (טִבְעִיִּים) is another thing and stays."""
+    parts = split(word)
+    found = False
+    for i in range(1, len(parts) - 1):
+        marks = parts[i][1]
+        if parts[i][0] == "י" and parts[i + 1] == ["י", ""] and HIRIQ in parts[i - 1][1] and \
+                bare(marks) and HIRIQ not in marks:
+            parts[i][1], parts[i + 1][1] = "", marks
+            found = True
+    return join(parts) if found else word
 
 
 def letters_of(pointed):
@@ -786,8 +805,50 @@ def point_entries(entries, root, type_labels, out):
                     stress, origin = row["stress"], "review"
             counts[("stress", origin)] += 1
             stress_rows.append((e["id"], e["word"], stress, origin))
+            e["stress"] = stress
     write_stress(stress_rows, os.path.join(out, "hebrew-stress.tsv"))
     report(counts, len(entries), unreviewed_entries, unreviewed_conflicts, unpointed)
+
+
+def engine_stress(pointed, stress):
+    """A word's stress as verbalon-cli counts it: the same syllable from
+    the end, but a furtive patah is no syllable there (רוּחַ: 2 here, 1
+    there). The vowels it reads for a sheva or hataf come before the
+    stress and do not move it."""
+    parts = split(pointed)
+    if stress > 1 and is_furtive(parts, len(parts) - 1):
+        return stress - 1
+    return stress
+
+
+class TransliterationError(Exception):
+    pass
+
+
+def require_cli(cli):
+    if not os.access(cli, os.X_OK):
+        raise TransliterationError("%s: no verbalon-cli there; build it (cmake --build build --target "
+                                   "verbalon-cli) or name it with --cli PATH" % cli)
+
+
+def transliterate(entries, cli):
+    """Sets each pointed entry's "pronunciation": its word (a phrase word by
+    word) in Latin letters with its stress, as verbalon-cli transliterates
+    it, in one run of the tool."""
+    require_cli(cli)
+    said = [e for e in entries if e.get("stress")]
+    lines = []
+    for e in said:
+        for word, stress in zip(e["word"].split(" "), e["stress"].split(" ")):
+            lines.append("%s\t%d" % (word, engine_stress(word, int(stress))))
+    run = subprocess.run([cli, "transliterate", "--batch"], input="\n".join(lines) + "\n", capture_output=True,
+                         encoding="utf-8")
+    out = run.stdout.split("\n")[:-1]
+    if run.returncode or len(out) != len(lines):
+        raise TransliterationError("%s transliterate --batch failed: %s" % (cli, run.stderr.strip()))
+    words = iter(out)
+    for e in said:
+        e["pronunciation"] = " ".join(next(words) for _ in e["word"].split(" "))
 
 
 def write_stress(rows, path):

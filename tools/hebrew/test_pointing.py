@@ -7,7 +7,7 @@ table does not know; and the reviewed table itself.
 
     /usr/bin/python3 tools/hebrew/test_pointing.py
 """
-import csv, os, sys, tempfile, unittest
+import csv, os, stat, sys, tempfile, unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_pointing  # noqa: E402
@@ -36,6 +36,13 @@ class FullSpelling(unittest.TestCase):
         for pointed, letters, expected in cases:
             with self.subTest(pointed=pointed, letters=letters):
                 self.assertEqual(pointing.to_full(pointed, letters), expected)
+
+    def test_a_hiriq_before_a_doubled_yod_is_written_one_way(self):
+        cases = [("עֲלִיָּיה", "עֲלִייָּה"), ("חֲנִיַּית", "חֲנִייַּת"), ("רְאִיָּיה עֵד", "רְאִייָּה עֵד"),
+                 ("סִייֵּם", "סִייֵּם"), ("טִבְעִיִּים", "טִבְעִיִּים")]  # the last: a yod with its own hiriq
+        for pointed, expected in cases:
+            with self.subTest(pointed=pointed):
+                self.assertEqual(pointing.clean(pointed), expected)
 
     def test_cantillation_and_meteg_are_dropped(self):
         self.assertEqual(pointing.clean("בְּרֵאשִׁ֖ית"), "בְּרֵאשִׁית")
@@ -167,6 +174,48 @@ class Sources(unittest.TestCase):
         self.assertEqual(stress[1][1:3], ["בֵּית סֵפֶר", "1 2"])
 
 
+class Pronunciation(unittest.TestCase):
+    def fake_cli(self, folder, body):
+        cli = os.path.join(folder, "cli")
+        with open(cli, "w", encoding="utf-8") as f:
+            f.write("#!/bin/sh\n" + body + "\n")
+        os.chmod(cli, os.stat(cli).st_mode | stat.S_IEXEC)
+        return cli
+
+    def test_words_go_to_the_tool_with_its_count_of_the_stress_and_phrases_come_back_whole(self):
+        entries = [{"word": "בֵּית סֵפֶר", "stress": "1 2"}, {"word": "רוּחַ", "stress": "2"},
+                   {"word": "מַפְתֵּחַ", "stress": "2"}, {"word": "ספר"}]
+        with tempfile.TemporaryDirectory() as folder:
+            # a stand-in that writes back each word and the stress it was given
+            pointing.transliterate(entries, self.fake_cli(folder, "sed 's/\\t/:/'"))
+        self.assertEqual([e.get("pronunciation") for e in entries],
+                         ["בֵּית:1 סֵפֶר:2", "רוּחַ:1", "מַפְתֵּחַ:1", None])
+
+    def test_a_tool_that_fails_or_is_missing_stops_the_build(self):
+        with tempfile.TemporaryDirectory() as folder:
+            for cli in (self.fake_cli(folder, "echo 'line 1: no points' >&2; exit 1"), os.path.join(folder, "none")):
+                with self.subTest(cli=cli), self.assertRaises(pointing.TransliterationError):
+                    pointing.transliterate([{"word": "סֵפֶר", "stress": "2"}], cli)
+
+
+class EngineComparison(unittest.TestCase):
+    def test_verbs_are_compared_with_the_engines_pointing_given_letters_and_points(self):
+        output = "Pattern: Paal\n0x00020\tלכתוב\tלִכְתּוֹב\tlichtóv\n0x11005\tכתב\tכָּתַב\tkatáv\n"
+        entries = [{"id": "1", "type": "Verb", "word": "כָּתַב", "infinitive": "לִכְתּוֹב"},
+                   {"id": "2", "type": "Verb", "word": "כִּתֵּב", "infinitive": "לְכַתֵּב"},
+                   {"id": "3", "type": "Noun", "word": "כְּתָב", "infinitive": ""}]
+        with tempfile.TemporaryDirectory() as folder:
+            cli = os.path.join(folder, "cli")  # points every verb as כָּתַב
+            with open(cli, "w", encoding="utf-8") as f:
+                f.write("#!/bin/sh\nprintf '%s'\n" % output)
+            os.chmod(cli, os.stat(cli).st_mode | stat.S_IEXEC)
+            count, found = check_pointing.compare_verbs(cli, entries)
+        self.assertEqual(count, 2)
+        self.assertEqual(found["letters"], ["2 word letters: כִּתֵּב, engine כָּתַב",
+                                            "2 infinitive letters: לְכַתֵּב, engine לִכְתּוֹב"])
+        self.assertEqual(len(found["points"]), 2)
+
+
 class ReviewedTable(unittest.TestCase):
     def test_rows_keep_the_letters_of_their_entry(self):
         path = os.path.join(ROOT, "data", "hebrew-pointing.tsv")
@@ -176,11 +225,16 @@ class ReviewedTable(unittest.TestCase):
         for row in rows:
             with self.subTest(word=row["word"], type=row["type"]):
                 self.assertEqual(pointing.letters_of(row["pointed"]), row["word"])
+                for column in ("pointed", "plural", "infinitive"):
+                    self.assertEqual(pointing.clean(row[column]), row[column])
                 self.assertTrue(pointing.is_pointed(row["pointed"]))
                 words = row["pointed"].split(" ")
                 self.assertEqual(len(row["stress"].split(" ")), len(words))
                 for number, word in zip(row["stress"].split(" "), words):
                     self.assertTrue(1 <= int(number) <= max(1, pointing.count_syllables(word)))
+                    parts = pointing.split(word)
+                    if pointing.is_furtive(parts, len(parts) - 1):  # the furtive patah is never stressed
+                        self.assertGreater(int(number), 1)
 
 
 if __name__ == "__main__":
