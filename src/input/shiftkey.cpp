@@ -25,5 +25,6 @@ void ShiftKey::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(isChecked() ? QColor(255, 255, 0) : QColor(160, 160, 96));
-    painter.drawEllipse(QRect(5, 5, 14, 14));
+    const int lamp = qMax(6, height() / 5);
+    painter.drawEllipse(QRect(lamp / 3, lamp / 3, lamp, lamp));
 }

@@ -35,6 +35,20 @@ QFont keyHintFont()
     return QFont(Family, 10);
 }
 
+// The Noto face of the mark's script, where installed, draws the circle
+// small and the mark clear of it; others draw a large circle with the mark
+// crowded at its edge.
+QFont markFont(QChar mark)
+{
+    const char16_t code = mark.unicode();
+    const QString face = code >= 0x0590 && code <= 0x05FF ? QStringLiteral("Noto Sans Hebrew")
+        : code >= 0x0600 && code <= 0x06FF                ? QStringLiteral("Noto Sans Arabic")
+                                                          : QStringLiteral("Noto Sans");
+    QFont font(face);
+    font.setFamilies({face, Family});
+    return font;
+}
+
 QColor foundColor()
 {
     return QColor(0, 160, 32);

@@ -15,6 +15,8 @@ QFont tableFont();
 QFont comboFont();
 QFont smallFont();
 QFont keyHintFont();
+// A point or vowel mark shown alone on a dotted circle; any size.
+QFont markFont(QChar mark);
 
 QColor foundColor();
 QColor notFoundColor();

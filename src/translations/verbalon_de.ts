@@ -693,6 +693,28 @@
     </message>
 </context>
 <context>
+    <name>KeyMappingButton</name>
+    <message>
+        <source>Your keys type the letters of the on-screen keyboard. Ctrl alone or a click switches.</source>
+        <translation>Ihre Tasten tippen die Buchstaben der Bildschirmtastatur. Strg allein oder ein Klick schaltet um.</translation>
+    </message>
+    <message>
+        <source>Your keys type their own letters. Ctrl alone or a click switches.</source>
+        <translation>Ihre Tasten tippen ihre eigenen Buchstaben. Strg allein oder ein Klick schaltet um.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardToggleButton</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Shows or hides the on-screen keyboard</source>
+        <translation>Zeigt oder verbirgt die Bildschirmtastatur</translation>
+    </message>
+</context>
+<context>
     <name>LanguageInfo</name>
     <message>
         <source>German</source>
@@ -1241,16 +1263,128 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Rücktaste</translation>
     </message>
     <message>
-        <source>Vowel point %1</source>
-        <translation>Vokalzeichen %1</translation>
-    </message>
-    <message>
         <source>Return: takes what was typed</source>
         <translation>Eingabe: übernimmt das Getippte</translation>
     </message>
     <message>
         <source>Backspace: deletes the letter before the cursor</source>
         <translation>Rücktaste: löscht den Buchstaben vor dem Cursor</translation>
+    </message>
+    <message>
+        <source>Sheva</source>
+        <translation>Schwa</translation>
+    </message>
+    <message>
+        <source>Hataf segol</source>
+        <translation>Chatef Segol</translation>
+    </message>
+    <message>
+        <source>Hataf patah</source>
+        <translation>Chatef Patach</translation>
+    </message>
+    <message>
+        <source>Hataf qamats</source>
+        <translation>Chatef Kamez</translation>
+    </message>
+    <message>
+        <source>Hiriq</source>
+        <translation>Chirek</translation>
+    </message>
+    <message>
+        <source>Tsere</source>
+        <translation>Zere</translation>
+    </message>
+    <message>
+        <source>Segol</source>
+        <translation>Segol</translation>
+    </message>
+    <message>
+        <source>Patah</source>
+        <translation>Patach</translation>
+    </message>
+    <message>
+        <source>Qamats</source>
+        <translation>Kamez</translation>
+    </message>
+    <message>
+        <source>Holam</source>
+        <translation>Cholem</translation>
+    </message>
+    <message>
+        <source>Qubuts</source>
+        <translation>Kubbuz</translation>
+    </message>
+    <message>
+        <source>Dagesh</source>
+        <translation>Dagesch</translation>
+    </message>
+    <message>
+        <source>Shin dot</source>
+        <translation>Schin-Punkt</translation>
+    </message>
+    <message>
+        <source>Sin dot</source>
+        <translation>Sin-Punkt</translation>
+    </message>
+    <message>
+        <source>Qamats qatan</source>
+        <translation>Kamez chatuf</translation>
+    </message>
+    <message>
+        <source>Fathatan (tanwin)</source>
+        <translation>Fathatan (Tanwin)</translation>
+    </message>
+    <message>
+        <source>Dammatan (tanwin)</source>
+        <translation>Dammatan (Tanwin)</translation>
+    </message>
+    <message>
+        <source>Kasratan (tanwin)</source>
+        <translation>Kasratan (Tanwin)</translation>
+    </message>
+    <message>
+        <source>Fatha</source>
+        <translation>Fatha</translation>
+    </message>
+    <message>
+        <source>Damma</source>
+        <translation>Damma</translation>
+    </message>
+    <message>
+        <source>Kasra</source>
+        <translation>Kasra</translation>
+    </message>
+    <message>
+        <source>Shadda</source>
+        <translation>Schadda</translation>
+    </message>
+    <message>
+        <source>Sukun</source>
+        <translation>Sukun</translation>
+    </message>
+    <message>
+        <source>Madda</source>
+        <translation>Madda</translation>
+    </message>
+    <message>
+        <source>Hamza above</source>
+        <translation>Hamza oben</translation>
+    </message>
+    <message>
+        <source>Superscript alif</source>
+        <translation>Hochgestelltes Alif</translation>
+    </message>
+    <message>
+        <source>Stress mark</source>
+        <translation>Betonungszeichen</translation>
+    </message>
+    <message>
+        <source>Zero-width non-joiner (half space)</source>
+        <translation>Bindehemmer (Halbleerzeichen)</translation>
+    </message>
+    <message>
+        <source>Shift: %1</source>
+        <translation>Umschalt: %1</translation>
     </message>
 </context>
 <context>

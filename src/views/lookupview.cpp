@@ -202,8 +202,6 @@ void LookupView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Down: scrollBy(1); break;
     case Qt::Key_PageUp: scrollBy(-10); break;
     case Qt::Key_PageDown: scrollBy(10); break;
-    case Qt::Key_Control:
-    case Qt::Key_AltGr: m_keyboard->setKeyHintsVisible(m_input->toggleKeyboardMapping()); break;
     default: break;
     }
     QWidget::keyPressEvent(event);

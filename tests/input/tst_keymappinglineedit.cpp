@@ -1,8 +1,11 @@
+#include "input/keymappingbutton.h"
 #include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 
 #include "../guihelpers.h"
 
+#include <QAction>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestKeyMappingLineEdit : public QObject
@@ -15,6 +18,9 @@ private slots:
     void typing_data();
     void typing();
     void focusShowsHintsOnlyWithMapping();
+    void switchKeys_data();
+    void switchKeys();
+    void buttonFollowsMapping();
 };
 
 void TestKeyMappingLineEdit::initTestCase()
@@ -74,6 +80,66 @@ void TestKeyMappingLineEdit::focusShowsHintsOnlyWithMapping()
     keyboard.setKeyHintsVisible(true);
     QApplication::sendEvent(&plain, &out);
     QVERIFY(keyboard.keyHintsVisible());
+}
+
+void TestKeyMappingLineEdit::switchKeys_data()
+{
+    QTest::addColumn<int>("switchKey");
+    QTest::addColumn<int>("between");
+    QTest::newRow("Ctrl alone") << int(Qt::Key_Control) << 0;
+    QTest::newRow("AltGr alone") << int(Qt::Key_AltGr) << 0;
+    QTest::newRow("Ctrl+V pastes") << int(Qt::Key_Control) << int(Qt::Key_V);
+    QTest::newRow("Ctrl+Z undoes") << int(Qt::Key_Control) << int(Qt::Key_Z);
+    QTest::newRow("Ctrl+S is the window's") << int(Qt::Key_Control) << int(Qt::Key_S);
+}
+
+// Only Ctrl or AltGr pressed and released alone switches the mapping; the
+// shortcuts leave it, the window's own (Ctrl+S) too.
+void TestKeyMappingLineEdit::switchKeys()
+{
+    QFETCH(int, switchKey);
+    QFETCH(int, between);
+    SoftKeyboard keyboard(QStringLiteral("he_IL"), false, false);
+    QWidget window;
+    auto *edit = new KeyMappingLineEdit(true, &keyboard, &window);
+    auto *save = new QAction(&window);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    window.addAction(save);
+    QSignalSpy saved(save, &QAction::triggered);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    edit->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    // QTest::keyPress cannot name AltGr
+    const Qt::KeyboardModifiers held = switchKey == Qt::Key_Control ? Qt::ControlModifier : Qt::NoModifier;
+    QTest::sendKeyEvent(QTest::Press, edit, Qt::Key(switchKey), QString(), held);
+    if (between)
+        QTest::keyClick(edit, Qt::Key(between), held);
+    QTest::sendKeyEvent(QTest::Release, edit, Qt::Key(switchKey), QString(), Qt::NoModifier);
+    QCOMPARE(edit->keyboardMapping(), between != 0);
+    QCOMPARE(saved.size(), between == Qt::Key_S ? 1 : 0);
+}
+
+// The button names the script the keys type, the user's own letters while
+// the mapping is off, and switches on a click; without a layout it hides.
+void TestKeyMappingLineEdit::buttonFollowsMapping()
+{
+    SoftKeyboard keyboard(QStringLiteral("ru_RU"), false, false);
+    QWidget window;
+    auto *edit = new KeyMappingLineEdit(true, &keyboard, &window);
+    auto *button = new KeyMappingButton(edit, &window);
+    window.show();
+    QCOMPARE(button->text(), QString::fromUtf16(u"\u0420\u0423"));
+    button->click();
+    QVERIFY(!edit->keyboardMapping());
+    QCOMPARE(button->text(), QStringLiteral("EN"));
+    edit->setKeyboardMapping(true);
+    keyboard.setLanguage(QStringLiteral("fa_IR"), false);
+    QCOMPARE(button->text(), QString::fromUtf16(u"\u0641\u0627"));
+    QVERIFY(button->isVisible());
+    keyboard.setLanguage(QStringLiteral("en_US"), false);
+    QVERIFY(!button->isVisible());
 }
 
 QTEST_MAIN(TestKeyMappingLineEdit)
