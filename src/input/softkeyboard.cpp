@@ -31,8 +31,6 @@ const QString VisibleKey = QStringLiteral("keyboard/visible");
 
 enum class Layout { None, Hebrew, Farsi, Arabic, Russian };
 
-// LanguageInfo names no keyboard for Arabic, whose dictionaries are
-// recognised by their code here.
 Layout layoutOf(const QString &type)
 {
     const LanguageInfo *language = LanguageInfo::find(type);
@@ -42,9 +40,10 @@ Layout layoutOf(const QString &type)
     case LanguageInfo::Keyboard::Hebrew: return Layout::Hebrew;
     case LanguageInfo::Keyboard::Farsi: return Layout::Farsi;
     case LanguageInfo::Keyboard::Russian: return Layout::Russian;
+    case LanguageInfo::Keyboard::Arabic: return Layout::Arabic;
     case LanguageInfo::Keyboard::None: break;
     }
-    return qstrcmp(language->code, "ar") == 0 ? Layout::Arabic : Layout::None;
+    return Layout::None;
 }
 
 QString &keyboardLocaleOverride()

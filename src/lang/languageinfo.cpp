@@ -44,7 +44,7 @@ constexpr LanguageInfo Table[] = {
     {"ru", QT_TRANSLATE_NOOP("LanguageInfo", "Russian"), nullptr, isCyrillicLetter, Script::Cyrillic, false, true,
         Keyboard::Russian, true},
     {"ar", QT_TRANSLATE_NOOP("LanguageInfo", "Arabic"), nullptr, isArabicChar, Script::Arabic, true, false,
-        Keyboard::None, false},
+        Keyboard::Arabic, false},
     {"fa", QT_TRANSLATE_NOOP("LanguageInfo", "Farsi"), nullptr, isArabicChar, Script::Arabic, true, false,
         Keyboard::Farsi, false},
     {"he", QT_TRANSLATE_NOOP("LanguageInfo", "Hebrew"), nullptr, HebrewText::isLetter, Script::Hebrew, true, false,

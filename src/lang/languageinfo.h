@@ -11,7 +11,7 @@
 // code" reads this table.
 struct LanguageInfo
 {
-    enum class Keyboard { None, Hebrew, Farsi, Russian };
+    enum class Keyboard { None, Hebrew, Farsi, Russian, Arabic };
     enum class Script { Latin, Cyrillic, Arabic, Hebrew };
 
     // Two letters; a locale code such as "he_IL" names the row whose code it
