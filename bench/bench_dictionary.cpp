@@ -51,11 +51,13 @@ const Dictionary &dictionaryOfSize(int count)
 }
 
 // Loads the file again and again; the store is thrown away untimed.
-void loadRepeatedly(benchmark::State &state, const QString &file)
+void loadRepeatedly(benchmark::State &state, const QString &file, const QString &cache = QString())
 {
     for (auto _ : state) {
         auto dict = std::make_unique<Dictionary>();
-        if (DictionaryFile(file).load(*dict) != DictionaryFile::Status::Ok)
+        DictionaryFile opened(file);
+        opened.setCacheFolder(cache, 0);
+        if (opened.load(*dict) != DictionaryFile::Status::Ok)
             state.SkipWithError("load failed");
         benchmark::DoNotOptimize(dict->count());
         state.PauseTiming();
@@ -96,12 +98,13 @@ void BM_LoadReverseSorted(benchmark::State &state)
     loadRepeatedly(state, reverseFileOfSize(int(state.range(0))));
 }
 
-void BM_Save(benchmark::State &state)
+void saveRepeatedly(benchmark::State &state, const QString &cache)
 {
     Dictionary dict;
     if (DictionaryFile(fileOfSize(int(state.range(0)))).load(dict) != DictionaryFile::Status::Ok)
         state.SkipWithError("load failed");
     DictionaryFile file(scratch().filePath(QStringLiteral("save.dic")));
+    file.setCacheFolder(cache, 0);
     for (auto _ : state) {
         if (!file.save(dict))
             state.SkipWithError("save failed");
@@ -109,24 +112,28 @@ void BM_Save(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+void BM_Save(benchmark::State &state)
+{
+    saveRepeatedly(state, QString());
+}
+
 // Opening an unchanged file again, its store read from the cache that the
 // first opening made; and saving, which makes the cache of what it wrote.
 void BM_LoadFromCache(benchmark::State &state)
 {
     const QString file = fileOfSize(int(state.range(0)));
-    DictionaryFile::setCacheFolder(scratch().filePath(QStringLiteral("cache")), 0);
-    Dictionary first;
-    if (DictionaryFile(file).load(first) != DictionaryFile::Status::Ok)
+    const QString cache = scratch().filePath(QStringLiteral("cache"));
+    DictionaryFile first(file);
+    first.setCacheFolder(cache, 0);
+    Dictionary loaded;
+    if (first.load(loaded) != DictionaryFile::Status::Ok)
         state.SkipWithError("load failed");
-    loadRepeatedly(state, file);
-    DictionaryFile::setCacheFolder(QString());
+    loadRepeatedly(state, file, cache);
 }
 
 void BM_SaveMakingTheCache(benchmark::State &state)
 {
-    DictionaryFile::setCacheFolder(scratch().filePath(QStringLiteral("cache")), 0);
-    BM_Save(state);
-    DictionaryFile::setCacheFolder(QString());
+    saveRepeatedly(state, scratch().filePath(QStringLiteral("cache")));
 }
 
 // A spreadsheet export: the rows of a generated dictionary in random order.

@@ -115,7 +115,7 @@ bool prepare(const Arguments &args, int filesFrom, Setup &setup, int &exitCode)
     setup.prompts = std::make_unique<OptionPrompts>(
         args.option(QStringLiteral("user")), password, args.hasOption(AllowDeletions));
     setup.settings
-        = TransferSettings{folder, &setup.list, setup.prompts.get(), timeout, ProxyConfig::fromEnvironment()};
+        = TransferSettings{folder, &setup.list, setup.prompts.get(), timeout, ProxyConfig::fromEnvironment(), {}};
     setup.files = args.positional().mid(filesFrom);
     return true;
 }

@@ -42,9 +42,8 @@ int main(int argc, char *argv[])
     }
     AppSettings::setUp(dataDirectory, dataDirectory == QCoreApplication::applicationDirPath());
     // a large dictionary opens from a copy of its decoded entries while unchanged
-    DictionaryFile::setCacheFolder(
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/stores"));
-    MainWindow window(dataDirectory);
+    MainWindow window(
+        dataDirectory, QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/stores"));
     // the window comes back where the user left it
     QSettings settings;
     window.restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());

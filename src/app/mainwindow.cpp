@@ -36,15 +36,17 @@ const QString WebAddress = QStringLiteral("https://verbalon.org");
 const QString LastDictionaryKey = QStringLiteral("window/dictionary");
 } // namespace
 
-MainWindow::MainWindow(const QString &dataDirectory, QWidget *parent)
+MainWindow::MainWindow(const QString &dataDirectory, const QString &cacheFolder, QWidget *parent)
     : QMainWindow(parent)
     , m_dataDirectory(dataDirectory)
+    , m_cacheFolder(cacheFolder)
     , m_random(quint32(QDateTime::currentSecsSinceEpoch()))
 {
     if (!m_dataDirectory.endsWith(QDir::separator()))
         m_dataDirectory += QDir::separator();
     m_dictionaryList = std::make_unique<DictionaryList>();
     m_dictionaryList->load(m_dataDirectory + QStringLiteral("dicts.dic"));
+    m_document.setCacheFolder(m_cacheFolder);
     m_english = std::make_unique<English>();
     loadIcons();
     createUi();
@@ -425,6 +427,7 @@ void MainWindow::runExchange(TransferDialog::Kind kind)
     if (!settleChanges())
         return;
     TransferDialog dialog(kind, this, m_dictionaryList.get(), m_dataDirectory);
+    dialog.setCacheFolder(m_cacheFolder);
     Prompt::runDialog(&dialog);
     reloadIfChanged(dialog.changedFiles());
 }

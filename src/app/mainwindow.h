@@ -33,7 +33,10 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(const QString &dataDirectory, QWidget *parent = nullptr);
+    // cacheFolder: where copies of large dictionaries' decoded stores are
+    // kept (none when empty)
+    explicit MainWindow(
+        const QString &dataDirectory, const QString &cacheFolder = QString(), QWidget *parent = nullptr);
     ~MainWindow() override;
 
     QString dataDirectory() const { return m_dataDirectory; }
@@ -111,6 +114,7 @@ private:
     QComboBox *m_languageSelector = nullptr;
     QComboBox *m_userLanguageSelector = nullptr;
     QString m_dataDirectory;
+    QString m_cacheFolder;
     DictionaryDocument m_document;
     Entry m_currentEntry;
     bool m_currentEntrySet = false;

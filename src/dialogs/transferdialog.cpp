@@ -115,8 +115,8 @@ void TransferDialog::createUi()
 // A run per list read: a corrected source starts afresh.
 void TransferDialog::bindRun()
 {
-    const TransferSettings settings{
-        m_dataDirectory, m_dictionaryList, m_prompts.get(), TransferLimits::DefaultStallSeconds, m_proxy};
+    const TransferSettings settings{m_dataDirectory, m_dictionaryList, m_prompts.get(),
+        TransferLimits::DefaultStallSeconds, m_proxy, m_cacheFolder};
     switch (m_kind) {
     case Kind::Update: m_run = std::make_unique<UpdateRun>(settings); break;
     case Kind::MasterExport: m_run = std::make_unique<MasterExportRun>(settings); break;

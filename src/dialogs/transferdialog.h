@@ -33,6 +33,8 @@ public:
 
     // The dictionary files this dialog replaced in the data folder.
     QStringList changedFiles() const;
+    // Where copies of large dictionaries' decoded stores are kept.
+    void setCacheFolder(const QString &folder) { m_cacheFolder = folder; }
 
 public slots:
     void nextStep();
@@ -56,6 +58,7 @@ private:
 
     Kind m_kind;
     DictionaryList *m_dictionaryList;
+    QString m_cacheFolder;
     QString m_dataDirectory;
     std::unique_ptr<LoginPrompts> m_prompts;
     ProxyConfig m_proxy;

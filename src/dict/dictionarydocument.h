@@ -17,6 +17,9 @@ class DictionaryDocument : public QObject
 public:
     explicit DictionaryDocument(QObject *parent = nullptr);
 
+    // Large dictionaries open from a copy of their decoded store kept here.
+    void setCacheFolder(const QString &folder) { m_file.setCacheFolder(folder); }
+
     Dictionary *store() { return &m_store; }
     const Dictionary *store() const { return &m_store; }
     QString path() const { return m_file.path(); }

@@ -25,8 +25,6 @@
 namespace {
 
 const QByteArray CurrentVersion = QByteArrayLiteral("DICT V3.3");
-QString cacheFolder;
-qint64 cacheMinimumSize = 0;
 
 // Longer version fields cannot be one of ours; reading them would only waste memory.
 constexpr quint32 MaxVersionLength = 64;
@@ -248,15 +246,15 @@ DictionaryFile::Status DictionaryFile::load(Dictionary &store)
     if (mapped)
         release = [mapped](qsizetype read) { releasePages(mapped, read); };
     std::optional<StoreCache> cache;
-    if (!cacheFolder.isEmpty() && size >= cacheMinimumSize)
-        cache.emplace(cacheFolder, m_path, bytes, release);
+    if (!m_cacheFolder.isEmpty() && size >= m_cacheMinimumSize)
+        cache.emplace(m_cacheFolder, m_path, bytes, release);
     return read(bytes, store, release, cache ? &*cache : nullptr);
 }
 
 void DictionaryFile::setCacheFolder(const QString &folder, qint64 minimumSize)
 {
-    cacheFolder = folder;
-    cacheMinimumSize = minimumSize;
+    m_cacheFolder = folder;
+    m_cacheMinimumSize = minimumSize;
 }
 
 DictionaryFile::Status DictionaryFile::read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes)
@@ -345,7 +343,7 @@ bool DictionaryFile::write(Dictionary &store, const QByteArray &bytes)
 // holds exactly what the file does.
 void DictionaryFile::cacheSaved(const Dictionary &store, const QByteArray &bytes) const
 {
-    if (cacheFolder.isEmpty() || bytes.size() < cacheMinimumSize)
+    if (m_cacheFolder.isEmpty() || bytes.size() < m_cacheMinimumSize)
         return;
     Dictionary reopened;
     EntryArena saved;
@@ -353,7 +351,7 @@ void DictionaryFile::cacheSaved(const Dictionary &store, const QByteArray &bytes
         reopened.fill({}, std::move(saved));
     else if (DictionaryFile().read(bytes, reopened) != Status::Ok)
         return;
-    StoreCache(cacheFolder, m_path, bytes).write(reopened);
+    StoreCache(m_cacheFolder, m_path, bytes).write(reopened);
 }
 
 // The first save over a file that could not be read whole keeps the file's

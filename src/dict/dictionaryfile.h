@@ -53,10 +53,12 @@ public:
     void setMaxEntries(qsizetype maxEntries) { m_maxEntries = maxEntries; }
     // True when the last load took the entries from the store cache.
     bool readFromCache() const { return m_readFromCache; }
-    // From now on load() keeps a copy of the store of each file of at least
-    // minimumSize bytes in folder, and reads that copy instead of the records
-    // the next time the file holds the same bytes. An empty folder: none.
-    static void setCacheFolder(const QString &folder, qint64 minimumSize = qint64(8) << 20);
+    // From now on load() and save() keep a copy of the store of a file of at
+    // least minimumSize bytes in folder, and load() reads that copy instead
+    // of the records the next time the file holds the same bytes. An empty
+    // folder: none (the default).
+    void setCacheFolder(const QString &folder, qint64 minimumSize = DefaultCacheMinimum);
+    static constexpr qint64 DefaultCacheMinimum = qint64(8) << 20;
     Status status() const { return m_status; }
     // Where reading stopped in a damaged file (byte offset), -1 otherwise.
     qint64 damageOffset() const { return m_damageOffset; }
@@ -88,4 +90,6 @@ private:
     bool m_damagedOriginalKept = false;
     bool m_readFromCache = false;
     qsizetype m_maxEntries = std::numeric_limits<qsizetype>::max();
+    QString m_cacheFolder;
+    qint64 m_cacheMinimumSize = DefaultCacheMinimum;
 };

@@ -54,6 +54,7 @@ DictionaryUpdate::Status DictionaryUpdate::merge(const QByteArray &incoming)
 DictionaryUpdate::Status DictionaryUpdate::readLocal(Dictionary &local)
 {
     DictionaryFile file(m_path);
+    file.setCacheFolder(m_cacheFolder);
     switch (file.load(local)) {
     case DictionaryFile::Status::Missing:
         qCDebug(lcDict) << "NOTE: no local copy of" << m_path;
@@ -88,6 +89,7 @@ DictionaryUpdate::Status DictionaryUpdate::save()
     if (!BackupFiles::prepare(m_path, &error))
         return fail(Status::SaveFailed, error);
     DictionaryFile file(m_path);
+    file.setCacheFolder(m_cacheFolder);
     if (!file.write(*m_result, bytes)) {
         BackupFiles::discard(m_path);
         return fail(Status::SaveFailed, file.errorString());

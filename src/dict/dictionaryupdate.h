@@ -42,6 +42,8 @@ public:
     // result), the base of a three-way merge; a missing file means none.
     void setBase(const QString &basePath) { m_basePath = basePath; }
     void setPriority(DictionaryMerge::Priority priority) { m_priority = priority; }
+    // The learner's file is read and written with the copy of its store kept there.
+    void setCacheFolder(const QString &folder) { m_cacheFolder = folder; }
 
     // Reads both sides and merges them; the result waits for save().
     Status merge(const QByteArray &incoming);
@@ -65,6 +67,7 @@ private:
     QString m_basePath;
     DictionaryMerge::Counters m_counters;
     DictionaryMerge::Priority m_priority = DictionaryMerge::Priority::OtherSide;
+    QString m_cacheFolder;
     DictionaryMerge m_merge;
     std::unique_ptr<Dictionary> m_result;
     bool m_hadLocal = false;

@@ -311,6 +311,7 @@ FileOutcome TransferRun::mergeIntoLocal(
     FileOutcome outcome{file, false, QString(), {}};
     DictionaryUpdate update(localPath(file), counters);
     update.setBase(basePath);
+    update.setCacheFolder(m_settings.cacheFolder);
     if (update.merge(data) != DictionaryUpdate::Status::Ok) {
         outcome.detail = update.errorString();
         return outcome;

@@ -25,6 +25,8 @@ struct TransferSettings
     TransferPrompts *prompts = nullptr;
     int stallSeconds = TransferLimits::DefaultStallSeconds;
     ProxyConfig proxy;
+    // where copies of large dictionaries' decoded stores are kept; none when empty
+    QString cacheFolder;
 };
 
 // How one file of a run went.

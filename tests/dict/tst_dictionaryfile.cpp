@@ -585,13 +585,20 @@ void TestDictionaryFile::storeCache_data()
 // store reading its records gives (order, fields, the order of meaning
 // results, the next id); any cache that is not of exactly these bytes, or
 // not whole, is passed over.
+// A file read and written with the store cache in this folder.
+DictionaryFile withCache(const QString &path, const QString &cache)
+{
+    DictionaryFile file(path);
+    file.setCacheFolder(cache, 0);
+    return file;
+}
+
 void TestDictionaryFile::storeCache()
 {
     QFETCH(QString, change);
     QFETCH(bool, fromCache);
     const QString cache = m_dir.filePath("cache"), path = m_dir.filePath("big.dic"), other = m_dir.filePath("o.dic");
     QDir(cache).removeRecursively();
-    DictionaryFile::setCacheFolder(cache, 0);
     QRandomGenerator random(QTest::currentDataTag()[0]);
     Dictionary source;
     for (int id = 1; id <= 200; ++id) {
@@ -601,17 +608,17 @@ void TestDictionaryFile::storeCache()
         e.setTranslation(QStringList{"a", "b", "c"}[random.bounded(3)] + ", x");
         source.insertEntry(e);
     }
-    QVERIFY(DictionaryFile(other).save(source));
+    QVERIFY(withCache(other, cache).save(source));
     source.setLearnCounters(3, 1, 2);
-    QVERIFY(DictionaryFile(path).save(source));
+    QVERIFY(withCache(path, cache).save(source));
     Dictionary first;
-    QCOMPARE(DictionaryFile(path).load(first), DictionaryFile::Status::Ok);
+    QCOMPARE(withCache(path, cache).load(first), DictionaryFile::Status::Ok);
     const QStringList cached = QDir(cache).entryList(QDir::Files);
     QCOMPARE(cached.size(), 2);
     if (change == "save long") // each unit escaped: too long for a record
         first.addOrReplace(Entry(u8("aא").repeated(20000), "b", 3));
     if (change.startsWith("save"))
-        QVERIFY(DictionaryFile(path).save(first));
+        QVERIFY(withCache(path, cache).save(first));
     QByteArray bytes = readAll(path);
     if (change == "flip file")
         bytes[bytes.size() - 9] = char(bytes[bytes.size() - 9] ^ 1);
@@ -631,9 +638,8 @@ void TestDictionaryFile::storeCache()
         writeFile(cache + '/' + name, copy);
     }
     Dictionary again;
-    DictionaryFile file(path);
+    DictionaryFile file = withCache(path, cache);
     QCOMPARE(file.load(again), DictionaryFile::Status::Ok);
-    DictionaryFile::setCacheFolder(QString());
     Dictionary records;
     QCOMPARE(DictionaryFile().read(bytes, records), DictionaryFile::Status::Ok);
     QCOMPARE(file.readFromCache(), fromCache);
@@ -650,10 +656,9 @@ void TestDictionaryFile::storeCacheKeepsTheCopiesUsedLast()
 {
     const QString cache = m_dir.filePath("kept");
     const QString path = m_dir.filePath("kept.dic");
-    DictionaryFile::setCacheFolder(cache, 0);
     Dictionary source;
     source.insertEntry(sampleEntry());
-    QVERIFY(DictionaryFile(path).save(source));
+    QVERIFY(withCache(path, cache).save(source));
     const QString own = QDir(cache).entryList(QDir::Files).value(0);
     for (int hours = 1; hours <= 9; ++hours) {
         QFile copy(cache + QStringLiteral("/%1.store").arg(hours));
@@ -664,18 +669,17 @@ void TestDictionaryFile::storeCacheKeepsTheCopiesUsedLast()
     QVERIFY(ownCopy.open(QIODevice::ReadOnly));
     ownCopy.setFileTime(QDateTime::currentDateTime().addSecs(-36000), QFileDevice::FileModificationTime);
     Dictionary read;
-    DictionaryFile file(path);
+    DictionaryFile file = withCache(path, cache);
     QCOMPARE(file.load(read), DictionaryFile::Status::Ok);
     QVERIFY(file.readFromCache());
     QVERIFY(QFileInfo(cache + '/' + own).lastModified() > QDateTime::currentDateTime().addSecs(-600));
-    QVERIFY(DictionaryFile(m_dir.filePath("other.dic")).save(source));
+    QVERIFY(withCache(m_dir.filePath("other.dic"), cache).save(source));
     QStringList kept = QDir(cache).entryList(QDir::Files);
     kept.sort();
     QCOMPARE(kept.size(), 8);
     QVERIFY(kept.contains(own));
     QCOMPARE(kept.filter(QRegularExpression("^[1-9].store$")),
         QStringList({"1.store", "2.store", "3.store", "4.store", "5.store", "6.store"}));
-    DictionaryFile::setCacheFolder(QString());
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryFile)

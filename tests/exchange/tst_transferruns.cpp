@@ -161,7 +161,7 @@ void TestTransferRuns::init()
 
 TransferSettings TestTransferRuns::settings(int stallSeconds)
 {
-    return TransferSettings{local(), &m_list, &m_prompts, stallSeconds, ProxyConfig()};
+    return TransferSettings{local(), &m_list, &m_prompts, stallSeconds, ProxyConfig(), {}};
 }
 
 QStringList TestTransferRuns::requests() const
