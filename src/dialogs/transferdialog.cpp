@@ -21,9 +21,61 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+// What one kind of exchange shows and runs; the dialog follows it.
+struct TransferDialog::Description
+{
+    const char *title;
+    const char *hint;
+    const char *errorTitle;
+    // the source line's label (null: no source line, a phone's) and what to type there
+    const char *sourceLabel;
+    const char *sourceHint;
+    // where the source typed last is kept, and the one the build names
+    const char *settingsKey;
+    const char *configuredSource;
+    bool waitsForDevice;
+    std::unique_ptr<TransferRun> (*makeRun)(const TransferSettings &settings);
+    void (TransferDialog::*showChoice)();
+};
+
+const TransferDialog::Description &TransferDialog::describe(Kind kind)
+{
+    static const Description update{QT_TR_NOOP("Update from Network"),
+        QT_TR_NOOP("Click 'Get List' to get dictionaries available..."), QT_TR_NOOP("Update Error"),
+        QT_TR_NOOP("Source:"),
+        QT_TR_NOOP("the address of a dictionary server, such as http://example.org/verbalon/data"),
+        "exchange/updateSource", VERBALON_UPDATE_URL, false,
+        [](const TransferSettings &settings) -> std::unique_ptr<TransferRun> {
+            return std::make_unique<UpdateRun>(settings);
+        },
+        &TransferDialog::showUpdateChoice};
+    static const Description exportMasters{QT_TR_NOOP("Export as Master Dictionaries"),
+        QT_TR_NOOP("Click 'Get List' to read remote list of dictionaries..."), QT_TR_NOOP("Export Error"),
+        QT_TR_NOOP("Destination:"),
+        QT_TR_NOOP("the FTP folder of the master copies, such as ftp://example.org/verbalon/data"),
+        "exchange/exportDestination", VERBALON_MASTER_URL, false,
+        [](const TransferSettings &settings) -> std::unique_ptr<TransferRun> {
+            return std::make_unique<MasterExportRun>(settings);
+        },
+        &TransferDialog::showExportChoice};
+    static const Description device{QT_TR_NOOP("Android Sync. (USB)"),
+        QT_TR_NOOP("Click 'Get List' to get dictionaries to sync..."), QT_TR_NOOP("Sync. Failed"), nullptr, nullptr,
+        nullptr, nullptr, true,
+        [](const TransferSettings &settings) -> std::unique_ptr<TransferRun> {
+            return std::make_unique<DeviceSyncRun>(settings);
+        },
+        &TransferDialog::showDeviceChoice};
+    switch (kind) {
+    case Kind::Update: return update;
+    case Kind::MasterExport: return exportMasters;
+    case Kind::DeviceSync: break;
+    }
+    return device;
+}
+
 TransferDialog::TransferDialog(Kind kind, QWidget *parent, DictionaryList *dictionaryList, const QString &dataDirectory)
     : QDialog(parent)
-    , m_kind(kind)
+    , m_description(describe(kind))
     , m_dictionaryList(dictionaryList)
     , m_dataDirectory(dataDirectory)
     , m_prompts(std::make_unique<LoginPrompts>(this))
@@ -39,30 +91,10 @@ QStringList TransferDialog::changedFiles() const
     return m_run ? m_run->changedFiles() : QStringList();
 }
 
-QString TransferDialog::settingsKey() const
-{
-    return m_kind == Kind::Update ? QStringLiteral("exchange/updateSource")
-                                  : QStringLiteral("exchange/exportDestination");
-}
-
-QString TransferDialog::errorTitle() const
-{
-    switch (m_kind) {
-    case Kind::Update: return tr("Update Error");
-    case Kind::MasterExport: return tr("Export Error");
-    default: return tr("Sync. Failed");
-    }
-}
-
 void TransferDialog::createUi()
 {
-    const bool server = m_kind != Kind::DeviceSync;
-    static const char *const titles[] = {QT_TR_NOOP("Update from Network"), QT_TR_NOOP("Export as Master Dictionaries"),
-        QT_TR_NOOP("Android Sync. (USB)")};
-    static const char *const hints[] = {QT_TR_NOOP("Click 'Get List' to get dictionaries available..."),
-        QT_TR_NOOP("Click 'Get List' to read remote list of dictionaries..."),
-        QT_TR_NOOP("Click 'Get List' to get dictionaries to sync...")};
-    setWindowTitle(tr(titles[int(m_kind)]));
+    const bool server = m_description.sourceLabel != nullptr;
+    setWindowTitle(tr(m_description.title));
     resize(700, 400);
     auto *layout = new QVBoxLayout(this);
     m_table = new SyncTable;
@@ -73,12 +105,15 @@ void TransferDialog::createUi()
     if (server) {
         m_sourceEdit = new QLineEdit;
         m_sourceEdit->setObjectName(QStringLiteral("sourceEdit"));
-        const QString fallback = QString::fromUtf8(m_kind == Kind::Update ? VERBALON_UPDATE_URL : VERBALON_MASTER_URL);
-        m_sourceEdit->setText(QSettings().value(settingsKey(), fallback).toString());
-        grid->addWidget(new QLabel(m_kind == Kind::Update ? tr("Source:") : tr("Destination:")), row, 0);
+        m_sourceEdit->setPlaceholderText(tr(m_description.sourceHint));
+        m_sourceEdit->setText(
+            QSettings()
+                .value(QLatin1String(m_description.settingsKey), QString::fromUtf8(m_description.configuredSource))
+                .toString());
+        grid->addWidget(new QLabel(tr(m_description.sourceLabel)), row, 0);
         grid->addWidget(m_sourceEdit, row++, 1);
     }
-    m_infoLabel = new QLabel(tr(hints[int(m_kind)]));
+    m_infoLabel = new QLabel(tr(m_description.hint));
     m_infoLabel->setObjectName(QStringLiteral("infoLabel"));
     m_infoLabel->setFrameShape(QFrame::Panel);
     m_infoLabel->setFrameShadow(QFrame::Sunken);
@@ -117,11 +152,7 @@ void TransferDialog::bindRun()
 {
     const TransferSettings settings{m_dataDirectory, m_dictionaryList, m_prompts.get(),
         TransferLimits::DefaultStallSeconds, m_proxy, m_cacheFolder};
-    switch (m_kind) {
-    case Kind::Update: m_run = std::make_unique<UpdateRun>(settings); break;
-    case Kind::MasterExport: m_run = std::make_unique<MasterExportRun>(settings); break;
-    case Kind::DeviceSync: m_run = std::make_unique<DeviceSyncRun>(settings); break;
-    }
+    m_run = m_description.makeRun(settings);
     TransferRun *run = m_run.get();
     connect(run, &TransferRun::info, m_infoLabel, &QLabel::setText);
     connect(run, &TransferRun::progressRange, m_progressBar, &QProgressBar::setRange);
@@ -143,7 +174,7 @@ void TransferDialog::nextStep()
     case Stage::ReadList:
         beginStep();
         bindRun();
-        if (m_kind == Kind::DeviceSync)
+        if (m_description.waitsForDevice)
             setCursor(Qt::WaitCursor);
         m_run->readList(m_sourceEdit ? m_sourceEdit->text() : QString());
         break;
@@ -162,23 +193,25 @@ void TransferDialog::showList()
 {
     unsetCursor();
     if (m_sourceEdit)
-        QSettings().setValue(settingsKey(), m_sourceEdit->text().trimmed());
-    switch (m_kind) {
-    case Kind::DeviceSync:
-        m_table->showRecords(*m_dictionaryList, &m_run->remoteList(), m_dataDirectory);
-        m_infoLabel->setText(m_run->remoteList().count() == 0
-                ? tr("The phone holds no dictionaries of Verbalon yet: the ones you tick are copied onto it.")
-                : tr("Select dictionaries to sync; one the phone lacks is copied onto it."));
-        setStepButton(tr("Sync. Data"), true);
-        break;
-    case Kind::Update:
-        m_table->showRecords(m_run->remoteList(), m_dictionaryList);
-        m_infoLabel->setText(tr("Select dictionaries for update."));
-        setStepButton(tr("Update"), true);
-        break;
-    case Kind::MasterExport: showExportChoice(); break;
-    }
+        QSettings().setValue(QLatin1String(m_description.settingsKey), m_sourceEdit->text().trimmed());
+    (this->*m_description.showChoice)();
     m_stage = Stage::Transfer;
+}
+
+void TransferDialog::showUpdateChoice()
+{
+    m_table->showRecords(m_run->remoteList(), m_dictionaryList);
+    m_infoLabel->setText(tr("Select dictionaries for update."));
+    setStepButton(tr("Update"), true);
+}
+
+void TransferDialog::showDeviceChoice()
+{
+    m_table->showRecords(*m_dictionaryList, &m_run->remoteList(), m_dataDirectory);
+    m_infoLabel->setText(m_run->remoteList().count() == 0
+            ? tr("The phone holds no dictionaries of Verbalon yet: the ones you tick are copied onto it.")
+            : tr("Select dictionaries to sync; one the phone lacks is copied onto it."));
+    setStepButton(tr("Sync. Data"), true);
 }
 
 // The server's dictionaries, ticked where this computer has them too, then
@@ -204,7 +237,7 @@ void TransferDialog::showExportChoice()
 void TransferDialog::listFailed(const QString &reason)
 {
     unsetCursor();
-    Prompt::warn(this, errorTitle(), tr("The list could not be read: %1").arg(reason));
+    Prompt::warn(this, tr(m_description.errorTitle), tr("The list could not be read: %1").arg(reason));
     if (m_sourceEdit)
         m_sourceEdit->setEnabled(true);
     m_getListButton->setEnabled(true);

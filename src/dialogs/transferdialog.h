@@ -42,21 +42,23 @@ public slots:
 
 private:
     enum class Stage { ReadList, Transfer, Finish };
+    struct Description;
+    static const Description &describe(Kind kind);
 
     void createUi();
     void bindRun();
     void showList();
+    void showUpdateChoice();
     void showExportChoice();
+    void showDeviceChoice();
     void showOutcome(const FileOutcome &outcome);
     void runFinished(bool complete);
     void listFailed(const QString &reason);
     // While a step runs: no typing into the source, no second click.
     void beginStep();
     void setStepButton(const QString &text, bool enabled);
-    QString settingsKey() const;
-    QString errorTitle() const;
 
-    Kind m_kind;
+    const Description &m_description;
     DictionaryList *m_dictionaryList;
     QString m_cacheFolder;
     QString m_dataDirectory;

@@ -1562,6 +1562,14 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <source>Select dictionaries to export; the ones the server lacks are added to its list.</source>
         <translation>Wählen Sie die zu exportierenden Wörterbücher; die dem Server fehlenden kommen in seine Liste.</translation>
     </message>
+    <message>
+        <source>the address of a dictionary server, such as http://example.org/verbalon/data</source>
+        <translation>die Adresse eines Wörterbuch-Servers, etwa http://example.org/verbalon/data</translation>
+    </message>
+    <message>
+        <source>the FTP folder of the master copies, such as ftp://example.org/verbalon/data</source>
+        <translation>der FTP-Ordner der Master-Kopien, etwa ftp://example.org/verbalon/data</translation>
+    </message>
 </context>
 <context>
     <name>TransferJob</name>

@@ -167,6 +167,8 @@ void TestDialogs::failedListCanBeTriedAgain()
 {
     TransferDialog dialog(TransferDialog::Kind::Update, nullptr, &m_list, local());
     auto *source = child<QLineEdit>(&dialog, "sourceEdit");
+    // no made-up server: the line starts empty and says what to type
+    QVERIFY(source->text().isEmpty() && !source->placeholderText().isEmpty());
     source->setText(http() + "/nowhere");
     stepButton(&dialog)->click();
     QTRY_COMPARE(m_prompts->titles(), QStringList{"Update Error"});
