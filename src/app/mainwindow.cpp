@@ -13,7 +13,7 @@
 #include "views/prompt.h"
 #include "views/trainer.h"
 #include "views/translateview.h"
-#include "views/wordwidget.h"
+#include "views/entryeditor.h"
 
 #include "verbalonconfig.h"
 
@@ -51,7 +51,7 @@ MainWindow::MainWindow(const QString &dataDirectory, const QString &cacheFolder,
     loadIcons();
     createUi();
     m_english->loadVerbs(DataDirectory::findFile(m_dataDirectory, QStringLiteral("verbs_en.dat")));
-    m_wordWidget->newEntry();
+    m_editor->newEntry();
     m_currentEntrySet = false;
     m_noDictionaries = m_dictionaryList->count() == 0;
     updateActions();
@@ -82,32 +82,32 @@ void MainWindow::createUi()
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_lookupView = new LookupView(m_iconPath, m_document.store());
-    m_wordWidget = new WordWidget(m_document.store());
+    m_editor = new EntryEditor(m_document.store());
     m_trainer = new Trainer(m_iconPath, m_document.store(), &m_random);
     m_translateView = new TranslateView(m_iconPath, m_english.get(), m_document.store());
     m_tabs->addTab(m_lookupView, tr("&Lookup"));
-    m_tabs->addTab(m_wordWidget, tr("&Edit"));
+    m_tabs->addTab(m_editor, tr("&Edit"));
     m_tabs->addTab(m_trainer, tr("&Trainer"));
     m_tabs->addTab(m_translateView, tr("&Tavlona"));
     setCentralWidget(m_tabs);
 
-    connect(m_wordWidget, &WordWidget::doneEnter, this, &MainWindow::wordCompleted);
-    connect(m_wordWidget, &WordWidget::learnCountersChosen, m_document.store(), &Dictionary::setLearnCounters);
+    connect(m_editor, &EntryEditor::doneEnter, this, &MainWindow::wordCompleted);
+    connect(m_editor, &EntryEditor::learnCountersChosen, m_document.store(), &Dictionary::setLearnCounters);
     connect(m_lookupView, &LookupView::editEntry, this, &MainWindow::editEntry);
     connect(m_translateView, &TranslateView::editEntry, this, &MainWindow::learnEntry);
     connect(m_translateView, &TranslateView::showEntries, this, &MainWindow::showFound);
     createToolBar();
-    connect(m_languageSelector, &QComboBox::currentIndexChanged, this, &MainWindow::languageSelected);
+    connect(m_dictionarySelector, &QComboBox::currentIndexChanged, this, &MainWindow::dictionarySelected);
     connect(m_userLanguageSelector, &QComboBox::currentIndexChanged, this, &MainWindow::userLanguageSelected);
     // the dictionary used last opens again, else the first
     const int last = m_dictionaryList->indexOfFile(QSettings().value(LastDictionaryKey).toString());
     {
-        const QSignalBlocker blocker(m_languageSelector);
-        m_languageSelector->addItems(m_dictionaryList->names());
-        m_languageSelector->setCurrentIndex(qMax(last, 0));
+        const QSignalBlocker blocker(m_dictionarySelector);
+        m_dictionarySelector->addItems(m_dictionaryList->names());
+        m_dictionarySelector->setCurrentIndex(qMax(last, 0));
     }
-    if (m_languageSelector->currentIndex() >= 0)
-        languageSelected(m_languageSelector->currentIndex());
+    if (m_dictionarySelector->currentIndex() >= 0)
+        dictionarySelected(m_dictionarySelector->currentIndex());
 }
 
 QAction *MainWindow::addAction(QMenu *menu, const QIcon &icon, const QString &text, const char *name)
@@ -161,13 +161,13 @@ void MainWindow::createToolBar()
     incomplete->setObjectName(QStringLiteral("listIncompleteAction"));
     tools->addSeparator();
 
-    m_languageSelector = new QComboBox;
-    m_languageSelector->setObjectName(QStringLiteral("languageSelector"));
-    m_languageSelector->setToolTip(tr("Current Foreign Language"));
+    m_dictionarySelector = new QComboBox;
+    m_dictionarySelector->setObjectName(QStringLiteral("dictionarySelector"));
+    m_dictionarySelector->setToolTip(tr("Current Foreign Language"));
     m_userLanguageSelector = new QComboBox;
     m_userLanguageSelector->setObjectName(QStringLiteral("userLanguageSelector"));
     m_userLanguageSelector->setToolTip(tr("Current User Language"));
-    for (QComboBox *selector : {m_languageSelector, m_userLanguageSelector}) {
+    for (QComboBox *selector : {m_dictionarySelector, m_userLanguageSelector}) {
         selector->setMinimumWidth(120);
         selector->setFocusPolicy(Qt::NoFocus);
         tools->addWidget(selector);
@@ -183,7 +183,7 @@ void MainWindow::updateActions()
     const bool loaded = m_loadedIndex >= 0;
     for (QAction *action : std::as_const(m_dictionaryActions))
         action->setEnabled(loaded);
-    m_wordWidget->setEnabled(loaded);
+    m_editor->setEnabled(loaded);
     m_trainer->setEnabled(loaded);
 }
 
@@ -206,7 +206,7 @@ bool MainWindow::settleUnsavedChanges()
 
 bool MainWindow::settleUnstoredEdit()
 {
-    if (!m_wordWidget->isEnabled() || !m_wordWidget->hasUnstoredChanges())
+    if (!m_editor->isEnabled() || !m_editor->hasUnstoredChanges())
         return true;
     const Prompt::Choice answer = Prompt::ask(this,
         Prompt::Request{QMessageBox::Warning, tr("Unstored Changes"),
@@ -215,9 +215,9 @@ bool MainWindow::settleUnstoredEdit()
                 {Prompt::Choice::Cancel, tr("&Cancel")}},
             Prompt::Choice::Store, Prompt::Choice::Cancel});
     if (answer == Prompt::Choice::Store)
-        return storeEditedEntry(m_wordWidget->entry().word());
+        return storeEditedEntry(m_editor->entry().word());
     if (answer == Prompt::Choice::Discard)
-        m_wordWidget->revert();
+        m_editor->revert();
     return answer == Prompt::Choice::Discard;
 }
 
@@ -244,13 +244,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void MainWindow::languageSelected(int index)
+void MainWindow::dictionarySelected(int index)
 {
     if (index < 0 || index >= m_dictionaryList->count())
         return;
     if (index != m_loadedIndex && !settleChanges()) {
-        const QSignalBlocker blocker(m_languageSelector);
-        m_languageSelector->setCurrentIndex(m_loadedIndex);
+        const QSignalBlocker blocker(m_dictionarySelector);
+        m_dictionarySelector->setCurrentIndex(m_loadedIndex);
         return;
     }
     const QString file = m_dataDirectory + m_dictionaryList->file(index);
@@ -311,8 +311,8 @@ void MainWindow::userLanguageSelected(int index)
 
 void MainWindow::showInEditor(const Entry &entry)
 {
-    m_wordWidget->setEntry(entry);
-    m_tabs->setCurrentWidget(m_wordWidget);
+    m_editor->setEntry(entry);
+    m_tabs->setCurrentWidget(m_editor);
 }
 
 void MainWindow::editEntry(const Entry &entry)
@@ -336,7 +336,7 @@ bool MainWindow::storeEditedEntry(const QString &word)
     if (m_currentEntrySet) {
         // the entry keeps its id; the store moves it to the place of its
         // possibly changed word
-        qCDebug(lcApp) << "CURRENT ENTRY SET! -> replace it";
+        qCDebug(lcApp) << "storing the entry being edited under its id";
     } else if (m_document.store()->indexOfWord(word) >= 0) {
         const Prompt::Choice answer = Prompt::ask(this,
             Prompt::Request{QMessageBox::Question, tr("Word Exists"),
@@ -346,12 +346,12 @@ bool MainWindow::storeEditedEntry(const QString &word)
         if (answer != Prompt::Choice::Yes)
             return false;
     }
-    if (m_document.store(m_wordWidget->entry()) == 0) {
+    if (m_document.store(m_editor->entry()) == 0) {
         Prompt::inform(this, tr("Store Word"), m_document.storeError());
         return false;
     }
     statusBar()->showMessage(tr("Now %n words.", nullptr, m_document.store()->count()));
-    m_wordWidget->newEntry();
+    m_editor->newEntry();
     m_currentEntrySet = false;
     return true;
 }
@@ -360,9 +360,9 @@ void MainWindow::addWord()
 {
     if (!settleUnstoredEdit())
         return;
-    m_wordWidget->newEntry();
+    m_editor->newEntry();
     m_currentEntrySet = false;
-    m_tabs->setCurrentWidget(m_wordWidget);
+    m_tabs->setCurrentWidget(m_editor);
 }
 
 void MainWindow::deleteWord()
@@ -440,8 +440,8 @@ void MainWindow::reloadIfChanged(const QStringList &changedFiles)
         && (changedFiles.contains(m_dictionaryList->file(m_loadedIndex)) || m_document.isModified());
     if (changed)
         m_loadedIndex = -1;
-    if (changed || m_languageSelector->count() != m_dictionaryList->count())
-        updateLanguageSelector();
+    if (changed || m_dictionarySelector->count() != m_dictionaryList->count())
+        updateDictionarySelector();
 }
 
 void MainWindow::updateNet()
@@ -451,13 +451,13 @@ void MainWindow::updateNet()
 
 void MainWindow::syncUSB()
 {
-    qCDebug(lcApp) << "SYNC USB";
+    qCDebug(lcApp) << "device sync";
     runExchange(TransferDialog::Kind::DeviceSync);
 }
 
 void MainWindow::exportMasters()
 {
-    qCDebug(lcApp) << "EXPORT MASTER";
+    qCDebug(lcApp) << "master export";
     runExchange(TransferDialog::Kind::MasterExport);
 }
 
@@ -469,32 +469,32 @@ void MainWindow::manageDicts()
     Prompt::runDialog(&manager);
     // the selected dictionary is loaded afresh; a deleted one is never saved back
     m_loadedIndex = -1;
-    updateLanguageSelector();
+    updateDictionarySelector();
 }
 
-void MainWindow::updateLanguageSelector()
+void MainWindow::updateDictionarySelector()
 {
-    const QString current = m_languageSelector->currentText();
+    const QString current = m_dictionarySelector->currentText();
     {
-        const QSignalBlocker blocker(m_languageSelector);
-        m_languageSelector->clear();
-        m_languageSelector->addItems(m_dictionaryList->names());
-        m_languageSelector->setCurrentIndex(qMax(0, m_languageSelector->findText(current)));
+        const QSignalBlocker blocker(m_dictionarySelector);
+        m_dictionarySelector->clear();
+        m_dictionarySelector->addItems(m_dictionaryList->names());
+        m_dictionarySelector->setCurrentIndex(qMax(0, m_dictionarySelector->findText(current)));
     }
-    const int index = m_languageSelector->currentIndex();
+    const int index = m_dictionarySelector->currentIndex();
     if (index >= 0 && index == m_loadedIndex)
         return;
     // what the store held was settled before; it is read afresh
     m_document.close();
     if (index >= 0) {
-        languageSelected(index);
+        dictionarySelected(index);
         return;
     }
     // no dictionary left
     m_loadedIndex = -1;
     m_currentEntrySet = false;
     m_userLanguageSelector->clear();
-    m_wordWidget->newEntry();
+    m_editor->newEntry();
     statusBar()->clearMessage();
     updateActions();
     updateTitle();

@@ -20,7 +20,7 @@ class QComboBox;
 class QTabWidget;
 class Trainer;
 class TranslateView;
-class WordWidget;
+class EntryEditor;
 
 // The program's single window. It owns the open dictionary (a document of
 // the store and its file), the list of dictionaries read from the data
@@ -62,8 +62,8 @@ public slots:
     // the entries it may name on the lookup page.
     void learnEntry(const Entry &entry);
     void showFound(const QList<Entry> &entries);
-    void updateLanguageSelector();
-    void languageSelected(int index);
+    void updateDictionarySelector();
+    void dictionarySelected(int index);
     void userLanguageSelected(int index);
     void updateNet();
     void syncUSB();
@@ -108,10 +108,10 @@ private:
 
     QTabWidget *m_tabs = nullptr;
     LookupView *m_lookupView = nullptr;
-    WordWidget *m_wordWidget = nullptr;
+    EntryEditor *m_editor = nullptr;
     Trainer *m_trainer = nullptr;
     TranslateView *m_translateView = nullptr;
-    QComboBox *m_languageSelector = nullptr;
+    QComboBox *m_dictionarySelector = nullptr;
     QComboBox *m_userLanguageSelector = nullptr;
     QString m_dataDirectory;
     QString m_cacheFolder;

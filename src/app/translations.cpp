@@ -16,7 +16,7 @@ void installTranslations(QCoreApplication *application, const QLocale &locale)
         || own->load(QStringLiteral("verbalon_en"), QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(own);
     else
-        qCDebug(lcApp) << "NOTE: no catalogue for" << locale.name();
+        qCDebug(lcApp) << "no catalogue for" << locale.name();
     auto *qt = new QTranslator(application);
     if (qt->load(
             locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

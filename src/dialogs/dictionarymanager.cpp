@@ -55,7 +55,7 @@ DictionaryManager::DictionaryManager(QWidget *parent, DictionaryList *dictionary
         grid->addWidget(label, row, column);
         grid->addWidget(box, row, column + 1);
         connect(box, &QComboBox::currentIndexChanged, this,
-            [k](int index) { qCDebug(lcDialogs) << QStringLiteral("SET LANG%1:").arg(k + 1) << index; });
+            [k](int index) { qCDebug(lcDialogs) << "user language" << k + 1 << "set to" << index; });
     }
     Style::setTextColor(m_note, Style::notFoundColor());
     grid->addWidget(m_note, 3, 0, 1, 4);
@@ -85,7 +85,7 @@ void DictionaryManager::tableCellChanged(int row, int column, int oldRow, int ol
 {
     Q_UNUSED(column);
     Q_UNUSED(oldColumn);
-    qCDebug(lcDialogs) << "ROW" << row << "(was" << oldRow;
+    qCDebug(lcDialogs) << "row" << row << "chosen, was" << oldRow;
     m_settingsBox->setEnabled(row >= 0);
     if (row < 0) {
         m_settingsBox->setTitle(tr("Settings"));
@@ -103,7 +103,7 @@ void DictionaryManager::tableCellChanged(int row, int column, int oldRow, int ol
 void DictionaryManager::showRowLanguages(int row)
 {
     const QStringList codes = m_dictionaryList->userLanguages(row);
-    qCDebug(lcDialogs) << "-- langs:" << codes;
+    qCDebug(lcDialogs) << "user languages:" << codes;
     m_userLanguageBoxes[0]->setCurrentIndex(int(m_codes.indexOf(codes.value(0, QStringLiteral("en")))));
     for (int k = 1; k < 4; ++k)
         m_userLanguageBoxes[k]->setCurrentIndex(k < codes.size() ? int(m_codes.indexOf(codes[k])) + 1 : 0);
@@ -130,7 +130,7 @@ void DictionaryManager::updateUserLanguages(int row)
     const QStringList current = m_dictionaryList->userLanguages(row);
     if (languages.first().isEmpty())
         languages.first() = current.value(0);
-    qCDebug(lcDialogs) << "UPDATE" << row << languages;
+    qCDebug(lcDialogs) << "user languages of row" << row << languages;
     if (languages == current)
         return;
     if (QSet<QString>(languages.cbegin(), languages.cend()).size() != languages.size()) {
@@ -140,7 +140,7 @@ void DictionaryManager::updateUserLanguages(int row)
         return;
     }
     const QString path = QDir(m_dataDirectory).filePath(m_dictionaryList->file(row));
-    qCDebug(lcDialogs) << "NEED TO UPDATE LANGS for" << path;
+    qCDebug(lcDialogs) << "user languages to write into" << path;
     Dictionary dictionary;
     DictionaryFile file(path);
     if (file.load(dictionary) != DictionaryFile::Status::Ok) {
@@ -170,7 +170,7 @@ void DictionaryManager::showNote(const QString &text)
 
 void DictionaryManager::dictDelete()
 {
-    qCDebug(lcDialogs) << "DELETE DICT";
+    qCDebug(lcDialogs) << "deleting a dictionary";
     const int row = m_table->currentRow();
     if (row < 0)
         return;

@@ -39,7 +39,7 @@ DictionaryTable::DictionaryTable(QWidget *parent)
 void DictionaryTable::showRecords(
     const DictionaryList &rows, const DictionaryList *checkAgainst, const QString &filesFolder)
 {
-    qCDebug(lcDialogs) << "SHOW" << rows.count() << "dictionaries";
+    qCDebug(lcDialogs) << "showing" << rows.count() << "dictionaries";
     clear();
     setRowCount(rows.count());
     setColumnCount(5);

@@ -89,7 +89,7 @@ ProxySettings::ProxySettings(QWidget *parent, ProxyConfig *proxy)
 
 void ProxySettings::accept()
 {
-    qCDebug(lcDialogs) << "SET DEFAULT PROXY";
+    qCDebug(lcDialogs) << "proxy set";
     m_proxy->host = m_hostEdit->text().trimmed();
     m_proxy->port = m_portEdit->text().isEmpty() ? -1 : m_portEdit->text().toInt();
     m_proxy->user = m_userEdit->text();

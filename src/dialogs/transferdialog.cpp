@@ -135,15 +135,15 @@ void TransferDialog::createUi()
         buttons->addWidget(proxyButton);
         connect(proxyButton, &QPushButton::clicked, this, &TransferDialog::setProxy);
     }
-    m_getListButton = new QPushButton(tr("Get List"));
-    m_getListButton->setObjectName(QStringLiteral("getListButton"));
+    m_stepButton = new QPushButton(tr("Get List"));
+    m_stepButton->setObjectName(QStringLiteral("stepButton"));
     m_cancelButton = new QPushButton(tr("&Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     buttons->addStretch();
-    buttons->addWidget(m_getListButton);
+    buttons->addWidget(m_stepButton);
     buttons->addWidget(m_cancelButton);
     layout->addLayout(buttons);
-    connect(m_getListButton, &QPushButton::clicked, this, &TransferDialog::nextStep);
+    connect(m_stepButton, &QPushButton::clicked, this, &TransferDialog::nextStep);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -183,7 +183,7 @@ void TransferDialog::nextStep()
         m_run->transfer(m_table->checkedFiles());
         break;
     case Stage::Finish:
-        qCDebug(lcDialogs) << "-- good bye!";
+        qCDebug(lcDialogs) << "done";
         accept();
         break;
     }
@@ -240,7 +240,7 @@ void TransferDialog::listFailed(const QString &reason)
     Prompt::warn(this, tr(m_description.errorTitle), tr("The list could not be read: %1").arg(reason));
     if (m_sourceEdit)
         m_sourceEdit->setEnabled(true);
-    m_getListButton->setEnabled(true);
+    m_stepButton->setEnabled(true);
 }
 
 void TransferDialog::showOutcome(const FileOutcome &outcome)
@@ -262,18 +262,18 @@ void TransferDialog::beginStep()
 {
     if (m_sourceEdit)
         m_sourceEdit->setEnabled(false);
-    m_getListButton->setEnabled(false);
+    m_stepButton->setEnabled(false);
 }
 
 void TransferDialog::setStepButton(const QString &text, bool enabled)
 {
-    m_getListButton->setText(text);
-    m_getListButton->setEnabled(enabled);
+    m_stepButton->setText(text);
+    m_stepButton->setEnabled(enabled);
 }
 
 void TransferDialog::setProxy()
 {
-    qCDebug(lcDialogs) << "SET PROXY";
+    qCDebug(lcDialogs) << "proxy settings";
     ProxySettings settings(this, &m_proxy);
     Prompt::runDialog(&settings);
 }

@@ -71,6 +71,6 @@ private:
     QLineEdit *m_sourceEdit = nullptr;
     QLabel *m_infoLabel = nullptr;
     QProgressBar *m_progressBar = nullptr;
-    QPushButton *m_getListButton = nullptr;
+    QPushButton *m_stepButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
 };

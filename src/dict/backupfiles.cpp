@@ -82,7 +82,7 @@ bool rotate(const QString &path, QString *error)
                          .arg(QFileInfo(backupName(path, 0)).fileName());
         return false;
     }
-    qCDebug(lcDict) << "NOTE: kept" << path << "as" << backupName(path, 0);
+    qCDebug(lcDict) << "kept" << path << "as" << backupName(path, 0);
     return true;
 }
 
@@ -99,14 +99,14 @@ bool keepDamaged(const QString &path, QString *copy, QString *error)
     for (int n = 2; QFileInfo::exists(name); ++n)
         name = path + QStringLiteral(".damaged.%1").arg(n);
     if (!copyFile(path, name, nullptr)) {
-        qCWarning(lcDict) << "ERROR: cannot keep the damaged file as" << name;
+        qCWarning(lcDict) << "cannot keep the damaged file as" << name;
         if (error)
             *error = QCoreApplication::translate(
                 "BackupFiles", "The damaged file could not be kept as \"%1\", so it was not replaced.")
                          .arg(name);
         return false;
     }
-    qCDebug(lcDict) << "NOTE: damaged file kept as" << name;
+    qCDebug(lcDict) << "damaged file kept as" << name;
     if (copy)
         *copy = name;
     return true;

@@ -33,7 +33,7 @@ QString DataDirectory::locate(const QString &programFolder, const QString &userF
         return QString();
     }
     if (!user.exists(ListName) && !installedFolder.isEmpty()) {
-        qCDebug(lcDict) << "NOTE: first start, copying the installed data from" << installedFolder;
+        qCDebug(lcDict) << "first start, copying the installed data from" << installedFolder;
         const QStringList files = QDir(installedFolder).entryList({QStringLiteral("*.dic")}, QDir::Files);
         for (const QString &file : files) {
             const QString target = user.filePath(file);

@@ -129,28 +129,28 @@ int Dictionary::nextId()
 int Dictionary::addOrReplace(Entry e)
 {
     if (e.id() != 0) {
-        qCDebug(lcDict) << "-- replace entry" << e.id();
+        qCDebug(lcDict) << "replace entry" << e.id();
         replaceEntry(e);
         return e.id();
     }
     const int id = nextId();
     if (id == 0) {
-        qCWarning(lcDict) << "ERROR: no free id left";
+        qCWarning(lcDict) << "no free id left";
         m_errorString = tr("The dictionary has used every entry number; no entry can be added.");
         return 0;
     }
     e.setId(id);
-    qCDebug(lcDict) << "-- add ID" << e.id();
+    qCDebug(lcDict) << "adding entry" << e.id();
     insertEntry(e);
     return e.id();
 }
 
 bool Dictionary::replaceEntry(const Entry &e)
 {
-    qCDebug(lcDict) << "DICT: replace entry" << e.word();
+    qCDebug(lcDict) << "replacing entry" << e.word();
     Handle stored = 0;
     if (!find(e.id(), stored)) {
-        qCDebug(lcDict) << "-- no such entry, inserting";
+        qCDebug(lcDict) << "no such entry, inserting";
         insertEntry(e);
         return true;
     }
@@ -350,7 +350,7 @@ bool Dictionary::placeSorted(const std::vector<Handle> &handles)
 
 bool Dictionary::deleteEntry(const Entry &e)
 {
-    qCDebug(lcDict) << "DICT: delete entry" << e.word();
+    qCDebug(lcDict) << "deleting entry" << e.word();
     Handle stored = 0;
     if (!find(e.id(), stored))
         return false;
@@ -557,10 +557,10 @@ QStringList Dictionary::userLanguageCodes() const
 bool Dictionary::setUserLanguages(const QStringList &codes)
 {
     const QStringList current = userLanguageCodes();
-    qCDebug(lcDict) << "DICT: set" << codes << "current:" << current;
+    qCDebug(lcDict) << "user languages" << codes << "were" << current;
     if (codes.size() < current.size() || codes.mid(0, current.size()) != current)
         return false;
-    qCDebug(lcDict) << "-- no data change necessary -> set attr";
+    qCDebug(lcDict) << "user languages extended";
     setAttribute(QStringLiteral("USER"), codes.join(u','));
     return true;
 }

@@ -63,7 +63,7 @@ bool readAttributes(RecordReader &in, QMap<QString, QString> &attributes)
         if (key.isEmpty())
             continue;
         const QString value = colon >= 0 ? text.mid(colon + 1).trimmed() : QString();
-        qCDebug(lcDict) << "-- set" << key << "=" << value;
+        qCDebug(lcDict) << "attribute" << key << "=" << value;
         if (value.isEmpty())
             attributes.remove(key);
         else
@@ -124,8 +124,7 @@ EntryArena readRecords(RecordReader &in, Entry::Format format, qint64 *damage,
             readBytes(told = in.position());
         if (result != Entry::ReadResult::Complete) {
             *damage = start;
-            qCWarning(lcDict) << "ERROR: dictionary file damaged at byte" << start << "after" << entries.count()
-                              << "entries";
+            qCWarning(lcDict) << "dictionary file damaged at byte" << start << "after" << entries.count() << "entries";
         }
     }
     entries.squeeze();
@@ -221,7 +220,7 @@ DictionaryFile::Status DictionaryFile::load(Dictionary &store)
 {
     setPath(m_path);
     if (store.count() > 0) {
-        qCWarning(lcDict) << "ERROR: dict. not empty, cannot load!";
+        qCWarning(lcDict) << "the store is not empty: nothing loaded";
         m_errorString = tr("The dictionary already holds entries.");
         return Status::NotEmpty;
     }
@@ -281,7 +280,7 @@ DictionaryFile::Status DictionaryFile::read(
     };
     const auto format = formats.constFind(m_version);
     if (format == formats.constEnd()) {
-        qCWarning(lcDict) << "ERROR: unknown file version" << m_version;
+        qCWarning(lcDict) << "unknown file version" << m_version;
         m_errorString = tr("Not a dictionary file (version \"%1\").").arg(m_version);
         return m_status = Status::UnknownVersion;
     }
@@ -314,7 +313,7 @@ DictionaryFile::Status DictionaryFile::read(
 
 bool DictionaryFile::save(Dictionary &store)
 {
-    qCDebug(lcDict) << "DICT: save" << store.count() << "entries to" << m_path;
+    qCDebug(lcDict) << "saving" << store.count() << "entries to" << m_path;
     if (m_path.isEmpty()) {
         m_errorString = tr("The dictionary has no file name.");
         return false;
@@ -328,7 +327,7 @@ bool DictionaryFile::write(Dictionary &store, const QByteArray &bytes)
         return false;
     QString error;
     if (!writeFileAtomically(m_path, bytes, &error)) {
-        qCWarning(lcDict) << "ERROR: cannot write dictionary" << m_path << error;
+        qCWarning(lcDict) << "cannot write dictionary" << m_path << error;
         m_errorString = error;
         return false;
     }

@@ -15,11 +15,6 @@ namespace {
 
 using Kind = MergeChange::Kind;
 
-bool isLearned(const Entry &e)
-{
-    return e.learnedForward() >= 0 || e.learnedBackward() >= 0;
-}
-
 // Two entries say the same thing when they share a meaning; an entry that
 // has none yet ("???") says nothing against it.
 bool meaningsMeet(const Entry &a, const Entry &b)
@@ -227,7 +222,7 @@ private:
             claim(j, l, b);
             if (!DictionaryMerge::sameContent(l, m_result[size_t(j)]))
                 report(Kind::Replaced, l, conflict);
-        } else if (b && DictionaryMerge::sameContent(l, *b) && !isLearned(l)) {
+        } else if (b && DictionaryMerge::sameContent(l, *b) && !l.isLearned()) {
             // the other side put another word under the id: the learner's entry,
             // untouched and untrained, went with the old one
             report(Kind::Deleted, l);
@@ -251,9 +246,9 @@ private:
             claim(j, l, nullptr);
             report(Kind::Replaced, l, true);
         } else if (sameEntry(l, r)) {
-            qCDebug(lcDict) << "-- corrected:" << l.word() << "->" << r.word();
+            qCDebug(lcDict) << "corrected:" << l.word() << "->" << r.word();
             const bool restart
-                = m_counters == DictionaryMerge::Counters::FromLocal && l.searchKey() != r.searchKey() && isLearned(l);
+                = m_counters == DictionaryMerge::Counters::FromLocal && l.searchKey() != r.searchKey() && l.isLearned();
             if (restart) {
                 m_claimed[size_t(j)] = true;
                 m_result[size_t(j)].setLearnCounters(0, 0);
@@ -280,12 +275,12 @@ private:
                 additions.push_back(i);
                 continue;
             }
-            const bool learnersOwn = isLearned(l) || (b && !DictionaryMerge::sameContent(l, *b)) || !b;
+            const bool learnersOwn = l.isLearned() || (b && !DictionaryMerge::sameContent(l, *b)) || !b;
             if (m_priority == DictionaryMerge::Priority::Learner && learnersOwn) {
-                qCDebug(lcDict) << "-- kept" << l.id() << l.word();
+                qCDebug(lcDict) << "kept" << l.id() << l.word();
                 keep(l);
             } else {
-                qCDebug(lcDict) << "-- deleted" << l.id() << l.word();
+                qCDebug(lcDict) << "deleted" << l.id() << l.word();
                 report(Kind::Deleted, l, b && !DictionaryMerge::sameContent(l, *b));
             }
         }
@@ -334,7 +329,7 @@ private:
         const Entry l = local(i);
         const int j = unclaimedEntry(l);
         if (j >= 0) {
-            qCDebug(lcDict) << "-- joined:" << l.word();
+            qCDebug(lcDict) << "joined:" << l.word();
             claim(j, l, nullptr);
             removeAdded(m_result[size_t(j)].id());
             const bool same = DictionaryMerge::sameContent(l, m_result[size_t(j)]);
@@ -369,7 +364,7 @@ private:
             return false;
         Entry copy = l;
         copy.setId(int(m_nextId++));
-        qCDebug(lcDict) << "-- copy as new" << l.word() << copy.id();
+        qCDebug(lcDict) << "copy as new" << l.word() << copy.id();
         append(copy);
         if (l.id() > 0)
             report(Kind::Renumbered, l, true, copy.id());
@@ -383,7 +378,7 @@ private:
         m_claimed[size_t(j)] = true;
         Entry &e = m_result[size_t(j)];
         if (m_counters == DictionaryMerge::Counters::FromLocal) {
-            if (isLearned(l))
+            if (l.isLearned())
                 e.setLearnCounters(
                     qMax(e.learnedForward(), l.learnedForward()), qMax(e.learnedBackward(), l.learnedBackward()));
             return;
@@ -521,7 +516,7 @@ bool DictionaryMerge::merge(
         if (!local.attribute(key).isEmpty())
             remote.setAttribute(key, local.attribute(key));
     }
-    qCDebug(lcDict) << "-- result:" << remote.count() << remote.maxId();
+    qCDebug(lcDict) << "merged:" << remote.count() << remote.maxId();
     return true;
 }
 

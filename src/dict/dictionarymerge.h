@@ -27,7 +27,7 @@ struct MergeChange
     // Renumbered and Joined: the id the learner's entry has now
     int newId = 0;
 
-    bool isLearned() const { return entry.learnedForward() >= 0 || entry.learnedBackward() >= 0; }
+    bool isLearned() const { return entry.isLearned(); }
 };
 
 // What a merge changed, for the user to see and to confirm.

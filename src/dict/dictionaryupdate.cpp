@@ -17,14 +17,14 @@ DictionaryUpdate::~DictionaryUpdate() = default;
 
 DictionaryUpdate::Status DictionaryUpdate::fail(Status status, const QString &reason)
 {
-    qCWarning(lcDict) << "ERROR: cannot update" << m_path << reason;
+    qCWarning(lcDict) << "cannot update" << m_path << reason;
     m_errorString = reason;
     return status;
 }
 
 DictionaryUpdate::Status DictionaryUpdate::merge(const QByteArray &incoming)
 {
-    qCDebug(lcDict) << "UPDATE" << m_path << "from remote data";
+    qCDebug(lcDict) << "merging into" << m_path;
     m_result = std::make_unique<Dictionary>();
     DictionaryFile received;
     received.setMaxEntries(MaxReceivedEntries);
@@ -57,7 +57,7 @@ DictionaryUpdate::Status DictionaryUpdate::readLocal(Dictionary &local)
     file.setCacheFolder(m_cacheFolder);
     switch (file.load(local)) {
     case DictionaryFile::Status::Missing:
-        qCDebug(lcDict) << "NOTE: no local copy of" << m_path;
+        qCDebug(lcDict) << "no local copy of" << m_path;
         m_hadLocal = false;
         return Status::Ok;
     case DictionaryFile::Status::Ok: m_hadLocal = true; return Status::Ok;

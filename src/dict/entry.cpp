@@ -23,12 +23,6 @@ Entry::Entry(const QString &word, const QString &translation, int id)
     }
 }
 
-void Entry::learnCounters(qint8 &forward, qint8 &backward) const
-{
-    forward = m_learnedForward;
-    backward = m_learnedBackward;
-}
-
 void Entry::setLearnCounters(qint8 forward, qint8 backward)
 {
     m_learnedForward = forward;

@@ -115,7 +115,6 @@ public:
     QString searchKey() const { return makeSearchKey(m_word); }
 
     const QString &translation() const { return m_translation; }
-    QString mainTranslation() const { return m_translation; }
     void setTranslation(const QString &translation) { m_translation = translation; }
 
     int wordType() const { return m_wordType; }
@@ -127,7 +126,8 @@ public:
 
     qint8 learnedForward() const { return m_learnedForward; }
     qint8 learnedBackward() const { return m_learnedBackward; }
-    void learnCounters(qint8 &forward, qint8 &backward) const;
+    // Marked for the trainer: a counter of 0 or more.
+    bool isLearned() const { return m_learnedForward >= 0 || m_learnedBackward >= 0; }
     void setLearnCounters(qint8 forward, qint8 backward);
 
     const QList<KeyedText> &texts() const { return m_texts; }

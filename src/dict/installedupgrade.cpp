@@ -37,7 +37,7 @@ bool InstalledUpgrade::recordInstalled(const QString &installedPath, const QStri
 
 InstalledUpgrade::Status InstalledUpgrade::fail(const QString &localPath, const QString &reason)
 {
-    qCWarning(lcDict) << "ERROR: cannot bring" << localPath << "up to the installed version:" << reason;
+    qCWarning(lcDict) << "cannot bring" << localPath << "up to the installed version:" << reason;
     m_message = tr("%1 could not take in the installed version: %2").arg(QFileInfo(localPath).fileName(), reason);
     return Status::Failed;
 }
@@ -58,7 +58,7 @@ InstalledUpgrade::Status InstalledUpgrade::upgrade(const QString &installedPath,
         recordInstalled(installedPath, localPath);
         return Status::Unchanged;
     }
-    qCDebug(lcDict) << "UPGRADE" << localPath << "from" << installedPath;
+    qCDebug(lcDict) << "upgrading" << localPath << "from" << installedPath;
     // what the learner trained or made their own since the recorded version stays
     DictionaryUpdate update(localPath);
     update.setBase(haveRecord ? recordPath(localPath) : QString());

@@ -51,7 +51,7 @@ void RecordWriter::writeCompact(QStringView value)
     qsizetype size = appendCompact(m_out, value);
     if (size > MaxCompactBytes) {
         const QStringView text = value.left(compactPrefixLength(value, MaxCompactBytes));
-        qCWarning(lcDict) << "DICT: text too long for the file, shortened from" << value.size() << "to" << text.size()
+        qCWarning(lcDict) << "text too long for the file, shortened from" << value.size() << "to" << text.size()
                           << "characters";
         m_out.resize(sizeAt + 2);
         size = appendCompact(m_out, text);

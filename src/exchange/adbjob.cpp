@@ -55,7 +55,7 @@ void AdbJob::start()
     // on a FIFO) goes with it when it is stopped
     m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
     // the paths are separate arguments, never a command line: a folder with blanks stays whole
-    qCDebug(lcExchange) << "EXEC:" << program() << m_arguments;
+    qCDebug(lcExchange) << "starting" << program() << m_arguments;
     m_deadline.start(deadlineSeconds(m_limits.stallSeconds) * 1000);
     if (!m_watchFile.isEmpty())
         m_watch.start();
@@ -100,7 +100,7 @@ void AdbJob::ended(int exitCode, QProcess::ExitStatus status)
     m_deadline.stop();
     m_watch.stop();
     keepTail(m_errorTail, m_process.readAllStandardError());
-    qCDebug(lcExchange) << "FINISHED:" << exitCode << "," << status;
+    qCDebug(lcExchange) << "adb ended:" << exitCode << status;
     if (!m_stopReason.isEmpty()) {
         fail(m_stopReason);
         return;
@@ -121,7 +121,7 @@ void AdbJob::notStarted(QProcess::ProcessError error)
         return;
     m_deadline.stop();
     m_watch.stop();
-    qCWarning(lcExchange) << "ERROR" << error;
+    qCWarning(lcExchange) << "adb could not start:" << error;
     fail(tr("the program adb cannot be started: install the Android platform tools (package \"adb\") "
             "or name the program in VERBALON_ADB"));
 }

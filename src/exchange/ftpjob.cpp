@@ -272,7 +272,7 @@ void FtpJob::perform()
         state->upload = m_uploadData;
         state->postCommands = {"RNFR " + target.toUtf8(), "RNTO " + name.toUtf8()};
     }
-    qCDebug(lcExchange) << "FTP:" << (m_upload ? "STOR" : "RETR") << FileNames::display(m_url) << "try" << m_attempts;
+    qCDebug(lcExchange) << "ftp" << (m_upload ? "STOR" : "RETR") << FileNames::display(m_url) << "try" << m_attempts;
     m_state = state;
     m_worker = QThread::create([state] { ::perform(state); });
     connect(m_worker, &QThread::finished, this, &FtpJob::attemptDone);
@@ -288,7 +288,7 @@ void FtpJob::attemptDone()
     m_worker = nullptr;
     const CurlState &s = *m_state;
     emit progress(s.done, s.total);
-    qCDebug(lcExchange) << "FTP: done" << int(s.result) << FileNames::printable(QString::fromUtf8(s.lastReply))
+    qCDebug(lcExchange) << "ftp done" << int(s.result) << FileNames::printable(QString::fromUtf8(s.lastReply))
                         << FileNames::printable(QString::fromUtf8(s.error));
     if (s.result == CURLE_OK && s.refusal == 0) {
         succeed(m_upload ? QByteArray() : m_state->received);

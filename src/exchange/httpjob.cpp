@@ -136,7 +136,7 @@ void HttpJob::done()
     QNetworkReply *reply = m_reply.data();
     m_reply.clear();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    qCDebug(lcExchange) << "FINISHED" << FileNames::display(reply->url()) << ": error" << reply->error() << status;
+    qCDebug(lcExchange) << "reply from" << FileNames::display(reply->url()) << "error" << reply->error() << status;
     if (!m_stopReason.isEmpty())
         fail(m_stopReason);
     else if (reply->error() != QNetworkReply::NoError)
@@ -150,10 +150,10 @@ void HttpJob::authenticate(QNetworkReply *reply, QAuthenticator *authenticator)
 {
     if (reply != m_reply)
         return;
-    qCDebug(lcExchange) << "AUTH. REQUIRED for" << FileNames::display(reply->url());
+    qCDebug(lcExchange) << "login asked by" << FileNames::display(reply->url());
     // a login typed for one server never goes to another
     if (!sameServer(reply->url(), m_context.origin)) {
-        qCWarning(lcExchange) << "NOTE: no login for" << reply->url().host();
+        qCWarning(lcExchange) << "no login for" << reply->url().host();
         return;
     }
     LoginRequest request;
@@ -166,7 +166,7 @@ void HttpJob::authenticateProxy(const QNetworkProxy &proxy, QAuthenticator *auth
 {
     if (!m_reply)
         return;
-    qCDebug(lcExchange) << "PROXY AUTH. REQUIRED!";
+    qCDebug(lcExchange) << "the proxy asks for a login";
     LoginRequest request;
     request.kind = LoginRequest::Kind::Proxy;
     request.host = proxy.hostName();

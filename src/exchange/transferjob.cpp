@@ -15,7 +15,7 @@ void TransferJob::fail(const QString &reason, bool notFound)
 {
     if (m_status != Status::Running)
         return;
-    qCDebug(lcExchange) << "ERROR:" << reason;
+    qCDebug(lcExchange) << "failed:" << reason;
     m_status = Status::Failed;
     m_errorString = reason;
     m_notFound = notFound;

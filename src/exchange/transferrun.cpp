@@ -102,7 +102,7 @@ void TransferRun::takeList(const QByteArray &data)
         return;
     }
     m_remoteList = list;
-    qCDebug(lcExchange) << "-- list:" << m_remoteList.count() << "dictionaries";
+    qCDebug(lcExchange) << "list:" << m_remoteList.count() << "dictionaries";
     emit progressRange(0, StepsPerFile);
     emit progressValue(0);
     emit listReady();
@@ -110,7 +110,7 @@ void TransferRun::takeList(const QByteArray &data)
 
 void TransferRun::listNotRead(const QString &reason)
 {
-    qCWarning(lcExchange) << "ERROR: list not read:" << reason;
+    qCWarning(lcExchange) << "list not read:" << reason;
     m_lock.unlock();
     emit progressRange(0, StepsPerFile);
     emit progressValue(0);
@@ -120,7 +120,7 @@ void TransferRun::listNotRead(const QString &reason)
 
 void TransferRun::transfer(const QStringList &files)
 {
-    qCDebug(lcExchange) << "GET FILES:" << files;
+    qCDebug(lcExchange) << "files:" << files;
     m_pending.clear();
     // a file named twice is taken once: its backup is the file as it was before the run
     for (const QString &file : files) {
@@ -152,7 +152,7 @@ void TransferRun::next()
 void TransferRun::fileFinished(const FileOutcome &outcome)
 {
     if (!outcome.ok)
-        qCWarning(lcExchange) << "ERROR:" << FileNames::printable(outcome.file) << outcome.detail;
+        qCWarning(lcExchange) << "failed:" << FileNames::printable(outcome.file) << outcome.detail;
     m_outcomes.append(outcome);
     emit progressValue(int(m_outcomes.size()) * StepsPerFile);
     emit fileDone(outcome);

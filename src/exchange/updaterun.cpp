@@ -6,7 +6,7 @@
 
 void UpdateRun::startList(const QString &source)
 {
-    qCDebug(lcExchange) << "GET LIST";
+    qCDebug(lcExchange) << "reading the list";
     QString error;
     m_base = takeSource(source, &error);
     std::unique_ptr<TransferJob> job = m_base.isValid()

@@ -244,7 +244,7 @@ bool SoftKeyboard::pressPhysicalKey(const QString &text)
 
 void SoftKeyboard::keyPressEvent(QKeyEvent *event)
 {
-    qCDebug(lcInput) << "SHIFTED?" << bool(event->modifiers() & Qt::ShiftModifier);
+    qCDebug(lcInput) << "shifted:" << bool(event->modifiers() & Qt::ShiftModifier);
     if (event->text() == QLatin1String("\r") && m_returnKey)
         m_returnKey->animateClick();
     else if (event->text() == QLatin1String("\b") && m_backspaceKey)

@@ -387,7 +387,7 @@ QList<Paradigm::Form> verbForms(const Entry &entry)
     // the dictionary form as the engine spells it in full
     forms.append({Past | ThirdPerson | MasculineSingular, finalForm(verb.past)});
     if (verb.binyan == UnknownBinyan) {
-        qCDebug(lcLang) << "CANNOT CONJUGATE:" << entry.word();
+        qCDebug(lcLang) << "cannot conjugate" << entry.word();
         QString feminine = verb.past;
         if (!feminine.endsWith(He))
             feminine += He;

@@ -8,14 +8,14 @@
 
 bool English::loadVerbs(const QString &path)
 {
-    qCDebug(lcLang) << "INFO: load english verbs";
+    qCDebug(lcLang) << "loading the English verbs";
     QFile file(path);
     if (!file.exists()) {
-        qCWarning(lcLang) << "ERROR:" << path << "not found";
+        qCWarning(lcLang) << "verb table" << path << "not found";
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcLang) << "ERROR: cannot read" << path;
+        qCWarning(lcLang) << "cannot read the verb table" << path;
         return false;
     }
     readVerbs(file.readAll());
@@ -35,7 +35,7 @@ void English::readVerbs(const QByteArray &data)
             if (name == QLatin1String("TRIPLES"))
                 inTriples = true;
             else
-                qCWarning(lcLang) << "ERROR: unknown section" << name;
+                qCWarning(lcLang) << "unknown section" << name;
             continue;
         }
         if (!inTriples)

@@ -136,7 +136,7 @@ void HebrewAnalyser::indexAdjective(const Entry &entry)
 
 void HebrewAnalyser::indexPhrase(const Entry &entry)
 {
-    qCDebug(lcLang) << "MULTI:" << entry.word();
+    qCDebug(lcLang) << "phrase:" << entry.word();
     const QStringList parts = entry.word().split(u' ', Qt::SkipEmptyParts);
     QList<WordMatch> words;
     for (const QString &part : parts) {

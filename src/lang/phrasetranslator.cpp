@@ -197,7 +197,7 @@ Reading PhraseTranslator::withPhrases(const Reading &s) const
                 matches = s[rest + m - 1].entryId == candidate.words[m].entryId;
             if (!matches)
                 continue;
-            qCDebug(lcLang) << "-- matched"
+            qCDebug(lcLang) << "matched"
                             << m_dictionary->entryById(candidate.phrase.entryId).userTranslation(m_userLanguage, false)
                             << ":" << k << "words";
             head = candidate.phrase;

@@ -234,7 +234,7 @@ ReviewLog::ReviewLog(const QString &path)
 bool ReviewLog::fail(const QString &reason)
 {
     m_errorString = QStringLiteral("%1: %2").arg(m_path, reason);
-    qCWarning(lcTrain) << "ERROR:" << m_errorString;
+    qCWarning(lcTrain) << "review log:" << m_errorString;
     return false;
 }
 
@@ -264,7 +264,8 @@ ReviewLog::Status ReviewLog::read(Contents &contents)
         return status;
     parse(data, contents);
     if (contents.unreadableLines > 0)
-        qCWarning(lcTrain) << "NOTE:" << m_path << "has" << contents.unreadableLines << "unreadable lines, skipped";
+        qCWarning(lcTrain) << "the review log" << m_path << "has" << contents.unreadableLines
+                           << "unreadable lines, skipped";
     return Status::Ok;
 }
 
@@ -366,7 +367,7 @@ bool ReviewLog::compact(const Dictionary &dictionary, int *dropped)
     QString error;
     if (!BackupFiles::keep(m_path, &error) || !writeFileAtomically(m_path, out, &error))
         return fail(error);
-    qCDebug(lcTrain) << "NOTE: compacted" << m_path << "dropping" << gone << "reviews";
+    qCDebug(lcTrain) << "compacted" << m_path << "dropping" << gone << "reviews";
     if (dropped)
         *dropped = gone;
     return true;

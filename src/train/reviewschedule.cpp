@@ -77,8 +77,8 @@ void ReviewSchedule::replay(const ReviewLog::Contents &contents, qint64 until)
         card.card = event.card;
         apply(card, event);
     }
-    qCDebug(lcTrain) << "NOTE: replayed" << m_events.size() << "reviews of" << m_cards.size() << "cards in"
-                     << timer.elapsed() << "ms";
+    qCDebug(lcTrain) << "replayed" << m_events.size() << "reviews of" << m_cards.size() << "cards in" << timer.elapsed()
+                     << "ms";
 }
 
 void ReviewSchedule::add(const Review &review)

@@ -1703,7 +1703,7 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     </message>
 </context>
 <context>
-    <name>WordWidget</name>
+    <name>EntryEditor</name>
     <message>
         <source>Incomplete!</source>
         <translation>Unvollständig!</translation>

@@ -135,7 +135,7 @@ ConjugationView::ConjugationView(QWidget *parent)
     // the root beside the binyan it is conjugated in; the caption the entry
     // editor has for the infinitive
     grid->addWidget(m_root, 0, 2);
-    grid->addWidget(new QLabel(QCoreApplication::translate("WordWidget", "Infinitive:")), 1, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("EntryEditor", "Infinitive:")), 1, 0);
     grid->addWidget(m_infinitiveLabel, 1, 1, 1, 2);
     grid->addWidget(sunkenLine(), 2, 0, 1, 5);
     grid->addWidget(caption(tr("Past")), 3, 1);

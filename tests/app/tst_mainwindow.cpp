@@ -147,7 +147,7 @@ void TestMainWindow::noDictionaries()
         file.write(list);
     }
     auto window = open();
-    QCOMPARE(child<QComboBox>(*window, "languageSelector")->count(), 0);
+    QCOMPARE(child<QComboBox>(*window, "dictionarySelector")->count(), 0);
     QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->count(), 0);
     QCOMPARE(window->statusBar()->currentMessage(), QString());
     QTRY_COMPARE(m_prompts->titles(), QStringList{"No Dictionaries"});
@@ -196,7 +196,7 @@ void TestMainWindow::unreadableDictionaryFile()
     QVERIFY(m_prompts->asked.first().text.contains(mentions));
     QVERIFY(m_prompts->asked.first().text.contains("small.dic"));
     QVERIFY(window->statusBar()->currentMessage().contains(mentions));
-    auto *selector = child<QComboBox>(*window, "languageSelector");
+    auto *selector = child<QComboBox>(*window, "dictionarySelector");
     selector->setCurrentIndex(1);
     selector->setCurrentIndex(0);
     QCOMPARE(m_prompts->asked.size(), 1);
@@ -217,7 +217,7 @@ void TestMainWindow::selectingAnotherDictionary()
     auto window = open();
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded 6 words."));
     QCOMPARE(child<QComboBox>(*window, "userLanguageSelector")->itemText(1), QStringLiteral("Deutsch"));
-    child<QComboBox>(*window, "languageSelector")->setCurrentIndex(1);
+    child<QComboBox>(*window, "dictionarySelector")->setCurrentIndex(1);
     QCOMPARE(window->dictionary()->name(), QStringLiteral("Russian"));
     QVERIFY(window->windowTitle().contains("Russian"));
     // a word typed with a capital finds its entry: keys are lower case
@@ -341,7 +341,7 @@ void TestMainWindow::unsavedChanges()
     window->show();
     window->dictionary()->setLearnCounters(1, 7, 7);
     m_prompts->answers = {answer};
-    auto *selector = child<QComboBox>(*window, "languageSelector");
+    auto *selector = child<QComboBox>(*window, "dictionarySelector");
     if (closing)
         window->close();
     else
@@ -390,7 +390,7 @@ void TestMainWindow::unstoredEdit()
     } else if (action == "list incomplete") {
         window->listIncompleteWords();
     } else if (action == "other dictionary") {
-        child<QComboBox>(*window, "languageSelector")->setCurrentIndex(1);
+        child<QComboBox>(*window, "dictionarySelector")->setCurrentIndex(1);
     } else {
         window->close();
     }

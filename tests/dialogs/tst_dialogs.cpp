@@ -29,7 +29,7 @@ template <typename T> T *child(QWidget *parent, const char *name)
 
 QPushButton *stepButton(QWidget *dialog)
 {
-    return child<QPushButton>(dialog, "getListButton");
+    return child<QPushButton>(dialog, "stepButton");
 }
 
 // The first step: the list from this source (none for a device).
@@ -427,7 +427,7 @@ void TestDialogs::windowSettlesAndReloads()
 void TestDialogs::windowAfterDeletingTheOpenDictionary()
 {
     MainWindow window(local());
-    auto *selector = child<QComboBox>(&window, "languageSelector");
+    auto *selector = child<QComboBox>(&window, "dictionarySelector");
     for (int left = 2; left >= 0; --left) {
         m_prompts->answers = {Prompt::Choice::Yes};
         Prompt::setDialogHandler([](QDialog *dialog) {

@@ -97,13 +97,13 @@ void dialogs(MainWindow &window, const QString &output)
         }
         if (auto *source = dialog->findChild<QLineEdit *>(QStringLiteral("sourceEdit")))
             source->setText(sources.value(name));
-        dialog->findChild<QPushButton *>(QStringLiteral("getListButton"))->click();
+        dialog->findChild<QPushButton *>(QStringLiteral("stepButton"))->click();
         if (!QTest::qWaitFor([dialog] { return dialog->findChild<QTableWidget *>()->rowCount() > 0; }, 20000))
             qWarning("%s: no list arrived", qPrintable(name));
         if (name == QLatin1String("update")) {
             // one file the server lists is gone: its row says why
             QFile::remove(scratch.filePath(QStringLiteral("http/farsi.dic")));
-            auto *step = dialog->findChild<QPushButton *>(QStringLiteral("getListButton"));
+            auto *step = dialog->findChild<QPushButton *>(QStringLiteral("stepButton"));
             step->click();
             if (!QTest::qWaitFor([step] { return step->isEnabled(); }, 20000))
                 qWarning("update: the transfer did not end");
@@ -188,7 +188,7 @@ int main(int argc, char *argv[])
     save(&window, output, QStringLiteral("translate"));
 
     // the Russian sample, looked up by meaning, with its keyboard
-    window.findChild<QComboBox *>(QStringLiteral("languageSelector"))->setCurrentIndex(1);
+    window.findChild<QComboBox *>(QStringLiteral("dictionarySelector"))->setCurrentIndex(1);
     tabs->setCurrentIndex(0);
     lookup->setText(QStringLiteral("tree"));
     save(&window, output, QStringLiteral("lookup-russian"));

@@ -1,4 +1,4 @@
-#include "views/wordwidget.h"
+#include "views/entryeditor.h"
 
 #include "input/keymappinglineedit.h"
 
@@ -34,7 +34,7 @@ void makeStore(Dictionary &dict, const QString &type, const QString &user)
 
 } // namespace
 
-class TestWordWidget : public QObject
+class TestEntryEditor : public QObject
 {
     Q_OBJECT
 
@@ -53,24 +53,24 @@ private:
     template <typename T> T *child(const char *name) const { return m_widget->findChild<T *>(QLatin1String(name)); }
 
     Dictionary m_dictionary;
-    std::unique_ptr<WordWidget> m_widget;
+    std::unique_ptr<EntryEditor> m_widget;
 };
 
-void TestWordWidget::init()
+void TestEntryEditor::init()
 {
     makeStore(m_dictionary, "he_IL", "en,de,fr");
-    m_widget = std::make_unique<WordWidget>(&m_dictionary);
+    m_widget = std::make_unique<EntryEditor>(&m_dictionary);
     m_widget->show();
     QApplication::setActiveWindow(m_widget.get());
 }
 
-void TestWordWidget::cleanup()
+void TestEntryEditor::cleanup()
 {
     m_widget.reset();
 }
 
 // clang-format off
-void TestWordWidget::entryFromTheForm_data()
+void TestEntryEditor::entryFromTheForm_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("type");
@@ -93,7 +93,7 @@ void TestWordWidget::entryFromTheForm_data()
 }
 // clang-format on
 
-void TestWordWidget::entryFromTheForm()
+void TestEntryEditor::entryFromTheForm()
 {
     QFETCH(QString, language);
     QFETCH(int, type);
@@ -143,7 +143,7 @@ void TestWordWidget::entryFromTheForm()
 
 // An entry is stored as the form shows it: its id, the flags, the texts
 // the form holds and no others.
-void TestWordWidget::storedAsShown()
+void TestEntryEditor::storedAsShown()
 {
     m_widget->setEntry(m_dictionary.entryById(5));
     child<QLineEdit>("translationEdit2")->clear();
@@ -156,9 +156,9 @@ void TestWordWidget::storedAsShown()
     QVERIFY(!e.hasText(Entry::TextLegacy));
 }
 
-void TestWordWidget::returnWalksThroughTheFields()
+void TestEntryEditor::returnWalksThroughTheFields()
 {
-    QSignalSpy done(m_widget.get(), &WordWidget::doneEnter);
+    QSignalSpy done(m_widget.get(), &EntryEditor::doneEnter);
     m_widget->newEntry();
     auto *word = child<QLineEdit>("wordEdit");
     QVERIFY(word->hasFocus());
@@ -179,7 +179,7 @@ void TestWordWidget::returnWalksThroughTheFields()
     QVERIFY(!child<QLineEdit>("translationEdit3")->isEnabled());
 }
 
-void TestWordWidget::typingMarksUnstoredChanges()
+void TestEntryEditor::typingMarksUnstoredChanges()
 {
     m_widget->setEntry(m_dictionary.entryById(6));
     QVERIFY(!m_widget->hasUnstoredChanges());
@@ -190,7 +190,7 @@ void TestWordWidget::typingMarksUnstoredChanges()
     QCOMPARE(child<QLineEdit>("translationEdit0")->text(), QStringLiteral("to write"));
 }
 
-void TestWordWidget::learnQuestion_data()
+void TestEntryEditor::learnQuestion_data()
 {
     QTest::addColumn<int>("id");
     QTest::addColumn<Prompt::Choice>("answer");
@@ -203,7 +203,7 @@ void TestWordWidget::learnQuestion_data()
 }
 
 // The editor asks for the counters it wants; it writes no store itself.
-void TestWordWidget::learnQuestion()
+void TestEntryEditor::learnQuestion()
 {
     QFETCH(int, id);
     QFETCH(Prompt::Choice, answer);
@@ -215,7 +215,7 @@ void TestWordWidget::learnQuestion()
         m_widget->newEntry();
     else
         m_widget->setEntry(m_dictionary.entryById(id));
-    QSignalSpy asked(m_widget.get(), &WordWidget::learnCountersChosen);
+    QSignalSpy asked(m_widget.get(), &EntryEditor::learnCountersChosen);
     child<QPushButton>("learnButton")->click();
     QCOMPARE(script.titles(), QStringList{"Practise"});
     QCOMPARE(child<QPushButton>("learnButton")->text(), button);
@@ -227,5 +227,5 @@ void TestWordWidget::learnQuestion()
         QCOMPARE(m_widget->entry().learnedForward(), qint8(0));
 }
 
-QTEST_MAIN(TestWordWidget)
-#include "tst_wordwidget.moc"
+QTEST_MAIN(TestEntryEditor)
+#include "tst_entryeditor.moc"

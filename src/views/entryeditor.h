@@ -20,12 +20,12 @@ class SoftKeyboard;
 // and the learn counters. It shows an Entry and builds a new one from the
 // form on request; Return walks from field to field and, in the last used
 // translation, reports the entry as done.
-class WordWidget : public QWidget
+class EntryEditor : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit WordWidget(Dictionary *dictionary, QWidget *parent = nullptr);
+    explicit EntryEditor(Dictionary *dictionary, QWidget *parent = nullptr);
 
     void setEntry(const Entry &entry);
     void newEntry();

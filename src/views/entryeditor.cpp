@@ -1,4 +1,4 @@
-#include "wordwidget.h"
+#include "entryeditor.h"
 
 #include "conjugationdialog.h"
 #include "prompt.h"
@@ -29,7 +29,7 @@ QFrame *horizontalLine()
 
 } // namespace
 
-WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
+EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
     : QWidget(parent)
     , m_dictionary(dictionary)
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), true, true))
@@ -104,44 +104,44 @@ WordWidget::WordWidget(Dictionary *dictionary, QWidget *parent)
     layout->addWidget(horizontalLine());
     layout->addWidget(m_keyboard);
 
-    connect(m_wordEdit, &QLineEdit::textEdited, this, &WordWidget::wordEdited);
+    connect(m_wordEdit, &QLineEdit::textEdited, this, &EntryEditor::wordEdited);
     // only what the user does counts as an edit, not what setEntry fills in
     for (QLineEdit *edit : {static_cast<QLineEdit *>(m_wordEdit), static_cast<QLineEdit *>(m_extraEdit)})
-        connect(edit, &QLineEdit::textEdited, this, &WordWidget::markEdited);
+        connect(edit, &QLineEdit::textEdited, this, &EntryEditor::markEdited);
     for (QLineEdit *edit : m_translationEdits)
-        connect(edit, &QLineEdit::textEdited, this, &WordWidget::markEdited);
+        connect(edit, &QLineEdit::textEdited, this, &EntryEditor::markEdited);
     for (QComboBox *box : {m_typeCombo, m_subCombo})
-        connect(box, &QComboBox::activated, this, &WordWidget::markEdited);
+        connect(box, &QComboBox::activated, this, &EntryEditor::markEdited);
     for (QCheckBox *box : {m_incompleteBox, m_nameBox})
-        connect(box, &QCheckBox::clicked, this, &WordWidget::markEdited);
+        connect(box, &QCheckBox::clicked, this, &EntryEditor::markEdited);
     // Return skips the extra field where the type has none
     connect(m_wordEdit, &QLineEdit::returnPressed, this, [this] {
         (m_extraEdit->isEnabled() ? static_cast<QWidget *>(m_extraEdit) : m_translationEdits[0])->setFocus();
     });
     connect(m_extraEdit, &QLineEdit::returnPressed, this, [this] { m_translationEdits[0]->setFocus(); });
-    connect(m_typeCombo, &QComboBox::currentIndexChanged, this, &WordWidget::wordTypeChanged);
-    connect(m_moreButton, &QPushButton::clicked, this, &WordWidget::clickedMore);
-    connect(m_learnButton, &QPushButton::clicked, this, &WordWidget::editLearn);
+    connect(m_typeCombo, &QComboBox::currentIndexChanged, this, &EntryEditor::wordTypeChanged);
+    connect(m_moreButton, &QPushButton::clicked, this, &EntryEditor::clickedMore);
+    connect(m_learnButton, &QPushButton::clicked, this, &EntryEditor::editLearn);
     if (m_dictionary) {
-        connect(m_dictionary, &Dictionary::resetDone, this, &WordWidget::storeReset);
+        connect(m_dictionary, &Dictionary::resetDone, this, &EntryEditor::storeReset);
         storeReset();
     }
 }
 
-bool WordWidget::hasNeuter() const
+bool EntryEditor::hasNeuter() const
 {
     const LanguageInfo *language = m_dictionary ? LanguageInfo::ofDictionary(m_dictionary->type()) : nullptr;
     return language && language->neuterGender;
 }
 
-QStringList WordWidget::genderNames() const
+QStringList EntryEditor::genderNames() const
 {
     if (hasNeuter())
         return {tr("male"), tr("female"), tr("neuter"), tr("male pl."), tr("fem. pl."), tr("neu. pl.")};
     return {tr("male"), tr("female"), tr("male pl."), tr("fem. pl.")};
 }
 
-int WordWidget::genderIndex(quint32 flags, bool withNeuter)
+int EntryEditor::genderIndex(quint32 flags, bool withNeuter)
 {
     const bool plural = flags & Entry::FlagPlural;
     const bool feminine = flags & Entry::FlagFeminine;
@@ -152,7 +152,7 @@ int WordWidget::genderIndex(quint32 flags, bool withNeuter)
     return (plural ? 3 : 0) + gender;
 }
 
-quint32 WordWidget::genderFlags(int index, bool withNeuter)
+quint32 EntryEditor::genderFlags(int index, bool withNeuter)
 {
     if (index < 0)
         index = 0;
@@ -165,7 +165,7 @@ quint32 WordWidget::genderFlags(int index, bool withNeuter)
     return number | genders[index % 3];
 }
 
-void WordWidget::storeReset()
+void EntryEditor::storeReset()
 {
     updateLanguageRows();
     m_wordLabel->setText(m_dictionary->name() + u':');
@@ -175,7 +175,7 @@ void WordWidget::storeReset()
     wordTypeChanged(m_typeCombo->currentIndex());
 }
 
-void WordWidget::setEntry(const Entry &entry)
+void EntryEditor::setEntry(const Entry &entry)
 {
     m_current = entry;
     m_wordEdit->setText(entry.word());
@@ -189,7 +189,7 @@ void WordWidget::setEntry(const Entry &entry)
     m_edited = false;
 }
 
-void WordWidget::newEntry()
+void EntryEditor::newEntry()
 {
     m_wordEdit->setReadOnly(false);
     m_extraEdit->setReadOnly(false);
@@ -197,7 +197,7 @@ void WordWidget::newEntry()
     setEntry(Entry(0));
 }
 
-void WordWidget::clearFields()
+void EntryEditor::clearFields()
 {
     m_current = Entry(0);
     m_wordEdit->clear();
@@ -208,7 +208,7 @@ void WordWidget::clearFields()
     m_edited = false;
 }
 
-void WordWidget::updateLanguageRows()
+void EntryEditor::updateLanguageRows()
 {
     const QStringList codes = m_dictionary->userLanguageCodes();
     const int n = int(codes.size());
@@ -224,13 +224,13 @@ void WordWidget::updateLanguageRows()
             connect(m_translationEdits[i], &QLineEdit::returnPressed, m_translationEdits[i + 1],
                 [edit = m_translationEdits[i + 1]] { edit->setFocus(); });
         else
-            connect(m_translationEdits[i], &QLineEdit::returnPressed, this, &WordWidget::returnBottom);
+            connect(m_translationEdits[i], &QLineEdit::returnPressed, this, &EntryEditor::returnBottom);
     }
     if (n > 3)
-        connect(m_translationEdits[3], &QLineEdit::returnPressed, this, &WordWidget::returnBottom);
+        connect(m_translationEdits[3], &QLineEdit::returnPressed, this, &EntryEditor::returnBottom);
 }
 
-void WordWidget::wordTypeChanged(int type)
+void EntryEditor::wordTypeChanged(int type)
 {
     {
         const QSignalBlocker blocker(m_typeCombo);
@@ -263,7 +263,7 @@ void WordWidget::wordTypeChanged(int type)
     m_nameBox->setEnabled(nominal);
 }
 
-Entry WordWidget::entry() const
+Entry EntryEditor::entry() const
 {
     Entry e(m_wordEdit->text(), m_translationEdits[0]->text(), 0);
     // a type the list cannot show (from an odd file) is kept as it was
@@ -295,7 +295,7 @@ Entry WordWidget::entry() const
     return e;
 }
 
-void WordWidget::editLearn()
+void EntryEditor::editLearn()
 {
     const Prompt::Choice answer = Prompt::ask(this,
         Prompt::Request{QMessageBox::Question, tr("Practise"), tr("Practise this word in the trainer?"),
@@ -312,15 +312,15 @@ void WordWidget::editLearn()
     updateLearnButton();
 }
 
-void WordWidget::updateLearnButton()
+void EntryEditor::updateLearnButton()
 {
-    if (m_current.learnedForward() < 0)
+    if (!m_current.isLearned())
         m_learnButton->setText(tr("Learn: NO"));
     else
         m_learnButton->setText(tr("Learn: %1 / %2").arg(m_current.learnedForward()).arg(m_current.learnedBackward()));
 }
 
-void WordWidget::clickedMore()
+void EntryEditor::clickedMore()
 {
     if (m_current.wordType() != Entry::Verb)
         return;
@@ -329,7 +329,7 @@ void WordWidget::clickedMore()
     Prompt::runDialog(&dialog);
 }
 
-void WordWidget::returnBottom()
+void EntryEditor::returnBottom()
 {
     emit doneEnter(m_wordEdit->text());
 }
