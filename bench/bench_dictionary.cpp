@@ -4,6 +4,7 @@
 #include "dict/dictionary.h"
 #include "dict/dictionaryfile.h"
 #include "dict/filelookup.h"
+#include "dict/recordcodec.h"
 #include "dict/recordwriter.h"
 #include "dict/tsvformat.h"
 
@@ -80,7 +81,7 @@ QString reverseFileOfSize(int count)
         QByteArray bytes = DictionaryFile::toBytes(header);
         RecordWriter writer(bytes);
         for (int i = dict.count() - 1; i >= 0; --i)
-            dict.entryAt(i).write(writer);
+            RecordCodec::write(writer, dict.entryAt(i));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write the reversed dictionary");

@@ -2,22 +2,10 @@
 
 #include "dictlog.h"
 #include "searchkeybuffer.h"
+#include "storeorder.h"
 
 #include <algorithm>
 #include <climits>
-
-namespace {
-
-int commonPrefixLength(const QString &a, const QString &b)
-{
-    const qsizetype n = qMin(a.size(), b.size());
-    qsizetype i = 0;
-    while (i < n && a[i] == b[i])
-        ++i;
-    return int(i);
-}
-
-} // namespace
 
 Dictionary::Dictionary(QObject *parent)
     : QObject(parent)
@@ -209,11 +197,8 @@ void Dictionary::takeAt(int position)
     }
 }
 
-// One-by-one insertion puts an entry after the entries with an equal key,
-// except while its key is the largest in the store: then it goes just
-// before the last of them (see insertPosition). Stored files and lookups
-// rely on that order, so many entries are sorted once and each run of equal
-// keys is then arranged as those single insertions would have left it.
+// Many entries are sorted once and each run of equal keys then arranged as
+// inserting them one by one would have left it (storeorder.h).
 void Dictionary::insertEntries(std::vector<Entry> entries)
 {
     std::vector<Handle> handles;
@@ -299,23 +284,9 @@ void Dictionary::sortIn(const std::vector<Handle> &handles)
         return compareSearchKeys(m_arena.word(items[i].handle), m_arena.word(items[i - 1].handle)) == 0;
     };
     m_order.reserve(items.size());
-    for (size_t run = 0; run < items.size();) {
-        size_t end = run + 1;
-        while (end < items.size() && sameKeyAsPrevious(end))
-            ++end;
-        // the first of a run stays last unless a later one joins it behind
-        Handle tail = items[run].handle;
-        for (size_t i = run + 1; i < end; ++i) {
-            if (items[i].isNew && items[i].beforeLast) {
-                m_order.push_back(items[i].handle);
-            } else {
-                m_order.push_back(tail);
-                tail = items[i].handle;
-            }
-        }
-        m_order.push_back(tail);
-        run = end;
-    }
+    RunOrder<Handle> runs(m_order);
+    for (size_t i = 0; i < items.size(); ++i)
+        runs.add(items[i].handle, i == 0 || !sameKeyAsPrevious(i), items[i].isNew && items[i].beforeLast);
 }
 
 // Entries in key order (a saved file) go into an empty store in one pass,
@@ -325,25 +296,23 @@ bool Dictionary::placeSorted(const std::vector<Handle> &handles)
 {
     Order order;
     order.reserve(handles.size());
-    Handle first = handles.front();
+    RunOrder<Handle> runs(order);
+    runs.add(handles.front(), true, false);
     // each word's key is made once; the run's first stays to compare with
     SearchKeyBuffer keys[2];
     int firstKey = 0;
-    keys[firstKey].make(m_arena.word(first));
+    keys[firstKey].make(m_arena.word(handles.front()));
     for (size_t i = 1; i < handles.size(); ++i) {
         const QStringView key = keys[1 - firstKey].make(m_arena.word(handles[i]));
         const int comparison = compareUnits(key, keys[firstKey].key());
         if (comparison < 0)
             return false;
-        if (comparison > 0) {
-            order.push_back(first);
-            first = handles[i];
+        // an equal key read in a row was the largest when it came
+        runs.add(handles[i], comparison > 0, true);
+        if (comparison > 0)
             firstKey = 1 - firstKey;
-        } else {
-            order.push_back(handles[i]);
-        }
     }
-    order.push_back(first);
+    runs.finish();
     m_order = std::move(order);
     return true;
 }
@@ -461,26 +430,13 @@ QList<Entry> Dictionary::findByMeaning(const QString &meaning, int max) const
 
 int Dictionary::findLongestPrefix(const QString &text, int &matchLength) const
 {
-    // Keys in sorted order share ever longer prefixes with text up to where
-    // text would stand, and ever shorter ones after it, so the entry a
-    // walk from the start would stop at is found by binary search.
-    matchLength = 0;
     const auto lb = lowerBound(text);
-    if (lb != m_order.end()) {
-        const QString key = searchKeyOf(*lb);
-        if (key.startsWith(text)) {
-            matchLength = int(key.size());
-            return int(lb - m_order.begin());
-        }
-    }
-    int best = 0;
-    if (lb != m_order.begin())
-        best = commonPrefixLength(text, searchKeyOf(*(lb - 1)));
-    if (lb != m_order.end())
-        best = qMax(best, commonPrefixLength(text, searchKeyOf(*lb)));
-    if (best > 0)
-        matchLength = int(searchKeyOf(*lowerBound(text.left(best))).size());
-    return -1;
+    const QString atBound = lb != m_order.end() ? searchKeyOf(*lb) : QString();
+    const QString beforeBound = lb != m_order.begin() ? searchKeyOf(*(lb - 1)) : QString();
+    const PrefixMatch match = longestPrefix(text, lb != m_order.end() ? int(lb - m_order.begin()) : -1, atBound,
+        beforeBound, [this, &text](int length) { return int(searchKeyOf(*lowerBound(text.left(length))).size()); });
+    matchLength = match.matchLength;
+    return match.position;
 }
 
 QList<Entry> Dictionary::entriesWithFlags(Entry::Flags mask, Entry::Flags value) const

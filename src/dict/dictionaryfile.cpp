@@ -5,7 +5,7 @@
 #include "dictionary.h"
 #include "dictlog.h"
 #include "regularfile.h"
-#include "recordfields.h"
+#include "recordcodec.h"
 #include "recordreader.h"
 #include "recordwriter.h"
 #include "storecache.h"
@@ -74,21 +74,22 @@ bool readAttributes(RecordReader &in, QMap<QString, QString> &attributes)
 
 // One record into the arena: straight from the bytes, or through an Entry
 // for V3.0, whose fields come in another order and which carries no id.
-Entry::ReadResult readRecord(
-    RecordReader &in, Entry::Format format, EntryArena &entries, int maxId, std::vector<char16_t> &scratch, bool &kept)
+RecordCodec::ReadResult readRecord(RecordReader &in, RecordCodec::Format format, EntryArena &entries, int maxId,
+    std::vector<char16_t> &scratch, bool &kept)
 {
-    if (format == Entry::Format::V30) {
+    if (format == RecordCodec::Format::V30) {
         Entry e(0);
-        const Entry::ReadResult result = e.read(in, format);
+        const RecordCodec::ReadResult result = RecordCodec::read(in, format, e);
         e.setId(maxId + 1);
-        kept = result == Entry::ReadResult::Complete || !e.word().isEmpty();
+        kept = result == RecordCodec::ReadResult::Complete || !e.word().isEmpty();
         if (kept)
             entries.add(e);
         return result;
     }
     entries.begin();
-    const Entry::ReadResult result = readRecordFields(in, format, entries, scratch);
-    kept = result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && entries.pendingHasWord());
+    const RecordCodec::ReadResult result = RecordCodec::readFields(in, format, entries, scratch);
+    kept = result == RecordCodec::ReadResult::Complete
+        || (result == RecordCodec::ReadResult::Cut && entries.pendingHasWord());
     if (kept)
         entries.commit();
     else
@@ -99,7 +100,7 @@ Entry::ReadResult readRecord(
 // The records up to the end, or up to the first that cannot be read whole
 // (its offset goes to *damage); a record cut after its word still holds
 // something of the user's and is kept.
-EntryArena readRecords(RecordReader &in, Entry::Format format, qint64 *damage,
+EntryArena readRecords(RecordReader &in, RecordCodec::Format format, qint64 *damage,
     const DictionaryFile::ReadBytes &readBytes, qsizetype maxEntries, bool *tooMany)
 {
     constexpr qsizetype Step = qsizetype(1) << 20;
@@ -117,39 +118,18 @@ EntryArena readRecords(RecordReader &in, Entry::Format format, qint64 *damage,
         }
         const qsizetype start = in.position();
         bool kept = false;
-        const Entry::ReadResult result = readRecord(in, format, entries, maxId, scratch, kept);
+        const RecordCodec::ReadResult result = readRecord(in, format, entries, maxId, scratch, kept);
         if (kept)
             maxId = qMax(maxId, entries.id(EntryArena::Handle(entries.count() - 1)));
         if (readBytes && in.position() - told >= Step)
             readBytes(told = in.position());
-        if (result != Entry::ReadResult::Complete) {
+        if (result != RecordCodec::ReadResult::Complete) {
             *damage = start;
             qCWarning(lcDict) << "dictionary file damaged at byte" << start << "after" << entries.count() << "entries";
         }
     }
     entries.squeeze();
     return entries;
-}
-
-// A V3.3 record, as Entry::write writes one, from the fields the store keeps.
-void writeRecord(RecordWriter &out, const EntryArena::View &e)
-{
-    out.writeU32(quint32(e.id));
-    out.writeU16(quint16(e.wordType));
-    out.writeU32(e.flags);
-    out.writeCompact(e.word);
-    out.writeCompact(e.translation);
-    const quint32 textCount = qMin<quint32>(e.textCount, 0xFFFF);
-    out.writeU16(quint16(textCount));
-    quint32 written = 0;
-    e.forEachText([&out, &written, textCount](quint32 key, QStringView text) {
-        if (written++ >= textCount)
-            return;
-        out.writeU16(quint16(key));
-        out.writeCompact(text);
-    });
-    out.writeU8(quint8(e.learnedForward));
-    out.writeU8(quint8(e.learnedBackward));
 }
 
 // The mapped pages of a file read this far leave the process's memory, so a
@@ -272,11 +252,11 @@ DictionaryFile::Status DictionaryFile::read(
     m_damageOffset = -1;
     m_version = readVersion(in);
     qCDebug(lcDict) << "read dictionary version:" << m_version;
-    static const QHash<QString, Entry::Format> formats = {
-        {QStringLiteral("DICT V3.0"), Entry::Format::V30},
-        {QStringLiteral("DICT V3.1"), Entry::Format::V31},
-        {QStringLiteral("DICT V3.2"), Entry::Format::V32},
-        {QStringLiteral("DICT V3.3"), Entry::Format::V33},
+    static const QHash<QString, RecordCodec::Format> formats = {
+        {QStringLiteral("DICT V3.0"), RecordCodec::Format::V30},
+        {QStringLiteral("DICT V3.1"), RecordCodec::Format::V31},
+        {QStringLiteral("DICT V3.2"), RecordCodec::Format::V32},
+        {QStringLiteral("DICT V3.3"), RecordCodec::Format::V33},
     };
     const auto format = formats.constFind(m_version);
     if (format == formats.constEnd()) {
@@ -285,7 +265,7 @@ DictionaryFile::Status DictionaryFile::read(
         return m_status = Status::UnknownVersion;
     }
     QMap<QString, QString> attributes;
-    if (*format != Entry::Format::V33) {
+    if (*format != RecordCodec::Format::V33) {
         // files before V3.3 carry no attributes and were all Hebrew
         attributes.insert(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
         attributes.insert(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
@@ -379,7 +359,7 @@ QByteArray DictionaryFile::toBytes(const Dictionary &store)
     writer.writeBytes(QByteArray(""));
     for (int i = 0; i < store.count(); ++i) {
         if (store.idAt(i) != 0)
-            writeRecord(writer, store.viewAt(i));
+            RecordCodec::writeFields(writer, store.viewAt(i));
     }
     return out;
 }

@@ -1,9 +1,5 @@
 #include "entry.h"
 
-#include "recordfields.h"
-#include "recordreader.h"
-#include "recordwriter.h"
-
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -349,58 +345,4 @@ QStringList splitMeanings(const QString &translation)
     QStringList meanings;
     forEachMeaning(translation, [&meanings](QStringView meaning) { meanings.append(meaning.toString()); });
     return meanings;
-}
-
-Entry::ReadResult Entry::read(RecordReader &in, Format format)
-{
-    QString word;
-    QString translation;
-    if (format == Format::V30) {
-        QString legacy;
-        if (!in.readString(word))
-            return ReadResult::Cut;
-        setWord(word);
-        if (!in.readString(legacy))
-            return ReadResult::Cut;
-        if (!legacy.isEmpty())
-            appendText(TextLegacy, legacy);
-        if (!in.readString(translation))
-            return ReadResult::Cut;
-        m_translation = translation;
-        return ReadResult::Complete;
-    }
-
-    // the fields as they are read, each text made a string of its own
-    struct Fields
-    {
-        Entry &e;
-        void setId(int id) { e.m_id = id; }
-        void setWordType(int type) { e.m_wordType = type; }
-        void setFlags(quint32 flags) { e.m_flags = flags; }
-        void setWord(QStringView text) { e.setWord(text.toString()); }
-        void setTranslation(QStringView text) { e.m_translation = text.toString(); }
-        void appendText(quint32 key, QStringView text) { e.appendText(key, text.toString()); }
-        void setLearnCounters(qint8 forward, qint8 backward) { e.setLearnCounters(forward, backward); }
-    };
-    Fields fields{*this};
-    // one buffer for every record read on this thread
-    static thread_local std::vector<char16_t> scratch;
-    return readRecordFields(in, format, fields, scratch);
-}
-
-void Entry::write(RecordWriter &out) const
-{
-    out.writeU32(quint32(m_id));
-    out.writeU16(quint16(m_wordType));
-    out.writeU32(m_flags);
-    out.writeCompact(m_word);
-    out.writeCompact(m_translation);
-    const qsizetype textCount = qMin<qsizetype>(m_texts.size(), 0xFFFF);
-    out.writeU16(quint16(textCount));
-    for (qsizetype i = 0; i < textCount; ++i) {
-        out.writeU16(quint16(m_texts[i].key));
-        out.writeCompact(m_texts[i].text);
-    }
-    out.writeU8(quint8(m_learnedForward));
-    out.writeU8(quint8(m_learnedBackward));
 }

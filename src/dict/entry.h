@@ -8,9 +8,6 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
-class RecordReader;
-class RecordWriter;
-
 // The letters of a text, lower-cased; it orders the store and decides exact
 // and prefix lookups, so pointed and unpointed Hebrew give the same key.
 QString makeSearchKey(const QString &text);
@@ -29,6 +26,44 @@ int compareCompactSearchKeys(QByteArrayView a, QByteArrayView b);
 // Two keys (or any texts) unit by unit, as QString orders them; quicker than
 // the general comparison on the short words of a dictionary.
 int compareUnits(QStringView a, QStringView b);
+
+// How many units two texts share from their start.
+inline int commonPrefixLength(QStringView a, QStringView b)
+{
+    const qsizetype n = qMin(a.size(), b.size());
+    qsizetype i = 0;
+    while (i < n && a[i] == b[i])
+        ++i;
+    return int(i);
+}
+
+// Where the lookup of a key lands among sorted keys: the first key that
+// begins with it, or else the length of the first key sharing the longest
+// start with it.
+struct PrefixMatch
+{
+    // position of that key, -1 when none begins with the key looked up
+    int position = -1;
+    int matchLength = 0;
+};
+
+// The landing, told by the keys around the looked-up key's place: the
+// first key not below it (at position lowerBound, -1 past the end) and the
+// one before (null at the start). Sorted keys share ever longer starts with
+// the key up to its place and ever shorter ones after it, so these two
+// decide; boundLength(n) gives the length of the first key not below the
+// key's first n units.
+template <typename BoundLength>
+PrefixMatch longestPrefix(
+    QStringView key, int lowerBound, QStringView atBound, QStringView beforeBound, BoundLength boundLength)
+{
+    if (lowerBound >= 0 && atBound.startsWith(key))
+        return PrefixMatch{lowerBound, int(atBound.size())};
+    int best = beforeBound.isNull() ? 0 : commonPrefixLength(key, beforeBound);
+    if (lowerBound >= 0)
+        best = qMax(best, commonPrefixLength(key, atBound));
+    return PrefixMatch{-1, best > 0 ? boundLength(best) : 0};
+}
 
 // One dictionary entry: a foreign word with its search key, its meanings in up
 // to four user languages, word type, grammatical flags, keyed extra texts and
@@ -49,9 +84,6 @@ public:
         Preposition = 8
     };
     static constexpr int WordTypeCount = 9;
-
-    // Record layouts of the dictionary file versions "DICT V3.0" to "DICT V3.3".
-    enum class Format { V30, V31, V32, V33 };
 
     enum Flag : quint32 {
         FlagMasculine = 1,
@@ -145,16 +177,6 @@ public:
     QString userTranslation(int &k) const;
 
     int letterCount() const;
-
-    enum class ReadResult {
-        Complete,
-        Cut, // the data ended inside the record; the fields read so far are kept
-        Implausible, // the fields cannot be one of ours (a damaged file)
-    };
-    // Reads one record of the given layout.
-    ReadResult read(RecordReader &in, Format format);
-    // Writes the entry as a V3.3 record.
-    void write(RecordWriter &out) const;
 
     // Untranslated labels of the word types, index = wordType ("???", "Noun", ...).
     static const QStringList &typeLabels();

@@ -1,7 +1,9 @@
 #include "filelookup.h"
 
 #include "compactstring.h"
+#include "recordcodec.h"
 #include "recordreader.h"
+#include "storeorder.h"
 
 #include <thread>
 #include <vector>
@@ -11,15 +13,6 @@ namespace {
 const QByteArray Version33 = QByteArrayLiteral("DICT V3.3");
 // room for the longest compact text a record holds
 constexpr size_t MaxUnits = 65535;
-
-int commonPrefixLength(QStringView a, QStringView b)
-{
-    const qsizetype n = qMin(a.size(), b.size());
-    qsizetype i = 0;
-    while (i < n && a[i] == b[i])
-        ++i;
-    return int(i);
-}
 
 // A record's translation, decoded into a buffer of its own.
 struct Translation
@@ -80,17 +73,10 @@ public:
     // As findLongestPrefix; lastKey is the key of the file's last word.
     void prefix(const QString &lastKey, FileLookup::Result &result) const
     {
-        const QString before = m_lowerBound < 0 ? lastKey : m_beforeBound;
-        if (m_lowerBound >= 0 && m_atBound.startsWith(m_text)) {
-            result.prefixPosition = m_lowerBound;
-            result.matchLength = int(m_atBound.size());
-            return;
-        }
-        int best = before.isNull() ? 0 : commonPrefixLength(m_text, before);
-        if (m_lowerBound >= 0)
-            best = qMax(best, commonPrefixLength(m_text, m_atBound));
-        if (best > 0)
-            result.matchLength = m_boundLength[best];
+        const PrefixMatch match = longestPrefix(m_text, m_lowerBound, m_atBound,
+            m_lowerBound < 0 ? lastKey : m_beforeBound, [this](int length) { return m_boundLength[length]; });
+        result.prefixPosition = match.position;
+        result.matchLength = match.matchLength;
     }
 
 private:
@@ -128,7 +114,7 @@ Entry entryAt(const QByteArray &file, qsizetype offset)
     RecordReader in(file);
     in.seek(offset);
     Entry e(0);
-    e.read(in, Entry::Format::V33);
+    RecordCodec::read(in, RecordCodec::Format::V33, e);
     return e;
 }
 
@@ -252,12 +238,15 @@ bool FileLookup::lookUp(const QString &key, const QString &meaning, Result &resu
         return false;
     const Stretch &last = twoWalks ? later : earlier;
     earlier.walk.follow(later.walk);
-    QList<Entry> exactRun = earlier.exact + later.exact;
-    // a run of equal keys stands in the store as its one-by-one insertion
-    // leaves it: the first of the run last
-    if (exactRun.size() > 1)
-        exactRun.append(exactRun.takeFirst());
-    result.exact = exactRun;
+    // a run of equal keys stands in the store as reading the file leaves it
+    std::vector<Entry> exactRun;
+    RunOrder<Entry> runs(exactRun);
+    for (const QList<Entry> *half : {&earlier.exact, &later.exact}) {
+        for (const Entry &e : *half)
+            runs.add(e, false, true);
+    }
+    runs.finish();
+    result.exact = QList<Entry>(exactRun.begin(), exactRun.end());
     result.meaning = later.meaning + earlier.meaning;
     earlier.walk.prefix(last.count > 0 ? keyOf(last.last) : QString(), result);
     return true;

@@ -5,8 +5,10 @@
 #include "dictionary.h"
 #include "dictionaryfile.h"
 #include "entry.h"
+#include "recordcodec.h"
 #include "recordreader.h"
 #include "recordwriter.h"
+#include "storeorder.h"
 #include "tsvreader.h"
 
 #include <QHash>
@@ -205,8 +207,7 @@ int compareKeys(const KeyItem &a, const KeyItem &b, const KeyColumn &keys)
 }
 
 // The order in which the store keeps entries inserted in one go into an
-// empty store: by search key, and within a run of equal keys as one-by-one
-// insertion would leave them.
+// empty store (storeorder.h).
 std::vector<quint32> storeOrder(const KeyColumn &keys)
 {
     const quint32 count = keys.count();
@@ -228,25 +229,12 @@ std::vector<quint32> storeOrder(const KeyColumn &keys)
             return order < 0 || (order == 0 && a.row < b.row);
         });
     }
-    // the first of a run stays last unless a later one joins it behind
     std::vector<quint32> stored;
     stored.reserve(count);
-    for (size_t run = 0; run < count;) {
-        size_t end = run + 1;
-        while (end < count && compareKeys(items[end], items[run], keys) == 0)
-            ++end;
-        quint32 tail = items[run].row;
-        for (size_t i = run + 1; i < end; ++i) {
-            if (beforeLast[items[i].row]) {
-                stored.push_back(items[i].row);
-            } else {
-                stored.push_back(tail);
-                tail = items[i].row;
-            }
-        }
-        stored.push_back(tail);
-        run = end;
-    }
+    RunOrder<quint32> runs(stored);
+    for (size_t i = 0; i < count; ++i)
+        runs.add(items[i].row, i == 0 || compareKeys(items[i], items[i - 1], keys) != 0, beforeLast[items[i].row]);
+    runs.finish();
     return stored;
 }
 
@@ -270,7 +258,7 @@ struct RowRecords
     {
         RecordWriter writer(records);
         return reader.readRows(data, from, to, lineNumber, [&](Entry &e) {
-            e.write(writer);
+            RecordCodec::write(writer, e);
             starts.push_back(records.size());
             keys.append(e.searchKey());
         });
@@ -286,7 +274,7 @@ struct RowRecords
         const QByteArrayView record = bytes(row);
         RecordReader in(QByteArray::fromRawData(record.data(), record.size()));
         Entry e(0);
-        e.read(in, Entry::Format::V33);
+        RecordCodec::read(in, RecordCodec::Format::V33, e);
         return e.word();
     }
 

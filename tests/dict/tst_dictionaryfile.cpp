@@ -5,6 +5,7 @@
 #include "dict/dictionaryfile.h"
 #include "dict/filelookup.h"
 #include "dict/idset.h"
+#include "dict/recordcodec.h"
 #include "dict/recordreader.h"
 #include "dict/recordwriter.h"
 #include "dict/tsvformat.h"
@@ -463,7 +464,7 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
         QByteArray bytes = DictionaryFile::toBytes(header);
         RecordWriter writer(bytes);
         for (int i = 0; i < words.size(); ++i)
-            Entry(words[i], QStringLiteral("x"), i + 1).write(writer);
+            RecordCodec::write(writer, Entry(words[i], QStringLiteral("x"), i + 1));
         for (const qsizetype twoWalksFrom : {qsizetype(0), bytes.size()}) {
             FileLookup::Result result;
             QVERIFY(!FileLookup(bytes, twoWalksFrom).lookUp(QStringLiteral("a"), QString(), result));
@@ -557,10 +558,11 @@ void TestDictionaryFile::openingReadsWhatEachRecordHolds()
         while (!in.atEnd() && damage < 0) {
             const qint64 start = headerSize + in.position();
             Entry e(0);
-            const Entry::ReadResult result = e.read(in, Entry::Format::V33);
-            if (result == Entry::ReadResult::Complete || (result == Entry::ReadResult::Cut && !e.word().isEmpty()))
+            const RecordCodec::ReadResult result = RecordCodec::read(in, RecordCodec::Format::V33, e);
+            if (result == RecordCodec::ReadResult::Complete
+                || (result == RecordCodec::ReadResult::Cut && !e.word().isEmpty()))
                 oneByOne.insertEntry(e);
-            damage = result == Entry::ReadResult::Complete ? -1 : start;
+            damage = result == RecordCodec::ReadResult::Complete ? -1 : start;
         }
         QCOMPARE(dump(opened), dump(oneByOne));
         QCOMPARE(file.damageOffset(), damage);

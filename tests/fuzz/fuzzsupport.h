@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dict/dictionary.h"
+#include "dict/recordcodec.h"
 #include "dict/recordwriter.h"
 
 #include <QByteArray>
@@ -41,7 +42,7 @@ inline QList<QByteArray> sortedDump(const Dictionary &dict)
     for (int i = 0; i < dict.count(); ++i) {
         QByteArray record;
         RecordWriter writer(record);
-        dict.entryAt(i).write(writer);
+        RecordCodec::write(writer, dict.entryAt(i));
         records.append(record);
     }
     std::sort(records.begin(), records.end());
