@@ -5,9 +5,8 @@
 #include "dictionary.h"
 #include "dictlog.h"
 #include "regularfile.h"
-#include "recordcodec.h"
+#include "dictionarycodec.h"
 #include "recordreader.h"
-#include "recordwriter.h"
 #include "storecache.h"
 
 #include <QElapsedTimer>
@@ -24,114 +23,6 @@
 
 namespace {
 
-const QByteArray CurrentVersion = QByteArrayLiteral("DICT V3.3");
-
-// Longer version fields cannot be one of ours; reading them would only waste memory.
-constexpr quint32 MaxVersionLength = 64;
-
-// The version text at the start of a file, its zero and what follows cut off.
-QString readVersion(RecordReader &in)
-{
-    quint32 length = 0;
-    QByteArray bytes;
-    if (in.readU32(length) && length <= MaxVersionLength) {
-        bytes.resize(length);
-        for (quint32 i = 0; i < length; ++i) {
-            quint8 b = 0;
-            if (!in.readU8(b))
-                break;
-            bytes[i] = char(b);
-        }
-    }
-    const qsizetype zero = bytes.indexOf('\0');
-    return QString::fromLatin1(zero >= 0 ? bytes.left(zero) : bytes);
-}
-
-// "KEY: value" lines up to an empty one; false when the file ends first.
-// No header of ours holds more lines than this; more is damage.
-constexpr int MaxAttributeLines = 1024;
-
-bool readAttributes(RecordReader &in, QMap<QString, QString> &attributes)
-{
-    QByteArray line;
-    for (int lines = 0; in.readBytes(line) && !line.isEmpty(); ++lines) {
-        if (lines == MaxAttributeLines)
-            return false;
-        const QString text = QString::fromUtf8(line);
-        const qsizetype colon = text.indexOf(u':');
-        const QString key = colon >= 0 ? text.left(colon) : text;
-        if (key.isEmpty())
-            continue;
-        const QString value = colon >= 0 ? text.mid(colon + 1).trimmed() : QString();
-        qCDebug(lcDict) << "attribute" << key << "=" << value;
-        if (value.isEmpty())
-            attributes.remove(key);
-        else
-            attributes.insert(key, value);
-    }
-    return !in.failed();
-}
-
-// One record into the arena: straight from the bytes, or through an Entry
-// for V3.0, whose fields come in another order and which carries no id.
-RecordCodec::ReadResult readRecord(RecordReader &in, RecordCodec::Format format, EntryArena &entries, int maxId,
-    std::vector<char16_t> &scratch, bool &kept)
-{
-    if (format == RecordCodec::Format::V30) {
-        Entry e(0);
-        const RecordCodec::ReadResult result = RecordCodec::read(in, format, e);
-        e.setId(maxId + 1);
-        kept = result == RecordCodec::ReadResult::Complete || !e.word().isEmpty();
-        if (kept)
-            entries.add(e);
-        return result;
-    }
-    entries.begin();
-    const RecordCodec::ReadResult result = RecordCodec::readFields(in, format, entries, scratch);
-    kept = result == RecordCodec::ReadResult::Complete
-        || (result == RecordCodec::ReadResult::Cut && entries.pendingHasWord());
-    if (kept)
-        entries.commit();
-    else
-        entries.discard();
-    return result;
-}
-
-// The records up to the end, or up to the first that cannot be read whole
-// (its offset goes to *damage); a record cut after its word still holds
-// something of the user's and is kept.
-EntryArena readRecords(RecordReader &in, RecordCodec::Format format, qint64 *damage,
-    const DictionaryFile::ReadBytes &readBytes, qsizetype maxEntries, bool *tooMany)
-{
-    constexpr qsizetype Step = qsizetype(1) << 20;
-    qsizetype told = 0;
-    EntryArena entries;
-    // a record takes at least 13 bytes, most about 40, and a unit of text
-    // about one byte
-    entries.reserve(size_t(qMin(in.remaining() / 40, maxEntries)), size_t(in.remaining()));
-    std::vector<char16_t> scratch;
-    int maxId = 0;
-    while (!in.atEnd() && *damage < 0) {
-        if (qsizetype(entries.count()) == maxEntries) {
-            *tooMany = true;
-            return EntryArena();
-        }
-        const qsizetype start = in.position();
-        bool kept = false;
-        const RecordCodec::ReadResult result = readRecord(in, format, entries, maxId, scratch, kept);
-        if (kept)
-            maxId = qMax(maxId, entries.id(EntryArena::Handle(entries.count() - 1)));
-        if (readBytes && in.position() - told >= Step)
-            readBytes(told = in.position());
-        if (result != RecordCodec::ReadResult::Complete) {
-            *damage = start;
-            qCWarning(lcDict) << "dictionary file damaged at byte" << start << "after" << entries.count() << "entries";
-        }
-    }
-    entries.squeeze();
-    return entries;
-}
-
 // The mapped pages of a file read this far leave the process's memory, so a
 // large dictionary's file and its decoded entries are not held both at once.
 void releasePages(uchar *mapped, qsizetype bytes)
@@ -144,40 +35,6 @@ void releasePages(uchar *mapped, qsizetype bytes)
     Q_UNUSED(mapped);
     Q_UNUSED(bytes);
 #endif
-}
-
-// The arena reading a saved store's file gives, made from the store's
-// fields without reading; false where writing changes a field (a text too
-// long for a record, a key beyond 16 bits), which only reading can tell.
-bool arenaAsSaved(const Dictionary &store, EntryArena &arena)
-{
-    // three bytes a unit at most: no text this short is shortened
-    constexpr qsizetype SafeUnits = 0xFFFF / 3;
-    bool fits = true;
-    const auto fitting = [&fits](QStringView text) {
-        fits = fits && text.size() <= SafeUnits;
-        return text;
-    };
-    arena.reserve(size_t(store.count()), store.arena().unitBytes().size() / 2);
-    for (int i = 0; i < store.count() && fits; ++i) {
-        const EntryArena::View e = store.viewAt(i);
-        if (e.id == 0)
-            continue;
-        arena.begin();
-        arena.setId(e.id);
-        arena.setWordType(e.wordType);
-        arena.setFlags(e.flags);
-        arena.setWord(fitting(e.word));
-        arena.setTranslation(fitting(e.translation));
-        fits = fits && e.textCount <= 0xFFFF;
-        e.forEachText([&](quint32 key, QStringView text) {
-            fits = fits && key <= 0xFFFF;
-            arena.appendText(key, fitting(text));
-        });
-        arena.setLearnCounters(e.learnedForward, e.learnedBackward);
-        arena.commit();
-    }
-    return fits;
 }
 
 } // namespace
@@ -248,42 +105,27 @@ DictionaryFile::Status DictionaryFile::read(
     QElapsedTimer timer;
     timer.start();
     RecordReader in(data);
-    m_errorString.clear();
-    m_damageOffset = -1;
-    m_version = readVersion(in);
-    qCDebug(lcDict) << "read dictionary version:" << m_version;
-    static const QHash<QString, RecordCodec::Format> formats = {
-        {QStringLiteral("DICT V3.0"), RecordCodec::Format::V30},
-        {QStringLiteral("DICT V3.1"), RecordCodec::Format::V31},
-        {QStringLiteral("DICT V3.2"), RecordCodec::Format::V32},
-        {QStringLiteral("DICT V3.3"), RecordCodec::Format::V33},
-    };
-    const auto format = formats.constFind(m_version);
-    if (format == formats.constEnd()) {
-        qCWarning(lcDict) << "unknown file version" << m_version;
-        m_errorString = tr("Not a dictionary file (version \"%1\").").arg(m_version);
-        return m_status = Status::UnknownVersion;
-    }
+    DictionaryCodec codec;
+    codec.setMaxEntries(m_maxEntries);
     QMap<QString, QString> attributes;
-    if (*format != RecordCodec::Format::V33) {
-        // files before V3.3 carry no attributes and were all Hebrew
-        attributes.insert(QStringLiteral("NAME"), QStringLiteral("Hebrew"));
-        attributes.insert(QStringLiteral("TYPE"), QStringLiteral("he_IL"));
-    } else if (!readAttributes(in, attributes)) {
-        m_damageOffset = in.position();
-    }
+    const DictionaryCodec::Status header = codec.readHeader(in, attributes);
+    m_version = codec.version();
+    m_errorString = codec.errorString();
+    m_damageOffset = codec.damageOffset();
+    if (header == DictionaryCodec::Status::UnknownVersion)
+        return m_status = Status::UnknownVersion;
     // a cache only ever stands for a file read whole into an empty store
-    const bool cached = cache && m_damageOffset < 0 && store.count() == 0;
+    const bool cached = cache && header == DictionaryCodec::Status::Ok && store.count() == 0;
     if (cached && cache->read(attributes, store)) {
         m_readFromCache = true;
         return m_status = Status::Ok;
     }
-    bool tooMany = false;
-    EntryArena records = readRecords(in, *format, &m_damageOffset, readBytes, m_maxEntries, &tooMany);
-    if (tooMany) {
-        m_errorString = tr("It holds more than %1 entries.").arg(m_maxEntries);
+    EntryArena records;
+    const DictionaryCodec::Status read = codec.readRecords(in, records, readBytes);
+    m_errorString = codec.errorString();
+    m_damageOffset = codec.damageOffset();
+    if (read == DictionaryCodec::Status::TooManyEntries)
         return m_status = Status::TooManyEntries;
-    }
     store.fill(std::move(attributes), std::move(records));
     qCDebug(lcDict) << "loaded" << store.count() << "words in" << timer.elapsed() << "ms";
     if (cached && m_damageOffset < 0)
@@ -326,7 +168,7 @@ void DictionaryFile::cacheSaved(const Dictionary &store, const QByteArray &bytes
         return;
     Dictionary reopened;
     EntryArena saved;
-    if (arenaAsSaved(store, saved))
+    if (DictionaryCodec::arenaAsSaved(store, saved))
         reopened.fill({}, std::move(saved));
     else if (DictionaryFile().read(bytes, reopened) != Status::Ok)
         return;
@@ -349,17 +191,5 @@ bool DictionaryFile::keepDamagedOriginal()
 
 QByteArray DictionaryFile::toBytes(const Dictionary &store)
 {
-    QByteArray out;
-    out.reserve(64 + qsizetype(store.count()) * 64);
-    RecordWriter writer(out);
-    writer.writeBytes(CurrentVersion + '\0');
-    const QMap<QString, QString> &attributes = store.attributes();
-    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
-        writer.writeBytes((it.key() + QStringLiteral(": ") + it.value()).toUtf8());
-    writer.writeBytes(QByteArray(""));
-    for (int i = 0; i < store.count(); ++i) {
-        if (store.idAt(i) != 0)
-            RecordCodec::writeFields(writer, store.viewAt(i));
-    }
-    return out;
+    return DictionaryCodec::toBytes(store);
 }

@@ -3,7 +3,7 @@
 #include "textfields.h"
 
 #include "dictionary.h"
-#include "dictionaryfile.h"
+#include "dictionarycodec.h"
 #include "entry.h"
 #include "recordcodec.h"
 #include "recordreader.h"
@@ -391,5 +391,5 @@ QByteArray TsvFormat::toDictionaryFile(
     header.setAttribute(QStringLiteral("NAME"), options.name);
     header.setAttribute(QStringLiteral("TYPE"), options.type);
     header.setAttribute(QStringLiteral("USER"), reader.userAttribute());
-    return joinInStoreOrder(DictionaryFile::toBytes(header), first, second);
+    return joinInStoreOrder(DictionaryCodec::toBytes(header), first, second);
 }
