@@ -157,6 +157,17 @@
     </message>
 </context>
 <context>
+    <name>DictionaryCodec</name>
+    <message>
+        <source>Not a dictionary file (version &quot;%1&quot;).</source>
+        <translation>Keine Wörterbuchdatei (Version „%1“).</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries.</source>
+        <translation>Sie enthält mehr als %1 Einträge.</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryFile</name>
     <message>
         <source>The dictionary already holds entries.</source>
@@ -167,20 +178,12 @@
         <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
-        <source>Not a dictionary file (version &quot;%1&quot;).</source>
-        <translation>Keine Wörterbuchdatei (Version „%1“).</translation>
-    </message>
-    <message>
         <source>The dictionary has no file name.</source>
         <translation>Das Wörterbuch hat keinen Dateinamen.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
         <translation>Die Datei kann nicht gelesen werden: %1.</translation>
-    </message>
-    <message>
-        <source>It holds more than %1 entries.</source>
-        <translation>Sie enthält mehr als %1 Einträge.</translation>
     </message>
 </context>
 <context>
@@ -507,6 +510,105 @@
     <message>
         <source>Prep.</source>
         <translation>Präp.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryEditor</name>
+    <message>
+        <source>Incomplete!</source>
+        <translation>Unvollständig!</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mehr...</translation>
+    </message>
+    <message>
+        <source>Learn...</source>
+        <translation>Lernen...</translation>
+    </message>
+    <message>
+        <source>Extra:</source>
+        <translation>Extra:</translation>
+    </message>
+    <message>
+        <source>trans.</source>
+        <translation>trans.</translation>
+    </message>
+    <message>
+        <source>intr.</source>
+        <translation>intr.</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Wortart:</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>neuter</source>
+        <translation>sächlich</translation>
+    </message>
+    <message>
+        <source>male pl.</source>
+        <translation>männl. Pl.</translation>
+    </message>
+    <message>
+        <source>fem. pl.</source>
+        <translation>weibl. Pl.</translation>
+    </message>
+    <message>
+        <source>neu. pl.</source>
+        <translation>sächl. Pl.</translation>
+    </message>
+    <message>
+        <source>Plural:</source>
+        <translation>Plural:</translation>
+    </message>
+    <message>
+        <source>Infinitive:</source>
+        <translation>Infinitiv:</translation>
+    </message>
+    <message>
+        <source>--- :</source>
+        <translation>--- :</translation>
+    </message>
+    <message>
+        <source>Is Name</source>
+        <translation>Eigenname</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Learn: NO</source>
+        <translation>Lernen: NEIN</translation>
+    </message>
+    <message>
+        <source>Learn: %1 / %2</source>
+        <translation>Lernen: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Practise this word in the trainer?</source>
+        <translation>Dieses Wort im Trainer üben?</translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation>&amp;Üben</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Practise</source>
+        <translation>&amp;Nicht üben</translation>
     </message>
 </context>
 <context>
@@ -1700,105 +1802,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Update completed.</source>
         <translation>Aktualisierung abgeschlossen.</translation>
-    </message>
-</context>
-<context>
-    <name>EntryEditor</name>
-    <message>
-        <source>Incomplete!</source>
-        <translation>Unvollständig!</translation>
-    </message>
-    <message>
-        <source>More...</source>
-        <translation>Mehr...</translation>
-    </message>
-    <message>
-        <source>Learn...</source>
-        <translation>Lernen...</translation>
-    </message>
-    <message>
-        <source>Extra:</source>
-        <translation>Extra:</translation>
-    </message>
-    <message>
-        <source>trans.</source>
-        <translation>trans.</translation>
-    </message>
-    <message>
-        <source>intr.</source>
-        <translation>intr.</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Wortart:</translation>
-    </message>
-    <message>
-        <source>male</source>
-        <translation>männlich</translation>
-    </message>
-    <message>
-        <source>female</source>
-        <translation>weiblich</translation>
-    </message>
-    <message>
-        <source>neuter</source>
-        <translation>sächlich</translation>
-    </message>
-    <message>
-        <source>male pl.</source>
-        <translation>männl. Pl.</translation>
-    </message>
-    <message>
-        <source>fem. pl.</source>
-        <translation>weibl. Pl.</translation>
-    </message>
-    <message>
-        <source>neu. pl.</source>
-        <translation>sächl. Pl.</translation>
-    </message>
-    <message>
-        <source>Plural:</source>
-        <translation>Plural:</translation>
-    </message>
-    <message>
-        <source>Infinitive:</source>
-        <translation>Infinitiv:</translation>
-    </message>
-    <message>
-        <source>--- :</source>
-        <translation>--- :</translation>
-    </message>
-    <message>
-        <source>Is Name</source>
-        <translation>Eigenname</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
-        <source>Learn: NO</source>
-        <translation>Lernen: NEIN</translation>
-    </message>
-    <message>
-        <source>Learn: %1 / %2</source>
-        <translation>Lernen: %1 / %2</translation>
-    </message>
-    <message>
-        <source>Practise</source>
-        <translation>Üben</translation>
-    </message>
-    <message>
-        <source>Practise this word in the trainer?</source>
-        <translation>Dieses Wort im Trainer üben?</translation>
-    </message>
-    <message>
-        <source>&amp;Practise</source>
-        <translation>&amp;Üben</translation>
-    </message>
-    <message>
-        <source>&amp;Don&apos;t Practise</source>
-        <translation>&amp;Nicht üben</translation>
     </message>
 </context>
 </TS>
