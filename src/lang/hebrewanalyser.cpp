@@ -201,7 +201,7 @@ QList<Reading> HebrewAnalyser::analyse(const QString &word, AnalyseFlags flags) 
             variant.remove(variant.size() - 2, 1);
         else
             variant.insert(variant.size() - 1, Yod);
-        readings += analyse(variant, flags | PluralSpelling);
+        addEndingReadings(variant, flags | PluralSpelling, readings);
     }
     if (readings.isEmpty())
         readings.append(Reading{WordMatch{WordMatch::Unknown, 0, 0, word}});
@@ -236,11 +236,13 @@ void HebrewAnalyser::addArticleReadings(const QString &word, AnalyseFlags flags,
         if (form.isEmpty())
             continue;
         for (const WordMatch &m : m_forms.values(form)) {
-            // the demonstratives take the article too (הספר הזה), and so does
-            // the present, as the relative "who" or "which" (השבוע הבא)
+            // the demonstratives and numbers take the article too (הספר
+            // הזה, השניים), and so does the present, as the relative "who"
+            // or "which" (השבוע הבא)
             const int type = m_dictionary->entryById(m.entryId).wordType();
             const bool participle = type == Entry::Verb && (m.grammar & GrammarCode::Present);
-            if (type == Entry::Noun || type == Entry::Adjective || type == Entry::Pronoun || participle)
+            if (type == Entry::Noun || type == Entry::Adjective || type == Entry::Pronoun || type == Entry::Numeral
+                || participle)
                 readings.append(Reading{prefixMatch(PrefixHe, flags), m});
         }
     }

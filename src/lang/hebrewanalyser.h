@@ -34,8 +34,9 @@ public:
         PluralSpelling = 0x200,
         NominalOnly = 0x400,
         // not a restriction: the prefix matches carry their letters as text,
-        // and a word read through its ending (a construct form) the form it
-        // was read as, so a gloss can say what it read
+        // and a word read through its ending (a construct form, a plural
+        // spelt with one yod or two) the form it was read as, so a gloss can
+        // say what it read
         Annotated = 0x800
     };
     Q_DECLARE_FLAGS(AnalyseFlags, AnalyseFlag)

@@ -108,8 +108,9 @@ QList<QStringList> Tokenizer::run(const QString &text)
 
 // The prefix letters' glosses where the dictionary has no entry for them.
 // A reading through a prefix counts this much of the entry alone: בשם is
-// "in the name", but שמן "oil", not "that from". The rare conjunctions מש
-// and לכש count less.
+// "in the name", but שמן "oil", not "that from". The article, the commonest
+// prefix, counts more (העיר is "the city" before "he remarked"), the rare
+// conjunctions מש and לכש less.
 struct PrefixGloss
 {
     const char16_t *letters;
@@ -121,7 +122,7 @@ constexpr PrefixGloss PrefixGlosses[] = {
     {u"\u05D1", "in", 0.05},
     {u"\u05DC", "to", 0.05},
     {u"\u05DE", "from", 0.05},
-    {u"\u05D4", "the", 0.05},
+    {u"\u05D4", "the", 0.15},
     {u"\u05E9", "that", 0.05},
     {u"\u05DB\u05E9", "when", 0.05},
     {u"\u05DB", "like", 0.03},
@@ -271,6 +272,13 @@ int letterNumber(QChar letter)
 
 // how much a reading in the construct state counts of one that stands alone
 constexpr double ConstructWeight = 0.3;
+// The analyser reads an ending in tav as he for any word; only a noun has a
+// construct state, the rest is a last resort (מיוחדת for מיוחדה, an
+// adjective's feminine).
+constexpr double OtherThroughEndingWeight = 0.01;
+// A plural spelt with a yod more or less than the full spelling writes it
+// (השניים as השנים): a slip, unlikely beside a word spelt as written.
+constexpr double OtherSpellingWeight = 0.05;
 
 // A phrase that matches outweighs any reading of its first word.
 constexpr double PhraseWeight = 1e9;
@@ -334,10 +342,20 @@ QString withoutNotes(const QString &meaning)
     return core.simplified();
 }
 
+// The notes in parentheses of a meaning ("to wake (someone) up": "(someone)").
 QString notesOf(const QString &meaning)
 {
-    const qsizetype open = meaning.indexOf(u'(');
-    return open < 0 ? QString() : meaning.mid(open);
+    QString notes;
+    int depth = 0;
+    for (QChar c : meaning) {
+        if (c == u'(' && depth++ == 0 && !notes.isEmpty())
+            notes += u' ';
+        if (depth > 0)
+            notes += c;
+        if (c == u')' && depth > 0)
+            --depth;
+    }
+    return notes;
 }
 
 } // namespace
@@ -421,7 +439,7 @@ PhraseTranslator::Candidates PhraseTranslator::candidatesOf(const QString &token
     if (!m_dictionary)
         return {};
     const QString letters = lettersOf(token);
-    Candidates candidates = fromReadings(m_hebrew.analyse(letters, HebrewAnalyser::Annotated));
+    Candidates candidates = fromReadings(m_hebrew.analyse(letters, HebrewAnalyser::Annotated), letters);
     if (candidates.isEmpty())
         candidates = feminineInTav(letters);
     if (candidates.isEmpty() && letters.size() == 2 && letters[1] == u'\'' && letterNumber(letters[0]) > 0) {
@@ -438,9 +456,10 @@ PhraseTranslator::Candidates PhraseTranslator::candidatesOf(const QString &token
     orderByWeight(candidates);
     // A word the dictionary lists whole (לפי, מאז, הכי, יכולת) is read as
     // written first: it was listed because its letters are not a prefix and
-    // a word, nor another word's construct form.
+    // a word, nor another word's construct form. (A verb is listed by its
+    // past, one form of many: העיר is still "the city".)
     const bool listedWhole = std::any_of(candidates.cbegin(), candidates.cend(), [this, &letters](const Candidate &c) {
-        return c.prefixes.isEmpty() && c.match.entryId != 0
+        return c.prefixes.isEmpty() && c.match.entryId != 0 && c.match.wordType != Entry::Verb
             && lettersOf(m_dictionary->entryById(c.match.entryId).word()) == letters;
     });
     if (listedWhole) {
@@ -450,9 +469,12 @@ PhraseTranslator::Candidates PhraseTranslator::candidatesOf(const QString &token
     return candidates;
 }
 
-// The analyser's readings that name an entry, each once.
-PhraseTranslator::Candidates PhraseTranslator::fromReadings(const QList<Reading> &readings) const
+// The analyser's readings that name an entry, each once. Given the letters
+// read, a plural in -im read as spelt with a yod more or less is known.
+PhraseTranslator::Candidates PhraseTranslator::fromReadings(
+    const QList<Reading> &readings, const QString &letters) const
 {
+    const bool plural = letters.endsWith(QStringView(u"\u05D9\u05DD"));
     Candidates candidates;
     for (const Reading &reading : readings) {
         const WordMatch &word = reading.last();
@@ -464,6 +486,7 @@ PhraseTranslator::Candidates PhraseTranslator::fromReadings(const QList<Reading>
         candidate.match = word;
         candidate.match.text.clear();
         candidate.throughEnding = !word.text.isEmpty();
+        candidate.otherSpelling = candidate.throughEnding && plural;
         candidate.weight = weightOf(candidate);
         const bool seen = std::any_of(candidates.cbegin(), candidates.cend(), [&candidate](const Candidate &c) {
             return c.prefixes == candidate.prefixes && c.match == candidate.match;
@@ -480,8 +503,10 @@ PhraseTranslator::Candidates PhraseTranslator::fromReadings(const QList<Reading>
 double PhraseTranslator::weightOf(const Candidate &candidate) const
 {
     double weight = frequency(candidate.match.entryId) * formWeight(candidate.match);
-    if (candidate.throughEnding)
-        weight *= ConstructWeight;
+    if (candidate.otherSpelling)
+        weight *= OtherSpellingWeight;
+    else if (candidate.throughEnding)
+        weight *= candidate.match.wordType == Entry::Noun ? ConstructWeight : OtherThroughEndingWeight;
     for (const QString &prefix : candidate.prefixes)
         weight *= prefixWeight(prefix);
     if (candidate.prefixes.isEmpty())
@@ -506,7 +531,9 @@ PhraseTranslator::Candidates PhraseTranslator::withPronounEnding(const QString &
             const bool noun = type == Entry::Noun && !before.isEmpty()
                 && bool(candidate.match.grammar & GrammarCode::Plural) == plural;
             const bool object = (type == Entry::Preposition || type == Entry::Pronoun) && !after.isEmpty();
-            if (!noun && !object)
+            // a word with a pronoun ending never takes the article
+            const bool article = !candidate.prefixes.isEmpty() && candidate.prefixes.last() == QStringLiteral("\u05D4");
+            if ((!noun && !object) || article)
                 continue;
             candidate.before = noun ? before : QString();
             // כולנו: "all of us"
@@ -687,12 +714,15 @@ bool PhraseTranslator::phraseWordMatches(
     });
 }
 
-// A definite word: with the article, a name, or כל / זה / זאת / אלה.
-bool PhraseTranslator::isDefinite(const Candidates &word) const
+// A definite word: with the article, a name, כל / זה / זאת / אלה, or a
+// noun in the construct state before a definite one (תושבי השכונה).
+bool PhraseTranslator::isDefinite(const QList<Candidates> &words, int at) const
 {
-    if (word.isEmpty())
+    if (at >= words.size() || words[at].isEmpty())
         return false;
-    const Candidate &first = word.first();
+    const Candidate &first = words[at].first();
+    if (first.throughEnding && first.match.wordType == Entry::Noun && first.prefixes.isEmpty())
+        return isDefinite(words, at + 1);
     if (!first.prefixes.isEmpty() && first.prefixes.last() == QStringLiteral("\u05D4"))
         return true;
     const Entry entry = m_dictionary->entryById(first.match.entryId);
@@ -793,8 +823,11 @@ void PhraseTranslator::applyContextRules(QList<Candidates> &words, const QString
         if (words[at - 1].isEmpty() || words[at].isEmpty() || words[at].first().match.wordType == Entry::Adjective)
             continue;
         const Candidate &noun = words[at - 1].first();
+        // a present stands as an adjective with the article (השבוע הבא); without
+        // it, it is as likely the verb
         moveFirst(words[at], [this, &noun](const Candidate &c) {
-            const bool participle = c.match.wordType == Entry::Verb && (c.match.grammar & GrammarCode::Present);
+            const bool participle = c.match.wordType == Entry::Verb && (c.match.grammar & GrammarCode::Present)
+                && c.prefixes == QStringList{QStringLiteral("\u05D4")};
             return c.length == 1 && (c.match.wordType == Entry::Adjective || participle) && agrees(noun, c);
         });
     }
@@ -813,7 +846,7 @@ void PhraseTranslator::applyWordRules(QList<Candidates> &words, const QStringLis
     const QString lemma = lettersOf(m_dictionary->entryById(word.first().match.entryId).word());
     int wantedType = -1;
     if (lemma == QStringLiteral("\u05D0\u05EA"))
-        wantedType = isDefinite(next) ? Entry::Preposition : Entry::Pronoun;
+        wantedType = isDefinite(words, at + 1) ? Entry::Preposition : Entry::Pronoun;
     else if (lemma == QStringLiteral("\u05D0\u05DC"))
         wantedType = secondPersonFirst(next) ? Entry::Adverb : Entry::Preposition;
     else if (lemma == QStringLiteral("\u05DB\u05D9") && followsVerbOfSaying(words, tokens, at))

@@ -88,6 +88,8 @@ private:
         int length = 1;
         // read through its ending (ספרי as ספרים): a construct form
         bool throughEnding = false;
+        // a plural read as spelt with a yod more or less (השניים as השנים)
+        bool otherSpelling = false;
         // the meaning a context rule chose; empty: the entry's first
         QString meaning;
         double weight = 0;
@@ -107,7 +109,7 @@ private:
     void indexPhrases();
     double frequency(int entryId) const;
     Candidates candidatesOf(const QString &token) const;
-    Candidates fromReadings(const QList<Reading> &readings) const;
+    Candidates fromReadings(const QList<Reading> &readings, const QString &letters = QString()) const;
     double weightOf(const Candidate &candidate) const;
     Candidates withPronounEnding(const QString &letters) const;
     Candidates inTheDual(const QString &letters) const;
@@ -121,7 +123,7 @@ private:
     void applyContextRules(QList<Candidates> &words, const QStringList &tokens) const;
     void applyWordRules(QList<Candidates> &words, const QStringList &tokens, int at) const;
     template <typename Predicate> static bool moveFirst(Candidates &word, Predicate wanted);
-    bool isDefinite(const Candidates &word) const;
+    bool isDefinite(const QList<Candidates> &words, int at) const;
     bool takesNoun(const Candidate &word) const;
     static bool secondPersonFirst(Candidates &word);
     bool agrees(const Candidate &noun, const Candidate &adjective) const;
