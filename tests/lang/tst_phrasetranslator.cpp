@@ -88,6 +88,12 @@ void fillGlossDictionary(Dictionary &d)
         counted(15, "לפי", Entry::Preposition, 0, "according to", 5),
         counted(16, "פה", Entry::Noun, 5, "mouth", 300),
         counted(17, "דעה", Entry::Noun, 6, "opinion", 100, "דעות"),
+        counted(18, "עיר", Entry::Noun, 6, "city", 300, "ערים"),
+        counted(19, "העיר", Entry::Verb, 64, "to remark", 30),
+        counted(20, "תושב", Entry::Noun, 5, "resident", 50, "תושבים"),
+        counted(21, "היה", Entry::Verb, 128, "to be", 5000),
+        counted(22, "מיוחד", Entry::Adjective, 5, "special", 100, "מיוחדים"),
+        counted(23, "שעה", Entry::Noun, 6, "hour", 300, "שעות"),
     };
     for (const Entry &e : entries)
         d.insertEntry(e);
@@ -209,6 +215,11 @@ void TestPhraseTranslator::glossLines_data()
     QTest::newRow("pronoun ending on a plural noun") << u8("ספריו") << u8("ספריו=his books=ספר");
     QTest::newRow("pronoun ending on a one-letter preposition") << u8("בכם") << u8("בכם=in you=ב");
     QTest::newRow("a letter with a geresh is its number") << u8("ה'") << u8("ה'=5=ה'");
+    QTest::newRow("the article before a verb's past") << u8("העיר") << u8("העיר=the city=ה+עיר");
+    QTest::newRow("object marker before a construct chain") << u8("את תושבי העיר") << u8("את=(object marker)=את תושבי=residents=תושב העיר=the city=ה+עיר");
+    QTest::newRow("a consonant yod written once") << u8("היתה") << u8("היתה=was=היה");
+    QTest::newRow("an adjective's feminine in tav") << u8("מיוחדת") << u8("מיוחדת=special=מיוחד");
+    QTest::newRow("the dual") << u8("לשעתיים") << u8("לשעתיים=to two hours=ל+שעה");
     QTest::newRow("unknown word") << u8("אבגד") << u8("אבגד==");
 }
 // clang-format on
