@@ -9,6 +9,7 @@
 #include "lang/english.h"
 #include "lang/conjugation.h"
 #include "lang/hebrewanalyser.h"
+#include "lang/hebrewtext.h"
 #include "lang/hebrewtransliteration.h"
 #include "lang/phrasetranslator.h"
 
@@ -206,10 +207,51 @@ int runIndex(const QStringList &args)
         });
 }
 
+// A reading as the word table shows it: prefixes and word joined by "+"
+// (ו+כש+חָזַר, and+when+we returned).
+QString withPrefixes(const QStringList &prefixes, const QString &word)
+{
+    return prefixes.isEmpty() || word.isEmpty() ? word : prefixes.join(u'+') + u'+' + word;
+}
+
+// One line per word: the token, the gloss and lemma of its first reading,
+// the other readings ("gloss (lemma)", separated by " / ").
+QByteArray wordTable(const QList<QList<GlossedWord>> &lines)
+{
+    QByteArray out;
+    for (const QList<GlossedWord> &line : lines) {
+        for (const GlossedWord &word : line) {
+            if (!std::any_of(word.token.cbegin(), word.token.cend(), [](QChar c) { return c.isLetterOrNumber(); }))
+                continue;
+            QStringList fields{word.token, QString(), QString(), QString()};
+            if (word.readings.isEmpty() && !anyHebrewChar(word.token))
+                fields[1] = word.token;
+            QStringList others;
+            for (qsizetype i = 0; i < word.readings.size(); ++i) {
+                const GlossReading &reading = word.readings[i];
+                const QString gloss = withPrefixes(reading.prefixGlosses, reading.gloss);
+                const QString lemma = withPrefixes(reading.prefixes, reading.lemma);
+                if (i == 0) {
+                    fields[1] = gloss;
+                    fields[2] = lemma;
+                } else {
+                    others.append(QStringLiteral("%1 (%2)").arg(gloss, lemma));
+                }
+            }
+            fields[3] = others.join(QStringLiteral(" / "));
+            out += fields.join(u'\t').toUtf8() + '\n';
+        }
+    }
+    return out;
+}
+
 int runTranslate(const QStringList &args)
 {
-    return runOnDictionary(QStringLiteral("translate"), args, 1, {QStringLiteral("verbs")},
-        [](const Arguments &parsed, Dictionary &dictionary, const DictionaryFile &) {
+    // --words takes no value, which runOnDictionary's options cannot say
+    QStringList rest = args;
+    const bool words = rest.removeAll(QStringLiteral("--words")) > 0;
+    return runOnDictionary(QStringLiteral("translate"), rest, 1, {QStringLiteral("verbs")},
+        [words](const Arguments &parsed, Dictionary &dictionary, const DictionaryFile &) {
             English english;
             if (parsed.hasOption(QStringLiteral("verbs"))) {
                 const QString verbs = parsed.option(QStringLiteral("verbs"));
@@ -225,7 +267,8 @@ int runTranslate(const QStringList &args)
             if (!in.open(stdin, QIODevice::ReadOnly))
                 return Console::fail(QStringLiteral("cannot read standard input"), Failure);
             const PhraseTranslator translator(&dictionary, &english);
-            Console::write(translator.translateText(QString::fromUtf8(in.readAll())).toUtf8());
+            const QString text = QString::fromUtf8(in.readAll());
+            Console::write(words ? wordTable(translator.glossLines(text)) : translator.translateText(text).toUtf8());
             return 0;
         });
 }
@@ -244,7 +287,9 @@ QList<Command> hebrewCommands()
                 "transliterate POINTED [--stress N] | --batch  (N: stressed syllable from the end, 1 = last; "
                 "--batch: a text a line on standard input, a tab and N after it if given)"),
             runTransliterate},
-        {QStringLiteral("translate"), QStringLiteral("translate FILE.dic [--verbs FILE]  (text on standard input)"),
+        {QStringLiteral("translate"),
+            QStringLiteral("translate FILE.dic [--verbs FILE] [--words]  (text on standard input; --words: a line per "
+                           "word: token, gloss, lemma, other readings)"),
             runTranslate},
     };
 }

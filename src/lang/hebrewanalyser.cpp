@@ -38,7 +38,8 @@ constexpr int AdjectiveCodes[] = {GrammarCode::MasculineSingular, GrammarCode::F
 
 // The nominal-only rule keeps a direct match unless its word type has this
 // bit: verbs, adjectives, pronouns and conjunctions (2, 3, 6, 7) share it,
-// so after ב, ל, מ or כ only nouns, adverbs, numerals and prepositions stay.
+// so after ב, ל, מ or כ only nouns, adverbs, numerals and prepositions stay,
+// and the pronouns, which a preposition takes too (בכל, לזה, במה).
 constexpr int VerbalTypeBit = 0x2;
 
 } // namespace
@@ -98,7 +99,7 @@ void HebrewAnalyser::indexVerb(const Entry &entry)
 void HebrewAnalyser::indexBaseForm(const Entry &entry)
 {
     // one-letter words are the prefix letters, matched on their own
-    const QString w = unpointed(entry.word());
+    const QString w = withoutMarks(entry.word());
     if (w.size() > 1)
         insert(w, entry, int(entry.flags()));
 }
@@ -106,14 +107,14 @@ void HebrewAnalyser::indexBaseForm(const Entry &entry)
 void HebrewAnalyser::indexNoun(const Entry &entry)
 {
     indexBaseForm(entry);
-    const QString plural = unpointed(entry.text(Entry::TextPlural));
+    const QString plural = withoutMarks(entry.text(Entry::TextPlural));
     if (!plural.isEmpty()) {
         insert(plural, entry, GrammarCode::Plural);
         return;
     }
     if (entry.hasFlag(Entry::FlagPlural))
         return;
-    QString stem = medialForm(unpointed(entry.word()));
+    QString stem = medialForm(withoutMarks(entry.word()));
     if (entry.hasFlag(Entry::FlagFeminine)) {
         if (stem.endsWith(He))
             stem.chop(1);
@@ -126,10 +127,21 @@ void HebrewAnalyser::indexNoun(const Entry &entry)
 
 void HebrewAnalyser::indexAdjective(const Entry &entry)
 {
-    const QString w = unpointed(entry.word());
-    const QString stem = medialForm(w);
+    const QString w = withoutMarks(entry.word());
+    QString stem = medialForm(w);
+    // עברי, עברית; but the passive עשוי, עשויה
+    const bool inYod = w.endsWith(Yod) && !w.endsWith(QStringView(u"\u05D5\u05D9"));
+    QString feminine = stem + (inYod ? Tav : He);
+    // a stored plural in -im gives the stem the endings go on; where it
+    // drops the he, so does the feminine (יפה, יפים; but גבוה, גבוהה)
+    const QString plural = withoutMarks(entry.text(Entry::TextPlural));
+    if (plural.endsWith(QStringView(u"\u05D9\u05DD")) && plural.size() > 2) {
+        stem = plural.chopped(2);
+        if (w.endsWith(He) && !stem.endsWith(He))
+            feminine = w;
+    }
     insert(w, entry, AdjectiveCodes[0]);
-    insert(stem + (w.endsWith(Yod) ? Tav : He), entry, AdjectiveCodes[1]);
+    insert(feminine, entry, AdjectiveCodes[1]);
     insert(stem + Yod + FinalMem, entry, AdjectiveCodes[2]);
     insert(stem + Vav + Tav, entry, AdjectiveCodes[3]);
 }
@@ -140,7 +152,7 @@ void HebrewAnalyser::indexPhrase(const Entry &entry)
     const QStringList parts = entry.word().split(u' ', Qt::SkipEmptyParts);
     QList<WordMatch> words;
     for (const QString &part : parts) {
-        const QList<Reading> readings = analyse(unpointed(part), InPhrase);
+        const QList<Reading> readings = analyse(withoutMarks(part), InPhrase);
         // a phrase is recorded only when each of its words reads one way
         if (readings.size() != 1)
             return;
@@ -154,27 +166,34 @@ void HebrewAnalyser::indexPhrase(const Entry &entry)
 
 QList<Reading> HebrewAnalyser::analyse(const QString &word, AnalyseFlags flags) const
 {
-    if (std::any_of(word.cbegin(), word.cend(), isPoint))
-        return orderedByPoints(word, analyse(unpointed(word), flags));
+    // every mark goes, the qamats qatan of כׇּל (U+05C7) too, which is no point to unpointed()
+    if (std::any_of(word.cbegin(), word.cend(), isMark))
+        return orderedByPoints(word, analyse(withoutMarks(word), flags));
     QList<Reading> readings;
     for (const WordMatch &m : m_forms.values(word)) {
-        if ((flags & NominalOnly) && (m.wordType & VerbalTypeBit))
+        if ((flags & NominalOnly) && (m.wordType & VerbalTypeBit) && m.wordType != Entry::Pronoun)
             continue;
         readings.append(Reading{m});
     }
     if (word.startsWith(He) && !(flags & NoArticle))
-        addArticleReadings(word, readings);
+        addArticleReadings(word, flags, readings);
     addPrefixReadings(word, flags, readings);
 
     if (!(flags & NoEndings)) {
-        // a construct form in tav, or a plural that lost its final mem
-        if (word.endsWith(Tav))
-            readings += analyse(word.chopped(1) + He, flags | NoEndings);
-        else if (word.endsWith(Yod))
-            readings += analyse(word + FinalMem, flags | NoEndings);
+        // a construct form in tav, or a plural or dual that lost its final
+        // mem (ספרי, שיני): the state of a noun before another, which never
+        // takes the article; only nouns and the like lose the mem (not
+        // אחרים, דנים)
+        const AnalyseFlags construct = flags | NoEndings | NoArticle;
+        if (word.endsWith(Tav)) {
+            addEndingReadings(word.chopped(1) + He, construct, readings);
+        } else if (word.endsWith(Yod)) {
+            addEndingReadings(word + FinalMem, construct | NominalOnly, readings);
+            addEndingReadings(word + Yod + FinalMem, construct | NominalOnly, readings);
+        }
     }
 
-    if (flags)
+    if (flags & ~Annotated)
         return readings;
     if (word.endsWith(QStringView(u"\u05D9\u05DD"))) {
         // plurals are spelt with one yod or two
@@ -183,21 +202,50 @@ QList<Reading> HebrewAnalyser::analyse(const QString &word, AnalyseFlags flags) 
             variant.remove(variant.size() - 2, 1);
         else
             variant.insert(variant.size() - 1, Yod);
-        readings += analyse(variant, PluralSpelling);
+        addEndingReadings(variant, flags | PluralSpelling, readings);
     }
     if (readings.isEmpty())
         readings.append(Reading{WordMatch{WordMatch::Unknown, 0, 0, word}});
     return readings;
 }
 
-void HebrewAnalyser::addArticleReadings(const QString &word, QList<Reading> &readings) const
+void HebrewAnalyser::addEndingReadings(const QString &form, AnalyseFlags flags, QList<Reading> &readings) const
+{
+    for (Reading reading : analyse(form, flags)) {
+        if (flags & Annotated)
+            reading.last().text = form;
+        readings.append(reading);
+    }
+}
+
+WordMatch HebrewAnalyser::prefixMatch(Prefix prefix, AnalyseFlags flags) const
+{
+    WordMatch match = m_prefixes[prefix];
+    if (flags & Annotated)
+        match.text = QString::fromUtf16(PrefixWords[prefix].letters);
+    return match;
+}
+
+void HebrewAnalyser::addArticleReadings(const QString &word, AnalyseFlags flags, QList<Reading> &readings) const
 {
     if (!m_dictionary)
         return;
-    for (const WordMatch &m : m_forms.values(QStringView(word).mid(1))) {
-        const int type = m_dictionary->entryById(m.entryId).wordType();
-        if (type == Entry::Noun || type == Entry::Adjective)
-            readings.append(Reading{m_prefixes[PrefixHe], m});
+    // full spelling doubles the first vav after the article: הוועדה
+    const QStringView rest = QStringView(word).mid(1);
+    const bool doubledVav = rest.startsWith(QStringView(u"\u05D5\u05D5"));
+    for (const QStringView form : {rest, doubledVav ? rest.mid(1) : QStringView()}) {
+        if (form.isEmpty())
+            continue;
+        for (const WordMatch &m : m_forms.values(form)) {
+            // the demonstratives and numbers take the article too (הספר
+            // הזה, השניים), and so does the present, as the relative "who"
+            // or "which" (השבוע הבא)
+            const int type = m_dictionary->entryById(m.entryId).wordType();
+            const bool participle = type == Entry::Verb && (m.grammar & GrammarCode::Present);
+            if (type == Entry::Noun || type == Entry::Adjective || type == Entry::Pronoun || type == Entry::Numeral
+                || participle)
+                readings.append(Reading{prefixMatch(PrefixHe, flags), m});
+        }
     }
 }
 
@@ -231,9 +279,13 @@ void HebrewAnalyser::addPrefixReadings(const QString &word, AnalyseFlags flags, 
         const QStringView letters(PrefixWords[p.prefix].letters);
         if (word.size() <= letters.size() || !word.startsWith(letters) || (flags & p.blockedBy))
             continue;
-        const QList<Reading> rest = analyse(word.mid(letters.size()), flags | p.restFlags);
-        for (const Reading &r : rest)
-            readings.append(Reading{m_prefixes[p.prefix]} + r);
+        const QString rest = word.mid(letters.size());
+        QList<Reading> restReadings = analyse(rest, flags | p.restFlags);
+        // full spelling doubles a word's first vav after a prefix: בוועדה
+        if (rest.startsWith(QStringView(u"\u05D5\u05D5")))
+            restReadings += analyse(rest.mid(1), flags | p.restFlags);
+        for (const Reading &r : std::as_const(restReadings))
+            readings.append(Reading{prefixMatch(p.prefix, flags)} + r);
     }
 }
 
@@ -271,7 +323,7 @@ bool HebrewAnalyser::isPointedAs(const WordMatch &match, const QString &pointedW
     const Entry entry = m_dictionary->entryById(match.entryId);
     if (entry.wordType() != Entry::Verb) {
         const QString stored = comparable(entry.word());
-        return lastLetters(pointedWord, unpointed(stored).size()) == stored;
+        return lastLetters(pointedWord, withoutMarks(stored).size()) == stored;
     }
     for (const Paradigm::Form &form : Conjugation::pointedVerbForms(entry)) {
         // the past 2sg is indexed without gender and pointed with each

@@ -32,7 +32,12 @@ public:
         NoEndings = 0x80,
         InPhrase = 0x100,
         PluralSpelling = 0x200,
-        NominalOnly = 0x400
+        NominalOnly = 0x400,
+        // not a restriction: the prefix matches carry their letters as text,
+        // and a word read through its ending (a construct form, a plural
+        // spelt with one yod or two) the form it was read as, so a gloss can
+        // say what it read
+        Annotated = 0x800
     };
     Q_DECLARE_FLAGS(AnalyseFlags, AnalyseFlag)
 
@@ -73,8 +78,10 @@ private:
     void indexAdjective(const Entry &entry);
     void indexVerb(const Entry &entry);
     void indexPhrase(const Entry &entry);
-    void addArticleReadings(const QString &word, QList<Reading> &readings) const;
+    void addArticleReadings(const QString &word, AnalyseFlags flags, QList<Reading> &readings) const;
+    WordMatch prefixMatch(Prefix prefix, AnalyseFlags flags) const;
     void addPrefixReadings(const QString &word, AnalyseFlags flags, QList<Reading> &readings) const;
+    void addEndingReadings(const QString &form, AnalyseFlags flags, QList<Reading> &readings) const;
     bool isPointedAs(const WordMatch &match, const QString &pointedWord) const;
     QList<Reading> orderedByPoints(const QString &pointed, QList<Reading> readings) const;
 

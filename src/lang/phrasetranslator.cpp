@@ -7,6 +7,8 @@
 
 #include "dict/dictionary.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isSentenceEnd(QChar c)
@@ -79,13 +81,15 @@ QList<QStringList> Tokenizer::run(const QString &text)
             closeSentence();
         } else {
             if (m_wordMode && !m_token.isEmpty()) {
-                const bool quote = ch == u'"' || ch == u'\'';
+                const bool geresh = ch == u'\'' || ch == u'\u05F3';
+                const bool quote = geresh || ch == u'"' || ch == u'\u05F4';
                 // gershayim and geresh inside a word, geresh at its end
                 if (quote && hasNext && text[i + 1].isLetter()) {
                     m_token += ch;
                     continue;
                 }
-                if (ch == u'\'' && hasNext && !text[i + 1].isLetter()) {
+                // (at the very end of the text only after a Hebrew letter: ה')
+                if (geresh && (hasNext ? !text[i + 1].isLetter() : HebrewText::isLetter(m_token.back()))) {
                     m_token += ch;
                     continue;
                 }
@@ -102,25 +106,323 @@ QList<QStringList> Tokenizer::run(const QString &text)
     return m_sentences;
 }
 
+// The prefix letters' glosses where the dictionary has no entry for them.
+// A reading through a prefix counts this much of the entry alone: בשם is
+// "in the name", but שמן "oil", not "that from". The article, the commonest
+// prefix, counts more (העיר is "the city" before "he remarked"), the rare
+// conjunctions מש and לכש less.
+struct PrefixGloss
+{
+    const char16_t *letters;
+    const char *gloss;
+    double weight;
+};
+constexpr PrefixGloss PrefixGlosses[] = {
+    {u"\u05D5", "and", 0.05},
+    {u"\u05D1", "in", 0.05},
+    {u"\u05DC", "to", 0.05},
+    {u"\u05DE", "from", 0.05},
+    {u"\u05D4", "the", 0.15},
+    {u"\u05E9", "that", 0.05},
+    {u"\u05DB\u05E9", "when", 0.05},
+    {u"\u05DB", "like", 0.03},
+    {u"\u05DE\u05E9", "since", 0.002},
+    {u"\u05DC\u05DB\u05E9", "when", 0.001},
+};
+
+double prefixWeight(const QString &letters)
+{
+    for (const PrefixGloss &prefix : PrefixGlosses) {
+        if (letters == QStringView(prefix.letters))
+            return prefix.weight;
+    }
+    return 0.05;
+}
+
+// Of two forms the likelier in prose: the present (which full spelling
+// writes as the future's first person, אוהב) before the past, the future
+// and the imperative (ספר "tell!", היי "be!" are rarely meant).
+double formWeight(const WordMatch &match)
+{
+    if (match.wordType != Entry::Verb)
+        return 1;
+    const int g = match.grammar;
+    if (g & GrammarCode::Present)
+        return 1;
+    if (g & (GrammarCode::Past | GrammarCode::Infinitive))
+        return 0.95;
+    if (g & GrammarCode::Future)
+        return 0.9;
+    return 0.1;
+}
+
+// A preposition written as a prefix rarely stands before an adverb or a
+// conjunction (לכן is "therefore", not "to yes").
+constexpr double PrepositionBeforeAdverbWeight = 0.1;
+// The article before a present (השבוע הבא "the coming week") is rarer than
+// before a noun.
+constexpr double ArticleBeforeVerbWeight = 0.2;
+
+bool isPrepositionPrefix(const QString &letters)
+{
+    return letters.size() == 1 && QStringView(u"\u05D1\u05DC\u05DE\u05DB").contains(letters[0]);
+}
+
+// A pronoun ending: on a noun it says whose (ספרו "his book"), on a
+// preposition whom (בו "in him"). The endings of a plural noun (ספריו) also
+// end prepositions that take them (עליו, אליו).
+struct PronounEnding
+{
+    const char16_t *letters;
+    const char *possessive;
+    const char *object;
+    bool pluralNoun;
+};
+// longest first, so that ספריהם is not read as ספריה + ם
+constexpr PronounEnding PronounEndings[] = {
+    {u"\u05D9\u05D4\u05DD", "their", "them", true},
+    {u"\u05D9\u05D4\u05DF", "their", "them", true},
+    {u"\u05D9\u05DB\u05DD", "your", "you", true},
+    {u"\u05D9\u05DB\u05DF", "your", "you", true},
+    {u"\u05D9\u05E0\u05D5", "our", "us", true},
+    {u"\u05D9\u05D9", "my", "me", true},
+    {u"\u05D9\u05D5", "his", "him", true},
+    {u"\u05D9\u05D4", "her", "her", true},
+    {u"\u05D9\u05DA", "your", "you", true},
+    {u"\u05D4\u05DD", "their", "them", false},
+    {u"\u05D4\u05DF", "their", "them", false},
+    {u"\u05DB\u05DD", "your", "you", false},
+    {u"\u05DB\u05DF", "your", "you", false},
+    {u"\u05E0\u05D5", "our", "us", false},
+    {u"\u05D5", "his", "him", false},
+    {u"\u05D4", "her", "her", false},
+    {u"\u05DA", "your", "you", false},
+    {u"\u05D9", "my", "me", false},
+    {u"\u05DD", "their", "them", false},
+    {u"\u05DF", "their", "them", false},
+};
+
+// Words whose stem changes before a pronoun ending: prepositions (אותי,
+// איתו), כל (כולנו "all of us") and a few nouns (אשתו, אביו, אחיו, פיו).
+struct ChangedStem
+{
+    const char16_t *stem;
+    const char16_t *word;
+};
+constexpr ChangedStem ChangedStems[] = {
+    {u"\u05D0\u05D5\u05EA", u"\u05D0\u05EA"},
+    {u"\u05D0\u05D9\u05EA", u"\u05E2\u05DD"},
+    {u"\u05DB\u05D5\u05DC", u"\u05DB\u05DC"},
+    {u"\u05D0\u05E9\u05EA", u"\u05D0\u05D9\u05E9\u05D4"},
+    {u"\u05D0\u05D1\u05D9", u"\u05D0\u05D1"},
+    {u"\u05D0\u05D7\u05D9", u"\u05D0\u05D7"},
+    {u"\u05E4\u05D9", u"\u05E4\u05D4"},
+};
+
+// The one-letter prepositions, which the dictionary has as prefixes only.
+struct LetterPreposition
+{
+    char16_t letter;
+    const char *gloss;
+};
+constexpr LetterPreposition LetterPrepositions[] = {{u'\u05D1', "in"}, {u'\u05DC', "to"}};
+
+// Verbs after which כי is "that" (he said that, she knew that).
+constexpr const char16_t *VerbsOfSaying[] = {
+    u"\u05D0\u05DE\u05E8", // אמר
+    u"\u05E1\u05D9\u05E4\u05E8", // סיפר
+    u"\u05D4\u05D5\u05D3\u05D9\u05E2", // הודיע
+    u"\u05D8\u05E2\u05DF", // טען
+    u"\u05D9\u05D3\u05E2", // ידע
+    u"\u05D7\u05E9\u05D1", // חשב
+    u"\u05D4\u05D1\u05D9\u05DF", // הבין
+    u"\u05D4\u05E1\u05D1\u05D9\u05E8", // הסביר
+    u"\u05DB\u05EA\u05D1", // כתב
+    u"\u05E9\u05DE\u05E2", // שמע
+    u"\u05E8\u05D0\u05D4", // ראה
+    u"\u05D2\u05D9\u05DC\u05D4", // גילה
+    u"\u05D4\u05E8\u05D2\u05D9\u05E9", // הרגיש
+    u"\u05D4\u05D0\u05DE\u05D9\u05DF", // האמין
+    u"\u05D6\u05DB\u05E8", // זכר
+    u"\u05E9\u05DB\u05D7", // שכח
+    u"\u05D4\u05D5\u05E1\u05D9\u05E3", // הוסיף
+    u"\u05E6\u05D9\u05D9\u05DF", // ציין
+    u"\u05D4\u05D3\u05D2\u05D9\u05E9", // הדגיש
+    u"\u05D3\u05D9\u05D5\u05D5\u05D7", // דיווח
+    u"\u05D4\u05DB\u05E8\u05D9\u05D6", // הכריז
+    u"\u05D4\u05D5\u05D3\u05D4", // הודה
+    u"\u05D4\u05D1\u05D8\u05D9\u05D7", // הבטיח
+    u"\u05E2\u05E0\u05D4", // ענה
+};
+// how many words back a verb of saying still governs כי
+constexpr int SayingReach = 4;
+
+// The numbers of the letters (א 1, י 10, ק 100), which a letter with a
+// geresh stands for: א' "1" (the first, Sunday).
+int letterNumber(QChar letter)
+{
+    static const QString Letters = QStringLiteral(
+        "\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1\u05E2"
+        "\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA");
+    const qsizetype at = Letters.indexOf(HebrewText::medialForm(QString(letter)));
+    if (at < 0)
+        return 0;
+    return int(at < 10 ? at + 1 : at < 18 ? (at - 8) * 10 : (at - 17) * 100);
+}
+
+// how much a reading in the construct state counts of one that stands alone
+constexpr double ConstructWeight = 0.3;
+// The analyser reads an ending in tav as he for any word; only a noun has a
+// construct state, the rest is a last resort (מיוחדת for מיוחדה, an
+// adjective's feminine).
+constexpr double OtherThroughEndingWeight = 0.01;
+// A plural spelt with a yod more or less than the full spelling writes it
+// (השניים as השנים): a slip, unlikely beside a word spelt as written.
+constexpr double OtherSpellingWeight = 0.05;
+
+// A phrase that matches outweighs any reading of its first word.
+constexpr double PhraseWeight = 1e9;
+
+QString fromUtf16(const char16_t *text)
+{
+    return QString::fromUtf16(text);
+}
+
+// The letters a token is analysed by: no marks, the Hebrew geresh and
+// gershayim as the dictionary writes them.
+QString lettersOf(const QString &token)
+{
+    QString letters = HebrewText::withoutMarks(token);
+    letters.replace(u'\u05F3', u'\'');
+    letters.replace(u'\u05F4', u'"');
+    return letters;
+}
+
+bool isHebrewWord(const QString &token)
+{
+    return std::any_of(token.cbegin(), token.cend(), HebrewText::isLetter);
+}
+
+// Meanings split at "," and ";" outside parentheses, notes kept.
+QStringList meaningsOf(const QString &translation)
+{
+    QStringList meanings;
+    QString piece;
+    int depth = 0;
+    for (QChar c : translation) {
+        if (c == u'(')
+            ++depth;
+        else if (c == u')' && depth > 0)
+            --depth;
+        if (depth == 0 && (c == u',' || c == u';')) {
+            meanings.append(piece.trimmed());
+            piece.clear();
+        } else {
+            piece += c;
+        }
+    }
+    meanings.append(piece.trimmed());
+    meanings.removeAll(QString());
+    return meanings;
+}
+
+// A meaning without its notes in parentheses ("you (f.)": "you").
+QString withoutNotes(const QString &meaning)
+{
+    QString core;
+    int depth = 0;
+    for (QChar c : meaning) {
+        if (c == u'(')
+            ++depth;
+        else if (c == u')' && depth > 0)
+            --depth;
+        else if (depth == 0)
+            core += c;
+    }
+    return core.simplified();
+}
+
+// The notes in parentheses of a meaning ("to wake (someone) up": "(someone)").
+QString notesOf(const QString &meaning)
+{
+    QString notes;
+    int depth = 0;
+    for (QChar c : meaning) {
+        if (c == u'(' && depth++ == 0 && !notes.isEmpty())
+            notes += u' ';
+        if (depth > 0)
+            notes += c;
+        if (c == u')' && depth > 0)
+            --depth;
+    }
+    return notes;
+}
+
 } // namespace
+
+// Puts the first reading that `wanted` accepts first; true when there was one.
+template <typename Predicate> bool PhraseTranslator::moveFirst(Candidates &word, Predicate wanted)
+{
+    const auto found = std::find_if(word.begin(), word.end(), wanted);
+    if (found == word.end())
+        return false;
+    std::rotate(word.begin(), found, found + 1);
+    return true;
+}
+
+QString GlossReading::text() const
+{
+    QStringList words = prefixGlosses;
+    if (!gloss.isEmpty())
+        words.append(gloss);
+    return words.join(u' ');
+}
 
 PhraseTranslator::PhraseTranslator(const Dictionary *dictionary, const English *english)
     : m_dictionary(dictionary)
     , m_english(english)
     , m_hebrew(dictionary)
 {
-    for (const PhraseMatch &phrase : m_hebrew.phrases()) {
-        if (phrase.words.first().entryId != 0)
-            m_phraseIndex.insert(phrase.words.first().entryId, phrase);
+    if (m_dictionary)
+        indexPhrases();
+    qCDebug(lcLang) << "MultiPhrases:" << m_phrases.size();
+}
+
+void PhraseTranslator::indexPhrases()
+{
+    for (int i = 0; i < m_dictionary->count(); ++i) {
+        const Entry entry = m_dictionary->entryAt(i);
+        const QStringList words = lettersOf(entry.word()).split(u' ', Qt::SkipEmptyParts);
+        if (words.size() < 2)
+            continue;
+        Phrase phrase{entry.id(), words, {}, frequency(entry.id())};
+        for (const QString &word : words) {
+            QList<int> nouns;
+            for (const Reading &reading : m_hebrew.analyse(word)) {
+                if (reading.size() == 1 && reading[0].wordType == Entry::Noun)
+                    nouns.append(reading[0].entryId);
+            }
+            phrase.nouns.append(nouns);
+        }
+        const int index = int(m_phrases.size());
+        m_phrases.append(phrase);
+        m_phrasesByLetters.insert(words.first(), index);
+        for (int noun : std::as_const(phrase.nouns.first()))
+            m_phrasesByNoun.insert(noun, index);
     }
-    qCDebug(lcLang) << "MultiPhrases:" << m_phraseIndex.size();
+}
+
+double PhraseTranslator::frequency(int entryId) const
+{
+    // an entry without a count is as rare as one counted once in a million words
+    return 1 + m_dictionary->entryById(entryId).text(Entry::TextFrequency).toDouble();
 }
 
 QList<int> PhraseTranslator::entriesOfWord(const QString &word) const
 {
     QList<int> ids;
-    for (const Reading &reading : m_hebrew.analyse(HebrewText::withoutMarks(word))) {
-        const int id = reading.isEmpty() ? 0 : reading.last().entryId;
+    for (const Candidate &candidate : candidatesOf(word)) {
+        const int id = candidate.match.entryId;
         if (id != 0 && !ids.contains(id))
             ids.append(id);
     }
@@ -132,130 +434,540 @@ QList<QStringList> PhraseTranslator::tokenize(const QString &text)
     return Tokenizer().run(text);
 }
 
-QList<PhraseTranslator::Alternatives> PhraseTranslator::analyseSentence(const QStringList &tokens) const
+PhraseTranslator::Candidates PhraseTranslator::candidatesOf(const QString &token) const
 {
-    QList<Alternatives> positions;
-    for (const QString &token : tokens) {
-        if (!anyHebrewChar(token)) {
-            positions.append(Alternatives{Reading{WordMatch{WordMatch::Unknown, 0, 0, token}}});
+    if (!m_dictionary)
+        return {};
+    const QString letters = lettersOf(token);
+    Candidates candidates = fromReadings(m_hebrew.analyse(letters, HebrewAnalyser::Annotated), letters);
+    if (candidates.isEmpty())
+        candidates = feminineInTav(letters);
+    if (candidates.isEmpty() && letters.size() == 2 && letters[1] == u'\'' && letterNumber(letters[0]) > 0) {
+        Candidate number;
+        number.match = WordMatch{Entry::Numeral, 0, 0, letters};
+        number.meaning = QString::number(letterNumber(letters[0]));
+        number.weight = 1;
+        candidates.append(number);
+    }
+    if (candidates.isEmpty())
+        candidates = withPronounEnding(letters);
+    if (candidates.isEmpty())
+        candidates = withYodDoubled(letters);
+    orderByWeight(candidates);
+    // A word the dictionary lists whole (לפי, מאז, הכי, יכולת) is read as
+    // written first: it was listed because its letters are not a prefix and
+    // a word, nor another word's construct form. (A verb is listed by its
+    // past, one form of many: העיר is still "the city".)
+    const bool listedWhole = std::any_of(candidates.cbegin(), candidates.cend(), [this, &letters](const Candidate &c) {
+        return c.prefixes.isEmpty() && c.match.entryId != 0 && c.match.wordType != Entry::Verb
+            && lettersOf(m_dictionary->entryById(c.match.entryId).word()) == letters;
+    });
+    if (listedWhole) {
+        std::stable_partition(candidates.begin(), candidates.end(),
+            [](const Candidate &c) { return c.prefixes.isEmpty() && !c.throughEnding; });
+    }
+    return candidates;
+}
+
+// The analyser's readings that name an entry, each once. Given the letters
+// read, a plural in -im read as spelt with a yod more or less is known.
+PhraseTranslator::Candidates PhraseTranslator::fromReadings(
+    const QList<Reading> &readings, const QString &letters) const
+{
+    const bool plural = letters.endsWith(QStringView(u"\u05D9\u05DD"));
+    Candidates candidates;
+    for (const Reading &reading : readings) {
+        const WordMatch &word = reading.last();
+        if (word.entryId == 0)
             continue;
-        }
-        Alternatives readings = m_hebrew.analyse(HebrewText::withoutMarks(token));
-        // an unknown word is shown as it was written, marks and all
-        if (readings.size() == 1 && readings[0].size() == 1 && readings[0][0].entryId == 0
-            && readings[0][0].wordType == WordMatch::Unknown) {
-            readings[0][0].text = token;
-        }
-        positions.append(readings);
+        Candidate candidate;
+        for (qsizetype i = 0; i + 1 < reading.size(); ++i)
+            candidate.prefixes.append(reading[i].text);
+        candidate.match = word;
+        candidate.match.text.clear();
+        candidate.throughEnding = !word.text.isEmpty();
+        candidate.otherSpelling = candidate.throughEnding && plural;
+        candidate.weight = weightOf(candidate);
+        const bool seen = std::any_of(candidates.cbegin(), candidates.cend(), [&candidate](const Candidate &c) {
+            return c.prefixes == candidate.prefixes && c.match == candidate.match;
+        });
+        if (!seen)
+            candidates.append(candidate);
     }
-    return positions;
+    return candidates;
 }
 
-// Words with one reading each join the run before them: a sentence of
-// unambiguous words becomes a single reading, where phrases can be found.
-void PhraseTranslator::mergeSingleAlternatives(QList<Alternatives> &positions)
+// How likely a reading is: its entry's frequency, less for a rare form, for
+// each prefix, and for a word read through its ending (in the construct
+// state, ספרי, ארוחת, which wants a noun after it).
+double PhraseTranslator::weightOf(const Candidate &candidate) const
 {
-    QList<Alternatives> merged;
-    merged.reserve(positions.size());
-    for (Alternatives &position : positions) {
-        if (!merged.isEmpty() && merged.last().size() == 1 && position.size() == 1)
-            merged.last()[0] += position[0];
-        else
-            merged.append(std::move(position));
-    }
-    positions = std::move(merged);
+    double weight = frequency(candidate.match.entryId) * formWeight(candidate.match);
+    if (candidate.otherSpelling)
+        weight *= OtherSpellingWeight;
+    else if (candidate.throughEnding)
+        weight *= candidate.match.wordType == Entry::Noun ? ConstructWeight : OtherThroughEndingWeight;
+    for (const QString &prefix : candidate.prefixes)
+        weight *= prefixWeight(prefix);
+    if (candidate.prefixes.isEmpty())
+        return weight;
+    const int type = candidate.match.wordType;
+    const QString &last = candidate.prefixes.last();
+    if (isPrepositionPrefix(last) && (type == Entry::Adverb || type == Entry::Conjunction))
+        weight *= PrepositionBeforeAdverbWeight;
+    if (last == QStringLiteral("\u05D4") && type == Entry::Verb)
+        weight *= ArticleBeforeVerbWeight;
+    return weight;
 }
 
-void PhraseTranslator::matchPhrases(QList<Alternatives> &positions) const
+// A word the analyser does not know may be a noun or a preposition with a
+// pronoun ending (דעתך, לאחותך, בכם, אותן) or a noun in the dual (שעתיים).
+PhraseTranslator::Candidates PhraseTranslator::withPronounEnding(const QString &letters) const
 {
-    for (Alternatives &alternatives : positions) {
-        for (Reading &s : alternatives)
-            s = withPhrases(s);
-    }
-}
-
-// Each position but the last may start a phrase: the words a phrase covers
-// give way to the phrase's own match. The reading is copied once, so a long
-// sentence costs no more than its length.
-Reading PhraseTranslator::withPhrases(const Reading &s) const
-{
-    const qsizetype n = s.size();
-    Reading out;
-    out.reserve(n);
-    qsizetype i = 0;
-    while (i < n - 1) {
-        WordMatch head = s[i];
-        qsizetype rest = i + 1;
-        for (auto it = m_phraseIndex.constFind(s[i].entryId); it != m_phraseIndex.cend() && it.key() == s[i].entryId;
-             ++it) {
-            const PhraseMatch &candidate = it.value();
-            const qsizetype k = candidate.words.size();
-            if (k > 1 + n - rest)
+    Candidates found;
+    const auto add = [this, &found](const QString &form, const QString &before, const QString &after, bool plural) {
+        for (Candidate candidate : fromReadings(m_hebrew.analyse(form, HebrewAnalyser::Annotated))) {
+            const int type = candidate.match.wordType;
+            const bool noun = type == Entry::Noun && !before.isEmpty()
+                && bool(candidate.match.grammar & GrammarCode::Plural) == plural;
+            const bool object = (type == Entry::Preposition || type == Entry::Pronoun) && !after.isEmpty();
+            // a word with a pronoun ending never takes the article
+            const bool article = !candidate.prefixes.isEmpty() && candidate.prefixes.last() == QStringLiteral("\u05D4");
+            if ((!noun && !object) || article)
                 continue;
-            bool matches = head.entryId == candidate.words[0].entryId;
-            for (qsizetype m = 1; m < k && matches; ++m)
-                matches = s[rest + m - 1].entryId == candidate.words[m].entryId;
-            if (!matches)
-                continue;
-            qCDebug(lcLang) << "matched"
-                            << m_dictionary->entryById(candidate.phrase.entryId).userTranslation(m_userLanguage, false)
-                            << ":" << k << "words";
-            head = candidate.phrase;
-            rest += k - 1;
+            candidate.before = noun ? before : QString();
+            // כולנו: "all of us"
+            candidate.after = noun ? QString() : type == Entry::Pronoun ? QStringLiteral("of ") + after : after;
+            // the construct form is the one that takes the ending (דעת־ך)
+            if (candidate.throughEnding)
+                candidate.weight /= ConstructWeight;
+            found.append(candidate);
         }
-        out.append(head);
-        i = rest;
-    }
-    for (; i < n; ++i)
-        out.append(s[i]);
-    return out;
-}
-
-QString PhraseTranslator::describeMatch(const WordMatch &match) const
-{
-    // a prefix the dictionary lacks adds nothing; an unknown word stays itself
-    if (match.entryId == 0)
-        return match.wordType == WordMatch::Unknown ? match.text : QString();
-    const Entry entry = m_dictionary->entryById(match.entryId);
-    const QStringList meanings = splitMeanings(entry.userTranslation(m_userLanguage, false));
-    if (meanings.isEmpty())
-        return QString();
-    const QString &first = meanings.first();
-    if (match.wordType == Entry::Noun && (match.grammar & GrammarCode::Plural) && !entry.hasFlag(Entry::FlagPlural)) {
-        return m_english ? m_english->pluralForm(first, match) : first;
-    }
-    if (match.wordType == Entry::Verb)
-        return m_english ? m_english->conjugate(first, match) : first;
-    return first;
-}
-
-QString PhraseTranslator::describeAlternative(const Reading &reading) const
-{
-    QStringList pieces;
-    for (const WordMatch &match : reading) {
-        // a prefix letter missing from the dictionary adds nothing, not a gap
-        const QString piece = describeMatch(match);
-        if (!piece.isEmpty())
-            pieces.append(piece);
-    }
-    return pieces.join(u' ');
-}
-
-QString PhraseTranslator::translateSentence(const QStringList &tokens) const
-{
-    QList<Alternatives> positions = analyseSentence(tokens);
-    mergeSingleAlternatives(positions);
-    matchPhrases(positions);
-    QStringList lines;
-    for (const Alternatives &alternatives : std::as_const(positions)) {
-        if (alternatives.isEmpty())
+    };
+    found = inTheDual(letters);
+    for (const PronounEnding &ending : PronounEndings) {
+        const QString suffix = fromUtf16(ending.letters);
+        if (letters.size() <= suffix.size() || !letters.endsWith(suffix))
             continue;
-        QStringList described;
-        for (const Reading &reading : alternatives)
-            described.append(describeAlternative(reading));
-        lines.append(described.join(QStringLiteral(" / ")));
+        QString stem = HebrewText::finalForm(letters.chopped(suffix.size()));
+        const QString possessive = QString::fromLatin1(ending.possessive);
+        const QString object = QString::fromLatin1(ending.object);
+        for (const ChangedStem &changed : ChangedStems) {
+            if (stem == fromUtf16(changed.stem))
+                stem = fromUtf16(changed.word);
+        }
+        if (ending.pluralNoun) {
+            add(HebrewText::medialForm(stem) + QStringLiteral("\u05D9\u05DD"), possessive, QString(), true);
+            if (stem.endsWith(QStringView(u"\u05D5\u05EA")))
+                add(stem, possessive, QString(), true);
+            add(stem, QString(), object, false);
+        } else {
+            add(stem, possessive, object, false);
+        }
+        if (!ending.pluralNoun)
+            found += letterPreposition(stem, object);
+        if (!found.isEmpty())
+            break;
     }
-    return lines.join(u'\n');
+    return found;
+}
+
+// A noun in the dual (שעתיים "two hours").
+PhraseTranslator::Candidates PhraseTranslator::inTheDual(const QString &letters) const
+{
+    Candidates found;
+    const QStringView dual(u"\u05D9\u05D9\u05DD");
+    if (letters.size() <= dual.size() + 1 || !letters.endsWith(dual))
+        return found;
+    const QString stem = HebrewText::finalForm(letters.chopped(dual.size()));
+    for (Candidate candidate : fromReadings(m_hebrew.analyse(stem, HebrewAnalyser::Annotated))) {
+        if (candidate.match.wordType != Entry::Noun)
+            continue;
+        candidate.before = QStringLiteral("two");
+        candidate.match.grammar |= GrammarCode::Plural;
+        found.append(candidate);
+    }
+    return found;
+}
+
+// בכם, ולנו: a one-letter preposition with a pronoun ending, maybe after a vav.
+PhraseTranslator::Candidates PhraseTranslator::letterPreposition(const QString &stem, const QString &object)
+{
+    Candidates found;
+    const QString bare = stem.startsWith(u'\u05D5') && stem.size() == 2 ? stem.mid(1) : stem;
+    for (const LetterPreposition &preposition : LetterPrepositions) {
+        if (bare.size() != 1 || bare[0] != preposition.letter)
+            continue;
+        Candidate candidate;
+        if (bare != stem)
+            candidate.prefixes.append(stem.left(1));
+        candidate.match = WordMatch{Entry::Preposition, 0, 0, QString(preposition.letter)};
+        candidate.meaning = QString::fromLatin1(preposition.gloss);
+        candidate.after = object;
+        candidate.weight = 1;
+        found.append(candidate);
+    }
+    return found;
+}
+
+// A word in the older spelling that writes a consonant yod once (היתה for
+// הייתה, שהיתה), read as the full spelling writes it.
+PhraseTranslator::Candidates PhraseTranslator::withYodDoubled(const QString &letters) const
+{
+    for (qsizetype i = 1; i + 1 < letters.size(); ++i) {
+        if (letters[i] != u'\u05D9' || letters[i - 1] == u'\u05D9' || letters[i + 1] == u'\u05D9')
+            continue;
+        const QString doubled = letters.left(i) + u'\u05D9' + letters.mid(i);
+        const Candidates found = fromReadings(m_hebrew.analyse(doubled, HebrewAnalyser::Annotated));
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+// Adjectives whose feminine ends in tav (מיוחדת, נוספת, אחרת), which the
+// index has in he only.
+PhraseTranslator::Candidates PhraseTranslator::feminineInTav(const QString &letters) const
+{
+    Candidates found;
+    if (letters.size() < 3 || !letters.endsWith(u'\u05EA'))
+        return found;
+    const QString inHe = letters.chopped(1) + u'\u05D4';
+    for (const Candidate &candidate : fromReadings(m_hebrew.analyse(inHe, HebrewAnalyser::Annotated))) {
+        if (candidate.match.wordType == Entry::Adjective && candidate.match.grammar == GrammarCode::FeminineSingular)
+            found.append(candidate);
+    }
+    return found;
+}
+
+void PhraseTranslator::orderByWeight(Candidates &candidates)
+{
+    std::stable_sort(candidates.begin(), candidates.end(),
+        [](const Candidate &a, const Candidate &b) { return a.weight > b.weight; });
+}
+
+// Left to right, each word may begin the longest phrase that matches there.
+void PhraseTranslator::joinPhrases(QList<Candidates> &words, const QStringList &tokens) const
+{
+    for (int at = 0; at < words.size(); ++at) {
+        const QString letters = lettersOf(tokens[at]);
+        int bestLength = 1;
+        Candidate best;
+        // the word whole may begin a phrase too (בדרך כלל), whatever it is read as
+        Candidates readings = words[at];
+        readings.append(Candidate{});
+        for (const Candidate &reading : std::as_const(readings)) {
+            const QString stem = letters.mid(reading.prefixes.join(QString()).size());
+            QList<int> phrases = m_phrasesByLetters.values(stem);
+            if (reading.match.wordType == Entry::Noun)
+                phrases += m_phrasesByNoun.values(reading.match.entryId);
+            for (int index : std::as_const(phrases)) {
+                const Phrase &phrase = m_phrases[index];
+                const int length = phraseLength(phrase, words, tokens, at);
+                if (length > bestLength || (length == bestLength && length > 1 && phrase.weight > best.weight)) {
+                    bestLength = length;
+                    best = Candidate();
+                    best.prefixes = reading.prefixes;
+                    best.match = WordMatch{WordMatch::Unknown, 0, phrase.entryId, QString()};
+                    best.length = length;
+                    best.weight = phrase.weight;
+                }
+            }
+        }
+        if (bestLength == 1)
+            continue;
+        qCDebug(lcLang) << "-- phrase" << best.match.entryId << "at" << tokens[at] << ":" << bestLength << "words";
+        best.weight = PhraseWeight;
+        words[at].prepend(best);
+        at += bestLength - 1;
+    }
+}
+
+// How many words the phrase covers when it starts at the word `at` (its
+// first word already matched), or 0.
+int PhraseTranslator::phraseLength(
+    const Phrase &phrase, const QList<Candidates> &words, const QStringList &tokens, int at) const
+{
+    const int length = int(phrase.words.size());
+    if (at + length > words.size())
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if (!phraseWordMatches(phrase, i, words[at + i], tokens[at + i]))
+            return 0;
+    }
+    return length;
+}
+
+// A later word of a phrase is written as in the phrase, maybe with the
+// article (מזג האוויר), or is a noun of it in another form (ראש עיריית).
+bool PhraseTranslator::phraseWordMatches(
+    const Phrase &phrase, int index, const Candidates &word, const QString &token) const
+{
+    const QString letters = lettersOf(token);
+    const QString &wanted = phrase.words[index];
+    if (letters == wanted || (letters.startsWith(u'\u05D4') && QStringView(letters).mid(1) == wanted))
+        return true;
+    return std::any_of(word.cbegin(), word.cend(), [&phrase, index](const Candidate &c) {
+        const bool bare = c.prefixes.isEmpty() || c.prefixes == QStringList{QStringLiteral("\u05D4")};
+        return bare && c.length == 1 && c.match.wordType == Entry::Noun
+            && phrase.nouns[index].contains(c.match.entryId);
+    });
+}
+
+// A definite word: with the article, a name, כל / זה / זאת / אלה, or a
+// noun in the construct state before a definite one (תושבי השכונה).
+bool PhraseTranslator::isDefinite(const QList<Candidates> &words, int at) const
+{
+    if (at >= words.size() || words[at].isEmpty())
+        return false;
+    const Candidate &first = words[at].first();
+    if (first.throughEnding && first.match.wordType == Entry::Noun && first.prefixes.isEmpty())
+        return isDefinite(words, at + 1);
+    if (!first.prefixes.isEmpty() && first.prefixes.last() == QStringLiteral("\u05D4"))
+        return true;
+    const Entry entry = m_dictionary->entryById(first.match.entryId);
+    if (entry.hasFlag(Entry::FlagIsName))
+        return true;
+    static const QStringList Determiners{QStringLiteral("\u05DB\u05DC"), QStringLiteral("\u05D6\u05D4"),
+        QStringLiteral("\u05D6\u05D0\u05EA"), QStringLiteral("\u05D0\u05DC\u05D4")};
+    return first.prefixes.isEmpty() && Determiners.contains(lettersOf(entry.word()));
+}
+
+// An adjective (or a present, which stands as one) agrees with the noun
+// before it in gender, number and the article; ב, ל and כ may hide the
+// noun's article (בשבוע הבא).
+bool PhraseTranslator::agrees(const Candidate &noun, const Candidate &adjective) const
+{
+    if (noun.length > 1 || noun.match.wordType != Entry::Noun || noun.match.entryId == 0)
+        return false;
+    const QString article = QStringLiteral("\u05D4");
+    const QString last = noun.prefixes.isEmpty() ? QString() : noun.prefixes.last();
+    const bool hidden = last.size() == 1 && QStringView(u"\u05D1\u05DC\u05DB").contains(last[0]);
+    const bool definite = last == article;
+    const bool withArticle = adjective.prefixes == QStringList{article};
+    if (!withArticle && !adjective.prefixes.isEmpty())
+        return false;
+    if (withArticle != definite && !hidden)
+        return false;
+    const Entry entry = m_dictionary->entryById(noun.match.entryId);
+    const bool plural = (noun.match.grammar & GrammarCode::Plural) || entry.hasFlag(Entry::FlagPlural);
+    const bool feminine = entry.hasFlag(Entry::FlagFeminine);
+    const int form = adjective.match.grammar;
+    return bool(form & GrammarCode::Plural) == plural && bool(form & GrammarCode::Feminine) == feminine;
+}
+
+// Whether the word can be a future's second person ("אל תכתוב" "don't
+// write"); that reading then comes first.
+bool PhraseTranslator::secondPersonFirst(Candidates &word)
+{
+    return moveFirst(word, [](const Candidate &c) {
+        return c.length == 1 && (c.match.grammar & GrammarCode::Future)
+            && (c.match.grammar & GrammarCode::SecondPerson);
+    });
+}
+
+bool PhraseTranslator::takesNoun(const Candidate &word) const
+{
+    const int type = word.match.wordType;
+    if (word.length > 1 || word.match.entryId == 0)
+        return false;
+    return type == Entry::Preposition || type == Entry::Numeral
+        || lettersOf(m_dictionary->entryById(word.match.entryId).word()) == QStringLiteral("\u05DB\u05DC");
+}
+
+bool PhraseTranslator::followsVerbOfSaying(const QList<Candidates> &words, const QStringList &tokens, int at) const
+{
+    for (int i = at - 1; i >= 0 && i >= at - SayingReach; --i) {
+        if (tokens[i].size() == 1 && isSentenceEnd(tokens[i][0]))
+            return false;
+        if (words[i].isEmpty() || words[i].first().match.wordType != Entry::Verb)
+            continue;
+        const QString lemma = lettersOf(m_dictionary->entryById(words[i].first().match.entryId).word());
+        if (std::any_of(std::begin(VerbsOfSaying), std::end(VerbsOfSaying),
+                [&lemma](const char16_t *verb) { return lemma == QStringView(verb); }))
+            return true;
+    }
+    return false;
+}
+
+// The rules for words that are ambiguous all the time, where frequency
+// alone is wrong too often:
+// - את before a definite word is the object marker, else "you";
+// - אל before a verb in the future's second person is "don't", else "to";
+// - כי after a verb of saying or knowing is "that";
+// - after a preposition, כל or a number, a noun (or another word that is
+//   no verb) comes before a verb other than an infinitive: כל עובד "every
+//   worker", not "all works";
+// - before a plural noun, a number comes first: שני פלפלים "two peppers",
+//   not "second peppers";
+// - after a noun, an adjective that agrees with it comes first: כלב חום
+//   "brown dog", not "dog heat".
+void PhraseTranslator::applyContextRules(QList<Candidates> &words, const QStringList &tokens) const
+{
+    const auto isVerb = [](const Candidate &c) {
+        return c.length == 1 && c.match.wordType == Entry::Verb && !(c.match.grammar & GrammarCode::Infinitive);
+    };
+    for (int at = 1; at < words.size(); ++at) {
+        if (!words[at - 1].isEmpty() && takesNoun(words[at - 1].first()) && !words[at].isEmpty()
+            && isVerb(words[at].first()))
+            moveFirst(words[at], [&isVerb](const Candidate &c) { return !isVerb(c); });
+    }
+    for (int at = 0; at + 1 < words.size(); ++at) {
+        const Candidates &next = words[at + 1];
+        if (!next.isEmpty() && next.first().match.wordType == Entry::Noun
+            && (next.first().match.grammar & GrammarCode::Plural))
+            moveFirst(
+                words[at], [](const Candidate &c) { return c.length == 1 && c.match.wordType == Entry::Numeral; });
+    }
+    for (int at = 1; at < words.size(); ++at) {
+        if (words[at - 1].isEmpty() || words[at].isEmpty() || words[at].first().match.wordType == Entry::Adjective)
+            continue;
+        const Candidate &noun = words[at - 1].first();
+        // a present stands as an adjective with the article (השבוע הבא); without
+        // it, it is as likely the verb
+        moveFirst(words[at], [this, &noun](const Candidate &c) {
+            const bool participle = c.match.wordType == Entry::Verb && (c.match.grammar & GrammarCode::Present)
+                && c.prefixes == QStringList{QStringLiteral("\u05D4")};
+            return c.length == 1 && (c.match.wordType == Entry::Adjective || participle) && agrees(noun, c);
+        });
+    }
+    for (int at = 0; at < words.size(); ++at)
+        applyWordRules(words, tokens, at);
+}
+
+// The rules of את, אל and כי for the word at `at`.
+void PhraseTranslator::applyWordRules(QList<Candidates> &words, const QStringList &tokens, int at) const
+{
+    Candidates &word = words[at];
+    if (word.isEmpty() || word.first().length > 1)
+        return;
+    Candidates none;
+    Candidates &next = at + 1 < words.size() ? words[at + 1] : none;
+    const QString lemma = lettersOf(m_dictionary->entryById(word.first().match.entryId).word());
+    int wantedType = -1;
+    if (lemma == QStringLiteral("\u05D0\u05EA"))
+        wantedType = isDefinite(words, at + 1) ? Entry::Preposition : Entry::Pronoun;
+    else if (lemma == QStringLiteral("\u05D0\u05DC"))
+        wantedType = secondPersonFirst(next) ? Entry::Adverb : Entry::Preposition;
+    else if (lemma == QStringLiteral("\u05DB\u05D9") && followsVerbOfSaying(words, tokens, at))
+        word.first().meaning = QStringLiteral("that");
+    if (wantedType < 0)
+        return;
+    const QStringList prefixes = word.first().prefixes;
+    moveFirst(word, [&](const Candidate &c) {
+        return c.prefixes == prefixes && c.match.wordType == wantedType
+            && lettersOf(m_dictionary->entryById(c.match.entryId).word()) == lemma;
+    });
+}
+
+QString PhraseTranslator::prefixGloss(const QString &letters) const
+{
+    const QList<Entry> entries = m_dictionary ? m_dictionary->findExact(letters, 1) : QList<Entry>();
+    if (!entries.isEmpty()) {
+        const QStringList meanings = meaningsOf(entries.first().userTranslation(m_userLanguage, false));
+        if (!meanings.isEmpty())
+            return meanings.first();
+    }
+    for (const PrefixGloss &prefix : PrefixGlosses) {
+        if (letters == QStringView(prefix.letters))
+            return QString::fromLatin1(prefix.gloss);
+    }
+    return letters;
+}
+
+QString PhraseTranslator::glossOf(const Candidate &candidate, const Entry &entry) const
+{
+    QString meaning = candidate.meaning;
+    if (meaning.isEmpty())
+        meaning = meaningsOf(entry.userTranslation(m_userLanguage, false)).value(0);
+    QString core = withoutNotes(meaning);
+    // a meaning that is all note ("(marks a definite direct object)") is shown whole
+    if (core.isEmpty())
+        return meaning;
+    const WordMatch &match = candidate.match;
+    if (m_english && candidate.length == 1) {
+        if (match.wordType == Entry::Noun && (match.grammar & GrammarCode::Plural) && !entry.hasFlag(Entry::FlagPlural))
+            core = m_english->plural(core);
+        else if (match.wordType == Entry::Verb)
+            core = m_english->conjugate(core, match);
+    }
+    QStringList words{candidate.before, core, candidate.after, notesOf(meaning)};
+    words.removeAll(QString());
+    return words.join(u' ');
+}
+
+GlossReading PhraseTranslator::render(const Candidate &candidate) const
+{
+    GlossReading reading;
+    reading.prefixes = candidate.prefixes;
+    for (const QString &prefix : candidate.prefixes)
+        reading.prefixGlosses.append(prefixGloss(prefix));
+    reading.length = candidate.length;
+    reading.grammar = candidate.match.grammar;
+    reading.wordType = candidate.match.wordType;
+    if (candidate.match.entryId == 0) {
+        // a one-letter preposition with a pronoun ending, a number
+        reading.lemma = candidate.match.text;
+        reading.gloss = candidate.after.isEmpty() ? candidate.meaning : candidate.meaning + u' ' + candidate.after;
+        return reading;
+    }
+    const Entry entry = m_dictionary->entryById(candidate.match.entryId);
+    reading.entryId = entry.id();
+    reading.wordType = entry.wordType();
+    reading.lemma = entry.word();
+    reading.gloss = glossOf(candidate, entry);
+    return reading;
+}
+
+QList<GlossedWord> PhraseTranslator::glossTokens(const QStringList &tokens) const
+{
+    QList<Candidates> words;
+    words.reserve(tokens.size());
+    for (const QString &token : tokens)
+        words.append(isHebrewWord(token) ? candidatesOf(token) : Candidates());
+    joinPhrases(words, tokens);
+    applyContextRules(words, tokens);
+
+    QList<GlossedWord> glossed;
+    glossed.reserve(tokens.size());
+    for (int at = 0; at < tokens.size(); ++at) {
+        GlossedWord word{tokens[at], {}, 0};
+        QStringList shown;
+        for (const Candidate &candidate : std::as_const(words[at])) {
+            GlossReading reading = render(candidate);
+            const QString key = reading.text() + u'\t' + reading.lemma;
+            if (!shown.contains(key)) {
+                shown.append(key);
+                word.readings.append(reading);
+            }
+        }
+        glossed.append(word);
+        if (words[at].isEmpty() || words[at].first().length == 1)
+            continue;
+        // the later words of a phrase show the phrase, without the first word's prefixes
+        GlossReading phrase = word.readings.first();
+        phrase.prefixes.clear();
+        phrase.prefixGlosses.clear();
+        for (int offset = 1; offset < phrase.length && at + 1 < tokens.size(); ++offset) {
+            ++at;
+            GlossedWord later{tokens[at], {phrase}, offset};
+            glossed.append(later);
+        }
+    }
+    return glossed;
+}
+
+QList<QList<GlossedWord>> PhraseTranslator::glossLines(const QString &text) const
+{
+    QList<QList<GlossedWord>> lines;
+    const QStringList textLines = text.split(u'\n');
+    for (const QString &line : textLines) {
+        QStringList tokens;
+        for (const QStringList &sentence : tokenize(line))
+            tokens += sentence;
+        lines.append(glossTokens(tokens));
+    }
+    return lines;
 }
 
 QString PhraseTranslator::translateText(const QString &text) const
@@ -267,7 +979,34 @@ QString PhraseTranslator::translateText(const QString &text) const
             result += u'\n';
             continue;
         }
-        result += capitalized(translateSentence(sentence)) + QStringLiteral("\n-------------------\n");
+        QStringList lines;
+        QStringList run;
+        for (const GlossedWord &word : glossTokens(sentence)) {
+            if (word.phraseOffset > 0)
+                continue;
+            QStringList texts;
+            for (const GlossReading &reading : word.readings) {
+                if (!reading.text().isEmpty() && !texts.contains(reading.text()))
+                    texts.append(reading.text());
+                // a phrase stands for its words, whatever else they might be
+                if (reading.length > 1)
+                    break;
+            }
+            if (word.readings.isEmpty())
+                texts.append(word.token);
+            if (texts.size() == 1) {
+                run.append(texts.first());
+                continue;
+            }
+            if (!run.isEmpty())
+                lines.append(run.join(u' '));
+            run.clear();
+            if (!texts.isEmpty())
+                lines.append(texts.join(QStringLiteral(" / ")));
+        }
+        if (!run.isEmpty())
+            lines.append(run.join(u' '));
+        result += capitalized(lines.join(u'\n')) + QStringLiteral("\n-------------------\n");
     }
     return result.replace(QStringLiteral("\n\n"), QStringLiteral("\n"));
 }

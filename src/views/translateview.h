@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dict/entry.h"
+#include "lang/phrasetranslator.h"
 
 #include <QList>
 #include <QWidget>
@@ -9,13 +10,14 @@
 
 class Dictionary;
 class English;
-class PhraseTranslator;
 class QPushButton;
 class QTextEdit;
 class SoftKeyboard;
 
 // The translate page: Hebrew text on the left, its word-by-word gloss on
-// the right. The form index behind the gloss is built on the first
+// the right, interlinear: each word with its gloss under it and its other
+// readings under that, in the text's right-to-left order, a phrase's gloss
+// under all its words; the rows wrap at the width of the page. The form index behind the gloss is built on the first
 // translation and kept while the store is unchanged; any change the store
 // announces (an entry stored, deleted or replaced, another dictionary)
 // drops it, so a translation always sees the store as it is.
@@ -48,8 +50,14 @@ public slots:
     void learnWord(const QString &word);
     void toggleKeyboard();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     const PhraseTranslator &translator();
+    // Lays the last gloss out for the output's width.
+    void showGloss();
+    int glossWidth() const;
     // Another dictionary, or none: its keyboard, an empty page.
     void storeReset();
 
@@ -63,5 +71,7 @@ private:
     QPushButton *m_keyboardButton;
     SoftKeyboard *m_keyboard;
     std::unique_ptr<PhraseTranslator> m_translator;
+    QList<QList<GlossedWord>> m_gloss;
+    int m_glossWidth = 0;
     int m_indexBuilds = 0;
 };

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
+#include <QTextTable>
 
 class TestTranslateView : public QObject
 {
@@ -20,12 +21,17 @@ private slots:
     void init();
     void cleanup();
     void indexIsBuiltOncePerChangeOfTheStore();
+    void interlinear_data();
+    void interlinear();
+    void longLinesWrapInReadingOrder();
     void lookupOrLearnTakesTheSelection();
     void wordToLearn_data();
     void wordToLearn();
 
 private:
-    QString translate(const QString &text);
+    QStringList translate(const QString &text);
+    QList<QTextTable *> glossTables() const;
+    static QString cellText(QTextTable *table, int row, int column);
     QTextEdit *input() const { return m_view->findChild<QTextEdit *>(QStringLiteral("translateInput")); }
     QTextEdit *output() const { return m_view->findChild<QTextEdit *>(QStringLiteral("translateOutput")); }
 
@@ -53,17 +59,42 @@ void TestTranslateView::cleanup()
     m_view.reset();
 }
 
-QString TestTranslateView::translate(const QString &text)
+// The gloss's columns in reading order (right to left, row after row):
+// "word=gloss=other readings", or "-" between the tables of two lines.
+QStringList TestTranslateView::translate(const QString &text)
 {
     input()->setPlainText(text);
     m_view->findChild<QPushButton *>(QStringLiteral("translateButton"))->click();
-    return output()->toPlainText();
+    QStringList columns;
+    for (QTextTable *table : glossTables()) {
+        for (int c = table->columns() - 1; c >= 0; --c) {
+            columns.append(QStringList{cellText(table, 0, c), cellText(table, 1, c), cellText(table, 2, c)}.join(u'='));
+        }
+    }
+    return columns;
+}
+
+QList<QTextTable *> TestTranslateView::glossTables() const
+{
+    QList<QTextTable *> tables;
+    for (QTextFrame *frame : output()->document()->rootFrame()->childFrames()) {
+        if (auto *table = qobject_cast<QTextTable *>(frame))
+            tables.append(table);
+    }
+    return tables;
+}
+
+QString TestTranslateView::cellText(QTextTable *table, int row, int column)
+{
+    QTextCursor cursor = table->cellAt(row, column).firstCursorPosition();
+    cursor.setPosition(table->cellAt(row, column).lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
 }
 
 void TestTranslateView::indexIsBuiltOncePerChangeOfTheStore()
 {
     const QString text = QString::fromUtf8("חָתוּל");
-    QCOMPARE(translate(text), QStringLiteral("Cat\n-------------------\n"));
+    QCOMPARE(translate(text), QStringList{text + QStringLiteral("=cat=")});
     translate(text);
     QCOMPARE(m_view->indexBuilds(), 1);
 
@@ -71,16 +102,48 @@ void TestTranslateView::indexIsBuiltOncePerChangeOfTheStore()
     cat.setTranslation(QStringLiteral("tomcat"));
     QVERIFY(m_dictionary.deleteEntry(cat));
     m_dictionary.addOrReplace(cat);
-    QCOMPARE(translate(text), QStringLiteral("Tomcat\n-------------------\n"));
+    QCOMPARE(translate(text), QStringList{text + QStringLiteral("=tomcat=")});
     QCOMPARE(m_view->indexBuilds(), 2);
 
     // another dictionary in the same store
     m_dictionary.clear();
     m_dictionary.addOrReplace(makeEntry(0, text, Entry::Noun, 5, "kitten"));
-    QCOMPARE(translate(text), QStringLiteral("Kitten\n-------------------\n"));
+    QCOMPARE(translate(text), QStringList{text + QStringLiteral("=kitten=")});
     QCOMPARE(m_view->indexBuilds(), 3);
     m_view->findChild<QPushButton *>(QStringLiteral("clearButton"))->click();
     QVERIFY(input()->toPlainText().isEmpty() && output()->toPlainText().isEmpty());
+}
+
+// Each word over its gloss and other readings, a phrase's gloss under all
+// its words, punctuation with the word before it, a line a table of its own.
+void TestTranslateView::interlinear_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("columns");
+    QTest::newRow("word, gloss, other readings") << u8("מורה") << QStringList{u8("מורה=teacher=teacher (female)")};
+    QTest::newRow("prefixes glossed, punctuation kept") << u8("בַּסֵּפֶר.") << QStringList{u8("בַּסֵּפֶר.=in book=")};
+    QTest::newRow("phrase under both words")
+        << u8("בּוֹקֶר טוֹב") << QStringList{u8("בּוֹקֶר=good morning=morning"), u8("טוֹב=good morning=morning")};
+    QTest::newRow("unknown word, no gloss") << u8("אבגד") << QStringList{u8("אבגד==")};
+    QTest::newRow("a number stands for itself") << u8("3 ספרים") << QStringList{u8("3=3="), u8("ספרים=books=")};
+}
+
+void TestTranslateView::interlinear()
+{
+    QFETCH(QString, text);
+    QTEST(translate(text), "columns");
+}
+
+void TestTranslateView::longLinesWrapInReadingOrder()
+{
+    QStringList words;
+    for (int i = 0; i < 40; ++i)
+        words.append(QString::fromUtf8(i % 2 ? "סֵפֶר" : "חָתוּל"));
+    const QStringList columns = translate(words.join(u' ') + u'\n' + words.mid(0, 2).join(u' '));
+    QVERIFY(glossTables().size() > 2);
+    QCOMPARE(columns.size(), 42);
+    for (int i = 0; i < columns.size(); ++i)
+        QVERIFY2(columns[i].startsWith(words[i % 40] + u'='), qPrintable(columns[i]));
 }
 
 void TestTranslateView::lookupOrLearnTakesTheSelection()
@@ -93,9 +156,9 @@ void TestTranslateView::lookupOrLearnTakesTheSelection()
     QCOMPARE(show.count() + edit.count(), 0);
 
     // a word of the gloss is a meaning
-    QTextCursor outputCursor = output()->textCursor();
-    outputCursor.setPosition(0);
-    outputCursor.setPosition(4, QTextCursor::KeepAnchor);
+    QTextTable *table = glossTables().first();
+    QTextCursor outputCursor = table->cellAt(1, 1).firstCursorPosition();
+    outputCursor.setPosition(outputCursor.position() + 4, QTextCursor::KeepAnchor);
     output()->setTextCursor(outputCursor);
     lookup->click();
     QCOMPARE(show.count(), 1);
