@@ -83,7 +83,7 @@ void TestCli::outputFormats_data()
     // a line's own stress, the rules' where it gives none, a phrase stressed on its last word
     QTest::newRow("transliterate, batch") << QStringList{"transliterate", "--batch"} << QString::fromUtf8("סֵפֶר\nבַּיִת\t1\nרוּחַ\t1\nבֵּית סֵפֶר\t2\n").toUtf8() << QString::fromUtf8("séfer\nbayít\nrúach\nbeit séfer\n");
     QTest::newRow("analyse") << QStringList{"analyse", "@sample", QString::fromUtf8("וכתבתי")} << QByteArray() << "7:0x00000:3 + 2:0x10404:223\n";
-    QTest::newRow("translate") << QStringList{"translate", "@sample"} << QString::fromUtf8("בּוֹקֶר טוֹב!\nכָּתַבְתִּי").toUtf8() << "Good morning !\n-------------------\n\nWrote\n-------------------\n";
+    QTest::newRow("translate") << QStringList{"translate", "@sample"} << QString::fromUtf8("בּוֹקֶר טוֹב!\nכָּתַבְתִּי").toUtf8() << "Good morning !\n-------------------\n\nI wrote\n-------------------\n";
 }
 // clang-format on
 
