@@ -1,12 +1,12 @@
 #include "generator.h"
 
-#include "dict/atomicfile.h"
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/filelookup.h"
-#include "dict/recordcodec.h"
-#include "dict/recordwriter.h"
-#include "dict/tsvformat.h"
+#include "files/atomicfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "formats/filelookup.h"
+#include "formats/recordcodec.h"
+#include "formats/recordwriter.h"
+#include "formats/tsvformat.h"
 
 #include <QFile>
 #include <QMap>

@@ -1,9 +1,9 @@
 #include "generator.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/dictionarylist.h"
-#include "dict/dictionaryupdate.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "files/dictionarylist.h"
+#include "merge/dictionaryupdate.h"
 #include "exchange/updaterun.h"
 
 #include <QCoreApplication>

@@ -4,9 +4,9 @@
 #include "generator.h"
 
 #include "app/mainwindow.h"
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/dictionarylist.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "files/dictionarylist.h"
 #include "lang/english.h"
 #include "views/lookupview.h"
 #include "views/translateview.h"

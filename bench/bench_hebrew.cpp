@@ -1,6 +1,6 @@
 #include "generator.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 #include "lang/english.h"
 #include "lang/hebrewanalyser.h"
 #include "lang/phrasetranslator.h"

@@ -1,4 +1,4 @@
-#include "dict/atomicfile.h"
+#include "files/atomicfile.h"
 #include "train/reviewlog.h"
 #include "train/reviewschedule.h"
 #include "train/reviewtime.h"

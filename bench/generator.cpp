@@ -1,6 +1,6 @@
 #include "generator.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 #include "lang/conjugation.h"
 #include "lang/hebrewtext.h"
 #include "lang/paradigm.h"

@@ -2,16 +2,16 @@
 
 #include "console.h"
 #include "support.h"
-#include "dict/textfields.h"
-#include "dict/tsvformat.h"
+#include "formats/textfields.h"
+#include "formats/tsvformat.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/dictionaryupdate.h"
-#include "dict/filenames.h"
-#include "dict/filelookup.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "merge/dictionaryupdate.h"
+#include "files/filenames.h"
+#include "formats/filelookup.h"
 #include "lang/lookup.h"
-#include "dict/dictionarylist.h"
+#include "files/dictionarylist.h"
 
 #include <QFile>
 #include <QFileInfo>

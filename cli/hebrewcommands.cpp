@@ -3,9 +3,9 @@
 #include "console.h"
 #include "support.h"
 
-#include "dict/datadirectory.h"
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "merge/datadirectory.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 #include "lang/english.h"
 #include "lang/conjugation.h"
 #include "lang/hebrewanalyser.h"

@@ -3,11 +3,11 @@
 #include "commands.h"
 #include "console.h"
 
-#include "dict/atomicfile.h"
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/dictionarymerge.h"
-#include "dict/filenames.h"
+#include "files/atomicfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "merge/dictionarymerge.h"
+#include "files/filenames.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -3,8 +3,8 @@
 #include "console.h"
 #include "support.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 #include "train/reviewlog.h"
 #include "train/reviewschedule.h"
 #include "train/reviewtime.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dict/dictionary.h"
-#include "dict/dictionarylist.h"
+#include "model/dictionary.h"
+#include "files/dictionarylist.h"
 #include "views/prompt.h"
 
 #include "testfiles.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/dictionarylist.h"
-#include "dict/entry.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "files/dictionarylist.h"
+#include "model/entry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "app/appsettings.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
-#include "dict/datadirectory.h"
-#include "dict/dictionaryfile.h"
+#include "merge/datadirectory.h"
+#include "files/dictionaryfile.h"
 #include "views/prompt.h"
 
 #include "verbalonconfig.h"

@@ -3,9 +3,9 @@
 #include "applog.h"
 
 #include "dialogs/dictionarymanager.h"
-#include "dict/datadirectory.h"
-#include "dict/dictionary.h"
-#include "dict/dictionarylist.h"
+#include "merge/datadirectory.h"
+#include "model/dictionary.h"
+#include "files/dictionarylist.h"
 #include "lang/english.h"
 #include "lang/hebrewtext.h"
 #include "lang/languageinfo.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dialogs/transferdialog.h"
-#include "dict/dictionarydocument.h"
-#include "dict/entry.h"
+#include "files/dictionarydocument.h"
+#include "model/entry.h"
 
 #include <QIcon>
 #include <QMainWindow>

@@ -2,8 +2,8 @@
 
 #include "dialogslog.h"
 
-#include "dict/dictionarylist.h"
-#include "dict/filenames.h"
+#include "files/dictionarylist.h"
+#include "files/filenames.h"
 
 #include <QDir>
 #include <QFileInfo>

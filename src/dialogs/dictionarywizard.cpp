@@ -1,9 +1,9 @@
 #include "dictionarywizard.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/dictionarylist.h"
-#include "dict/filenames.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "files/dictionarylist.h"
+#include "files/filenames.h"
 #include "lang/languageinfo.h"
 #include "views/prompt.h"
 #include "input/style.h"

@@ -2,7 +2,7 @@
 
 #include "authdialog.h"
 
-#include "dict/dictionarymerge.h"
+#include "merge/dictionarymerge.h"
 #include "views/prompt.h"
 
 #include <QCoreApplication>

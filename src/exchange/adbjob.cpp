@@ -1,7 +1,7 @@
 #include "adbjob.h"
 
 #include "exchangelog.h"
-#include "dict/filenames.h"
+#include "files/filenames.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>

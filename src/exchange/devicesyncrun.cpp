@@ -2,11 +2,11 @@
 
 #include "adbjob.h"
 #include "exchangelog.h"
-#include "dict/filenames.h"
+#include "files/filenames.h"
 
-#include "dict/atomicfile.h"
-#include "dict/dictionaryfile.h"
-#include "dict/regularfile.h"
+#include "files/atomicfile.h"
+#include "files/dictionaryfile.h"
+#include "files/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>

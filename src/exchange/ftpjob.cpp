@@ -1,7 +1,7 @@
 #include "ftpjob.h"
 
 #include "exchangelog.h"
-#include "dict/filenames.h"
+#include "files/filenames.h"
 #include "transferprompts.h"
 
 #include <QThread>

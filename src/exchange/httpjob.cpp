@@ -1,7 +1,7 @@
 #include "httpjob.h"
 
 #include "exchangelog.h"
-#include "dict/filenames.h"
+#include "files/filenames.h"
 
 #include <QAuthenticator>
 #include <QNetworkAccessManager>

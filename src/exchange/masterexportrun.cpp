@@ -1,11 +1,11 @@
 #include "masterexportrun.h"
 
 #include "exchangelog.h"
-#include "dict/filenames.h"
+#include "files/filenames.h"
 
-#include "dict/atomicfile.h"
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "files/atomicfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 
 QByteArray MasterExportRun::masterBytes(const QString &path)
 {

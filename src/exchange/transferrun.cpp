@@ -1,12 +1,12 @@
 #include "transferrun.h"
 
 #include "exchangelog.h"
-#include "dict/filenames.h"
+#include "files/filenames.h"
 #include "ftpjob.h"
 #include "httpjob.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryupdate.h"
+#include "model/dictionary.h"
+#include "merge/dictionaryupdate.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

@@ -4,8 +4,8 @@
 #include "transferjob.h"
 #include "transferprompts.h"
 
-#include "dict/dictionarylist.h"
-#include "dict/dictionarymerge.h"
+#include "files/dictionarylist.h"
+#include "merge/dictionarymerge.h"
 
 #include <QLockFile>
 #include <QMetaType>

@@ -1,8 +1,8 @@
 #include "updaterun.h"
 
 #include "exchangelog.h"
-#include "dict/atomicfile.h"
-#include "dict/filenames.h"
+#include "files/atomicfile.h"
+#include "files/filenames.h"
 
 void UpdateRun::startList(const QString &source)
 {

@@ -7,7 +7,7 @@
 #include "langlog.h"
 #include "verbpointing.h"
 
-#include "dict/entry.h"
+#include "model/entry.h"
 
 using namespace HebrewLetter;
 using namespace HebrewText;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dict/entry.h"
+#include "model/entry.h"
 
 // Grammatical bits of a Hebrew word form, and the codes of the forms the
 // engine generates built from them.

@@ -6,7 +6,7 @@
 #include "hebrewtext.h"
 #include "langlog.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 
 using namespace HebrewLetter;
 using namespace HebrewText;

@@ -5,7 +5,7 @@
 #include "hebrewtext.h"
 #include "languageinfo.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 
 #include <QObject>
 

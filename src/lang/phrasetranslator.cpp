@@ -5,7 +5,7 @@
 #include "hebrewtext.h"
 #include "langlog.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 
 #include <algorithm>
 

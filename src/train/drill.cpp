@@ -1,6 +1,6 @@
 #include "drill.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 #include "lang/hebrewtext.h"
 
 #include <QMap>

@@ -2,7 +2,7 @@
 
 #include "review.h"
 
-#include "dict/entry.h"
+#include "model/entry.h"
 
 #include <QCoreApplication>
 #include <QList>

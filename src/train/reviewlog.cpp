@@ -3,10 +3,10 @@
 #include "reviewtime.h"
 #include "trainlog.h"
 
-#include "dict/atomicfile.h"
-#include "dict/backupfiles.h"
-#include "dict/dictionary.h"
-#include "dict/textfields.h"
+#include "files/atomicfile.h"
+#include "files/backupfiles.h"
+#include "model/dictionary.h"
+#include "formats/textfields.h"
 
 #include <QFile>
 #include <QFileInfo>

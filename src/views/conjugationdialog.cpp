@@ -1,6 +1,6 @@
 #include "conjugationdialog.h"
 
-#include "dict/entry.h"
+#include "model/entry.h"
 
 #include "conjugationview.h"
 #include "input/style.h"

@@ -2,7 +2,7 @@
 
 #include "input/style.h"
 
-#include "dict/entry.h"
+#include "model/entry.h"
 #include "lang/conjugation.h"
 #include "lang/grammarcode.h"
 #include "lang/hebrewtext.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dict/entry.h"
+#include "model/entry.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "dictionarymodel.h"
 
-#include "dict/entry.h"
+#include "model/entry.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "lookupmodel.h"
 #include "input/style.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 #include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 

@@ -4,7 +4,7 @@
 #include "input/style.h"
 #include "viewslog.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 #include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 #include "lang/languageinfo.h"

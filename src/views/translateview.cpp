@@ -2,7 +2,7 @@
 
 #include "input/style.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 #include "input/softkeyboard.h"
 #include "lang/hebrewtext.h"
 

@@ -1,7 +1,7 @@
 #include "../testfiles.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

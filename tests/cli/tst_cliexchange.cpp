@@ -1,8 +1,8 @@
 #include "../exchange/servers.h"
 #include "../testfiles.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "../testfiles.h"
 
-#include "dict/datadirectory.h"
+#include "merge/datadirectory.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,14 +1,14 @@
 #include "../testfiles.h"
 
-#include "dict/compactstring.h"
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/filelookup.h"
-#include "dict/idset.h"
-#include "dict/recordcodec.h"
-#include "dict/recordreader.h"
-#include "dict/recordwriter.h"
-#include "dict/tsvformat.h"
+#include "formats/compactstring.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "formats/filelookup.h"
+#include "formats/idset.h"
+#include "formats/recordcodec.h"
+#include "formats/recordreader.h"
+#include "formats/recordwriter.h"
+#include "formats/tsvformat.h"
 
 #include <QDataStream>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "dict/dictionarylist.h"
-#include "dict/filenames.h"
+#include "files/dictionarylist.h"
+#include "files/filenames.h"
 
 #include <QTest>
 

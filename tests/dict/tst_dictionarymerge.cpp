@@ -1,11 +1,11 @@
 #include "../testfiles.h"
 
-#include "dict/backupfiles.h"
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/dictionarymerge.h"
-#include "dict/dictionaryupdate.h"
-#include "dict/installedupgrade.h"
+#include "files/backupfiles.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "merge/dictionarymerge.h"
+#include "merge/dictionaryupdate.h"
+#include "merge/installedupgrade.h"
 
 #include <QLoggingCategory>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "dict/compactstring.h"
-#include "dict/entry.h"
-#include "dict/entryarena.h"
+#include "formats/compactstring.h"
+#include "model/entry.h"
+#include "model/entryarena.h"
 
 #include <QMap>
 #include <QRandomGenerator>

@@ -2,11 +2,11 @@
 
 #include "../testfiles.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/dictionarylist.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "files/dictionarylist.h"
 #include "exchange/devicesyncrun.h"
-#include "dict/filenames.h"
+#include "files/filenames.h"
 #include "exchange/masterexportrun.h"
 #include "exchange/updaterun.h"
 

@@ -1,7 +1,7 @@
 #include "fuzzsupport.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 
 // Dictionary bytes: whatever loads is saved whole and reads back the same,
 // as a healthy file.

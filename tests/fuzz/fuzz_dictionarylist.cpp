@@ -1,6 +1,6 @@
 #include "fuzzsupport.h"
 
-#include "dict/dictionarylist.h"
+#include "files/dictionarylist.h"
 
 // List bytes: what is read is written so that reading it again gives the
 // same list, byte for byte.

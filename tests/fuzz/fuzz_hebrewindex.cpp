@@ -1,7 +1,7 @@
 #include "fuzzsupport.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 #include "lang/hebrewanalyser.h"
 #include "lang/hebrewtext.h"
 

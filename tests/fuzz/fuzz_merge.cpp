@@ -1,7 +1,7 @@
 #include "fuzzsupport.h"
 
-#include "dict/dictionaryfile.h"
-#include "dict/dictionarymerge.h"
+#include "files/dictionaryfile.h"
+#include "merge/dictionarymerge.h"
 
 #include <QHash>
 

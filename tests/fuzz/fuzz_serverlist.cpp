@@ -1,7 +1,7 @@
 #include "fuzzsupport.h"
 
-#include "dict/dictionarylist.h"
-#include "dict/filenames.h"
+#include "files/dictionarylist.h"
+#include "files/filenames.h"
 
 #include <QDir>
 #include <QFileInfo>

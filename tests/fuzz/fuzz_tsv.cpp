@@ -1,8 +1,8 @@
 #include "fuzzsupport.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/tsvformat.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "formats/tsvformat.h"
 
 // TSV text: the file made without a store is the one the store saves, and
 // every import that succeeds is exported and imported again to the very

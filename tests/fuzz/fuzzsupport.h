@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dict/dictionary.h"
-#include "dict/recordcodec.h"
-#include "dict/recordwriter.h"
+#include "model/dictionary.h"
+#include "formats/recordcodec.h"
+#include "formats/recordwriter.h"
 
 #include <QByteArray>
 #include <QLoggingCategory>

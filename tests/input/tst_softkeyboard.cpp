@@ -2,8 +2,8 @@
 #include "input/softkey.h"
 #include "input/softkeyboard.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 #include "input/keyboardtogglebutton.h"
 #include "lang/languageinfo.h"
 

@@ -1,6 +1,6 @@
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
-#include "dict/entry.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "model/entry.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -1,7 +1,7 @@
 #include "../testfiles.h"
 
-#include "dict/dictionary.h"
-#include "dict/dictionaryfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 #include "lang/conjugation.h"
 #include "lang/hebrewtext.h"
 #include "lang/paradigm.h"

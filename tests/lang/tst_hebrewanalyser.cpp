@@ -1,6 +1,6 @@
 #include "../testfiles.h"
 
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 #include "lang/hebrewanalyser.h"
 
 #include <QTest>

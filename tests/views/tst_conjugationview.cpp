@@ -1,7 +1,7 @@
 #include "views/conjugationdialog.h"
 #include "views/conjugationview.h"
 
-#include "dict/entry.h"
+#include "model/entry.h"
 #include "lang/hebrewtext.h"
 
 #include <QLabel>

@@ -12,7 +12,8 @@ import collections, os, re, sys
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 # lowest first; cli stands beside the widget folders and may use none of them
-LAYERS = ["src/dict", "src/lang", "src/train", "src/exchange", "src/input", "src/views", "src/dialogs", "src/app"]
+LAYERS = ["src/model", "src/formats", "src/files", "src/merge", "src/lang", "src/train", "src/exchange", "src/input",
+          "src/views", "src/dialogs", "src/app"]
 CLI = "cli"
 
 

@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 #include "dialogs/authdialog.h"
 #include "dialogs/dictionarywizard.h"
-#include "dict/dictionary.h"
+#include "model/dictionary.h"
 #include "input/softkeyboard.h"
 #include "views/prompt.h"
 

@@ -1,7 +1,7 @@
 #include "dictionarymerge.h"
 
-#include "dictionary.h"
-#include "dictlog.h"
+#include "model/dictionary.h"
+#include "model/dictlog.h"
 
 #include <QHash>
 #include <QSet>

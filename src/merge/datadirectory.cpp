@@ -1,6 +1,6 @@
 #include "datadirectory.h"
 
-#include "dictlog.h"
+#include "model/dictlog.h"
 #include "installedupgrade.h"
 
 #include <QCoreApplication>

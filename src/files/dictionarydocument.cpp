@@ -1,6 +1,6 @@
 #include "dictionarydocument.h"
 
-#include "dictlog.h"
+#include "model/dictlog.h"
 
 DictionaryDocument::DictionaryDocument(QObject *parent)
     : QObject(parent)

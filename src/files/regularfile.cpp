@@ -1,6 +1,6 @@
 #include "regularfile.h"
 
-#include "dictlog.h"
+#include "model/dictlog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry.h"
+#include "model/entry.h"
 #include "idset.h"
 #include "tsvformat.h"
 

@@ -1,7 +1,7 @@
 #include "storecache.h"
 
 #include "contenthash.h"
-#include "dictlog.h"
+#include "model/dictlog.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

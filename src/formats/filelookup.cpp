@@ -3,7 +3,7 @@
 #include "compactstring.h"
 #include "recordcodec.h"
 #include "recordreader.h"
-#include "storeorder.h"
+#include "model/storeorder.h"
 
 #include <thread>
 #include <vector>

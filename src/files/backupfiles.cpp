@@ -1,7 +1,7 @@
 #include "backupfiles.h"
 
 #include "atomicfile.h"
-#include "dictlog.h"
+#include "model/dictlog.h"
 #include "regularfile.h"
 
 #include <QCoreApplication>

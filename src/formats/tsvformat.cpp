@@ -2,13 +2,13 @@
 
 #include "textfields.h"
 
-#include "dictionary.h"
+#include "model/dictionary.h"
 #include "dictionarycodec.h"
-#include "entry.h"
+#include "model/entry.h"
 #include "recordcodec.h"
 #include "recordreader.h"
 #include "recordwriter.h"
-#include "storeorder.h"
+#include "model/storeorder.h"
 #include "tsvreader.h"
 
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "dictionarylist.h"
 
 #include "atomicfile.h"
-#include "dictlog.h"
+#include "model/dictlog.h"
 #include "filenames.h"
 #include "regularfile.h"
 

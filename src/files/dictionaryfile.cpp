@@ -2,11 +2,11 @@
 
 #include "atomicfile.h"
 #include "backupfiles.h"
-#include "dictionary.h"
-#include "dictlog.h"
+#include "model/dictionary.h"
+#include "model/dictlog.h"
 #include "regularfile.h"
-#include "dictionarycodec.h"
-#include "recordreader.h"
+#include "formats/dictionarycodec.h"
+#include "formats/recordreader.h"
 #include "storecache.h"
 
 #include <QElapsedTimer>

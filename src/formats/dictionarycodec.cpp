@@ -1,7 +1,7 @@
 #include "dictionarycodec.h"
 
-#include "dictionary.h"
-#include "dictlog.h"
+#include "model/dictionary.h"
+#include "model/dictlog.h"
 #include "recordcodec.h"
 #include "recordreader.h"
 #include "recordwriter.h"

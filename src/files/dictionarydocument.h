@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary.h"
+#include "model/dictionary.h"
 #include "dictionaryfile.h"
 
 #include <QObject>

@@ -1,10 +1,10 @@
 #include "dictionaryupdate.h"
 
-#include "backupfiles.h"
-#include "dictionary.h"
-#include "dictionaryfile.h"
-#include "dictlog.h"
-#include "regularfile.h"
+#include "files/backupfiles.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
+#include "model/dictlog.h"
+#include "files/regularfile.h"
 
 #include <QFileInfo>
 

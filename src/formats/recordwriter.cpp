@@ -1,7 +1,7 @@
 #include "recordwriter.h"
 
 #include "compactstring.h"
-#include "dictlog.h"
+#include "model/dictlog.h"
 
 #include <QtEndian>
 

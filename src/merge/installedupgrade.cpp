@@ -1,12 +1,12 @@
 #include "installedupgrade.h"
 
-#include "atomicfile.h"
-#include "dictionary.h"
-#include "dictionaryfile.h"
+#include "files/atomicfile.h"
+#include "model/dictionary.h"
+#include "files/dictionaryfile.h"
 #include "dictionarymerge.h"
 #include "dictionaryupdate.h"
-#include "dictlog.h"
-#include "regularfile.h"
+#include "model/dictlog.h"
+#include "files/regularfile.h"
 
 #include <QDir>
 #include <QFile>
