@@ -3,11 +3,13 @@
 #include "app/translations.h"
 #include "merge/datadirectory.h"
 #include "files/dictionaryfile.h"
+#include "train/reviewlogupkeep.h"
 #include "views/prompt.h"
 
 #include "verbalonconfig.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
@@ -40,6 +42,8 @@ int main(int argc, char *argv[])
         Prompt::inform(nullptr, QStringLiteral("Verbalon"), error);
         return 1;
     }
+    // the review logs follow the entry ids the upgrades gave other numbers
+    notes += ReviewLogUpkeep::followInstalledUpgrades(dataDirectory, QDateTime::currentSecsSinceEpoch());
     AppSettings::setUp(dataDirectory, dataDirectory == QCoreApplication::applicationDirPath());
     // a large dictionary opens from a copy of its decoded entries while unchanged
     MainWindow window(

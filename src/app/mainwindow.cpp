@@ -256,6 +256,8 @@ void MainWindow::dictionarySelected(int index)
     const QString file = m_dataDirectory + m_dictionaryList->file(index);
     qCDebug(lcApp) << "dictionary" << index << "chosen:" << m_dictionaryList->name(index);
     const DictionaryFile::Status status = m_document.open(file);
+    offerLeftChanges();
+    m_trainer->openHistory(file);
     m_loadedIndex = index;
     m_currentEntrySet = false;
     QSettings().setValue(LastDictionaryKey, m_dictionaryList->file(index));
@@ -299,6 +301,33 @@ void MainWindow::reportLoad(const QString &file)
         return;
     m_reportedFiles.insert(file);
     Prompt::warn(this, tr("Dictionary File"), text);
+}
+
+// Changes that a run which ended without saving left in the dictionary's
+// journal: the learner decides whether they come back.
+void MainWindow::offerLeftChanges()
+{
+    const QString name = m_document.store()->name();
+    if (m_document.leftChanges() == ChangeJournal::Status::Stale) {
+        Prompt::warn(this, tr("Unsaved Changes Found"),
+            tr("Changes to \"%1\" were not saved before the program ended, but the file has changed since, so they "
+               "cannot be restored. They are kept in \"%2\".")
+                .arg(name, QDir::toNativeSeparators(m_document.staleJournal())));
+        return;
+    }
+    if (m_document.leftChanges() != ChangeJournal::Status::Matching)
+        return;
+    const Prompt::Choice answer = Prompt::ask(this,
+        Prompt::Request{QMessageBox::Question, tr("Unsaved Changes Found"),
+            tr("The program ended before %n changes to \"%1\" were saved. Restore them?", nullptr,
+                m_document.leftChangeCount())
+                .arg(name),
+            {{Prompt::Choice::Yes, tr("&Restore")}, {Prompt::Choice::Discard, tr("&Discard")}}, Prompt::Choice::Yes,
+            Prompt::Choice::Discard});
+    if (answer != Prompt::Choice::Yes)
+        m_document.discardLeftChanges();
+    else if (!m_document.restoreLeftChanges())
+        Prompt::warn(this, tr("Unsaved Changes Found"), m_document.journalError());
 }
 
 void MainWindow::userLanguageSelected(int index)
@@ -491,6 +520,7 @@ void MainWindow::updateDictionarySelector()
         return;
     }
     // no dictionary left
+    m_trainer->openHistory(QString());
     m_loadedIndex = -1;
     m_currentEntrySet = false;
     m_userLanguageSelector->clear();

@@ -98,6 +98,7 @@ private:
     bool storeEditedEntry(const QString &word);
     void showInEditor(const Entry &entry);
     void reportLoad(const QString &file);
+    void offerLeftChanges();
     // Runs a dialog that may replace dictionary files: unsaved changes are
     // settled before, and a changed file is loaded again after.
     void runExchange(TransferDialog::Kind kind);
