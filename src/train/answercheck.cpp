@@ -14,8 +14,9 @@ constexpr int MinimumLettersForAlmost = 3;
 // The letter a keyboard may type for another of the same sound and use:
 // Hebrew final forms, Russian yo, the Arabic alef with hamza or madda, the
 // Arabic and Persian yeh and kaf.
-QChar foldedLetter(QChar c)
+QChar foldedLetter(QChar letter)
 {
+    const QChar c = letter.toLower();
     switch (c.unicode()) {
     case 0x05DA: return QChar(0x05DB); // final kaf
     case 0x05DD: return QChar(0x05DE); // final mem
@@ -29,7 +30,7 @@ QChar foldedLetter(QChar c)
     case 0x064A:
     case 0x0649: return QChar(0x06CC); // yeh, alef maksura
     case 0x0643: return QChar(0x06A9); // kaf
-    default: return c.toLower();
+    default: return c;
     }
 }
 
