@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>BarChart</name>
+    <message numerus="yes">
+        <source>%n in all, at most %1 a day</source>
+        <translation>
+            <numerusform>%n in all, at most %1 a day</numerusform>
+            <numerusform>%n in all, at most %1 a day</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DictionaryMerge</name>
     <message numerus="yes">
         <source>start the training of %n respelled words again</source>
@@ -82,6 +92,23 @@
             <numerusform>%n entries are marked incomplete.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The program ended before %n changes to &quot;%1&quot; were saved. Restore them?</source>
+        <translation>
+            <numerusform>The program ended before %n change to &quot;%1&quot; was saved. Restore it?</numerusform>
+            <numerusform>The program ended before %n changes to &quot;%1&quot; were saved. Restore them?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message numerus="yes">
+        <source>Remembered in the last %1 days: %2% of %n reviews (the aim is %3%).</source>
+        <translation>
+            <numerusform>Remembered in the last %1 days: %2% of %n review (the aim is %3%).</numerusform>
+            <numerusform>Remembered in the last %1 days: %2% of %n reviews (the aim is %3%).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SyncTable</name>
@@ -90,6 +117,37 @@
         <translation>
             <numerusform>... and %n more</numerusform>
             <numerusform>... and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Trainer</name>
+    <message numerus="yes">
+        <source>right %n times this way</source>
+        <translation>
+            <numerusform>right once this way</numerusform>
+            <numerusform>right %n times this way</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times the other way</source>
+        <translation>
+            <numerusform>once the other way</numerusform>
+            <numerusform>%n times the other way</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions to go</source>
+        <translation>
+            <numerusform>%n question to go</numerusform>
+            <numerusform>%n questions to go</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Next review in %n days.</source>
+        <translation>
+            <numerusform>Next review in %n day.</numerusform>
+            <numerusform>Next review in %n days.</numerusform>
         </translation>
     </message>
 </context>
