@@ -1707,7 +1707,7 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Ich lag &amp;falsch</translation>
     </message>
     <message>
-        <source>&amp;Easy</source>
+        <source>Eas&amp;y</source>
         <translation>&amp;Leicht</translation>
     </message>
     <message>

@@ -6,7 +6,6 @@
 #include "train/schedulequeries.h"
 
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSet>
@@ -57,7 +56,7 @@ ProgressDialog::ProgressDialog(
     , m_retentionLabel(new QLabel)
     , m_stagesLabel(new QLabel)
     , m_streakLabel(new QLabel)
-    , m_retentionBox(new QDoubleSpinBox)
+    , m_retentionBox(new QSpinBox)
     , m_newPerDayBox(new QSpinBox)
 {
     setWindowTitle(tr("Progress"));
@@ -81,10 +80,9 @@ ProgressDialog::ProgressDialog(
     for (QLabel *label : {m_retentionLabel, m_stagesLabel, m_streakLabel})
         label->setWordWrap(true);
 
-    m_retentionBox->setRange(0.70, 0.97);
-    m_retentionBox->setSingleStep(0.01);
-    m_retentionBox->setDecimals(2);
-    m_retentionBox->setValue(schedule.options().desiredRetention);
+    m_retentionBox->setRange(70, 97);
+    m_retentionBox->setSuffix(QStringLiteral(" %"));
+    m_retentionBox->setValue(int(schedule.options().desiredRetention * 100 + 0.5));
     m_retentionBox->setToolTip(tr("The share of words you want to remember when they come up: a higher one brings "
                                   "them back sooner and more often."));
     m_newPerDayBox->setRange(0, 500);
@@ -111,7 +109,7 @@ ProgressDialog::ProgressDialog(
 
 double ProgressDialog::desiredRetention() const
 {
-    return m_retentionBox->value();
+    return m_retentionBox->value() / 100.0;
 }
 
 int ProgressDialog::newPerDay() const

@@ -6,7 +6,6 @@
 #include <QList>
 
 class BarChart;
-class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
 
@@ -36,6 +35,6 @@ private:
     QLabel *m_retentionLabel;
     QLabel *m_stagesLabel;
     QLabel *m_streakLabel;
-    QDoubleSpinBox *m_retentionBox;
+    QSpinBox *m_retentionBox;
     QSpinBox *m_newPerDayBox;
 };

@@ -55,7 +55,7 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     , m_feedbackLabel(new QLabel)
     , m_rightButton(new QPushButton(tr("I was &right")))
     , m_wrongButton(new QPushButton(tr("I was &wrong")))
-    , m_easyButton(new QPushButton(tr("&Easy")))
+    , m_easyButton(new QPushButton(tr("Eas&y")))
 {
     setFont(Style::pageFont());
     m_dueButton->setObjectName(QStringLiteral("dueButton"));

@@ -31,13 +31,16 @@ private slots:
 void TestCrashRecovery::killedAfterTenAnswersAndAnEdit_data()
 {
     QTest::addColumn<bool>("restore");
-    QTest::newRow("restored") << true;
-    QTest::newRow("discarded") << false;
+    QTest::addColumn<bool>("fileChanged"); // by another program before the next start
+    QTest::newRow("restored") << true << false;
+    QTest::newRow("discarded") << false << false;
+    QTest::newRow("the file changed since: set aside") << true << true;
 }
 
 void TestCrashRecovery::killedAfterTenAnswersAndAnEdit()
 {
     QFETCH(bool, restore);
+    QFETCH(bool, fileChanged);
     QTemporaryDir dir;
     const QString file = dir.filePath("small.dic");
     {
@@ -80,12 +83,21 @@ void TestCrashRecovery::killedAfterTenAnswersAndAnEdit()
     for (const Review &review : contents.reviews)
         QCOMPARE(int(review.rating), int(Review::Good));
 
+    if (fileChanged)
+        addEntry(file);
+    const QByteArray journal = readAll(file + ".journal");
     PromptScript prompts;
     prompts.answers = {restore ? Prompt::Choice::Yes : Prompt::Choice::Discard};
     MainWindow window(dir.path());
     QCOMPARE(prompts.titles(), QStringList{"Unsaved Changes Found"});
-    QVERIFY(prompts.asked.first().text.contains("11 changes"));
     Dictionary *store = window.dictionary();
+    if (fileChanged) {
+        QVERIFY(!store->isModified());
+        QVERIFY(!QFile::exists(file + ".journal"));
+        QCOMPARE(readAll(file + ".journal.stale"), journal);
+        return;
+    }
+    QVERIFY(prompts.asked.first().text.contains("11 changes"));
     QCOMPARE(store->isModified(), restore);
     QCOMPARE(store->findExact(u8("גן")).size(), restore ? 1 : 0);
     for (int id = 1; id <= 5; ++id) {
