@@ -1,7 +1,6 @@
 #include "app/appsettings.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
-#include "merge/datadirectory.h"
 #include "files/dictionaryfile.h"
 #include "train/reviewlogupkeep.h"
 #include "views/prompt.h"
@@ -9,7 +8,6 @@
 #include "verbalonconfig.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
@@ -37,13 +35,11 @@ int main(int argc, char *argv[])
 
     QString error;
     QStringList notes;
-    const QString dataDirectory = DataDirectory::locate(&error, &notes);
+    const QString dataDirectory = ReviewLogUpkeep::locateDataFolder(&error, &notes);
     if (dataDirectory.isEmpty()) {
         Prompt::inform(nullptr, QStringLiteral("Verbalon"), error);
         return 1;
     }
-    // the review logs follow the entry ids the upgrades gave other numbers
-    notes += ReviewLogUpkeep::followInstalledUpgrades(dataDirectory, QDateTime::currentSecsSinceEpoch());
     AppSettings::setUp(dataDirectory, dataDirectory == QCoreApplication::applicationDirPath());
     // a large dictionary opens from a copy of its decoded entries while unchanged
     MainWindow window(

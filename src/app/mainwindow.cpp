@@ -76,6 +76,9 @@ void MainWindow::createUi()
     connect(m_document.store(), &Dictionary::modificationChanged, this, &QWidget::setWindowModified);
     connect(&m_document, &DictionaryDocument::deletedEntryChanged, this,
         [this](bool canComeBack) { m_undoDeleteAction->setEnabled(canComeBack); });
+    connect(&m_document, &DictionaryDocument::journalFailed, this, [this](const QString &reason) {
+        statusBar()->showMessage(tr("Your changes are not safe from a crash until you save: %1").arg(reason));
+    });
     setWindowIcon(m_icons.logo);
     createMenus();
 

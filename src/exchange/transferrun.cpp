@@ -333,8 +333,8 @@ FileOutcome TransferRun::mergeIntoLocal(
         // the training history goes with the file's backups and follows
         // the entries the merge gave other ids
         QString error;
-        if (!ReviewLogUpkeep::followChangedFile(localPath(file), ReviewLogUpkeep::renumberings(outcome.report),
-                QDateTime::currentSecsSinceEpoch(), &error))
+        if (!ReviewLogUpkeep::followChangedFile(
+                localPath(file), outcome.report.idMoves(), QDateTime::currentSecsSinceEpoch(), &error))
             emit info(tr("The training history of %1 could not follow the update: %2").arg(file, error));
     }
     outcome.ok = true;

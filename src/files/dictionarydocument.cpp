@@ -32,8 +32,10 @@ DictionaryDocument::~DictionaryDocument()
 // trying with each change.
 void DictionaryDocument::journal(bool written)
 {
-    if (m_journaling && !written && m_journalError.isEmpty())
-        m_journalError = m_journal.errorString();
+    if (!m_journaling || written || !m_journalError.isEmpty())
+        return;
+    m_journalError = m_journal.errorString();
+    emit journalFailed(m_journalError);
 }
 
 void DictionaryDocument::startJournal(const QString &path)

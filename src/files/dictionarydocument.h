@@ -73,6 +73,9 @@ public:
 signals:
     // The entry deleted last came back, or can no longer.
     void deletedEntryChanged(bool canComeBack);
+    // Changes can no longer be kept against a crash until the next save;
+    // once until then.
+    void journalFailed(const QString &reason);
 
 private:
     void setDeleted(const Entry &entry);

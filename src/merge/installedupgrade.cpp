@@ -27,11 +27,8 @@ bool readFile(const QString &path, QByteArray *data)
 QByteArray renumberingLine(const MergeReport &report)
 {
     QByteArrayList pairs;
-    for (const MergeChange &change : report.changes) {
-        const bool moved = change.kind == MergeChange::Kind::Renumbered || change.kind == MergeChange::Kind::Joined;
-        if (moved && change.newId > 0 && change.newId != change.entry.id())
-            pairs.append(QByteArray::number(change.entry.id()) + '>' + QByteArray::number(change.newId));
-    }
+    for (const auto &[from, to] : report.idMoves())
+        pairs.append(QByteArray::number(from) + '>' + QByteArray::number(to));
     return pairs.join('\t') + '\n';
 }
 

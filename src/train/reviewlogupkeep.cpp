@@ -3,25 +3,15 @@
 #include "reviewlog.h"
 #include "trainlog.h"
 
-#include "merge/dictionarymerge.h"
+#include "merge/datadirectory.h"
 #include "merge/installedupgrade.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
 namespace ReviewLogUpkeep {
-
-QList<QPair<int, int>> renumberings(const MergeReport &report)
-{
-    QList<QPair<int, int>> moves;
-    for (const MergeChange &change : report.changes) {
-        const bool moved = change.kind == MergeChange::Kind::Renumbered || change.kind == MergeChange::Kind::Joined;
-        if (moved && change.newId > 0 && change.newId != change.entry.id())
-            moves.append({change.entry.id(), change.newId});
-    }
-    return moves;
-}
 
 bool followChangedFile(const QString &dictionaryPath, const QList<QPair<int, int>> &moves, qint64 time, QString *error)
 {
@@ -66,6 +56,17 @@ QStringList followInstalledUpgrades(const QString &dataFolder, qint64 time)
                             .arg(QFileInfo(pending.localPath).fileName(), error));
     }
     return failures;
+}
+
+QString locateDataFolder(QString *error, QStringList *notes)
+{
+    QStringList upgradeNotes;
+    const QString folder = DataDirectory::locate(error, &upgradeNotes);
+    if (!folder.isEmpty())
+        upgradeNotes += followInstalledUpgrades(folder, QDateTime::currentSecsSinceEpoch());
+    if (notes)
+        *notes += upgradeNotes;
+    return folder;
 }
 
 bool followDeletedFile(const QString &dictionaryPath, QString *error)

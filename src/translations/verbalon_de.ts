@@ -1290,6 +1290,10 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
+    <message>
+        <source>Your changes are not safe from a crash until you save: %1</source>
+        <translation>Ihre Änderungen sind erst nach dem Speichern vor einem Absturz sicher: %1</translation>
+    </message>
 </context>
 <context>
     <name>MasterExportRun</name>

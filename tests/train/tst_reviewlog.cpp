@@ -1,7 +1,6 @@
 #include "../testfiles.h"
 
 #include "files/dictionaryfile.h"
-#include "merge/dictionarymerge.h"
 #include "merge/installedupgrade.h"
 #include "train/reviewlog.h"
 #include "train/reviewlogupkeep.h"
@@ -184,18 +183,6 @@ private slots:
             dictionary.insertEntry(Entry(QString::number(id), "meaning", id));
         QVERIFY(log.compact(dictionary));
         QCOMPARE(readAll(m_path), "2026-01-01T10:00:00Z\t5\tf\t4\tbook\n2026-01-01T10:00:00Z\t2\tf\t2\t\n");
-    }
-
-    // what a merge renumbered, as pairs for the log
-    void renumberingsOfAMerge()
-    {
-        MergeReport report;
-        const auto change = [](MergeChange::Kind kind, int id, int newId) {
-            return MergeChange{kind, Entry(QStringLiteral("w"), QString(), id), false, newId};
-        };
-        report.changes = {change(MergeChange::Kind::Renumbered, 2, 3), change(MergeChange::Kind::Joined, 4, 4),
-            change(MergeChange::Kind::Joined, 5, 1), change(MergeChange::Kind::Replaced, 6, 0)};
-        QCOMPARE(ReviewLogUpkeep::renumberings(report), (QList<QPair<int, int>>{{2, 3}, {5, 1}}));
     }
 
     // an upgrade at start renumbers a word the learner added: its history
