@@ -400,7 +400,7 @@ void MainWindow::dictionarySelected(int index)
 // user learns it once per file, and the status bar keeps saying it.
 void MainWindow::reportLoad(const QString &file)
 {
-    const QString name = QDir::toNativeSeparators(file);
+    const QString name = isolated(QDir::toNativeSeparators(file));
     const int count = m_document.store()->count();
     QString text;
     switch (m_document.status()) {
@@ -411,7 +411,7 @@ void MainWindow::reportLoad(const QString &file)
         text = tr("The dictionary file \"%1\" is damaged: only %n entries could be read. "
                   "When you save, the damaged file is kept beside it as \"%2\".",
             nullptr, count)
-                   .arg(name, QFileInfo(file).fileName() + QStringLiteral(".damaged"));
+                   .arg(name, isolated(QFileInfo(file).fileName() + QStringLiteral(".damaged")));
         break;
     default:
         text = tr("The dictionary file \"%1\" cannot be read (%2). No entries were loaded.")

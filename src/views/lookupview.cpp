@@ -162,6 +162,10 @@ void LookupView::inputChanged(const QString &pattern)
     }
     if (target.isValid())
         m_table->scrollTo(target, QAbstractItemView::PositionAtTop);
+    // the row found is the current one, the one Delete Word takes; a row
+    // that merely stands nearest is not
+    const bool found = m_lookupModel->showsAllRows() ? m_answer.beginsWord() : target.isValid();
+    m_table->setCurrentIndex(found ? target : QModelIndex());
     Style::setTextColor(m_input, color);
 }
 

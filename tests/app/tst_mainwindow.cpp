@@ -400,8 +400,13 @@ void TestMainWindow::deleteNeedsAnEntry()
         QCOMPARE(action->isEnabled(), step.enabled);
         QCOMPARE(action->toolTip().startsWith("Delete Word: "), !step.enabled);
     }
-    // a filter that leaves the row out leaves nothing to delete
-    child<KeyMappingLineEdit>(*window, "lookupEdit")->setText("zzz");
+    // the word looked up is the one to delete; a filter that leaves every
+    // row out leaves nothing
+    auto *lookup = child<KeyMappingLineEdit>(*window, "lookupEdit");
+    lookup->setText(Horse);
+    QVERIFY(action->isEnabled());
+    QVERIFY(action->toolTip().contains(Horse));
+    lookup->setText("zzz");
     QVERIFY(!action->isEnabled());
 }
 
