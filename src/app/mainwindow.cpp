@@ -142,6 +142,11 @@ void MainWindow::createUi()
     connect(m_translateView, &TranslateView::editEntry, this, &MainWindow::learnEntry);
     connect(m_translateView, &TranslateView::showEntries, this, &MainWindow::showFound);
     connect(m_lookupView, &LookupView::currentEntryChanged, this, &MainWindow::updateDeleteAction);
+    // a store filled anew (another dictionary, an import) empties the editor's form
+    connect(m_document.store(), &Dictionary::resetDone, this, [this] {
+        m_currentEntrySet = false;
+        updateDeleteAction();
+    });
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::updateDeleteAction);
     connectKeyboards();
     createToolBar();

@@ -22,8 +22,6 @@ class TestCsvFormat : public QObject
 private slots:
     void read_data();
     void read();
-    void roundTrip_data();
-    void roundTrip();
 };
 
 // clang-format off
@@ -55,29 +53,6 @@ void TestCsvFormat::read()
     const CsvFormat::Table table = CsvFormat::read(data);
     QCOMPARE(shown(table.records), records);
     QCOMPARE(table.error, error);
-}
-
-void TestCsvFormat::roundTrip_data()
-{
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QString>("separator");
-    QTest::newRow("plain") << QStringList{"a", "b"} << ",";
-    QTest::newRow("separator, quotes, breaks") << QStringList{"a,b", "say \"x\"", "one\r\ntwo", ""} << ",";
-    QTest::newRow("spaces at the ends") << QStringList{" lead", "trail ", "in side"} << ",";
-    QTest::newRow("semicolons") << QStringList{"a;b", "c,d"} << ";";
-}
-
-// What is written reads back field for field; a header line decides the separator.
-void TestCsvFormat::roundTrip()
-{
-    QFETCH(QStringList, fields);
-    QFETCH(QString, separator);
-    const QString header = CsvFormat::line({"x", "y"}, separator.at(0));
-    const CsvFormat::Table table
-        = CsvFormat::read(CsvFormat::byteOrderMark() + (header + CsvFormat::line(fields, separator.at(0))).toUtf8());
-    QVERIFY(table.error.isEmpty());
-    QCOMPARE(table.records.size(), 2);
-    QCOMPARE(table.records[1].fields, fields);
 }
 
 QTEST_APPLESS_MAIN(TestCsvFormat)
