@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
         dataDirectory, QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/stores"));
     // the window comes back where the user left it
     QSettings settings;
-    window.restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    window.restoreWindowGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
     window.show();
     if (!notes.isEmpty())
         window.statusBar()->showMessage(notes.join(u' '));

@@ -53,6 +53,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>&amp;Remember in the desktop&apos;s password store</source>
+        <translation>Im Passwortspeicher des Desktops &amp;merken</translation>
+    </message>
 </context>
 <context>
     <name>BackupFiles</name>
@@ -134,6 +138,13 @@
     <message>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFormat</name>
+    <message>
+        <source>line %1: a quote opened here is never closed; the rest of the file cannot be read</source>
+        <translation>Zeile %1: ein hier geöffnetes Anführungszeichen wird nie geschlossen; der Rest der Datei kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -809,6 +820,55 @@
     </message>
 </context>
 <context>
+    <name>ImportDialog</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Make a &amp;new dictionary of them</source>
+        <translation>Ein &amp;neues Wörterbuch daraus machen</translation>
+    </message>
+    <message>
+        <source>Import Words</source>
+        <translation>Wörter importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; holds %n words that can be read.</source>
+        <translation>
+            <numerusform>„%1“ enthält %n lesbares Wort.</numerusform>
+            <numerusform>„%1“ enthält %n lesbare Wörter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows cannot be read and are left out:</source>
+        <translation>
+            <numerusform>%n Zeile kann nicht gelesen werden und bleibt weg:</numerusform>
+            <numerusform>%n Zeilen können nicht gelesen werden und bleiben weg:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add them to the open dictionary</source>
+        <translation>Zum geöffneten Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Add them to &quot;%1&quot; as new entries</source>
+        <translation>Als neue Einträge zu „%1“ &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>The first rows:</source>
+        <translation>Die ersten Zeilen:</translation>
+    </message>
+</context>
+<context>
     <name>InstalledUpgrade</name>
     <message>
         <source>%1 could not take in the installed version: %2</source>
@@ -1225,13 +1285,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Das Wörterbuch hat dieses Wort schon. Trotzdem hinzufügen?</translation>
     </message>
     <message numerus="yes">
-        <source>Now %n words.</source>
-        <translation>
-            <numerusform>Jetzt %n Wort.</numerusform>
-            <numerusform>Jetzt %n Wörter.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Deleted &quot;%1&quot;; %n words left. %2 brings it back.</source>
         <translation>
             <numerusform>„%1“ gelöscht; %n Wort übrig. %2 holt es zurück.</numerusform>
@@ -1293,6 +1346,134 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Your changes are not safe from a crash until you save: %1</source>
         <translation>Ihre Änderungen sind erst nach dem Speichern vor einem Absturz sicher: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Import Words...</source>
+        <translation>Wörter &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Words...</source>
+        <translation>Wörter &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Show &amp;Keyboard</source>
+        <translation>&amp;Tastatur zeigen</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>„%1“ löschen</translation>
+    </message>
+    <message>
+        <source>Delete Word: no dictionary is open</source>
+        <translation>Wort löschen: kein Wörterbuch ist geöffnet</translation>
+    </message>
+    <message>
+        <source>Delete Word: select a word in the table first</source>
+        <translation>Wort löschen: zuerst ein Wort in der Tabelle wählen</translation>
+    </message>
+    <message>
+        <source>Delete Word: open a stored word first</source>
+        <translation>Wort löschen: zuerst ein gespeichertes Wort öffnen</translation>
+    </message>
+    <message>
+        <source>Delete Word: words are deleted on the Lookup and Edit pages</source>
+        <translation>Wort löschen: Wörter werden auf den Seiten Nachschlagen und Bearbeiten gelöscht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored &quot;%1&quot;; now %n words.</source>
+        <translation>
+            <numerusform>„%1“ gespeichert; jetzt %n Wort.</numerusform>
+            <numerusform>„%1“ gespeichert; jetzt %n Wörter.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Import Words</source>
+        <translation>Wörter importieren</translation>
+    </message>
+    <message>
+        <source>Word lists (*.tsv *.csv *.txt);;All files (*)</source>
+        <translation>Wortlisten (*.tsv *.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Reading the words of &quot;%1&quot;...</source>
+        <translation>Die Wörter aus „%1“ werden gelesen...</translation>
+    </message>
+    <message>
+        <source>The words of &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Wörter aus „%1“ können nicht gelesen werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n words from %1.</source>
+        <translation>
+            <numerusform>%n Wort aus %1 importiert.</numerusform>
+            <numerusform>%n Wörter aus %1 importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were there already.</source>
+        <translation>
+            <numerusform>%n war schon da.</numerusform>
+            <numerusform>%n waren schon da.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The columns of languages the dictionary lacks are left out: %1.</source>
+        <translation>Die Spalten von Sprachen, die das Wörterbuch nicht hat, bleiben weg: %1.</translation>
+    </message>
+    <message>
+        <source>The list of dictionaries could not be saved.</source>
+        <translation>Die Liste der Wörterbücher konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, comma-separated (*.csv)</source>
+        <translation>Tabellenkalkulation, kommagetrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Words</source>
+        <translation>Wörter exportieren</translation>
+    </message>
+    <message>
+        <source>Tab-separated, as the command-line tool imports (*.tsv)</source>
+        <translation>Tabulatorgetrennt, wie das Kommandozeilenwerkzeug importiert (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Writing the words to &quot;%1&quot;...</source>
+        <translation>Die Wörter werden nach „%1“ geschrieben...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n words to %1.</source>
+        <translation>
+            <numerusform>%n Wort nach %1 exportiert.</numerusform>
+            <numerusform>%n Wörter nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The export was stopped; %1 was not written.</source>
+        <translation>Der Export wurde angehalten; %1 wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The words could not be written to &quot;%1&quot;: %2</source>
+        <translation>Die Wörter konnten nicht nach „%1“ geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2061,6 +2242,17 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Update completed.</source>
         <translation>Aktualisierung abgeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>WordImport</name>
+    <message>
+        <source>The file has no header line naming the columns.</source>
+        <translation>Die Datei hat keine Kopfzeile, die die Spalten benennt.</translation>
+    </message>
+    <message>
+        <source>The header line cannot be read: %1</source>
+        <translation>Die Kopfzeile kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 </TS>

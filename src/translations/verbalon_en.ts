@@ -32,6 +32,23 @@
     </message>
 </context>
 <context>
+    <name>ImportDialog</name>
+    <message numerus="yes">
+        <source>&quot;%1&quot; holds %n words that can be read.</source>
+        <translation>
+            <numerusform>&quot;%1&quot; holds %n word that can be read.</numerusform>
+            <numerusform>&quot;%1&quot; holds %n words that can be read.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows cannot be read and are left out:</source>
+        <translation>
+            <numerusform>%n row cannot be read and is left out:</numerusform>
+            <numerusform>%n rows cannot be read and are left out:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InstalledUpgrade</name>
     <message numerus="yes">
         <source>%1 took in the installed version (now %n entries); your own words and training are kept, the previous file is %2.</source>
@@ -55,13 +72,6 @@
         <translation>
             <numerusform>The dictionary file &quot;%1&quot; is damaged: only %n entry could be read. When you save, the damaged file is kept beside it as &quot;%2&quot;.</numerusform>
             <numerusform>The dictionary file &quot;%1&quot; is damaged: only %n entries could be read. When you save, the damaged file is kept beside it as &quot;%2&quot;.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Now %n words.</source>
-        <translation>
-            <numerusform>Now %n word.</numerusform>
-            <numerusform>Now %n words.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -97,6 +107,34 @@
         <translation>
             <numerusform>The program ended before %n change to &quot;%1&quot; was saved. Restore it?</numerusform>
             <numerusform>The program ended before %n changes to &quot;%1&quot; were saved. Restore them?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored &quot;%1&quot;; now %n words.</source>
+        <translation>
+            <numerusform>Stored &quot;%1&quot;; now %n word.</numerusform>
+            <numerusform>Stored &quot;%1&quot;; now %n words.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n words from %1.</source>
+        <translation>
+            <numerusform>Imported %n word from %1.</numerusform>
+            <numerusform>Imported %n words from %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were there already.</source>
+        <translation>
+            <numerusform>%n was there already.</numerusform>
+            <numerusform>%n were there already.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n words to %1.</source>
+        <translation>
+            <numerusform>Exported %n word to %1.</numerusform>
+            <numerusform>Exported %n words to %1.</numerusform>
         </translation>
     </message>
 </context>
