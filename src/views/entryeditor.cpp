@@ -135,8 +135,9 @@ EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
     extraRow->addWidget(m_extraPronunciation);
     extraRow->addWidget(m_moreButton);
     grid->addLayout(extraRow, 2, 1);
-    // the language's own texts two by two, as the translations below
-    m_grammarGrid->setVerticalSpacing(4);
+    // the language's own texts in one row of smaller type (four at most,
+    // Arabic verbs'), so the page still fits a 600-pixel screen
+    m_grammarGrid->setContentsMargins(0, 0, 0, 0);
     grid->addLayout(m_grammarGrid, 3, 0, 1, 2);
     grid->addWidget(horizontalLine(), 4, 0, 1, 3);
     // the four translations two by two: the page fits a 600-pixel screen
@@ -345,6 +346,7 @@ void EntryEditor::makeGrammarFields()
     for (const EntryGrammar::Field &field : m_grammar.fields()) {
         // the editor's own from the start, shown once placed
         auto *box = new QWidget(this);
+        box->setFont(Style::smallFont());
         QLineEdit *edit = nullptr;
         if (field.foreignScript) {
             auto *foreign = new KeyMappingLineEdit(true, m_keyboard);
@@ -359,6 +361,7 @@ void EntryEditor::makeGrammarFields()
         edit->setObjectName(editName(field.key));
         connect(edit, &QLineEdit::textEdited, this, &EntryEditor::markEdited);
         auto *label = new QLabel(field.label, this);
+        label->setFont(Style::smallFont());
         label->setBuddy(edit);
         box->hide();
         label->hide();
@@ -366,7 +369,7 @@ void EntryEditor::makeGrammarFields()
     }
 }
 
-// Only the fields of the type take room, two to a row; what is typed in
+// Only the fields of the type take room, side by side; what is typed in
 // them stays while the learner tries another type.
 void EntryEditor::placeGrammarFields(int type)
 {
@@ -379,8 +382,8 @@ void EntryEditor::placeGrammarFields(int type)
     for (const GrammarField &f : std::as_const(m_grammarFields)) {
         const bool shown = f.field.appliesTo(type);
         if (shown) {
-            m_grammarGrid->addWidget(f.label, placed / 2, 2 * (placed % 2));
-            m_grammarGrid->addWidget(f.box, placed / 2, 2 * (placed % 2) + 1);
+            m_grammarGrid->addWidget(f.label, 0, 2 * placed);
+            m_grammarGrid->addWidget(f.box, 0, 2 * placed + 1);
             setTabOrder(previous, f.edit);
             previous = f.edit;
             ++placed;
@@ -412,6 +415,18 @@ bool EntryEditor::formHolds(quint32 key) const
         return true;
     return std::any_of(
         m_grammarFields.cbegin(), m_grammarFields.cend(), [key](const GrammarField &f) { return f.field.key == key; });
+}
+
+bool EntryEditor::hasUnstoredChanges() const
+{
+    if (!m_edited || m_current.id() != 0)
+        return m_edited;
+    const auto filled = [](const QLineEdit *edit) { return !edit->text().trimmed().isEmpty(); };
+    return filled(m_wordEdit) || (m_extraEdit->isEnabled() && filled(m_extraEdit))
+        || std::any_of(std::begin(m_translationEdits), std::end(m_translationEdits), filled)
+        || std::any_of(m_grammarFields.cbegin(), m_grammarFields.cend(), [this, &filled](const GrammarField &f) {
+               return f.field.appliesTo(m_typeCombo->currentIndex()) && filled(f.edit);
+           });
 }
 
 Entry EntryEditor::entry() const

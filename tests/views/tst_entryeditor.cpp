@@ -266,6 +266,10 @@ void TestEntryEditor::typingMarksUnstoredChanges()
     m_widget->revert();
     QVERIFY(!m_widget->hasUnstoredChanges());
     QCOMPARE(child<QLineEdit>("translationEdit0")->text(), QStringLiteral("to write"));
+    // a new entry with only a language's own text typed holds something
+    m_widget->newEntry();
+    QTest::keyClicks(child<QLineEdit>("pronunciationEdit"), "x");
+    QVERIFY(m_widget->hasUnstoredChanges());
 }
 
 void TestEntryEditor::learnQuestion_data()
