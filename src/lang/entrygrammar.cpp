@@ -152,15 +152,14 @@ bool EntryGrammar::hasAspect() const
     return m_row && m_row->aspect;
 }
 
-QString EntryGrammar::describe(const EntryArena::View &entry) const
+template <typename TextOf> QString EntryGrammar::describe(int wordType, quint32 flags, TextOf textOf) const
 {
     QStringList parts;
-    if (entry.wordType > 0 && entry.wordType < Entry::WordTypeCount)
-        parts.append(translated(TypeWords[entry.wordType]));
-    const quint32 flags = entry.flags;
+    if (wordType > 0 && wordType < Entry::WordTypeCount)
+        parts.append(translated(TypeWords[wordType]));
     const bool perfective = flags & Entry::FlagPerfective;
     const bool imperfective = flags & Entry::FlagImperfective;
-    if (entry.wordType == Entry::Noun) {
+    if (wordType == Entry::Noun) {
         QString gender = (flags & Entry::FlagFeminine) ? tr("f.")
             : (flags & Entry::FlagMasculine)           ? tr("m.")
             // a neuter noun has neither gender bit; a plural-only one has no gender
@@ -170,7 +169,7 @@ QString EntryGrammar::describe(const EntryArena::View &entry) const
             gender = gender.isEmpty() ? translated(PluralPart) : gender + u' ' + translated(PluralPart);
         if (!gender.isEmpty())
             parts.append(gender);
-    } else if (entry.wordType == Entry::Verb) {
+    } else if (wordType == Entry::Verb) {
         if (hasAspect() && perfective && imperfective)
             parts.append(tr("impf. and pf."));
         else if (hasAspect() && (perfective || imperfective))
@@ -184,8 +183,8 @@ QString EntryGrammar::describe(const EntryArena::View &entry) const
         for (const Part &part : m_row->parts) {
             if (part.key == 0)
                 break;
-            const QStringView text = textOf(entry, part.key);
-            if (text.isEmpty() || (part.wordType != AnyType && part.wordType != entry.wordType))
+            const auto text = textOf(part.key); // a QString for an Entry: kept while in use
+            if (text.isEmpty() || (part.wordType != AnyType && part.wordType != wordType))
                 continue;
             // the partner has the other aspect
             const QString abbreviation = part.abbreviation ? translated(part.abbreviation)
@@ -196,6 +195,16 @@ QString EntryGrammar::describe(const EntryArena::View &entry) const
         }
     }
     return parts.join(QStringLiteral(", "));
+}
+
+QString EntryGrammar::describe(const EntryArena::View &entry) const
+{
+    return describe(entry.wordType, entry.flags, [&entry](quint32 key) { return textOf(entry, key); });
+}
+
+QString EntryGrammar::describe(const Entry &entry) const
+{
+    return describe(entry.wordType(), entry.flags(), [&entry](quint32 key) { return entry.text(key); });
 }
 
 QString EntryGrammar::pronunciation(const EntryArena::View &entry) const

@@ -46,6 +46,7 @@ public:
     // Type, gender and number or aspect and transitivity, then the texts a
     // learner needs beside the word (genitive, plural, root, stems).
     QString describe(const EntryArena::View &entry) const;
+    QString describe(const Entry &entry) const;
     // The stored pronunciation; for a pointed Hebrew word without one, the
     // one its points give. Empty when there is neither.
     QString pronunciation(const EntryArena::View &entry) const;
@@ -58,6 +59,9 @@ public:
     struct Row;
 
 private:
+    // textOf(key) gives the entry's text under a key, empty for none.
+    template <typename TextOf> QString describe(int wordType, quint32 flags, TextOf textOf) const;
+
     const Row *m_row = nullptr;
     bool m_neuter = false;
 };

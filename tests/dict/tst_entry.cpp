@@ -46,6 +46,7 @@ void TestEntry::searchKey_data()
     QTest::newRow("hebrew phrase") << QString::fromUtf8("בּוֹקֶר טוֹב") << QString::fromUtf8("בוקרטוב");
     QTest::newRow("yo as ye") << QString::fromUtf8("ёлка") << QString::fromUtf8("елка");
     QTest::newRow("capital yo, stress mark") << QString::fromUtf8("Ёжи́к") << QString::fromUtf8("ежик");
+    QTest::newRow("arabic harakat and shadda") << QString::fromUtf8("مُدَرِّس") << QString::fromUtf8("مدرس");
 }
 // clang-format on
 
