@@ -158,7 +158,7 @@ void BM_ImportUnsortedTsv(benchmark::State &state)
         QString error;
         QStringList warnings;
         const QByteArray file = TsvFormat::toDictionaryFile(tsv, {}, error, warnings);
-        if (file.isEmpty() || !writeFileAtomically(scratch().filePath(QStringLiteral("imported.dic")), file, &error))
+        if (file.isEmpty() || !writeFileAtomically(scratch().filePath(QStringLiteral("imported.dic")), file))
             state.SkipWithError("import failed");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -43,7 +43,7 @@ void writePair(const QString &serverDir, const QString &localDir, int count)
             e.setTranslation(e.translation() + QStringLiteral(", more"));
             local.replaceEntry(e);
             break;
-        default: local.addOrReplace(Entry(QStringLiteral("added%1").arg(i), QStringLiteral("new"), 0)); break;
+        default: (void)local.addOrReplace(Entry(QStringLiteral("added%1").arg(i), QStringLiteral("new"), 0)); break;
         }
     }
     if (!DictionaryFile(QDir(localDir).filePath(QStringLiteral("big.dic"))).save(local))

@@ -95,9 +95,11 @@ bool readTimeout(const Arguments &args, int &seconds, QString &error)
 // The data folder, its list, the login and the limits; false after a message.
 bool prepare(const Arguments &args, int filesFrom, Setup &setup, int &exitCode)
 {
-    QString error;
-    QString folder = args.hasOption(QStringLiteral("data")) ? args.option(QStringLiteral("data"))
-                                                            : ReviewLogUpkeep::locateDataFolder(&error);
+    const Result<QString> located = args.hasOption(QStringLiteral("data"))
+        ? Result<QString>(args.option(QStringLiteral("data")))
+        : ReviewLogUpkeep::locateDataFolder();
+    QString error = located.errorString();
+    QString folder = located.value();
     int timeout = TransferLimits::DefaultStallSeconds;
     QString password;
     if (!error.isEmpty() || !readTimeout(args, timeout, error) || !readPassword(args, password, error)) {

@@ -260,9 +260,8 @@ int runTranslate(const QStringList &args)
                     return Console::fail(QStringLiteral("%1: cannot read the verb table").arg(verbs), Failure);
             } else {
                 // as the program does: the table of the data folder, else the installed one
-                QString ignored;
                 english.loadVerbs(DataDirectory::findFile(
-                    ReviewLogUpkeep::locateDataFolder(&ignored), QStringLiteral("verbs_en.dat")));
+                    ReviewLogUpkeep::locateDataFolder().value(), QStringLiteral("verbs_en.dat")));
             }
             QFile in;
             if (!in.open(stdin, QIODevice::ReadOnly))

@@ -139,10 +139,10 @@ bool loadDictionary(DictionaryFile &file, Dictionary &dictionary, QString &error
 
 bool writeFile(const QString &path, const QByteArray &data, QString &error)
 {
-    QString reason;
-    if (writeFileAtomically(path, data, &reason))
+    const Result<> written = writeFileAtomically(path, data);
+    if (written)
         return true;
-    error = QStringLiteral("%1: cannot write: %2").arg(path, reason);
+    error = QStringLiteral("%1: cannot write: %2").arg(path, written.errorString());
     return false;
 }
 

@@ -33,13 +33,13 @@ int main(int argc, char *argv[])
     const QStringList arguments = QCoreApplication::arguments();
     installTranslations(&app, QLocale());
 
-    QString error;
     QStringList notes;
-    const QString dataDirectory = ReviewLogUpkeep::locateDataFolder(&error, &notes);
-    if (dataDirectory.isEmpty()) {
-        Prompt::inform(nullptr, QStringLiteral("Verbalon"), error);
+    const Result<QString> located = ReviewLogUpkeep::locateDataFolder(&notes);
+    if (!located) {
+        Prompt::inform(nullptr, QStringLiteral("Verbalon"), located.errorString());
         return 1;
     }
+    const QString dataDirectory = located.value();
     AppSettings::setUp(dataDirectory, dataDirectory == QCoreApplication::applicationDirPath());
     // a large dictionary opens from a copy of its decoded entries while unchanged
     MainWindow window(

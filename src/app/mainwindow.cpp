@@ -518,15 +518,15 @@ bool MainWindow::storeEditedEntry(const QString &word)
         if (answer != Prompt::Choice::Yes)
             return false;
     }
-    const int id = m_document.store(m_editor->entry());
-    if (id == 0) {
-        Prompt::inform(this, tr("Store Word"), m_document.storeError());
+    const Result<int> stored = m_document.store(m_editor->entry());
+    if (!stored) {
+        Prompt::inform(this, tr("Store Word"), stored.errorString());
         return false;
     }
     statusBar()->showMessage(tr("Stored \"%1\"; now %n words.", nullptr, m_document.store()->count())
                                  .arg(isolated(m_editor->entry().word())));
     // the entry as stored stays in view, to be checked or changed; New Word starts the next
-    m_currentEntry = m_document.store()->entryById(id);
+    m_currentEntry = m_document.store()->entryById(stored.value());
     m_currentEntrySet = true;
     m_editor->setEntry(m_currentEntry);
     updateDeleteAction();

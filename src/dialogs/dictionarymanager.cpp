@@ -184,15 +184,16 @@ void DictionaryManager::dictDelete()
     if (answer != Prompt::Choice::Yes)
         return;
     const QString path = QDir(m_dataDirectory).filePath(m_dictionaryList->file(row));
-    QString error;
-    if (!BackupFiles::keep(path, &error)) {
-        showNote(error);
+    const Result<> kept = BackupFiles::keep(path);
+    if (!kept) {
+        showNote(kept.errorString());
         return;
     }
     QFile::remove(path);
     // the training history is kept with the file's backup
-    if (!ReviewLogUpkeep::followDeletedFile(path, &error))
-        showNote(error);
+    const Result<> followed = ReviewLogUpkeep::followDeletedFile(path);
+    if (!followed)
+        showNote(followed.errorString());
     m_dictionaryList->removeAt(row);
     if (!m_dictionaryList->save())
         showNote(tr("The list of dictionaries could not be saved."));

@@ -20,7 +20,7 @@ QStringList sizeAndDate(const DictionaryList::Record &record, const QString &fol
     QString size = record.value(QStringLiteral("SIZE"));
     QString date = record.value(QStringLiteral("DATE"));
     const QFileInfo file(QDir(folder).filePath(record.value(QStringLiteral("FILE"))));
-    const bool plain = FileNames::whyNotPlain(file.fileName()).isEmpty();
+    const bool plain = FileNames::isPlainDictionaryName(file.fileName());
     if (!folder.isEmpty() && plain && file.isFile()) {
         if (size.isEmpty())
             size = QString::number(file.size());
@@ -64,9 +64,10 @@ void DictionaryTable::showRecords(
 
 void DictionaryTable::addCheckBox(int row, const QString &file, bool checked)
 {
-    const QString whyNot = FileNames::whyNotPlain(file);
+    const Result<> plain = FileNames::checkPlainName(file);
+    const QString whyNot = plain.errorString();
     QTableWidgetItem *first = item(row, 0);
-    if (whyNot.isEmpty()) {
+    if (plain) {
         first->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
         first->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
         return;

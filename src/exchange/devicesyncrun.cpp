@@ -122,9 +122,9 @@ void DeviceSyncRun::finishFiles()
     }
     m_copied.clear();
     const QString listPath = m_temporary.filePath(FileNames::listName());
-    QString error;
-    if (!writeFileAtomically(listPath, m_remoteList.toBytes(), &error)) {
-        fileFinished(FileOutcome{FileNames::listName(), false, error, {}});
+    const Result<> written = writeFileAtomically(listPath, m_remoteList.toBytes());
+    if (!written) {
+        fileFinished(FileOutcome{FileNames::listName(), false, written.errorString(), {}});
         return;
     }
     push(listPath, [this](TransferJob &job) {
@@ -142,9 +142,10 @@ void DeviceSyncRun::pushed(const QString &file, const FileOutcome &merged, Trans
     const QString local = localPath(file);
     QByteArray bytes;
     RegularFile copy(local, DictionaryFile::MaxFileSize);
-    QString error = copy.read(bytes) == RegularFile::Status::Ok ? QString() : copy.errorString();
-    if (!error.isEmpty() || !writeFileAtomically(basePath(local), bytes, &error))
-        qCWarning(lcExchange) << "cannot keep the sync base of" << local << error;
+    const Result<> kept = copy.read(bytes) == RegularFile::Status::Ok ? writeFileAtomically(basePath(local), bytes)
+                                                                      : Result<>::failure(copy.errorString());
+    if (!kept)
+        qCWarning(lcExchange) << "cannot keep the sync base of" << local << kept.errorString();
     fileFinished(merged);
 }
 

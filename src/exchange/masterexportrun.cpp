@@ -72,9 +72,9 @@ void MasterExportRun::sent(const QString &file, const QByteArray &bytes, Transfe
             m_remoteList.updateRecord(DictionaryList::bounded(local->record(local->indexOfFile(file))));
         m_remoteList.setSizeAndDate(file, bytes.size());
         // what the server holds now is the base of the next update from it
-        QString error;
-        if (!writeFileAtomically(receivedPath(file), bytes, &error))
-            qCWarning(lcExchange) << "cannot keep the copy sent as" << receivedPath(file) << error;
+        const Result<> kept = writeFileAtomically(receivedPath(file), bytes);
+        if (!kept)
+            qCWarning(lcExchange) << "cannot keep the copy sent as" << receivedPath(file) << kept.errorString();
     }
     fileFinished(FileOutcome{file, true, QString::number(bytes.size()), {}});
 }

@@ -96,10 +96,10 @@ void TransferRun::readList(const QString &source)
 
 void TransferRun::takeList(const QByteArray &data)
 {
-    QString error;
     DictionaryList list;
-    if (!list.parseRemote(data, &error)) {
-        listNotRead(error);
+    const Result<> parsed = list.parseRemote(data);
+    if (!parsed) {
+        listNotRead(parsed.errorString());
         return;
     }
     m_remoteList = list;
@@ -143,8 +143,9 @@ void TransferRun::next()
         return;
     }
     const QString file = m_pending.takeFirst();
-    if (!FileNames::isPlainDictionaryName(file)) {
-        fileFinished(FileOutcome{file, false, FileNames::whyNotPlain(file), {}});
+    const Result<> plain = FileNames::checkPlainName(file);
+    if (!plain) {
+        fileFinished(FileOutcome{file, false, plain.errorString(), {}});
         return;
     }
     startFile(file);
@@ -332,10 +333,11 @@ FileOutcome TransferRun::mergeIntoLocal(
         m_changed.append(file);
         // the training history goes with the file's backups and follows
         // the entries the merge gave other ids
-        QString error;
-        if (!ReviewLogUpkeep::followChangedFile(
-                localPath(file), outcome.report.idMoves(), QDateTime::currentSecsSinceEpoch(), &error))
-            emit info(tr("The training history of %1 could not follow the update: %2").arg(file, error));
+        const Result<> followed = ReviewLogUpkeep::followChangedFile(
+            localPath(file), outcome.report.idMoves(), QDateTime::currentSecsSinceEpoch());
+        if (!followed)
+            emit info(
+                tr("The training history of %1 could not follow the update: %2").arg(file, followed.errorString()));
     }
     outcome.ok = true;
     outcome.detail = QString::number(update.result().count());

@@ -41,10 +41,12 @@ void UpdateRun::fileArrived(const QString &file, TransferJob &job)
     const QByteArray data = job.takeData();
     const QString base = receivedPath(file);
     FileOutcome outcome = mergeIntoLocal(file, data, DictionaryMerge::Counters::FromLocal, base);
-    QString error;
     // the server's copy is the base of the next update from it
-    if (outcome.ok && !writeFileAtomically(base, data, &error))
-        qCWarning(lcExchange) << "cannot keep the copy received as" << base << error;
+    if (outcome.ok) {
+        const Result<> kept = writeFileAtomically(base, data);
+        if (!kept)
+            qCWarning(lcExchange) << "cannot keep the copy received as" << base << kept.errorString();
+    }
     if (outcome.ok && !enterRecord(file)) {
         outcome.ok = false;
         outcome.detail = tr("the list of dictionaries could not be saved");

@@ -21,37 +21,28 @@ QString writeError(const QSaveFile &file, int error)
 
 } // namespace
 
-bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error)
+Result<> writeFileAtomically(const QString &path, const QByteArray &data)
 {
-    if (RegularFile::isLinkOut(path)) {
-        if (error)
-            *error = QCoreApplication::translate("RegularFile", "it is a link to a file in another folder");
-        return false;
-    }
+    if (RegularFile::isLinkOut(path))
+        return Result<>::failure(
+            QCoreApplication::translate("RegularFile", "it is a link to a file in another folder"));
     QSaveFile file(path);
     // unbuffered, so a short write shows in the count write() returns
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Result<>::failure(file.errorString());
     qint64 written = 0;
     while (written < data.size()) {
         errno = 0;
         const qint64 n = file.write(data.constData() + written, data.size() - written);
         if (n <= 0) {
-            if (error)
-                *error = writeError(file, errno);
+            const QString reason = writeError(file, errno);
             file.cancelWriting();
             file.commit();
-            return false;
+            return Result<>::failure(reason);
         }
         written += n;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return Result<>::failure(file.errorString());
+    return {};
 }

@@ -14,20 +14,22 @@ namespace {
 
 // Through our own writer, which names the system's reason (a full disk)
 // where a plain file copy says "Unknown error".
-bool copyFile(const QString &from, const QString &to, QString *error)
+Result<> copyFile(const QString &from, const QString &to)
 {
     QFile::remove(to);
     QByteArray bytes;
     RegularFile source(from, qint64(1) << 31);
     QString reason;
-    if (source.read(bytes) != RegularFile::Status::Ok)
+    if (source.read(bytes) != RegularFile::Status::Ok) {
         reason = source.errorString();
-    else if (writeFileAtomically(to, bytes, &reason))
-        return true;
-    if (error)
-        *error = QCoreApplication::translate("BackupFiles", "cannot keep a copy as \"%1\": %2")
-                     .arg(QFileInfo(to).fileName(), reason);
-    return false;
+    } else {
+        const Result<> written = writeFileAtomically(to, bytes);
+        if (written)
+            return written;
+        reason = written.errorString();
+    }
+    return Result<>::failure(QCoreApplication::translate("BackupFiles", "cannot keep a copy as \"%1\": %2")
+                                 .arg(QFileInfo(to).fileName(), reason));
 }
 
 QString preparedName(const QString &path)
@@ -43,47 +45,42 @@ QString backupName(const QString &path, int generation)
     return generation == 0 ? newest : newest + u'.' + QString::number(generation);
 }
 
-bool keep(const QString &path, QString *error)
+Result<> keep(const QString &path)
 {
-    return prepare(path, error) && rotate(path, error);
+    const Result<> prepared = prepare(path);
+    return prepared ? rotate(path) : prepared;
 }
 
-bool prepare(const QString &path, QString *error)
+Result<> prepare(const QString &path)
 {
     if (!QFileInfo::exists(path))
-        return true;
+        return {};
     // copying a FIFO would hang, a device never end, a link out replace nothing of ours
-    if (!QFileInfo(path).isFile() || RegularFile::isLinkOut(path)) {
-        if (error)
-            *error = QCoreApplication::translate("BackupFiles", "\"%1\" is not a regular file of this folder")
-                         .arg(QFileInfo(path).fileName());
-        return false;
-    }
-    if (!copyFile(path, preparedName(path), error)) {
+    if (!QFileInfo(path).isFile() || RegularFile::isLinkOut(path))
+        return Result<>::failure(
+            QCoreApplication::translate("BackupFiles", "\"%1\" is not a regular file of this folder")
+                .arg(QFileInfo(path).fileName()));
+    const Result<> copied = copyFile(path, preparedName(path));
+    if (!copied)
         discard(path);
-        return false;
-    }
-    return true;
+    return copied;
 }
 
-bool rotate(const QString &path, QString *error)
+Result<> rotate(const QString &path)
 {
     const QString prepared = preparedName(path);
     if (!QFileInfo::exists(prepared))
-        return true;
+        return {};
     QFile::remove(backupName(path, Generations - 1));
     for (int generation = Generations - 2; generation >= 0; --generation) {
         if (QFileInfo::exists(backupName(path, generation)))
             QFile::rename(backupName(path, generation), backupName(path, generation + 1));
     }
-    if (!QFile::rename(prepared, backupName(path, 0))) {
-        if (error)
-            *error = QCoreApplication::translate("BackupFiles", "cannot keep a copy as \"%1\"")
-                         .arg(QFileInfo(backupName(path, 0)).fileName());
-        return false;
-    }
+    if (!QFile::rename(prepared, backupName(path, 0)))
+        return Result<>::failure(QCoreApplication::translate("BackupFiles", "cannot keep a copy as \"%1\"")
+                                     .arg(QFileInfo(backupName(path, 0)).fileName()));
     qCDebug(lcDict) << "kept" << path << "as" << backupName(path, 0);
-    return true;
+    return {};
 }
 
 void discard(const QString &path)
@@ -91,25 +88,21 @@ void discard(const QString &path)
     QFile::remove(preparedName(path));
 }
 
-bool keepDamaged(const QString &path, QString *copy, QString *error)
+Result<QString> keepDamaged(const QString &path)
 {
     if (!QFileInfo::exists(path))
-        return true;
+        return QString();
     QString name = path + QStringLiteral(".damaged");
     for (int n = 2; QFileInfo::exists(name); ++n)
         name = path + QStringLiteral(".damaged.%1").arg(n);
-    if (!copyFile(path, name, nullptr)) {
+    if (!copyFile(path, name)) {
         qCWarning(lcDict) << "cannot keep the damaged file as" << name;
-        if (error)
-            *error = QCoreApplication::translate(
-                "BackupFiles", "The damaged file could not be kept as \"%1\", so it was not replaced.")
-                         .arg(name);
-        return false;
+        return Result<QString>::failure(QCoreApplication::translate(
+            "BackupFiles", "The damaged file could not be kept as \"%1\", so it was not replaced.")
+                                            .arg(name));
     }
     qCDebug(lcDict) << "damaged file kept as" << name;
-    if (copy)
-        *copy = name;
-    return true;
+    return name;
 }
 
 } // namespace BackupFiles

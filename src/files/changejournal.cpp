@@ -209,10 +209,10 @@ bool ChangeJournal::recordStore(const Dictionary &store)
 {
     if (m_path.isEmpty())
         return true;
-    QString error;
-    m_started
-        = writeFileAtomically(m_path, header() + Store + DictionaryFile::toBytes(store).toBase64() + '\n', &error);
-    return m_started || fail(error);
+    const Result<> written
+        = writeFileAtomically(m_path, header() + Store + DictionaryFile::toBytes(store).toBase64() + '\n');
+    m_started = written.ok();
+    return m_started || fail(written.errorString());
 }
 
 void ChangeJournal::discard()

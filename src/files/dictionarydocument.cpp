@@ -106,13 +106,13 @@ void DictionaryDocument::discardLeftChanges()
     m_journaling = true;
 }
 
-int DictionaryDocument::store(const Entry &entry)
+Result<int> DictionaryDocument::store(const Entry &entry)
 {
-    const int id = m_store.addOrReplace(entry);
+    const Result<int> stored = m_store.addOrReplace(entry);
     // an entry stored again under the deleted one's id takes its place
-    if (id != 0 && id == m_deleted.id())
+    if (stored && stored.value() == m_deleted.id())
         setDeleted(Entry(0));
-    return id;
+    return stored;
 }
 
 bool DictionaryDocument::remove(int id)

@@ -60,10 +60,8 @@ public:
     DictionaryFile::Status status() const { return m_file.status(); }
     QString errorString() const { return m_file.errorString(); }
 
-    // Adds a new entry or replaces the one with its id; its id, or 0 with
-    // the reason in storeError().
-    int store(const Entry &entry);
-    QString storeError() const { return m_store.errorString(); }
+    // Adds a new entry or replaces the one with its id; its id.
+    Result<int> store(const Entry &entry);
     // Deletes the stored entry with this id, kept to come back.
     bool remove(int id);
     // Brings the entry deleted last back under its id, with its counters.

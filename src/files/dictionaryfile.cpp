@@ -147,10 +147,10 @@ bool DictionaryFile::write(Dictionary &store, const QByteArray &bytes)
 {
     if (!keepDamagedOriginal())
         return false;
-    QString error;
-    if (!writeFileAtomically(m_path, bytes, &error)) {
-        qCWarning(lcDict) << "cannot write dictionary" << m_path << error;
-        m_errorString = error;
+    const Result<> written = writeFileAtomically(m_path, bytes);
+    if (!written) {
+        qCWarning(lcDict) << "cannot write dictionary" << m_path << written.errorString();
+        m_errorString = written.errorString();
         return false;
     }
     m_errorString.clear();
@@ -183,8 +183,11 @@ bool DictionaryFile::keepDamagedOriginal()
         = m_status == Status::Damaged || m_status == Status::UnknownVersion || m_status == Status::Unreadable;
     if (!damaged || m_damagedOriginalKept)
         return true;
-    if (!BackupFiles::keepDamaged(m_path, nullptr, &m_errorString))
+    const Result<QString> kept = BackupFiles::keepDamaged(m_path);
+    if (!kept) {
+        m_errorString = kept.errorString();
         return false;
+    }
     m_damagedOriginalKept = true;
     return true;
 }

@@ -61,13 +61,9 @@ bool isControl(QChar c)
 
 } // namespace
 
-bool DictionaryList::parseRemote(const QByteArray &data, QString *error)
+Result<> DictionaryList::parseRemote(const QByteArray &data)
 {
-    auto fail = [error](const QString &reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
+    const auto fail = [](const QString &reason) { return Result<>::failure(reason); };
     if (data.size() > MaxRemoteSize)
         return fail(tr("the list of dictionaries is larger than %1 MiB").arg(MaxRemoteSize / (1024 * 1024)));
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -111,7 +107,7 @@ bool DictionaryList::parseRemote(const QByteArray &data, QString *error)
     if (records.isEmpty() && junk)
         return fail(tr("what came is no list of dictionaries"));
     m_records += records;
-    return true;
+    return {};
 }
 
 DictionaryList::Record DictionaryList::bounded(const Record &record)
@@ -148,7 +144,7 @@ QByteArray DictionaryList::toBytes() const
 
 bool DictionaryList::save() const
 {
-    return !m_fileName.isEmpty() && writeFileAtomically(m_fileName, toBytes());
+    return !m_fileName.isEmpty() && writeFileAtomically(m_fileName, toBytes()).ok();
 }
 
 QStringList DictionaryList::userLanguages(int i) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/result.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
@@ -33,10 +35,10 @@ public:
     // bounds: at most MaxRemoteSize bytes of UTF-8 text, lines of at most
     // MaxLineLength characters, records of at most MaxKeys keys; a record
     // without FILE, or with a FILE an earlier record named, is dropped.
-    // False, with the reason in *error, when the text breaks a bound or is
+    // A failure saying why when the text breaks a bound or is
     // no list of dictionaries at all (a web page, random bytes); text with
     // no records is an empty list.
-    bool parseRemote(const QByteArray &data, QString *error);
+    Result<> parseRemote(const QByteArray &data);
     // A record from elsewhere as it may enter the local list: its values
     // cut to MaxValueLength, at most four user languages.
     static Record bounded(const Record &record);

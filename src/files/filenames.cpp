@@ -27,25 +27,27 @@ QString listName()
     return QStringLiteral("dicts.dic");
 }
 
-QString whyNotPlain(const QString &name)
+Result<> checkPlainName(const QString &name)
 {
+    const auto fail
+        = [](const char *reason) { return Result<>::failure(QCoreApplication::translate("FileNames", reason)); };
     if (!name.endsWith(QLatin1String(".dic")) || name.size() <= 4)
-        return QCoreApplication::translate("FileNames", "not a dictionary file name (*.dic)");
+        return fail(QT_TRANSLATE_NOOP("FileNames", "not a dictionary file name (*.dic)"));
     if (name == listName())
-        return QCoreApplication::translate("FileNames", "the name of the list itself");
+        return fail(QT_TRANSLATE_NOOP("FileNames", "the name of the list itself"));
     if (name.size() > 128)
-        return QCoreApplication::translate("FileNames", "a file name longer than 128 characters");
+        return fail(QT_TRANSLATE_NOOP("FileNames", "a file name longer than 128 characters"));
     static const QString forbidden = QStringLiteral("/\\:%?#");
     const bool odd
         = std::any_of(name.cbegin(), name.cend(), [](QChar c) { return forbidden.contains(c) || isUnprintable(c); })
         || name.contains(QLatin1String("..")) || name.startsWith(u'.') || name.front().isSpace()
         || name.back().isSpace();
-    return odd ? QCoreApplication::translate("FileNames", "not a plain file name") : QString();
+    return odd ? fail(QT_TRANSLATE_NOOP("FileNames", "not a plain file name")) : Result<>();
 }
 
 bool isPlainDictionaryName(const QString &name)
 {
-    return whyNotPlain(name).isEmpty();
+    return checkPlainName(name).ok();
 }
 
 QString pathInFolder(const QString &folder, const QString &name)

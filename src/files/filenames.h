@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/result.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -14,8 +16,8 @@ QString listName();
 // A "*.dic" file name without separators, "..", ":", "%", "?", "#" or
 // control characters, not starting with a dot or blank, and not the list.
 bool isPlainDictionaryName(const QString &name);
-// Why a name is not plain, for the user; empty when it is.
-QString whyNotPlain(const QString &name);
+// A failure saying why, for the user, when the name is not plain.
+Result<> checkPlainName(const QString &name);
 // The file of that name directly inside the folder; empty when the joined
 // path would lie anywhere else.
 QString pathInFolder(const QString &folder, const QString &name);

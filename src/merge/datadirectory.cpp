@@ -13,25 +13,23 @@ namespace {
 const QString ListName = QStringLiteral("dicts.dic");
 }
 
-QString DataDirectory::locate(QString *error, QStringList *notes)
+Result<QString> DataDirectory::locate(QStringList *notes)
 {
     return locate(QCoreApplication::applicationDirPath(),
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
             .filePath(QStringLiteral("verbalon")),
-        installedData(), error, notes);
+        installedData(), notes);
 }
 
-QString DataDirectory::locate(const QString &programFolder, const QString &userFolder, const QString &installedFolder,
-    QString *error, QStringList *notes)
+Result<QString> DataDirectory::locate(
+    const QString &programFolder, const QString &userFolder, const QString &installedFolder, QStringList *notes)
 {
     if (QFileInfo::exists(QDir(programFolder).filePath(ListName)))
         return programFolder;
     QDir user(userFolder);
-    if (userFolder.isEmpty() || !user.mkpath(QStringLiteral("."))) {
-        if (error)
-            *error = QCoreApplication::translate("DataDirectory", "The folder \"%1\" cannot be made.").arg(userFolder);
-        return QString();
-    }
+    if (userFolder.isEmpty() || !user.mkpath(QStringLiteral(".")))
+        return Result<QString>::failure(
+            QCoreApplication::translate("DataDirectory", "The folder \"%1\" cannot be made.").arg(userFolder));
     if (!user.exists(ListName) && !installedFolder.isEmpty()) {
         qCDebug(lcDict) << "first start, copying the installed data from" << installedFolder;
         const QStringList files = QDir(installedFolder).entryList({QStringLiteral("*.dic")}, QDir::Files);

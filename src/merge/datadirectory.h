@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,15 +14,14 @@
 class DataDirectory
 {
 public:
-    // The data directory of this program; empty, with the reason in *error,
-    // when the user's folder cannot be made.
-    // What upgrading the copies of installed dictionaries did goes to
-    // *notes, a line each.
-    static QString locate(QString *error = nullptr, QStringList *notes = nullptr);
+    // The data directory of this program; a failure when the user's folder
+    // cannot be made. What upgrading the copies of installed dictionaries
+    // did goes to *notes, a line each.
+    static Result<QString> locate(QStringList *notes = nullptr);
     // The same rule on given folders: the program's, the user's and the
     // installed sample data's (which may be empty).
-    static QString locate(const QString &programFolder, const QString &userFolder, const QString &installedFolder,
-        QString *error, QStringList *notes = nullptr);
+    static Result<QString> locate(const QString &programFolder, const QString &userFolder,
+        const QString &installedFolder, QStringList *notes = nullptr);
     // The installed data (share/verbalon beside the program's bin
     // folder, else in the system's data folders); empty when not installed.
     static QString installedData();

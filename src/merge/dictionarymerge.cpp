@@ -531,19 +531,19 @@ bool DictionaryMerge::merge(
     return true;
 }
 
-QString DictionaryMerge::checkIncoming(const Dictionary &incoming)
+Result<> DictionaryMerge::checkIncoming(const Dictionary &incoming)
 {
     QSet<int> seen;
     seen.reserve(incoming.count());
     for (int i = 0; i < incoming.count(); ++i) {
         const int id = incoming.idAt(i);
         if (id <= 0 || id == INT_MAX)
-            return tr("it holds an entry number that cannot be used (%1)").arg(id);
+            return Result<>::failure(tr("it holds an entry number that cannot be used (%1)").arg(id));
         if (seen.contains(id))
-            return tr("it holds entry number %1 twice").arg(id);
+            return Result<>::failure(tr("it holds entry number %1 twice").arg(id));
         seen.insert(id);
     }
-    return QString();
+    return {};
 }
 
 bool DictionaryMerge::similar(const QString &a, const QString &b)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/entry.h"
+#include "model/result.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -95,9 +96,9 @@ public:
     const MergeReport &report() const { return m_report; }
     QString errorString() const { return m_errorString; }
 
-    // Why a dictionary from elsewhere cannot be merged (ids twice, ids that
-    // are no ids, the last id there is), or an empty string.
-    static QString checkIncoming(const Dictionary &incoming);
+    // A failure saying why when a dictionary from elsewhere cannot be merged
+    // (ids twice, ids that are no ids, the last id there is).
+    static Result<> checkIncoming(const Dictionary &incoming);
     // Two search keys are similar when equal, or of one length differing
     // in one place, or when dropping one character of the longer gives the
     // shorter.

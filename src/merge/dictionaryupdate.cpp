@@ -37,9 +37,9 @@ DictionaryUpdate::Status DictionaryUpdate::merge(const QByteArray &incoming)
                 .arg(MaxReceivedEntries));
     if (read != DictionaryFile::Status::Ok)
         return fail(Status::IncomingDamaged, tr("the received dictionary is incomplete"));
-    const QString unsound = DictionaryMerge::checkIncoming(*m_result);
-    if (!unsound.isEmpty())
-        return fail(Status::IncomingDamaged, tr("the received dictionary is damaged: %1").arg(unsound));
+    const Result<> sound = DictionaryMerge::checkIncoming(*m_result);
+    if (!sound)
+        return fail(Status::IncomingDamaged, tr("the received dictionary is damaged: %1").arg(sound.errorString()));
     Dictionary local;
     const Status readLocally = readLocal(local);
     if (readLocally != Status::Ok || !m_hadLocal)
@@ -62,9 +62,9 @@ DictionaryUpdate::Status DictionaryUpdate::readLocal(Dictionary &local)
         return Status::Ok;
     case DictionaryFile::Status::Ok: m_hadLocal = true; return Status::Ok;
     case DictionaryFile::Status::Damaged: {
-        QString error;
-        if (!BackupFiles::keepDamaged(m_path, nullptr, &error))
-            return fail(Status::LocalUnreadable, error);
+        const Result<QString> kept = BackupFiles::keepDamaged(m_path);
+        if (!kept)
+            return fail(Status::LocalUnreadable, kept.errorString());
         m_hadLocal = true;
         return Status::Ok;
     }
@@ -85,9 +85,9 @@ DictionaryUpdate::Status DictionaryUpdate::save()
         m_result->markSaved();
         return Status::Ok;
     }
-    QString error;
-    if (!BackupFiles::prepare(m_path, &error))
-        return fail(Status::SaveFailed, error);
+    const Result<> prepared = BackupFiles::prepare(m_path);
+    if (!prepared)
+        return fail(Status::SaveFailed, prepared.errorString());
     DictionaryFile file(m_path);
     file.setCacheFolder(m_cacheFolder);
     if (!file.write(*m_result, bytes)) {
@@ -95,7 +95,8 @@ DictionaryUpdate::Status DictionaryUpdate::save()
         return fail(Status::SaveFailed, file.errorString());
     }
     m_changedFile = true;
-    if (!BackupFiles::rotate(m_path, &error))
-        qCWarning(lcDict) << "cannot keep the backup of" << m_path << error;
+    const Result<> rotated = BackupFiles::rotate(m_path);
+    if (!rotated)
+        qCWarning(lcDict) << "cannot keep the backup of" << m_path << rotated.errorString();
     return Status::Ok;
 }

@@ -97,7 +97,7 @@ QString InstalledUpgrade::recordPath(const QString &localPath)
 bool InstalledUpgrade::recordInstalled(const QString &installedPath, const QString &localPath)
 {
     QByteArray installed;
-    return readFile(installedPath, &installed) && writeFileAtomically(recordPath(localPath), installed);
+    return readFile(installedPath, &installed) && writeFileAtomically(recordPath(localPath), installed).ok();
 }
 
 InstalledUpgrade::Status InstalledUpgrade::fail(const QString &localPath, const QString &reason)
@@ -136,17 +136,18 @@ InstalledUpgrade::Status InstalledUpgrade::upgrade(const QString &installedPath,
     QByteArray before;
     if (hadRenumberings && !readFile(renumbered, &before))
         return fail(localPath, tr("%1 cannot be read").arg(renumbered));
-    QString error;
-    if (!writeFileAtomically(renumbered, before + renumberingLine(update.report()), &error))
-        return fail(localPath, error);
+    const Result<> noted = writeFileAtomically(renumbered, before + renumberingLine(update.report()));
+    if (!noted)
+        return fail(localPath, noted.errorString());
     if (update.save() != DictionaryUpdate::Status::Ok) {
         restoreRenumberings(renumbered, hadRenumberings, before);
         return fail(localPath, update.errorString());
     }
     if (!update.changedFile())
         restoreRenumberings(renumbered, hadRenumberings, before);
-    if (!writeFileAtomically(recordPath(localPath), installed, &error))
-        return fail(localPath, error);
+    const Result<> recordWritten = writeFileAtomically(recordPath(localPath), installed);
+    if (!recordWritten)
+        return fail(localPath, recordWritten.errorString());
     if (!update.changedFile())
         return Status::Unchanged;
     const QString name = QFileInfo(localPath).fileName();

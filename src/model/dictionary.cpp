@@ -54,7 +54,6 @@ void Dictionary::fill(QMap<QString, QString> attributes, EntryArena entries, Ord
 void Dictionary::clear()
 {
     beginReset();
-    m_errorString.clear();
     m_arena.clear();
     m_order.clear();
     m_meanings.clear();
@@ -114,7 +113,7 @@ int Dictionary::nextId()
     return ++m_maxId;
 }
 
-int Dictionary::addOrReplace(Entry e)
+Result<int> Dictionary::addOrReplace(Entry e)
 {
     if (e.id() != 0) {
         qCDebug(lcDict) << "replace entry" << e.id();
@@ -124,8 +123,7 @@ int Dictionary::addOrReplace(Entry e)
     const int id = nextId();
     if (id == 0) {
         qCWarning(lcDict) << "no free id left";
-        m_errorString = tr("The dictionary has used every entry number; no entry can be added.");
-        return 0;
+        return Result<int>::failure(tr("The dictionary has used every entry number; no entry can be added."));
     }
     e.setId(id);
     qCDebug(lcDict) << "adding entry" << e.id();

@@ -2,6 +2,7 @@
 
 #include "entry.h"
 #include "entryarena.h"
+#include "result.h"
 #include "meaningindex.h"
 
 #include <QHash>
@@ -45,7 +46,6 @@ public:
     const std::vector<EntryArena::Handle> &order() const { return m_order; }
     void clear();
     // What went wrong when an entry could not be added, for the user.
-    QString errorString() const { return m_errorString; }
 
     // True when the store changed since it was last filled, saved or cleared.
     bool isModified() const { return m_revision != m_savedRevision; }
@@ -62,8 +62,8 @@ public:
 
     // A new entry (id 0) gets the next id; another id replaces the stored
     // entry with that id (moving it to the place of its search key) or is
-    // inserted under it. Returns the id, 0 when no id is left (errorString).
-    int addOrReplace(Entry e);
+    // inserted under it. The id; a failure when no id is left.
+    Result<int> addOrReplace(Entry e);
     // The next free id (maxId + 1, which it becomes), 0 when every id is used.
     int nextId();
     int maxId() const { return m_maxId; }
@@ -151,7 +151,6 @@ private:
     void announceChange(int position);
     void touch();
 
-    QString m_errorString;
     int m_maxId = 0;
     EntryArena m_arena;
     // the handles of the entries in sorted order

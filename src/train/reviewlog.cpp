@@ -266,9 +266,9 @@ QString ReviewLog::pathFor(const QString &dictionaryPath)
     return dictionaryPath + QStringLiteral(".reviews");
 }
 
-bool ReviewLog::keepBackup(const QString &dictionaryPath, QString *error)
+Result<> ReviewLog::keepBackup(const QString &dictionaryPath)
 {
-    return BackupFiles::keep(pathFor(dictionaryPath), error);
+    return BackupFiles::keep(pathFor(dictionaryPath));
 }
 
 ReviewLog::ReviewLog(const QString &path)
@@ -421,9 +421,11 @@ bool ReviewLog::compact(const Dictionary &dictionary, int *dropped)
         }
     });
 
-    QString error;
-    if (!BackupFiles::keep(m_path, &error) || !writeFileAtomically(m_path, out, &error))
-        return fail(error);
+    Result<> written = BackupFiles::keep(m_path);
+    if (written)
+        written = writeFileAtomically(m_path, out);
+    if (!written)
+        return fail(written.errorString());
     qCDebug(lcTrain) << "compacted" << m_path << "dropping" << gone << "reviews";
     if (dropped)
         *dropped = gone;

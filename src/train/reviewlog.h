@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/result.h"
 #include "review.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,7 @@ public:
     // file's own backups are kept (FILE.dic.reviews.bak, .bak.1, ...): to be
     // called whenever the dictionary's backups move on, so that generation
     // N of the log goes with generation N of the dictionary.
-    static bool keepBackup(const QString &dictionaryPath, QString *error);
+    static Result<> keepBackup(const QString &dictionaryPath);
 
     explicit ReviewLog(const QString &path);
     QString path() const { return m_path; }

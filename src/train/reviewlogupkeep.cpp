@@ -13,24 +13,19 @@
 
 namespace ReviewLogUpkeep {
 
-bool followChangedFile(const QString &dictionaryPath, const QList<QPair<int, int>> &moves, qint64 time, QString *error)
+Result<> followChangedFile(const QString &dictionaryPath, const QList<QPair<int, int>> &moves, qint64 time)
 {
     // a backup that cannot be kept costs a generation; the renumbering
     // must still go in, or the history would stay with the old numbers
-    QString backupError;
-    const bool keptBackup = ReviewLog::keepBackup(dictionaryPath, &backupError);
+    const Result<> keptBackup = ReviewLog::keepBackup(dictionaryPath);
     if (!keptBackup)
-        qCWarning(lcTrain) << "cannot keep the backup of the review log of" << dictionaryPath << backupError;
+        qCWarning(lcTrain) << "cannot keep the backup of the review log of" << dictionaryPath
+                           << keptBackup.errorString();
     if (!moves.isEmpty() && QFileInfo::exists(ReviewLog::pathFor(dictionaryPath))) {
         ReviewLog log(ReviewLog::pathFor(dictionaryPath));
-        if (!log.appendRenumbering(moves, time)) {
-            if (error)
-                *error = log.errorString();
-            return false;
-        }
+        if (!log.appendRenumbering(moves, time))
+            return Result<>::failure(log.errorString());
     }
-    if (!keptBackup && error)
-        *error = backupError;
     return keptBackup;
 }
 
@@ -40,8 +35,12 @@ QStringList followInstalledUpgrades(const QString &dataFolder, qint64 time)
     for (const InstalledUpgrade::Renumberings &pending : InstalledUpgrade::pendingRenumberings(dataFolder)) {
         QString error;
         bool followed = true;
-        for (const QList<QPair<int, int>> &moves : pending.upgrades)
-            followed = followChangedFile(pending.localPath, moves, time, &error) && followed;
+        for (const QList<QPair<int, int>> &moves : pending.upgrades) {
+            const Result<> step = followChangedFile(pending.localPath, moves, time);
+            if (!step)
+                error = step.errorString();
+            followed = step.ok() && followed;
+        }
         // taken in even when a step failed: taking the same renumbering in
         // twice would move entries that are not the ones meant
         const bool cleared = InstalledUpgrade::clearRenumberings(pending.localPath);
@@ -58,29 +57,26 @@ QStringList followInstalledUpgrades(const QString &dataFolder, qint64 time)
     return failures;
 }
 
-QString locateDataFolder(QString *error, QStringList *notes)
+Result<QString> locateDataFolder(QStringList *notes)
 {
     QStringList upgradeNotes;
-    const QString folder = DataDirectory::locate(error, &upgradeNotes);
-    if (!folder.isEmpty())
-        upgradeNotes += followInstalledUpgrades(folder, QDateTime::currentSecsSinceEpoch());
+    const Result<QString> folder = DataDirectory::locate(&upgradeNotes);
+    if (folder)
+        upgradeNotes += followInstalledUpgrades(folder.value(), QDateTime::currentSecsSinceEpoch());
     if (notes)
         *notes += upgradeNotes;
     return folder;
 }
 
-bool followDeletedFile(const QString &dictionaryPath, QString *error)
+Result<> followDeletedFile(const QString &dictionaryPath)
 {
     const QString path = ReviewLog::pathFor(dictionaryPath);
     if (!QFileInfo::exists(path))
-        return true;
-    if (!ReviewLog::keepBackup(dictionaryPath, error))
-        return false;
-    if (QFile::remove(path))
-        return true;
-    if (error)
-        *error = QCoreApplication::translate("ReviewLogUpkeep", "%1 cannot be removed").arg(path);
-    return false;
+        return {};
+    const Result<> kept = ReviewLog::keepBackup(dictionaryPath);
+    if (!kept || QFile::remove(path))
+        return kept;
+    return Result<>::failure(QCoreApplication::translate("ReviewLogUpkeep", "%1 cannot be removed").arg(path));
 }
 
 } // namespace ReviewLogUpkeep

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/result.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -14,20 +16,20 @@
 namespace ReviewLogUpkeep {
 
 // After the file was replaced by a changed one: the log's backups move on as
-// the file's did, then the renumberings go into the log. False, with the
-// reason in *error, when either failed; the file stays as written.
-bool followChangedFile(const QString &dictionaryPath, const QList<QPair<int, int>> &moves, qint64 time, QString *error);
+// the file's did, then the renumberings go into the log. A failure when
+// either failed; the file stays as written.
+Result<> followChangedFile(const QString &dictionaryPath, const QList<QPair<int, int>> &moves, qint64 time);
 // The data folder (DataDirectory::locate, which may upgrade the copies of
 // installed dictionaries) with the review logs following the entry ids the
 // upgrades gave other numbers: what the window and the tool use, so no
 // upgrade leaves a log behind.
-QString locateDataFolder(QString *error, QStringList *notes = nullptr);
+Result<QString> locateDataFolder(QStringList *notes = nullptr);
 // Takes in what the upgrades of the installed dictionaries left beside the
 // data folder's copies (InstalledUpgrade::pendingRenumberings); one line for
 // the user for each copy whose log could not follow.
 QStringList followInstalledUpgrades(const QString &dataFolder, qint64 time);
 // The dictionary file is deleted: its log is kept as its newest backup and
 // goes too, so a new dictionary under the same name starts with no history.
-bool followDeletedFile(const QString &dictionaryPath, QString *error);
+Result<> followDeletedFile(const QString &dictionaryPath);
 
 } // namespace ReviewLogUpkeep

@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
         if (i < 9)
             trainer->inputFinished();
     }
-    if (window.dictionary()->addOrReplace(Entry(QString::fromUtf8("גַּן"), QStringLiteral("garden"), 0)) == 0)
+    if (!window.dictionary()->addOrReplace(Entry(QString::fromUtf8("גַּן"), QStringLiteral("garden"), 0)))
         return 4;
     std::puts("ready");
     std::fflush(stdout);

@@ -221,7 +221,7 @@ void TestMainWindow::unreadableDictionaryFile()
     selector->setCurrentIndex(0);
     QCOMPARE(m_prompts->asked.size(), 1);
 
-    window->dictionary()->addOrReplace(makeEntry(0, Book, Entry::Noun, 5, "volume"));
+    QVERIFY(window->dictionary()->addOrReplace(makeEntry(0, Book, Entry::Noun, 5, "volume")));
     window->saveDictionary();
     QCOMPARE(m_prompts->asked.size(), 1);
     QCOMPARE(readAll(path(keptAs.isEmpty() ? "small.dic.damaged" : keptAs)), bytes);

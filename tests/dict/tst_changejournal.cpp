@@ -26,7 +26,7 @@ Entry word(int id, const QString &text, const QString &meaning)
 Change put(const Entry &entry)
 {
     return [entry](ChangeJournal &journal, Dictionary &store) {
-        store.addOrReplace(entry);
+        QVERIFY(store.addOrReplace(entry));
         QVERIFY(journal.recordEntry(entry));
     };
 }
@@ -162,8 +162,8 @@ private slots:
         DictionaryDocument document;
         QCOMPARE(document.open(m_path), DictionaryFile::Status::Ok);
         QSignalSpy failed(&document, &DictionaryDocument::journalFailed);
-        QVERIFY(document.store(word(0, QStringLiteral("a"), QStringLiteral("m"))) > 0);
-        QVERIFY(document.store(word(0, QStringLiteral("b"), QStringLiteral("m"))) > 0);
+        QVERIFY(document.store(word(0, QStringLiteral("a"), QStringLiteral("m"))));
+        QVERIFY(document.store(word(0, QStringLiteral("b"), QStringLiteral("m"))));
         QCOMPARE(failed.count(), 1);
         QVERIFY(QDir(ChangeJournal::pathFor(m_path)).removeRecursively());
     }

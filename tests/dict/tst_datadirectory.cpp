@@ -28,20 +28,21 @@ void TestDataDirectory::locate()
         writeFile(QDir(installed).filePath(file), file);
         QVERIFY(QFile::setPermissions(QDir(installed).filePath(file), QFile::ReadOwner));
     }
-    QString error;
-    QCOMPARE(DataDirectory::locate(program, user, installed, &error), user);
+    QCOMPARE(DataDirectory::locate(program, user, installed).value(), user);
     // each copy with the record of the installed version it is
     QCOMPARE(QDir(user).entryList(QDir::Files), QStringList({"dicts.dic", "hebrew.dic", "hebrew.dic.installed"}));
     QVERIFY(QFileInfo(QDir(user).filePath("hebrew.dic")).isWritable());
     // a second start keeps what the user has
     writeFile(QDir(user).filePath("hebrew.dic"), "mine");
-    QCOMPARE(DataDirectory::locate(program, user, installed, &error), user);
+    QCOMPARE(DataDirectory::locate(program, user, installed).value(), user);
     QCOMPARE(readAll(QDir(user).filePath("hebrew.dic")), QByteArray("mine"));
     // a program folder with its own list is used as it is
     QVERIFY(QFile::copy(QDir(installed).filePath("dicts.dic"), QDir(program).filePath("dicts.dic")));
-    QCOMPARE(DataDirectory::locate(program, user, installed, &error), program);
-    QVERIFY(DataDirectory::locate(dir.filePath("none"), QStringLiteral("/proc/no/such"), installed, &error).isEmpty());
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(DataDirectory::locate(program, user, installed).value(), program);
+    const Result<QString> unmade
+        = DataDirectory::locate(dir.filePath("none"), QStringLiteral("/proc/no/such"), installed);
+    QVERIFY(!unmade);
+    QVERIFY(!unmade.errorString().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDataDirectory)

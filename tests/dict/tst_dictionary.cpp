@@ -159,9 +159,10 @@ void TestDictionary::addingRefusesWhenNoIdIsLeft()
 {
     Dictionary dict;
     dict.insertEntry(entry("last", "id", INT_MAX));
-    QCOMPARE(dict.addOrReplace(entry("one", "more", 0)), 0);
+    const Result<int> added = dict.addOrReplace(entry("one", "more", 0));
+    QVERIFY(!added);
     QCOMPARE(dict.count(), 1);
-    QVERIFY(!dict.errorString().isEmpty());
+    QVERIFY(!added.errorString().isEmpty());
     QCOMPARE(dict.nextId(), 0);
 }
 
@@ -192,7 +193,8 @@ void TestDictionary::editsKeepTheStoreConsistent()
             const QString word = QStringLiteral("w") + randomWord(random, 2);
             const Entry e = entry(random.bounded(2) ? word.toUpper() : word, meaning(), id);
             // the editor's path and the plain replacement must agree
-            const int stored = op == 2 && random.bounded(2) ? (dict.replaceEntry(e) ? id : -1) : dict.addOrReplace(e);
+            const int stored
+                = op == 2 && random.bounded(2) ? (dict.replaceEntry(e) ? id : -1) : dict.addOrReplace(e).value();
             QCOMPARE(stored, id == 0 ? next++ : id);
             expected.insert(stored, entry(e.word(), e.translation(), stored));
             storedOrder.removeOne(stored);
@@ -269,7 +271,7 @@ void TestDictionary::longestPrefixMatchesWalkOnRandomData()
         Dictionary dict;
         const int size = int(random.bounded(0, 40));
         for (int i = 0; i < size; ++i)
-            dict.addOrReplace(entry(randomWord(random, 6), "m", 0));
+            QVERIFY(dict.addOrReplace(entry(randomWord(random, 6), "m", 0)));
         for (int q = 0; q < 30; ++q) {
             // capitals never match: keys are lower case
             const QString text = q % 5 == 0 ? randomWord(random, 7).toUpper() : randomWord(random, 7);

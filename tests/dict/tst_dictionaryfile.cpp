@@ -322,7 +322,7 @@ void TestDictionaryFile::damagedFileIsKeptOnFirstSave()
     Dictionary dict;
     DictionaryFile file(path);
     QCOMPARE(file.load(dict), DictionaryFile::Status::Damaged);
-    QVERIFY(dict.addOrReplace(Entry(QStringLiteral("new"), QStringLiteral("word"), 0)) > 0);
+    QVERIFY(dict.addOrReplace(Entry(QStringLiteral("new"), QStringLiteral("word"), 0)).value() > 0);
     QVERIFY(file.save(dict));
     QCOMPARE(readAll(path + ".damaged.2"), bytes);
     QCOMPARE(readAll(path + ".damaged"), QByteArray("an older copy"));
@@ -618,7 +618,7 @@ void TestDictionaryFile::storeCache()
     const QStringList cached = QDir(cache).entryList(QDir::Files);
     QCOMPARE(cached.size(), 2);
     if (change == "save long") // each unit escaped: too long for a record
-        first.addOrReplace(Entry(u8("aא").repeated(20000), "b", 3));
+        QVERIFY(first.addOrReplace(Entry(u8("aא").repeated(20000), "b", 3)));
     if (change.startsWith("save"))
         QVERIFY(withCache(path, cache).save(first));
     QByteArray bytes = readAll(path);

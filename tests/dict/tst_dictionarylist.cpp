@@ -66,9 +66,10 @@ void TestDictionaryList::updateRecord()
 void TestDictionaryList::remoteRecordsKeepOnlyWhatShowsPlainly()
 {
     DictionaryList list;
-    QVERIFY(list.parseRemote(
-        QString::fromUtf8("FILE: a\u202e.dic\nNAME: Heb\u202erew\u2028x\nDESC: d\u2066i\nEXEC: rm\n").toUtf8(),
-        nullptr));
+    QVERIFY(
+        list.parseRemote(
+                QString::fromUtf8("FILE: a\u202e.dic\nNAME: Heb\u202erew\u2028x\nDESC: d\u2066i\nEXEC: rm\n").toUtf8())
+            .ok());
     QCOMPARE(list.record(0), Record({{"FILE", QString::fromUtf8("a\u202e.dic")}, {"NAME", "Hebrewx"}, {"DESC", "di"}}));
     QCOMPARE(FileNames::printable(QString::fromUtf8("a\u2028b")), QStringLiteral("a\\x2028b"));
 }

@@ -280,7 +280,7 @@ void TestDictionaryMerge::unsoundIncomingIsRefused()
     QFETCH(QString, entries);
     Dictionary dict;
     fill(dict, entries);
-    QTEST(!DictionaryMerge::checkIncoming(dict).isEmpty(), "refused");
+    QTEST(!DictionaryMerge::checkIncoming(dict), "refused");
 }
 
 // clang-format off
@@ -367,7 +367,7 @@ void TestDictionaryMerge::backupsKeepFiveGenerations()
     const QString path = dir.filePath("x.dic");
     for (int version = 1; version <= 7; ++version) {
         writeFile(path, QByteArray::number(version));
-        QVERIFY(BackupFiles::keep(path, nullptr));
+        QVERIFY(BackupFiles::keep(path).ok());
     }
     for (int generation = 0; generation < BackupFiles::Generations; ++generation)
         QCOMPARE(readAll(BackupFiles::backupName(path, generation)), QByteArray::number(7 - generation));
@@ -382,10 +382,14 @@ void TestDictionaryMerge::backupOnAFullDiskLeavesEverything()
     QTemporaryDir dir;
     const QString path = dir.filePath("x.dic");
     writeFile(path, "old");
-    QVERIFY(BackupFiles::keep(path, nullptr));
+    QVERIFY(BackupFiles::keep(path).ok());
     writeFile(path, QByteArray(5000, 'x'));
     QString error;
-    QVERIFY(!onAFullDisk(2000, [&] { return BackupFiles::keep(path, &error); }));
+    QVERIFY(!onAFullDisk(2000, [&] {
+        const Result<> kept = BackupFiles::keep(path);
+        error = kept.errorString();
+        return kept.ok();
+    }));
     // the system's reason, not "Unknown error"
     QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
     QCOMPARE(readAll(path).size(), 5000);

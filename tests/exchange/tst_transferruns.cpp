@@ -197,7 +197,7 @@ void TestTransferRuns::plainNames()
 {
     QFETCH(QString, name);
     QTEST(FileNames::isPlainDictionaryName(name), "plain");
-    QCOMPARE(FileNames::whyNotPlain(name).isEmpty(), FileNames::isPlainDictionaryName(name));
+    QCOMPARE(FileNames::checkPlainName(name).errorString().isEmpty(), FileNames::isPlainDictionaryName(name));
     const QString joined = FileNames::pathInFolder(local(), name);
     QCOMPARE(joined.isEmpty(), !FileNames::isPlainDictionaryName(name));
     if (joined.isEmpty())

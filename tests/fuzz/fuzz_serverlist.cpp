@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = fuzzBytes(data, size);
     DictionaryList list;
-    QString error;
-    if (!list.parseRemote(bytes, &error)) {
-        FUZZ_CHECK(!error.isEmpty() && list.count() == 0);
+    const Result<> parsed = list.parseRemote(bytes);
+    if (!parsed) {
+        FUZZ_CHECK(!parsed.errorString().isEmpty() && list.count() == 0);
         return 0;
     }
     const QString folder = QStringLiteral("/data/verbalon");

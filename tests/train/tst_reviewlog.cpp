@@ -227,8 +227,7 @@ private slots:
         ReviewLog log(ReviewLog::pathFor(dictionary));
         QVERIFY(log.append(review(0, 1, 3)));
         const QByteArray before = readAll(log.path());
-        QString error;
-        QVERIFY(ReviewLogUpkeep::followDeletedFile(dictionary, &error));
+        QVERIFY(ReviewLogUpkeep::followDeletedFile(dictionary).ok());
         QVERIFY(!QFile::exists(log.path()));
         QCOMPARE(readAll(log.path() + ".bak"), before);
     }

@@ -48,11 +48,11 @@ void TestDictionaryModel::followsTheStore()
     lookup.setPattern("oo");
     QCOMPARE(lookup.rowCount(), 2); // book, good
 
-    const int id = m_dictionary.addOrReplace(makeEntry(0, QString::fromUtf8("אֹכֶל"), Entry::Noun, 5, "food"));
+    const int id = m_dictionary.addOrReplace(makeEntry(0, QString::fromUtf8("אֹכֶל"), Entry::Noun, 5, "food")).value();
     QCOMPARE(model.rowCount(), 4);
     QCOMPARE(lookup.rowCount(), 3);
     // a changed word moves the entry; a changed meaning leaves the filter
-    m_dictionary.addOrReplace(makeEntry(id, QString::fromUtf8("תַּפּוּחַ"), Entry::Noun, 5, "apple"));
+    QVERIFY(m_dictionary.addOrReplace(makeEntry(id, QString::fromUtf8("תַּפּוּחַ"), Entry::Noun, 5, "apple")));
     QCOMPARE(model.index(3, 0).data().toString(), QStringLiteral("apple"));
     QCOMPARE(lookup.rowCount(), 2);
     m_dictionary.deleteEntry(Entry(1));
@@ -69,7 +69,7 @@ void TestDictionaryModel::followsTheStore()
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("German"));
     // showing every row, the lookup's rows are the store's
     lookup.showAllRows();
-    m_dictionary.addOrReplace(makeEntry(0, QString::fromUtf8("אֹכֶל"), Entry::Noun, 5, "food"));
+    QVERIFY(m_dictionary.addOrReplace(makeEntry(0, QString::fromUtf8("אֹכֶל"), Entry::Noun, 5, "food")));
     m_dictionary.deleteEntry(Entry(3));
     QCOMPARE(lookup.rowCount(), model.rowCount());
     for (int row = 0; row < model.rowCount(); ++row)

@@ -105,13 +105,13 @@ void TestTranslateView::indexIsBuiltOncePerChangeOfTheStore()
     Entry cat = m_dictionary.findExact(text).first();
     cat.setTranslation(QStringLiteral("tomcat"));
     QVERIFY(m_dictionary.deleteEntry(cat));
-    m_dictionary.addOrReplace(cat);
+    QVERIFY(m_dictionary.addOrReplace(cat));
     QCOMPARE(translate(text), QStringList{text + QStringLiteral("=tomcat=")});
     QCOMPARE(m_view->indexBuilds(), 2);
 
     // another dictionary in the same store
     m_dictionary.clear();
-    m_dictionary.addOrReplace(makeEntry(0, text, Entry::Noun, 5, "kitten"));
+    QVERIFY(m_dictionary.addOrReplace(makeEntry(0, text, Entry::Noun, 5, "kitten")));
     QCOMPARE(translate(text), QStringList{text + QStringLiteral("=kitten=")});
     QCOMPARE(m_view->indexBuilds(), 3);
     m_view->findChild<QPushButton *>(QStringLiteral("clearButton"))->click();
