@@ -52,60 +52,20 @@ QString describe(const Dictionary &dict)
     return QStringList(byId.values()).join(u' ');
 }
 
-// The Russian sample the program came with before the bundled dictionary
-// (its first 50 entries, unstressed, with their ids): the words a learner
-// of that version trained.
-const char RussianSample[] = R"(word	type	flags	translation	de
-дом	Noun	5	house	Haus
-кошка	Noun	6	cat	Katze
-собака	Noun	6	dog	Hund
-книга	Noun	6	book	Buch
-вода	Noun	6	water	Wasser
-хлеб	Noun	5	bread	Brot
-молоко	Noun	4	milk	Milch
-друг	Noun	5	friend	Freund
-мать	Noun	6	mother	Mutter
-отец	Noun	5	father	Vater
-брат	Noun	5	brother	Bruder
-сестра	Noun	6	sister	Schwester
-город	Noun	5	city, town	Stadt
-страна	Noun	6	country	Land
-день	Noun	5	day	Tag
-ночь	Noun	6	night	Nacht
-утро	Noun	4	morning	Morgen
-год	Noun	5	year	Jahr
-солнце	Noun	4	sun	Sonne
-луна	Noun	6	moon	Mond
-дерево	Noun	4	tree	Baum
-окно	Noun	4	window	Fenster
-стол	Noun	5	table	Tisch
-стул	Noun	5	chair	Stuhl
-школа	Noun	6	school	Schule
-учитель	Noun	5	teacher	Lehrer
-машина	Noun	6	car	Auto
-слово	Noun	4	word	Wort
-язык	Noun	5	language, tongue	Sprache, Zunge
-деньги	Noun	8	money	Geld
-большой	Adj.	5	big	groß
-маленький	Adj.	5	small	klein
-хороший	Adj.	5	good	gut
-плохой	Adj.	5	bad	schlecht
-новый	Adj.	5	new	neu
-красивый	Adj.	5	beautiful	schön
-идти	Verb	128	to go, to walk	gehen
-читать	Verb	64	to read	lesen
-писать	Verb	64	to write	schreiben
-говорить	Verb	128	to speak, to talk	sprechen
-знать	Verb	64	to know	wissen, kennen
-любить	Verb	64	to love	lieben
-видеть	Verb	64	to see	sehen
-сегодня	Adv.	0	today	heute
-завтра	Adv.	0	tomorrow	morgen
-спасибо	???	0	thank you	danke
-привет	???	0	hello	hallo
-да	Adv.	0	yes	ja
-нет	Adv.	0	no	nein
-ёлка	Noun	6	fir tree, Christmas tree	Tanne, Weihnachtsbaum)";
+// Some of the Russian sample the program came with before the bundled
+// dictionary (unstressed, with the ids it had): words a learner of that
+// version trained.
+const char RussianSample[] = R"(id	word	type	flags	translation	de
+1	дом	Noun	5	house	Haus
+2	кошка	Noun	6	cat	Katze
+7	молоко	Noun	4	milk	Milch
+30	деньги	Noun	8	money	Geld
+35	новый	Adj.	5	new	neu
+37	идти	Verb	128	to go, to walk	gehen
+38	читать	Verb	64	to read	lesen
+46	спасибо	???	0	thank you	danke
+48	да	Adv.	0	yes	ja
+50	ёлка	Noun	6	fir tree, Christmas tree	Tanne, Weihnachtsbaum)";
 
 QByteArray bytesOf(const QString &entries)
 {

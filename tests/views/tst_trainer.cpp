@@ -160,7 +160,7 @@ void TestTrainer::answerShownGreenOrRed()
     QFETCH(int, flags);
     Entry before = m_dictionary.entryById(id);
     before.setFlags(quint32(flags));
-    m_dictionary.addOrReplace(before);
+    QVERIFY(m_dictionary.addOrReplace(before));
     QVERIFY(!ask(id, foreignShown).startsWith("(the trainer"));
     QTEST(child<QLabel>("grammarLabel")->text(), "asked");
     answer(typed);

@@ -162,7 +162,7 @@ void TestTranslateView::pronunciationUnderTheGloss()
     if (!stored.isEmpty()) {
         Entry cat = m_dictionary.findExact(u8("חתול")).first();
         cat.setText(Entry::TextPronunciation, stored);
-        m_dictionary.addOrReplace(cat);
+        QVERIFY(m_dictionary.addOrReplace(cat));
     }
     translate(text);
     QStringList shown;
