@@ -10,6 +10,16 @@
 #include <QKeyEvent>
 #include <QList>
 
+// A named child of a widget or dialog, as the tests find the parts they press.
+template <typename T> T *child(const QObject *parent, const char *name)
+{
+    return parent->findChild<T *>(QLatin1String(name));
+}
+template <typename T> T *child(const QObject &parent, const char *name)
+{
+    return child<T>(&parent, name);
+}
+
 // Sends one key press per character, carrying the character as its text:
 // QTest::keyClicks cannot type letters outside Latin-1.
 inline void typeText(QWidget *widget, const QString &text)

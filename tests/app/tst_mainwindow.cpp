@@ -96,10 +96,6 @@ private slots:
 
 private:
     std::unique_ptr<MainWindow> open();
-    template <typename T> T *child(MainWindow &window, const char *name)
-    {
-        return window.findChild<T *>(QLatin1String(name));
-    }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;

@@ -26,11 +26,6 @@
 
 namespace {
 
-template <typename T> T *child(QWidget *parent, const char *name)
-{
-    return parent->findChild<T *>(QLatin1String(name));
-}
-
 QPushButton *stepButton(QWidget *dialog)
 {
     return child<QPushButton>(dialog, "stepButton");

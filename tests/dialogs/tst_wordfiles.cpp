@@ -24,11 +24,6 @@
 
 namespace {
 
-template <typename T> T *child(QObject *parent, const char *name)
-{
-    return parent->findChild<T *>(QLatin1String(name));
-}
-
 QStringList words(const QList<Entry> &entries)
 {
     QStringList out;

@@ -54,7 +54,7 @@ private slots:
     void learnQuestion();
 
 private:
-    template <typename T> T *child(const char *name) const { return m_widget->findChild<T *>(QLatin1String(name)); }
+    template <typename T> T *child(const char *name) const { return ::child<T>(m_widget.get(), name); }
 
     Dictionary m_dictionary;
     std::unique_ptr<EntryEditor> m_widget;

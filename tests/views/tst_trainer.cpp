@@ -40,7 +40,7 @@ private slots:
 private:
     QString ask(int id, bool foreignShown);
     void answer(const QString &text);
-    template <typename T> T *child(const char *name) const { return m_trainer->findChild<T *>(QLatin1String(name)); }
+    template <typename T> T *child(const char *name) const { return ::child<T>(m_trainer.get(), name); }
 
     Dictionary m_dictionary;
     QRandomGenerator m_random{4711};
