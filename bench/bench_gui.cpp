@@ -1,6 +1,8 @@
 // The pages with a generated 100k-entry dictionary, offscreen: one
-// keystroke of lookup in each direction, start-up to the first shown window,
-// and the translate page with its index cached.
+// keystroke of lookup in each direction, a page of the table scrolled (every
+// cell of it asked for anew: meanings, grammar, word, pronunciation read
+// from the points), start-up to the first shown window, and the translate
+// page with its index cached.
 #include "generator.h"
 
 #include "app/mainwindow.h"
@@ -15,6 +17,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
@@ -90,6 +94,16 @@ void BM_MeaningKeystroke(benchmark::State &state)
     keystrokes(state, QStringLiteral("writ"), QStringLiteral("write"));
 }
 
+void BM_ScrollPage(benchmark::State &state)
+{
+    LookupPage page;
+    QScrollBar *bar = page.view.findChild<QTableView *>(QStringLiteral("lookupTable"))->verticalScrollBar();
+    for (auto _ : state) {
+        bar->setValue(bar->value() + bar->pageStep());
+        QApplication::processEvents();
+    }
+}
+
 void BM_StartUpToFirstShow(benchmark::State &state)
 {
     const QString dir = dataDirectory().path();
@@ -126,6 +140,7 @@ void BM_TranslateFirstAndRepeat(benchmark::State &state)
 
 BENCHMARK(BM_HebrewPrefixKeystroke)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MeaningKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpToFirstShow)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TranslateFirstAndRepeat)->Arg(0)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TranslateFirstAndRepeat)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -48,6 +48,16 @@ const QString WebAddress = QStringLiteral("https://verbalon.org");
 // the file of the dictionary shown last
 const QString LastDictionaryKey = QStringLiteral("window/dictionary");
 
+// The dictionaries as the selector names them: a bundled one by its
+// language's name in the user's language.
+QStringList shownNames(const DictionaryList &list)
+{
+    QStringList names;
+    for (int i = 0; i < list.count(); ++i)
+        names.append(LanguageInfo::dictionaryName(list.name(i), list.type(i)));
+    return names;
+}
+
 // A word or file name in a message, kept whole and in its own direction:
 // Hebrew amid English (or the reverse) would otherwise take the numbers and
 // quotes beside it along.
@@ -159,7 +169,7 @@ void MainWindow::createUi()
     const int last = m_dictionaryList->indexOfFile(QSettings().value(LastDictionaryKey).toString());
     {
         const QSignalBlocker blocker(m_dictionarySelector);
-        m_dictionarySelector->addItems(m_dictionaryList->names());
+        m_dictionarySelector->addItems(shownNames(*m_dictionaryList));
         m_dictionarySelector->setCurrentIndex(qMax(last, 0));
     }
     if (m_dictionarySelector->currentIndex() >= 0)
@@ -723,7 +733,7 @@ void MainWindow::importIntoNewDictionary(const WordImport &import, const QString
     {
         const QSignalBlocker blocker(m_dictionarySelector);
         m_dictionarySelector->clear();
-        m_dictionarySelector->addItems(m_dictionaryList->names());
+        m_dictionarySelector->addItems(shownNames(*m_dictionaryList));
         m_dictionarySelector->setCurrentIndex(index);
     }
     dictionarySelected(index);
@@ -807,7 +817,7 @@ void MainWindow::updateDictionarySelector()
     {
         const QSignalBlocker blocker(m_dictionarySelector);
         m_dictionarySelector->clear();
-        m_dictionarySelector->addItems(m_dictionaryList->names());
+        m_dictionarySelector->addItems(shownNames(*m_dictionaryList));
         m_dictionarySelector->setCurrentIndex(qMax(0, m_dictionarySelector->findText(current)));
     }
     const int index = m_dictionarySelector->currentIndex();

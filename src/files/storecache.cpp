@@ -17,7 +17,9 @@ namespace {
 
 using Handle = EntryArena::Handle;
 
-constexpr char Magic[8] = {'V', 'B', 'S', 'T', 'O', 'R', 'E', '1'};
+// the last character counts the orders of keys: a copy sorted by other
+// keys is a miss (2: ё sorts as е)
+constexpr char Magic[8] = {'V', 'B', 'S', 'T', 'O', 'R', 'E', '2'};
 // written as the machine writes numbers: a copy from another byte order is a miss
 constexpr quint32 ByteOrderMark = 0x01020304;
 

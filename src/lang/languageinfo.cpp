@@ -33,21 +33,18 @@ using Script = LanguageInfo::Script;
 
 // German, English, French, Italian, Russian are the user languages, in this order.
 constexpr LanguageInfo Table[] = {
-    {"de", QT_TRANSLATE_NOOP("LanguageInfo", "German"), "Deutsch", nullptr, Script::Latin, false, true, Keyboard::None,
+    {"de", QT_TRANSLATE_NOOP("LanguageInfo", "German"), nullptr, Script::Latin, false, true, Keyboard::None, true},
+    {"en", QT_TRANSLATE_NOOP("LanguageInfo", "English"), isLatinLetter, Script::Latin, false, true, Keyboard::None,
         true},
-    {"en", QT_TRANSLATE_NOOP("LanguageInfo", "English"), "English", isLatinLetter, Script::Latin, false, true,
-        Keyboard::None, true},
-    {"fr", QT_TRANSLATE_NOOP("LanguageInfo", "French"), "Fran\u00e7ais", nullptr, Script::Latin, false, false,
-        Keyboard::None, true},
-    {"it", QT_TRANSLATE_NOOP("LanguageInfo", "Italian"), "Italiano", nullptr, Script::Latin, false, false,
-        Keyboard::None, true},
-    {"ru", QT_TRANSLATE_NOOP("LanguageInfo", "Russian"), nullptr, isCyrillicLetter, Script::Cyrillic, false, true,
+    {"fr", QT_TRANSLATE_NOOP("LanguageInfo", "French"), nullptr, Script::Latin, false, false, Keyboard::None, true},
+    {"it", QT_TRANSLATE_NOOP("LanguageInfo", "Italian"), nullptr, Script::Latin, false, false, Keyboard::None, true},
+    {"ru", QT_TRANSLATE_NOOP("LanguageInfo", "Russian"), isCyrillicLetter, Script::Cyrillic, false, true,
         Keyboard::Russian, true},
-    {"ar", QT_TRANSLATE_NOOP("LanguageInfo", "Arabic"), nullptr, isArabicChar, Script::Arabic, true, false,
-        Keyboard::Arabic, false},
-    {"fa", QT_TRANSLATE_NOOP("LanguageInfo", "Farsi"), nullptr, isArabicChar, Script::Arabic, true, false,
-        Keyboard::Farsi, false},
-    {"he", QT_TRANSLATE_NOOP("LanguageInfo", "Hebrew"), nullptr, HebrewText::isLetter, Script::Hebrew, true, false,
+    {"ar", QT_TRANSLATE_NOOP("LanguageInfo", "Arabic"), isArabicChar, Script::Arabic, true, false, Keyboard::Arabic,
+        false},
+    {"fa", QT_TRANSLATE_NOOP("LanguageInfo", "Farsi"), isArabicChar, Script::Arabic, true, false, Keyboard::Farsi,
+        false},
+    {"he", QT_TRANSLATE_NOOP("LanguageInfo", "Hebrew"), HebrewText::isLetter, Script::Hebrew, true, false,
         Keyboard::Hebrew, false},
 };
 
@@ -72,7 +69,13 @@ const LanguageInfo *LanguageInfo::ofDictionary(QStringView type)
 QString LanguageInfo::userLanguageName(const QString &code)
 {
     const LanguageInfo *row = find(code);
-    return row && row->displayName ? QString::fromUtf8(row->displayName) : code;
+    return row ? row->name() : code;
+}
+
+QString LanguageInfo::dictionaryName(const QString &name, QStringView type)
+{
+    const LanguageInfo *row = ofDictionary(type);
+    return row && name == QLatin1StringView(row->englishName) ? row->name() : name;
 }
 
 const LanguageInfo *LanguageInfo::find(QStringView code)

@@ -17,11 +17,8 @@ struct LanguageInfo
     // Two letters; a locale code such as "he_IL" names the row whose code it
     // begins with (case-sensitive).
     const char *code;
-    // English name, as the dictionary manager lists user languages.
+    // English name; name() gives it in the user's language.
     const char *englishName;
-    // Name shown for the language as a user language (selector, column
-    // headers); null where the code itself is shown.
-    const char *displayName;
     // Letters of the language's own script; null for languages no
     // dictionary is written in.
     bool (*isLanguageChar)(QChar c);
@@ -45,9 +42,14 @@ struct LanguageInfo
     // The language a dictionary of this TYPE ("he_IL") is written in: a row
     // with a script of its own; null for any other code.
     static const LanguageInfo *ofDictionary(QStringView type);
-    // How a user-language code is shown: "Deutsch", "Francais", "Italiano",
-    // "English" for codes beginning de, fr, it, en; any other code unchanged.
+    // How a user-language code is shown (selector, column headers, labels):
+    // the language's name in the user's language ("German", "Deutsch" in
+    // German); a code no row begins unchanged.
     static QString userLanguageName(const QString &code);
+    // How a dictionary is named on the pages: a dictionary named with its
+    // language's English name (as the bundled ones are) by the language's
+    // name in the user's language; any other name as it is.
+    static QString dictionaryName(const QString &name, QStringView type);
     // The rows of the user languages, in the order the manager offers them.
     static QList<const LanguageInfo *> userLanguages();
 };

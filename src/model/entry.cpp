@@ -148,8 +148,8 @@ bool keyUnitByTables(char16_t u, char16_t &unit)
 }
 
 // The key unit of a text's unit: a letter lower-cased, nothing (false) for
-// any other unit. Hebrew letters and points and ASCII are told apart by
-// their ranges, the rest by Unicode's tables.
+// any other unit. Hebrew letters and points, ASCII and ё are told apart by
+// their values, the rest by Unicode's tables.
 inline bool keyUnit(char16_t u, char16_t &unit)
 {
     if (u >= 0x05D0 && u <= 0x05EA) {
@@ -164,6 +164,12 @@ inline bool keyUnit(char16_t u, char16_t &unit)
             u += u'a' - u'A';
         unit = u;
         return u >= u'a' && u <= u'z';
+    }
+    // Ё and ё are е with a mark most texts leave off: a learner who types
+    // елка finds ёлка, as one who types שלום finds שָׁלוֹם
+    if (u == 0x0401 || u == 0x0451) {
+        unit = 0x0435;
+        return true;
     }
     return keyUnitByTables(u, unit);
 }

@@ -8,8 +8,9 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
-// The letters of a text, lower-cased; it orders the store and decides exact
-// and prefix lookups, so pointed and unpointed Hebrew give the same key.
+// The letters of a text, lower-cased, ё as е; it orders the store and
+// decides exact and prefix lookups, so pointed and unpointed Hebrew, and
+// Russian with or without its stress marks and ё, give the same key.
 QString makeSearchKey(const QString &text);
 // Writes the search key of a text to out (room for text.size() units) and
 // returns its length: the key without a QString, for walking many words.

@@ -360,22 +360,6 @@
 <context>
     <name>DictionaryModel</name>
     <message>
-        <source> (f)</source>
-        <translation> (f)</translation>
-    </message>
-    <message>
-        <source> (m)</source>
-        <translation> (m)</translation>
-    </message>
-    <message>
-        <source> (tr.)</source>
-        <translation> (tr.)</translation>
-    </message>
-    <message>
-        <source> (intr.)</source>
-        <translation> (intr.)</translation>
-    </message>
-    <message>
         <source>User Language</source>
         <translation>Benutzersprache</translation>
     </message>
@@ -386,6 +370,10 @@
     <message>
         <source>Foreign</source>
         <translation>Fremdsprache</translation>
+    </message>
+    <message>
+        <source>Pronunciation</source>
+        <translation>Aussprache</translation>
     </message>
 </context>
 <context>
@@ -648,6 +636,149 @@
     <message>
         <source>&amp;Don&apos;t Practise</source>
         <translation>&amp;Nicht üben</translation>
+    </message>
+    <message>
+        <source>imperfective</source>
+        <translation>unvollendet</translation>
+    </message>
+    <message>
+        <source>perfective</source>
+        <translation>vollendet</translation>
+    </message>
+    <message>
+        <source>both aspects</source>
+        <translation>beide Aspekte</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspekt</translation>
+    </message>
+    <message>
+        <source>Pronunciation as the points give it</source>
+        <translation>Aussprache nach den Vokalzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>EntryGrammar</name>
+    <message>
+        <source>noun</source>
+        <translation>Subst.</translation>
+    </message>
+    <message>
+        <source>verb</source>
+        <translation>Verb</translation>
+    </message>
+    <message>
+        <source>adj.</source>
+        <translation>Adj.</translation>
+    </message>
+    <message>
+        <source>adv.</source>
+        <translation>Adv.</translation>
+    </message>
+    <message>
+        <source>num.</source>
+        <translation>Num.</translation>
+    </message>
+    <message>
+        <source>pron.</source>
+        <translation>Pron.</translation>
+    </message>
+    <message>
+        <source>conj.</source>
+        <translation>Konj.</translation>
+    </message>
+    <message>
+        <source>prep.</source>
+        <translation>Präp.</translation>
+    </message>
+    <message>
+        <source>Pronunciation:</source>
+        <translation>Aussprache:</translation>
+    </message>
+    <message>
+        <source>pl.</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>pres.</source>
+        <translation>Präs.</translation>
+    </message>
+    <message>
+        <source>Genitive:</source>
+        <translation>Genitiv:</translation>
+    </message>
+    <message>
+        <source>Aspect partner:</source>
+        <translation>Aspektpartner:</translation>
+    </message>
+    <message>
+        <source>gen.</source>
+        <translation>Gen.</translation>
+    </message>
+    <message>
+        <source>Root:</source>
+        <translation>Wurzel:</translation>
+    </message>
+    <message>
+        <source>Present:</source>
+        <translation>Präsens:</translation>
+    </message>
+    <message>
+        <source>Verbal noun:</source>
+        <translation>Verbalsubstantiv:</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation>Wurzel</translation>
+    </message>
+    <message>
+        <source>Past stem:</source>
+        <translation>Vergangenheitsstamm:</translation>
+    </message>
+    <message>
+        <source>Present stem:</source>
+        <translation>Präsensstamm:</translation>
+    </message>
+    <message>
+        <source>past</source>
+        <translation>Verg.</translation>
+    </message>
+    <message>
+        <source>f.</source>
+        <translation>f.</translation>
+    </message>
+    <message>
+        <source>m.</source>
+        <translation>m.</translation>
+    </message>
+    <message>
+        <source>n.</source>
+        <translation>n.</translation>
+    </message>
+    <message>
+        <source>impf. and pf.</source>
+        <translation>ipf. und pf.</translation>
+    </message>
+    <message>
+        <source>pf.</source>
+        <translation>pf.</translation>
+    </message>
+    <message>
+        <source>impf.</source>
+        <translation>ipf.</translation>
+    </message>
+    <message>
+        <source>tr.</source>
+        <translation>tr.</translation>
+    </message>
+    <message>
+        <source>intr.</source>
+        <translation>intr.</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>Paar</translation>
     </message>
 </context>
 <context>
@@ -2223,10 +2354,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Lookup / Learn</source>
         <translation>Nachschlagen / Lernen</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Tastatur</translation>
     </message>
 </context>
 <context>

@@ -31,11 +31,13 @@ enum PersonCell {
 enum PresentCell { PresentMasculine, PresentFeminine, PresentMasculinePlural, PresentFemininePlural };
 enum ImperativeCell { ImperativeMasculine, ImperativeFeminine, ImperativePlural };
 
-// Fonts drawn for pointed Hebrew first (Debian's culmus), then the
-// application's; the lines are made tall enough that no point is cut off
-// above or below.
-const char *const HebrewStyle = "font-family:'Taamey Frank CLM','Frank Ruehl CLM','David CLM'; font-size:26px";
-const char *const LatinStyle = "font-size:12px; color:#555555";
+// Fonts drawn for pointed Hebrew first: Noto's serif draws the points
+// larger and clearer than culmus' faces, which stand in where it is
+// missing; the lines are made tall enough that no point is cut off above
+// or below. The transliteration small, but dark enough to read.
+const char *const HebrewStyle
+    = "font-family:'Noto Serif Hebrew','Taamey Frank CLM','Frank Ruehl CLM','David CLM'; font-size:26px";
+const char *const LatinStyle = "font-size:14px; color:#444444";
 
 QLabel *newCell()
 {

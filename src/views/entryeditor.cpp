@@ -5,11 +5,14 @@
 #include "input/style.h"
 
 #include "model/dictionary.h"
+#include "input/keyboardtogglebutton.h"
+#include "input/keymappingbutton.h"
 #include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 #include "lang/languageinfo.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -29,6 +32,36 @@ QFrame *horizontalLine()
     return line;
 }
 
+// A foreign input with the button that switches its key mapping beside it
+// (the owner's from the start: a button without one would be a window).
+QHBoxLayout *withMappingButton(KeyMappingLineEdit *edit, QWidget *owner)
+{
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(edit);
+    row->addWidget(new KeyMappingButton(edit, owner));
+    return row;
+}
+
+// The object name of an extra text's input, for tests and styling.
+QString editName(quint32 key)
+{
+    switch (key) {
+    case Entry::TextPronunciation: return QStringLiteral("pronunciationEdit");
+    case Entry::TextGenitive: return QStringLiteral("genitiveEdit");
+    case Entry::TextPartner: return QStringLiteral("partnerEdit");
+    case Entry::TextRoot: return QStringLiteral("rootEdit");
+    case Entry::TextPresent: return QStringLiteral("presentEdit");
+    case Entry::TextVerbalNoun: return QStringLiteral("verbalNounEdit");
+    case Entry::TextPast: return QStringLiteral("pastEdit");
+    default: return QStringLiteral("textEdit%1").arg(key);
+    }
+}
+
+// The aspect choice: none, imperfective, perfective, both (the flags' two bits).
+constexpr quint32 AspectFlags[]
+    = {0, Entry::FlagImperfective, Entry::FlagPerfective, Entry::FlagImperfective | Entry::FlagPerfective};
+
 } // namespace
 
 EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
@@ -38,6 +71,7 @@ EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
     , m_wordEdit(new KeyMappingLineEdit(true, m_keyboard))
     , m_typeCombo(new QComboBox)
     , m_subCombo(new QComboBox)
+    , m_aspectCombo(new QComboBox)
     , m_incompleteBox(new QCheckBox(tr("Incomplete!")))
     , m_nameBox(new QCheckBox(QStringLiteral("---")))
     , m_moreButton(new QPushButton(tr("More...")))
@@ -45,6 +79,8 @@ EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
     , m_wordLabel(new QLabel)
     , m_extraLabel(new QLabel(tr("Extra:")))
     , m_extraEdit(new KeyMappingLineEdit(true, m_keyboard))
+    , m_extraPronunciation(new QLabel)
+    , m_grammarGrid(new QGridLayout)
 {
     m_verbKinds = {QString(), tr("trans."), tr("intr.")};
     setFont(Style::pageFont());
@@ -52,6 +88,8 @@ EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
     m_wordEdit->setObjectName(QStringLiteral("wordEdit"));
     m_typeCombo->setObjectName(QStringLiteral("typeCombo"));
     m_subCombo->setObjectName(QStringLiteral("subCombo"));
+    m_aspectCombo->setObjectName(QStringLiteral("aspectCombo"));
+    m_extraPronunciation->setObjectName(QStringLiteral("extraPronunciationLabel"));
     m_incompleteBox->setObjectName(QStringLiteral("incompleteBox"));
     m_nameBox->setObjectName(QStringLiteral("nameBox"));
     m_moreButton->setObjectName(QStringLiteral("moreButton"));
@@ -64,6 +102,12 @@ EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
     for (int type = 0; type < Entry::WordTypeCount; ++type)
         m_typeCombo->addItem(Entry::typeName(type));
     m_subCombo->setFont(Style::comboFont());
+    m_aspectCombo->setFont(Style::comboFont());
+    m_aspectCombo->addItems({QStringLiteral("---"), tr("imperfective"), tr("perfective"), tr("both aspects")});
+    m_aspectCombo->setToolTip(tr("Aspect"));
+    m_extraPronunciation->setFont(Style::smallFont());
+    m_extraPronunciation->setToolTip(tr("Pronunciation as the points give it"));
+    Style::setTextColor(m_extraPronunciation, Style::greyColor());
     m_nameBox->setEnabled(false);
     m_extraEdit->setAlignment(Qt::AlignLeft);
     m_extraEdit->setFixedHeight(48);
@@ -71,22 +115,31 @@ EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(4);
     grid->addWidget(m_wordLabel, 0, 0);
-    grid->addWidget(m_wordEdit, 0, 1);
+    auto *wordRow = withMappingButton(m_wordEdit, this);
+    auto *keyboardButton = new KeyboardToggleButton(m_keyboard, this);
+    keyboardButton->setObjectName(QStringLiteral("keyboardButton"));
+    wordRow->addWidget(keyboardButton);
+    grid->addLayout(wordRow, 0, 1);
     grid->addWidget(new QLabel(tr("Type:")), 1, 0);
     auto *typeRow = new QHBoxLayout;
     typeRow->addWidget(m_typeCombo);
     typeRow->addWidget(m_subCombo);
+    typeRow->addWidget(m_aspectCombo);
     typeRow->addWidget(m_incompleteBox);
     typeRow->addWidget(m_nameBox);
     typeRow->addStretch();
     typeRow->addWidget(m_learnButton);
     grid->addLayout(typeRow, 1, 1);
     grid->addWidget(m_extraLabel, 2, 0);
-    auto *extraRow = new QHBoxLayout;
-    extraRow->addWidget(m_extraEdit);
+    auto *extraRow = withMappingButton(m_extraEdit, this);
+    extraRow->addWidget(m_extraPronunciation);
     extraRow->addWidget(m_moreButton);
     grid->addLayout(extraRow, 2, 1);
-    grid->addWidget(horizontalLine(), 3, 0, 1, 3);
+    // the language's own texts in one row of smaller type (four at most,
+    // Arabic verbs'), so the page still fits a 600-pixel screen
+    m_grammarGrid->setContentsMargins(0, 0, 0, 0);
+    grid->addLayout(m_grammarGrid, 3, 0, 1, 2);
+    grid->addWidget(horizontalLine(), 4, 0, 1, 3);
     // the four translations two by two: the page fits a 600-pixel screen
     auto *translations = new QGridLayout;
     translations->setVerticalSpacing(4);
@@ -104,6 +157,8 @@ EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
     layout->addLayout(grid);
     layout->addLayout(translations);
     layout->addWidget(horizontalLine());
+    // room to spare goes below the form, not between its rows
+    layout->addStretch();
     layout->addWidget(m_keyboard);
 
     connect(m_wordEdit, &QLineEdit::textEdited, this, &EntryEditor::wordEdited);
@@ -112,8 +167,10 @@ EntryEditor::EntryEditor(Dictionary *dictionary, QWidget *parent)
         connect(edit, &QLineEdit::textEdited, this, &EntryEditor::markEdited);
     for (QLineEdit *edit : m_translationEdits)
         connect(edit, &QLineEdit::textEdited, this, &EntryEditor::markEdited);
-    for (QComboBox *box : {m_typeCombo, m_subCombo})
+    for (QComboBox *box : {m_typeCombo, m_subCombo, m_aspectCombo})
         connect(box, &QComboBox::activated, this, &EntryEditor::markEdited);
+    for (QLineEdit *edit : {static_cast<QLineEdit *>(m_wordEdit), static_cast<QLineEdit *>(m_extraEdit)})
+        connect(edit, &QLineEdit::textChanged, this, &EntryEditor::showDerivedPronunciations);
     for (QCheckBox *box : {m_incompleteBox, m_nameBox})
         connect(box, &QCheckBox::clicked, this, &EntryEditor::markEdited);
     // Return skips the extra field where the type has none
@@ -170,8 +227,10 @@ quint32 EntryEditor::genderFlags(int index, bool withNeuter)
 void EntryEditor::storeReset()
 {
     updateLanguageRows();
-    m_wordLabel->setText(m_dictionary->name() + u':');
+    m_wordLabel->setText(LanguageInfo::dictionaryName(m_dictionary->name(), m_dictionary->type()) + u':');
     m_keyboard->setLanguage(m_dictionary->type(), true);
+    m_grammar = EntryGrammar::ofDictionary(m_dictionary->type());
+    makeGrammarFields();
     clearFields();
     // the gender list depends on the language; refill the choices for the type shown
     wordTypeChanged(m_typeCombo->currentIndex());
@@ -181,6 +240,8 @@ void EntryEditor::setEntry(const Entry &entry)
 {
     m_current = entry;
     m_wordEdit->setText(entry.word());
+    for (const GrammarField &f : std::as_const(m_grammarFields))
+        f.edit->setText(entry.text(f.field.key));
     wordTypeChanged(entry.wordType());
     for (int i = 0; i < 4; ++i)
         m_translationEdits[i]->setText(entry.userTranslation(i, false));
@@ -195,6 +256,8 @@ void EntryEditor::newEntry()
 {
     m_wordEdit->setReadOnly(false);
     m_extraEdit->setReadOnly(false);
+    for (const GrammarField &f : std::as_const(m_grammarFields))
+        f.edit->setReadOnly(false);
     m_translationEdits[0]->setReadOnly(false);
     setEntry(Entry(0));
 }
@@ -204,6 +267,8 @@ void EntryEditor::clearFields()
     m_current = Entry(0);
     m_wordEdit->clear();
     m_extraEdit->clear();
+    for (const GrammarField &f : std::as_const(m_grammarFields))
+        f.edit->clear();
     for (QLineEdit *edit : m_translationEdits)
         edit->clear();
     m_wordEdit->setFocus(Qt::OtherFocusReason);
@@ -250,6 +315,9 @@ void EntryEditor::wordTypeChanged(int type)
     } else if (type == Entry::Verb) {
         m_subCombo->addItems(m_verbKinds);
         m_subCombo->setCurrentIndex((flags & Entry::FlagIntransitive) ? 2 : (flags & Entry::FlagTransitive) ? 1 : 0);
+        m_aspectCombo->setCurrentIndex(int(std::find(std::begin(AspectFlags), std::end(AspectFlags),
+                                               flags & (Entry::FlagPerfective | Entry::FlagImperfective))
+            - std::begin(AspectFlags)));
         m_extraLabel->setText(tr("Infinitive:"));
         m_extraEdit->setText(m_current.text(Entry::TextInfinitive));
         m_extraKey = Entry::TextInfinitive;
@@ -260,9 +328,93 @@ void EntryEditor::wordTypeChanged(int type)
         m_extraKey = 0;
     }
     m_extraEdit->setEnabled(m_extraKey != 0);
+    m_aspectCombo->setVisible(type == Entry::Verb && m_grammar.hasAspect());
     m_nameBox->setText(nominal ? tr("Is Name") : QStringLiteral("---"));
     m_nameBox->setChecked(nominal && m_current.hasFlag(Entry::FlagIsName));
     m_nameBox->setEnabled(nominal);
+    placeGrammarFields(type);
+    showDerivedPronunciations();
+}
+
+void EntryEditor::makeGrammarFields()
+{
+    for (const GrammarField &f : std::as_const(m_grammarFields)) {
+        delete f.label;
+        delete f.box;
+    }
+    m_grammarFields.clear();
+    for (const EntryGrammar::Field &field : m_grammar.fields()) {
+        // the editor's own from the start, shown once placed
+        auto *box = new QWidget(this);
+        box->setFont(Style::smallFont());
+        QLineEdit *edit = nullptr;
+        if (field.foreignScript) {
+            auto *foreign = new KeyMappingLineEdit(true, m_keyboard);
+            box->setLayout(withMappingButton(foreign, box));
+            edit = foreign;
+        } else {
+            edit = new QLineEdit;
+            auto *row = new QHBoxLayout(box);
+            row->setContentsMargins(0, 0, 0, 0);
+            row->addWidget(edit);
+        }
+        edit->setObjectName(editName(field.key));
+        connect(edit, &QLineEdit::textEdited, this, &EntryEditor::markEdited);
+        auto *label = new QLabel(field.label, this);
+        label->setFont(Style::smallFont());
+        label->setBuddy(edit);
+        box->hide();
+        label->hide();
+        m_grammarFields.append(GrammarField{field, label, edit, box});
+    }
+}
+
+// Only the fields of the type take room, side by side; what is typed in
+// them stays while the learner tries another type.
+void EntryEditor::placeGrammarFields(int type)
+{
+    for (const GrammarField &f : std::as_const(m_grammarFields)) {
+        m_grammarGrid->removeWidget(f.label);
+        m_grammarGrid->removeWidget(f.box);
+    }
+    int placed = 0;
+    QWidget *previous = m_extraEdit;
+    for (const GrammarField &f : std::as_const(m_grammarFields)) {
+        const bool shown = f.field.appliesTo(type);
+        if (shown) {
+            m_grammarGrid->addWidget(f.label, 0, 2 * placed);
+            m_grammarGrid->addWidget(f.box, 0, 2 * placed + 1);
+            setTabOrder(previous, f.edit);
+            previous = f.edit;
+            ++placed;
+        }
+        f.label->setVisible(shown);
+        f.box->setVisible(shown);
+    }
+    setTabOrder(previous, m_translationEdits[0]);
+}
+
+// What the points of the word and of its plural or infinitive read, where
+// the language's points say it: beside the extra text, and in the empty
+// pronunciation field as the text it stands for.
+void EntryEditor::showDerivedPronunciations()
+{
+    m_extraPronunciation->setText(
+        m_extraEdit->isEnabled() ? m_grammar.derivedPronunciation(m_extraEdit->text()) : QString());
+    for (const GrammarField &f : std::as_const(m_grammarFields)) {
+        if (f.field.key == Entry::TextPronunciation)
+            f.edit->setPlaceholderText(m_grammar.derivedPronunciation(m_wordEdit->text()));
+    }
+}
+
+bool EntryEditor::formHolds(quint32 key) const
+{
+    if (key == Entry::TextPlural || key == Entry::TextInfinitive)
+        return true; // the extra text is the type's one or none
+    if (key > Entry::TextUserBase && key < Entry::TextUserBase + 4)
+        return true;
+    return std::any_of(
+        m_grammarFields.cbegin(), m_grammarFields.cend(), [key](const GrammarField &f) { return f.field.key == key; });
 }
 
 bool EntryEditor::hasUnstoredChanges() const
@@ -271,7 +423,10 @@ bool EntryEditor::hasUnstoredChanges() const
         return m_edited;
     const auto filled = [](const QLineEdit *edit) { return !edit->text().trimmed().isEmpty(); };
     return filled(m_wordEdit) || (m_extraEdit->isEnabled() && filled(m_extraEdit))
-        || std::any_of(std::begin(m_translationEdits), std::end(m_translationEdits), filled);
+        || std::any_of(std::begin(m_translationEdits), std::end(m_translationEdits), filled)
+        || std::any_of(m_grammarFields.cbegin(), m_grammarFields.cend(), [this, &filled](const GrammarField &f) {
+               return f.field.appliesTo(m_typeCombo->currentIndex()) && filled(f.edit);
+           });
 }
 
 Entry EntryEditor::entry() const
@@ -284,6 +439,8 @@ Entry EntryEditor::entry() const
     quint32 flags = 0;
     if (type == Entry::Verb) {
         flags = sub == 1 ? quint32(Entry::FlagTransitive) : sub == 2 ? quint32(Entry::FlagIntransitive) : 0u;
+        if (m_grammar.hasAspect())
+            flags |= AspectFlags[qBound(0, m_aspectCombo->currentIndex(), 3)];
     } else if (type == Entry::Noun || type == Entry::Adjective) {
         flags = genderFlags(sub, hasNeuter());
         if (m_nameBox->isChecked())
@@ -292,8 +449,18 @@ Entry EntryEditor::entry() const
     if (m_incompleteBox->isChecked())
         flags |= Entry::FlagIncomplete;
     e.setFlags(flags);
+    // what the form does not show (the frequency, a text of another
+    // language's) stays as it was
+    for (const Entry::KeyedText &t : m_current.texts()) {
+        if (!formHolds(t.key))
+            e.appendText(t.key, t.text);
+    }
     if (m_extraKey != 0 && !m_extraEdit->text().isEmpty())
         e.setText(m_extraKey, m_extraEdit->text());
+    for (const GrammarField &f : m_grammarFields) {
+        if (f.field.appliesTo(type) && !f.edit->text().isEmpty())
+            e.setText(f.field.key, f.edit->text());
+    }
     for (int k = 1; k < 4; ++k) {
         const QString text = m_translationEdits[k]->text();
         if (text.isEmpty())

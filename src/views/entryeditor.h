@@ -1,13 +1,16 @@
 #pragma once
 
+#include "lang/entrygrammar.h"
 #include "model/entry.h"
 
+#include <QList>
 #include <QStringList>
 #include <QWidget>
 
 class Dictionary;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,11 +18,15 @@ class KeyMappingLineEdit;
 class SoftKeyboard;
 
 // The entry editor: the foreign word, the word type with gender and number
-// (nouns, adjectives) or transitivity (verbs), one extra text (plural or
-// infinitive), up to four translations, the "incomplete" and "name" marks
-// and the learn counters. It shows an Entry and builds a new one from the
-// form on request; Return walks from field to field and, in the last used
-// translation, reports the entry as done.
+// (nouns, adjectives) or transitivity and, where the language has it,
+// aspect (verbs), one extra text (plural or infinitive, with its
+// pronunciation where the points give it), the extra texts the language's
+// entries carry for the type (EntryGrammar: pronunciation, genitive, root,
+// stems...), up to four translations, the "incomplete" and "name" marks and
+// the learn counters. It shows an Entry and builds a new one from the form
+// on request, keeping the texts the form does not show; Return walks from
+// word to extra text to the translations and, in the last used one,
+// reports the entry as done.
 class EntryEditor : public QWidget
 {
     Q_OBJECT
@@ -64,6 +71,22 @@ private:
     void updateLearnButton();
     bool hasNeuter() const;
     QStringList genderNames() const;
+    // The language's fields anew, empty; placed for the type shown.
+    void makeGrammarFields();
+    void placeGrammarFields(int type);
+    // The texts the form holds (and so writes, or drops where the type
+    // has no room for them).
+    bool formHolds(quint32 key) const;
+    void showDerivedPronunciations();
+
+    // One of the language's extra texts on the form.
+    struct GrammarField
+    {
+        EntryGrammar::Field field;
+        QLabel *label;
+        QLineEdit *edit;
+        QWidget *box;
+    };
 
     Dictionary *m_dictionary;
     Entry m_current;
@@ -72,6 +95,7 @@ private:
     KeyMappingLineEdit *m_wordEdit;
     QComboBox *m_typeCombo;
     QComboBox *m_subCombo;
+    QComboBox *m_aspectCombo;
     QCheckBox *m_incompleteBox;
     QCheckBox *m_nameBox;
     QPushButton *m_moreButton;
@@ -80,6 +104,10 @@ private:
     QLabel *m_extraLabel;
     quint32 m_extraKey = 0;
     KeyMappingLineEdit *m_extraEdit;
+    QLabel *m_extraPronunciation;
+    EntryGrammar m_grammar{nullptr};
+    QList<GrammarField> m_grammarFields;
+    QGridLayout *m_grammarGrid;
     QLabel *m_translationLabels[4];
     QLineEdit *m_translationEdits[4];
     QStringList m_verbKinds;

@@ -100,6 +100,8 @@ void LookupView::fitColumns()
 {
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->verticalHeader()->setMinimumSectionSize(m_tableModel->rowHeight());
+    m_table->verticalHeader()->setDefaultSectionSize(m_tableModel->rowHeight());
     for (int column = 1; column < m_tableModel->columnCount(); ++column)
         header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }

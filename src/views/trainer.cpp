@@ -10,6 +10,7 @@
 #include "input/keymappingbutton.h"
 #include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
+#include "lang/entrygrammar.h"
 #include "lang/languageinfo.h"
 #include "train/schedulequeries.h"
 
@@ -51,6 +52,7 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     , m_questionEdit(new QLineEdit)
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, true))
     , m_answerEdit(new KeyMappingLineEdit(false, m_keyboard))
+    , m_grammarLabel(new QLabel)
     , m_typedLabel(new QLabel)
     , m_feedbackLabel(new QLabel)
     , m_rightButton(new QPushButton(tr("I was &right")))
@@ -69,6 +71,7 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     m_questionEdit->setObjectName(QStringLiteral("questionEdit"));
     m_answerEdit->setObjectName(QStringLiteral("answerEdit"));
     m_keyboard->setObjectName(QStringLiteral("trainerKeyboard"));
+    m_grammarLabel->setObjectName(QStringLiteral("grammarLabel"));
     m_typedLabel->setObjectName(QStringLiteral("typedLabel"));
     m_feedbackLabel->setObjectName(QStringLiteral("feedbackLabel"));
     m_rightButton->setObjectName(QStringLiteral("rightButton"));
@@ -94,16 +97,19 @@ Trainer::Trainer(const QString &iconPath, Dictionary *dictionary, QRandomGenerat
     m_questionEdit->setReadOnly(true);
     m_questionEdit->setFixedHeight(48);
     m_answerEdit->setFixedHeight(48);
+    m_grammarLabel->setFont(small);
+    Style::setTextColor(m_grammarLabel, Style::greyColor());
     m_typedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_feedbackLabel->setWordWrap(true);
     auto *grid = new QGridLayout;
     grid->addWidget(m_questionLabel, 0, 0);
     grid->addWidget(m_questionEdit, 0, 1);
-    grid->addWidget(m_answerLabel, 1, 0);
-    grid->addWidget(m_answerEdit, 1, 1);
-    grid->addWidget(new KeyMappingButton(m_answerEdit), 1, 2);
-    grid->addWidget(new KeyboardToggleButton(m_keyboard), 1, 3);
-    grid->addWidget(m_typedLabel, 2, 1);
+    grid->addWidget(m_grammarLabel, 1, 1);
+    grid->addWidget(m_answerLabel, 2, 0);
+    grid->addWidget(m_answerEdit, 2, 1);
+    grid->addWidget(new KeyMappingButton(m_answerEdit), 2, 2);
+    grid->addWidget(new KeyboardToggleButton(m_keyboard), 2, 3);
+    grid->addWidget(m_typedLabel, 3, 1);
     auto *corrections = new QHBoxLayout;
     corrections->addWidget(m_feedbackLabel, 1);
     for (QPushButton *button : {m_rightButton, m_wrongButton, m_easyButton}) {
@@ -172,6 +178,7 @@ void Trainer::storeReset()
     m_keyboard->setLanguage(m_dictionary->type(), true);
     m_questionEdit->clear();
     m_answerEdit->clear();
+    m_grammarLabel->clear();
     m_typedLabel->clear();
     m_feedbackLabel->clear();
     m_drill.clear();
@@ -234,6 +241,7 @@ void Trainer::start(Drill::Order order, bool quiet)
     }
     m_questionEdit->clear();
     m_answerEdit->clear();
+    m_grammarLabel->clear();
     m_countLabel->clear();
     const bool marked = m_dictionary && !m_dictionary->learnedIds().isEmpty();
     if (order == Drill::Order::Due && marked)
@@ -265,6 +273,7 @@ void Trainer::showQuestion()
 {
     const Drill::Question &question = m_drill.question();
     m_questionEdit->setText(question.text);
+    m_grammarLabel->setText(question.direction == Direction::Forward ? grammarOf(question.entry) : QString());
     setDirectionLabels(question.direction == Direction::Forward);
     Style::setTextColor(m_answerEdit, Style::textColor());
     m_answerEdit->clear();
@@ -275,6 +284,11 @@ void Trainer::showQuestion()
     m_answered = false;
     updateCorrectionButtons();
     m_countLabel->setText(counterText());
+}
+
+QString Trainer::grammarOf(const Entry &entry) const
+{
+    return m_dictionary ? EntryGrammar::ofDictionary(m_dictionary->type()).describe(entry) : QString();
 }
 
 void Trainer::setDirectionLabels(bool foreignShown)
@@ -302,6 +316,7 @@ void Trainer::showAnswer()
     }
     if (question.direction == Direction::Forward)
         m_questionEdit->setText(question.entry.word());
+    m_grammarLabel->setText(grammarOf(question.entry));
     m_answerEdit->setText(result.expected);
     m_answerEdit->setReadOnly(true);
     m_typedLabel->setText(

@@ -20,7 +20,8 @@ class SoftKeyboard;
 // The trainer page: a Drill of the entries marked for learning, one
 // question at a time (the foreign word for its meaning, or the meaning for
 // the word), green or red once answered, what was typed shown beside the
-// right answer; Return answers and Return again goes on. "Due" (the
+// right answer, the word's grammar in a short line while the word is in
+// view; Return answers and Return again goes on. "Due" (the
 // default, started when the page is shown) asks what the schedule has due
 // and the day's new words, "Reset" every word weakest first, "Random" in
 // any order. After an answer the learner may say "I was right", "I was
@@ -61,6 +62,7 @@ private:
     void tellHowToMark();
     void showQuestion();
     void setDirectionLabels(bool foreignShown);
+    QString grammarOf(const Entry &entry) const;
     void showAnswer();
     void showRated(const Drill::Result &result);
     void correctLast(quint8 rating);
@@ -85,6 +87,10 @@ private:
     QLineEdit *m_questionEdit;
     SoftKeyboard *m_keyboard;
     KeyMappingLineEdit *m_answerEdit;
+    // the word's type, gender and forms (EntryGrammar), while the foreign
+    // word is in view: with the question when it asks the meaning, with the
+    // answer when it asks the word
+    QLabel *m_grammarLabel;
     QLabel *m_typedLabel;
     QLabel *m_feedbackLabel;
     QPushButton *m_rightButton;

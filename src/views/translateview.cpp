@@ -3,7 +3,9 @@
 #include "input/style.h"
 
 #include "model/dictionary.h"
+#include "input/keyboardtogglebutton.h"
 #include "input/softkeyboard.h"
+#include "lang/entrygrammar.h"
 #include "lang/hebrewtext.h"
 
 #include <QEvent>
@@ -31,22 +33,36 @@ constexpr int ColumnPadding = 8 + ColumnSpacing;
 constexpr int SmallestWidth = 300;
 
 // A word as the page lays it out: the token with the punctuation around
-// it, its gloss, the other readings; a phrase's gloss spans its words.
+// it, its gloss, how its entry is said, the other readings; a phrase's
+// gloss spans its words.
 struct Column
 {
     QString token;
     QString gloss;
+    QString pronunciation;
     QString others;
     int span = 1;
     bool continuesPhrase = false;
 };
+
+// How the entry a reading names is said, where the text writes the entry's
+// own form: an inflected or prefixed word is said otherwise.
+QString pronunciationOf(const GlossReading &reading, const QString &token, const Dictionary *dictionary)
+{
+    if (!dictionary || reading.entryId == 0 || !reading.prefixes.isEmpty())
+        return QString();
+    if (reading.length == 1 && makeSearchKey(token) != makeSearchKey(reading.lemma))
+        return QString();
+    const Entry entry = dictionary->entryById(reading.entryId);
+    return entry.id() != 0 ? EntryGrammar::ofDictionary(dictionary->type()).pronunciation(entry) : QString();
+}
 
 bool isWord(const QString &token)
 {
     return std::any_of(token.cbegin(), token.cend(), [](QChar c) { return c.isLetterOrNumber(); });
 }
 
-QList<Column> columnsOf(const QList<GlossedWord> &line)
+QList<Column> columnsOf(const QList<GlossedWord> &line, const Dictionary *dictionary)
 {
     QList<Column> columns;
     QString before; // punctuation before the line's first word
@@ -69,6 +85,7 @@ QList<Column> columnsOf(const QList<GlossedWord> &line)
         }
         if (!word.readings.isEmpty()) {
             column.gloss = word.readings.first().text();
+            column.pronunciation = pronunciationOf(word.readings.first(), word.token, dictionary);
             QStringList others;
             for (qsizetype i = 1; i < word.readings.size() && i <= ShownOtherReadings; ++i)
                 others.append(word.readings[i].text());
@@ -79,7 +96,7 @@ QList<Column> columnsOf(const QList<GlossedWord> &line)
         columns.append(column);
     }
     if (!before.isEmpty())
-        columns.append(Column{before, QString(), QString(), 1, false});
+        columns.append(Column{before, QString(), QString(), QString(), 1, false});
     return columns;
 }
 
@@ -108,7 +125,8 @@ QList<QList<Column>> rowsOf(const QList<Column> &columns, int width, const QFont
             tokens += token;
             needed = std::max(needed, token);
         }
-        needed = std::max({needed, tokens, metrics.horizontalAdvance(columns[at].gloss) + ColumnPadding});
+        needed = std::max({needed, tokens, metrics.horizontalAdvance(columns[at].gloss) + ColumnPadding,
+            smallMetrics.horizontalAdvance(columns[at].pronunciation) + ColumnPadding});
         // other readings wrap in their cell rather than widen it much
         needed = std::max(
             needed, std::min(2 * needed, smallMetrics.horizontalAdvance(columns[at].others) + ColumnPadding));
@@ -132,18 +150,22 @@ void setCell(QTextTable *table, int row, int column, const QString &text, const 
     cursor.insertText(text, format);
 }
 
-// A row of words as a table of three rows (words, glosses, other readings),
-// the first word in the rightmost column.
+// A row of words as a table of three rows (words, glosses, other
+// readings), four when a word's pronunciation is known (under the
+// glosses), the first word in the rightmost column.
 void insertRow(QTextCursor &cursor, const QList<Column> &columns, const QFont &font, const QFont &small)
 {
     const int count = int(columns.size());
+    const bool pronounced
+        = std::any_of(columns.cbegin(), columns.cend(), [](const Column &c) { return !c.pronunciation.isEmpty(); });
+    const int othersRow = pronounced ? 3 : 2;
     QTextTableFormat format;
     format.setBorder(0);
     format.setCellPadding(2);
     format.setCellSpacing(ColumnSpacing);
     format.setAlignment(Qt::AlignRight);
     format.setBottomMargin(8);
-    QTextTable *table = cursor.insertTable(3, count, format);
+    QTextTable *table = cursor.insertTable(othersRow + 1, count, format);
     QTextCharFormat word;
     word.setFont(wordFontOf(font));
     QTextCharFormat gloss;
@@ -151,6 +173,9 @@ void insertRow(QTextCursor &cursor, const QList<Column> &columns, const QFont &f
     QTextCharFormat others;
     others.setFont(small);
     others.setForeground(Style::greyColor());
+    QTextCharFormat pronunciation;
+    pronunciation.setFont(small);
+    pronunciation.setFontItalic(true);
     for (int i = 0; i < count; ++i) {
         const int column = count - 1 - i;
         setCell(table, 0, column, columns[i].token, word);
@@ -159,11 +184,13 @@ void insertRow(QTextCursor &cursor, const QList<Column> &columns, const QFont &f
         // merged before they are filled, so the cell holds one paragraph
         const int span = std::min(columns[i].span, count - i);
         if (span > 1) {
-            table->mergeCells(1, column - span + 1, 1, span);
-            table->mergeCells(2, column - span + 1, 1, span);
+            for (int row = 1; row <= othersRow; ++row)
+                table->mergeCells(row, column - span + 1, 1, span);
         }
         setCell(table, 1, column, columns[i].gloss, gloss);
-        setCell(table, 2, column, columns[i].others, others);
+        if (pronounced)
+            setCell(table, 2, column, columns[i].pronunciation, pronunciation);
+        setCell(table, othersRow, column, columns[i].others, others);
     }
     cursor.movePosition(QTextCursor::End);
 }
@@ -179,8 +206,8 @@ TranslateView::TranslateView(const QString &iconPath, const English *english, Di
     , m_translateButton(new QPushButton(QIcon(iconPath + QStringLiteral("forward.svg")), tr("Translate")))
     , m_clearButton(new QPushButton(QIcon(iconPath + QStringLiteral("editclear.svg")), tr("Clear")))
     , m_lookupButton(new QPushButton(QIcon(iconPath + QStringLiteral("find.svg")), tr("Lookup / Learn")))
-    , m_keyboardButton(new QPushButton(QIcon(iconPath + QStringLiteral("keyboard.svg")), tr("Keyboard")))
     , m_keyboard(new SoftKeyboard(dictionary ? dictionary->type() : QString(), false, false))
+    , m_keyboardButton(new KeyboardToggleButton(m_keyboard, this))
 {
     setFont(Style::pageFont());
     m_input->setObjectName(QStringLiteral("translateInput"));
@@ -196,14 +223,16 @@ TranslateView::TranslateView(const QString &iconPath, const English *english, Di
     auto *splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(m_input);
     splitter->addWidget(m_output);
+    m_keyboardButton->setIcon(QIcon(iconPath + QStringLiteral("keyboard.svg")));
+    m_keyboardButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {m_clearButton, m_translateButton, m_lookupButton, m_keyboardButton})
+    for (QPushButton *button : {m_clearButton, m_translateButton, m_lookupButton})
         buttons->addWidget(button);
+    buttons->addWidget(m_keyboardButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 99);
     layout->addLayout(buttons);
     layout->addWidget(m_keyboard);
-    m_keyboard->hide();
 
     if (m_dictionary) {
         connect(m_dictionary, &Dictionary::contentsChanged, this, [this] { m_translator.reset(); });
@@ -213,7 +242,6 @@ TranslateView::TranslateView(const QString &iconPath, const English *english, Di
     connect(m_clearButton, &QPushButton::clicked, this, &TranslateView::clearInput);
     connect(m_translateButton, &QPushButton::clicked, this, &TranslateView::translate);
     connect(m_lookupButton, &QPushButton::clicked, this, &TranslateView::learnSelection);
-    connect(m_keyboardButton, &QPushButton::clicked, this, &TranslateView::toggleKeyboard);
 }
 
 TranslateView::~TranslateView() = default;
@@ -250,7 +278,7 @@ void TranslateView::showGloss()
     m_output->clear();
     QTextCursor cursor(m_output->document());
     for (const QList<GlossedWord> &line : std::as_const(m_gloss)) {
-        const QList<Column> columns = columnsOf(line);
+        const QList<Column> columns = columnsOf(line, m_dictionary);
         if (columns.isEmpty()) {
             cursor.insertBlock();
             continue;
@@ -311,9 +339,4 @@ void TranslateView::learnWord(const QString &word)
         emit showEntries(entries);
     else
         emit editEntry(entries.isEmpty() ? Entry(word, QString(), 0) : entries.first());
-}
-
-void TranslateView::toggleKeyboard()
-{
-    m_keyboard->setVisible(m_keyboard->isHidden());
 }

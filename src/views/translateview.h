@@ -10,12 +10,14 @@
 
 class Dictionary;
 class English;
+class KeyboardToggleButton;
 class QPushButton;
 class QTextEdit;
 class SoftKeyboard;
 
 // The translate page: Hebrew text on the left, its word-by-word gloss on
-// the right, interlinear: each word with its gloss under it and its other
+// the right, interlinear: each word with its gloss under it, how the entry
+// is said where the word is written in the entry's own form, and its other
 // readings under that, in the text's right-to-left order, a phrase's gloss
 // under all its words; the rows wrap at the width of the page. The form index behind the gloss is built on the first
 // translation and kept while the store is unchanged; any change the store
@@ -48,7 +50,6 @@ public slots:
     // names the entries of exactly that word, else those the gloss reads
     // it as (prefixed and inflected forms).
     void learnWord(const QString &word);
-    void toggleKeyboard();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -68,8 +69,8 @@ private:
     QPushButton *m_translateButton;
     QPushButton *m_clearButton;
     QPushButton *m_lookupButton;
-    QPushButton *m_keyboardButton;
     SoftKeyboard *m_keyboard;
+    KeyboardToggleButton *m_keyboardButton;
     std::unique_ptr<PhraseTranslator> m_translator;
     QList<QList<GlossedWord>> m_gloss;
     int m_glossWidth = 0;

@@ -1,6 +1,8 @@
 #include "../testfiles.h"
 
 #include "files/backupfiles.h"
+#include "formats/recordcodec.h"
+#include "formats/tsvformat.h"
 #include "model/dictionary.h"
 #include "files/dictionaryfile.h"
 #include "merge/dictionarymerge.h"
@@ -50,6 +52,21 @@ QString describe(const Dictionary &dict)
     return QStringList(byId.values()).join(u' ');
 }
 
+// Some of the Russian sample the program came with before the bundled
+// dictionary (unstressed, with the ids it had): words a learner of that
+// version trained.
+const char RussianSample[] = R"(id	word	type	flags	translation	de
+1	дом	Noun	5	house	Haus
+2	кошка	Noun	6	cat	Katze
+7	молоко	Noun	4	milk	Milch
+30	деньги	Noun	8	money	Geld
+35	новый	Adj.	5	new	neu
+37	идти	Verb	128	to go, to walk	gehen
+38	читать	Verb	64	to read	lesen
+46	спасибо	???	0	thank you	danke
+48	да	Adv.	0	yes	ja
+50	ёлка	Noun	6	fir tree, Christmas tree	Tanne, Weihnachtsbaum)";
+
 QByteArray bytesOf(const QString &entries)
 {
     Dictionary dict;
@@ -82,6 +99,8 @@ private slots:
     void backupsMoveOnlyWhenTheFileChanges();
     void installedUpgrade_data();
     void installedUpgrade();
+    void sampleUpgradesToTheBundledDictionary_data();
+    void sampleUpgradesToTheBundledDictionary();
 };
 
 // clang-format off
@@ -419,6 +438,80 @@ void TestDictionaryMerge::installedUpgrade()
     const QByteArray merged = readAll(copy);
     QCOMPARE(upgrade.upgrade(dir.filePath("share/hebrew.dic"), copy), InstalledUpgrade::Status::Unchanged);
     QCOMPARE(readAll(copy), merged);
+}
+
+void TestDictionaryMerge::sampleUpgradesToTheBundledDictionary_data()
+{
+    QTest::addColumn<bool>("recorded"); // the copy knows the sample as the version it took in
+    QTest::newRow("recorded sample") << true;
+    QTest::newRow("copy from before the record") << false;
+}
+
+// A learner's copy of the old Russian sample, trained, with a word of their
+// own and saved in the order of the keys of its time (ё after я), takes in
+// the bundled dictionary: every counter stays on its word, stressed now,
+// the learner's word stays, and ёлка is found as елка.
+void TestDictionaryMerge::sampleUpgradesToTheBundledDictionary()
+{
+    QFETCH(bool, recorded);
+    const TsvFormat::ImportOptions options{"Russian", "ru_RU", "en,de"};
+    QString error;
+    QStringList warnings;
+    Dictionary sample;
+    QVERIFY(TsvFormat::read(RussianSample, options, sample, error, warnings));
+    QByteArray bundled = readAll(VERBALON_SOURCE_DIR "/data/russian.tsv");
+    bundled = TsvFormat::toDictionaryFile(bundled, options, error, warnings);
+    QVERIFY2(!bundled.isEmpty(), qPrintable(error));
+
+    const QMap<QString, QPair<int, int>> trained
+        = {{u8("кошка"), {3, 2}}, {u8("ёлка"), {4, 1}}, {u8("идти"), {2, 2}}, {u8("спасибо"), {5, 0}}};
+    QList<Entry> copy;
+    for (int i = 0; i < sample.count(); ++i) {
+        Entry e = sample.entryAt(i);
+        const QPair<int, int> counters = trained.value(e.word(), {-1, -1});
+        e.setLearnCounters(qint8(counters.first), qint8(counters.second));
+        copy.append(e);
+    }
+    Entry own(u8("ёжик"), QStringLiteral("hedgehog"), 51);
+    own.setWordType(Entry::Noun);
+    own.setLearnCounters(1, 0);
+    copy.append(own);
+    // as the copy was saved then: by the letters as they are, ё after я
+    std::sort(copy.begin(), copy.end(),
+        [](const Entry &a, const Entry &b) { return a.word().toLower() < b.word().toLower(); });
+    Dictionary header;
+    header.fill(sample.attributes(), EntryArena());
+    QByteArray local = DictionaryFile::toBytes(header);
+    RecordWriter writer(local);
+    for (const Entry &e : std::as_const(copy))
+        RecordCodec::write(writer, e);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("russian.dic");
+    writeFile(path, local);
+    Dictionary before;
+    QCOMPARE(DictionaryFile(path).load(before), DictionaryFile::Status::Ok);
+    QCOMPARE(before.findExact(u8("елка")).size(), 1);
+    if (recorded)
+        writeFile(InstalledUpgrade::recordPath(path), DictionaryFile::toBytes(sample));
+    writeFile(dir.filePath("share/russian.dic"), bundled);
+    InstalledUpgrade upgrade;
+    QCOMPARE(upgrade.upgrade(dir.filePath("share/russian.dic"), path), InstalledUpgrade::Status::Upgraded);
+
+    Dictionary result;
+    QCOMPARE(DictionaryFile(path).load(result), DictionaryFile::Status::Ok);
+    Dictionary installed;
+    QCOMPARE(DictionaryFile().read(bundled, installed), DictionaryFile::Status::Ok);
+    QCOMPARE(result.count(), installed.count() + 1);
+    for (const Entry &e : std::as_const(copy)) {
+        const QList<Entry> found = result.findExact(e.word());
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().learnedForward(), e.learnedForward());
+        QCOMPARE(found.first().learnedBackward(), e.learnedBackward());
+        if (e.id() != own.id())
+            QCOMPARE(found.first().word(), installed.findExact(e.word()).value(0).word());
+    }
+    QCOMPARE(result.findExact(u8("елка")).value(0).word(), u8("ёлка"));
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryMerge)

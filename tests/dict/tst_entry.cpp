@@ -44,6 +44,9 @@ void TestEntry::searchKey_data()
     QTest::newRow("pointed hebrew") << QString::fromUtf8("שָׁלוֹם") << QString::fromUtf8("שלום");
     QTest::newRow("cyrillic") << QString::fromUtf8("Москва") << QString::fromUtf8("москва");
     QTest::newRow("hebrew phrase") << QString::fromUtf8("בּוֹקֶר טוֹב") << QString::fromUtf8("בוקרטוב");
+    QTest::newRow("yo as ye") << QString::fromUtf8("ёлка") << QString::fromUtf8("елка");
+    QTest::newRow("capital yo, stress mark") << QString::fromUtf8("Ёжи́к") << QString::fromUtf8("ежик");
+    QTest::newRow("arabic harakat and shadda") << QString::fromUtf8("مُدَرِّس") << QString::fromUtf8("مدرس");
 }
 // clang-format on
 
@@ -56,12 +59,14 @@ void TestEntry::searchKey()
 
 // Every way of comparing keys, on plain and on compact-encoded words, says
 // what comparing the keys made whole says: the encodings' escapes (another
-// high byte, a low byte 00) among letters, points and other units.
+// high byte, a low byte 00) among letters, points and other units, and ё,
+// which sorts as е, beside е, the letter after it and a stress mark.
 void TestEntry::keyComparisonsAgreeWithTheKeys()
 {
     const QStringList pieces
         = {"a", "B", "1", QString::fromUtf8("ס"), QString::fromUtf8("סֵ"), QString::fromUtf16(u"\u0400"),
-            QString::fromUtf16(u"\u0401"), QString::fromUtf16(u"\u0100"), QString::fromUtf16(u"\u0600")};
+            QString::fromUtf16(u"\u0401"), QString::fromUtf16(u"\u0100"), QString::fromUtf16(u"\u0600"),
+            QString::fromUtf8("ё"), QString::fromUtf8("е"), QString::fromUtf8("ж"), QString::fromUtf8("я\u0301")};
     QRandomGenerator random(3);
     const auto randomText = [&] {
         QString text;

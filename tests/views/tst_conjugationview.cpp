@@ -4,6 +4,7 @@
 #include "model/entry.h"
 #include "lang/hebrewtext.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QTest>
 
@@ -69,11 +70,25 @@ void TestConjugationView::paalFillsEveryCell()
             QVERIFY(!cell.latin.isEmpty());
         }
     }
-    // each pointed form is shown, and its transliteration
-    const QList<QLabel *> shown = view.findChildren<QLabel *>(QStringLiteral("formLabel"));
-    QVERIFY(std::any_of(shown.cbegin(), shown.cend(), [](const QLabel *l) {
-        return l->text().contains(QString::fromUtf8("כָּתַבְתְּ")) && l->text().contains(QStringLiteral("katávt"));
-    }));
+    // each pointed form is shown with its transliteration, beside its person
+    auto *grid = qobject_cast<QGridLayout *>(view.layout());
+    QStringList persons;
+    QString besideYouFeminine;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        const auto labelAt = [grid, row](int column) {
+            QLayoutItem *item = grid->itemAtPosition(row, column);
+            return item ? qobject_cast<QLabel *>(item->widget()) : nullptr;
+        };
+        const QLabel *person = labelAt(0);
+        const QLabel *past = labelAt(1);
+        if (!person || !past || past->objectName() != QStringLiteral("formLabel"))
+            continue;
+        persons.append(person->text());
+        if (person->text() == QString::fromUtf8("את"))
+            besideYouFeminine = past->text();
+    }
+    QCOMPARE(persons, u8({"אני", "אתה", "את", "הוא", "היא", "אנחנו", "אתם", "אתן", "הם / הן"}));
+    QVERIFY(besideYouFeminine.contains(QString::fromUtf8("כָּתַבְתְּ")) && besideYouFeminine.contains("katávt"));
 }
 
 // clang-format off

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -44,6 +45,9 @@ private slots:
     void entryFromTheForm_data();
     void entryFromTheForm();
     void storedAsShown();
+    void languageFields_data();
+    void languageFields();
+    void pronunciationsFromThePoints();
     void returnWalksThroughTheFields();
     void typingMarksUnstoredChanges();
     void learnQuestion_data();
@@ -142,7 +146,7 @@ void TestEntryEditor::entryFromTheForm()
 }
 
 // An entry is stored as the form shows it: its id, the flags, the texts
-// the form holds and no others.
+// the form holds; the texts it does not show stay as they were.
 void TestEntryEditor::storedAsShown()
 {
     m_widget->setEntry(m_dictionary.entryById(5));
@@ -153,7 +157,81 @@ void TestEntryEditor::storedAsShown()
     QCOMPARE(e.text(Entry::TextPlural), QString::fromUtf8("מִילִּים"));
     QCOMPARE(e.text(Entry::TextUserBase + 1), QStringLiteral("Wort"));
     QVERIFY(!e.hasText(Entry::TextUserBase + 2));
-    QVERIFY(!e.hasText(Entry::TextLegacy));
+    QCOMPARE(e.text(Entry::TextLegacy), QStringLiteral("legacy"));
+}
+
+// clang-format off
+void TestEntryEditor::languageFields_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QStringList>("shown"); // the language's inputs for the type
+    QTest::addColumn<QList<quint32>>("kept"); // of the texts 4..11 every entry below has
+    QTest::newRow("hebrew noun") << "he_IL" << 1 << 5 << QStringList{"pronunciationEdit"} << QList<quint32>{4, 5, 6, 7, 8, 9, 10, 11};
+    QTest::newRow("russian noun") << "ru_RU" << 1 << 6 << QStringList{"genitiveEdit"} << QList<quint32>{4, 5, 7, 8, 9, 10, 11};
+    QTest::newRow("russian verb, aspects") << "ru_RU" << 2 << 1024 + 2048 + 64 << QStringList{"partnerEdit", "aspectCombo"} << QList<quint32>{4, 6, 7, 8, 9, 10, 11};
+    QTest::newRow("arabic noun") << "ar_EG" << 1 << 5 << QStringList{"pronunciationEdit", "rootEdit"} << QList<quint32>{4, 5, 6, 7, 10, 11};
+    QTest::newRow("arabic verb") << "ar_EG" << 2 << 128 << QStringList{"pronunciationEdit", "rootEdit", "presentEdit", "verbalNounEdit"} << QList<quint32>{4, 5, 6, 7, 8, 9, 10, 11};
+    QTest::newRow("persian verb") << "fa_IR" << 2 << 0 << QStringList{"pronunciationEdit", "pastEdit", "presentEdit"} << QList<quint32>{4, 5, 6, 7, 8, 9, 10, 11};
+    QTest::newRow("persian adverb") << "fa_IR" << 4 << 0 << QStringList{"pronunciationEdit"} << QList<quint32>{4, 5, 6, 7, 9, 11};
+}
+// clang-format on
+
+// Each language's inputs for the type shown and no others; an entry comes
+// back with what they show, the texts of the language's inputs for other
+// types dropped, any other text kept.
+void TestEntryEditor::languageFields()
+{
+    QFETCH(QString, language);
+    QFETCH(int, type);
+    QFETCH(int, flags);
+    QFETCH(QStringList, shown);
+    QFETCH(QList<quint32>, kept);
+    makeStore(m_dictionary, language, "en");
+    Entry e = makeEntry(7, "w", type, quint32(flags), "meaning");
+    for (quint32 key = Entry::TextPronunciation; key <= Entry::TextFrequency; ++key)
+        e.setText(key, QString::number(key));
+    m_widget->setEntry(e);
+    const QStringList inputs = {"pronunciationEdit", "genitiveEdit", "partnerEdit", "rootEdit", "presentEdit",
+        "verbalNounEdit", "pastEdit", "aspectCombo"};
+    QStringList visible;
+    for (const QString &name : inputs) {
+        auto *input = m_widget->findChild<QWidget *>(name);
+        if (input && input->isVisibleTo(m_widget.get()))
+            visible.append(name);
+    }
+    QCOMPARE(QSet<QString>(visible.cbegin(), visible.cend()), QSet<QString>(shown.cbegin(), shown.cend()));
+    const Entry back = m_widget->entry();
+    QCOMPARE(back.flags(), quint32(flags));
+    QList<quint32> keys;
+    for (const Entry::KeyedText &t : back.texts()) {
+        keys.append(t.key);
+        QCOMPARE(t.text, QString::number(t.key));
+    }
+    std::sort(keys.begin(), keys.end());
+    QCOMPARE(keys, kept);
+    // an emptied input stores nothing, a typed one what is typed
+    auto *first = child<QLineEdit>(qPrintable(shown.first()));
+    first->clear();
+    QCOMPARE(m_widget->entry().texts().size(), back.texts().size() - 1);
+    first->setText("typed");
+    const QList<Entry::KeyedText> typed = m_widget->entry().texts();
+    QVERIFY(std::any_of(typed.cbegin(), typed.cend(), [](const Entry::KeyedText &t) { return t.text == "typed"; }));
+}
+
+// A pointed Hebrew word, plural or infinitive reads aloud from its points:
+// shown beside the plural and in the empty pronunciation input.
+void TestEntryEditor::pronunciationsFromThePoints()
+{
+    m_widget->setEntry(m_dictionary.entryById(5));
+    QCOMPARE(child<QLabel>("extraPronunciationLabel")->text(), u8("milím"));
+    auto *pronunciation = child<QLineEdit>("pronunciationEdit");
+    QCOMPARE(pronunciation->placeholderText(), u8("milá"));
+    QVERIFY(pronunciation->text().isEmpty());
+    child<QLineEdit>("wordEdit")->setText(u8("כֶּלֶב"));
+    QCOMPARE(pronunciation->placeholderText(), u8("kélev"));
+    QVERIFY(!m_widget->entry().hasText(Entry::TextPronunciation));
 }
 
 void TestEntryEditor::returnWalksThroughTheFields()
@@ -188,6 +266,10 @@ void TestEntryEditor::typingMarksUnstoredChanges()
     m_widget->revert();
     QVERIFY(!m_widget->hasUnstoredChanges());
     QCOMPARE(child<QLineEdit>("translationEdit0")->text(), QStringLiteral("to write"));
+    // a new entry with only a language's own text typed holds something
+    m_widget->newEntry();
+    QTest::keyClicks(child<QLineEdit>("pronunciationEdit"), "x");
+    QVERIFY(m_widget->hasUnstoredChanges());
 }
 
 void TestEntryEditor::learnQuestion_data()

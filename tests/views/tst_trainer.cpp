@@ -139,21 +139,32 @@ void TestTrainer::answerShownGreenOrRed_data()
     QTest::addColumn<bool>("foreignShown");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("correct");
-    QTest::newRow("a meaning, right") << 1 << true << "go" << true;
-    QTest::newRow("a word, wrong") << 3 << false << QString::fromUtf8("ספרים") << false;
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QString>("asked"); // the grammar line with the question
+    QTest::addColumn<QString>("answered"); // and once answered
+    QTest::newRow("a meaning, right") << 1 << true << "go" << true << 128 << "verb, intr."
+                                      << "verb, intr.";
+    // the word's grammar would give the word away
+    QTest::newRow("a word, wrong") << 3 << false << QString::fromUtf8("ספרים") << false << 5 << ""
+                                   << "noun, m.";
 }
 
-// The answer line shows what the entry has, green or red, and the question
-// line the pointed word.
+// The answer line shows what the entry has, green or red, the question
+// line the pointed word, and the line under it the word's grammar.
 void TestTrainer::answerShownGreenOrRed()
 {
     QFETCH(int, id);
     QFETCH(bool, foreignShown);
     QFETCH(bool, correct);
     QFETCH(QString, typed);
-    const Entry before = m_dictionary.entryById(id);
+    QFETCH(int, flags);
+    Entry before = m_dictionary.entryById(id);
+    before.setFlags(quint32(flags));
+    QVERIFY(m_dictionary.addOrReplace(before));
     QVERIFY(!ask(id, foreignShown).startsWith("(the trainer"));
+    QTEST(child<QLabel>("grammarLabel")->text(), "asked");
     answer(typed);
+    QTEST(child<QLabel>("grammarLabel")->text(), "answered");
     auto *edit = child<QLineEdit>("answerEdit");
     QCOMPARE(edit->palette().color(QPalette::Text), correct ? Style::foundColor() : Style::notFoundColor());
     QCOMPARE(edit->text(), foreignShown ? before.translation() : before.word());

@@ -23,6 +23,8 @@ private slots:
     void indexIsBuiltOncePerChangeOfTheStore();
     void interlinear_data();
     void interlinear();
+    void pronunciationUnderTheGloss_data();
+    void pronunciationUnderTheGloss();
     void longLinesWrapInReadingOrder();
     void lookupOrLearnTakesTheSelection();
     void wordToLearn_data();
@@ -60,7 +62,7 @@ void TestTranslateView::cleanup()
 }
 
 // The gloss's columns in reading order (right to left, row after row):
-// "word=gloss=other readings", or "-" between the tables of two lines.
+// "word=gloss=other readings".
 QStringList TestTranslateView::translate(const QString &text)
 {
     input()->setPlainText(text);
@@ -68,7 +70,9 @@ QStringList TestTranslateView::translate(const QString &text)
     QStringList columns;
     for (QTextTable *table : glossTables()) {
         for (int c = table->columns() - 1; c >= 0; --c) {
-            columns.append(QStringList{cellText(table, 0, c), cellText(table, 1, c), cellText(table, 2, c)}.join(u'='));
+            const int others = table->rows() - 1;
+            columns.append(
+                QStringList{cellText(table, 0, c), cellText(table, 1, c), cellText(table, others, c)}.join(u'='));
         }
     }
     return columns;
@@ -132,6 +136,41 @@ void TestTranslateView::interlinear()
 {
     QFETCH(QString, text);
     QTEST(translate(text), "columns");
+}
+
+void TestTranslateView::pronunciationUnderTheGloss_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored"); // the entry's own pronunciation, if any
+    QTest::addColumn<QStringList>("lines"); // under each word in reading order, "" for none
+    QTest::newRow("read from the entry's points") << u8("חָתוּל") << "" << QStringList{u8("chatúl")};
+    QTest::newRow("unpointed, the entry's") << u8("חתול") << "" << QStringList{u8("chatúl")};
+    QTest::newRow("stored") << u8("חתול") << "xatúl" << QStringList{"xatúl"};
+    QTest::newRow("inflected or prefixed: not the entry's")
+        << u8("ספרים בַּסֵּפֶר חתול") << "" << QStringList{"", "", u8("chatúl")};
+    QTest::newRow("phrase") << u8("בּוֹקֶר טוֹב") << "" << QStringList{u8("bóker tov"), u8("bóker tov")};
+    QTest::newRow("nothing known: no line") << u8("אבגד") << "" << QStringList{};
+}
+
+// How a word is said, under its gloss, where the text writes the form its
+// entry says it in.
+void TestTranslateView::pronunciationUnderTheGloss()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QFETCH(QStringList, lines);
+    if (!stored.isEmpty()) {
+        Entry cat = m_dictionary.findExact(u8("חתול")).first();
+        cat.setText(Entry::TextPronunciation, stored);
+        QVERIFY(m_dictionary.addOrReplace(cat));
+    }
+    translate(text);
+    QStringList shown;
+    for (QTextTable *table : glossTables()) {
+        for (int c = table->columns() - 1; c >= 0 && table->rows() == 4; --c)
+            shown.append(cellText(table, 2, c));
+    }
+    QCOMPARE(shown, lines);
 }
 
 void TestTranslateView::longLinesWrapInReadingOrder()
