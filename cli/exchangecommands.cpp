@@ -4,7 +4,7 @@
 #include "interruption.h"
 #include "support.h"
 
-#include "merge/datadirectory.h"
+#include "train/reviewlogupkeep.h"
 #include "model/dictionary.h"
 #include "files/dictionaryfile.h"
 #include "files/dictionarylist.h"
@@ -96,8 +96,8 @@ bool readTimeout(const Arguments &args, int &seconds, QString &error)
 bool prepare(const Arguments &args, int filesFrom, Setup &setup, int &exitCode)
 {
     QString error;
-    QString folder
-        = args.hasOption(QStringLiteral("data")) ? args.option(QStringLiteral("data")) : DataDirectory::locate(&error);
+    QString folder = args.hasOption(QStringLiteral("data")) ? args.option(QStringLiteral("data"))
+                                                            : ReviewLogUpkeep::locateDataFolder(&error);
     int timeout = TransferLimits::DefaultStallSeconds;
     QString password;
     if (!error.isEmpty() || !readTimeout(args, timeout, error) || !readPassword(args, password, error)) {

@@ -4,6 +4,7 @@
 #include "support.h"
 
 #include "merge/datadirectory.h"
+#include "train/reviewlogupkeep.h"
 #include "model/dictionary.h"
 #include "files/dictionaryfile.h"
 #include "lang/english.h"
@@ -260,8 +261,8 @@ int runTranslate(const QStringList &args)
             } else {
                 // as the program does: the table of the data folder, else the installed one
                 QString ignored;
-                english.loadVerbs(
-                    DataDirectory::findFile(DataDirectory::locate(&ignored), QStringLiteral("verbs_en.dat")));
+                english.loadVerbs(DataDirectory::findFile(
+                    ReviewLogUpkeep::locateDataFolder(&ignored), QStringLiteral("verbs_en.dat")));
             }
             QFile in;
             if (!in.open(stdin, QIODevice::ReadOnly))

@@ -1,8 +1,8 @@
 #include "app/appsettings.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
-#include "merge/datadirectory.h"
 #include "files/dictionaryfile.h"
+#include "train/reviewlogupkeep.h"
 #include "views/prompt.h"
 
 #include "verbalonconfig.h"
@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
 
     QString error;
     QStringList notes;
-    const QString dataDirectory = DataDirectory::locate(&error, &notes);
+    const QString dataDirectory = ReviewLogUpkeep::locateDataFolder(&error, &notes);
     if (dataDirectory.isEmpty()) {
         Prompt::inform(nullptr, QStringLiteral("Verbalon"), error);
         return 1;
@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
         dataDirectory, QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/stores"));
     // the window comes back where the user left it
     QSettings settings;
-    window.restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    window.restoreWindowGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
     window.show();
     if (!notes.isEmpty())
         window.statusBar()->showMessage(notes.join(u' '));

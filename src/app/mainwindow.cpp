@@ -3,6 +3,11 @@
 #include "applog.h"
 
 #include "dialogs/dictionarymanager.h"
+#include "dialogs/dictionarywizard.h"
+#include "dialogs/importdialog.h"
+#include "dialogs/wordexport.h"
+#include "dialogs/wordimport.h"
+#include "input/softkeyboard.h"
 #include "merge/datadirectory.h"
 #include "model/dictionary.h"
 #include "files/dictionarylist.h"
@@ -22,18 +27,57 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressDialog>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolBar>
 
 namespace {
 const QString WebAddress = QStringLiteral("https://verbalon.org");
 // the file of the dictionary shown last
 const QString LastDictionaryKey = QStringLiteral("window/dictionary");
+
+// A word or file name in a message, kept whole and in its own direction:
+// Hebrew amid English (or the reverse) would otherwise take the numbers and
+// quotes beside it along.
+QString isolated(const QString &text)
+{
+    return QChar(0x2068) + text + QChar(0x2069);
+}
+
+// A progress bar for work on a large file, shown only when the work takes a while.
+class FileProgress
+{
+public:
+    FileProgress(QWidget *parent, const QString &label)
+        : m_dialog(label, MainWindow::tr("&Stop"), 0, 0, parent)
+    {
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(500);
+    }
+    std::function<bool(qint64, qint64)> callback()
+    {
+        return [this](qint64 done, qint64 total) {
+            m_dialog.setMaximum(int(total));
+            m_dialog.setValue(int(done));
+            return !m_dialog.wasCanceled();
+        };
+    }
+
+private:
+    QProgressDialog m_dialog;
+};
 } // namespace
 
 MainWindow::MainWindow(const QString &dataDirectory, const QString &cacheFolder, QWidget *parent)
@@ -55,6 +99,7 @@ MainWindow::MainWindow(const QString &dataDirectory, const QString &cacheFolder,
     m_currentEntrySet = false;
     m_noDictionaries = m_dictionaryList->count() == 0;
     updateActions();
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow()
@@ -76,6 +121,9 @@ void MainWindow::createUi()
     connect(m_document.store(), &Dictionary::modificationChanged, this, &QWidget::setWindowModified);
     connect(&m_document, &DictionaryDocument::deletedEntryChanged, this,
         [this](bool canComeBack) { m_undoDeleteAction->setEnabled(canComeBack); });
+    connect(&m_document, &DictionaryDocument::journalFailed, this, [this](const QString &reason) {
+        statusBar()->showMessage(tr("Your changes are not safe from a crash until you save: %1").arg(reason));
+    });
     setWindowIcon(m_icons.logo);
     createMenus();
 
@@ -96,6 +144,14 @@ void MainWindow::createUi()
     connect(m_lookupView, &LookupView::editEntry, this, &MainWindow::editEntry);
     connect(m_translateView, &TranslateView::editEntry, this, &MainWindow::learnEntry);
     connect(m_translateView, &TranslateView::showEntries, this, &MainWindow::showFound);
+    connect(m_lookupView, &LookupView::currentEntryChanged, this, &MainWindow::updateDeleteAction);
+    // a store filled anew (another dictionary, an import) empties the editor's form
+    connect(m_document.store(), &Dictionary::resetDone, this, [this] {
+        m_currentEntrySet = false;
+        updateDeleteAction();
+    });
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::updateDeleteAction);
+    connectKeyboards();
     createToolBar();
     connect(m_dictionarySelector, &QComboBox::currentIndexChanged, this, &MainWindow::dictionarySelected);
     connect(m_userLanguageSelector, &QComboBox::currentIndexChanged, this, &MainWindow::userLanguageSelected);
@@ -120,9 +176,21 @@ QAction *MainWindow::addAction(QMenu *menu, const QIcon &icon, const QString &te
 void MainWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
+    connect(addAction(file, QIcon(), tr("&Import Words..."), "importWordsAction"), &QAction::triggered, this,
+        [this] { importWords(); });
+    QAction *exportWords = addAction(file, QIcon(), tr("&Export Words..."), "exportWordsAction");
+    connect(exportWords, &QAction::triggered, this, [this] { this->exportWords(); });
+    m_dictionaryActions.append(exportWords);
+    file->addSeparator();
     QAction *quit = addAction(file, m_icons.exit, tr("Quit"), "quitAction");
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    m_keyboardAction = addAction(view, QIcon(), tr("Show &Keyboard"), "showKeyboardAction");
+    m_keyboardAction->setCheckable(true);
+    m_keyboardAction->setChecked(SoftKeyboard::visibleBySetting());
+    connect(m_keyboardAction, &QAction::toggled, this, &MainWindow::setKeyboardsVisible);
 
     QMenu *dictionaries = menuBar()->addMenu(tr("&Dictionaries"));
     connect(addAction(dictionaries, m_icons.reload, tr("&Update from Network"), "updateNetAction"), &QAction::triggered,
@@ -147,14 +215,15 @@ void MainWindow::createToolBar()
     tools->setObjectName(QStringLiteral("toolBar"));
     QAction *newWord = tools->addAction(m_icons.add, tr("New Word"), this, &MainWindow::addWord);
     newWord->setObjectName(QStringLiteral("newWordAction"));
-    QAction *deleteAction = tools->addAction(m_icons.eraser, tr("Delete Word"), this, &MainWindow::deleteWord);
-    deleteAction->setObjectName(QStringLiteral("deleteWordAction"));
+    newWord->setShortcut(QKeySequence::New);
+    m_deleteAction = tools->addAction(m_icons.eraser, tr("Delete Word"), this, &MainWindow::deleteWord);
+    m_deleteAction->setObjectName(QStringLiteral("deleteWordAction"));
     m_undoDeleteAction = tools->addAction(
         QIcon::fromTheme(QStringLiteral("edit-undo")), tr("Undo Delete"), this, &MainWindow::undoDelete);
     m_undoDeleteAction->setObjectName(QStringLiteral("undoDeleteAction"));
     m_undoDeleteAction->setShortcut(QKeySequence::Undo);
     m_undoDeleteAction->setEnabled(false);
-    m_dictionaryActions = {newWord, deleteAction};
+    m_dictionaryActions.append(newWord);
     tools->addSeparator();
     QAction *incomplete
         = tools->addAction(m_icons.warning, tr("List Incomplete"), this, &MainWindow::listIncompleteWords);
@@ -185,6 +254,69 @@ void MainWindow::updateActions()
         action->setEnabled(loaded);
     m_editor->setEnabled(loaded);
     m_trainer->setEnabled(loaded);
+    updateDeleteAction();
+}
+
+Entry MainWindow::entryToDelete()
+{
+    if (m_loadedIndex < 0)
+        return Entry(0);
+    if (m_tabs->currentWidget() == m_lookupView)
+        return m_lookupView->currentEntry();
+    if (m_tabs->currentWidget() == m_editor && m_currentEntrySet)
+        return m_document.store()->entryById(m_currentEntry.id());
+    return Entry(0);
+}
+
+void MainWindow::updateDeleteAction()
+{
+    if (!m_deleteAction)
+        return;
+    const Entry entry = entryToDelete();
+    m_deleteAction->setEnabled(entry.id() != 0);
+    if (entry.id() != 0)
+        m_deleteAction->setToolTip(tr("Delete \"%1\"").arg(isolated(entry.word())));
+    else if (m_loadedIndex < 0)
+        m_deleteAction->setToolTip(tr("Delete Word: no dictionary is open"));
+    else if (m_tabs->currentWidget() == m_lookupView)
+        m_deleteAction->setToolTip(tr("Delete Word: select a word in the table first"));
+    else if (m_tabs->currentWidget() == m_editor)
+        m_deleteAction->setToolTip(tr("Delete Word: open a stored word first"));
+    else
+        m_deleteAction->setToolTip(tr("Delete Word: words are deleted on the Lookup and Edit pages"));
+}
+
+void MainWindow::connectKeyboards()
+{
+    for (SoftKeyboard *keyboard : m_tabs->findChildren<SoftKeyboard *>()) {
+        // the translate page's keyboard waits for its own button
+        if (!m_translateView->isAncestorOf(keyboard))
+            keyboard->applyVisibilitySetting();
+        connect(keyboard, &SoftKeyboard::visibilityChosen, this, [this](bool on) {
+            if (m_keyboardAction)
+                m_keyboardAction->setChecked(on);
+        });
+    }
+}
+
+void MainWindow::setKeyboardsVisible(bool on)
+{
+    for (SoftKeyboard *keyboard : m_tabs->findChildren<SoftKeyboard *>())
+        keyboard->setVisibleAndRemember(on);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return QMainWindow::eventFilter(watched, event);
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit || edit->isUndoAvailable() || !m_undoDeleteAction->isEnabled() || !isAncestorOf(edit)
+        || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo))
+        return QMainWindow::eventFilter(watched, event);
+    // the line sees the key (a lone Ctrl ends with it) but leaves it to the shortcut
+    static_cast<QObject *>(edit)->event(event);
+    event->ignore();
+    return true;
 }
 
 bool MainWindow::settleUnsavedChanges()
@@ -256,6 +388,8 @@ void MainWindow::dictionarySelected(int index)
     const QString file = m_dataDirectory + m_dictionaryList->file(index);
     qCDebug(lcApp) << "dictionary" << index << "chosen:" << m_dictionaryList->name(index);
     const DictionaryFile::Status status = m_document.open(file);
+    offerLeftChanges();
+    m_trainer->openHistory(file);
     m_loadedIndex = index;
     m_currentEntrySet = false;
     QSettings().setValue(LastDictionaryKey, m_dictionaryList->file(index));
@@ -276,7 +410,7 @@ void MainWindow::dictionarySelected(int index)
 // user learns it once per file, and the status bar keeps saying it.
 void MainWindow::reportLoad(const QString &file)
 {
-    const QString name = QDir::toNativeSeparators(file);
+    const QString name = isolated(QDir::toNativeSeparators(file));
     const int count = m_document.store()->count();
     QString text;
     switch (m_document.status()) {
@@ -287,7 +421,7 @@ void MainWindow::reportLoad(const QString &file)
         text = tr("The dictionary file \"%1\" is damaged: only %n entries could be read. "
                   "When you save, the damaged file is kept beside it as \"%2\".",
             nullptr, count)
-                   .arg(name, QFileInfo(file).fileName() + QStringLiteral(".damaged"));
+                   .arg(name, isolated(QFileInfo(file).fileName() + QStringLiteral(".damaged")));
         break;
     default:
         text = tr("The dictionary file \"%1\" cannot be read (%2). No entries were loaded.")
@@ -299,6 +433,33 @@ void MainWindow::reportLoad(const QString &file)
         return;
     m_reportedFiles.insert(file);
     Prompt::warn(this, tr("Dictionary File"), text);
+}
+
+// Changes that a run which ended without saving left in the dictionary's
+// journal: the learner decides whether they come back.
+void MainWindow::offerLeftChanges()
+{
+    const QString name = m_document.store()->name();
+    if (m_document.leftChanges() == ChangeJournal::Status::Stale) {
+        Prompt::warn(this, tr("Unsaved Changes Found"),
+            tr("Changes to \"%1\" were not saved before the program ended, but the file has changed since, so they "
+               "cannot be restored. They are kept in \"%2\".")
+                .arg(name, QDir::toNativeSeparators(m_document.staleJournal())));
+        return;
+    }
+    if (m_document.leftChanges() != ChangeJournal::Status::Matching)
+        return;
+    const Prompt::Choice answer = Prompt::ask(this,
+        Prompt::Request{QMessageBox::Question, tr("Unsaved Changes Found"),
+            tr("The program ended before %n changes to \"%1\" were saved. Restore them?", nullptr,
+                m_document.leftChangeCount())
+                .arg(name),
+            {{Prompt::Choice::Yes, tr("&Restore")}, {Prompt::Choice::Discard, tr("&Discard")}}, Prompt::Choice::Yes,
+            Prompt::Choice::Discard});
+    if (answer != Prompt::Choice::Yes)
+        m_document.discardLeftChanges();
+    else if (!m_document.restoreLeftChanges())
+        Prompt::warn(this, tr("Unsaved Changes Found"), m_document.journalError());
 }
 
 void MainWindow::userLanguageSelected(int index)
@@ -313,6 +474,7 @@ void MainWindow::showInEditor(const Entry &entry)
 {
     m_editor->setEntry(entry);
     m_tabs->setCurrentWidget(m_editor);
+    updateDeleteAction();
 }
 
 void MainWindow::editEntry(const Entry &entry)
@@ -346,13 +508,18 @@ bool MainWindow::storeEditedEntry(const QString &word)
         if (answer != Prompt::Choice::Yes)
             return false;
     }
-    if (m_document.store(m_editor->entry()) == 0) {
+    const int id = m_document.store(m_editor->entry());
+    if (id == 0) {
         Prompt::inform(this, tr("Store Word"), m_document.storeError());
         return false;
     }
-    statusBar()->showMessage(tr("Now %n words.", nullptr, m_document.store()->count()));
-    m_editor->newEntry();
-    m_currentEntrySet = false;
+    statusBar()->showMessage(tr("Stored \"%1\"; now %n words.", nullptr, m_document.store()->count())
+                                 .arg(isolated(m_editor->entry().word())));
+    // the entry as stored stays in view, to be checked or changed; New Word starts the next
+    m_currentEntry = m_document.store()->entryById(id);
+    m_currentEntrySet = true;
+    m_editor->setEntry(m_currentEntry);
+    updateDeleteAction();
     return true;
 }
 
@@ -363,22 +530,38 @@ void MainWindow::addWord()
     m_editor->newEntry();
     m_currentEntrySet = false;
     m_tabs->setCurrentWidget(m_editor);
+    updateDeleteAction();
 }
 
 void MainWindow::deleteWord()
 {
-    if (!m_currentEntrySet || !m_document.remove(m_currentEntry.id()))
+    const Entry entry = entryToDelete();
+    if (entry.id() == 0)
         return;
+    const Prompt::Choice answer = Prompt::ask(this,
+        Prompt::Request{QMessageBox::Question, tr("Delete Word"), tr("Delete \"%1\"?").arg(isolated(entry.word())),
+            {{Prompt::Choice::Yes, tr("&Delete")}, {Prompt::Choice::Cancel, tr("&Cancel")}}, Prompt::Choice::Yes,
+            Prompt::Choice::Cancel});
+    if (answer != Prompt::Choice::Yes || !m_document.remove(entry.id()))
+        return;
+    // the editor never goes on showing a word that is gone
+    if (m_currentEntrySet && m_currentEntry.id() == entry.id()) {
+        m_editor->newEntry();
+        m_currentEntrySet = false;
+    }
     statusBar()->showMessage(
         tr("Deleted \"%1\"; %n words left. %2 brings it back.", nullptr, m_document.store()->count())
-            .arg(m_document.deletedEntry().word(), m_undoDeleteAction->shortcut().toString(QKeySequence::NativeText)));
+            .arg(isolated(entry.word()), m_undoDeleteAction->shortcut().toString(QKeySequence::NativeText)));
+    updateDeleteAction();
 }
 
 void MainWindow::undoDelete()
 {
     const QString word = m_document.deletedEntry().word();
     if (m_document.undoRemove())
-        statusBar()->showMessage(tr("\"%1\" is back; %n words.", nullptr, m_document.store()->count()).arg(word));
+        statusBar()->showMessage(
+            tr("\"%1\" is back; %n words.", nullptr, m_document.store()->count()).arg(isolated(word)));
+    updateDeleteAction();
 }
 
 void MainWindow::saveDictionary()
@@ -386,7 +569,7 @@ void MainWindow::saveDictionary()
     qCDebug(lcApp) << "saving";
     if (m_document.save()) {
         statusBar()->showMessage(tr("Saved %n words to %1.", nullptr, m_document.store()->count())
-                                     .arg(QDir::toNativeSeparators(m_document.path())));
+                                     .arg(isolated(QDir::toNativeSeparators(m_document.path()))));
         return;
     }
     // the user must know that the changes are not on disk yet
@@ -472,6 +655,152 @@ void MainWindow::manageDicts()
     updateDictionarySelector();
 }
 
+void MainWindow::importWords(const QString &chosen)
+{
+    if (!settleUnstoredEdit())
+        return;
+    const QString fileName = !chosen.isEmpty() ? chosen
+                                               : QFileDialog::getOpenFileName(this, tr("Import Words"), QString(),
+                                                   tr("Word lists (*.tsv *.csv *.txt);;All files (*)"));
+    WordImport import;
+    if (fileName.isEmpty() || !readWords(fileName, import))
+        return;
+    ImportDialog dialog(this, fileName, import, m_loadedIndex >= 0 ? m_document.store()->name() : QString());
+    if (Prompt::runDialog(&dialog) != QDialog::Accepted)
+        return;
+    if (dialog.target() == ImportDialog::Target::NewDictionary)
+        importIntoNewDictionary(import, fileName);
+    else if (m_loadedIndex >= 0)
+        statusBar()->showMessage(addImported(import, fileName));
+}
+
+bool MainWindow::readWords(const QString &fileName, WordImport &import)
+{
+    const QString shown = QDir::toNativeSeparators(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Prompt::warn(this, tr("Import Words"), tr("\"%1\" cannot be read: %2").arg(shown, file.errorString()));
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    FileProgress progress(this, tr("Reading the words of \"%1\"...").arg(shown));
+    if (import.read(data, WordImport::formatOf(fileName, data), progress.callback()))
+        return true;
+    if (!import.error().isEmpty())
+        Prompt::warn(this, tr("Import Words"), tr("The words of \"%1\" cannot be read: %2").arg(shown, import.error()));
+    return false;
+}
+
+QString MainWindow::addImported(const WordImport &import, const QString &fileName)
+{
+    const WordImport::Outcome outcome = import.addTo(*m_document.store());
+    QString text
+        = tr("Imported %n words from %1.", nullptr, outcome.added).arg(isolated(QDir::toNativeSeparators(fileName)));
+    if (outcome.alreadyThere > 0)
+        text += u' ' + tr("%n were there already.", nullptr, outcome.alreadyThere);
+    if (!outcome.leftOut.isEmpty())
+        text += u' '
+            + tr("The columns of languages the dictionary lacks are left out: %1.")
+                  .arg(outcome.leftOut.join(QStringLiteral(", ")));
+    return text;
+}
+
+// The wizard makes the dictionary and its record; it opens, takes the
+// words, and is saved at once.
+void MainWindow::importIntoNewDictionary(const WordImport &import, const QString &fileName)
+{
+    if (!settleUnsavedChanges())
+        return;
+    DictionaryWizard wizard(this, m_dictionaryList.get(), m_dataDirectory);
+    if (Prompt::runDialog(&wizard) != QDialog::Accepted)
+        return;
+    if (!m_dictionaryList->save())
+        Prompt::warn(this, tr("Import Words"), tr("The list of dictionaries could not be saved."));
+    const int index = m_dictionaryList->count() - 1;
+    // what the store held was settled above
+    m_document.close();
+    m_loadedIndex = -1;
+    {
+        const QSignalBlocker blocker(m_dictionarySelector);
+        m_dictionarySelector->clear();
+        m_dictionarySelector->addItems(m_dictionaryList->names());
+        m_dictionarySelector->setCurrentIndex(index);
+    }
+    dictionarySelected(index);
+    if (m_loadedIndex != index)
+        return;
+    const QString text = addImported(import, fileName);
+    saveDictionary();
+    if (!m_document.isModified())
+        statusBar()->showMessage(text);
+}
+
+void MainWindow::exportWords(const QString &chosen)
+{
+    if (m_loadedIndex < 0)
+        return;
+    QString fileName = chosen;
+    if (fileName.isEmpty()) {
+        const QString csv = tr("Spreadsheet, comma-separated (*.csv)");
+        QString filter = csv;
+        fileName = QFileDialog::getSaveFileName(this, tr("Export Words"),
+            QFileInfo(m_document.path()).completeBaseName() + QStringLiteral(".csv"),
+            csv + QStringLiteral(";;") + tr("Tab-separated, as the command-line tool imports (*.tsv)"), &filter);
+        if (fileName.isEmpty())
+            return;
+        if (QFileInfo(fileName).suffix().isEmpty())
+            fileName += filter == csv ? QStringLiteral(".csv") : QStringLiteral(".tsv");
+    }
+    const QString shown = QDir::toNativeSeparators(fileName);
+    FileProgress progress(this, tr("Writing the words to \"%1\"...").arg(shown));
+    QString error;
+    switch (
+        WordExport::write(*m_document.store(), fileName, WordExport::formatOf(fileName), error, progress.callback())) {
+    case WordExport::Status::Ok:
+        statusBar()->showMessage(
+            tr("Exported %n words to %1.", nullptr, m_document.store()->count()).arg(isolated(shown)));
+        break;
+    case WordExport::Status::Stopped:
+        statusBar()->showMessage(tr("The export was stopped; %1 was not written.").arg(isolated(shown)));
+        break;
+    case WordExport::Status::Failed:
+        Prompt::warn(this, tr("Export Words"), tr("The words could not be written to \"%1\": %2").arg(shown, error));
+        break;
+    }
+}
+
+void MainWindow::restoreWindowGeometry(const QByteArray &saved)
+{
+    if (!saved.isEmpty() && restoreGeometry(saved))
+        return;
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        resize(startSize(screen->availableGeometry()));
+}
+
+QSize MainWindow::startSize(const QRect &available)
+{
+    constexpr int PreferredWidth = 1000;
+    auto *table = m_lookupView->findChild<QTableView *>(QStringLiteral("lookupTable"));
+    auto *keyboard = m_lookupView->findChild<SoftKeyboard *>(QStringLiteral("lookupKeyboard"));
+    const int rows = table->verticalHeader()->defaultSectionSize() * LookupView::ShownRows
+        + table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+    // the least room with that many rows, every other part as small as it
+    // may be: the lookup page grows by the rows beyond the table's least
+    // height, the window by what the page then needs beyond the tallest page
+    int tallestPage = 0;
+    for (int i = 0; i < m_tabs->count(); ++i)
+        tallestPage = qMax(tallestPage, m_tabs->widget(i)->minimumSizeHint().height());
+    const int lookupPage = m_lookupView->minimumSizeHint().height() - table->minimumSizeHint().height() + rows;
+    const QSize least = minimumSizeHint() + QSize(0, qMax(0, lookupPage - tallestPage));
+    // and the keyboard at its best size, where the screen has the room
+    const int keyboardRoom = keyboard->sizeHint().height() - keyboard->minimumSizeHint().height();
+    // room for the window's title bar, which the size does not include
+    const int frame = 2 * fontMetrics().height();
+    const QSize room = available.size() - QSize(0, frame);
+    return QSize(qMax(PreferredWidth, least.width()), least.height() + keyboardRoom).boundedTo(room);
+}
+
 void MainWindow::updateDictionarySelector()
 {
     const QString current = m_dictionarySelector->currentText();
@@ -491,6 +820,7 @@ void MainWindow::updateDictionarySelector()
         return;
     }
     // no dictionary left
+    m_trainer->openHistory(QString());
     m_loadedIndex = -1;
     m_currentEntrySet = false;
     m_userLanguageSelector->clear();

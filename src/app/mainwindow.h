@@ -21,6 +21,7 @@ class QTabWidget;
 class Trainer;
 class TranslateView;
 class EntryEditor;
+class WordImport;
 
 // The program's single window. It owns the open dictionary (a document of
 // the store and its file), the list of dictionaries read from the data
@@ -45,12 +46,20 @@ public:
     // The generator behind every random choice of the pages, seeded with
     // the time at start; tests seed it themselves.
     QRandomGenerator &random() { return m_random; }
+    // The place and size the user left the window at; at the first start
+    // (none saved) the size of startSize() on the window's screen.
+    void restoreWindowGeometry(const QByteArray &saved);
+    // A size that shows a dozen rows of the lookup table with the keyboard
+    // below them, within the room of a screen (and never beyond it).
+    QSize startSize(const QRect &available);
 
 signals:
     void requestNoDicts();
 
 public slots:
     void addWord();
+    // Deletes the entry of the lookup table's current row, or the one the
+    // editor shows, once the learner confirms.
     void deleteWord();
     // Brings the last deleted entry back under its id, with its counters.
     void undoDelete();
@@ -69,12 +78,21 @@ public slots:
     void syncUSB();
     void exportMasters();
     void manageDicts();
+    // Words from a TSV or CSV file into the open dictionary or a new one;
+    // without a file name the learner chooses one.
+    void importWords(const QString &fileName = QString());
+    // The open dictionary's words to a TSV or CSV file (by its suffix).
+    void exportWords(const QString &fileName = QString());
+    // The on-screen keyboards of every page, shown or hidden; remembered.
+    void setKeyboardsVisible(bool on);
     void helpAbout();
     void helpNoDicts();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Undo in a line edit with nothing to undo is Undo Delete.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void loadIcons();
@@ -98,10 +116,23 @@ private:
     bool storeEditedEntry(const QString &word);
     void showInEditor(const Entry &entry);
     void reportLoad(const QString &file);
+    void offerLeftChanges();
     // Runs a dialog that may replace dictionary files: unsaved changes are
     // settled before, and a changed file is loaded again after.
     void runExchange(TransferDialog::Kind kind);
     void reloadIfChanged(const QStringList &changedFiles);
+    void connectKeyboards();
+    // The entry Delete Word would delete, id 0 for none.
+    Entry entryToDelete();
+    // Delete Word is enabled where it has an entry, else says why not.
+    void updateDeleteAction();
+    // The words of the file, read with a progress bar; false when they
+    // cannot be read or the learner stops.
+    bool readWords(const QString &fileName, WordImport &import);
+    // The imported words into a dictionary made for them.
+    void importIntoNewDictionary(const WordImport &import, const QString &fileName);
+    // The words into the open store; what the status line says of it.
+    QString addImported(const WordImport &import, const QString &fileName);
     // Actions that need a dictionary follow whether one is loaded.
     void updateActions();
     void updateTitle();
@@ -119,6 +150,8 @@ private:
     Entry m_currentEntry;
     bool m_currentEntrySet = false;
     QAction *m_undoDeleteAction = nullptr;
+    QAction *m_deleteAction = nullptr;
+    QAction *m_keyboardAction = nullptr;
     QString m_iconPath = QStringLiteral(":icons/");
     struct Icons
     {

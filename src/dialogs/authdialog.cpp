@@ -1,7 +1,10 @@
 #include "authdialog.h"
 
+#include "passwordmemory.h"
+
 #include "exchange/transferprompts.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -29,11 +32,14 @@ AuthDialog::AuthDialog(QWidget *parent, const LoginRequest &request)
     : QDialog(parent)
     , m_userEdit(new QLineEdit(request.user))
     , m_passwordEdit(new QLineEdit)
+    , m_rememberBox(new QCheckBox(tr("&Remember in the desktop's password store")))
 {
     setWindowTitle(tr("Enter Username & Password"));
     m_userEdit->setObjectName(QStringLiteral("userEdit"));
     m_passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
     m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_rememberBox->setObjectName(QStringLiteral("rememberBox"));
+    m_rememberBox->setVisible(PasswordMemory::secretStoreAvailable());
     auto *purposeLabel = new QLabel(purpose(request));
     purposeLabel->setObjectName(QStringLiteral("purposeLabel"));
     purposeLabel->setTextFormat(Qt::RichText);
@@ -43,6 +49,7 @@ AuthDialog::AuthDialog(QWidget *parent, const LoginRequest &request)
     grid->addWidget(m_userEdit, 0, 1);
     grid->addWidget(new QLabel(tr("Password:")), 1, 0);
     grid->addWidget(m_passwordEdit, 1, 1);
+    grid->addWidget(m_rememberBox, 2, 1);
     auto *buttons = new QDialogButtonBox;
     buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
@@ -58,6 +65,11 @@ AuthDialog::AuthDialog(QWidget *parent, const LoginRequest &request)
 QString AuthDialog::user() const
 {
     return m_userEdit->text();
+}
+
+bool AuthDialog::remember() const
+{
+    return m_rememberBox->isVisibleTo(this) && m_rememberBox->isChecked();
 }
 
 QString AuthDialog::password() const

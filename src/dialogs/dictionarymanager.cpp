@@ -9,6 +9,7 @@
 #include "files/dictionaryfile.h"
 #include "files/dictionarylist.h"
 #include "lang/languageinfo.h"
+#include "train/reviewlogupkeep.h"
 #include "views/prompt.h"
 #include "input/style.h"
 
@@ -189,6 +190,9 @@ void DictionaryManager::dictDelete()
         return;
     }
     QFile::remove(path);
+    // the training history is kept with the file's backup
+    if (!ReviewLogUpkeep::followDeletedFile(path, &error))
+        showNote(error);
     m_dictionaryList->removeAt(row);
     if (!m_dictionaryList->save())
         showNote(tr("The list of dictionaries could not be saved."));

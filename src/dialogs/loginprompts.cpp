@@ -1,19 +1,31 @@
 #include "loginprompts.h"
 
 #include "authdialog.h"
+#include "passwordmemory.h"
 
 #include "merge/dictionarymerge.h"
 #include "views/prompt.h"
 
 #include <QCoreApplication>
 
+// A login given before in the session (or kept in the secret store) is
+// given again once; after a refusal the learner is asked.
 bool LoginPrompts::askLogin(const LoginRequest &request, QString &user, QString &password)
 {
+    PasswordMemory::Login known;
+    if (request.attempt > 1) {
+        PasswordMemory::forget(request, request.user);
+    } else if (PasswordMemory::find(request, known)) {
+        user = known.user;
+        password = known.password;
+        return true;
+    }
     AuthDialog dialog(m_parent, request);
     if (Prompt::runDialog(&dialog) != QDialog::Accepted)
         return false;
     user = dialog.user();
     password = dialog.password();
+    PasswordMemory::remember(request, {user, password}, dialog.remember());
     return true;
 }
 

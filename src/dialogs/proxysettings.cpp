@@ -1,6 +1,9 @@
 #include "proxysettings.h"
 
 #include "dialogslog.h"
+#include "passwordmemory.h"
+
+#include "exchange/transferprompts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -15,6 +18,7 @@ namespace {
 const QString HostKey = QStringLiteral("proxy/host");
 const QString PortKey = QStringLiteral("proxy/port");
 const QString UserKey = QStringLiteral("proxy/user");
+// where an earlier version kept a remembered password, in plain text
 const QString PasswordKey = QStringLiteral("proxy/password");
 
 // what the user typed this session, when not remembered
@@ -22,6 +26,15 @@ QString &sessionPassword()
 {
     static QString password;
     return password;
+}
+
+LoginRequest proxyLogin(const QString &host, const QString &user)
+{
+    LoginRequest request;
+    request.kind = LoginRequest::Kind::Proxy;
+    request.host = host;
+    request.user = user;
+    return request;
 }
 
 } // namespace
@@ -36,6 +49,10 @@ ProxyConfig ProxySettings::current()
     proxy.port = settings.value(PortKey, -1).toInt();
     proxy.user = settings.value(UserKey).toString();
     proxy.password = settings.value(PasswordKey, sessionPassword()).toString();
+    PasswordMemory::Login kept;
+    if (proxy.password.isEmpty() && !proxy.user.isEmpty()
+        && PasswordMemory::find(proxyLogin(proxy.host, proxy.user), kept))
+        proxy.password = kept.password;
     return proxy;
 }
 
@@ -50,7 +67,7 @@ ProxySettings::ProxySettings(QWidget *parent, ProxyConfig *proxy)
 {
     setWindowTitle(tr("Proxy Settings"));
     m_rememberBox->setObjectName(QStringLiteral("rememberBox"));
-    m_rememberBox->setChecked(QSettings().contains(PasswordKey));
+    m_rememberBox->setVisible(PasswordMemory::secretStoreAvailable());
     m_portEdit->setValidator(new QIntValidator(1, 65535, m_portEdit));
     m_hostEdit->setObjectName(QStringLiteral("hostEdit"));
     m_portEdit->setObjectName(QStringLiteral("portEdit"));
@@ -99,9 +116,9 @@ void ProxySettings::accept()
     settings.setValue(PortKey, m_proxy->port);
     settings.setValue(UserKey, m_proxy->user);
     sessionPassword() = m_proxy->password;
-    if (m_rememberBox->isChecked())
-        settings.setValue(PasswordKey, m_proxy->password);
-    else
-        settings.remove(PasswordKey);
+    // never in the settings file, and one kept there before is taken out
+    settings.remove(PasswordKey);
+    if (m_rememberBox->isVisibleTo(this) && m_rememberBox->isChecked() && !m_proxy->user.isEmpty())
+        PasswordMemory::remember(proxyLogin(m_proxy->host, m_proxy->user), {m_proxy->user, m_proxy->password}, true);
     QDialog::accept();
 }

@@ -10,7 +10,8 @@ class QLineEdit;
 // Asks for an HTTP proxy, pre-filled with the one in use; accepting sets
 // the proxy the transfer dialog uses (an empty host switches it off) and
 // keeps host, port and user in the settings. The password is kept for this
-// session only, unless "Remember password" is ticked.
+// session only, unless "Remember password" is ticked where the desktop has
+// a secret store: then it is kept there.
 class ProxySettings : public QDialog
 {
     Q_OBJECT

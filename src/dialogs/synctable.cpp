@@ -1,9 +1,11 @@
 #include "synctable.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 namespace {
 constexpr int FileColumn = 3;
+constexpr int DescriptionColumn = 4;
 constexpr int ResultColumn = 5;
 } // namespace
 
@@ -23,7 +25,6 @@ void SyncTable::setOutcome(const QString &file, bool ok, const QString &detail, 
     if (columnCount() <= ResultColumn) {
         setColumnCount(ResultColumn + 1);
         setHorizontalHeaderItem(ResultColumn, new QTableWidgetItem(tr("Result")));
-        horizontalHeader()->setStretchLastSection(true);
     }
     for (int row = 0; row < rowCount(); ++row) {
         if (item(row, FileColumn)->text() != file)
@@ -37,8 +38,33 @@ void SyncTable::setOutcome(const QString &file, bool ok, const QString &detail, 
         if (!ok)
             result->setForeground(Qt::red);
         setItem(row, ResultColumn, result);
-        // a reason far to the right is still seen
+        fitResultColumn();
+        // a failure further down is still seen
         if (!ok)
             scrollToItem(result);
     }
+}
+
+void SyncTable::resizeEvent(QResizeEvent *event)
+{
+    DictionaryTable::resizeEvent(event);
+    fitResultColumn();
+}
+
+void SyncTable::fitResultColumn()
+{
+    if (columnCount() <= ResultColumn)
+        return;
+    QHeaderView *header = horizontalHeader();
+    header->setStretchLastSection(false);
+    int fixed = 0;
+    for (int column = 0; column < DescriptionColumn; ++column)
+        fixed += columnWidth(column);
+    resizeColumnToContents(ResultColumn);
+    const int minimum = header->minimumSectionSize();
+    const int room = qMax(viewport()->width() - fixed, 2 * minimum);
+    const int result = qBound(minimum, columnWidth(ResultColumn), room - minimum);
+    setColumnWidth(ResultColumn, result);
+    setColumnWidth(DescriptionColumn, room - result);
+    horizontalScrollBar()->setValue(0);
 }

@@ -13,7 +13,15 @@ public:
 
     // The "Filename" of every ticked row, top to bottom.
     QStringList checkedFiles() const;
-    // The outcome of a file's transfer in its row's last column.
-    // The outcome in the file's row; every change, one a line, in its tool tip.
+    // The outcome in the file's row's last column; the whole text, and every
+    // change one a line, in its tool tip.
     void setOutcome(const QString &file, bool ok, const QString &detail, const QStringList &changes = {});
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // The outcomes in view without scrolling sideways: the description gives
+    // way, and an outcome too long for the room left is elided.
+    void fitResultColumn();
 };

@@ -201,10 +201,16 @@ QString HttpJob::errorText(QNetworkReply *reply, const QString &proxyName)
 {
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QString proxy = proxyName.isEmpty() ? tr("the proxy") : tr("the proxy %1").arg(proxyName);
+    // Plain HTTP goes to the proxy as to a server: what the connection
+    // meets is the proxy's doing, not the server's.
+    const bool viaProxy = !proxyName.isEmpty() && reply->url().scheme() == QLatin1String("http");
     switch (reply->error()) {
-    case QNetworkReply::ConnectionRefusedError: return tr("the server refused the connection");
+    case QNetworkReply::ConnectionRefusedError:
+        return viaProxy ? tr("%1 refused the connection").arg(proxy) : tr("the server refused the connection");
     case QNetworkReply::RemoteHostClosedError: return tr("the server closed the connection");
-    case QNetworkReply::HostNotFoundError: return tr("the server was not found (%1)").arg(reply->url().host());
+    case QNetworkReply::HostNotFoundError:
+        return viaProxy ? tr("%1 was not found").arg(proxy)
+                        : tr("the server was not found (%1)").arg(reply->url().host());
     case QNetworkReply::TimeoutError: return tr("the server did not answer in time");
     case QNetworkReply::OperationCanceledError: return cancelledText();
     case QNetworkReply::SslHandshakeFailedError: return tr("no secure connection could be made");

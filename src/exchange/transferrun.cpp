@@ -7,6 +7,7 @@
 
 #include "model/dictionary.h"
 #include "merge/dictionaryupdate.h"
+#include "train/reviewlogupkeep.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -327,8 +328,15 @@ FileOutcome TransferRun::mergeIntoLocal(
         outcome.detail = update.errorString();
         return outcome;
     }
-    if (update.changedFile())
+    if (update.changedFile()) {
         m_changed.append(file);
+        // the training history goes with the file's backups and follows
+        // the entries the merge gave other ids
+        QString error;
+        if (!ReviewLogUpkeep::followChangedFile(
+                localPath(file), outcome.report.idMoves(), QDateTime::currentSecsSinceEpoch(), &error))
+            emit info(tr("The training history of %1 could not follow the update: %2").arg(file, error));
+    }
     outcome.ok = true;
     outcome.detail = QString::number(update.result().count());
     return outcome;

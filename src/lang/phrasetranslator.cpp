@@ -168,6 +168,29 @@ bool isPrepositionPrefix(const QString &letters)
     return letters.size() == 1 && QStringView(u"\u05D1\u05DC\u05DE\u05DB").contains(letters[0]);
 }
 
+// The ways a word may begin with up to three prefix letters (וכש: ו, כש),
+// each split as the list of its prefixes.
+QList<QStringList> prefixSplits(const QString &letters, int depth = 3)
+{
+    static const QStringList Prefixes{QStringLiteral("\u05DB\u05E9"), QStringLiteral("\u05D5"),
+        QStringLiteral("\u05D4"), QStringLiteral("\u05D1"), QStringLiteral("\u05DC"), QStringLiteral("\u05DE"),
+        QStringLiteral("\u05E9"), QStringLiteral("\u05DB")};
+    QList<QStringList> splits;
+    if (depth == 0)
+        return splits;
+    for (const QString &prefix : Prefixes) {
+        // a word of two letters after its prefixes at least
+        if (letters.size() < prefix.size() + 2 || !letters.startsWith(prefix))
+            continue;
+        splits.append({prefix});
+        for (QStringList more : prefixSplits(letters.mid(prefix.size()), depth - 1)) {
+            more.prepend(prefix);
+            splits.append(more);
+        }
+    }
+    return splits;
+}
+
 // A pronoun ending: on a noun it says whose (ספרו "his book"), on a
 // preposition whom (בו "in him"). The endings of a plural noun (ספריו) also
 // end prepositions that take them (עליו, אליו).
@@ -360,9 +383,13 @@ QString notesOf(const QString &meaning)
 
 } // namespace
 
-// Puts the first reading that `wanted` accepts first; true when there was one.
+// Puts the first reading that `wanted` accepts first; true when there was
+// one. A phrase the gloss joined stays first: the rules weigh single words
+// (פרטי קשר "contact details" after a noun is no agreeing adjective).
 template <typename Predicate> bool PhraseTranslator::moveFirst(Candidates &word, Predicate wanted)
 {
+    if (!word.isEmpty() && word.first().length > 1)
+        return false;
     const auto found = std::find_if(word.begin(), word.end(), wanted);
     if (found == word.end())
         return false;
@@ -466,7 +493,49 @@ PhraseTranslator::Candidates PhraseTranslator::candidatesOf(const QString &token
         std::stable_partition(candidates.begin(), candidates.end(),
             [](const Candidate &c) { return c.prefixes.isEmpty() && !c.throughEnding; });
     }
+    listedFormsFirst(candidates, letters);
     return candidates;
+}
+
+// Whether the reading's entry is written as the word is after its prefixes:
+// a noun, adjective or small word listed in this very form (a verb is listed
+// by its past, one form of many).
+bool PhraseTranslator::isListedForm(const Candidate &candidate, const QString &letters) const
+{
+    if (candidate.match.entryId == 0 || candidate.match.wordType == Entry::Verb || candidate.throughEnding)
+        return false;
+    const QString stem = letters.mid(candidate.prefixes.join(QString()).size());
+    return lettersOf(m_dictionary->entryById(candidate.match.entryId).word()) == stem;
+}
+
+// After the same prefixes, an entry written as the word is comes before a
+// reading of the word as a form of another entry that it was listed apart
+// from: a noun listed in the plural (בחירות "elections", לימודים "studies")
+// before the plural of another noun (of בחירה "choice"), and any listed word
+// before a construct or feminine read through the ending (שמנת "cream", not
+// "fat"). Other forms keep the order of their weights: a verb's forms and a
+// segolate noun (עבר "passed", "past"), an adjective's and a noun (טובה).
+void PhraseTranslator::listedFormsFirst(Candidates &candidates, const QString &letters) const
+{
+    const auto yields = [this, &letters](const Candidate &listed, const Candidate &other) {
+        if (other.match.entryId == 0 || other.length > 1 || other.prefixes != listed.prefixes
+            || isListedForm(other, letters))
+            return false;
+        if (other.throughEnding)
+            return true;
+        const bool pluralListed = m_dictionary->entryById(listed.match.entryId).hasFlag(Entry::FlagPlural);
+        return pluralListed && other.match.wordType == Entry::Noun && (other.match.grammar & GrammarCode::Plural);
+    };
+    for (qsizetype i = 1; i < candidates.size(); ++i) {
+        if (!isListedForm(candidates[i], letters))
+            continue;
+        for (qsizetype j = 0; j < i; ++j) {
+            if (yields(candidates[i], candidates[j])) {
+                std::rotate(candidates.begin() + j, candidates.begin() + i, candidates.begin() + i + 1);
+                break;
+            }
+        }
+    }
 }
 
 // The analyser's readings that name an entry, each once. Given the letters
@@ -653,9 +722,16 @@ void PhraseTranslator::joinPhrases(QList<Candidates> &words, const QStringList &
         const QString letters = lettersOf(tokens[at]);
         int bestLength = 1;
         Candidate best;
-        // the word whole may begin a phrase too (בדרך כלל), whatever it is read as
+        // the word whole may begin a phrase too (בדרך כלל), whatever it is read
+        // as, and so may what follows its prefix letters, whatever that is read
+        // as after them (בראשון לציון: the adjective ראשון takes no ב)
         Candidates readings = words[at];
         readings.append(Candidate{});
+        for (const QStringList &prefixes : prefixSplits(letters)) {
+            Candidate split;
+            split.prefixes = prefixes;
+            readings.append(split);
+        }
         for (const Candidate &reading : std::as_const(readings)) {
             const QString stem = letters.mid(reading.prefixes.join(QString()).size());
             QList<int> phrases = m_phrasesByLetters.values(stem);

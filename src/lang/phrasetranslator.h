@@ -111,6 +111,8 @@ private:
     Candidates candidatesOf(const QString &token) const;
     Candidates fromReadings(const QList<Reading> &readings, const QString &letters = QString()) const;
     double weightOf(const Candidate &candidate) const;
+    bool isListedForm(const Candidate &candidate, const QString &letters) const;
+    void listedFormsFirst(Candidates &candidates, const QString &letters) const;
     Candidates withPronounEnding(const QString &letters) const;
     Candidates inTheDual(const QString &letters) const;
     static Candidates letterPreposition(const QString &stem, const QString &object);

@@ -471,6 +471,17 @@ bool MergeReport::needsConfirmation() const
     return deleted * 2 > localCount;
 }
 
+QList<QPair<int, int>> MergeReport::idMoves() const
+{
+    QList<QPair<int, int>> moves;
+    for (const MergeChange &change : changes) {
+        const bool moved = change.kind == MergeChange::Kind::Renumbered || change.kind == MergeChange::Kind::Joined;
+        if (moved && change.newId > 0 && change.newId != change.entry.id())
+            moves.append({change.entry.id(), change.newId});
+    }
+    return moves;
+}
+
 QString MergeReport::lossText() const
 {
     int deleted = 0;

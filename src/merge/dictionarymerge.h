@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QPair>
 #include <QString>
 
 class Dictionary;
@@ -37,6 +38,9 @@ struct MergeReport
     int localCount = 0;
 
     QList<Entry> entriesOf(MergeChange::Kind kind) const;
+    // The learner's entries the merge gave another id (renumbered or
+    // joined), as (old id, new id), for what keeps notes by id.
+    QList<QPair<int, int>> idMoves() const;
     // Losing more than half of the learner's entries, any trained one or
     // one they edited, or resetting trained counters, is not done without
     // asking.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,14 @@
 // or dropped it. Without that record (a copy made before there was one)
 // nothing the new version lacks is dropped. The learner's previous file is
 // kept as FILE.bak; a version is merged once.
+//
+// An upgrade runs before the window opens, where the trainer's review log
+// cannot be told at once, so each upgrade that changes a copy leaves a line
+// in FILE.renumbered beside it: the entry ids it gave other numbers
+// ("old>new", tab-separated; an empty line when none). The line is written
+// before the copy is, and stays until the caller has taken it in
+// (pendingRenumberings(), then clearRenumberings()): a crash between the two
+// loses none.
 class InstalledUpgrade
 {
     Q_DECLARE_TR_FUNCTIONS(InstalledUpgrade)
@@ -36,6 +46,19 @@ public:
     // first start.
     static bool recordInstalled(const QString &installedPath, const QString &localPath);
     static QString recordPath(const QString &localPath);
+
+    // What the upgrades of one copy changed, oldest first: for each, the
+    // ids it renumbered (none for a change that kept every id).
+    struct Renumberings
+    {
+        QString localPath;
+        QList<QList<QPair<int, int>>> upgrades;
+    };
+    static QString renumberingsPath(const QString &localPath);
+    // Those of every copy in the data folder that has any waiting.
+    static QList<Renumberings> pendingRenumberings(const QString &dataFolder);
+    // The caller has taken them in.
+    static bool clearRenumberings(const QString &localPath);
 
 private:
     Status fail(const QString &localPath, const QString &reason);

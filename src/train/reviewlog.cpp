@@ -19,8 +19,9 @@
 namespace {
 
 const QByteArray RenumberMark = QByteArrayLiteral("renumber");
+const QByteArray CorrectMark = QByteArrayLiteral("correct");
 
-enum class LineKind { Blank, Review, Renumbering, Unreadable };
+enum class LineKind { Blank, Review, Renumbering, Correction, Unreadable };
 
 using Fields = QVarLengthArray<QByteArrayView, 8>;
 
@@ -53,22 +54,38 @@ bool parseId(QByteArrayView text, int &id)
     return true;
 }
 
+// An entry id, a direction and a rating from three fields in a row.
+bool parseCard(const Fields &fields, qsizetype at, CardKey &card, quint8 &rating)
+{
+    if (fields[at + 1].size() != 1 || fields[at + 2].size() != 1)
+        return false;
+    const char direction = fields[at + 1][0];
+    const char digit = fields[at + 2][0];
+    if ((direction != 'f' && direction != 'b') || digit < '1' || digit > '4')
+        return false;
+    if (!parseId(fields[at], card.entryId))
+        return false;
+    card.direction = direction == 'f' ? Direction::Forward : Direction::Backward;
+    rating = quint8(digit - '0');
+    return true;
+}
+
 bool parseReview(const Fields &fields, Review &review)
 {
     // the answer's field is there even when empty: a line cut before it
     // is not taken for a review
-    if (fields.size() < 5 || fields[2].size() != 1 || fields[3].size() != 1)
+    if (fields.size() < 5 || !parseCard(fields, 1, review.card, review.rating))
         return false;
-    const char direction = fields[2][0];
-    const char rating = fields[3][0];
-    if ((direction != 'f' && direction != 'b') || rating < '1' || rating > '4')
-        return false;
-    if (!parseId(fields[1], review.card.entryId))
-        return false;
-    review.card.direction = direction == 'f' ? Direction::Forward : Direction::Backward;
-    review.rating = quint8(rating - '0');
     review.answer = fields[4].isEmpty() ? QString() : unescapeField(QString::fromUtf8(fields[4]));
     return true;
+}
+
+// A correction: the review's time, id, direction, then the new rating; in
+// `review`, the time is the corrected review's.
+bool parseCorrection(const Fields &fields, Review &review)
+{
+    return fields.size() >= 6 && ReviewTime::parse(fields[2], review.time)
+        && parseCard(fields, 3, review.card, review.rating);
 }
 
 // The last field counts the pairs, so a line cut anywhere is no renumbering.
@@ -102,6 +119,8 @@ LineKind parseLine(QByteArrayView line, Review &review, ReviewLog::Renumbering &
         renumbering = {time, 0, {}};
         return parseRenumbering(fields, renumbering) ? LineKind::Renumbering : LineKind::Unreadable;
     }
+    if (fields[1] == CorrectMark)
+        return parseCorrection(fields, review) ? LineKind::Correction : LineKind::Unreadable;
     review.time = time;
     return parseReview(fields, review) ? LineKind::Review : LineKind::Unreadable;
 }
@@ -120,13 +139,38 @@ template <typename Visit> void forEachLine(const QByteArray &data, Visit visit)
     }
 }
 
+// The review a correction is for: the latest one before it with the same
+// time, id (as written) and direction. Corrections follow their review
+// closely, so the search from the end is short.
+Review *correctedReview(std::vector<Review> &reviews, const std::vector<int> &writtenIds, const Review &correction)
+{
+    for (size_t i = reviews.size(); i-- > 0;) {
+        Review &candidate = reviews[i];
+        if (candidate.time == correction.time && writtenIds[i] == correction.card.entryId
+            && candidate.card.direction == correction.card.direction)
+            return &candidate;
+    }
+    return nullptr;
+}
+
 void parse(const QByteArray &data, ReviewLog::Contents &contents)
 {
     Review review;
     ReviewLog::Renumbering renumbering;
+    // the ids as the review lines have them, for the corrections
+    std::vector<int> writtenIds;
     forEachLine(data, [&](QByteArrayView line) {
         switch (parseLine(line, review, renumbering)) {
-        case LineKind::Review: contents.reviews.push_back(review); break;
+        case LineKind::Review:
+            contents.reviews.push_back(review);
+            writtenIds.push_back(review.card.entryId);
+            break;
+        case LineKind::Correction:
+            if (Review *corrected = correctedReview(contents.reviews, writtenIds, review)) {
+                corrected->rating = review.rating;
+                ++contents.corrections;
+            }
+            break;
         case LineKind::Renumbering:
             renumbering.reviewsBefore = qsizetype(contents.reviews.size());
             contents.renumberings.append(renumbering);
@@ -283,6 +327,15 @@ bool ReviewLog::append(const Review &review)
     return appendLine(line(review));
 }
 
+bool ReviewLog::appendCorrection(const Review &review, quint8 rating, qint64 time)
+{
+    if (review.card.entryId < 1 || rating < Review::Again || rating > Review::Easy)
+        return fail(tr("no correction of a review: id %1, rating %2").arg(review.card.entryId).arg(rating));
+    return appendLine(ReviewTime::format(time) + '\t' + CorrectMark + '\t' + ReviewTime::format(review.time) + '\t'
+        + QByteArray::number(review.card.entryId) + '\t' + (review.card.direction == Direction::Forward ? 'f' : 'b')
+        + '\t' + QByteArray::number(rating) + '\n');
+}
+
 bool ReviewLog::appendRenumbering(const QList<QPair<int, int>> &moves, qint64 time)
 {
     if (moves.isEmpty())
@@ -345,13 +398,16 @@ bool ReviewLog::compact(const Dictionary &dictionary, int *dropped)
                 ++gone;
                 break;
             }
-            // the line as it was but for the id, fields a later version
-            // may add included
+            // the line as it was but for the id and the corrected rating,
+            // fields a later version may add included: after the id come
+            // a tab, the direction, a tab and the rating's one digit
             const qsizetype idStart = line.indexOf('\t') + 1;
             const qsizetype idEnd = line.indexOf('\t', idStart);
             out += line.first(idStart);
             out += QByteArray::number(id);
-            out += line.sliced(idEnd);
+            out += line.sliced(idEnd, 3);
+            out += char('0' + contents.reviews[next - 1].rating);
+            out += line.sliced(idEnd + 4);
             out += '\n';
             break;
         }
@@ -360,6 +416,7 @@ bool ReviewLog::compact(const Dictionary &dictionary, int *dropped)
             out += '\n';
             break;
         case LineKind::Renumbering:
+        case LineKind::Correction:
         case LineKind::Blank: break;
         }
     });

@@ -17,14 +17,19 @@ class Dictionary;
 //
 //     2026-01-04T10:00:00Z <TAB> entry id <TAB> f|b <TAB> rating 1-4 <TAB> answer
 //     2026-01-05T08:00:00Z <TAB> renumber <TAB> old>new <TAB> ... <TAB> number of pairs
+//     2026-01-04T10:00:09Z <TAB> correct <TAB> review's time <TAB> entry id <TAB> f|b <TAB> rating
 //
 // The answer is escaped (\t, \n, \r, \\) so it stays on its line. A review
 // is appended as one whole line and flushed at once, so a crash can at worst
 // cut the last line; a line that cannot be read, such as a cut one, is
 // skipped and kept, never fatal. A renumbering line carries the entry ids a
 // change of the dictionary gave other numbers to: the reviews before it
-// belong to the entries under their new ids. An entry deleted from the
-// dictionary keeps its reviews until compact() drops them.
+// belong to the entries under their new ids. A correction line gives the
+// review with that time, id and direction, the latest such line before it,
+// another rating (the learner said "I was right" or "I was wrong"): the log
+// is only ever appended to, and reading it yields the corrected rating. An
+// entry deleted from the dictionary keeps its reviews until compact() drops
+// them.
 //
 // Failures are results: each writing call returns false and leaves the log
 // as it was (or with a cut last line), errorString() tells why.
@@ -51,6 +56,8 @@ public:
         std::vector<Review> reviews;
         QList<Renumbering> renumberings;
         int unreadableLines = 0;
+        // the corrections taken into the reviews' ratings
+        int corrections = 0;
 
         // The id each review's entry has now, after the renumberings that
         // came after the review.
@@ -78,8 +85,12 @@ public:
     [[nodiscard]] bool append(const Review &review);
     // Appends one line saying that these entries now have the new ids.
     [[nodiscard]] bool appendRenumbering(const QList<QPair<int, int>> &moves, qint64 time);
+    // Appends one line giving the review, as it was appended, another
+    // rating from now on.
+    [[nodiscard]] bool appendCorrection(const Review &review, quint8 rating, qint64 time);
     // Rewrites the log with the reviews of the entries the dictionary still
-    // holds, under their current ids, without renumberings; lines that
+    // holds, under their current ids and with their corrected ratings,
+    // without renumberings and corrections; lines that
     // cannot be read stay as they are. The old log is kept as its backup
     // first, the new one replaces it only when written whole. *dropped, when
     // given, is told how many reviews went.

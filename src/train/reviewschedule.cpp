@@ -81,16 +81,36 @@ void ReviewSchedule::replay(const ReviewLog::Contents &contents, qint64 until)
                      << "ms";
 }
 
-void ReviewSchedule::add(const Review &review)
+ReviewEvent ReviewSchedule::add(const Review &review)
 {
     ReviewEvent event{review.time, review.card, review.rating, false, false};
     const auto added = m_events.insert(std::upper_bound(m_events.begin(), m_events.end(), event, earlier), event);
+    const qsizetype index = added - m_events.begin();
     CardSchedule &card = m_cards[review.card];
     card.card = review.card;
     if (card.reviews > 0 && review.time < card.lastReview)
         replayCard(review.card);
     else
         apply(card, *added);
+    return m_events[size_t(index)];
+}
+
+bool ReviewSchedule::correct(const Review &review, quint8 rating)
+{
+    // the latest review of the card at that time, as in the log
+    const ReviewEvent probe{review.time, {}, 0, false, false};
+    auto it = std::upper_bound(m_events.begin(), m_events.end(), probe, earlier);
+    while (it != m_events.begin()) {
+        --it;
+        if (it->time != review.time)
+            return false;
+        if (it->card == review.card) {
+            it->rating = rating;
+            replayCard(review.card);
+            return true;
+        }
+    }
+    return false;
 }
 
 void ReviewSchedule::replayCard(const CardKey &key)

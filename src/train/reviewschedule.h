@@ -62,8 +62,13 @@ public:
     // reviews after `until` are left out, for the schedule as it stood then.
     void replay(const ReviewLog::Contents &contents, qint64 until = std::numeric_limits<qint64>::max());
     // Takes one more review, such as the one just appended to the log. One
-    // older than the card's last counted review replays that card.
-    void add(const Review &review);
+    // older than the card's last counted review replays that card. Returns
+    // the review as the schedule took it (counted or practice).
+    ReviewEvent add(const Review &review);
+    // Gives the card's latest review at that time another rating, as a
+    // correction in the log does, and works the card out again; false when
+    // there is no such review.
+    bool correct(const Review &review, quint8 rating);
 
     // The card's schedule, or null when it was never reviewed.
     const CardSchedule *card(const CardKey &key) const;

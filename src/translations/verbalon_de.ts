@@ -53,6 +53,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>&amp;Remember in the desktop&apos;s password store</source>
+        <translation>Im Passwortspeicher des Desktops &amp;merken</translation>
+    </message>
 </context>
 <context>
     <name>BackupFiles</name>
@@ -71,6 +75,27 @@
     <message>
         <source>&quot;%1&quot; is not a regular file of this folder</source>
         <translation>„%1“ ist keine gewöhnliche Datei dieses Ordners</translation>
+    </message>
+</context>
+<context>
+    <name>BarChart</name>
+    <message numerus="yes">
+        <source>%n in all, at most %1 a day</source>
+        <translation>
+            <numerusform>%n insgesamt, höchstens %1 an einem Tag</numerusform>
+            <numerusform>%n insgesamt, höchstens %1 an einem Tag</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ChangeJournal</name>
+    <message>
+        <source>cannot be renamed to %1</source>
+        <translation>kann nicht in %1 umbenannt werden</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -113,6 +138,13 @@
     <message>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFormat</name>
+    <message>
+        <source>line %1: a quote opened here is never closed; the rest of the file cannot be read</source>
+        <translation>Zeile %1: ein hier geöffnetes Anführungszeichen wird nie geschlossen; der Rest der Datei kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -165,6 +197,13 @@
     <message>
         <source>It holds more than %1 entries.</source>
         <translation>Sie enthält mehr als %1 Einträge.</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryDocument</name>
+    <message>
+        <source>The changes left could not be read from %1.</source>
+        <translation>Die zurückgebliebenen Änderungen konnten nicht aus %1 gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -781,6 +820,55 @@
     </message>
 </context>
 <context>
+    <name>ImportDialog</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Make a &amp;new dictionary of them</source>
+        <translation>Ein &amp;neues Wörterbuch daraus machen</translation>
+    </message>
+    <message>
+        <source>Import Words</source>
+        <translation>Wörter importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; holds %n words that can be read.</source>
+        <translation>
+            <numerusform>„%1“ enthält %n lesbares Wort.</numerusform>
+            <numerusform>„%1“ enthält %n lesbare Wörter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows cannot be read and are left out:</source>
+        <translation>
+            <numerusform>%n Zeile kann nicht gelesen werden und bleibt weg:</numerusform>
+            <numerusform>%n Zeilen können nicht gelesen werden und bleiben weg:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add them to the open dictionary</source>
+        <translation>Zum geöffneten Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Add them to &quot;%1&quot; as new entries</source>
+        <translation>Als neue Einträge zu „%1“ &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>The first rows:</source>
+        <translation>Die ersten Zeilen:</translation>
+    </message>
+</context>
+<context>
     <name>InstalledUpgrade</name>
     <message>
         <source>%1 could not take in the installed version: %2</source>
@@ -792,6 +880,10 @@
             <numerusform>%1 hat die installierte Fassung übernommen (jetzt %n Eintrag); Ihre eigenen Wörter und Ihr Training bleiben erhalten, die vorige Datei ist %2.</numerusform>
             <numerusform>%1 hat die installierte Fassung übernommen (jetzt %n Einträge); Ihre eigenen Wörter und Ihr Training bleiben erhalten, die vorige Datei ist %2.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -1193,13 +1285,6 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Das Wörterbuch hat dieses Wort schon. Trotzdem hinzufügen?</translation>
     </message>
     <message numerus="yes">
-        <source>Now %n words.</source>
-        <translation>
-            <numerusform>Jetzt %n Wort.</numerusform>
-            <numerusform>Jetzt %n Wörter.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Deleted &quot;%1&quot;; %n words left. %2 brings it back.</source>
         <translation>
             <numerusform>„%1“ gelöscht; %n Wort übrig. %2 holt es zurück.</numerusform>
@@ -1239,6 +1324,157 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <source>Their data is licensed under CC BY-SA 4.0, the GNU AGPL and GPL version 3 or later, MIT and CC BY 4.0; see the CREDITS file of the data.</source>
         <translation>Ihre Daten stehen unter CC BY-SA 4.0, der GNU AGPL und GPL Version 3 oder später, MIT und CC BY 4.0; siehe die Datei CREDITS der Daten.</translation>
     </message>
+    <message>
+        <source>Unsaved Changes Found</source>
+        <translation>Ungespeicherte Änderungen gefunden</translation>
+    </message>
+    <message>
+        <source>Changes to &quot;%1&quot; were not saved before the program ended, but the file has changed since, so they cannot be restored. They are kept in &quot;%2&quot;.</source>
+        <translation>Änderungen an „%1“ wurden nicht gespeichert, bevor das Programm endete; die Datei hat sich seitdem geändert, daher können sie nicht wiederhergestellt werden. Sie sind in „%2“ aufbewahrt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The program ended before %n changes to &quot;%1&quot; were saved. Restore them?</source>
+        <translation>
+            <numerusform>Das Programm endete, bevor %n Änderung an „%1“ gespeichert war. Wiederherstellen?</numerusform>
+            <numerusform>Das Programm endete, bevor %n Änderungen an „%1“ gespeichert waren. Wiederherstellen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Your changes are not safe from a crash until you save: %1</source>
+        <translation>Ihre Änderungen sind erst nach dem Speichern vor einem Absturz sicher: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Import Words...</source>
+        <translation>Wörter &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Words...</source>
+        <translation>Wörter &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Show &amp;Keyboard</source>
+        <translation>&amp;Tastatur zeigen</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>„%1“ löschen</translation>
+    </message>
+    <message>
+        <source>Delete Word: no dictionary is open</source>
+        <translation>Wort löschen: kein Wörterbuch ist geöffnet</translation>
+    </message>
+    <message>
+        <source>Delete Word: select a word in the table first</source>
+        <translation>Wort löschen: zuerst ein Wort in der Tabelle wählen</translation>
+    </message>
+    <message>
+        <source>Delete Word: open a stored word first</source>
+        <translation>Wort löschen: zuerst ein gespeichertes Wort öffnen</translation>
+    </message>
+    <message>
+        <source>Delete Word: words are deleted on the Lookup and Edit pages</source>
+        <translation>Wort löschen: Wörter werden auf den Seiten Nachschlagen und Bearbeiten gelöscht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored &quot;%1&quot;; now %n words.</source>
+        <translation>
+            <numerusform>„%1“ gespeichert; jetzt %n Wort.</numerusform>
+            <numerusform>„%1“ gespeichert; jetzt %n Wörter.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Import Words</source>
+        <translation>Wörter importieren</translation>
+    </message>
+    <message>
+        <source>Word lists (*.tsv *.csv *.txt);;All files (*)</source>
+        <translation>Wortlisten (*.tsv *.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Reading the words of &quot;%1&quot;...</source>
+        <translation>Die Wörter aus „%1“ werden gelesen...</translation>
+    </message>
+    <message>
+        <source>The words of &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Wörter aus „%1“ können nicht gelesen werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n words from %1.</source>
+        <translation>
+            <numerusform>%n Wort aus %1 importiert.</numerusform>
+            <numerusform>%n Wörter aus %1 importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were there already.</source>
+        <translation>
+            <numerusform>%n war schon da.</numerusform>
+            <numerusform>%n waren schon da.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The columns of languages the dictionary lacks are left out: %1.</source>
+        <translation>Die Spalten von Sprachen, die das Wörterbuch nicht hat, bleiben weg: %1.</translation>
+    </message>
+    <message>
+        <source>The list of dictionaries could not be saved.</source>
+        <translation>Die Liste der Wörterbücher konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, comma-separated (*.csv)</source>
+        <translation>Tabellenkalkulation, kommagetrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Words</source>
+        <translation>Wörter exportieren</translation>
+    </message>
+    <message>
+        <source>Tab-separated, as the command-line tool imports (*.tsv)</source>
+        <translation>Tabulatorgetrennt, wie das Kommandozeilenwerkzeug importiert (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Writing the words to &quot;%1&quot;...</source>
+        <translation>Die Wörter werden nach „%1“ geschrieben...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n words to %1.</source>
+        <translation>
+            <numerusform>%n Wort nach %1 exportiert.</numerusform>
+            <numerusform>%n Wörter nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The export was stopped; %1 was not written.</source>
+        <translation>Der Export wurde angehalten; %1 wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The words could not be written to &quot;%1&quot;: %2</source>
+        <translation>Die Wörter konnten nicht nach „%1“ geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>MasterExportRun</name>
@@ -1257,6 +1493,52 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Export completed.</source>
         <translation>Export abgeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>No word was due for review in the last %1 days, so nothing tells yet how much you remember (the aim is %2%).</source>
+        <translation>In den letzten %1 Tagen war kein Wort zur Wiederholung fällig, daher lässt sich noch nicht sagen, wie viel Sie behalten (das Ziel ist %2 %).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remembered in the last %1 days: %2% of %n reviews (the aim is %3%).</source>
+        <translation>
+            <numerusform>Behalten in den letzten %1 Tagen: %2 % von %n Wiederholung (das Ziel ist %3 %).</numerusform>
+            <numerusform>Behalten in den letzten %1 Tagen: %2 % von %n Wiederholungen (das Ziel ist %3 %).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Words to learn: %1 new, %2 learning, %3 known.</source>
+        <translation>Wörter zum Lernen: %1 neu, %2 im Lernen, %3 gekonnt.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Days trained in a row: %1.</source>
+        <translation>Tage in Folge geübt: %1.</translation>
+    </message>
+    <message>
+        <source>The share of words you want to remember when they come up: a higher one brings them back sooner and more often.</source>
+        <translation>Der Anteil der Wörter, den Sie behalten möchten, wenn sie wieder drankommen: ein höherer bringt sie früher und öfter zurück.</translation>
+    </message>
+    <message>
+        <source>Share to remember:</source>
+        <translation>Anteil zu behalten:</translation>
+    </message>
+    <message>
+        <source>New words a day:</source>
+        <translation>Neue Wörter pro Tag:</translation>
+    </message>
+    <message>
+        <source>Reviews in the last %1 days:</source>
+        <translation>Wiederholungen in den letzten %1 Tagen:</translation>
+    </message>
+    <message>
+        <source>Reviews due in the next %1 days:</source>
+        <translation>Fällige Wiederholungen in den nächsten %1 Tagen:</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1603,13 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     </message>
 </context>
 <context>
+    <name>ReviewHistory</name>
+    <message>
+        <source>the review log %1 cannot be read, so nothing is added to it</source>
+        <translation>das Übungsprotokoll %1 kann nicht gelesen werden, daher wird nichts hinzugefügt</translation>
+    </message>
+</context>
+<context>
     <name>ReviewLog</name>
     <message>
         <source>not a regular file</source>
@@ -1341,6 +1630,21 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>cannot write: %1</source>
         <translation>kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>no correction of a review: id %1, rating %2</source>
+        <translation>keine Korrektur einer Abfrage: Nummer %1, Bewertung %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewLogUpkeep</name>
+    <message>
+        <source>%1 cannot be removed</source>
+        <translation>%1 kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>The training history of %1 could not follow the new entry numbers: %2</source>
+        <translation>Der Übungsverlauf von %1 konnte den neuen Eintragsnummern nicht folgen: %2</translation>
     </message>
 </context>
 <context>
@@ -1530,20 +1834,8 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <translation>Benutzersprache:</translation>
     </message>
     <message>
-        <source>%1 words.</source>
-        <translation>%1 Wörter.</translation>
-    </message>
-    <message>
-        <source>%1 words, H-&gt;E: %2, E-&gt;H: %3</source>
-        <translation>%1 Wörter, F-&gt;B: %2, B-&gt;F: %3</translation>
-    </message>
-    <message>
         <source>No more words</source>
         <translation>Keine Wörter mehr</translation>
-    </message>
-    <message>
-        <source>How well this word is known: H-&gt;E when the foreign word is asked, E-&gt;H when its meaning is asked (right answers raise it, -1: never asked)</source>
-        <translation>Wie gut das Wort sitzt: F-&gt;B, wenn das fremde Wort gefragt wird, B-&gt;F, wenn seine Bedeutung gefragt wird (richtige Antworten erhöhen den Wert, -1: nie gefragt)</translation>
     </message>
     <message>
         <source>%1 asked, %2 right</source>
@@ -1560,6 +1852,150 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>No more words in the list.</source>
         <translation>Keine Wörter mehr in der Liste.</translation>
+    </message>
+    <message>
+        <source>never asked this way</source>
+        <translation>in dieser Richtung nie gefragt</translation>
+    </message>
+    <message>
+        <source>never asked the other way</source>
+        <translation>in der anderen Richtung nie gefragt</translation>
+    </message>
+    <message numerus="yes">
+        <source>right %n times this way</source>
+        <translation>
+            <numerusform>in dieser Richtung %n-mal richtig</numerusform>
+            <numerusform>in dieser Richtung %n-mal richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times the other way</source>
+        <translation>
+            <numerusform>%n-mal in der anderen</numerusform>
+            <numerusform>%n-mal in der anderen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Fällig</translation>
+    </message>
+    <message>
+        <source>Progress...</source>
+        <translation>Fortschritt...</translation>
+    </message>
+    <message>
+        <source>I was &amp;right</source>
+        <translation>Ich lag &amp;richtig</translation>
+    </message>
+    <message>
+        <source>I was &amp;wrong</source>
+        <translation>Ich lag &amp;falsch</translation>
+    </message>
+    <message>
+        <source>Eas&amp;y</source>
+        <translation>&amp;Leicht</translation>
+    </message>
+    <message>
+        <source>The words due for review, then today&apos;s new words</source>
+        <translation>Die zur Wiederholung fälligen Wörter, dann die neuen Wörter des Tages</translation>
+    </message>
+    <message>
+        <source>Every word to learn, the least known first</source>
+        <translation>Jedes Wort zum Lernen, das am wenigsten gekonnte zuerst</translation>
+    </message>
+    <message>
+        <source>Every word to learn, in any order</source>
+        <translation>Jedes Wort zum Lernen, in beliebiger Reihenfolge</translation>
+    </message>
+    <message>
+        <source>How often this word was answered right, the way it is asked now and the other way (a wrong answer takes some of it back)</source>
+        <translation>Wie oft dieses Wort richtig beantwortet wurde, in der jetzt gefragten Richtung und in der anderen (eine falsche Antwort nimmt davon etwas zurück)</translation>
+    </message>
+    <message>
+        <source>The answer was right after all: it counts as known</source>
+        <translation>Die Antwort war doch richtig: sie zählt als gewusst</translation>
+    </message>
+    <message>
+        <source>The answer was not really known: the word comes back sooner</source>
+        <translation>Die Antwort war nicht wirklich gewusst: das Wort kommt früher wieder</translation>
+    </message>
+    <message>
+        <source>The answer came at once: the word comes back later</source>
+        <translation>Die Antwort kam sofort: das Wort kommt später wieder</translation>
+    </message>
+    <message>
+        <source>Training History</source>
+        <translation>Übungsverlauf</translation>
+    </message>
+    <message>
+        <source>The training history cannot be read, so answers are not kept this time: %1</source>
+        <translation>Der Übungsverlauf kann nicht gelesen werden, daher werden die Antworten diesmal nicht aufbewahrt: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is due now. &quot;Reset&quot; or &quot;Random&quot; asks every word to learn.</source>
+        <translation>Jetzt ist nichts fällig. „Neu beginnen“ oder „Zufällig“ fragt jedes Wort zum Lernen.</translation>
+    </message>
+    <message>
+        <source>No word is marked for learning yet.</source>
+        <translation>Noch kein Wort ist zum Lernen markiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions to go</source>
+        <translation>
+            <numerusform>noch %n Frage</numerusform>
+            <numerusform>noch %n Fragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Almost: one letter is off. Try once more.</source>
+        <translation>Fast: ein Buchstabe stimmt nicht. Versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>You typed: %1</source>
+        <translation>Ihre Eingabe: %1</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(nichts)</translation>
+    </message>
+    <message>
+        <source>Right, and easy.</source>
+        <translation>Richtig, und leicht.</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <translation>Richtig.</translation>
+    </message>
+    <message>
+        <source>Right at the second try.</source>
+        <translation>Richtig im zweiten Versuch.</translation>
+    </message>
+    <message>
+        <source>Almost right: one letter is off.</source>
+        <translation>Fast richtig: ein Buchstabe stimmt nicht.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <translation>Falsch.</translation>
+    </message>
+    <message>
+        <source>Practice: this word was reviewed this way today already.</source>
+        <translation>Übung: dieses Wort wurde heute in dieser Richtung schon wiederholt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Next review in %n days.</source>
+        <translation>
+            <numerusform>Nächste Wiederholung in %n Tag.</numerusform>
+            <numerusform>Nächste Wiederholung in %n Tagen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer could not be written to the training history: %1</source>
+        <translation>Die Antwort konnte nicht in den Übungsverlauf geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Due now: %1, today: %2, tomorrow: %3</source>
+        <translation>Jetzt fällig: %1, heute: %2, morgen: %3</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +2205,10 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
         <source>training begun again: %1</source>
         <translation>Üben beginnt neu: %1</translation>
     </message>
+    <message>
+        <source>The training history of %1 could not follow the update: %2</source>
+        <translation>Der Übungsverlauf von %1 konnte der Aktualisierung nicht folgen: %2</translation>
+    </message>
 </context>
 <context>
     <name>TranslateView</name>
@@ -1802,6 +2242,17 @@ Ihre Datei wird in jedem Fall als Sicherung aufbewahrt. Trotzdem aktualisieren?<
     <message>
         <source>Update completed.</source>
         <translation>Aktualisierung abgeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>WordImport</name>
+    <message>
+        <source>The file has no header line naming the columns.</source>
+        <translation>Die Datei hat keine Kopfzeile, die die Spalten benennt.</translation>
+    </message>
+    <message>
+        <source>The header line cannot be read: %1</source>
+        <translation>Die Kopfzeile kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 
 QFrame *horizontalLine()
@@ -261,6 +263,15 @@ void EntryEditor::wordTypeChanged(int type)
     m_nameBox->setText(nominal ? tr("Is Name") : QStringLiteral("---"));
     m_nameBox->setChecked(nominal && m_current.hasFlag(Entry::FlagIsName));
     m_nameBox->setEnabled(nominal);
+}
+
+bool EntryEditor::hasUnstoredChanges() const
+{
+    if (!m_edited || m_current.id() != 0)
+        return m_edited;
+    const auto filled = [](const QLineEdit *edit) { return !edit->text().trimmed().isEmpty(); };
+    return filled(m_wordEdit) || (m_extraEdit->isEnabled() && filled(m_extraEdit))
+        || std::any_of(std::begin(m_translationEdits), std::end(m_translationEdits), filled);
 }
 
 Entry EntryEditor::entry() const

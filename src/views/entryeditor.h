@@ -34,8 +34,9 @@ public:
     void clearFields();
     // The entry as the form describes it, under the id of the entry shown.
     Entry entry() const;
-    // The user changed a field since the entry was shown.
-    bool hasUnstoredChanges() const { return m_edited; }
+    // The user changed a field since the entry was shown; a new entry's
+    // form with nothing typed in it (typed and erased) holds nothing to store.
+    bool hasUnstoredChanges() const;
 
     // The gender and number choice of flags in a list of four items (male,
     // female, male pl., fem. pl.) or six (with neuter: no gender bit).

@@ -5,6 +5,8 @@
 #include "input/style.h"
 
 #include "model/dictionary.h"
+#include "input/keyboardtogglebutton.h"
+#include "input/keymappingbutton.h"
 #include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 
@@ -29,10 +31,14 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     , m_input(new KeyMappingLineEdit(false, m_keyboard))
     , m_readings(new QListWidget)
     , m_clearButton(new QToolButton)
+    , m_mappingButton(new KeyMappingButton(m_input))
+    , m_keyboardButton(new KeyboardToggleButton(m_keyboard))
 {
     setFont(Style::pageFont());
     m_table->setObjectName(QStringLiteral("lookupTable"));
     m_table->setFocusPolicy(Qt::NoFocus);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setWordWrap(false);
@@ -43,6 +49,8 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     m_input->setObjectName(QStringLiteral("lookupEdit"));
     m_keyboard->setObjectName(QStringLiteral("lookupKeyboard"));
     m_clearButton->setObjectName(QStringLiteral("clearButton"));
+    m_mappingButton->setObjectName(QStringLiteral("lookupMappingButton"));
+    m_keyboardButton->setObjectName(QStringLiteral("lookupKeyboardButton"));
     m_readings->setObjectName(QStringLiteral("readingList"));
     m_readings->setToolTip(tr("How the word reads as a form of an entry; click to open the entry"));
     m_readings->setMaximumHeight(QFontMetrics(m_readings->font()).height() * 4);
@@ -55,6 +63,8 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     row->addWidget(new QLabel(tr("Lookup:")));
     row->addWidget(m_input);
     row->addWidget(m_clearButton);
+    row->addWidget(m_mappingButton);
+    row->addWidget(m_keyboardButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addLayout(row);
@@ -72,6 +82,11 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     connect(m_input, &QLineEdit::textChanged, this, &LookupView::inputChanged);
     connect(m_input, &QLineEdit::returnPressed, this, &LookupView::returnPressed);
     connect(m_readings, &QListWidget::itemClicked, this, &LookupView::readingChosen);
+    // the current row's entry may change with the row or with the rows shown
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &LookupView::currentEntryChanged);
+    connect(m_lookupModel, &QAbstractItemModel::modelReset, this, &LookupView::currentEntryChanged);
+    connect(m_lookupModel, &QAbstractItemModel::layoutChanged, this, &LookupView::currentEntryChanged);
+    connect(m_lookupModel, &QAbstractItemModel::rowsRemoved, this, &LookupView::currentEntryChanged);
     m_input->setFocus(Qt::OtherFocusReason);
     m_input->setKeyboardMapping(true);
     m_keyboard->setKeyHintsVisible(true);
@@ -111,6 +126,15 @@ void LookupView::showEntries(const QList<Entry> &entries)
     m_table->scrollToTop();
 }
 
+Entry LookupView::currentEntry() const
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!m_dictionary || !current.isValid())
+        return Entry(0);
+    const int row = m_lookupModel->mapToSource(current).row();
+    return row >= 0 && row < m_dictionary->count() ? m_dictionary->entryAt(row) : Entry(0);
+}
+
 void LookupView::inputChanged(const QString &pattern)
 {
     showReadings({});
@@ -138,6 +162,10 @@ void LookupView::inputChanged(const QString &pattern)
     }
     if (target.isValid())
         m_table->scrollTo(target, QAbstractItemView::PositionAtTop);
+    // the row found is the current one, the one Delete Word takes; a row
+    // that merely stands nearest is not
+    const bool found = m_lookupModel->showsAllRows() ? m_answer.beginsWord() : target.isValid();
+    m_table->setCurrentIndex(found ? target : QModelIndex());
     Style::setTextColor(m_input, color);
 }
 
@@ -186,6 +214,23 @@ void LookupView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     m_input->setFocus(Qt::OtherFocusReason);
+}
+
+void LookupView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitKeyboard();
+}
+
+void LookupView::fitKeyboard()
+{
+    if (m_keyboard->isHidden())
+        return;
+    const int rows = m_table->verticalHeader()->defaultSectionSize() * ShownRows
+        + m_table->horizontalHeader()->sizeHint().height() + 2 * m_table->frameWidth();
+    // the line, the readings, margins and spacing, as laid out now
+    const int others = height() - m_table->height() - m_keyboard->height();
+    m_keyboard->setMaximumHeight(qMax(m_keyboard->minimumSizeHint().height(), height() - others - rows));
 }
 
 void LookupView::scrollBy(int rows)

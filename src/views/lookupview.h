@@ -17,6 +17,8 @@ class QListWidgetItem;
 class QModelIndex;
 class QTableView;
 class QToolButton;
+class KeyboardToggleButton;
+class KeyMappingButton;
 class KeyMappingLineEdit;
 class SoftKeyboard;
 
@@ -25,7 +27,8 @@ class SoftKeyboard;
 // the key is complete, red when none begins with it, and then the readings
 // of an inflected word below the line); a meaning filters the table to the
 // entries whose meanings contain it. Return, a double click or a click on a
-// reading hands the chosen entry on for editing.
+// reading hands the chosen entry on for editing. Beside the line: which
+// letters the keys type, and the keyboard shown or hidden.
 class LookupView : public QWidget
 {
     Q_OBJECT
@@ -33,12 +36,20 @@ class LookupView : public QWidget
 public:
     LookupView(const QString &iconPath, Dictionary *dictionary, QWidget *parent = nullptr);
 
+    // The rows the table keeps in view before the keyboard takes more
+    // than its least room.
+    static constexpr int ShownRows = 12;
+
     void setUserLanguages(const QList<int> &languages);
     // Shows just these entries (typing again returns to the normal lookup).
     void showEntries(const QList<Entry> &entries);
+    // The entry of the table's current row; id 0 when no row is current.
+    Entry currentEntry() const;
 
 signals:
     void editEntry(const Entry &entry);
+    // Another row became current, or none is.
+    void currentEntryChanged();
 
 public slots:
     void inputChanged(const QString &pattern);
@@ -47,6 +58,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // Another dictionary in the store, or none: the table shows all of it
@@ -55,6 +67,9 @@ private:
     void keyPressEvent(QKeyEvent *event) override;
 
     void fitColumns();
+    // A page too low for the table's rows and the keyboard at its best
+    // size: the keyboard shrinks first.
+    void fitKeyboard();
     void showReadings(const QList<Lookup::Reading> &readings);
     void readingChosen(QListWidgetItem *item);
     void scrollBy(int rows);
@@ -70,4 +85,6 @@ private:
     KeyMappingLineEdit *m_input;
     QListWidget *m_readings;
     QToolButton *m_clearButton;
+    KeyMappingButton *m_mappingButton;
+    KeyboardToggleButton *m_keyboardButton;
 };

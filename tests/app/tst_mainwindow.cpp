@@ -2,6 +2,7 @@
 #include "app/translations.h"
 #include "input/style.h"
 
+#include "input/keyboardtogglebutton.h"
 #include "input/keymappinglineedit.h"
 #include "input/softkeyboard.h"
 #include "views/translateview.h"
@@ -10,6 +11,7 @@
 #include "../testfiles.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QDialogButtonBox>
 #include <QTranslator>
 #include <QComboBox>
@@ -42,6 +44,19 @@ void writeDictionary(
     QVERIFY(DictionaryFile(path).save(dict));
 }
 
+// A word or file name as status messages set it apart.
+QString isolated(const QString &text)
+{
+    return QChar(0x2068) + text + QChar(0x2069);
+}
+
+// Ctrl+Z as a keyboard sends it: the key and a control character, through
+// the window's shortcuts.
+void pressUndo(QWidget *widget)
+{
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_Z, QString(QChar(0x1a)), Qt::ControlModifier);
+}
+
 // The translate page, whose "Lookup / Learn" hands a word to the window.
 TranslateView *translatePage(MainWindow &window)
 {
@@ -66,6 +81,11 @@ private slots:
     void editFlowEndToEnd();
     void deleteWord_data();
     void deleteWord();
+    void deleteNeedsAnEntry();
+    void emptyFormHasNothingToStore();
+    void keyboardsShownAndHidden();
+    void firstStartShowsADozenRows_data();
+    void firstStartShowsADozenRows();
     void unsavedChanges_data();
     void unsavedChanges();
     void unstoredEdit_data();
@@ -232,7 +252,7 @@ void TestMainWindow::selectingAnotherDictionary()
     QVERIFY(m_prompts->asked.isEmpty());
     window->saveDictionary();
     QCOMPARE(window->statusBar()->currentMessage(),
-        QStringLiteral("Saved 1 word to %1.").arg(QDir::toNativeSeparators(path("ru.dic"))));
+        QStringLiteral("Saved 1 word to %1.").arg(isolated(QDir::toNativeSeparators(path("ru.dic")))));
     window.reset();
     QCOMPARE(open()->dictionary()->name(), QStringLiteral("Russian"));
 }
@@ -266,52 +286,197 @@ void TestMainWindow::editFlowEndToEnd()
     QCOMPARE(stored.word(), QString::fromUtf8("תַּיִשׁ"));
     QCOMPARE(stored.translation(), QStringLiteral("billy goat"));
     QCOMPARE(dict->entryAt(dict->count() - 1).id(), 2);
-    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Now 6 words."));
-    QCOMPARE(word->text(), QString()); // the editor is ready for a new entry
+    QCOMPARE(window->statusBar()->currentMessage(),
+        QStringLiteral("Stored \"%1\"; now 6 words.").arg(isolated(QString::fromUtf8("תַּיִשׁ"))));
+    // the entry stays in view as stored, not an empty form
+    QCOMPARE(word->text(), QString::fromUtf8("תַּיִשׁ"));
+    QCOMPARE(child<QComboBox>(*window, "typeCombo")->currentIndex(), int(Entry::Noun));
     auto *table = child<QTableView>(*window, "lookupTable");
     QCOMPARE(table->model()->index(5, 2).data().toString(), QString::fromUtf8("תַּיִשׁ"));
     QVERIFY(m_prompts->asked.isEmpty());
     QVERIFY(dict->isModified());
 }
 
-// A deleted word comes back whole: stored again from the editor that still
-// shows it, or by Undo Delete; either way under its id, with its counters.
+// A word is deleted from the lookup table's current row or from the editor,
+// once confirmed, and comes back whole (under its id, with its counters) by
+// Undo Delete: the action, or Ctrl+Z in a line that has nothing of its own
+// to undo. The editor never goes on showing it.
 void TestMainWindow::deleteWord_data()
 {
-    QTest::addColumn<bool>("byUndo");
-    QTest::newRow("stored again") << false;
-    QTest::newRow("undo") << true;
+    QTest::addColumn<QString>("from"); // "lookup" or "editor"
+    QTest::addColumn<Prompt::Choice>("answer");
+    QTest::addColumn<QString>("undoBy"); // the action, or the line Ctrl+Z goes to
+    QTest::addColumn<QString>("typed"); // into that line before: undone first
+    QTest::newRow("lookup, the action") << "lookup" << Prompt::Choice::Yes << "action"
+                                        << "";
+    QTest::newRow("lookup, Ctrl+Z") << "lookup" << Prompt::Choice::Yes << "lookupEdit"
+                                    << "";
+    QTest::newRow("lookup, typing undone first") << "lookup" << Prompt::Choice::Yes << "lookupEdit"
+                                                 << "d";
+    QTest::newRow("lookup, cancelled") << "lookup" << Prompt::Choice::Cancel << ""
+                                       << "";
+    QTest::newRow("editor, Ctrl+Z in the word") << "editor" << Prompt::Choice::Yes << "wordEdit"
+                                                << "";
+    QTest::newRow("editor, Ctrl+Z in a meaning") << "editor" << Prompt::Choice::Yes << "translationEdit0"
+                                                 << "";
+    QTest::newRow("editor, box closed") << "editor" << Prompt::Choice::None << ""
+                                        << "";
 }
 
 void TestMainWindow::deleteWord()
 {
-    QFETCH(bool, byUndo);
+    QFETCH(QString, from);
+    QFETCH(Prompt::Choice, answer);
+    QFETCH(QString, undoBy);
+    QFETCH(QString, typed);
     auto window = open();
     Dictionary *dict = window->dictionary();
+    auto *tabs = child<QTabWidget>(*window, "tabs");
+    auto *table = child<QTableView>(*window, "lookupTable");
     auto *undo = child<QAction>(*window, "undoDeleteAction");
-    window->deleteWord();
-    QCOMPARE(dict->count(), 6);
+    auto *word = child<QLineEdit>(*window, "wordEdit");
     dict->setLearnCounters(2, 4, 9);
-    window->editEntry(dict->entryById(2));
-    window->deleteWord();
-    QCOMPARE(dict->count(), 5);
-    QVERIFY(window->isWindowModified());
-    QVERIFY(
-        window->statusBar()->currentMessage().startsWith(QStringLiteral("Deleted \"%1\"; 5 words left.").arg(Horse)));
-    QCOMPARE(dict->entryById(2).id(), 0);
-    QCOMPARE(child<QLineEdit>(*window, "wordEdit")->text(), Horse);
-    QCOMPARE(child<QTableView>(*window, "lookupTable")->model()->rowCount(), 5);
-    QVERIFY(undo->isEnabled());
-    if (byUndo)
-        undo->trigger();
+    if (from == "lookup")
+        table->setCurrentIndex(table->model()->index(dict->indexOfWord(Horse), 0));
     else
-        QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
+        window->editEntry(dict->entryById(2));
+    m_prompts->answers = {answer};
+    child<QAction>(*window, "deleteWordAction")->trigger();
+    QCOMPARE(m_prompts->asked.size(), 1);
+    QCOMPARE(m_prompts->asked.first().text, QStringLiteral("Delete \"%1\"?").arg(isolated(Horse)));
+    if (answer != Prompt::Choice::Yes) {
+        QCOMPARE(dict->count(), 6);
+        QVERIFY(!undo->isEnabled());
+        return;
+    }
+    QCOMPARE(dict->count(), 5);
+    QCOMPARE(dict->entryById(2).id(), 0);
+    QVERIFY(window->isWindowModified());
+    QVERIFY(window->statusBar()->currentMessage().startsWith(
+        QStringLiteral("Deleted \"%1\"; 5 words left.").arg(isolated(Horse))));
+    QCOMPARE(word->text(), QString());
+    QCOMPARE(table->model()->rowCount(), 5);
+    QVERIFY(undo->isEnabled());
+    if (undoBy == "action") {
+        undo->trigger();
+    } else {
+        auto *line = child<QLineEdit>(*window, qPrintable(undoBy));
+        tabs->setCurrentWidget(line->parentWidget());
+        line->setFocus();
+        QTest::keyClicks(line, typed);
+        QCOMPARE(line->text().size(), typed.size());
+        pressUndo(line);
+        QCOMPARE(line->text(), QString());
+        if (!typed.isEmpty()) {
+            QCOMPARE(dict->count(), 5);
+            pressUndo(line);
+        }
+    }
     QCOMPARE(dict->count(), 6);
     const Entry back = dict->entryById(2);
     QCOMPARE(back.word(), Horse);
     QCOMPARE(back.learnedForward(), qint8(4));
     QCOMPARE(back.learnedBackward(), qint8(9));
     QVERIFY(!undo->isEnabled());
+}
+
+// Without an entry to delete the action is disabled and says why.
+void TestMainWindow::deleteNeedsAnEntry()
+{
+    auto window = open();
+    auto *tabs = child<QTabWidget>(*window, "tabs");
+    auto *action = child<QAction>(*window, "deleteWordAction");
+    auto *table = child<QTableView>(*window, "lookupTable");
+    const struct
+    {
+        int page;
+        bool rowChosen;
+        bool enabled;
+    } steps[] = {{0, false, false}, {0, true, true}, {1, true, false}, {2, true, false}, {0, true, true}};
+    for (const auto &step : steps) {
+        if (step.rowChosen && !table->currentIndex().isValid())
+            table->setCurrentIndex(table->model()->index(3, 0));
+        tabs->setCurrentIndex(step.page);
+        QCOMPARE(action->isEnabled(), step.enabled);
+        QCOMPARE(action->toolTip().startsWith("Delete Word: "), !step.enabled);
+    }
+    // the word looked up is the one to delete; a filter that leaves every
+    // row out leaves nothing
+    auto *lookup = child<KeyMappingLineEdit>(*window, "lookupEdit");
+    lookup->setText(Horse);
+    QVERIFY(action->isEnabled());
+    QVERIFY(action->toolTip().contains(Horse));
+    lookup->setText("zzz");
+    QVERIFY(!action->isEnabled());
+}
+
+// A new entry's form typed into and emptied again holds nothing to store.
+void TestMainWindow::emptyFormHasNothingToStore()
+{
+    auto window = open();
+    window->addWord();
+    auto *meaning = child<QLineEdit>(*window, "translationEdit0");
+    for (const char *typed : {"", "a"}) {
+        QTest::keyClicks(meaning, "x");
+        QTest::keyClick(meaning, Qt::Key_Backspace);
+        QTest::keyClicks(meaning, typed);
+        m_prompts->answers = {Prompt::Choice::Cancel};
+        window->listIncompleteWords();
+    }
+    QCOMPARE(m_prompts->titles(), QStringList{"Unstored Changes"});
+}
+
+// "Show Keyboard" and the lookup page's own button show and hide the
+// keyboards of every page together, and the next start remembers.
+void TestMainWindow::keyboardsShownAndHidden()
+{
+    auto window = open();
+    auto *action = child<QAction>(*window, "showKeyboardAction");
+    auto *button = child<KeyboardToggleButton>(*window, "lookupKeyboardButton");
+    QVERIFY(child<QWidget>(*window, "lookupMappingButton")->isVisible());
+    const auto shown = [this, &window](const char *name) { return !child<SoftKeyboard>(*window, name)->isHidden(); };
+    QVERIFY(action->isChecked() && shown("lookupKeyboard") && shown("wordKeyboard"));
+    action->trigger();
+    for (const char *name : {"lookupKeyboard", "wordKeyboard", "trainerKeyboard", "translateKeyboard"})
+        QVERIFY2(!shown(name), name);
+    QVERIFY(!button->isChecked());
+    QVERIFY(!SoftKeyboard::visibleBySetting());
+    button->click();
+    QVERIFY(action->isChecked() && shown("lookupKeyboard") && shown("wordKeyboard") && shown("trainerKeyboard"));
+    action->trigger();
+    window.reset();
+    window = open();
+    QVERIFY(!child<QAction>(*window, "showKeyboardAction")->isChecked());
+    QVERIFY(!shown("lookupKeyboard") && !shown("wordKeyboard"));
+}
+
+void TestMainWindow::firstStartShowsADozenRows_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("dozen");
+    QTest::newRow("1366x768 with a panel") << QSize(1366, 728) << true;
+    QTest::newRow("1920x1080") << QSize(1920, 1040) << true;
+    QTest::newRow("a small laptop") << QSize(1024, 600) << false;
+}
+
+// The first start, with no saved place: at least twelve rows of the table
+// beside the keyboard where the screen has the room, never beyond it.
+void TestMainWindow::firstStartShowsADozenRows()
+{
+    QFETCH(QSize, screen);
+    QFETCH(bool, dozen);
+    MainWindow window(m_dir.path());
+    const QSize size = window.startSize(QRect(QPoint(0, 0), screen));
+    QVERIFY(size.width() <= screen.width() && size.height() <= screen.height());
+    window.resize(size);
+    window.show();
+    QCoreApplication::processEvents();
+    QCOMPARE(window.size(), size);
+    auto *table = child<QTableView>(window, "lookupTable");
+    QVERIFY(child<SoftKeyboard>(window, "lookupKeyboard")->isVisible());
+    const int rows = table->viewport()->height() / table->verticalHeader()->defaultSectionSize();
+    if (dozen)
+        QVERIFY2(rows >= 12, qPrintable(QString::number(rows)));
 }
 
 void TestMainWindow::unsavedChanges_data()
@@ -401,7 +566,9 @@ void TestMainWindow::unstoredEdit()
         QCOMPARE(dict->entryById(3).translation(), stored ? QStringLiteral("to jot") : QStringLiteral("to write"));
     else if (stored)
         QCOMPARE(m_prompts->titles().value(1), QStringLiteral("Unsaved Changes"));
-    QCOMPARE(meaning->text() == QStringLiteral("to jot"), stayed);
+    // what is shown after storing is the entry as stored
+    const bool storedShown = stored && (action == "list incomplete" || action == "quit");
+    QCOMPARE(meaning->text() == QStringLiteral("to jot"), stayed || storedShown);
 }
 
 void TestMainWindow::learnWord()
@@ -434,7 +601,7 @@ void TestMainWindow::learnWord()
         QTest::keyClick(child<QLineEdit>(*window, "translationEdit1"), Qt::Key_Return);
         QCOMPARE(m_prompts->titles().last(), QStringLiteral("Word Exists"));
         QCOMPARE(window->dictionary()->count(), count);
-        QCOMPARE(word->text(), count == 6 ? Book : QString());
+        QCOMPARE(word->text(), Book);
     }
 }
 
@@ -463,7 +630,7 @@ void TestMainWindow::germanInterface()
     auto window = open();
     const QList<QTranslator *> translators = qApp->findChildren<QTranslator *>();
     const QString tab = child<QTabWidget>(*window, "tabs")->tabText(0);
-    const QString menu = window->menuBar()->actions().value(1)->text();
+    const QString menu = window->menuBar()->actions().value(2)->text();
     window->helpNoDicts();
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     const QString cancel = box.button(QDialogButtonBox::Cancel)->text();

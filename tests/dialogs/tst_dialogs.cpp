@@ -6,6 +6,7 @@
 #include "dialogs/authdialog.h"
 #include "dialogs/dictionarymanager.h"
 #include "dialogs/dictionarywizard.h"
+#include "dialogs/passwordmemory.h"
 #include "dialogs/proxysettings.h"
 #include "dialogs/synctable.h"
 #include "dialogs/transferdialog.h"
@@ -18,6 +19,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTcpServer>
 #include <QTemporaryDir>
 
 namespace {
@@ -62,6 +66,11 @@ private slots:
     void failedListCanBeTriedAgain();
     void exportWithLogin();
     void androidSync();
+    void resultsInView_data();
+    void resultsInView();
+    void loginsKeptForTheSession_data();
+    void loginsKeptForTheSession();
+    void proxyDownIsNamed();
     void managerShowsAndAppendsLanguages();
     void managerDeletes_data();
     void managerDeletes();
@@ -78,12 +87,16 @@ private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QString local() const { return path("local"); }
     QString http() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_http.port()); }
-    // Answers the login dialog with the user and this password.
+    // Answers the login dialog with the user and these passwords, one a
+    // dialog (the last again); counts the dialogs.
     void answerLogins(const QString &password);
+    void answerLogins(const QStringList &passwords);
+    QString ftp() const { return QStringLiteral("ftp://127.0.0.1:%1/data").arg(m_ftp.port()); }
 
     QTemporaryDir m_dir;
     TestServer m_http;
     TestServer m_ftp;
+    int m_loginsAsked = 0;
     DictionaryList m_list;
     std::unique_ptr<PromptScript> m_prompts;
 };
@@ -100,6 +113,7 @@ void TestDialogs::initTestCase()
 void TestDialogs::init()
 {
     QSettings().clear();
+    PasswordMemory::clearSession();
     QDir(local()).removeRecursively();
     fillFolder(local(), {"hebrew.dic", "russian.dic", "arabic.dic", "verbs_en.dat"});
     fillFolder(path("server"), {"hebrew.dic", "farsi.dic", "arabic.dic"});
@@ -117,11 +131,22 @@ void TestDialogs::cleanup()
 
 void TestDialogs::answerLogins(const QString &password)
 {
-    Prompt::setDialogHandler([password](QDialog *dialog) {
+    answerLogins(QStringList{password});
+}
+
+void TestDialogs::answerLogins(const QStringList &passwords)
+{
+    m_loginsAsked = 0;
+    Prompt::setDialogHandler([this, passwords](QDialog *dialog) {
         if (!qobject_cast<AuthDialog *>(dialog))
             return int(QDialog::Rejected);
+        // no secret store offscreen: no box to tick
+        if (child<QCheckBox>(dialog, "rememberBox")->isVisibleTo(dialog) != PasswordMemory::secretStoreAvailable())
+            return int(QDialog::Rejected);
         child<QLineEdit>(dialog, "userEdit")->setText("user");
-        child<QLineEdit>(dialog, "passwordEdit")->setText(password);
+        child<QLineEdit>(dialog, "passwordEdit")->setText(passwords.value(m_loginsAsked, passwords.last()));
+        child<QCheckBox>(dialog, "rememberBox")->setChecked(true);
+        ++m_loginsAsked;
         return int(QDialog::Accepted);
     });
 }
@@ -185,7 +210,7 @@ void TestDialogs::exportWithLogin()
     answerLogins("secret");
     TransferDialog dialog(TransferDialog::Kind::MasterExport, nullptr, &m_list, local());
     QVERIFY(child<QPushButton>(&dialog, "proxyButton")->isEnabled());
-    QVERIFY(getList(&dialog, QStringLiteral("ftp://127.0.0.1:%1/data").arg(m_ftp.port())));
+    QVERIFY(getList(&dialog, ftp()));
     // the server's dictionaries ticked, one it lacks offered unticked
     auto *table = child<SyncTable>(&dialog, "dictionaryTable");
     QCOMPARE(table->checkedFiles(), QStringList({"hebrew.dic", "russian.dic"}));
@@ -213,6 +238,93 @@ void TestDialogs::androidSync()
     QCOMPARE(readAll(path("device/arabic.dic")), readAll(local() + "/arabic.dic"));
     QCOMPARE(dialog.changedFiles(), QStringList({"hebrew.dic", "arabic.dic"}));
     qunsetenv("FAKE_ADB_DEVICE");
+}
+
+void TestDialogs::resultsInView_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("done") << true << "";
+    QTest::newRow("a long failure")
+        << false << "access denied (550 No such file or directory: the folder of the master copies is not there)";
+}
+
+// An outcome is seen where the dialog opens, without scrolling sideways;
+// one too long for the room is elided, whole in its tool tip.
+void TestDialogs::resultsInView()
+{
+    QFETCH(bool, ok);
+    QFETCH(QString, detail);
+    SyncTable table;
+    table.resize(700, 300);
+    table.showRecords(m_list, &m_list, local());
+    table.show();
+    table.setOutcome("arabic.dic", ok, detail);
+    QCoreApplication::processEvents();
+    const int column = table.columnCount() - 1;
+    const int start = table.columnViewportPosition(column);
+    QVERIFY(start >= 0 && start + table.columnWidth(column) <= table.viewport()->width());
+    QCOMPARE(table.horizontalScrollBar()->value(), 0);
+    QTableWidgetItem *result = table.item(m_list.indexOfFile("arabic.dic"), column);
+    QCOMPARE(result->toolTip(), ok ? QStringLiteral("done") : detail);
+    if (ok)
+        QVERIFY(table.columnWidth(column) >= table.fontMetrics().horizontalAdvance(result->text()));
+}
+
+void TestDialogs::loginsKeptForTheSession_data()
+{
+    QTest::addColumn<QString>("server"); // "ftp" or "http"
+    QTest::addColumn<QStringList>("passwords"); // typed, one a login dialog
+    QTest::addColumn<int>("asked"); // login dialogs in the first dialog
+    QTest::newRow("FTP") << "ftp" << QStringList{"secret"} << 1;
+    QTest::newRow("FTP, refused once") << "ftp" << QStringList{"wrong", "secret"} << 2;
+    QTest::newRow("HTTP") << "http" << QStringList{"secret"} << 1;
+    QTest::newRow("HTTP, refused once") << "http" << QStringList{"wrong", "secret"} << 2;
+}
+
+// The login typed in one dialog is given again in the next, never asked;
+// a refused one is asked again. Nothing of it goes to the settings file.
+void TestDialogs::loginsKeptForTheSession()
+{
+    QFETCH(QString, server);
+    QFETCH(QStringList, passwords);
+    QFETCH(int, asked);
+    const bool viaFtp = server == "ftp";
+    const auto readList = [&] {
+        TransferDialog dialog(
+            viaFtp ? TransferDialog::Kind::MasterExport : TransferDialog::Kind::Update, nullptr, &m_list, local());
+        return getList(&dialog, viaFtp ? ftp() : http() + "/private")
+            && child<SyncTable>(&dialog, "dictionaryTable")->rowCount() > 0;
+    };
+    fillFolder(path("server/private"), {"hebrew.dic"});
+    answerLogins(passwords);
+    QVERIFY(readList());
+    QCOMPARE(m_loginsAsked, asked);
+    answerLogins(QStringList{"never asked"});
+    QVERIFY(readList());
+    QCOMPARE(m_loginsAsked, 0);
+    QVERIFY(m_prompts->asked.isEmpty());
+    QSettings settings;
+    for (const QString &key : settings.allKeys())
+        QVERIFY2(!settings.value(key).toString().contains("secret"), qPrintable(key));
+}
+
+// With the proxy down the message names it, not the server.
+void TestDialogs::proxyDownIsNamed()
+{
+    int port = 0;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+    }
+    QSettings().setValue("proxy/host", "127.0.0.1");
+    QSettings().setValue("proxy/port", port);
+    TransferDialog dialog(TransferDialog::Kind::Update, nullptr, &m_list, local());
+    QVERIFY(getList(&dialog, http()));
+    QCOMPARE(m_prompts->titles(), QStringList{"Update Error"});
+    QCOMPARE(m_prompts->asked.first().text,
+        QStringLiteral("The list could not be read: the proxy 127.0.0.1:%1 refused the connection").arg(port));
 }
 
 void TestDialogs::managerShowsAndAppendsLanguages()
@@ -362,14 +474,18 @@ void TestDialogs::proxyFromEnvironment()
     QVERIFY(child<QLineEdit>(&settings, "portEdit")->validator());
 }
 
-// What the user sets is kept, the password only for the session unless
-// remembered; an empty host means no proxy, whatever "http_proxy" says.
+// What the user sets is kept, the password for the session (beyond it only
+// in the desktop's secret store, never the settings file, which loses one
+// kept there before); an empty host means no proxy, whatever "http_proxy" says.
 void TestDialogs::proxyIsRemembered()
 {
     qputenv("http_proxy", "http://env.lan:8080");
+    QSettings().setValue("proxy/password", "old");
     for (bool remember : {false, true}) {
         ProxyConfig proxy;
         ProxySettings settings(nullptr, &proxy);
+        QCOMPARE(
+            child<QCheckBox>(&settings, "rememberBox")->isVisibleTo(&settings), PasswordMemory::secretStoreAvailable());
         child<QLineEdit>(&settings, "hostEdit")->setText(" proxy.lan ");
         child<QLineEdit>(&settings, "portEdit")->setText("3128");
         child<QLineEdit>(&settings, "userEdit")->setText("me");
@@ -379,7 +495,7 @@ void TestDialogs::proxyIsRemembered()
         const ProxyConfig kept = ProxySettings::current();
         QCOMPARE(QStringList({kept.host, QString::number(kept.port), kept.user, kept.password}),
             QStringList({"proxy.lan", "3128", "me", "pw"}));
-        QCOMPARE(QSettings().contains("proxy/password"), remember);
+        QVERIFY(!QSettings().contains("proxy/password"));
     }
     ProxyConfig none;
     ProxySettings settings(nullptr, &none);

@@ -72,6 +72,7 @@ private slots:
     void deletionsNeedConfirmation();
     void unsoundIncomingIsRefused_data();
     void unsoundIncomingIsRefused();
+    void idMovesOfAReport();
     void similar_data();
     void similar();
     void localFileStates_data();
@@ -224,6 +225,18 @@ void TestDictionaryMerge::unsoundIncomingIsRefused()
 }
 
 // clang-format off
+// what a merge renumbered, as pairs for what keeps notes by id
+void TestDictionaryMerge::idMovesOfAReport()
+{
+    MergeReport report;
+    const auto change = [](MergeChange::Kind kind, int id, int newId) {
+        return MergeChange{kind, Entry(QStringLiteral("w"), QString(), id), false, newId};
+    };
+    report.changes = {change(MergeChange::Kind::Renumbered, 2, 3), change(MergeChange::Kind::Joined, 4, 4),
+        change(MergeChange::Kind::Joined, 5, 1), change(MergeChange::Kind::Replaced, 6, 0)};
+    QCOMPARE(report.idMoves(), (QList<QPair<int, int>>{{2, 3}, {5, 1}}));
+}
+
 void TestDictionaryMerge::similar_data()
 {
     QTest::addColumn<QString>("a");

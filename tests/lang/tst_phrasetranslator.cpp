@@ -94,6 +94,13 @@ void fillGlossDictionary(Dictionary &d)
         counted(21, "היה", Entry::Verb, 128, "to be", 5000),
         counted(22, "מיוחד", Entry::Adjective, 5, "special", 100, "מיוחדים"),
         counted(23, "שעה", Entry::Noun, 6, "hour", 300, "שעות"),
+        counted(24, "פרטי", Entry::Adjective, 5, "private", 50, "פרטיים"),
+        counted(25, "קשר", Entry::Noun, 5, "connection", 100, "קשרים"),
+        counted(26, "פרטי קשר", Entry::Noun, 9, "contact details", 1),
+        counted(27, "בחירה", Entry::Noun, 6, "choice", 100, "בחירות"),
+        counted(28, "בחירות", Entry::Noun, 10, "elections", 5),
+        counted(29, "שמן", Entry::Adjective, 5, "fat", 1000, "שמנים"),
+        counted(30, "שמנת", Entry::Noun, 6, "cream", 3),
     };
     for (const Entry &e : entries)
         d.insertEntry(e);
@@ -220,6 +227,10 @@ void TestPhraseTranslator::glossLines_data()
     QTest::newRow("a consonant yod written once") << u8("היתה") << u8("היתה=was=היה");
     QTest::newRow("an adjective's feminine in tav") << u8("מיוחדת") << u8("מיוחדת=special=מיוחד");
     QTest::newRow("the dual") << u8("לשעתיים") << u8("לשעתיים=to two hours=ל+שעה");
+    QTest::newRow("phrase after prefixes its first word alone cannot take") << u8("ובפרטי קשר") << u8("ובפרטי=and in contact details=ו+ב+פרטי קשר קשר=contact details=פרטי קשר");
+    QTest::newRow("a phrase stays first after a noun its first word agrees with") << u8("ספר פרטי קשר") << u8("ספר=book=ספר פרטי=contact details=פרטי קשר קשר=contact details=פרטי קשר");
+    QTest::newRow("a noun listed in the plural before another noun's plural") << u8("הבחירות") << u8("הבחירות=the elections=ה+בחירות");
+    QTest::newRow("a listed word before a reading through the ending") << u8("שמנת") << u8("שמנת=cream=שמנת");
     QTest::newRow("unknown word") << u8("אבגד") << u8("אבגד==");
 }
 // clang-format on

@@ -1,6 +1,9 @@
 #include "../testfiles.h"
 
+#include "files/dictionaryfile.h"
+#include "merge/installedupgrade.h"
 #include "train/reviewlog.h"
+#include "train/reviewlogupkeep.h"
 #include "train/reviewtime.h"
 
 #include <QLoggingCategory>
@@ -19,6 +22,19 @@ Review review(
 bool same(const Review &a, const Review &b)
 {
     return a.time == b.time && a.card == b.card && a.rating == b.rating && a.answer == b.answer;
+}
+
+// A dictionary file of entries "id:word", the learn counters 1 when trained.
+QByteArray dictionaryBytes(const QStringList &entries, bool trained = false)
+{
+    Dictionary dictionary;
+    for (const QString &entry : entries) {
+        Entry e(entry.section(u':', 1), QStringLiteral("meaning"), entry.section(u':', 0, 0).toInt());
+        if (trained)
+            e.setLearnCounters(1, 1);
+        dictionary.insertEntry(e);
+    }
+    return DictionaryFile::toBytes(dictionary);
 }
 
 } // namespace
@@ -52,6 +68,9 @@ private slots:
         QTest::newRow("rating 5") << t + "1\tf\t5\t" << "unreadable";
         QTest::newRow("renumbering") << t + "renumber\t1>2\t3>4\t2" << "renumbering";
         QTest::newRow("renumbering, no count") << t + "renumber\t1>2\t3>4" << "unreadable";
+        QTest::newRow("correction") << t + "correct\t2025-12-31T10:00:00Z\t9\tf\t1" << "correction";
+        QTest::newRow("correction of no review") << t + "correct\t2025-12-31T10:00:00Z\t8\tf\t1" << "none";
+        QTest::newRow("correction, no rating") << t + "correct\t2025-12-31T10:00:00Z\t9\tf" << "unreadable";
     }
     // clang-format on
 
@@ -66,6 +85,8 @@ private slots:
         QCOMPARE(contents.reviews.size(), size_t(kind == "review" ? 3 : 2));
         QCOMPARE(contents.renumberings.size(), kind == "renumbering" ? 1 : 0);
         QCOMPARE(contents.unreadableLines, kind == "unreadable" ? 1 : 0);
+        QCOMPARE(contents.corrections, kind == "correction" ? 1 : 0);
+        QCOMPARE(int(contents.reviews[0].rating), kind == "correction" ? 1 : 3);
     }
 
     void cutLastLine_data()
@@ -138,6 +159,78 @@ private slots:
         QCOMPARE(compacted.unreadableLines, 1);
         QCOMPARE(compacted.currentIds(), (std::vector<int>{1, 4, 4}));
         QVERIFY(same(compacted.reviews[2], reviews[3]));
+    }
+
+    // a correction gives the review it names its rating, through a
+    // renumbering too; a compaction writes the corrected ratings and no
+    // corrections
+    void correctionsAndCompaction()
+    {
+        ReviewLog log(m_path);
+        const Review first = review(0, 1, 3, "book");
+        QVERIFY(log.append(first) && log.append(review(0, 2, 1)));
+        QVERIFY(log.appendCorrection(first, 1, first.time + 5));
+        QVERIFY(log.appendRenumbering({{1, 5}}, first.time + 6));
+        QVERIFY(log.appendCorrection(first, 4, first.time + 7));
+        QVERIFY(log.appendCorrection(review(0, 2, 3), 2, first.time + 8));
+        ReviewLog::Contents contents;
+        QCOMPARE(log.read(contents), ReviewLog::Status::Ok);
+        QCOMPARE(contents.corrections, 3);
+        QCOMPARE(int(contents.reviews[0].rating), 4);
+        QCOMPARE(int(contents.reviews[1].rating), 2);
+        Dictionary dictionary;
+        for (int id : {2, 5})
+            dictionary.insertEntry(Entry(QString::number(id), "meaning", id));
+        QVERIFY(log.compact(dictionary));
+        QCOMPARE(readAll(m_path), "2026-01-01T10:00:00Z\t5\tf\t4\tbook\n2026-01-01T10:00:00Z\t2\tf\t2\t\n");
+    }
+
+    // an upgrade at start renumbers a word the learner added: its history
+    // follows it once the window takes the renumbering in, and the log's
+    // backup goes with the file's; an upgrade that changes nothing leaves
+    // nothing to take in
+    void upgradeRenumberingsReachTheLog()
+    {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath("data/hebrew.dic");
+        const QString installed = dir.filePath("share/hebrew.dic");
+        writeFile(copy, dictionaryBytes({"1:a", "2:kiwi"}, true));
+        writeFile(InstalledUpgrade::recordPath(copy), dictionaryBytes({"1:a"}));
+        writeFile(installed, dictionaryBytes({"1:a", "2:fig"}));
+        ReviewLog log(ReviewLog::pathFor(copy));
+        QVERIFY(log.append(review(0, 2, 3, "kiwi")));
+        const QByteArray before = readAll(log.path());
+
+        QCOMPARE(InstalledUpgrade::upgradeAll(dir.filePath("share"), dir.filePath("data")).size(), 1);
+        QCOMPARE(readAll(InstalledUpgrade::renumberingsPath(copy)), QByteArray("2>3\n"));
+        QVERIFY(ReviewLogUpkeep::followInstalledUpgrades(dir.filePath("data"), review(1, 1, 3).time).isEmpty());
+        QVERIFY(!QFile::exists(InstalledUpgrade::renumberingsPath(copy)));
+        QCOMPARE(readAll(log.path() + ".bak"), before);
+        ReviewLog::Contents contents;
+        QCOMPARE(log.read(contents), ReviewLog::Status::Ok);
+        QCOMPARE(contents.currentIds(), std::vector<int>{3});
+
+        // a trained word the new version drops stays: the copy does not change
+        writeFile(InstalledUpgrade::recordPath(copy), dictionaryBytes({"1:a", "2:b"}));
+        writeFile(copy, dictionaryBytes({"1:a", "2:b"}, true));
+        writeFile(installed, dictionaryBytes({"1:a"}));
+        QCOMPARE(InstalledUpgrade::upgradeAll(dir.filePath("share"), dir.filePath("data")), QStringList());
+        QCOMPARE(readAll(InstalledUpgrade::recordPath(copy)), readAll(installed));
+        QVERIFY(!QFile::exists(InstalledUpgrade::renumberingsPath(copy)));
+    }
+
+    // a deleted dictionary's history is kept with its backup, out of the
+    // way of a new one under the name
+    void deletedDictionaryKeepsItsLog()
+    {
+        const QString dictionary = m_dir.filePath("gone.dic");
+        ReviewLog log(ReviewLog::pathFor(dictionary));
+        QVERIFY(log.append(review(0, 1, 3)));
+        const QByteArray before = readAll(log.path());
+        QString error;
+        QVERIFY(ReviewLogUpkeep::followDeletedFile(dictionary, &error));
+        QVERIFY(!QFile::exists(log.path()));
+        QCOMPARE(readAll(log.path() + ".bak"), before);
     }
 
 private:
