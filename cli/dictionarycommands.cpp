@@ -112,7 +112,12 @@ public:
         m_walkable = false;
         return load() && m_storeSource->find(key, meaning, found);
     }
-    const HebrewAnalyser *analyser() override { return load() ? m_storeSource->analyser() : nullptr; }
+    // the store is loaded only for a dictionary whose words are analysed
+    // (its header read by the walk, or else by loading)
+    const HebrewAnalyser *analyser() override
+    {
+        return (!m_walkable || Lookup::isAnalysed(type())) && load() ? m_storeSource->analyser() : nullptr;
+    }
     Entry entryById(int id) const override { return m_store.entryById(id); }
     QString errorString() const override { return m_error; }
 

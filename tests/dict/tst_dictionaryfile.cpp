@@ -431,7 +431,8 @@ void TestDictionaryFile::onlyRegularFilesOfTheFolder()
 void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
 {
     QRandomGenerator random(11);
-    const QStringList pieces = {u8("ס"), u8("סֵ"), u8("פ"), u8("ר"), "a", "B", "b"};
+    // pointed and plain, a final letter and its plain form, two cases
+    const QStringList pieces = {u8("ס"), u8("סֵ"), u8("פ"), u8("ר"), u8("ך"), u8("כ"), "a", "B", "b"};
     const auto randomText = [&](int maxPieces) {
         QString text;
         for (int n = 1 + random.bounded(maxPieces); n > 0; --n)
@@ -454,8 +455,9 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
         QVERIFY(StoreIndex::build(bytes, nullptr, index));
         QVERIFY(StoreIndexFile::write(indexBytes, index, {}));
         StoreIndexFile indexFile(indexBytes);
-        for (int query = 0; query < 20; ++query) {
-            const QString text = randomText(4);
+        // misses before the first key and after the last among them
+        for (int query = 0; query < 22; ++query) {
+            const QString text = query == 0 ? QStringLiteral("0") : query == 1 ? u8("תת") : randomText(4);
             FileLookup::Result result;
             QVERIFY(lookup.lookUp(text, text, result));
             int matchLength = 0;
@@ -472,7 +474,8 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
         }
     }
     // records out of key order, first, later, at either side of the middle
-    // or among pointed words: the file must be loaded instead
+    // or among pointed words: the file must be loaded instead, or looked up
+    // through the order its loaded store has
     const QList<QStringList> disordered
         = {{"b", "a"}, {"a", "c", "b", "d"}, {"a", "b", "c", "e", "d"}, {"a", u8("סֵפ"), u8("סֵב"), u8("ת")}};
     for (const QStringList &words : disordered) {
@@ -484,6 +487,24 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
         for (const qsizetype twoWalksFrom : {qsizetype(0), bytes.size()}) {
             FileLookup::Result result;
             QVERIFY(!FileLookup(bytes, twoWalksFrom).lookUp(QStringLiteral("a"), QString(), result));
+        }
+        Dictionary loaded;
+        QCOMPARE(DictionaryFile().read(bytes, loaded), DictionaryFile::Status::Ok);
+        StoreIndex index;
+        QVERIFY(StoreIndex::build(bytes, &loaded.order(), index));
+        QBuffer file(&bytes);
+        QBuffer indexBytes;
+        QVERIFY(file.open(QIODevice::ReadOnly) && indexBytes.open(QIODevice::ReadWrite));
+        QVERIFY(StoreIndexFile::write(indexBytes, index, {}));
+        StoreIndexFile indexFile(indexBytes);
+        for (const QString &text : words + QStringList{"0", "c", "x"}) {
+            FileLookup::Result indexed;
+            QVERIFY(IndexedLookup(file, indexFile).lookUp(text, text, indexed));
+            int matchLength = 0;
+            QCOMPARE(indexed.prefixPosition, loaded.findLongestPrefix(text, matchLength));
+            QCOMPARE(indexed.matchLength, matchLength);
+            QCOMPARE(dumpOf(indexed.exact), dumpOf(loaded.findExact(text)));
+            QCOMPARE(dumpOf(indexed.meaning), dumpOf(loaded.findByMeaning(text)));
         }
     }
 }
