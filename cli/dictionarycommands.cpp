@@ -10,11 +10,16 @@
 #include "merge/dictionaryupdate.h"
 #include "files/filenames.h"
 #include "formats/filelookup.h"
+#include "formats/indexedlookup.h"
+#include "files/storecache.h"
 #include "lang/lookup.h"
 #include "files/dictionarylist.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include <optional>
 
 using namespace Cli;
 
@@ -55,32 +60,64 @@ int runDump(const QStringList &args)
         });
 }
 
-// The file walked where it lies and only as far as the answer needs; loaded
-// when it cannot be walked, or when an inflected word needs the analysis.
+// The folder where the window keeps the caches of large dictionaries.
+QString storeCacheFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+        + QStringLiteral("/Verbalon/verbalon/stores");
+}
+
+// A large file looked up through the indexes its store cache keeps, when
+// they are of exactly its bytes; else walked where it lies, and only as far
+// as the answer needs; loaded when it cannot be walked, or when an
+// inflected word needs the analysis.
 class FileSource : public Lookup::Source
 {
 public:
-    FileSource(const QString &path, const QByteArray &bytes)
-        : m_path(path)
-        , m_walk(bytes)
-        , m_walkable(m_walk.open())
-    { }
-    QString type() const override { return m_walkable ? m_walk.type() : m_store.type(); }
+    // The file must stay open while this looks up.
+    FileSource(QFile &file)
+        : m_path(file.fileName())
+        , m_file(file)
+    {
+        if (file.size() >= DictionaryFile::DefaultCacheMinimum) {
+            m_cache.emplace(storeCacheFolder(), m_path);
+            m_indexed = m_cache->open(file);
+            m_indexWanted = !m_indexed;
+        }
+        // the header is read through the walk's mapping, the records only
+        // when walked
+        const uchar *mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
+        m_walk.emplace(mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), file.size())
+                              : (file.seek(0), file.readAll()));
+        m_walkable = m_walk->open();
+    }
+    QString type() const override { return m_walkable ? m_walk->type() : m_store.type(); }
     QStringList userLanguageCodes() const override
     {
-        return m_walkable ? m_walk.user().split(u',', Qt::SkipEmptyParts) : m_store.userLanguageCodes();
+        return m_walkable ? m_walk->user().split(u',', Qt::SkipEmptyParts) : m_store.userLanguageCodes();
     }
     bool find(const QString &key, const QString &meaning, Lookup::Found &found) override
     {
         FileLookup::Result result;
-        if (m_walkable && m_walk.lookUp(key, meaning, result)) {
+        if (m_indexed && IndexedLookup(m_file, *m_cache->index()).lookUp(key, meaning, result)) {
+            found = Lookup::Found{result.prefixPosition, result.matchLength, result.exact, result.meaning};
+            return true;
+        }
+        m_indexWanted = m_indexWanted || m_indexed;
+        m_indexed = false;
+        if (m_walkable && m_walk->lookUp(key, meaning, result)) {
             found = Lookup::Found{result.prefixPosition, result.matchLength, result.exact, result.meaning};
             return true;
         }
         m_walkable = false;
         return load() && m_storeSource->find(key, meaning, found);
     }
-    const HebrewAnalyser *analyser() override { return load() ? m_storeSource->analyser() : nullptr; }
+    // the store is loaded only for a dictionary whose words are analysed
+    // (its header read by the walk, or else by loading)
+    const HebrewAnalyser *analyser() override
+    {
+        return (!m_walkable || Lookup::isAnalysed(type())) && load() ? m_storeSource->analyser() : nullptr;
+    }
     Entry entryById(int id) const override { return m_store.entryById(id); }
     QString errorString() const override { return m_error; }
 
@@ -95,11 +132,22 @@ public:
         m_storeSource = Lookup::storeSource(&m_store);
         return true;
     }
+    // Keeps the indexes of a large file that had none of its bytes, for the
+    // lookups to come; with the order of the store when it was loaded.
+    void keepIndex()
+    {
+        if (m_indexWanted)
+            m_cache->write(m_storeSource ? &m_store.order() : nullptr);
+    }
 
 private:
     QString m_path;
-    FileLookup m_walk;
-    bool m_walkable;
+    QFile &m_file;
+    std::optional<FileLookup> m_walk;
+    bool m_walkable = false;
+    std::optional<StoreCache> m_cache;
+    bool m_indexed = false;
+    bool m_indexWanted = false;
     Dictionary m_store;
     std::unique_ptr<Lookup::Source> m_storeSource;
     QString m_error;
@@ -117,10 +165,7 @@ int runLookup(const QStringList &args)
     QString error;
     if (!openForReading(file, error))
         return Console::fail(error, Failure);
-    const qint64 size = file.size();
-    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    FileSource source(
-        path, mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size) : file.readAll());
+    FileSource source(file);
     Lookup lookup(source);
     Lookup::Answer answer;
     if (!lookup.find(text, answer))
@@ -134,6 +179,7 @@ int runLookup(const QStringList &args)
     for (const Lookup::Reading &reading : answer.readings)
         lines.append(QStringLiteral("reading\t%1\t%2").arg(reading.entryId).arg(escapeField(reading.text)));
     Console::write(lines.join(u'\n').toUtf8() + '\n');
+    source.keepIndex();
     return 0;
 }
 

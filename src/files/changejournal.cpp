@@ -1,10 +1,10 @@
 #include "changejournal.h"
 
 #include "atomicfile.h"
-#include "contenthash.h"
 #include "dictionaryfile.h"
 #include "regularfile.h"
 
+#include "formats/contenthash.h"
 #include "formats/recordcodec.h"
 #include "formats/textfields.h"
 #include "model/dictionary.h"

@@ -82,8 +82,12 @@ DictionaryFile::Status DictionaryFile::load(Dictionary &store)
     if (mapped)
         release = [mapped](qsizetype read) { releasePages(mapped, read); };
     std::optional<StoreCache> cache;
-    if (!m_cacheFolder.isEmpty() && size >= m_cacheMinimumSize)
-        cache.emplace(m_cacheFolder, m_path, bytes, release);
+    if (!m_cacheFolder.isEmpty() && size >= m_cacheMinimumSize) {
+        // a copy still being made of this file is the one to read
+        StoreCache::waitForWrites(m_path);
+        cache.emplace(m_cacheFolder, m_path);
+        cache->open(file);
+    }
     return read(bytes, store, release, cache ? &*cache : nullptr);
 }
 
@@ -99,7 +103,7 @@ DictionaryFile::Status DictionaryFile::read(const QByteArray &data, Dictionary &
 }
 
 DictionaryFile::Status DictionaryFile::read(
-    const QByteArray &data, Dictionary &store, const ReadBytes &readBytes, const StoreCache *cache)
+    const QByteArray &data, Dictionary &store, const ReadBytes &readBytes, StoreCache *cache)
 {
     m_readFromCache = false;
     QElapsedTimer timer;
@@ -116,20 +120,27 @@ DictionaryFile::Status DictionaryFile::read(
         return m_status = Status::UnknownVersion;
     // a cache only ever stands for a file read whole into an empty store
     const bool cached = cache && header == DictionaryCodec::Status::Ok && store.count() == 0;
-    if (cached && cache->read(attributes, store)) {
-        m_readFromCache = true;
-        return m_status = Status::Ok;
-    }
+    std::vector<EntryArena::Handle> order;
+    MeaningIndex::Table meanings;
+    const bool indexed = cached && cache->index() && cache->index()->readOrderAndMeanings(order, meanings);
     EntryArena records;
     const DictionaryCodec::Status read = codec.readRecords(in, records, readBytes);
     m_errorString = codec.errorString();
     m_damageOffset = codec.damageOffset();
     if (read == DictionaryCodec::Status::TooManyEntries)
         return m_status = Status::TooManyEntries;
-    store.fill(std::move(attributes), std::move(records));
-    qCDebug(lcDict) << "loaded" << store.count() << "words in" << timer.elapsed() << "ms";
-    if (cached && m_damageOffset < 0)
-        cache->write(store);
+    // the order and the meaning index need not be made again
+    m_readFromCache = indexed && read == DictionaryCodec::Status::Ok && order.size() == size_t(records.count());
+    if (m_readFromCache) {
+        store.fill(std::move(attributes), std::move(records), std::move(order));
+        m_readFromCache = store.adoptMeaningTable(std::move(meanings));
+    } else {
+        store.fill(std::move(attributes), std::move(records));
+    }
+    qCDebug(lcDict) << "loaded" << store.count() << "words in" << timer.elapsed() << "ms"
+                    << (m_readFromCache ? "with the store cache" : "");
+    if (cached && !m_readFromCache && read == DictionaryCodec::Status::Ok)
+        cache->writeLater(store.order());
     return m_status = m_damageOffset < 0 ? Status::Ok : Status::Damaged;
 }
 
@@ -155,24 +166,21 @@ bool DictionaryFile::write(Dictionary &store, const QByteArray &bytes)
     }
     m_errorString.clear();
     store.markSaved();
-    cacheSaved(store, bytes);
+    cacheSaved(bytes);
     return true;
 }
 
-// The next opening of a large file saved now reads its store from the cache:
-// the store is made as opening the file's bytes makes it, so that the copy
-// holds exactly what the file does.
-void DictionaryFile::cacheSaved(const Dictionary &store, const QByteArray &bytes) const
+// The next opening of a large file saved now finds its indexes in the
+// cache: they are made of the file as written, on a thread of their own.
+void DictionaryFile::cacheSaved(const QByteArray &bytes) const
 {
-    if (m_cacheFolder.isEmpty() || bytes.size() < m_cacheMinimumSize)
-        return;
-    Dictionary reopened;
-    EntryArena saved;
-    if (DictionaryCodec::arenaAsSaved(store, saved))
-        reopened.fill({}, std::move(saved));
-    else if (DictionaryFile().read(bytes, reopened) != Status::Ok)
-        return;
-    StoreCache(m_cacheFolder, m_path, bytes).write(reopened);
+    if (!m_cacheFolder.isEmpty() && bytes.size() >= m_cacheMinimumSize)
+        StoreCache(m_cacheFolder, m_path).writeLater();
+}
+
+void DictionaryFile::waitForCacheWrites()
+{
+    StoreCache::waitForWrites();
 }
 
 // The first save over a file that could not be read whole keeps the file's

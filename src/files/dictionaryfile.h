@@ -51,14 +51,18 @@ public:
     // A file of more entries is not read (one received from elsewhere is
     // bounded so, the learner's own is not).
     void setMaxEntries(qsizetype maxEntries) { m_maxEntries = maxEntries; }
-    // True when the last load took the entries from the store cache.
+    // True when the last load took the store's order and meaning index
+    // from the store cache.
     bool readFromCache() const { return m_readFromCache; }
-    // From now on load() and save() keep a copy of the store of a file of at
-    // least minimumSize bytes in folder, and load() reads that copy instead
-    // of the records the next time the file holds the same bytes. An empty
-    // folder: none (the default).
+    // From now on load() and save() keep the indexes of a file of at least
+    // minimumSize bytes in folder (a StoreCache, made on a thread of its
+    // own), and load() reads them instead of sorting the records and making
+    // the meaning index the next time the file holds the same bytes. An
+    // empty folder: none (the default).
     void setCacheFolder(const QString &folder, qint64 minimumSize = DefaultCacheMinimum);
     static constexpr qint64 DefaultCacheMinimum = qint64(8) << 20;
+    // Until the caches asked for so far are written.
+    static void waitForCacheWrites();
     Status status() const { return m_status; }
     // Where reading stopped in a damaged file (byte offset), -1 otherwise.
     qint64 damageOffset() const { return m_damageOffset; }
@@ -77,9 +81,9 @@ public:
     static QByteArray toBytes(const Dictionary &store);
 
 private:
-    Status read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes, const StoreCache *cache);
+    Status read(const QByteArray &data, Dictionary &store, const ReadBytes &readBytes, StoreCache *cache);
     bool keepDamagedOriginal();
-    void cacheSaved(const Dictionary &store, const QByteArray &bytes) const;
+    void cacheSaved(const QByteArray &bytes) const;
 
     QString m_path;
     QString m_version;

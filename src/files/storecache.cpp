@@ -1,84 +1,98 @@
 #include "storecache.h"
 
-#include "contenthash.h"
+#include "formats/contenthash.h"
 #include "model/dictlog.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include <climits>
-#include <cstring>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
 
 namespace {
 
 using Handle = EntryArena::Handle;
+using Source = StoreIndexFile::Source;
 
-// the last character counts the orders of keys: a copy sorted by other
-// keys is a miss (2: ё sorts as е)
-constexpr char Magic[8] = {'V', 'B', 'S', 'T', 'O', 'R', 'E', '2'};
-// written as the machine writes numbers: a copy from another byte order is a miss
-constexpr quint32 ByteOrderMark = 0x01020304;
+constexpr qint64 Second = 1000000000;
 
-struct Header
+qint64 nowNs()
 {
-    char magic[8];
-    quint32 recordSize;
-    quint32 byteOrder;
-    quint64 sourceSize;
-    quint64 sourceHash;
-    quint64 records;
-    quint64 units;
-    quint64 contentHash;
-    quint64 reserved;
-};
-static_assert(sizeof(Header) == 64);
-
-// the blocks start where any system's pages may: they are mapped, not read
-constexpr quint64 BlockAlignment = 1 << 16;
-
-quint64 aligned(quint64 offset)
-{
-    return (offset + BlockAlignment - 1) & ~(BlockAlignment - 1);
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return qint64(now.tv_sec) * Second + now.tv_nsec;
 }
 
-// Where the records, the units and the order stand, and the file's size.
-struct Layout
+// The open file as the system sees it; checkedNs is left to the caller.
+std::optional<Source> stateOf(int fd)
 {
-    explicit Layout(const Header &header)
-        : recordsAt(BlockAlignment)
-        , unitsAt(aligned(recordsAt + header.records * EntryArena::RecordSize))
-        , orderAt(unitsAt + header.units * 2)
-        , size(orderAt + header.records * sizeof(EntryArena::Handle))
-    { }
-    quint64 recordsAt;
-    quint64 unitsAt;
-    quint64 orderAt;
-    quint64 size;
-};
-
-QByteArrayView bytesOf(const std::vector<Handle> &order)
-{
-    return QByteArrayView(reinterpret_cast<const char *>(order.data()), qsizetype(order.size() * sizeof(Handle)));
+    struct stat info
+    { };
+    if (fstat(fd, &info) != 0)
+        return std::nullopt;
+    Source state;
+    state.size = quint64(info.st_size);
+    state.device = quint64(info.st_dev);
+    state.inode = quint64(info.st_ino);
+    state.modifiedNs = qint64(info.st_mtim.tv_sec) * Second + info.st_mtim.tv_nsec;
+    state.changedNs = qint64(info.st_ctim.tv_sec) * Second + info.st_ctim.tv_nsec;
+    return state;
 }
 
-quint64 hashOf(const EntryArena &arena, const std::vector<Handle> &order)
+bool sameState(const Source &a, const Source &b)
 {
-    return contentHash(bytesOf(order), contentHash(arena.unitBytes(), contentHash(arena.recordBytes())));
+    return a.size == b.size && a.device == b.device && a.inode == b.inode && a.modifiedNs == b.modifiedNs
+        && a.changedNs == b.changedNs;
 }
 
-bool isPermutation(const std::vector<Handle> &order)
+// How long after a write the next one may still get the same times: a
+// clock tick where the file system keeps parts of a second, two seconds
+// (and a margin) where it keeps whole ones.
+qint64 grainOf(const Source &state)
 {
-    std::vector<bool> seen(order.size());
-    for (Handle h : order) {
-        if (h >= order.size() || seen[h])
-            return false;
-        seen[h] = true;
+    return state.modifiedNs % Second == 0 && state.changedNs % Second == 0 ? 3 * Second : Second / 20;
+}
+
+// The times were taken long enough after the last write that any later
+// write changes them.
+bool settled(const Source &state)
+{
+    return qMax(state.modifiedNs, state.changedNs) + grainOf(state) < state.checkedNs;
+}
+
+// The pages of a mapping read this far leave the process's memory.
+void releasePages(uchar *mapping, qsizetype bytes)
+{
+    const auto page = qsizetype(sysconf(_SC_PAGESIZE));
+    if (page > 0 && bytes >= page)
+        madvise(mapping, size_t(bytes / page * page), MADV_DONTNEED);
+}
+
+// The hash of all the bytes of a file, read a MiB at a time.
+std::optional<quint64> hashOf(QIODevice &file)
+{
+    constexpr qint64 Step = qint64(1) << 20;
+    quint64 hash = 0;
+    if (!file.seek(0))
+        return std::nullopt;
+    for (qint64 at = 0; at < file.size(); at += Step) {
+        const QByteArray bytes = file.read(Step);
+        if (bytes.isEmpty())
+            return std::nullopt;
+        hash = contentHash(bytes, hash);
     }
-    return true;
+    return hash;
 }
 
 // Copies kept at most: those of dictionaries moved, deleted or opened
@@ -93,91 +107,209 @@ void removeLeastUsed(const QString &folder)
         QFile::remove(copies[i].filePath());
 }
 
-} // namespace
-
-StoreCache::StoreCache(const QString &folder, const QString &dictionaryPath, QByteArrayView dictionaryBytes,
-    const std::function<void(qsizetype)> &hashed)
-    : m_folder(folder)
-    , m_sourceSize(quint64(dictionaryBytes.size()))
-    , m_sourceHash(0)
+// The copies asked for by writeLater(), made one after the other on a
+// thread of its own. A program that ends waits for them (its application
+// object's end, or else the end of the process).
+class Writer
 {
-    constexpr qsizetype Step = qsizetype(1) << 20;
-    for (qsizetype at = 0; at < dictionaryBytes.size(); at += Step) {
-        m_sourceHash = contentHash(dictionaryBytes.sliced(at, qMin(Step, dictionaryBytes.size() - at)), m_sourceHash);
-        if (hashed)
-            hashed(qMin(at + Step, dictionaryBytes.size()));
+public:
+    static Writer &instance()
+    {
+        static Writer writer;
+        return writer;
     }
+    ~Writer()
+    {
+        wait(QString());
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_changed.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    void add(const QString &path, std::function<void()> job)
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_thread.joinable()) {
+            m_thread = std::thread([this] { run(); });
+            if (QCoreApplication::instance())
+                qAddPostRoutine([] { Writer::instance().wait(QString()); });
+        }
+        m_jobs.emplace_back(path, std::move(job));
+        m_changed.notify_all();
+    }
+    void wait(const QString &path)
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] {
+            const bool running = !m_running.isNull() && (path.isEmpty() || m_running == path);
+            return !running && std::none_of(m_jobs.begin(), m_jobs.end(), [&](const auto &job) {
+                return path.isEmpty() || job.first == path;
+            });
+        });
+    }
+
+private:
+    Writer()
+    {
+        // the category outlives the writer that may still log through it
+        lcDict();
+    }
+    void run()
+    {
+        std::unique_lock lock(m_mutex);
+        while (true) {
+            m_changed.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
+            if (m_jobs.empty())
+                return;
+            auto [path, job] = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            m_running = path;
+            lock.unlock();
+            job();
+            lock.lock();
+            m_running.clear();
+            m_changed.notify_all();
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::pair<QString, std::function<void()>>> m_jobs;
+    QString m_running;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
+
+QString copyPath(const QString &folder, const QString &dictionaryPath)
+{
     const QFileInfo info(dictionaryPath);
     const QString where = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QByteArray name = QCryptographicHash::hash(where.toUtf8(), QCryptographicHash::Sha1).toHex();
-    m_path = QDir(folder).filePath(QString::fromLatin1(name) + QStringLiteral(".store"));
+    return QDir(folder).filePath(QString::fromLatin1(name) + QStringLiteral(".store"));
 }
 
-bool StoreCache::read(const QMap<QString, QString> &attributes, Dictionary &store) const
+} // namespace
+
+StoreCache::StoreCache(const QString &folder, const QString &dictionaryPath)
+    : m_folder(folder)
+    , m_dictionaryPath(dictionaryPath)
+    , m_path(copyPath(folder, dictionaryPath))
+{ }
+
+StoreCache::~StoreCache() = default;
+
+bool StoreCache::open(QFile &dictionary)
 {
-    QFile file(m_path);
-    Header header{};
-    if (!file.open(QIODevice::ReadOnly) || file.read(reinterpret_cast<char *>(&header), sizeof header) != sizeof header)
+    m_index.reset();
+    const qint64 before = nowNs();
+    m_seen = stateOf(dictionary.handle());
+    if (!m_seen)
         return false;
-    const bool made = std::memcmp(header.magic, Magic, sizeof Magic) == 0
-        && header.recordSize == quint32(EntryArena::RecordSize) && header.byteOrder == ByteOrderMark
-        && header.reserved == 0;
-    if (!made || header.sourceSize != m_sourceSize || header.sourceHash != m_sourceHash) {
+    m_seen->checkedNs = before;
+    m_file.setFileName(m_path);
+    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    auto index = std::make_unique<StoreIndexFile>(m_file);
+    const Source recorded = index->isSound() ? index->source() : Source{};
+    if (!index->isSound() || recorded.size != m_seen->size
+        || recorded.sample != StoreIndexFile::sampleHash(dictionary)) {
         qCDebug(lcDict) << "store cache" << m_path << "is not of these bytes";
         return false;
     }
-    const quint64 size = quint64(file.size());
-    if (header.records > quint64(INT_MAX) || header.units > size || Layout(header).size != size)
-        return false;
-    const Layout layout(header);
-    EntryArena arena;
-    std::vector<Handle> order(header.records);
-    const qint64 orderBytes = qint64(order.size() * sizeof(Handle));
-    if (!arena.mapBlocks(file.handle(), qint64(layout.recordsAt), qsizetype(header.records), qint64(layout.unitsAt),
-            qsizetype(header.units))
-        || !file.seek(qint64(layout.orderAt))
-        || file.read(reinterpret_cast<char *>(order.data()), orderBytes) != orderBytes
-        || hashOf(arena, order) != header.contentHash || !isPermutation(order)) {
-        qCWarning(lcDict) << "store cache" << m_path << "is damaged; the dictionary is read instead";
-        return false;
+    if (!sameState(recorded, *m_seen) || !settled(recorded)) {
+        if (hashOf(dictionary) != recorded.hash) {
+            qCDebug(lcDict) << "store cache" << m_path << "is not of these bytes";
+            return false;
+        }
+        // the next opening knows the file by its times again
+        const auto after = stateOf(dictionary.handle());
+        if (after && sameState(*after, *m_seen)) {
+            Source renewed = *m_seen;
+            renewed.hash = recorded.hash;
+            renewed.sample = recorded.sample;
+            QFile copy(m_path);
+            const QByteArray header = index->headerWith(renewed);
+            if (!copy.open(QIODevice::ReadWrite) || copy.write(header) != header.size())
+                qCDebug(lcDict) << "cannot renew the store cache" << m_path;
+        }
     }
-    store.fill(attributes, std::move(arena), std::move(order));
     // its time tells which copies are used
-    file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
-    qCDebug(lcDict) << "read" << store.count() << "entries from the store cache" << m_path;
+    m_file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+    m_index = std::move(index);
     return true;
 }
 
-bool StoreCache::write(const Dictionary &store) const
+bool StoreCache::write(const std::vector<Handle> *order) const
 {
-    const EntryArena &arena = store.arena();
-    Header header{};
-    std::memcpy(header.magic, Magic, sizeof Magic);
-    header.recordSize = quint32(EntryArena::RecordSize);
-    header.byteOrder = ByteOrderMark;
-    header.sourceSize = m_sourceSize;
-    header.sourceHash = m_sourceHash;
-    header.records = quint64(arena.count());
-    header.units = quint64(arena.unitBytes().size() / 2);
-    header.contentHash = hashOf(arena, store.order());
+    QFile file(m_dictionaryPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // the order belongs to the file open() saw
+    const auto unchanged = [&](const std::optional<Source> &state) {
+        return state && (!order || (m_seen && sameState(*state, *m_seen)));
+    };
+    std::optional<Source> state = stateOf(file.handle());
+    if (!unchanged(state))
+        return false;
+    // a copy made right after a write is trusted only after another hash:
+    // a short wait spares that
+    constexpr qint64 LongestWait = Second / 5;
+    const qint64 wait = qMax(state->modifiedNs, state->changedNs) + grainOf(*state) - nowNs();
+    if (wait > 0 && wait <= LongestWait)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(wait + Second / 100));
+    const qint64 before = nowNs();
+    state = stateOf(file.handle());
+    if (!unchanged(state) || state->size == 0)
+        return false;
+    uchar *mapping = file.map(0, qint64(state->size));
+    if (!mapping)
+        return false;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapping), qsizetype(state->size));
+    StoreIndex index;
+    const auto release = [mapping](qsizetype read) { releasePages(mapping, read); };
+    if (!StoreIndex::build(bytes, order, index, release))
+        return false;
+    Source source = *state;
+    source.checkedNs = before;
+    source.sample = StoreIndexFile::sampleHash(file);
+    const std::optional<quint64> hash = hashOf(file);
+    if (!hash)
+        return false;
+    source.hash = *hash;
+    const auto after = stateOf(file.handle());
+    if (!after || !sameState(*after, *state))
+        return false;
     // written beside it and put in its place whole: a reader meets the old
     // copy, none, or the new one
-    QTemporaryFile file(QDir(m_folder).filePath(QStringLiteral("XXXXXX.new")));
-    const Layout layout(header);
-    const std::pair<quint64, QByteArrayView> blocks[]
-        = {{0, QByteArrayView(reinterpret_cast<const char *>(&header), sizeof header)},
-            {layout.recordsAt, arena.recordBytes()}, {layout.unitsAt, arena.unitBytes()},
-            {layout.orderAt, bytesOf(store.order())}};
-    bool written = QDir().mkpath(m_folder) && file.open();
-    for (const auto &[at, block] : blocks) {
-        written = written && file.seek(qint64(at)) && file.write(block.data(), block.size()) == block.size();
-    }
-    QFile::remove(m_path);
-    if (!written || !file.rename(m_path)) {
-        qCWarning(lcDict) << "cannot keep the store cache" << m_path << file.errorString();
+    QTemporaryFile copy(QDir(m_folder).filePath(QStringLiteral("XXXXXX.new")));
+    if (!QDir().mkpath(m_folder) || !copy.open() || !StoreIndexFile::write(copy, index, source)) {
+        qCWarning(lcDict) << "cannot keep the store cache" << m_path << copy.errorString();
         return false;
     }
-    file.setAutoRemove(false);
+    QFile::remove(m_path);
+    if (!copy.rename(m_path)) {
+        qCWarning(lcDict) << "cannot keep the store cache" << m_path << copy.errorString();
+        return false;
+    }
+    copy.setAutoRemove(false);
     removeLeastUsed(m_folder);
+    qCDebug(lcDict) << "kept the store cache" << m_path << "of" << index.order.size() << "entries";
     return true;
+}
+
+void StoreCache::writeLater(std::optional<std::vector<Handle>> order) const
+{
+    auto copy = std::make_shared<StoreCache>(m_folder, m_dictionaryPath);
+    copy->m_seen = m_seen;
+    Writer::instance().add(
+        m_dictionaryPath, [copy, order = std::move(order)] { copy->write(order ? &*order : nullptr); });
+}
+
+void StoreCache::waitForWrites(const QString &dictionaryPath)
+{
+    Writer::instance().wait(dictionaryPath);
 }

@@ -159,40 +159,6 @@ DictionaryCodec::Status DictionaryCodec::readRecords(RecordReader &in, EntryAren
     return m_damageOffset < 0 ? Status::Ok : Status::Damaged;
 }
 
-// The arena reading a saved store's file gives, made from the store's
-// fields without reading; false where writing changes a field (a text too
-// long for a record, a key beyond 16 bits), which only reading can tell.
-bool DictionaryCodec::arenaAsSaved(const Dictionary &store, EntryArena &arena)
-{
-    // three bytes a unit at most: no text this short is shortened
-    constexpr qsizetype SafeUnits = 0xFFFF / 3;
-    bool fits = true;
-    const auto fitting = [&fits](QStringView text) {
-        fits = fits && text.size() <= SafeUnits;
-        return text;
-    };
-    arena.reserve(size_t(store.count()), store.arena().unitBytes().size() / 2);
-    for (int i = 0; i < store.count() && fits; ++i) {
-        const EntryArena::View e = store.viewAt(i);
-        if (e.id == 0)
-            continue;
-        arena.begin();
-        arena.setId(e.id);
-        arena.setWordType(e.wordType);
-        arena.setFlags(e.flags);
-        arena.setWord(fitting(e.word));
-        arena.setTranslation(fitting(e.translation));
-        fits = fits && e.textCount <= 0xFFFF;
-        e.forEachText([&](quint32 key, QStringView text) {
-            fits = fits && key <= 0xFFFF;
-            arena.appendText(key, fitting(text));
-        });
-        arena.setLearnCounters(e.learnedForward, e.learnedBackward);
-        arena.commit();
-    }
-    return fits;
-}
-
 QByteArray DictionaryCodec::toBytes(const Dictionary &store)
 {
     QByteArray out;

@@ -46,10 +46,6 @@ public:
 
     // The whole V3.3 file. Entries with id 0 are not written.
     static QByteArray toBytes(const Dictionary &store);
-    // The arena that reading toBytes(store) gives, made from the store's
-    // fields without writing and reading; false where writing changes a
-    // field (a text too long for a record, a key beyond 16 bits).
-    static bool arenaAsSaved(const Dictionary &store, EntryArena &arena);
 
 private:
     RecordCodec::Format m_format = RecordCodec::Format::V33;

@@ -3,23 +3,13 @@
 #include "compactstring.h"
 #include "recordcodec.h"
 #include "recordreader.h"
+#include "recordwalk.h"
 #include "model/storeorder.h"
 
 #include <thread>
 #include <vector>
 
 namespace {
-
-const QByteArray Version33 = QByteArrayLiteral("DICT V3.3");
-// room for the longest compact text a record holds
-constexpr size_t MaxUnits = 65535;
-
-// A record's translation, decoded into a buffer of its own.
-struct Translation
-{
-    std::vector<char16_t> units = std::vector<char16_t>(MaxUnits);
-    QStringView text;
-};
 
 QString keyOf(QByteArrayView word)
 {
@@ -91,24 +81,6 @@ private:
     bool m_exactDone;
 };
 
-// The texts, counters and (when asked for) the translation of a record
-// whose word was read.
-bool readRest(RecordReader &in, Translation *translation)
-{
-    if (!(translation ? in.readCompactUnits(translation->units.data(), translation->text) : in.skipCompact()))
-        return false;
-    quint16 count = 0;
-    if (!in.readU16(count))
-        return false;
-    for (int i = 0; i < count; ++i) {
-        quint16 key = 0;
-        if (!in.readU16(key) || !in.skipCompact())
-            return false;
-    }
-    quint8 counter = 0;
-    return in.readU8(counter) && in.readU8(counter);
-}
-
 Entry entryAt(const QByteArray &file, qsizetype offset)
 {
     RecordReader in(file);
@@ -116,16 +88,6 @@ Entry entryAt(const QByteArray &file, qsizetype offset)
     Entry e(0);
     RecordCodec::read(in, RecordCodec::Format::V33, e);
     return e;
-}
-
-// Reads a record's word and passes over the rest.
-bool readRecord(RecordReader &in, QByteArrayView &word, Translation *translation)
-{
-    quint32 id = 0;
-    quint16 type = 0;
-    quint32 flags = 0;
-    return in.readU32(id) && in.readU16(type) && in.readU32(flags) && id != 0 && in.readCompactBytes(word)
-        && readRest(in, translation);
 }
 
 // What the records from one offset to the first that starts at or after
@@ -148,40 +110,32 @@ struct Stretch
 bool walkStretch(const QByteArray &file, qsizetype from, qsizetype to, const QString &meaning, Stretch &stretch)
 {
     const bool meanings = !meaning.isEmpty();
-    RecordReader in(file);
-    in.seek(from);
-    Translation translation;
-    while (!in.atEnd() && in.position() < to) {
-        const qsizetype start = in.position();
-        QByteArrayView word;
-        if (!readRecord(in, word, meanings ? &translation : nullptr))
-            return false;
+    RecordWalk walk(file, from, meanings);
+    while (walk.position() < to && walk.next()) {
+        const QByteArrayView word = walk.word();
         // a file out of key order is sorted when loaded: it cannot be walked
         if (stretch.count > 0 && compareCompactSearchKeys(stretch.last, word) > 0)
             return false;
         if (stretch.walk.visit(stretch.count, word, stretch.last))
-            stretch.exact.append(entryAt(file, start));
+            stretch.exact.append(entryAt(file, walk.offset()));
         // most translations do not hold the text at all
-        if (meanings && translation.text.contains(meaning)
-            && splitMeanings(translation.text.toString()).contains(meaning))
-            stretch.meaning.prepend(entryAt(file, start));
+        if (meanings && walk.translation().contains(meaning)
+            && splitMeanings(walk.translation().toString()).contains(meaning))
+            stretch.meaning.prepend(entryAt(file, walk.offset()));
         stretch.last = word;
         ++stretch.count;
     }
-    return true;
+    return !walk.damaged();
 }
 
 // Passes over the records from one offset to the first that starts at or
 // after another, and returns that one's offset (-1 for a damaged file).
 qsizetype passRecords(const QByteArray &file, qsizetype from, qsizetype to, Stretch &stretch)
 {
-    RecordReader in(file);
-    in.seek(from);
-    for (; !in.atEnd() && in.position() < to; ++stretch.count) {
-        if (!readRecord(in, stretch.last, nullptr))
-            return -1;
-    }
-    return in.position();
+    RecordWalk walk(file, from, false);
+    for (; walk.position() < to && walk.next(); ++stretch.count)
+        stretch.last = walk.word();
+    return walk.damaged() ? -1 : walk.position();
 }
 
 } // namespace
@@ -193,11 +147,11 @@ FileLookup::FileLookup(const QByteArray &file, qsizetype twoWalksFrom)
 
 bool FileLookup::open()
 {
-    RecordReader in(m_file);
-    QByteArray version;
-    if (!in.readBytes(version) || version.left(version.indexOf('\0')) != Version33)
+    if (RecordWalk::recordsStart(m_file) < 0)
         return false;
+    RecordReader in(m_file);
     QByteArray line;
+    in.readBytes(line);
     while (in.readBytes(line) && !line.isEmpty()) {
         if (line.startsWith("TYPE:"))
             m_type = QString::fromUtf8(line.mid(5)).trimmed();

@@ -41,7 +41,7 @@ public:
     }
     const HebrewAnalyser *analyser() override
     {
-        if (!m_analyser && m_dictionary && m_dictionary->type().startsWith(QLatin1String("he")))
+        if (!m_analyser && m_dictionary && Lookup::isAnalysed(m_dictionary->type()))
             m_analyser = std::make_unique<HebrewAnalyser>(m_dictionary);
         return m_analyser.get();
     }
@@ -147,6 +147,11 @@ std::unique_ptr<Lookup::Source> Lookup::storeSource(const Dictionary *dictionary
 }
 
 // the source's, now: a store may be filled with another dictionary
+bool Lookup::isAnalysed(const QString &type)
+{
+    return type.startsWith(QLatin1String("he"));
+}
+
 const LanguageInfo *Lookup::language() const
 {
     return LanguageInfo::ofDictionary(m_source.type());

@@ -97,6 +97,8 @@ public:
     // A loaded store as a source; its analysis is made on the first miss and
     // made again after the store changed.
     static std::unique_ptr<Source> storeSource(const Dictionary *dictionary);
+    // Words of dictionaries of this type are analysed (Hebrew).
+    static bool isAnalysed(const QString &type);
 
 private:
     const LanguageInfo *language() const;

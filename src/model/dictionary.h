@@ -44,6 +44,9 @@ public:
     // to fill() when the same file is opened again.
     const EntryArena &arena() const { return m_arena; }
     const std::vector<EntryArena::Handle> &order() const { return m_order; }
+    // Takes the meaning index of a store just filled, as a store cache kept
+    // it; false, and nothing taken, when it cannot be that of these entries.
+    bool adoptMeaningTable(MeaningIndex::Table table) { return m_meanings.adopt(std::move(table)); }
     void clear();
     // What went wrong when an entry could not be added, for the user.
 

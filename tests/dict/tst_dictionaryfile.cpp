@@ -5,11 +5,14 @@
 #include "files/dictionaryfile.h"
 #include "formats/filelookup.h"
 #include "formats/idset.h"
+#include "formats/indexedlookup.h"
 #include "formats/recordcodec.h"
 #include "formats/recordreader.h"
 #include "formats/recordwriter.h"
+#include "formats/storeindexfile.h"
 #include "formats/tsvformat.h"
 
+#include <QBuffer>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -428,7 +431,8 @@ void TestDictionaryFile::onlyRegularFilesOfTheFolder()
 void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
 {
     QRandomGenerator random(11);
-    const QStringList pieces = {u8("ס"), u8("סֵ"), u8("פ"), u8("ר"), "a", "B", "b"};
+    // pointed and plain, a final letter and its plain form, two cases
+    const QStringList pieces = {u8("ס"), u8("סֵ"), u8("פ"), u8("ר"), u8("ך"), u8("כ"), "a", "B", "b"};
     const auto randomText = [&](int maxPieces) {
         QString text;
         for (int n = 1 + random.bounded(maxPieces); n > 0; --n)
@@ -439,13 +443,21 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
         Dictionary store;
         for (int id = 1; id <= 30; ++id)
             store.insertEntry(Entry(randomText(4), randomText(1) + ", " + randomText(1), id));
-        const QByteArray bytes = DictionaryFile::toBytes(store);
+        QByteArray bytes = DictionaryFile::toBytes(store);
         Dictionary loaded;
         QCOMPARE(DictionaryFile().read(bytes, loaded), DictionaryFile::Status::Ok);
         // every other file walked in two halves
         FileLookup lookup(bytes, round % 2 ? 0 : bytes.size());
-        for (int query = 0; query < 20; ++query) {
-            const QString text = randomText(4);
+        QBuffer file(&bytes);
+        QBuffer indexBytes;
+        QVERIFY(file.open(QIODevice::ReadOnly) && indexBytes.open(QIODevice::ReadWrite));
+        StoreIndex index;
+        QVERIFY(StoreIndex::build(bytes, nullptr, index));
+        QVERIFY(StoreIndexFile::write(indexBytes, index, {}));
+        StoreIndexFile indexFile(indexBytes);
+        // misses before the first key and after the last among them
+        for (int query = 0; query < 22; ++query) {
+            const QString text = query == 0 ? QStringLiteral("0") : query == 1 ? u8("תת") : randomText(4);
             FileLookup::Result result;
             QVERIFY(lookup.lookUp(text, text, result));
             int matchLength = 0;
@@ -453,10 +465,17 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
             QCOMPARE(result.matchLength, matchLength);
             QCOMPARE(dumpOf(result.exact), dumpOf(loaded.findExact(text)));
             QCOMPARE(dumpOf(result.meaning), dumpOf(loaded.findByMeaning(text)));
+            FileLookup::Result indexed;
+            QVERIFY(IndexedLookup(file, indexFile).lookUp(text, text, indexed));
+            QCOMPARE(indexed.prefixPosition, result.prefixPosition);
+            QCOMPARE(indexed.matchLength, result.matchLength);
+            QCOMPARE(dumpOf(indexed.exact), dumpOf(result.exact));
+            QCOMPARE(dumpOf(indexed.meaning), dumpOf(result.meaning));
         }
     }
     // records out of key order, first, later, at either side of the middle
-    // or among pointed words: the file must be loaded instead
+    // or among pointed words: the file must be loaded instead, or looked up
+    // through the order its loaded store has
     const QList<QStringList> disordered
         = {{"b", "a"}, {"a", "c", "b", "d"}, {"a", "b", "c", "e", "d"}, {"a", u8("סֵפ"), u8("סֵב"), u8("ת")}};
     for (const QStringList &words : disordered) {
@@ -468,6 +487,24 @@ void TestDictionaryFile::lookupWithoutLoadingAgreesWithTheStore()
         for (const qsizetype twoWalksFrom : {qsizetype(0), bytes.size()}) {
             FileLookup::Result result;
             QVERIFY(!FileLookup(bytes, twoWalksFrom).lookUp(QStringLiteral("a"), QString(), result));
+        }
+        Dictionary loaded;
+        QCOMPARE(DictionaryFile().read(bytes, loaded), DictionaryFile::Status::Ok);
+        StoreIndex index;
+        QVERIFY(StoreIndex::build(bytes, &loaded.order(), index));
+        QBuffer file(&bytes);
+        QBuffer indexBytes;
+        QVERIFY(file.open(QIODevice::ReadOnly) && indexBytes.open(QIODevice::ReadWrite));
+        QVERIFY(StoreIndexFile::write(indexBytes, index, {}));
+        StoreIndexFile indexFile(indexBytes);
+        for (const QString &text : words + QStringList{"0", "c", "x"}) {
+            FileLookup::Result indexed;
+            QVERIFY(IndexedLookup(file, indexFile).lookUp(text, text, indexed));
+            int matchLength = 0;
+            QCOMPARE(indexed.prefixPosition, loaded.findLongestPrefix(text, matchLength));
+            QCOMPARE(indexed.matchLength, matchLength);
+            QCOMPARE(dumpOf(indexed.exact), dumpOf(loaded.findExact(text)));
+            QCOMPARE(dumpOf(indexed.meaning), dumpOf(loaded.findByMeaning(text)));
         }
     }
 }
@@ -578,15 +615,16 @@ void TestDictionaryFile::storeCache_data()
     QTest::newRow("saved again") << "save" << true;
     QTest::newRow("saved, a text shortened") << "save long" << true;
     QTest::newRow("file changed, same size") << "flip file" << false;
-    for (const char *change :
-        {"cut cache", "flip cache header", "flip cache records", "flip cache end", "other file's cache"})
+    QTest::newRow("file changed, same size and time") << "flip file, keep time" << false;
+    for (const char *change : {"cut cache", "flip cache header", "flip cache blocks", "flip cache page hashes",
+             "other file's cache", "older version of the file's cache"})
         QTest::newRow(change) << change << false;
 }
 
-// A file opened again reads its store from the cache, which must be the
-// store reading its records gives (order, fields, the order of meaning
-// results, the next id); any cache that is not of exactly these bytes, or
-// not whole, is passed over.
+// A file opened again takes the store's order and meaning index from the
+// cache, and must give the store reading its records gives (order, fields,
+// the order of meaning results, the next id); any cache that is not of
+// exactly these bytes, or not whole, is passed over.
 // A file read and written with the store cache in this folder.
 DictionaryFile withCache(const QString &path, const QString &cache)
 {
@@ -611,32 +649,48 @@ void TestDictionaryFile::storeCache()
         source.insertEntry(e);
     }
     QVERIFY(withCache(other, cache).save(source));
+    // the cache of this version of the file, the only one in its folder
+    const QString olderFolder = m_dir.filePath("older");
+    QDir(olderFolder).removeRecursively();
+    QVERIFY(withCache(path, olderFolder).save(source));
+    DictionaryFile::waitForCacheWrites();
     source.setLearnCounters(3, 1, 2);
     QVERIFY(withCache(path, cache).save(source));
     Dictionary first;
     QCOMPARE(withCache(path, cache).load(first), DictionaryFile::Status::Ok);
+    DictionaryFile::waitForCacheWrites();
     const QStringList cached = QDir(cache).entryList(QDir::Files);
     QCOMPARE(cached.size(), 2);
     if (change == "save long") // each unit escaped: too long for a record
         QVERIFY(first.addOrReplace(Entry(u8("aא").repeated(20000), "b", 3)));
-    if (change.startsWith("save"))
+    if (change.startsWith("save")) {
         QVERIFY(withCache(path, cache).save(first));
+        DictionaryFile::waitForCacheWrites();
+    }
     QByteArray bytes = readAll(path);
-    if (change == "flip file")
+    const QDateTime modified = QFileInfo(path).lastModified();
+    if (change.startsWith("flip file")) {
         bytes[bytes.size() - 9] = char(bytes[bytes.size() - 9] ^ 1);
-    writeFile(path, bytes);
+        writeFile(path, bytes);
+    }
+    if (change == "flip file, keep time") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
     for (const QString &name : cached) {
         QByteArray copy = readAll(cache + '/' + name);
         if (change == "cut cache")
             copy.chop(1);
-        // the header, the first block (after the header's room), the last
-        const int flipAt = change.endsWith("header") ? random.bounded(64)
-            : change.endsWith("records")             ? (1 << 16) + random.bounded(200 * 32)
-                                                     : int(copy.size()) - 1 - random.bounded(1000);
+        const int pageHashes = int(copy.size()) % 4096;
+        const int flipAt = change.endsWith("header") ? random.bounded(128)
+            : change.endsWith("blocks")              ? 4096 + random.bounded(int(copy.size()) - 4096 - pageHashes)
+                                                     : int(copy.size()) - 1 - random.bounded(pageHashes);
         if (change.startsWith("flip cache"))
             copy[flipAt] = char(copy[flipAt] ^ (1 << random.bounded(8)));
         if (change == "other file's cache")
             copy = readAll(cache + '/' + cached[0] == name ? cached[1] : cached[0]);
+        if (change == "older version of the file's cache")
+            copy = readAll(olderFolder + '/' + name);
         writeFile(cache + '/' + name, copy);
     }
     Dictionary again;
@@ -650,6 +704,11 @@ void TestDictionaryFile::storeCache()
         QCOMPARE(dumpOf(again.findByMeaning(meaning)), dumpOf(records.findByMeaning(meaning)));
     QCOMPARE(again.nextId(), records.nextId());
     QVERIFY(!again.isModified());
+    // a cache passed over is made again
+    DictionaryFile::waitForCacheWrites();
+    Dictionary third;
+    QCOMPARE(withCache(path, cache).load(third), DictionaryFile::Status::Ok);
+    QCOMPARE(dump(third), dump(records));
 }
 
 // Other copies, each used an hour before the next: opening a dictionary
@@ -661,6 +720,7 @@ void TestDictionaryFile::storeCacheKeepsTheCopiesUsedLast()
     Dictionary source;
     source.insertEntry(sampleEntry());
     QVERIFY(withCache(path, cache).save(source));
+    DictionaryFile::waitForCacheWrites();
     const QString own = QDir(cache).entryList(QDir::Files).value(0);
     for (int hours = 1; hours <= 9; ++hours) {
         QFile copy(cache + QStringLiteral("/%1.store").arg(hours));
@@ -676,6 +736,7 @@ void TestDictionaryFile::storeCacheKeepsTheCopiesUsedLast()
     QVERIFY(file.readFromCache());
     QVERIFY(QFileInfo(cache + '/' + own).lastModified() > QDateTime::currentDateTime().addSecs(-600));
     QVERIFY(withCache(m_dir.filePath("other.dic"), cache).save(source));
+    DictionaryFile::waitForCacheWrites();
     QStringList kept = QDir(cache).entryList(QDir::Files);
     kept.sort();
     QCOMPARE(kept.size(), 8);
