@@ -1,17 +1,22 @@
 // Renders the main pages of Verbalon with the bundled dictionaries into PNG
 // files, for the README. Run through scripts/screenshots.
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "dialogs/authdialog.h"
 #include "dialogs/dictionarywizard.h"
+#include "files/dictionaryfile.h"
 #include "model/dictionary.h"
 #include "input/softkeyboard.h"
+#include "train/reviewlog.h"
 #include "views/prompt.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
@@ -28,6 +33,28 @@ void typeText(QWidget *widget, const QString &text)
     for (QChar c : text) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &press);
+    }
+}
+
+// Four weeks of a learner's answers on every 37th word, so the progress
+// charts have something to show: each word first seen on a day of the
+// first fortnight, then again after 1, 3 and 8 days, now and then wrong.
+void writeHistory(const QString &dictionaryPath)
+{
+    Dictionary store;
+    if (DictionaryFile(dictionaryPath).load(store) != DictionaryFile::Status::Ok)
+        qFatal("cannot read %s", qPrintable(dictionaryPath));
+    ReviewLog log(ReviewLog::pathFor(dictionaryPath));
+    const qint64 day = 24 * 3600;
+    const qint64 start = QDateTime::currentSecsSinceEpoch() - 28 * day;
+    for (int i = 0, n = 0; i < store.count(); i += 37, ++n) {
+        qint64 at = start + (n % 14) * day + 3600 * (n % 5);
+        for (const qint64 gap : {0, 1, 3, 8}) {
+            at += gap * day;
+            const quint8 rating = (n + gap) % 7 == 0 ? Review::Again : Review::Good;
+            if (at < QDateTime::currentSecsSinceEpoch() && !log.append(Review{at, {store.idAt(i)}, rating, {}}))
+                qFatal("cannot write the review log");
+        }
     }
 }
 
@@ -131,6 +158,7 @@ void dialogs(MainWindow &window, const QString &output)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installTranslations(&app, QLocale(QLocale::English));
     if (argc < 2)
         qFatal("usage: verbalon-screenshots OUTPUT-DIRECTORY");
     const QString output = QString::fromLocal8Bit(argv[1]);
@@ -144,6 +172,7 @@ int main(int argc, char *argv[])
     copySamples(data.path());
     QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/verbs_en.dat"),
         data.filePath(QStringLiteral("verbs_en.dat")));
+    writeHistory(data.filePath(QStringLiteral("hebrew.dic")));
     MainWindow window(data.path());
     window.resize(1000, 860);
     window.show();
@@ -177,8 +206,18 @@ int main(int argc, char *argv[])
         dictionary->setLearnCounters(dictionary->entryAt(i).id(), 0, 0);
     tabs->setCurrentIndex(2);
     window.random().seed(7);
-    window.findChild<QPushButton *>(QStringLiteral("resetButton"))->click();
+    window.findChild<QPushButton *>(QStringLiteral("dueButton"))->click();
+    auto *answer = window.findChild<QLineEdit *>(QStringLiteral("answerEdit"));
+    typeText(answer, QStringLiteral("nice"));
+    QTest::keyClick(answer, Qt::Key_Return);
     save(&window, output, QStringLiteral("trainer"));
+    QTimer::singleShot(0, [&] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            save(dialog, output, QStringLiteral("progress"));
+            dialog->close();
+        }
+    });
+    window.findChild<QPushButton *>(QStringLiteral("progressButton"))->click();
 
     tabs->setCurrentIndex(3);
     window.findChild<QTextEdit *>(QStringLiteral("translateInput"))
