@@ -3,7 +3,8 @@ folder. Misbehaves for these files: RETR garbage.dic answers "999" and
 junk; RETR long.dic answers a line of 100,000 characters; RETR escape.dic fails with terminal escapes in its reply; RETR
 stall.dic says the data comes and sends none; RETR in a folder named
 denied answers "550 Permission denied"; STOR refused.dic.uploading fails;
-STOR hold.dic.uploading says the data may come and never answers. User "dropper" (password "secret") is closed after every transfer.
+STOR hold.dic.uploading says the data may come and never answers (leaving
+hold.dic.held beside it, so a test knows the upload is under way). User "dropper" (password "secret") is closed after every transfer.
 Prints its port."""
 import logging, os, sys
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -33,6 +34,7 @@ class Handler(FTPHandler):
 
     def ftp_STOR(self, file, mode="w"):
         if os.path.basename(file) == "hold.dic.uploading":
+            open(file[: -len(".uploading")] + ".held", "w").close()
             self.respond("150 File status okay. About to open data connection.")
             return
         if os.path.basename(file) == "refused.dic.uploading":
