@@ -37,14 +37,14 @@ bool getList(QWidget *dialog, const QString &source = QString())
     if (!source.isEmpty())
         child<QLineEdit>(dialog, "sourceEdit")->setText(source);
     stepButton(dialog)->click();
-    return QTest::qWaitFor([dialog] { return stepButton(dialog)->isEnabled(); });
+    return QTest::qWaitFor([dialog] { return stepButton(dialog)->isEnabled(); }, 30000);
 }
 
 // The second step: the ticked files, until the dialog is done.
 bool transfer(QWidget *dialog)
 {
     stepButton(dialog)->click();
-    return QTest::qWaitFor([dialog] { return !child<QPushButton>(dialog, "cancelButton")->isEnabled(); });
+    return QTest::qWaitFor([dialog] { return !child<QPushButton>(dialog, "cancelButton")->isEnabled(); }, 30000);
 }
 
 } // namespace
