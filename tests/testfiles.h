@@ -70,6 +70,27 @@ inline Entry makeEntry(int id, const QString &word, int type, quint32 flags, con
     return e;
 }
 
+// The words the drill and the trainer page are tested on: homographs with
+// and without points, a shared meaning, counters of every kind (-1: not
+// marked for learning).
+inline void addDrillWords(Dictionary &dictionary)
+{
+    auto add = [&dictionary](int id, const char *word, int type, const char *translation, int f, int b) {
+        Entry e = makeEntry(id, QString::fromUtf8(word), type, 0, QString::fromUtf8(translation));
+        e.setLearnCounters(qint8(f), qint8(b));
+        dictionary.insertEntry(e);
+    };
+    add(1, "הָלַךְ", Entry::Verb, "to go, to walk", 3, 3);
+    add(2, "שָׁמַר", Entry::Verb, "to keep", 0, 0);
+    add(3, "סֵפֶר", Entry::Noun, "book", 10, 12);
+    add(4, "סַפָּר", Entry::Noun, "barber", -1, 5);
+    add(5, "סְפַר", Entry::Noun, "border, book", -1, -1);
+    add(6, "סִיפֵּר", Entry::Verb, "to tell", 1, 0);
+    add(7, "מוֹרֶה", Entry::Noun, "teacher", 0, 1);
+    add(8, "מוֹרָה", Entry::Noun, "teacher", 2, 2);
+    add(9, "שָׁמַר", Entry::Noun, "to keep", 0, 0);
+}
+
 // One run of the command-line tool, without a proxy.
 struct CliRun
 {

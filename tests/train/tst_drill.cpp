@@ -73,23 +73,13 @@ void TestDrill::init()
 {
     m_dictionary.clear();
     m_dictionary.setAttribute("USER", "en,de");
-    auto add = [this](int id, const char *word, int type, const char *translation, int f, int b) {
-        Entry e = makeEntry(id, QString::fromUtf8(word), type, 0, QString::fromUtf8(translation));
-        e.setLearnCounters(qint8(f), qint8(b));
-        m_dictionary.insertEntry(e);
+    addDrillWords(m_dictionary);
+    auto add = [this](int id, const char *word, int type, const char *translation) {
+        m_dictionary.insertEntry(makeEntry(id, QString::fromUtf8(word), type, 0, QString::fromUtf8(translation)));
     };
-    add(1, "הָלַךְ", Entry::Verb, "to go, to walk", 3, 3);
-    add(2, "שָׁמַר", Entry::Verb, "to keep", 0, 0);
-    add(3, "סֵפֶר", Entry::Noun, "book", 10, 12);
-    add(4, "סַפָּר", Entry::Noun, "barber", -1, 5);
-    add(5, "סְפַר", Entry::Noun, "border, book", -1, -1);
-    add(6, "סִיפֵּר", Entry::Verb, "to tell", 1, 0);
-    add(7, "מוֹרֶה", Entry::Noun, "teacher", 0, 1);
-    add(8, "מוֹרָה", Entry::Noun, "teacher", 2, 2);
-    add(9, "שָׁמַר", Entry::Noun, "to keep", 0, 0);
-    add(20, "מְלַמֵּד", Entry::Noun, "tutor", -1, -1);
-    add(21, "חוֹנֵךְ", Entry::Noun, "tutor", -1, -1);
-    add(22, "שָׁמֵן", Entry::Adjective, "fat", -1, -1);
+    add(20, "מְלַמֵּד", Entry::Noun, "tutor");
+    add(21, "חוֹנֵךְ", Entry::Noun, "tutor");
+    add(22, "שָׁמֵן", Entry::Adjective, "fat");
     m_drill = std::make_unique<Drill>(&m_dictionary, &m_random);
 }
 
