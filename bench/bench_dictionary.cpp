@@ -162,10 +162,9 @@ void BM_ImportUnsortedTsv(benchmark::State &state)
 {
     const QByteArray tsv = unsortedTsv(int(state.range(0)));
     for (auto _ : state) {
-        QString error;
         QStringList warnings;
-        const QByteArray file = TsvFormat::toDictionaryFile(tsv, {}, error, warnings);
-        if (file.isEmpty() || !writeFileAtomically(scratch().filePath(QStringLiteral("imported.dic")), file))
+        const Result<QByteArray> file = TsvFormat::toDictionaryFile(tsv, {}, warnings);
+        if (!file || !writeFileAtomically(scratch().filePath(QStringLiteral("imported.dic")), file.value()))
             state.SkipWithError("import failed");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

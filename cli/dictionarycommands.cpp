@@ -251,12 +251,12 @@ int runImport(const QStringList &args)
     const TsvFormat::ImportOptions options{parsed->option(QStringLiteral("name")),
         parsed->option(QStringLiteral("type")), parsed->option(QStringLiteral("user"))};
     QStringList warnings;
-    const QByteArray file = TsvFormat::toDictionaryFile(std::move(data), options, error, warnings);
-    if (file.isEmpty())
-        return Console::fail(QStringLiteral("%1: %2").arg(input, error), Failure);
+    const Result<QByteArray> file = TsvFormat::toDictionaryFile(std::move(data), options, warnings);
+    if (!file)
+        return Console::fail(QStringLiteral("%1: %2").arg(input, file.errorString()), Failure);
     for (const QString &warning : std::as_const(warnings))
         Console::warn(QStringLiteral("%1: %2").arg(input, warning));
-    if (!writeFile(output, file, error))
+    if (!writeFile(output, file.value(), error))
         return Console::fail(error, Failure);
     return 0;
 }

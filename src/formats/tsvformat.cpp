@@ -109,8 +109,8 @@ QByteArray TsvFormat::write(const Dictionary &dictionary)
     return out;
 }
 
-bool TsvFormat::read(
-    const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error, QStringList &warnings)
+Result<> TsvFormat::read(
+    const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QStringList &warnings)
 {
     TsvReader reader(options);
     std::vector<Entry> entries;
@@ -122,15 +122,13 @@ bool TsvFormat::read(
             break;
         e->setId(id);
     }
-    if (!reader.error().isEmpty()) {
-        error = reader.error();
-        return false;
-    }
+    if (!reader.error().isEmpty())
+        return Result<>::failure(reader.error());
     dictionary.insertEntries(std::move(entries));
     dictionary.setAttribute(QStringLiteral("NAME"), options.name);
     dictionary.setAttribute(QStringLiteral("TYPE"), options.type);
     dictionary.setAttribute(QStringLiteral("USER"), reader.userAttribute());
-    return true;
+    return {};
 }
 
 namespace {
@@ -351,16 +349,13 @@ QByteArray joinInStoreOrder(QByteArray file, RowRecords &first, RowRecords &seco
 // A large text is read in two halves at once, by two readers that share
 // what the header said; the ids are taken afterwards, in the order of the
 // rows, as one reader would have.
-QByteArray TsvFormat::toDictionaryFile(
-    QByteArray data, const ImportOptions &options, QString &error, QStringList &warnings)
+Result<QByteArray> TsvFormat::toDictionaryFile(QByteArray data, const ImportOptions &options, QStringList &warnings)
 {
     TsvReader reader(options);
     qsizetype at = 0;
     int lineNumber = 0;
-    if (!reader.readHeader(data, at, lineNumber)) {
-        error = reader.error();
-        return QByteArray();
-    }
+    if (!reader.readHeader(data, at, lineNumber))
+        return Result<QByteArray>::failure(reader.error());
     const qsizetype middle = secondHalf(data, at, options.twoReadersFrom);
     const qsizetype firstLines = QByteArrayView(data).sliced(at, middle - at).count('\n');
     RowRecords first(middle - at, firstLines + 1);
@@ -382,11 +377,11 @@ QByteArray TsvFormat::toDictionaryFile(
         parts.push_back(&second);
     takeOwnIds(reader, parts);
     warnings += reader.warnings();
-    error = firstRead ? secondReader.error() : reader.error();
+    QString error = firstRead ? secondReader.error() : reader.error();
     if (error.isEmpty() && !giveFreshIds(reader, parts))
         error = reader.error();
     if (!error.isEmpty())
-        return QByteArray();
+        return Result<QByteArray>::failure(error);
     Dictionary header;
     header.setAttribute(QStringLiteral("NAME"), options.name);
     header.setAttribute(QStringLiteral("TYPE"), options.type);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -51,15 +53,14 @@ public:
     static QByteArray write(const Dictionary &dictionary);
     // Fills an empty store from the text. Only word and translation are
     // required; rows without id, and rows repeating an earlier id, get fresh
-    // ones (the latter with a warning). On bad input returns false with a
-    // message (naming the line) and the store must be discarded.
-    static bool read(const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QString &error,
-        QStringList &warnings);
+    // ones (the latter with a warning). On bad input a failure naming the
+    // line, and the store must be discarded.
+    static Result<> read(
+        const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QStringList &warnings);
     // The bytes of the dictionary file that read() and saving would give,
     // made without a store: each row is encoded as it is read and only the
     // order of the records is sorted, so a large import costs little more
-    // memory than its file; the text is let go once read. Empty, with the
-    // error set, on bad input.
-    static QByteArray toDictionaryFile(
-        QByteArray data, const ImportOptions &options, QString &error, QStringList &warnings);
+    // memory than its file; the text is let go once read. A failure on bad
+    // input.
+    static Result<QByteArray> toDictionaryFile(QByteArray data, const ImportOptions &options, QStringList &warnings);
 };

@@ -528,24 +528,23 @@ void TestDictionaryFile::importWithoutTheStoreAgreesWithTheStore()
             rows.insert(1 + random.bounded(int(rows.size())), "\t\tm");
         const QByteArray tsv = rows.join('\n') + '\n';
         Dictionary store;
-        QString error;
         QStringList warnings;
-        const bool read = TsvFormat::read(tsv, {"N", "he_IL", "en"}, store, error, warnings);
-        QCOMPARE(read, round % 3 != 2);
+        const Result<> read = TsvFormat::read(tsv, {"N", "he_IL", "en"}, store, warnings);
+        QCOMPARE(read.ok(), round % 3 != 2);
         // read by one reader, and in two halves by two
         for (const qsizetype twoReadersFrom : {tsv.size() + 1, qsizetype(0)}) {
-            QString directError;
             QStringList direct;
-            QCOMPARE(TsvFormat::toDictionaryFile(tsv, {"N", "he_IL", "en", twoReadersFrom}, directError, direct),
-                read ? DictionaryFile::toBytes(store) : QByteArray());
-            QCOMPARE(directError, error);
+            const Result<QByteArray> file
+                = TsvFormat::toDictionaryFile(tsv, {"N", "he_IL", "en", twoReadersFrom}, direct);
+            QCOMPARE(file.value(), read ? DictionaryFile::toBytes(store) : QByteArray());
+            QCOMPARE(file.errorString(), read.errorString());
             QCOMPARE(direct, warnings);
         }
     }
-    QString error;
     QStringList warnings;
-    QVERIFY(TsvFormat::toDictionaryFile("word\ttranslation\n\tx\n", {}, error, warnings).isEmpty());
-    QCOMPARE(error, QStringLiteral("line 2: empty word"));
+    const Result<QByteArray> file = TsvFormat::toDictionaryFile("word\ttranslation\n\tx\n", {}, warnings);
+    QVERIFY(!file);
+    QCOMPARE(file.errorString(), QStringLiteral("line 2: empty word"));
 }
 
 // Ids on both sides of where the set stops keeping a bit for each.

@@ -455,13 +455,13 @@ void TestDictionaryMerge::sampleUpgradesToTheBundledDictionary()
 {
     QFETCH(bool, recorded);
     const TsvFormat::ImportOptions options{"Russian", "ru_RU", "en,de"};
-    QString error;
     QStringList warnings;
     Dictionary sample;
-    QVERIFY(TsvFormat::read(RussianSample, options, sample, error, warnings));
-    QByteArray bundled = readAll(VERBALON_SOURCE_DIR "/data/russian.tsv");
-    bundled = TsvFormat::toDictionaryFile(bundled, options, error, warnings);
-    QVERIFY2(!bundled.isEmpty(), qPrintable(error));
+    QVERIFY(TsvFormat::read(RussianSample, options, sample, warnings));
+    const Result<QByteArray> imported
+        = TsvFormat::toDictionaryFile(readAll(VERBALON_SOURCE_DIR "/data/russian.tsv"), options, warnings);
+    QVERIFY2(imported, qPrintable(imported.errorString()));
+    const QByteArray bundled = imported.value();
 
     const QMap<QString, QPair<int, int>> trained
         = {{u8("кошка"), {3, 2}}, {u8("ёлка"), {4, 1}}, {u8("идти"), {2, 2}}, {u8("спасибо"), {5, 0}}};

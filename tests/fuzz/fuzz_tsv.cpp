@@ -10,24 +10,22 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Dictionary dict;
-    QString error;
     QStringList warnings;
     const QByteArray text = fuzzBytes(data, size);
-    const bool imported = TsvFormat::read(text, {}, dict, error, warnings);
-    QString directError;
+    const Result<> imported = TsvFormat::read(text, {}, dict, warnings);
     QStringList directWarnings;
-    const QByteArray file = TsvFormat::toDictionaryFile(text, {}, directError, directWarnings);
-    FUZZ_CHECK(imported ? file == DictionaryFile::toBytes(dict) && directWarnings == warnings
-                        : file.isEmpty() && directError == error);
+    const Result<QByteArray> file = TsvFormat::toDictionaryFile(text, {}, directWarnings);
+    FUZZ_CHECK(imported ? file && file.value() == DictionaryFile::toBytes(dict) && directWarnings == warnings
+                        : !file && file.errorString() == imported.errorString());
     if (!imported)
         return 0;
     const QByteArray exported = TsvFormat::write(dict);
     const TsvFormat::ImportOptions options{dict.name(), dict.type(), dict.attribute(QStringLiteral("USER"))};
     Dictionary back;
-    const bool read = TsvFormat::read(exported, options, back, error, warnings);
+    const Result<> read = TsvFormat::read(exported, options, back, warnings);
     if (!read)
-        std::fprintf(stderr, "reimport: %s\n", qPrintable(error));
-    FUZZ_CHECK(read);
+        std::fprintf(stderr, "reimport: %s\n", qPrintable(read.errorString()));
+    FUZZ_CHECK(read.ok());
     FUZZ_CHECK(sortedDump(back) == sortedDump(dict));
     return 0;
 }
