@@ -113,10 +113,12 @@ public:
         return load() && m_storeSource->find(key, meaning, found);
     }
     // the store is loaded only for a dictionary whose words are analysed
-    // (its header read by the walk, or else by loading)
+    // (its header read by the walk, or else by loading; its size told by
+    // its indexes where they are)
     const HebrewAnalyser *analyser() override
     {
-        return (!m_walkable || Lookup::isAnalysed(type())) && load() ? m_storeSource->analyser() : nullptr;
+        const qint64 entries = m_indexed ? qint64(m_cache->index()->records()) : 0;
+        return (!m_walkable || Lookup::isAnalysed(type(), entries)) && load() ? m_storeSource->analyser() : nullptr;
     }
     Entry entryById(int id) const override { return m_store.entryById(id); }
     QString errorString() const override { return m_error; }

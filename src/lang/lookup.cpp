@@ -41,7 +41,7 @@ public:
     }
     const HebrewAnalyser *analyser() override
     {
-        if (!m_analyser && m_dictionary && Lookup::isAnalysed(m_dictionary->type()))
+        if (!m_analyser && m_dictionary && Lookup::isAnalysed(m_dictionary->type(), m_dictionary->count()))
             m_analyser = std::make_unique<HebrewAnalyser>(m_dictionary);
         return m_analyser.get();
     }
@@ -147,9 +147,9 @@ std::unique_ptr<Lookup::Source> Lookup::storeSource(const Dictionary *dictionary
 }
 
 // the source's, now: a store may be filled with another dictionary
-bool Lookup::isAnalysed(const QString &type)
+bool Lookup::isAnalysed(const QString &type, qint64 entries)
 {
-    return type.startsWith(QLatin1String("he"));
+    return type.startsWith(QLatin1String("he")) && entries <= MaxAnalysedEntries;
 }
 
 const LanguageInfo *Lookup::language() const

@@ -97,8 +97,12 @@ public:
     // A loaded store as a source; its analysis is made on the first miss and
     // made again after the store changed.
     static std::unique_ptr<Source> storeSource(const Dictionary *dictionary);
-    // Words of dictionaries of this type are analysed (Hebrew).
-    static bool isAnalysed(const QString &type);
+    // Words of dictionaries of this type are analysed (Hebrew), when they
+    // hold no more than MaxAnalysedEntries: the analysis makes every form of
+    // every entry, half a kilobyte an entry, and a keystroke must not wait
+    // seconds for a million of them.
+    static constexpr qint64 MaxAnalysedEntries = 100000;
+    static bool isAnalysed(const QString &type, qint64 entries);
 
 private:
     const LanguageInfo *language() const;
