@@ -43,9 +43,10 @@ LookupView::LookupView(const QString &iconPath, Dictionary *dictionary, QWidget 
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setWordWrap(false);
     // a dictionary has a hundred thousand rows: rows of one height, and
-    // column widths fitted to the rows in view only
+    // column widths fitted to a page of rows (not 0, "the rows in view",
+    // which a hidden table takes for every row)
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->horizontalHeader()->setResizeContentsPrecision(0);
+    m_table->horizontalHeader()->setResizeContentsPrecision(64);
     m_input->setObjectName(QStringLiteral("lookupEdit"));
     m_keyboard->setObjectName(QStringLiteral("lookupKeyboard"));
     m_clearButton->setObjectName(QStringLiteral("clearButton"));
