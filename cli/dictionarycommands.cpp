@@ -100,13 +100,13 @@ public:
     {
         FileLookup::Result result;
         if (m_indexed && IndexedLookup(m_file, *m_cache->index()).lookUp(key, meaning, result)) {
-            found = Lookup::Found{result.prefixPosition, result.matchLength, result.exact, result.meaning};
+            found = std::move(result);
             return true;
         }
         m_indexWanted = m_indexWanted || m_indexed;
         m_indexed = false;
         if (m_walkable && m_walk->lookUp(key, meaning, result)) {
-            found = Lookup::Found{result.prefixPosition, result.matchLength, result.exact, result.meaning};
+            found = std::move(result);
             return true;
         }
         m_walkable = false;
@@ -173,10 +173,10 @@ int runLookup(const QStringList &args)
     if (!lookup.find(text, answer))
         return Console::fail(lookup.errorString(), Failure);
     const Lookup::Found &found = answer.found;
-    QStringList lines = {QStringLiteral("prefix\t%1\t%2").arg(found.position).arg(found.matchLength)};
+    QStringList lines = {QStringLiteral("prefix\t%1\t%2").arg(found.prefixPosition).arg(found.matchLength)};
     for (const Entry &e : found.exact)
         lines.append(QStringLiteral("exact\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
-    for (const Entry &e : found.meanings)
+    for (const Entry &e : found.meaning)
         lines.append(QStringLiteral("meaning\t%1\t%2").arg(e.id()).arg(escapeField(e.word())));
     for (const Lookup::Reading &reading : answer.readings)
         lines.append(QStringLiteral("reading\t%1\t%2").arg(reading.entryId).arg(escapeField(reading.text)));

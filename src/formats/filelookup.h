@@ -17,9 +17,13 @@ class FileLookup
 public:
     struct Result
     {
+        // the first entry whose key begins with the text, -1 for none
         int prefixPosition = -1;
+        // the key length of that entry, or of the first one sharing the
+        // longest start with the text when none begins with it
         int matchLength = 0;
         QList<Entry> exact;
+        // the entries listed under the meaning, newest first
         QList<Entry> meaning;
     };
 

@@ -32,11 +32,11 @@ public:
         if (!m_dictionary)
             return true;
         if (!key.isEmpty()) {
-            found.position = m_dictionary->findLongestPrefix(key, found.matchLength);
+            found.prefixPosition = m_dictionary->findLongestPrefix(key, found.matchLength);
             found.exact = m_dictionary->findExact(key);
         }
         if (!meaning.isEmpty())
-            found.meanings = m_dictionary->findByMeaning(meaning);
+            found.meaning = m_dictionary->findByMeaning(meaning);
         return true;
     }
     const HebrewAnalyser *analyser() override
@@ -184,7 +184,7 @@ bool Lookup::find(const QString &text, Answer &answer)
         return false;
     if (!answer.inWords) {
         // the words were not asked
-        answer.found.position = -1;
+        answer.found.prefixPosition = -1;
         answer.found.matchLength = 0;
         answer.found.exact.clear();
         return true;
@@ -197,9 +197,9 @@ bool Lookup::find(const QString &text, Answer &answer)
     if (finalKey != answer.key) {
         if (!m_source.find(finalKey, QString(), final))
             return false;
-        if (final.position >= 0) {
+        if (final.prefixPosition >= 0) {
             answer.key = finalKey;
-            final.meanings = answer.found.meanings;
+            final.meaning = answer.found.meaning;
             answer.found = final;
             return true;
         }

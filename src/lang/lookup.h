@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/filelookup.h"
 #include "model/entry.h"
 
 #include <QCoreApplication>
@@ -28,17 +29,9 @@ class Lookup
     Q_DECLARE_TR_FUNCTIONS(Lookup)
 
 public:
-    // What a source finds for the letters of a text at once.
-    struct Found
-    {
-        // the first entry whose key begins with the text, -1 for none
-        int position = -1;
-        // the key length of that entry, or of the first one sharing the
-        // longest start with the text when none begins with it
-        int matchLength = 0;
-        QList<Entry> exact;
-        QList<Entry> meanings;
-    };
+    // What a source finds for the letters of a text at once: the answers
+    // of a loaded store, as a file walk gives them.
+    using Found = FileLookup::Result;
 
     // Where the words and meanings are looked up: a loaded store, or a
     // file walked without loading.
@@ -78,7 +71,7 @@ public:
         Found found;
         QList<Reading> readings;
         // Some word begins with the text; it is a whole word.
-        bool beginsWord() const { return found.position >= 0; }
+        bool beginsWord() const { return found.prefixPosition >= 0; }
         bool isWholeWord() const { return beginsWord() && found.matchLength == key.size(); }
     };
 

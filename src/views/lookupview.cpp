@@ -148,7 +148,7 @@ void LookupView::inputChanged(const QString &pattern)
     m_lookup->find(pattern, m_answer);
     if (m_answer.inWords && (m_answer.beginsWord() || !m_answer.inMeanings)) {
         m_lookupModel->showAllRows();
-        target = m_lookupModel->mapFromSource(m_tableModel->index(m_answer.found.position, 0));
+        target = m_lookupModel->mapFromSource(m_tableModel->index(m_answer.found.prefixPosition, 0));
         if (!m_answer.beginsWord())
             color = Style::notFoundColor();
         else if (m_answer.isWholeWord())
@@ -197,7 +197,7 @@ void LookupView::returnPressed()
         return;
     if (m_lookupModel->showsAllRows() && !m_input->text().isEmpty()) {
         if (m_answer.beginsWord())
-            emit editEntry(m_dictionary->entryAt(m_answer.found.position));
+            emit editEntry(m_dictionary->entryAt(m_answer.found.prefixPosition));
         else if (m_readings->count() > 0)
             readingChosen(m_readings->item(0));
         return;

@@ -56,8 +56,9 @@ void TestLookup::find()
     QVERIFY(lookup.find(text, answer));
     QStringList said;
     if (answer.beginsWord())
-        said.append((answer.isWholeWord() ? u'=' : QChar(0x2026)) + dictionary.entryAt(answer.found.position).word());
-    for (const Entry &e : answer.found.meanings)
+        said.append(
+            (answer.isWholeWord() ? u'=' : QChar(0x2026)) + dictionary.entryAt(answer.found.prefixPosition).word());
+    for (const Entry &e : answer.found.meaning)
         said.append("meaning " + e.word());
     for (const Lookup::Reading &reading : answer.readings)
         said.append("reading " + reading.text);
