@@ -11,6 +11,7 @@
 #include "files/filenames.h"
 #include "formats/filelookup.h"
 #include "formats/indexedlookup.h"
+#include "files/atomicfile.h"
 #include "files/storecache.h"
 #include "lang/lookup.h"
 #include "files/dictionarylist.h"
@@ -20,6 +21,9 @@
 #include <QStandardPaths>
 
 #include <optional>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 using namespace Cli;
 
@@ -237,6 +241,24 @@ int runExport(const QStringList &args)
         });
 }
 
+namespace {
+
+// Lets the pages of a mapped text go once read: they are the file's, read
+// again from the disk's cache if touched again.
+TsvFormat::Released releasePages(uchar *mapped)
+{
+    return [mapped](qsizetype from, qsizetype to) {
+        const auto page = qsizetype(sysconf(_SC_PAGESIZE));
+        const qsizetype first = (from + page - 1) / page * page;
+        if (to - first >= page)
+            madvise(mapped + first, size_t((to - first) / page * page), MADV_DONTNEED);
+    };
+}
+
+} // namespace
+
+// The text is read through a mapping and the file written a piece at a
+// time, so neither is ever held whole.
 int runImport(const QStringList &args)
 {
     int code = 0;
@@ -246,20 +268,30 @@ int runImport(const QStringList &args)
         return code;
     const QString input = parsed->positional()[0];
     const QString output = parsed->positional()[1];
-    QByteArray data;
+    QFile in(input);
     QString error;
-    if (!checkDistinct(input, output, error) || !readFile(input, data, error))
+    if (!checkDistinct(input, output, error) || !openForReading(in, error))
         return Console::fail(error, Failure);
-    const TsvFormat::ImportOptions options{parsed->option(QStringLiteral("name")),
-        parsed->option(QStringLiteral("type")), parsed->option(QStringLiteral("user"))};
+    uchar *mapped = in.size() > 0 ? in.map(0, in.size()) : nullptr;
+    const QByteArray data
+        = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), in.size()) : in.readAll();
+    TsvFormat::ImportOptions options{parsed->option(QStringLiteral("name")), parsed->option(QStringLiteral("type")),
+        parsed->option(QStringLiteral("user"))};
+    options.spoolFolder = QFileInfo(output).absolutePath();
+    if (mapped)
+        options.released = releasePages(mapped);
     QStringList warnings;
-    const Result<QByteArray> file = TsvFormat::toDictionaryFile(std::move(data), options, warnings);
-    if (!file)
-        return Console::fail(QStringLiteral("%1: %2").arg(input, file.errorString()), Failure);
+    Result<> read;
+    const Result<> written = writeFileAtomically(output, [&](const WritePiece &write) {
+        read = TsvFormat::writeDictionaryFile(data, options, write, warnings);
+        return read;
+    });
+    if (!read && !read.errorString().isEmpty())
+        return Console::fail(QStringLiteral("%1: %2").arg(input, read.errorString()), Failure);
     for (const QString &warning : std::as_const(warnings))
         Console::warn(QStringLiteral("%1: %2").arg(input, warning));
-    if (!writeFile(output, file.value(), error))
-        return Console::fail(error, Failure);
+    if (!written)
+        return Console::fail(QStringLiteral("%1: cannot write: %2").arg(output, written.errorString()), Failure);
     return 0;
 }
 

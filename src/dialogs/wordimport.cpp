@@ -112,7 +112,8 @@ bool WordImport::read(const QByteArray &data, Format format, const Progress &pro
         if (m_preview.size() < PreviewRows)
             m_preview.append(row.fields);
         const QByteArray bytes = row.tsvLine.toUtf8();
-        const bool ok = reader.readRows(bytes, 0, bytes.size(), row.line - 1, [this](Entry &e) {
+        int lineNumber = row.line - 1;
+        const bool ok = reader.readRows(bytes, 0, bytes.size(), lineNumber, [this](Entry &e) {
             e.setId(0);
             m_entries.append(e);
         });

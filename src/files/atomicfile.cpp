@@ -23,6 +23,12 @@ QString writeError(const QSaveFile &file, int error)
 
 Result<> writeFileAtomically(const QString &path, const QByteArray &data)
 {
+    return writeFileAtomically(
+        path, [&data](const WritePiece &write) { return write(data) ? Result<>() : Result<>::failure(QString()); });
+}
+
+Result<> writeFileAtomically(const QString &path, const std::function<Result<>(const WritePiece &write)> &fill)
+{
     if (RegularFile::isLinkOut(path))
         return Result<>::failure(
             QCoreApplication::translate("RegularFile", "it is a link to a file in another folder"));
@@ -30,17 +36,22 @@ Result<> writeFileAtomically(const QString &path, const QByteArray &data)
     // unbuffered, so a short write shows in the count write() returns
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Result<>::failure(file.errorString());
-    qint64 written = 0;
-    while (written < data.size()) {
-        errno = 0;
-        const qint64 n = file.write(data.constData() + written, data.size() - written);
-        if (n <= 0) {
-            const QString reason = writeError(file, errno);
-            file.cancelWriting();
-            file.commit();
-            return Result<>::failure(reason);
+    QString failedWrite;
+    const WritePiece write = [&file, &failedWrite](QByteArrayView piece) {
+        for (qsizetype written = 0; failedWrite.isEmpty() && written < piece.size();) {
+            errno = 0;
+            const qint64 n = file.write(piece.data() + written, piece.size() - written);
+            if (n <= 0)
+                failedWrite = writeError(file, errno);
+            written += qMax<qint64>(n, 0);
         }
-        written += n;
+        return failedWrite.isEmpty();
+    };
+    const Result<> filled = fill(write);
+    if (!filled || !failedWrite.isEmpty()) {
+        file.cancelWriting();
+        file.commit();
+        return Result<>::failure(failedWrite.isEmpty() ? filled.errorString() : failedWrite);
     }
     if (!file.commit())
         return Result<>::failure(file.errorString());

@@ -3,8 +3,11 @@
 #include "model/result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+
+#include <functional>
 
 class Dictionary;
 
@@ -39,6 +42,12 @@ const QList<NamedText> &namedTexts();
 class TsvFormat
 {
 public:
+    // Told of each stretch of a text that has been read, which may then be
+    // let go (the pages of a mapping).
+    using Released = std::function<void(qsizetype from, qsizetype to)>;
+    // Takes the next piece of a file; false when it could not be written.
+    using WritePiece = std::function<bool(QByteArrayView piece)>;
+
     struct ImportOptions
     {
         QString name;
@@ -48,6 +57,12 @@ public:
         QString user;
         // a text of at least this many bytes is read in two halves at once
         qsizetype twoReadersFrom = qsizetype(1) << 20;
+        // a large import sorts its rows in buckets of about this many bytes
+        qsizetype bucketBytes = qsizetype(2) << 20;
+        // where a large import keeps its rows while sorting them; the
+        // system's temporary folder when empty
+        QString spoolFolder = {};
+        Released released = {};
     };
 
     static QByteArray write(const Dictionary &dictionary);
@@ -57,10 +72,14 @@ public:
     // line, and the store must be discarded.
     static Result<> read(
         const QByteArray &data, const ImportOptions &options, Dictionary &dictionary, QStringList &warnings);
-    // The bytes of the dictionary file that read() and saving would give,
-    // made without a store: each row is encoded as it is read and only the
-    // order of the records is sorted, so a large import costs little more
-    // memory than its file; the text is let go once read. A failure on bad
-    // input.
-    static Result<QByteArray> toDictionaryFile(QByteArray data, const ImportOptions &options, QStringList &warnings);
+    // Hands the bytes of the dictionary file that read() and saving would
+    // give to write, a piece at a time, made without a store (tsvimport.h),
+    // so a large import costs a fraction of the memory of its file. A
+    // failure on bad input (nothing written then), or one without a reason
+    // when a piece could not be written.
+    static Result<> writeDictionaryFile(
+        const QByteArray &data, const ImportOptions &options, const WritePiece &write, QStringList &warnings);
+    // The same bytes whole.
+    static Result<QByteArray> toDictionaryFile(
+        const QByteArray &data, const ImportOptions &options, QStringList &warnings);
 };

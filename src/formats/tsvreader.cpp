@@ -69,7 +69,7 @@ bool TsvReader::readHeader(const QByteArray &data, qsizetype &at, int &lineNumbe
 }
 
 // Line by line, so the text of a large file is never held twice.
-bool TsvReader::readRows(const QByteArray &data, qsizetype from, qsizetype to, int lineNumber, const Row &row)
+bool TsvReader::readRows(const QByteArray &data, qsizetype from, qsizetype to, int &lineNumber, const Row &row)
 {
     for (qsizetype at = from; at < to;) {
         const QString line = nextLine(data, at);

@@ -26,9 +26,10 @@ public:
     // left after it.
     bool readHeader(const QByteArray &data, qsizetype &at, int &lineNumber);
     // The rows of the lines from one offset (a line's start, whose number
-    // is given) up to another, each as it stands: ids are taken apart, so
-    // that two readers (copies after the header) may read two parts at once.
-    bool readRows(const QByteArray &data, qsizetype from, qsizetype to, int lineNumber, const Row &row);
+    // is given, and left at the last line read) up to another, each as it
+    // stands: ids are taken apart, so that two readers (copies after the
+    // header) may read two parts at once.
+    bool readRows(const QByteArray &data, qsizetype from, qsizetype to, int &lineNumber, const Row &row);
     // The id a row keeps: its own, or 0 with a warning when an earlier row
     // took it (word gives the row's word for the warning).
     int takeId(int id, const std::function<QString()> &word);

@@ -531,11 +531,13 @@ void TestDictionaryFile::importWithoutTheStoreAgreesWithTheStore()
         QStringList warnings;
         const Result<> read = TsvFormat::read(tsv, {"N", "he_IL", "en"}, store, warnings);
         QCOMPARE(read.ok(), round % 3 != 2);
-        // read by one reader, and in two halves by two
+        // read by one reader, and in two halves by two; sorted in one bucket
+        // and in many
         for (const qsizetype twoReadersFrom : {tsv.size() + 1, qsizetype(0)}) {
             QStringList direct;
+            const qsizetype bucketBytes = round % 4 < 2 ? tsv.size() * 2 : 1;
             const Result<QByteArray> file
-                = TsvFormat::toDictionaryFile(tsv, {"N", "he_IL", "en", twoReadersFrom}, direct);
+                = TsvFormat::toDictionaryFile(tsv, {"N", "he_IL", "en", twoReadersFrom, bucketBytes}, direct);
             QCOMPARE(file.value(), read ? DictionaryFile::toBytes(store) : QByteArray());
             QCOMPARE(file.errorString(), read.errorString());
             QCOMPARE(direct, warnings);

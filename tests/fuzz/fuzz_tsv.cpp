@@ -14,7 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray text = fuzzBytes(data, size);
     const Result<> imported = TsvFormat::read(text, {}, dict, warnings);
     QStringList directWarnings;
-    const Result<QByteArray> file = TsvFormat::toDictionaryFile(text, {}, directWarnings);
+    // by one reader or two, sorted in one bucket or many
+    TsvFormat::ImportOptions direct;
+    direct.twoReadersFrom = size % 2 ? 0 : direct.twoReadersFrom;
+    direct.bucketBytes = size % 3 ? 16 : direct.bucketBytes;
+    const Result<QByteArray> file = TsvFormat::toDictionaryFile(text, direct, directWarnings);
     FUZZ_CHECK(imported ? file && file.value() == DictionaryFile::toBytes(dict) && directWarnings == warnings
                         : !file && file.errorString() == imported.errorString());
     if (!imported)
