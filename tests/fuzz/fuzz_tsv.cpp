@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // by one reader or two, sorted in one bucket or many
     TsvFormat::ImportOptions direct;
     direct.twoReadersFrom = size % 2 ? 0 : direct.twoReadersFrom;
-    direct.bucketBytes = size % 3 ? 16 : direct.bucketBytes;
+    direct.bucketBytes = size % 3 ? 4096 : direct.bucketBytes;
     const Result<QByteArray> file = TsvFormat::toDictionaryFile(text, direct, directWarnings);
     FUZZ_CHECK(imported ? file && file.value() == DictionaryFile::toBytes(dict) && directWarnings == warnings
                         : !file && file.errorString() == imported.errorString());
