@@ -1,7 +1,5 @@
 #include "entryarena.h"
 
-#include <sys/mman.h>
-
 namespace {
 
 // A removed entry's record: no texts, and never read again.
@@ -200,64 +198,4 @@ void EntryArena::packIfWasteful()
     }
     m_units = std::move(packed);
     m_garbage = 0;
-}
-
-QByteArrayView EntryArena::recordBytes() const
-{
-    return QByteArrayView(reinterpret_cast<const char *>(m_records.data()), m_records.size() * RecordSize);
-}
-
-QByteArrayView EntryArena::unitBytes() const
-{
-    return QByteArrayView(reinterpret_cast<const char *>(m_units.data()), m_units.size() * 2);
-}
-
-namespace {
-
-// A private mapping of count values of T at offset, or nullptr.
-template <typename T> T *mapValues(int fd, qint64 offset, qsizetype count)
-{
-    void *mapping = mmap(nullptr, size_t(count) * sizeof(T), PROT_READ | PROT_WRITE, MAP_PRIVATE, fd, offset);
-    return mapping == MAP_FAILED ? nullptr : static_cast<T *>(mapping);
-}
-
-} // namespace
-
-bool EntryArena::mapBlocks(int fd, qint64 recordsAt, qsizetype records, qint64 unitsAt, qsizetype units)
-{
-    static_assert(sizeof(Record) == RecordSize);
-    clear();
-    if (records <= 0 || units <= 0)
-        return false;
-    Record *recordBlock = mapValues<Record>(fd, recordsAt, records);
-    char16_t *unitBlock = recordBlock ? mapValues<char16_t>(fd, unitsAt, units) : nullptr;
-    if (recordBlock)
-        m_records.adoptMapping(recordBlock, records, size_t(records) * sizeof(Record));
-    if (unitBlock)
-        m_units.adoptMapping(unitBlock, units, size_t(units) * sizeof(char16_t));
-    if (unitBlock && holdsWholeEntries())
-        return true;
-    clear();
-    return false;
-}
-
-// Every record's texts lie within the units, none of them removed: what a
-// reader of the blocks relies on.
-bool EntryArena::holdsWholeEntries() const
-{
-    const quint64 units = quint64(m_units.size());
-    for (qsizetype i = 0; i < m_records.size(); ++i) {
-        const Record &record = m_records[i];
-        quint64 at = record.at + record.wordLength + record.translationLength;
-        if (record.textCount == Removed || record.at > units || at > units)
-            return false;
-        for (quint32 text = 0; text < record.textCount; ++text) {
-            if (at + 4 > units)
-                return false;
-            at += 4 + numberAt(at + 2);
-            if (at > units)
-                return false;
-        }
-    }
-    return true;
 }

@@ -3,7 +3,6 @@
 #include "entry.h"
 #include "reallocbuffer.h"
 
-#include <QByteArrayView>
 #include <QStringView>
 
 #include <vector>
@@ -86,18 +85,6 @@ public:
     qint8 learnedBackward(Handle handle) const { return m_records[handle].backward; }
     void setLearnCounters(Handle handle, qint8 forward, qint8 backward);
 
-    // The two blocks as bytes, for a copy of a freshly opened store kept on
-    // disk (with no removed entries, no texts left behind), and the size of
-    // one record, which such a copy must have been made with.
-    QByteArrayView recordBytes() const;
-    QByteArrayView unitBytes() const;
-    static constexpr qsizetype RecordSize = 32;
-    // Maps such a copy's blocks from an open file (at offsets the system's
-    // page size divides) as the arena's own, copied only where they change;
-    // false when they cannot be mapped or do not make whole entries, and
-    // the arena is left empty.
-    bool mapBlocks(int fd, qint64 recordsAt, qsizetype records, qint64 unitsAt, qsizetype units);
-
 private:
     // 32 bytes. Word types come from a 16-bit field of the file or the TSV.
     struct Record
@@ -120,7 +107,6 @@ private:
     // How many units the entry's texts take.
     size_t unitsOf(const Record &record) const;
     void packIfWasteful();
-    bool holdsWholeEntries() const;
 
     ReallocBuffer<Record> m_records;
     Record m_pending{};

@@ -9,13 +9,9 @@
 #include <type_traits>
 #include <utility>
 
-#include <sys/mman.h>
-
 // A growable array of plain values kept with realloc: a large block grows
 // and shrinks in place where the system can remap it, so neither growing
 // nor giving back the unused end copies the whole, and the peak stays low.
-// It may also start as a private mapping of a file, copied out only when
-// it grows.
 template <typename T> class ReallocBuffer
 {
     static_assert(std::is_trivially_copyable_v<T>, "realloc moves the bytes");
@@ -27,7 +23,6 @@ public:
     {
         if (this != &other) {
             m_data = std::move(other.m_data);
-            other.m_data.get_deleter().mappedBytes = 0;
             m_size = std::exchange(other.m_size, 0);
             m_capacity = std::exchange(other.m_capacity, 0);
         }
@@ -84,30 +79,13 @@ public:
     void clear()
     {
         m_data.reset();
-        m_data.get_deleter().mappedBytes = 0;
         m_size = m_capacity = 0;
-    }
-    // Takes a private writable mapping (copy-on-write) of mappedBytes that
-    // holds size values; it is unmapped in place of being freed.
-    void adoptMapping(T *mapping, qsizetype size, size_t mappedBytes)
-    {
-        clear();
-        m_data.reset(mapping);
-        m_data.get_deleter().mappedBytes = mappedBytes;
-        m_size = m_capacity = size;
     }
 
 private:
     struct Free
     {
-        size_t mappedBytes = 0;
-        void operator()(T *p) const
-        {
-            if (mappedBytes > 0)
-                munmap(p, mappedBytes);
-            else
-                std::free(p);
-        }
+        void operator()(T *p) const { std::free(p); }
     };
 
     void reallocate(qsizetype capacity)
@@ -116,18 +94,7 @@ private:
             clear();
             return;
         }
-        const size_t bytes = size_t(capacity) * sizeof(T);
-        if (m_data.get_deleter().mappedBytes > 0) {
-            void *copy = std::malloc(bytes);
-            if (!copy)
-                throw std::bad_alloc();
-            std::memcpy(copy, m_data.get(), size_t(qMin(m_size, capacity)) * sizeof(T));
-            m_data.reset(static_cast<T *>(copy));
-            m_data.get_deleter().mappedBytes = 0;
-            m_capacity = capacity;
-            return;
-        }
-        void *moved = std::realloc(m_data.get(), bytes);
+        void *moved = std::realloc(m_data.get(), size_t(capacity) * sizeof(T));
         if (!moved)
             throw std::bad_alloc();
         m_data.release();
