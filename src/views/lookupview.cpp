@@ -11,6 +11,7 @@
 #include "input/softkeyboard.h"
 
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -101,8 +102,17 @@ void LookupView::fitColumns()
 {
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_table->verticalHeader()->setMinimumSectionSize(m_tableModel->rowHeight());
-    m_table->verticalHeader()->setDefaultSectionSize(m_tableModel->rowHeight());
+    QHeaderView *rows = m_table->verticalHeader();
+    const int height = m_tableModel->rowHeight();
+    if (rows->defaultSectionSize() != height || rows->minimumSectionSize() != height) {
+        // every row changes height: the table is laid out once, where the
+        // header would tell it of each of a million rows
+        const QSignalBlocker quiet(rows);
+        rows->setMinimumSectionSize(qMin(height, rows->minimumSectionSize()));
+        rows->setDefaultSectionSize(height);
+        rows->setMinimumSectionSize(height);
+        m_table->doItemsLayout();
+    }
     for (int column = 1; column < m_tableModel->columnCount(); ++column)
         header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }

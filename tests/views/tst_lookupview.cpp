@@ -1,4 +1,5 @@
 #include "views/lookupview.h"
+#include "views/dictionarymodel.h"
 #include "input/style.h"
 
 #include "input/keymappinglineedit.h"
@@ -6,6 +7,7 @@
 
 #include "../guihelpers.h"
 
+#include <QHeaderView>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -36,6 +38,7 @@ private slots:
     void returnOrDoubleClickOpensAnEntry();
     void keysScrollWhileTyping();
     void inflectedWordShowsItsReadings();
+    void rowsTakeTheHeightOfTheLanguage();
 
 private:
     void type(const QString &text);
@@ -215,4 +218,19 @@ void TestLookupView::inflectedWordShowsItsReadings()
 }
 
 QTEST_MAIN(TestLookupView)
+// Each language's rows as high as its script needs, every row of them,
+// switched either way.
+void TestLookupView::rowsTakeTheHeightOfTheLanguage()
+{
+    const auto *model = m_view->findChild<DictionaryModel *>();
+    QVERIFY(model);
+    const QString type = m_dictionary.type();
+    for (const QString &next : {QStringLiteral("en_US"), type}) {
+        m_dictionary.setAttribute(QStringLiteral("TYPE"), next);
+        const int rows = m_table->model()->rowCount();
+        QCOMPARE(m_table->rowHeight(rows - 1), model->rowHeight());
+        QCOMPARE(m_table->verticalHeader()->length(), rows * model->rowHeight());
+    }
+}
+
 #include "tst_lookupview.moc"
