@@ -40,10 +40,9 @@ void Dictionary::fill(QMap<QString, QString> attributes, EntryArena entries, Ord
     m_attributes = std::move(attributes);
     m_arena = std::move(entries);
     m_meanings.clear();
-    for (Handle h = 0; h < Handle(m_arena.count()); ++h) {
+    m_meanings.storedInOrder(Handle(m_arena.count()));
+    for (Handle h = 0; h < Handle(m_arena.count()); ++h)
         m_maxId = qMax(m_maxId, m_arena.id(h));
-        m_meanings.stored(h);
-    }
     m_order = std::move(order);
     m_byId.clear();
     m_byIdValid = false;

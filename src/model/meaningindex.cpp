@@ -5,6 +5,7 @@
 #include <QHashFunctions>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -146,6 +147,15 @@ void MeaningIndex::stored(Handle handle)
         ++m_changes;
         m_pending.emplace_back(handle, m_lastStamp);
     }
+}
+
+void MeaningIndex::storedInOrder(Handle count)
+{
+    Q_ASSERT(m_stamps.empty());
+    m_stamps.resize(count);
+    std::iota(m_stamps.begin(), m_stamps.end(), quint64(1));
+    m_live = int(count);
+    m_lastStamp = count;
 }
 
 void MeaningIndex::removed(Handle handle)

@@ -77,6 +77,8 @@ public:
     void clear();
     // The entry under this handle was stored, newly or again.
     void stored(Handle handle);
+    // The first count handles stored one after the other, into an empty index.
+    void storedInOrder(Handle count);
     void removed(Handle handle);
     // Takes the table of exactly the entries stored so far, each stored once
     // and in the order of their handles, as making it would give; false, and
