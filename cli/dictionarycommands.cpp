@@ -12,6 +12,7 @@
 #include "formats/filelookup.h"
 #include "formats/indexedlookup.h"
 #include "files/atomicfile.h"
+#include "files/regularfile.h"
 #include "files/storecache.h"
 #include "lang/lookup.h"
 #include "files/dictionarylist.h"
@@ -21,9 +22,6 @@
 #include <QStandardPaths>
 
 #include <optional>
-
-#include <sys/mman.h>
-#include <unistd.h>
 
 using namespace Cli;
 
@@ -241,22 +239,6 @@ int runExport(const QStringList &args)
         });
 }
 
-namespace {
-
-// Lets the pages of a mapped text go once read: they are the file's, read
-// again from the disk's cache if touched again.
-TsvFormat::Released releasePages(uchar *mapped)
-{
-    return [mapped](qsizetype from, qsizetype to) {
-        const auto page = qsizetype(sysconf(_SC_PAGESIZE));
-        const qsizetype first = (from + page - 1) / page * page;
-        if (to - first >= page)
-            madvise(mapped + first, size_t((to - first) / page * page), MADV_DONTNEED);
-    };
-}
-
-} // namespace
-
 // The text is read through a mapping and the file written a piece at a
 // time, so neither is ever held whole.
 int runImport(const QStringList &args)
@@ -279,7 +261,7 @@ int runImport(const QStringList &args)
         parsed->option(QStringLiteral("user"))};
     options.spoolFolder = QFileInfo(output).absolutePath();
     if (mapped)
-        options.released = releasePages(mapped);
+        options.released = [mapped](qsizetype from, qsizetype to) { RegularFile::releasePages(mapped, from, to); };
     QStringList warnings;
     Result<> read;
     const Result<> written = writeFileAtomically(output, [&](const WritePiece &write) {

@@ -16,29 +16,6 @@
 
 #include <optional>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
-
-namespace {
-
-// The mapped pages of a file read this far leave the process's memory, so a
-// large dictionary's file and its decoded entries are not held both at once.
-void releasePages(uchar *mapped, qsizetype bytes)
-{
-#if defined(__linux__)
-    const auto page = qsizetype(sysconf(_SC_PAGESIZE));
-    if (page > 0 && bytes >= page)
-        madvise(mapped, size_t(bytes / page * page), MADV_DONTNEED);
-#else
-    Q_UNUSED(mapped);
-    Q_UNUSED(bytes);
-#endif
-}
-
-} // namespace
-
 DictionaryFile::DictionaryFile(const QString &path)
     : m_path(path)
 { }
@@ -80,7 +57,10 @@ DictionaryFile::Status DictionaryFile::load(Dictionary &store)
         = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size) : file.readAll();
     ReadBytes release;
     if (mapped)
-        release = [mapped](qsizetype read) { releasePages(mapped, read); };
+        release = [mapped, done = qsizetype(0)](qsizetype read) mutable {
+            RegularFile::releasePages(mapped, done, read);
+            done = read;
+        };
     std::optional<StoreCache> cache;
     if (!m_cacheFolder.isEmpty() && size >= m_cacheMinimumSize) {
         // a copy still being made of this file is the one to read

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,4 +87,18 @@ RegularFile::Status RegularFile::read(QByteArray &data)
         return fail(Status::TooLarge, tr("it is larger than %1 MiB").arg(m_maxBytes / (1024 * 1024)));
     }
     return Status::Ok;
+}
+
+void RegularFile::releasePages(uchar *mapping, qsizetype from, qsizetype to)
+{
+#if defined(__linux__)
+    const auto page = qsizetype(sysconf(_SC_PAGESIZE));
+    const qsizetype first = page > 0 ? (from + page - 1) / page * page : to;
+    if (to - first >= page)
+        madvise(mapping + first, size_t((to - first) / page * page), MADV_DONTNEED);
+#else
+    Q_UNUSED(mapping);
+    Q_UNUSED(from);
+    Q_UNUSED(to);
+#endif
 }

@@ -29,6 +29,10 @@ public:
     // A link that leads out of its folder (or any link, when withinFolder is
     // false): writing through it would replace a file elsewhere.
     static bool isLinkOut(const QString &path, bool withinFolder = true);
+    // The pages of a file's mapping that lie wholly between two offsets
+    // leave the process's memory (read again from the disk's cache if
+    // touched), so a large file read once is not held whole.
+    static void releasePages(uchar *mapping, qsizetype from, qsizetype to);
 
 private:
     Status fail(Status status, const QString &reason);
