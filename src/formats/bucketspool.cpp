@@ -5,12 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int PlaceBits = 40;
-
-} // namespace
-
 BucketSpool::BucketSpool(int buckets, qsizetype bufferSize)
     : m_buffers(size_t(buckets))
     , m_chunks(size_t(buckets))
@@ -26,19 +20,6 @@ Result<> BucketSpool::open(const QString &folder)
     // the open file stays readable and writable without its name
     QFile::remove(m_file.fileName());
     return {};
-}
-
-quint64 BucketSpool::append(int bucket, QByteArrayView bytes)
-{
-    QByteArray &buffer = m_buffers[size_t(bucket)];
-    if (!buffer.isEmpty() && buffer.size() + bytes.size() > m_bufferSize)
-        flush(bucket);
-    if (buffer.capacity() < m_bufferSize)
-        buffer.reserve(m_bufferSize);
-    const qint64 place = m_appended[size_t(bucket)];
-    buffer.append(bytes);
-    m_appended[size_t(bucket)] += bytes.size();
-    return quint64(bucket) << PlaceBits | quint64(place);
 }
 
 // A string never spans two chunks, so it is read back with one read.
@@ -65,17 +46,16 @@ Result<> BucketSpool::finish()
     return m_error.isEmpty() ? Result<>() : Result<>::failure(m_error);
 }
 
-Result<QByteArray> BucketSpool::bucket(int bucket)
+Result<> BucketSpool::readBucket(int bucket, QByteArray &bytes)
 {
-    QByteArray bytes;
-    bytes.reserve(m_appended[size_t(bucket)]);
+    qsizetype at = bytes.size();
+    bytes.resize(at + m_appended[size_t(bucket)]);
     for (const Chunk &chunk : m_chunks[size_t(bucket)]) {
-        const Result<QByteArray> read = readAt(chunk.offset, chunk.size);
-        if (!read)
-            return read;
-        bytes += read.value();
+        if (!m_file.seek(chunk.offset) || m_file.read(bytes.data() + at, chunk.size) != chunk.size)
+            return Result<>::failure(m_file.errorString());
+        at += chunk.size;
     }
-    return bytes;
+    return {};
 }
 
 Result<QByteArray> BucketSpool::read(quint64 place, qsizetype count)

@@ -18,16 +18,31 @@ public:
     BucketSpool(int buckets, qsizetype bufferSize);
 
     Result<> open(const QString &folder);
-    // Where the string is found again.
-    quint64 append(int bucket, QByteArrayView bytes);
+    // A string that write appends to the bytes it is given; where it is
+    // found again.
+    template <typename Write> quint64 append(int bucket, Write write)
+    {
+        QByteArray &buffer = m_buffers[size_t(bucket)];
+        if (buffer.capacity() < m_bufferSize)
+            buffer.reserve(m_bufferSize);
+        const qsizetype before = buffer.size();
+        write(buffer);
+        const quint64 place = quint64(bucket) << PlaceBits | quint64(m_appended[size_t(bucket)]);
+        m_appended[size_t(bucket)] += buffer.size() - before;
+        if (buffer.size() >= m_bufferSize)
+            flush(bucket);
+        return place;
+    }
     // Writes what is still buffered; the first failed write's reason.
     Result<> finish();
-    // The strings of a bucket, one after the other.
-    Result<QByteArray> bucket(int bucket);
+    // Appends the strings of a bucket, one after the other, to bytes.
+    Result<> readBucket(int bucket, QByteArray &bytes);
     // count bytes from where append() put a string.
     Result<QByteArray> read(quint64 place, qsizetype count);
 
 private:
+    static constexpr int PlaceBits = 40;
+
     struct Chunk
     {
         // of its first byte: the place in its bucket and the offset in the file

@@ -97,21 +97,23 @@ struct ImportPart
     bool read(TsvReader &reader, const QByteArray &data, qsizetype from, qsizetype to, int lineNumber,
         const BucketBounds &bounds, const TsvFormat::Released &released)
     {
-        QByteArray row;
         const auto spoolRow = [&](Entry &e) {
             const QString key = e.searchKey();
-            row.resize(sizeof(RowHeader) + key.size() * 2);
-            RecordWriter writer(row);
-            RecordCodec::write(writer, e);
-            const RowHeader header{quint32(ids.size()), quint32(key.size()),
-                quint32(row.size() - qsizetype(sizeof(RowHeader)) - key.size() * 2)};
-            std::memcpy(row.data(), &header, sizeof header);
-            std::memcpy(row.data() + sizeof header, key.utf16(), size_t(key.size()) * 2);
-            row.resize(paddedToFour(row.size()));
             const int bucket = bounds.bucketOf(key);
-            firstRows[size_t(bucket)] = qMin(firstRows[size_t(bucket)], header.row);
+            const quint32 row = quint32(ids.size());
+            firstRows[size_t(bucket)] = qMin(firstRows[size_t(bucket)], row);
             ids.push_back(e.id());
-            places.push_back(spool.append(bucket, row));
+            places.push_back(spool.append(bucket, [&](QByteArray &bytes) {
+                const qsizetype start = bytes.size();
+                bytes.resize(start + qsizetype(sizeof(RowHeader)) + key.size() * 2);
+                std::memcpy(bytes.data() + start + sizeof(RowHeader), key.utf16(), size_t(key.size()) * 2);
+                RecordWriter writer(bytes);
+                RecordCodec::write(writer, e);
+                const qsizetype recordStart = start + qsizetype(sizeof(RowHeader)) + key.size() * 2;
+                const RowHeader header{row, quint32(key.size()), quint32(bytes.size() - recordStart)};
+                std::memcpy(bytes.data() + start, &header, sizeof header);
+                bytes.resize(start + paddedToFour(bytes.size() - start));
+            }));
         };
         for (qsizetype at = from; at < to;) {
             const qsizetype newline = at + ReadStretch < to ? data.indexOf('\n', at + ReadStretch) : -1;
@@ -146,19 +148,6 @@ struct ImportPart
     std::vector<quint32> firstRows;
 };
 
-// A spooled row as a sort sees it: its key's first eight units packed so
-// that they compare as the key does, which spares most comparisons the
-// whole key.
-struct SortedRow
-{
-    quint64 head;
-    quint64 next;
-    quint32 row;
-    bool whole;
-    QStringView key;
-    QByteArrayView record;
-};
-
 quint64 packed(QStringView key, qsizetype from)
 {
     quint64 value = 0;
@@ -167,29 +156,73 @@ quint64 packed(QStringView key, qsizetype from)
     return value;
 }
 
-int compareKeys(const SortedRow &a, const SortedRow &b)
+// A bucket's spooled rows read back: their bytes, and each row as a sort
+// sees it, its key's first eight units packed so that they compare as the
+// key does, which spares most comparisons the whole key.
+class BucketRows
 {
-    if (a.head != b.head)
-        return a.head < b.head ? -1 : 1;
-    if (a.next != b.next)
-        return a.next < b.next ? -1 : 1;
-    return a.whole && b.whole ? 0 : compareUnits(a.key, b.key);
-}
+public:
+    struct Row
+    {
+        quint64 head;
+        quint64 next;
+        quint64 at;
+        quint32 row;
+    };
 
-// The rows of a bucket's bytes, their numbers moved on by rowShift.
-void addRows(const QByteArray &bytes, quint32 rowShift, std::vector<SortedRow> &rows)
-{
-    for (qsizetype at = 0; at + qsizetype(sizeof(RowHeader)) <= bytes.size();) {
-        RowHeader header{};
-        std::memcpy(&header, bytes.constData() + at, sizeof header);
-        const QStringView key(
-            reinterpret_cast<const char16_t *>(bytes.constData() + at + sizeof header), header.keyUnits);
-        const char *record = bytes.constData() + at + sizeof header + key.size() * 2;
-        rows.push_back(SortedRow{packed(key, 0), packed(key, 4), header.row + rowShift, key.size() <= 8, key,
-            QByteArrayView(record, header.recordBytes)});
-        at += paddedToFour(qsizetype(sizeof header) + key.size() * 2 + header.recordBytes);
+    // The rows of a part's bucket, their numbers moved on by rowShift.
+    Result<> add(BucketSpool &spool, int bucket, quint32 rowShift)
+    {
+        const qsizetype base = m_bytes.size();
+        const Result<> read = spool.readBucket(bucket, m_bytes);
+        if (!read)
+            return read;
+        for (qsizetype at = base; at + qsizetype(sizeof(RowHeader)) <= m_bytes.size();) {
+            const RowHeader header = headerAt(quint64(at));
+            const QStringView key = keyAt(quint64(at), header);
+            m_rows.push_back(Row{packed(key, 0), packed(key, 4), quint64(at), header.row + rowShift});
+            at += paddedToFour(qsizetype(sizeof header) + key.size() * 2 + header.recordBytes);
+        }
+        return {};
     }
-}
+    void clear()
+    {
+        m_bytes.resize(0);
+        m_rows.clear();
+    }
+    std::vector<Row> &rows() { return m_rows; }
+    int compare(const Row &a, const Row &b) const
+    {
+        if (a.head != b.head)
+            return a.head < b.head ? -1 : 1;
+        if (a.next != b.next)
+            return a.next < b.next ? -1 : 1;
+        const QStringView first = keyAt(a.at, headerAt(a.at));
+        const QStringView second = keyAt(b.at, headerAt(b.at));
+        return first.size() <= 8 && second.size() <= 8 ? 0 : compareUnits(first, second);
+    }
+    QByteArrayView record(const Row &row) const
+    {
+        const RowHeader header = headerAt(row.at);
+        return QByteArrayView(m_bytes.constData() + row.at + sizeof header + header.keyUnits * 2, header.recordBytes);
+    }
+
+private:
+    RowHeader headerAt(quint64 at) const
+    {
+        RowHeader header{};
+        std::memcpy(&header, m_bytes.constData() + at, sizeof header);
+        return header;
+    }
+    QStringView keyAt(quint64 at, const RowHeader &header) const
+    {
+        return QStringView(
+            reinterpret_cast<const char16_t *>(m_bytes.constData() + at + sizeof header), header.keyUnits);
+    }
+
+    QByteArray m_bytes;
+    std::vector<Row> m_rows;
+};
 
 // Writes the records in the store's order, their ids as taken, a piece at
 // a time.
@@ -207,16 +240,17 @@ public:
     // store would leave them (storeorder.h): which of them went in while
     // their key was the largest so far is known from the first row of a
     // larger key, here or in a later bucket.
-    bool writeBucket(std::vector<SortedRow> &rows, quint32 firstRowAfter)
+    bool writeBucket(BucketRows &bucket, quint32 firstRowAfter)
     {
-        std::sort(rows.begin(), rows.end(), [](const SortedRow &a, const SortedRow &b) {
-            const int order = compareKeys(a, b);
+        std::vector<BucketRows::Row> &rows = bucket.rows();
+        std::sort(rows.begin(), rows.end(), [&bucket](const BucketRows::Row &a, const BucketRows::Row &b) {
+            const int order = bucket.compare(a, b);
             return order < 0 || (order == 0 && a.row < b.row);
         });
         std::vector<bool> startsRun(rows.size());
         std::vector<quint32> runAfter(rows.size());
         for (size_t i = rows.size(), end = rows.size(); i-- > 0;) {
-            startsRun[i] = i == 0 || compareKeys(rows[i], rows[i - 1]) != 0;
+            startsRun[i] = i == 0 || bucket.compare(rows[i], rows[i - 1]) != 0;
             if (!startsRun[i])
                 continue;
             std::fill(runAfter.begin() + qsizetype(i), runAfter.begin() + qsizetype(end), firstRowAfter);
@@ -231,7 +265,7 @@ public:
                 runs.add(quint32(i), startsRun[i], rows[i].row < runAfter[i]);
         }
         for (quint32 i : order) {
-            if (!append(rows[i]))
+            if (!append(bucket.record(rows[i]), rows[i].row))
                 return false;
         }
         return true;
@@ -239,11 +273,11 @@ public:
     bool finish() { return m_piece.isEmpty() || m_write(m_piece); }
 
 private:
-    bool append(const SortedRow &row)
+    bool append(QByteArrayView record, quint32 row)
     {
         const qsizetype at = m_piece.size();
-        m_piece.append(row.record);
-        qToBigEndian(m_ids[row.row], m_piece.data() + at);
+        m_piece.append(record);
+        qToBigEndian(m_ids[row], m_piece.data() + at);
         if (m_piece.size() < PieceBytes)
             return true;
         const bool written = m_write(m_piece);
@@ -333,17 +367,13 @@ Result<> writeInStoreOrder(const TsvReader &reader, const TsvFormat::ImportOptio
         return stopped;
     StoreOrderWriter writer(ids, write);
     const std::vector<quint32> after = firstRowsAfter(parts, secondShift);
-    std::vector<SortedRow> rows;
+    BucketRows rows;
     for (size_t bucket = 0; bucket < after.size(); ++bucket) {
         rows.clear();
-        std::vector<QByteArray> bytes;
-        bytes.reserve(parts.size());
         for (size_t p = 0; p < parts.size(); ++p) {
-            const Result<QByteArray> spooled = parts[p]->spool.bucket(int(bucket));
-            if (!spooled)
-                return Result<>::failure(spoolFailure(options, spooled.errorString()));
-            bytes.push_back(spooled.value());
-            addRows(bytes.back(), p == 0 ? 0 : secondShift, rows);
+            const Result<> read = rows.add(parts[p]->spool, int(bucket), p == 0 ? 0 : secondShift);
+            if (!read)
+                return Result<>::failure(spoolFailure(options, read.errorString()));
         }
         if (!writer.writeBucket(rows, after[bucket]))
             return stopped;
