@@ -1,6 +1,5 @@
 #include "bucketspool.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>

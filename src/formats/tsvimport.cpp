@@ -199,7 +199,7 @@ public:
             return a.next < b.next ? -1 : 1;
         const QStringView first = keyAt(a.at, headerAt(a.at));
         const QStringView second = keyAt(b.at, headerAt(b.at));
-        return first.size() <= 8 && second.size() <= 8 ? 0 : compareUnits(first, second);
+        return first.size() == second.size() && first.size() <= 8 ? 0 : compareUnits(first, second);
     }
     QByteArrayView record(const Row &row) const
     {
@@ -305,15 +305,16 @@ int bucketCount(qsizetype textBytes, qsizetype bucketBytes)
     return int(qMin<qsizetype>(textBytes * 3 / 2 / qMax<qsizetype>(bucketBytes, 1) + 1, MaxBuckets));
 }
 
+QString spoolFolder(const TsvFormat::ImportOptions &options)
+{
+    return options.spoolFolder.isEmpty() ? QDir::tempPath() : options.spoolFolder;
+}
+
 QString spoolFailure(const TsvFormat::ImportOptions &options, const QString &reason)
 {
     return QStringLiteral("cannot keep the rows in a temporary file in %1: %2")
-        .arg(QDir::toNativeSeparators(options.spoolFolder.isEmpty() ? QDir::tempPath() : options.spoolFolder), reason);
+        .arg(QDir::toNativeSeparators(spoolFolder(options)), reason);
 }
-
-} // namespace
-
-namespace {
 
 // Per bucket, the first row of all later buckets.
 std::vector<quint32> firstRowsAfter(const std::vector<ImportPart *> &parts, quint32 secondShift)
@@ -401,9 +402,8 @@ Result<> TsvImport::write(const QByteArray &data, const TsvFormat::ImportOptions
         options.released(at, data.size());
     ImportPart first(bounds.count(), options.bucketBytes);
     ImportPart second(bounds.count(), options.bucketBytes);
-    const QString folder = options.spoolFolder.isEmpty() ? QDir::tempPath() : options.spoolFolder;
     for (ImportPart *part : {&first, &second}) {
-        const Result<> opened = part->spool.open(folder);
+        const Result<> opened = part->spool.open(spoolFolder(options));
         if (!opened)
             return Result<>::failure(spoolFailure(options, opened.errorString()));
         if (middle == data.size())

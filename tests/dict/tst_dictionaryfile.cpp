@@ -547,6 +547,12 @@ void TestDictionaryFile::importWithoutTheStoreAgreesWithTheStore()
     const Result<QByteArray> file = TsvFormat::toDictionaryFile("word\ttranslation\n\tx\n", {}, warnings);
     QVERIFY(!file);
     QCOMPARE(file.errorString(), QStringLiteral("line 2: empty word"));
+    // nowhere to keep the rows while sorting them: said, and nothing made
+    TsvFormat::ImportOptions nowhere;
+    nowhere.spoolFolder = m_dir.filePath(QStringLiteral("missing"));
+    const Result<QByteArray> unsorted = TsvFormat::toDictionaryFile("word\ttranslation\na\tx\n", nowhere, warnings);
+    QVERIFY(!unsorted);
+    QVERIFY(unsorted.errorString().contains(nowhere.spoolFolder));
 }
 
 // Ids on both sides of where the set stops keeping a bit for each.
