@@ -75,7 +75,7 @@ QString generateText(const Dictionary &dictionary, int words, quint32 seed)
     QString text;
     for (int i = 0; i < words; ++i) {
         const Entry e = dictionary.entryAt(int(random.bounded(dictionary.count())));
-        QString word = HebrewText::unpointed(e.word());
+        QString word = HebrewText::withoutMarks(e.word());
         if (e.wordType() == Entry::Verb) {
             const QList<Paradigm::Form> forms = Paradigm::generate(Conjugation::readVerb(e));
             if (!forms.isEmpty())

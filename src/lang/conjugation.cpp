@@ -378,7 +378,7 @@ QList<Paradigm::Form> verbForms(const Entry &entry)
 {
     using namespace GrammarCode;
     const Verb verb = readVerb(entry);
-    QString infinitive = unpointed(entry.text(Entry::TextInfinitive));
+    QString infinitive = withoutMarks(entry.text(Entry::TextInfinitive));
     if (infinitive.isEmpty())
         infinitive = Paradigm::infinitive(verb);
     QList<Paradigm::Form> forms;

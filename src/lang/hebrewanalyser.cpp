@@ -166,7 +166,7 @@ void HebrewAnalyser::indexPhrase(const Entry &entry)
 
 QList<Reading> HebrewAnalyser::analyse(const QString &word, AnalyseFlags flags) const
 {
-    // every mark goes, the qamats qatan of כׇּל (U+05C7) too, which is no point to unpointed()
+    // every mark goes, the qamats qatan of כׇּל (U+05C7) too
     if (std::any_of(word.cbegin(), word.cend(), isMark))
         return orderedByPoints(word, analyse(withoutMarks(word), flags));
     QList<Reading> readings;

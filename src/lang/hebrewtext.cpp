@@ -60,13 +60,6 @@ QString withoutPoints(const QString &s)
     return copy;
 }
 
-QString unpointed(const QString &s)
-{
-    QString copy = s;
-    copy.removeIf([](QChar c) { return isPoint(c) || isShinSinDot(c); });
-    return copy;
-}
-
 QString withoutMarks(const QString &s)
 {
     QString copy = s;

@@ -34,10 +34,8 @@ QString medialForm(const QString &s);
 // dots stay).
 void stripPoints(QString &s);
 QString withoutPoints(const QString &s);
-// The letters the form index works on: points and the shin and sin dots
-// removed, so a word matches whatever the order of its marks.
-QString unpointed(const QString &s);
-// Every Hebrew mark removed (isMark), as text is analysed.
+// Every Hebrew mark removed (isMark): the letters the form index works on
+// and text is analysed by, whatever the order of a word's marks.
 QString withoutMarks(const QString &s);
 
 } // namespace HebrewText

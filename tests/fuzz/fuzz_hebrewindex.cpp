@@ -9,8 +9,8 @@
 
 // A fuzzed dictionary indexed for the analysis: every entry indexed by its
 // own form is found again under it. Words with anything but Hebrew letters,
-// vowel points and the geresh marks are left out (white space, a maqaf, a
-// letter of another script, cantillation): the gloss never asks for them.
+// marks and the geresh marks are left out (white space, a maqaf, a letter of
+// another script): the gloss never asks for them whole.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Dictionary dict;
@@ -20,11 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0; i < dict.count() && i < 64; ++i) {
         const Entry e = dict.entryAt(i);
         const QString word = e.word();
-        const QString form = HebrewText::unpointed(word);
+        const QString form = HebrewText::withoutMarks(word);
         const auto splits = [](QChar c) {
             const bool letter = c.unicode() >= 0x05D0 && c.unicode() <= 0x05EA;
-            const bool point = HebrewText::isPoint(c) && c.unicode() != 0x05BE;
-            return !letter && !point && !HebrewText::isShinSinDot(c) && !QStringLiteral("'\"\u05F3\u05F4").contains(c);
+            return !letter && !HebrewText::isMark(c) && !QStringLiteral("'\"\u05F3\u05F4").contains(c);
         };
         if (form.size() < 2 || std::any_of(word.cbegin(), word.cend(), splits))
             continue;
