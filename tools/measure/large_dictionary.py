@@ -124,8 +124,9 @@ def report(name, args, runs, env=None):
 
 def summarize(name, results):
     walls = sorted(wall for wall, _ in results)
-    print("%-28s fastest %.3f s  median %.3f s  peak %.0f MiB"
-          % (name, walls[0], statistics.median(walls), max(rss for _, rss in results)))
+    # in milliseconds with a tenth: a lookup takes a few
+    print("%-28s fastest %7.1f ms  median %7.1f ms  peak %.0f MiB"
+          % (name, walls[0] * 1000, statistics.median(walls) * 1000, max(rss for _, rss in results)))
 
 
 def main():
