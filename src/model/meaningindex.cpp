@@ -176,6 +176,12 @@ bool MeaningIndex::adopt(Table table)
     }
     if (!table.fits(m_stamps.size()))
         return false;
+    install(std::move(table));
+    return true;
+}
+
+void MeaningIndex::install(Table table) const
+{
     m_table = std::move(table);
     m_tableStamp = m_lastStamp;
     m_items.clear();
@@ -183,7 +189,6 @@ bool MeaningIndex::adopt(Table table)
     m_pending.clear();
     m_changes = 0;
     m_built = true;
-    return true;
 }
 
 QStringView MeaningIndex::textAt(quint32 at) const
@@ -253,13 +258,7 @@ void MeaningIndex::build(const EntryArena &arena) const
     for (Handle h : live)
         builder.add(h, arena.translation(h));
     live = {};
-    m_table = builder.finish();
-    m_tableStamp = m_lastStamp;
-    m_items.clear();
-    m_text.clear();
-    m_pending.clear();
-    m_changes = 0;
-    m_built = true;
+    install(builder.finish());
 }
 
 // Entries stored since the last lookup are sorted apart and merged in;

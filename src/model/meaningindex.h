@@ -111,6 +111,8 @@ private:
     bool before(const Item &a, const Item &b) const;
     void update(const EntryArena &arena) const;
     void build(const EntryArena &arena) const;
+    // The table of every entry stored so far, nothing kept apart any more.
+    void install(Table table) const;
     // Appends the items of one stored entry, unsorted.
     void addItems(const EntryArena &arena, Handle handle) const;
 
